@@ -1,0 +1,20 @@
+#pragma once
+// Numbers of the user-visible texts of the message table. Code names a
+// message by its id; the table holds the English and Japanese texts.
+enum MessageId : int {
+    kMsgUnableToReadWrite = 2,
+    kMsgCannotReadFileType = 3,
+    kMsgFileNotLoaded = 4,
+    kMsgFileNotSaved = 5,
+    kMsgMidiConnectError = 7,
+    kMsgMidiReconnected = 8,
+    kMsgManualPath = 9,
+    kMsgManualNotLoaded = 10,
+    kMsgDontShowAgain = 11,
+    kMsgMidiNotSetUp = 13,
+    kMsgConfirmImportSmf = 15,
+    kMsgConfirmReadTemporary = 16,
+    kMsgConfirmRead = 17,
+    kMsgConfirmWriteTemporary = 19,
+    kMsgConfirmWrite = 20,
+};

@@ -1,0 +1,29 @@
+#pragma once
+// Message boxes behind an interface, so that the engine and the data layer can
+// ask the user without knowing about windows, and tests can answer.
+#include <memory>
+#include <string>
+
+namespace UL {
+
+enum TextDialogButtons { kButtonsOk = 0, kButtonsOkCancel = 1, kButtonsYesNo = 2, kButtonsYesNoCancel = 3 };
+enum TextDialogIcon { kIconQuestion = 0, kIconExclamation = 1, kIconStop = 2 };
+enum TextDialogResult { kResultOk = 0, kResultOther = 1, kResultYes = 2, kResultNo = 3 };
+
+class ITextDialog {
+public:
+    virtual ~ITextDialog() = default;
+    // buttons: 1 OK/Cancel, 2 Yes/No, 3 Yes/No/Cancel, anything else OK.
+    // icon: 0 question, 2 stop, anything else exclamation.
+    // Result: 0 OK, 2 Yes, 3 No, 1 otherwise (Cancel, closed).
+    virtual int Show(const std::string& text, int buttons, int icon) = 0;
+};
+
+// The process-wide text dialog. Until a window system installs its own, it is
+// a console dialog that prints the text to standard error and answers OK.
+ITextDialog& GetTextDialog();
+
+// Installs a replacement (windows, tests) and hands back the previous one.
+std::unique_ptr<ITextDialog> SetTextDialog(std::unique_ptr<ITextDialog> dialog);
+
+} // namespace UL
