@@ -1,0 +1,91 @@
+#include "messages/MessageTable.h"
+
+#include <utility>
+
+namespace {
+
+struct Row {
+    int id;
+    const char* english;
+    const char* japanese;
+};
+
+// In the order the table is filled. Ids 0, 1, 6, 12, 14, 18 and 21 are unused.
+constexpr Row kRows[] = {
+    {11, "Don't show this dialog again.",
+     "次からこのダイアログを表示しない。"},
+    {2, "Unable to read/write data.\nChoose \"Help - ZM-47 Librarian Manual\", and refer to \"6. If the display indicates 'Unable to read/write data.'\".",
+     "データを読み込み／書き込みできませんでした。\n「ヘルプ － ZM-47 Librarianの使いかた」を選択し、『6. 「データを読み込み／書き込みできませんでした」と表示された場合』をご覧ください。"},
+    {13, "MIDI devices aren't set up correctly.\nMake sure the settings in the \"Set Up MIDI Devices\" dialog box.",
+     "MIDI機器が正しく設定されていません。\n「設定」－「MIDI機器の設定」を確認してください。"},
+    {15, "Are you sure you want to read the SMF and overwrite the main window?",
+     "SMF をインポートし、メイン・ウィンドウを上書きします。よろしいですか？"},
+    {3, "Cannot read files of this type.",
+     "このファイルの形式を認識できません。"},
+    {4, "The file could not be loaded.",
+     "ファイルが読み込めませんでした。"},
+    {16, "Are you sure you want to load the data from the temporary area of the ZM-47?",
+     "ZM-47 の Temporary Area からデータを取得します。よろしいですか？"},
+    {17, "Are you sure you want to load the data from the patch area of the ZM-47?",
+     "ZM-47 の Patch Area からデータを取得します。よろしいですか？"},
+    {5, "The file could not be saved.",
+     "ファイルが保存できませんでした。"},
+    {19, "Are you sure you want to overwrite the temporary area of the ZM-47?",
+     "ZM-47 の Temporary Area を書き換えます。よろしいですか？"},
+    {20, "Are you sure you want to overwrite the patch area of the ZM-47?",
+     "ZM-47 の Patch Area を書き換えます。よろしいですか？"},
+    {7, "MIDI connect error.",
+     "MIDI 機器との接続が切断されました。"},
+    {8, "MIDI reconnected.",
+     "MIDI 機器と再接続しました。"},
+    {10, "Manual (pdf file) could not be loaded. (unconfirmed error message)",
+     "マニュアル (pdf file) が、開けませんでした。(暫定 error message)"},
+    {9, "Manual\\ZM-47LibrarianManualE.pdf",
+     "Manual\\ZM-47LibrarianManualJ.pdf"},
+};
+
+bool IsLanguage(int index) { return index == CMessageTable::kEnglish || index == CMessageTable::kJapanese; }
+
+} // namespace
+
+void CMessageTable::Clear() {
+    for (auto& texts : texts_)
+        texts.clear();
+}
+
+bool CMessageTable::Add(int language, int id, std::string text) {
+    if (!IsLanguage(language))
+        return false;
+    texts_[static_cast<std::size_t>(language)][id] = std::move(text);
+    return true;
+}
+
+bool CMessageTable::SetLanguage(int index) {
+    if (!IsLanguage(index))
+        return false;
+    language_ = index;
+    return true;
+}
+
+std::string CMessageTable::Get(int id) { return texts_[static_cast<std::size_t>(language_)][id]; }
+
+std::size_t CMessageTable::Size(int language) const {
+    return IsLanguage(language) ? texts_[static_cast<std::size_t>(language)].size() : 0;
+}
+
+void FillMessageTable(CMessageTable& table) {
+    table.Clear();
+    for (const Row& row : kRows) {
+        table.Add(CMessageTable::kEnglish, row.id, row.english);
+        table.Add(CMessageTable::kJapanese, row.id, row.japanese);
+    }
+}
+
+CMessageTable& GetMessageTable() {
+    static CMessageTable table = [] {
+        CMessageTable filled;
+        FillMessageTable(filled);
+        return filled;
+    }();
+    return table;
+}

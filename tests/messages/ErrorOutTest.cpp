@@ -1,0 +1,115 @@
+#include "messages/BufferedErrorOut.h"
+#include "messages/ErrorOut.h"
+#include "messages/MessageIds.h"
+#include "messages/MessageTable.h"
+#include "messages/ShowMessage.h"
+#include "tests/support/CapturingTextDialog.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Puts the process-wide table back to English whatever a test did.
+class LanguageGuard {
+public:
+    ~LanguageGuard() { GetMessageTable().SetLanguage(CMessageTable::kEnglish); }
+};
+
+TEST(ErrorOut, ShowsEachTextAtOnceWithOkAndExclamation) {
+    test::CapturingTextDialog dialog;
+    GetErrorOut().Write("first\nsecond");
+    ASSERT_EQ(dialog.shown().size(), 1u);
+    EXPECT_EQ(dialog.shown()[0].text, "first\nsecond");
+    EXPECT_EQ(dialog.shown()[0].buttons, UL::kButtonsOk);
+    EXPECT_EQ(dialog.shown()[0].icon, UL::kIconExclamation);
+}
+
+TEST(ShowMessage, ShowsTheTextOfTheCurrentLanguage) {
+    LanguageGuard guard;
+    test::CapturingTextDialog dialog;
+    ShowMessage(kMsgFileNotLoaded);
+    ASSERT_TRUE(GetMessageTable().SetLanguage(CMessageTable::kJapanese));
+    ShowMessage(kMsgUnableToReadWrite);
+    ASSERT_EQ(dialog.shown().size(), 2u);
+    EXPECT_EQ(dialog.shown()[0].text, "The file could not be loaded.");
+    EXPECT_EQ(dialog.shown()[1].text, GetMessageTable().Get(kMsgUnableToReadWrite));
+    // The Japanese text of id 2 begins with "データ".
+    EXPECT_EQ(dialog.shown()[1].text.rfind("\xE3\x83\x87\xE3\x83\xBC\xE3\x82\xBF", 0), 0u);
+    EXPECT_EQ(dialog.shown()[1].icon, UL::kIconExclamation);
+}
+
+TEST(ShowMessage, UnusedIdShowsAnEmptyBox) {
+    test::CapturingTextDialog dialog;
+    ShowMessage(6);
+    ASSERT_EQ(dialog.shown().size(), 1u);
+    EXPECT_EQ(dialog.shown()[0].text, "");
+}
+
+TEST(BufferedErrorOut, LastTextWinsInModeOneAndFirstInModeZero) {
+    test::CapturingTextDialog dialog;
+    COruBufferedErrorOut out;
+    EXPECT_EQ(out.GetMode(), COruBufferedErrorOut::kLastWins);
+    out.Write("A");
+    out.Write("B");
+    EXPECT_TRUE(dialog.shown().empty()); // nothing shown before the flush
+    out.Flush();
+    ASSERT_EQ(dialog.shown().size(), 1u);
+    EXPECT_EQ(dialog.shown()[0].text, "B");
+
+    out.SetMode(COruBufferedErrorOut::kFirstWins);
+    out.Write("A");
+    out.Write("B");
+    out.Flush();
+    ASSERT_EQ(dialog.shown().size(), 2u);
+    EXPECT_EQ(dialog.shown()[1].text, "A");
+    EXPECT_EQ(dialog.shown()[1].icon, UL::kIconExclamation);
+}
+
+TEST(BufferedErrorOut, OtherModesDropAndEmptyFlushShowsNothing) {
+    test::CapturingTextDialog dialog;
+    COruBufferedErrorOut out;
+    out.Flush();
+    out.SetMode(2);
+    out.Write("dropped");
+    out.Flush();
+    out.SetMode(-1);
+    out.Write("dropped too");
+    out.Flush();
+    EXPECT_TRUE(dialog.shown().empty());
+}
+
+TEST(BufferedErrorOut, FlushEmptiesTheBuffer) {
+    test::CapturingTextDialog dialog;
+    COruBufferedErrorOut& out = GetBufferedErrorOut();
+    out.Write("once");
+    out.Flush();
+    out.Flush();
+    EXPECT_EQ(dialog.shown().size(), 1u);
+    EXPECT_TRUE(out.GetBuffer().empty());
+}
+
+// A text dialog that, while its box is up, makes the buffered output receive
+// another failure, as the modal loop of a real message box may.
+class ReentrantDialog : public UL::ITextDialog {
+public:
+    int Show(const std::string& text, int, int) override {
+        shown.push_back(text);
+        if (shown.size() == 1)
+            GetBufferedErrorOut().Write("during");
+        return UL::kResultOk;
+    }
+    std::vector<std::string> shown;
+};
+
+TEST(BufferedErrorOut, TextBufferedWhileTheBoxIsUpWaitsForTheNextFlush) {
+    auto owned = std::make_unique<ReentrantDialog>();
+    ReentrantDialog* dialog = owned.get();
+    auto previous = UL::SetTextDialog(std::move(owned));
+    GetBufferedErrorOut().Write("before");
+    GetBufferedErrorOut().Flush();
+    GetBufferedErrorOut().Flush();
+    EXPECT_EQ(dialog->shown, (std::vector<std::string>{"before", "during"}));
+    UL::SetTextDialog(std::move(previous));
+}
+
+} // namespace

@@ -1,0 +1,109 @@
+#include "messages/MessageIds.h"
+#include "messages/MessageTable.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// Written as bytes so the check does not depend on how this file is encoded.
+const char* const kJapanese2 =
+    "\xE3\x83\x87\xE3\x83\xBC\xE3\x82\xBF\xE3\x82\x92\xE8\xAA\xAD\xE3\x81\xBF\xE8\xBE\xBC\xE3\x81\xBF\xEF\xBC\x8F\xE6\x9B\xB8\xE3\x81\x8D\xE8\xBE\xBC\xE3\x81\xBF\xE3\x81\xA7\xE3\x81\x8D\xE3\x81\xBE\xE3\x81\x9B\xE3\x82\x93\xE3\x81\xA7\xE3\x81\x97\xE3\x81\x9F\xE3\x80\x82\n\xE3\x80\x8C\xE3\x83\x98\xE3\x83\xAB\xE3\x83\x97 \xEF\xBC\x8D ZM-47 Librarian\xE3\x81\xAE\xE4\xBD\xBF\xE3\x81\x84\xE3\x81\x8B\xE3\x81\x9F\xE3\x80\x8D\xE3\x82\x92\xE9\x81\xB8\xE6\x8A\x9E\xE3\x81\x97\xE3\x80\x81\xE3\x80\x8E" "6. \xE3\x80\x8C\xE3\x83\x87\xE3\x83\xBC\xE3\x82\xBF\xE3\x82\x92\xE8\xAA\xAD\xE3\x81\xBF\xE8\xBE\xBC\xE3\x81\xBF\xEF\xBC\x8F\xE6\x9B\xB8\xE3\x81\x8D\xE8\xBE\xBC\xE3\x81\xBF\xE3\x81\xA7\xE3\x81\x8D\xE3\x81\xBE\xE3\x81\x9B\xE3\x82\x93\xE3\x81\xA7\xE3\x81\x97\xE3\x81\x9F\xE3\x80\x8D\xE3\x81\xA8\xE8\xA1\xA8\xE7\xA4\xBA\xE3\x81\x95\xE3\x82\x8C\xE3\x81\x9F\xE5\xA0\xB4\xE5\x90\x88\xE3\x80\x8F\xE3\x82\x92\xE3\x81\x94\xE8\xA6\xA7\xE3\x81\x8F\xE3\x81\xA0\xE3\x81\x95\xE3\x81\x84\xE3\x80\x82";
+const char* const kJapanese7 =
+    "MIDI \xE6\xA9\x9F\xE5\x99\xA8\xE3\x81\xA8\xE3\x81\xAE\xE6\x8E\xA5\xE7\xB6\x9A\xE3\x81\x8C\xE5\x88\x87\xE6\x96\xAD\xE3\x81\x95\xE3\x82\x8C\xE3\x81\xBE\xE3\x81\x97\xE3\x81\x9F\xE3\x80\x82";
+const char* const kJapanese20 =
+    "ZM-47 \xE3\x81\xAE Patch Area \xE3\x82\x92\xE6\x9B\xB8\xE3\x81\x8D\xE6\x8F\x9B\xE3\x81\x88\xE3\x81\xBE\xE3\x81\x99\xE3\x80\x82\xE3\x82\x88\xE3\x82\x8D\xE3\x81\x97\xE3\x81\x84\xE3\x81\xA7\xE3\x81\x99\xE3\x81\x8B\xEF\xBC\x9F";
+
+const char* const kEnglish2 =
+    "Unable to read/write data.\nChoose \"Help - ZM-47 Librarian Manual\", and refer to \"6. If the display "
+    "indicates 'Unable to read/write data.'\".";
+
+constexpr int kUsedIds[] = {2, 3, 4, 5, 7, 8, 9, 10, 11, 13, 15, 16, 17, 19, 20};
+constexpr int kUnusedIds[] = {0, 1, 6, 12, 14, 18, 21};
+
+CMessageTable FilledTable() {
+    CMessageTable table;
+    FillMessageTable(table);
+    return table;
+}
+
+TEST(MessageTable, EnglishTextsAreExact) {
+    CMessageTable table = FilledTable();
+    EXPECT_EQ(table.GetLanguage(), CMessageTable::kEnglish);
+    EXPECT_EQ(table.Get(kMsgUnableToReadWrite), kEnglish2);
+    EXPECT_EQ(table.Get(kMsgMidiNotSetUp),
+              "MIDI devices aren't set up correctly.\nMake sure the settings in the \"Set Up MIDI Devices\" dialog box.");
+    EXPECT_EQ(table.Get(kMsgManualPath), "Manual\\ZM-47LibrarianManualE.pdf");
+    EXPECT_EQ(table.Get(kMsgDontShowAgain), "Don't show this dialog again.");
+}
+
+TEST(MessageTable, JapaneseTextsAreByteExactAndSwitchingBackNeedsNoRefill) {
+    CMessageTable table = FilledTable();
+    ASSERT_TRUE(table.SetLanguage(CMessageTable::kJapanese));
+    EXPECT_EQ(table.Get(kMsgUnableToReadWrite), kJapanese2);
+    EXPECT_EQ(table.Get(kMsgMidiConnectError), kJapanese7);
+    EXPECT_EQ(table.Get(kMsgConfirmWrite), kJapanese20);
+    EXPECT_EQ(table.Get(kMsgManualPath), "Manual\\ZM-47LibrarianManualJ.pdf");
+
+    ASSERT_TRUE(table.SetLanguage(CMessageTable::kEnglish));
+    EXPECT_EQ(table.Get(kMsgUnableToReadWrite), kEnglish2);
+    EXPECT_EQ(table.Get(kMsgMidiConnectError), "MIDI connect error.");
+}
+
+TEST(MessageTable, EveryUsedIdHasTextInBothLanguagesAndUnusedIdsHaveNone) {
+    CMessageTable table = FilledTable();
+    for (int language : {CMessageTable::kEnglish, CMessageTable::kJapanese}) {
+        ASSERT_TRUE(table.SetLanguage(language));
+        for (int id : kUsedIds)
+            EXPECT_FALSE(table.Get(id).empty()) << "id " << id << " language " << language;
+        for (int id : kUnusedIds)
+            EXPECT_EQ(table.Get(id), "") << "id " << id;
+        // Asking again for an unused id still gives the empty text.
+        EXPECT_EQ(table.Get(6), "");
+    }
+}
+
+TEST(MessageTable, RefillingLeavesOneTextPerIdAndLanguage) {
+    CMessageTable table = FilledTable();
+    table.Add(CMessageTable::kEnglish, kMsgFileNotSaved, "changed");
+    FillMessageTable(table);
+    EXPECT_EQ(table.Size(CMessageTable::kEnglish), std::size(kUsedIds));
+    EXPECT_EQ(table.Size(CMessageTable::kJapanese), std::size(kUsedIds));
+    EXPECT_EQ(table.Get(kMsgFileNotSaved), "The file could not be saved.");
+}
+
+TEST(MessageTable, AddReplacesAndClearEmptiesBothLanguages) {
+    CMessageTable table;
+    table.Add(CMessageTable::kEnglish, 40, "first");
+    table.Add(CMessageTable::kEnglish, 40, "second");
+    table.Add(CMessageTable::kJapanese, 40, "zweite");
+    EXPECT_EQ(table.Get(40), "second");
+    table.Clear();
+    EXPECT_EQ(table.Size(CMessageTable::kEnglish), 0u);
+    EXPECT_EQ(table.Size(CMessageTable::kJapanese), 0u);
+    EXPECT_EQ(table.Get(40), "");
+}
+
+TEST(MessageTable, UnknownLanguagesAreRefusedAndChangeNothing) {
+    CMessageTable table = FilledTable();
+    ASSERT_TRUE(table.SetLanguage(CMessageTable::kJapanese));
+    EXPECT_FALSE(table.SetLanguage(2));
+    EXPECT_FALSE(table.SetLanguage(-1));
+    EXPECT_EQ(table.GetLanguage(), CMessageTable::kJapanese);
+    EXPECT_FALSE(table.Add(2, kMsgFileNotLoaded, "x"));
+    EXPECT_FALSE(table.Add(-1, kMsgFileNotLoaded, "x"));
+    EXPECT_EQ(table.Size(2), 0u);
+    EXPECT_EQ(table.Get(kMsgFileNotLoaded), "\xE3\x83\x95\xE3\x82\xA1\xE3\x82\xA4\xE3\x83\xAB\xE3\x81\x8C\xE8\xAA\xAD"
+                                            "\xE3\x81\xBF\xE8\xBE\xBC\xE3\x82\x81\xE3\x81\xBE\xE3\x81\x9B\xE3\x82\x93"
+                                            "\xE3\x81\xA7\xE3\x81\x97\xE3\x81\x9F\xE3\x80\x82");
+}
+
+TEST(MessageTable, ProcessWideTableIsFilledOnFirstUse) {
+    CMessageTable& table = GetMessageTable();
+    EXPECT_EQ(&table, &GetMessageTable());
+    EXPECT_EQ(table.GetLanguage(), CMessageTable::kEnglish);
+    EXPECT_EQ(table.Get(kMsgCannotReadFileType), "Cannot read files of this type.");
+}
+
+} // namespace
