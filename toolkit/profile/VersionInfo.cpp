@@ -1,0 +1,25 @@
+#include "toolkit/profile/VersionInfo.h"
+
+#include "zm47_version.h"
+
+namespace UL {
+
+std::string GetVersionString(std::string_view name) {
+    if (name == "FileDescription")
+        return ZM47_FILE_DESCRIPTION;
+    if (name == "FileVersion")
+        return ZM47_FILE_VERSION;
+    if (name == "ProductVersion")
+        return ZM47_PRODUCT_VERSION;
+    if (name == "LegalCopyright")
+        return ZM47_LEGAL_COPYRIGHT;
+    return {};
+}
+
+bool IsProfileVersionChanged(GT::IProfile& profile) {
+    return profile.GetString("Version/FileVersion", "") != GetVersionString("FileVersion");
+}
+
+bool IsProfileVersionChanged() { return IsProfileVersionChanged(GT::GetProfile()); }
+
+} // namespace UL
