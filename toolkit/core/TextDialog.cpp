@@ -1,5 +1,6 @@
 #include "toolkit/core/TextDialog.h"
 
+#include <cstdarg>
 #include <cstdio>
 
 namespace UL {
@@ -21,6 +22,24 @@ std::unique_ptr<ITextDialog>& Slot() {
 }
 
 } // namespace
+
+int ITextDialog::ShowFormat(int buttons, int icon, const char* format, ...) {
+    std::string text;
+    if (format != nullptr) {
+        va_list args;
+        va_start(args, format);
+        va_list measure;
+        va_copy(measure, args);
+        const int length = std::vsnprintf(nullptr, 0, format, measure);
+        va_end(measure);
+        if (length > 0) {
+            text.resize(static_cast<std::size_t>(length));
+            std::vsnprintf(text.data(), text.size() + 1, format, args);
+        }
+        va_end(args);
+    }
+    return Show(text, buttons, icon);
+}
 
 ITextDialog& GetTextDialog() { return *Slot(); }
 

@@ -17,6 +17,8 @@ public:
     // icon: 0 question, 2 stop, anything else exclamation.
     // Result: 0 OK, 2 Yes, 3 No, 1 otherwise (Cancel, closed).
     virtual int Show(const std::string& text, int buttons, int icon) = 0;
+    // The same with the text formatted by printf rules first.
+    int ShowFormat(int buttons, int icon, const char* format, ...) __attribute__((format(printf, 4, 5)));
 };
 
 // The process-wide text dialog. Until a window system installs its own, it is
