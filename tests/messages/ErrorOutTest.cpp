@@ -38,13 +38,6 @@ TEST(ShowMessage, ShowsTheTextOfTheCurrentLanguage) {
     EXPECT_EQ(dialog.shown()[1].icon, UL::kIconExclamation);
 }
 
-TEST(ShowMessage, UnusedIdShowsAnEmptyBox) {
-    test::CapturingTextDialog dialog;
-    ShowMessage(6);
-    ASSERT_EQ(dialog.shown().size(), 1u);
-    EXPECT_EQ(dialog.shown()[0].text, "");
-}
-
 TEST(BufferedErrorOut, LastTextWinsInModeOneAndFirstInModeZero) {
     test::CapturingTextDialog dialog;
     COruBufferedErrorOut out;
@@ -76,16 +69,6 @@ TEST(BufferedErrorOut, OtherModesDropAndEmptyFlushShowsNothing) {
     out.Write("dropped too");
     out.Flush();
     EXPECT_TRUE(dialog.shown().empty());
-}
-
-TEST(BufferedErrorOut, FlushEmptiesTheBuffer) {
-    test::CapturingTextDialog dialog;
-    COruBufferedErrorOut& out = GetBufferedErrorOut();
-    out.Write("once");
-    out.Flush();
-    out.Flush();
-    EXPECT_EQ(dialog.shown().size(), 1u);
-    EXPECT_TRUE(out.GetBuffer().empty());
 }
 
 // A text dialog that, while its box is up, makes the buffered output receive

@@ -28,16 +28,6 @@ CMessageTable FilledTable() {
     return table;
 }
 
-TEST(MessageTable, EnglishTextsAreExact) {
-    CMessageTable table = FilledTable();
-    EXPECT_EQ(table.GetLanguage(), CMessageTable::kEnglish);
-    EXPECT_EQ(table.Get(kMsgUnableToReadWrite), kEnglish2);
-    EXPECT_EQ(table.Get(kMsgMidiNotSetUp),
-              "MIDI devices aren't set up correctly.\nMake sure the settings in the \"Set Up MIDI Devices\" dialog box.");
-    EXPECT_EQ(table.Get(kMsgManualPath), "Manual\\ZM-47LibrarianManualE.pdf");
-    EXPECT_EQ(table.Get(kMsgDontShowAgain), "Don't show this dialog again.");
-}
-
 TEST(MessageTable, JapaneseTextsAreByteExactAndSwitchingBackNeedsNoRefill) {
     CMessageTable table = FilledTable();
     ASSERT_TRUE(table.SetLanguage(CMessageTable::kJapanese));
@@ -73,18 +63,6 @@ TEST(MessageTable, RefillingLeavesOneTextPerIdAndLanguage) {
     EXPECT_EQ(table.Get(kMsgFileNotSaved), "The file could not be saved.");
 }
 
-TEST(MessageTable, AddReplacesAndClearEmptiesBothLanguages) {
-    CMessageTable table;
-    table.Add(CMessageTable::kEnglish, 40, "first");
-    table.Add(CMessageTable::kEnglish, 40, "second");
-    table.Add(CMessageTable::kJapanese, 40, "zweite");
-    EXPECT_EQ(table.Get(40), "second");
-    table.Clear();
-    EXPECT_EQ(table.Size(CMessageTable::kEnglish), 0u);
-    EXPECT_EQ(table.Size(CMessageTable::kJapanese), 0u);
-    EXPECT_EQ(table.Get(40), "");
-}
-
 TEST(MessageTable, UnknownLanguagesAreRefusedAndChangeNothing) {
     CMessageTable table = FilledTable();
     ASSERT_TRUE(table.SetLanguage(CMessageTable::kJapanese));
@@ -97,13 +75,6 @@ TEST(MessageTable, UnknownLanguagesAreRefusedAndChangeNothing) {
     EXPECT_EQ(table.Get(kMsgFileNotLoaded), "\xE3\x83\x95\xE3\x82\xA1\xE3\x82\xA4\xE3\x83\xAB\xE3\x81\x8C\xE8\xAA\xAD"
                                             "\xE3\x81\xBF\xE8\xBE\xBC\xE3\x82\x81\xE3\x81\xBE\xE3\x81\x9B\xE3\x82\x93"
                                             "\xE3\x81\xA7\xE3\x81\x97\xE3\x81\x9F\xE3\x80\x82");
-}
-
-TEST(MessageTable, ProcessWideTableIsFilledOnFirstUse) {
-    CMessageTable& table = GetMessageTable();
-    EXPECT_EQ(&table, &GetMessageTable());
-    EXPECT_EQ(table.GetLanguage(), CMessageTable::kEnglish);
-    EXPECT_EQ(table.Get(kMsgCannotReadFileType), "Cannot read files of this type.");
 }
 
 } // namespace

@@ -62,16 +62,6 @@ TEST(CursorStack, NumbersWrapToZeroAndSkipNumbersStillHeld) {
     EXPECT_EQ(cursor.Top(), 1);
 }
 
-TEST(CursorStack, ManyRequestsBeyondTheReservedRoom) {
-    RecordingCursor cursor;
-    std::vector<int> numbers;
-    for (int i = 0; i < 100; ++i)
-        numbers.push_back(cursor.Push(i % 4));
-    for (int n : numbers)
-        EXPECT_TRUE(cursor.Pop(n));
-    EXPECT_TRUE(cursor.IsEmpty());
-}
-
 TEST(WaitCursor, ShowsTheWaitCursorForItsLifetimeAndNests) {
     std::vector<int> applied;
     UL::CCursor cursor([&applied](int kind) { applied.push_back(kind); });
@@ -85,16 +75,6 @@ TEST(WaitCursor, ShowsTheWaitCursorForItsLifetimeAndNests) {
     }
     EXPECT_TRUE(cursor.IsEmpty());
     EXPECT_EQ(applied, (std::vector<int>{UL::kCursorWait, UL::kCursorIBeam, UL::kCursorWait, UL::kCursorDefault}));
-}
-
-TEST(WaitCursor, ProcessWideStackWorksWithoutAnApplier) {
-    UL::CCursor& cursor = UL::GetCursor();
-    const bool wasEmpty = cursor.IsEmpty();
-    {
-        UL::CWaitCursor wait;
-        EXPECT_EQ(cursor.Top(), wait.GetNumber());
-    }
-    EXPECT_EQ(cursor.IsEmpty(), wasEmpty);
 }
 
 } // namespace

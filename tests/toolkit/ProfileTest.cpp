@@ -108,15 +108,6 @@ TEST_F(ProfileTest, TextsWithCommasAndNonAsciiSurviveARoundTrip) {
     EXPECT_EQ(reopened.GetString("Document/Memo", ""), memo);
 }
 
-TEST_F(ProfileTest, HandEditedListValueIsReadAsItsText) {
-    QFile file(QString::fromStdString(FilePath()));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Window]\nMain=1,2,3,4\n");
-    file.close();
-    GT::CIniProfile profile(FilePath());
-    EXPECT_EQ(profile.GetString("Window/Main", ""), "1,2,3,4");
-}
-
 TEST_F(ProfileTest, WriteIntoAnUnwritableFileReportsFailure) {
     // A folder in the file's place cannot be replaced by the profile.
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(FilePath())));
@@ -131,16 +122,6 @@ TEST(ProcessProfile, LivesInTheUserIniFileOfTheApplication) {
     QFile file(TemporaryProfileFolder::Path() + "/Tessan/ZM-47 Librarian.ini");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("[Test]\nValue=12\n"));
-}
-
-TEST(VersionInfo, KnownNamesHaveTextsAndOthersAreEmpty) {
-    EXPECT_EQ(UL::GetVersionString("FileDescription"), "ZM-47 Librarian");
-    EXPECT_FALSE(UL::GetVersionString("FileVersion").empty());
-    EXPECT_FALSE(UL::GetVersionString("ProductVersion").empty());
-    EXPECT_FALSE(UL::GetVersionString("LegalCopyright").empty());
-    EXPECT_EQ(UL::GetVersionString("Comments"), "");
-    EXPECT_EQ(UL::GetVersionString(""), "");
-    EXPECT_EQ(UL::GetVersionString("fileversion"), "");
 }
 
 TEST_F(ProfileTest, ProfileVersionChangedUntilTheProfileHoldsThisVersion) {

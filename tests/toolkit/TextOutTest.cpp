@@ -40,30 +40,6 @@ TEST(TextOut, IndentNeverGoesBelowZeroAndAccumulates) {
     EXPECT_EQ(out.outputs[2], " c");
 }
 
-TEST(TextOut, WriteOfEmptyTextStillReachesOutputOnce) {
-    RecordingTextOut out;
-    out.Indent(2);
-    out.Write("");
-    ASSERT_EQ(out.outputs.size(), 1u);
-    EXPECT_EQ(out.outputs[0], "");
-    out.Write("x"); // the line start is still pending
-    EXPECT_EQ(out.outputs[1], "  x");
-}
-
-TEST(TextOut, PrintfFormatsAndIndents) {
-    RecordingTextOut out;
-    out.Indent(1);
-    out.Printf("%s=%d %02X\n", "id", 16, 0x41);
-    EXPECT_EQ(out.outputs.at(0), " id=16 41\n");
-}
-
-TEST(TextOut, PrintfCutsLongTextAt511BytesWithoutOverflow) {
-    RecordingTextOut out;
-    const std::string longText(2000, 'x');
-    out.Printf("%s", longText.c_str());
-    EXPECT_EQ(out.outputs.at(0), std::string(511, 'x'));
-}
-
 TEST(TextOut, PrintfCutNeverLeavesHalfACharacter) {
     RecordingTextOut out;
     // 510 ASCII bytes, then three-byte characters: the first one would be
