@@ -12,7 +12,7 @@ std::size_t CSmfBufferReader::Read(std::span<std::uint8_t> out, std::size_t posi
 }
 
 std::size_t CSmfBufferWriter::WriteAt(std::size_t position, std::span<const std::uint8_t> bytes) {
-    if (bytes.size() > bytes_.max_size() - position) return 0;
+    if (position > bytes_.max_size() || bytes.size() > bytes_.max_size() - position) return 0;
     if (bytes_.size() < position + bytes.size()) bytes_.resize(position + bytes.size());
     std::copy(bytes.begin(), bytes.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(position));
     return bytes.size();
