@@ -42,7 +42,9 @@ CAtomicFileWriter::~CAtomicFileWriter() {
 }
 
 bool CAtomicFileWriter::Open() {
-    const std::string stem = "." + target_.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-";
+    // ".name.tmp-<pid>-<n>": hidden, beside the target, on the same file system.
+    std::string stem(".");
+    stem.append(target_.filename().string()).append(".tmp-").append(std::to_string(::getpid())).append("-");
     // A name already taken (a stale file of an earlier run) moves on to the next.
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
         temporary_ = FolderOf(target_) / (stem + std::to_string(attempt));

@@ -24,8 +24,16 @@ constexpr std::size_t kChunkSize = 64 * 1024;
 // and four memo terminators: no valid patch record is shorter.
 constexpr std::size_t kSmallestPatchRecord = 4 + 4 + 4 + 128 + 4;
 
-// The whole file, read into memory. False when it cannot be opened or read.
-bool ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
+// The whole file's bytes. The buffer is not zero-filled first: the read
+// writes every byte that is used.
+struct FileBytes {
+    std::unique_ptr<std::uint8_t[]> data;
+    std::size_t size = 0;
+    std::span<const std::uint8_t> Span() const { return {data.get(), size}; }
+};
+
+// Reads the whole file into memory. False when it cannot be opened or read.
+bool ReadWholeFile(const std::filesystem::path& path, FileBytes& bytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -33,22 +41,25 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>&
     bool ok = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
     // One byte more than the size, so that the read that finds the end needs
     // no further room; a file that grows meanwhile is read on in chunks.
-    bytes.resize(ok && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : kChunkSize);
-    std::size_t used = 0;
+    std::size_t capacity = ok && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : kChunkSize;
+    bytes.data.reset(new std::uint8_t[capacity]);
     while (ok) {
-        if (used == bytes.size())
-            bytes.resize(bytes.size() + kChunkSize);
-        const ssize_t count = ::read(fd, bytes.data() + used, bytes.size() - used);
+        if (bytes.size == capacity) {
+            std::unique_ptr<std::uint8_t[]> larger(new std::uint8_t[capacity * 2]);
+            std::memcpy(larger.get(), bytes.data.get(), bytes.size);
+            bytes.data = std::move(larger);
+            capacity *= 2;
+        }
+        const ssize_t count = ::read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0) {
             ok = count == 0;
             break;
         }
-        used += static_cast<std::size_t>(count);
+        bytes.size += static_cast<std::size_t>(count);
     }
     ::close(fd);
-    bytes.resize(used);
     return ok;
 }
 
@@ -76,7 +87,7 @@ bool ParseLibrarianFile(std::span<const std::uint8_t> bytes, CParameterArray& pa
         if (!reader.ReadBytes(length, record))
             return Fail(kMsgFileNotLoaded);
         std::unique_ptr<CParameter> patch = patches.CreateElement();
-        if (!ReadPatchRecord(record, *patch))
+        if (!FillNewPatchFromRecord(record, *patch))
             return Fail(kMsgCannotReadFileType);
         read.push_back(std::move(patch));
     }
@@ -89,10 +100,10 @@ bool ParseLibrarianFile(std::span<const std::uint8_t> bytes, CParameterArray& pa
 }
 
 bool ReadLibrarianFile(const std::filesystem::path& path, CFileDocument& document) {
-    std::vector<std::uint8_t> bytes;
+    FileBytes bytes;
     if (!ReadWholeFile(path, bytes))
         return Fail(kMsgFileNotLoaded);
-    return ParseLibrarianFile(bytes, document.Patches());
+    return ParseLibrarianFile(bytes.Span(), document.Patches());
 }
 
 bool EncodeLibrarianFile(const CParameterArray& patches, const ByteSink& sink) {

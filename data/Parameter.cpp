@@ -87,7 +87,7 @@ const std::string& CParameter::GetMemo(int number) const {
 void CParameter::SetMemo(int number, std::string_view text) {
     if (number < 1 || number > kMemoCount)
         return;
-    memos_[static_cast<std::size_t>(number - 1)] = std::string(text.substr(0, text.find('\0')));
+    memos_[static_cast<std::size_t>(number - 1)].assign(text.substr(0, text.find('\0')));
 }
 
 void CParameter::ClearMemos() {

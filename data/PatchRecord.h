@@ -19,3 +19,8 @@ void WritePatchRecord(const CParameter& patch, std::vector<std::uint8_t>& buffer
 // kind prescribes, or a memo has no 0 byte inside the record. Bytes after the
 // fourth memo are ignored.
 bool ReadPatchRecord(std::span<const std::uint8_t> bytes, CParameter& patch);
+
+// ReadPatchRecord in one pass for a patch that is discarded when the record
+// is bad (the file reader's new patches): on failure its contents are partly
+// filled.
+bool FillNewPatchFromRecord(std::span<const std::uint8_t> bytes, CParameter& patch);
