@@ -104,10 +104,16 @@ bool CIn::Start()
 {
     State& s = *state_;
     if (dispatchThread_.joinable()) return true;
-    s.running.store(true, std::memory_order_release);
+    // A callback that saw the port running just before the last Stop may
+    // have pushed after the final drain; such a leftover would be paired
+    // with the wrong packet. No dispatch thread runs now, so this thread is
+    // the ring's only reader.
+    while (s.events.Pop() != kEmpty) {
+    }
     // No packet is with the platform now; queue from the first one, so that
     // packets come back in the order the ring expects after a restart too.
     s.packets.Rewind();
+    s.running.store(true, std::memory_order_release);
     for (int i = 0; i < CPacketRing::kSize; ++i)
         if (!PrepareHeader(s.packets[i])) return false;
     for (int i = 0; i < kQueuedPackets; ++i) {
@@ -153,6 +159,9 @@ bool CIn::Stop()
             dispatchThread_.detach();
         else
             dispatchThread_.join();
+        // The thread may have queued a buffer again between the reset above
+        // and its end; one left with the device would keep it from closing.
+        ResetPort();
     }
     for (int i = 0; i < CPacketRing::kSize; ++i)
         if (s.packets[i].dwFlags & mm::MHDR_PREPARED) UnprepareHeader(s.packets[i]);

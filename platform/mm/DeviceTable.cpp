@@ -31,8 +31,10 @@ std::unique_ptr<T> Take(std::vector<std::unique_ptr<T>>& open, const T* handle)
 
 DeviceTable& DeviceTable::Instance()
 {
-    static DeviceTable table;
-    return table;
+    // Never destroyed: ports held by other process-wide objects may close
+    // their devices during the process's exit, in any order.
+    static DeviceTable* table = new DeviceTable;
+    return *table;
 }
 
 DeviceTable::DeviceTable()

@@ -1,7 +1,8 @@
 #pragma once
 // The one table of MIDI devices behind the MMSystem.h functions: the devices
 // of every backend in one index space (virtual devices first), and the open
-// handles. Created on first use, lives until the process ends.
+// handles. Created on first use and never destroyed, so that devices can be
+// closed at any point of the process's exit.
 #include "platform/mm/Device.h"
 #include "platform/mm/MidiIn.h"
 #include "platform/mm/MidiOut.h"

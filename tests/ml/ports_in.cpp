@@ -114,6 +114,27 @@ TEST_F(InputPort, StopTakesEveryBufferBackAndStartWorksAgain)
     EXPECT_EQ(record.shorts.size(), 2u);  // the markers; the note sent while stopped is gone
 }
 
+// Stopping while long messages stream in: the dispatch thread may re-queue a
+// buffer after the device was reset; none may stay with the device, or the
+// device could not be closed.
+TEST_F(InputPort, StoppingDuringTrafficLeavesNoBufferWithTheDevice)
+{
+    std::vector<std::uint8_t> burst;
+    for (int i = 0; i < 24; ++i) {
+        const auto message = SysEx(20, static_cast<std::uint8_t>(i));
+        burst.insert(burst.end(), message.begin(), message.end());
+    }
+    for (int round = 0; round < 200; ++round) {
+        ASSERT_TRUE(port.Start());
+        device.Send(burst);
+        std::this_thread::yield();
+        port.Stop();
+        ASSERT_EQ(device.QueuedBuffers(), 0) << "round " << round;
+    }
+    EXPECT_TRUE(port.Close());
+    EXPECT_FALSE(device.IsOpen());
+}
+
 TEST_F(InputPort, EventsBeyondAFullRingAreDroppedNotOverwritten)
 {
     std::latch entered(1);

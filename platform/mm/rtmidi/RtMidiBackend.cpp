@@ -188,8 +188,10 @@ void AddDevices(RtMidiBackend* backend, const std::vector<std::string>& rawNames
 
 RtMidiBackend& RtMidiBackend::Instance()
 {
-    static RtMidiBackend backend;
-    return backend;
+    // Never destroyed: ports held by other process-wide objects may close
+    // their devices during the process's exit, in any order.
+    static RtMidiBackend* backend = new RtMidiBackend;
+    return *backend;
 }
 
 RtMidiBackend::RtMidiBackend(std::string sequencerPath) : sequencerPath_(std::move(sequencerPath)) {}

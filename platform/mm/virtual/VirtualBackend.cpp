@@ -9,8 +9,10 @@ namespace mm {
 
 VirtualBackend& VirtualBackend::Instance()
 {
-    static VirtualBackend backend;
-    return backend;
+    // Never destroyed: ports held by other process-wide objects may close
+    // their devices during the process's exit, in any order.
+    static VirtualBackend* backend = new VirtualBackend;
+    return *backend;
 }
 
 void VirtualBackend::ListInputs(std::vector<std::shared_ptr<InputDevice>>& devices)
