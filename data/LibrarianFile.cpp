@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,41 +25,76 @@ constexpr std::size_t kChunkSize = 64 * 1024;
 // and four memo terminators: no valid patch record is shorter.
 constexpr std::size_t kSmallestPatchRecord = 4 + 4 + 4 + 128 + 4;
 
-// The whole file's bytes. The buffer is not zero-filled first: the read
-// writes every byte that is used.
+bool HasMagic(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= kMagicSize && std::memcmp(bytes.data(), kMagic, kMagicSize) == 0;
+}
+
+// A file's bytes. The buffer is not zero-filled first: reads write every
+// byte that is used.
 struct FileBytes {
     std::unique_ptr<std::uint8_t[]> data;
     std::size_t size = 0;
+    std::size_t capacity = 0;
     std::span<const std::uint8_t> Span() const { return {data.get(), size}; }
+    // False when the memory cannot be had (a huge file is a failed load, not a crash).
+    bool Reserve(std::size_t n) {
+        if (n <= capacity)
+            return true;
+        std::unique_ptr<std::uint8_t[]> larger(new (std::nothrow) std::uint8_t[n]);
+        if (!larger)
+            return false;
+        if (size > 0)
+            std::memcpy(larger.get(), data.get(), size);
+        data = std::move(larger);
+        capacity = n;
+        return true;
+    }
 };
 
-// Reads the whole file into memory. False when it cannot be opened or read.
+// Appends up to `count` bytes, fewer only at the end of the file. False on a read error.
+bool ReadUpTo(int fd, FileBytes& bytes, std::size_t count) {
+    const std::size_t end = bytes.size + count;
+    while (bytes.size < end) {
+        const ssize_t got = ::read(fd, bytes.data.get() + bytes.size, end - bytes.size);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0;
+        bytes.size += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+// Reads the file into memory: the header first, and the rest only when the
+// header is a librarian file's (the parser rejects anything else from the
+// header alone). False when the file cannot be opened or read.
+bool ReadWholeFile(int fd, FileBytes& bytes) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))
+        return false;
+    // One byte more than the size, so that the read that finds the end needs
+    // no further room; a file that grows meanwhile is read on in chunks.
+    const std::size_t expected = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    if (!bytes.Reserve(std::max(expected + 1, kLibrarianHeaderSize)) || !ReadUpTo(fd, bytes, kLibrarianHeaderSize))
+        return false;
+    if (bytes.size < kLibrarianHeaderSize || !HasMagic(bytes.Span()))
+        return true;
+    while (true) {
+        if (bytes.size == bytes.capacity && !bytes.Reserve(bytes.capacity + std::max(kChunkSize, bytes.capacity / 2)))
+            return false;
+        const std::size_t before = bytes.size;
+        if (!ReadUpTo(fd, bytes, bytes.capacity - bytes.size))
+            return false;
+        if (bytes.size < bytes.capacity || bytes.size == before)
+            return true;
+    }
+}
+
 bool ReadWholeFile(const std::filesystem::path& path, FileBytes& bytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
-    // One byte more than the size, so that the read that finds the end needs
-    // no further room; a file that grows meanwhile is read on in chunks.
-    std::size_t capacity = ok && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : kChunkSize;
-    bytes.data.reset(new std::uint8_t[capacity]);
-    while (ok) {
-        if (bytes.size == capacity) {
-            std::unique_ptr<std::uint8_t[]> larger(new std::uint8_t[capacity * 2]);
-            std::memcpy(larger.get(), bytes.data.get(), bytes.size);
-            bytes.data = std::move(larger);
-            capacity *= 2;
-        }
-        const ssize_t count = ::read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0) {
-            ok = count == 0;
-            break;
-        }
-        bytes.size += static_cast<std::size_t>(count);
-    }
+    const bool ok = ReadWholeFile(fd, bytes);
     ::close(fd);
     return ok;
 }
@@ -71,7 +107,7 @@ bool Fail(int messageId) {
 } // namespace
 
 bool ParseLibrarianFile(std::span<const std::uint8_t> bytes, CParameterArray& patches) {
-    if (bytes.size() < kLibrarianHeaderSize || std::memcmp(bytes.data(), kMagic, kMagicSize) != 0)
+    if (bytes.size() < kLibrarianHeaderSize || !HasMagic(bytes))
         return Fail(kMsgCannotReadFileType);
     const std::uint32_t count = LoadU32(bytes.subspan(kCountOffset));
 
@@ -129,16 +165,26 @@ bool EncodeLibrarianFile(const CParameterArray& patches, const ByteSink& sink) {
     return buffer.empty() || sink(buffer);
 }
 
-bool WriteLibrarianFile(const std::filesystem::path& path, const CFileDocument& document,
-                        const std::function<ByteSink(ByteSink fileSink)>& wrap) {
+namespace {
+
+// The save itself; the temporary file is gone again when this returns false.
+bool ReplaceWithLibrarianFile(const std::filesystem::path& path, const CParameterArray& patches,
+                              const std::function<ByteSink(ByteSink fileSink)>& wrap) {
     CAtomicFileWriter file(path);
     if (!file.Open())
-        return Fail(kMsgFileNotSaved);
+        return false;
     ByteSink sink = [&file](std::span<const std::uint8_t> bytes) { return file.Write(bytes); };
     if (wrap)
         sink = wrap(std::move(sink));
-    if (!EncodeLibrarianFile(document.Patches(), sink) || !file.Commit())
-        return Fail(kMsgFileNotSaved); // the writer removes its temporary file
+    return EncodeLibrarianFile(patches, sink) && file.Commit();
+}
+
+} // namespace
+
+bool WriteLibrarianFile(const std::filesystem::path& path, const CFileDocument& document,
+                        const std::function<ByteSink(ByteSink fileSink)>& wrap) {
+    if (!ReplaceWithLibrarianFile(path, document.Patches(), wrap))
+        return Fail(kMsgFileNotSaved);
     return true;
 }
 

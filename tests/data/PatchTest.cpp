@@ -1,36 +1,33 @@
-// Patches: the initial contents, the name rules, memos, record size and the
-// sort order of list columns.
+// Patches: the initial contents, the name rules and the sort order of list
+// columns; owning arrays of them.
 #include "tests/data/DataTestSupport.h"
 
-#include "data/Patch.h"
+#include "data/ParameterArray.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using datatest::Bytes;
-using datatest::InitialFileGuard;
+using PatchArray = CConcreteParameterArray<CPatch>;
 
 TEST(Patch, NewPatchIsInitPatchWithZeroData) {
-    InitialFileGuard noInitialFile;
+    datatest::InitialFileGuard noInitialFile;
     CPatch patch;
     patch.Initialize();
-    ASSERT_NE(patch.Data(), nullptr);
     const Bytes data(patch.Data(), patch.Data() + 128);
-    const Bytes name{0x00, 0x49, 0x00, 0x4E, 0x00, 0x49, 0x00, 0x54, 0x00, 0x20,
-                     0x00, 0x50, 0x00, 0x41, 0x00, 0x54, 0x00, 0x43, 0x00, 0x48};
-    EXPECT_EQ(Bytes(data.begin() + 96, data.begin() + 116), name);
+    const Bytes name{0x00, 0x49, 0x00, 0x4E, 0x00, 0x49, 0x00, 0x54, 0x00, 0x20};
+    EXPECT_EQ(Bytes(data.begin() + 96, data.begin() + 106), name);
     EXPECT_EQ(Bytes(data.begin() + 116, data.end()), Bytes(12, 0));
     EXPECT_EQ(Bytes(data.begin(), data.begin() + 96), Bytes(96, 0));
     EXPECT_EQ(patch.GetName(), "INIT PATCH");
-    for (int m = 1; m <= 4; ++m)
-        EXPECT_EQ(patch.GetMemo(m), "");
-    EXPECT_EQ(patch.Blocks().size(), 1u);
-    EXPECT_EQ(patch.Blocks()[0].size(), 1u);
+    EXPECT_EQ(patch.GetSerializedSize(), 140u);
+    patch.SetMemo(1, "a");
+    EXPECT_EQ(patch.GetSerializedSize(), 141u);
 }
 
 TEST(Patch, InitializeKeepsDeviceParametersAndResetsNameAndMemos) {
-    InitialFileGuard noInitialFile;
+    datatest::InitialFileGuard noInitialFile;
     auto patch = datatest::MakePatch(7, "LOUD LEAD", "memo", "four");
     const Bytes before(patch->Data(), patch->Data() + 96);
     patch->Initialize();
@@ -40,120 +37,102 @@ TEST(Patch, InitializeKeepsDeviceParametersAndResetsNameAndMemos) {
     EXPECT_EQ(patch->GetMemo(4), "");
 }
 
-TEST(Patch, SetNameClampsCutsAndPads) {
+TEST(Patch, NameRules) {
     CPatch patch;
-    patch.Initialize();
+    EXPECT_EQ(patch.GetName(), ""); // no data yet: nothing to read
     patch.SetName("ABCDEFGHIJKLMNOPQRST");
     EXPECT_EQ(patch.GetName(), "ABCDEFGHIJKLMNOP");
 
-    patch.SetName(std::string("a\tb\xE9") + "\x7F");
-    EXPECT_EQ(patch.GetName(), "a b \x7F");
+    patch.SetName(std::string("a\tb\xE9\x7F") + std::string(1, '\0') + "c");
+    EXPECT_EQ(patch.GetName(), "a b \x7F c");
     for (int k = 0; k < 16; ++k)
         EXPECT_EQ(patch.Data()[96 + 2 * k], 0) << k;
-    EXPECT_EQ(patch.Data()[97 + 2 * 5], 0); // padding after the fifth character
+    EXPECT_EQ(patch.Data()[97 + 2 * 7], 0); // padding after the seventh character
 
-    patch.SetName(std::string("AB\0CD", 5)); // a 0 byte in the text becomes a space
-    EXPECT_EQ(patch.GetName(), "AB CD");
+    patch.Data()[97 + 2 * 3] = 0; // a stored 0 ends the name
+    EXPECT_EQ(patch.GetName(), "a b");
 }
 
-TEST(Patch, GetNameStopsAtTheFirstZeroByte) {
-    CPatch patch;
-    patch.Initialize();
-    patch.SetName("ABCDEF");
-    patch.Data()[97 + 2 * 3] = 0;
-    EXPECT_EQ(patch.GetName(), "ABC");
-}
-
-TEST(Patch, MisshapenPatchHasNoDataAndSetNameShapesIt) {
-    CPatch patch;
-    patch.SetMemo(2, "kept");
-    EXPECT_EQ(patch.Data(), nullptr);
-    EXPECT_EQ(patch.GetName(), "");
-    patch.SetName("X");
-    ASSERT_NE(patch.Data(), nullptr);
-    EXPECT_EQ(patch.GetName(), "X");
-    EXPECT_EQ(patch.GetMemo(2), "kept");
-}
-
-TEST(Patch, SerializedSizeCountsMemosAndSegments) {
-    CPatch patch;
-    patch.Initialize();
-    EXPECT_EQ(patch.GetSerializedSize(), 140u);
-    patch.SetMemo(1, "a");
-    EXPECT_EQ(patch.GetSerializedSize(), 141u);
-    patch.SetMemo(3, "xyz");
-    EXPECT_EQ(patch.GetSerializedSize(), 144u);
-}
-
-TEST(Patch, MemosEndBeforeAZeroByteAndUnknownNumbersAreIgnored) {
+TEST(Patch, MemosEndBeforeAZeroByte) {
+    // Files store memos 0-terminated; an inner 0 would shift every later memo.
     CPatch patch;
     patch.SetMemo(1, std::string("ab\0cd", 5));
     EXPECT_EQ(patch.GetMemo(1), "ab");
-    patch.SetMemo(0, "none");
-    patch.SetMemo(5, "none");
-    EXPECT_EQ(patch.GetMemo(0), "");
-    EXPECT_EQ(patch.GetMemo(5), "");
 }
 
-TEST(Patch, CopiesAreDeep) {
-    auto original = datatest::MakePatch(1, "ORIGINAL", "m1");
-    auto clone = original->Clone();
-    AsPatch(clone.get())->SetName("CLONE");
-    clone->SetMemo(1, "changed");
-    EXPECT_EQ(original->GetName(), "ORIGINAL");
-    EXPECT_EQ(original->GetMemo(1), "m1");
-    EXPECT_NE(AsPatch(clone.get()), nullptr);
-}
-
-class CompareTest : public ::testing::Test {
-protected:
-    CPatch Named(const std::string& name, const std::string& memo) {
+TEST(PatchCompare, CaseInsensitiveThenBytesThenIndex) {
+    auto make = [](const std::string& text) {
         CPatch patch;
-        patch.Initialize();
-        patch.SetName(name);
-        patch.SetMemo(2, memo);
+        patch.SetName(text);
+        patch.SetMemo(2, text);
         return patch;
-    }
-};
-
-TEST_F(CompareTest, TextsCompareCaseInsensitiveThenByBytes) {
-    const CPatch abc = Named("abc", "abc");
-    const CPatch abd = Named("ABD", "ABD");
-    const CPatch upper = Named("ABC", "ABC");
+    };
+    const CPatch abc = make("abc"), abd = make("ABD"), upper = make("ABC"), same = make("abc");
     for (int column : {2, 5}) {
         SCOPED_TRACE(column);
         EXPECT_EQ(abc.Compare(column, abd, 0, 1, false), -1);
-        EXPECT_EQ(abd.Compare(column, abc, 1, 0, false), 1);
-        EXPECT_EQ(abc.Compare(column, upper, 0, 1, false), 1); // 'a' > 'A'
-        EXPECT_EQ(upper.Compare(column, abc, 1, 0, false), -1);
+        EXPECT_EQ(abc.Compare(column, upper, 0, 1, false), 1); // equal folded, 'a' > 'A'
+        EXPECT_EQ(abc.Compare(column, same, 3, 7, false), -1); // equal texts: index order
+        EXPECT_EQ(abc.Compare(column, same, 3, 7, true), 1);
+        EXPECT_EQ(abc.Compare(column, same, 3, 3, false), 0);
     }
-}
-
-TEST_F(CompareTest, EqualTextsOrderByIndexAndReverseTiesFlipsThat) {
-    const CPatch a = Named("SAME", "same");
-    const CPatch b = Named("SAME", "same");
-    for (int column : {1, 2, 5}) {
-        SCOPED_TRACE(column);
-        EXPECT_EQ(a.Compare(column, b, 3, 7, false), -1);
-        EXPECT_EQ(a.Compare(column, b, 7, 3, false), 1);
-        EXPECT_EQ(a.Compare(column, b, 3, 7, true), 1);
-        EXPECT_EQ(a.Compare(column, b, 3, 3, false), 0);
-    }
-    // The number column is the index order and ignores reverseTies.
-    EXPECT_EQ(a.Compare(0, b, 3, 7, true), -1);
-    // Unknown columns compare two empty texts.
-    EXPECT_EQ(a.Compare(9, b, 3, 7, false), -1);
-}
-
-TEST_F(CompareTest, BytesCompareUnsignedAndPrefixesFirst) {
-    CPatch high;
-    CPatch low;
+    EXPECT_EQ(abd.Compare(0, abc, 3, 7, true), -1); // the number column ignores reverseTies
+    CPatch high, low;
     high.SetMemo(1, "\xE9");
     low.SetMemo(1, "z");
-    EXPECT_EQ(low.Compare(1, high, 0, 1, false), -1);
-    high.SetMemo(1, "ab");
-    low.SetMemo(1, "a");
-    EXPECT_EQ(low.Compare(1, high, 5, 1, false), -1);
+    EXPECT_EQ(low.Compare(1, high, 0, 1, false), -1); // bytes compare unsigned
+}
+
+std::vector<std::string> Names(const CParameterArray& array) {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < array.Size(); ++i)
+        names.push_back(AsPatch(&array[i])->GetName());
+    return names;
+}
+
+TEST(ParameterArray, ResizeCreatesInitializedPatchesAndShrinks) {
+    datatest::InitialFileGuard noInitialFile;
+    PatchArray array;
+    array.Resize(60);
+    ASSERT_EQ(array.Size(), 60u);
+    EXPECT_EQ(AsPatch(&array[59])->GetName(), "INIT PATCH");
+    AsPatch(&array[5])->SetName("KEEP");
+    array.Resize(6);
+    EXPECT_EQ(Names(array).back(), "KEEP");
+    array.Resize(0);
+    EXPECT_TRUE(array.Empty());
+}
+
+TEST(ParameterArray, CopiesCloneAndSelfAssignmentKeepsElements) {
+    PatchArray original;
+    for (const char* name : {"A", "B"})
+        original.Append(datatest::MakePatch(1, name));
+    PatchArray copy(original);
+    PatchArray assigned;
+    assigned = original;
+    AsPatch(&copy[0])->SetName("CHANGED");
+    AsPatch(&assigned[1])->SetName("CHANGED");
+    EXPECT_EQ(Names(original), (std::vector<std::string>{"A", "B"}));
+
+    const CParameter* first = &original[0];
+    PatchArray& alias = original;
+    original = alias;
+    EXPECT_EQ(&original[0], first);
+    EXPECT_EQ(Names(original), (std::vector<std::string>{"A", "B"}));
+}
+
+TEST(ParameterArray, InsertRemoveAndTakeStayInBounds) {
+    PatchArray array;
+    array.Append(datatest::MakePatch(1, "A"));
+    array.Insert(99, datatest::MakePatch(2, "C")); // past the end appends
+    array.Insert(1, datatest::MakePatch(3, "B"));
+    array.Append(nullptr); // an array never holds a missing element
+    EXPECT_EQ(Names(array), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(AsPatch(array.Take(1).get())->GetName(), "B");
+    EXPECT_EQ(array.Take(9), nullptr);
+    array.Remove(1, 99); // clipped to the array
+    EXPECT_EQ(Names(array), (std::vector<std::string>{"A"}));
+    EXPECT_EQ(array.At(1), nullptr);
 }
 
 } // namespace
