@@ -107,7 +107,8 @@ public:
     // port no more once the handler returns.
     bool Stop();
     bool Close();
-    // Handles one event; false when the ring was empty.
+    // Handles one event; false when the ring was empty. The dispatch thread
+    // calls it; anyone else only while the port is not running.
     bool DispatchOne();
 
     bool IsRunning() const;

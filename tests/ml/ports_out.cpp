@@ -152,19 +152,4 @@ TEST(DeviceNames, ListThePresentDevicesInIndexOrder)
     EXPECT_EQ(std::count(outputs.begin(), outputs.end(), "names-b"), 0);
 }
 
-TEST(Reporter, TheDefaultJudgesByTheResultAndAReplacementCanBeInstalled)
-{
-    EXPECT_TRUE(ML::InputReporter().Report(mm::MMSYSERR_NOERROR));
-    EXPECT_FALSE(ML::OutputReporter().Report(mm::MMSYSERR_NODRIVER));
-    ML::AMMReporter* before = &ML::InputReporter();
-    {
-        test::RecordingReporter reporter(test::RecordingReporter::kInput);
-        EXPECT_NE(&ML::InputReporter(), before);
-        EXPECT_EQ(&ML::OutputReporter(), &ML::OutputReporter());
-        ML::InputReporter().Report(mm::MMSYSERR_BADDEVICEID);
-        EXPECT_EQ(reporter.Failures(), std::vector<mm::MMRESULT>{mm::MMSYSERR_BADDEVICEID});
-    }
-    EXPECT_EQ(&ML::InputReporter(), before);
-}
-
 } // namespace

@@ -74,17 +74,4 @@ TEST(MidiStreamParser, InvalidBytesAreReported)
     EXPECT_EQ(Parse({0x90, 0x3C, 0x80, 0x3C, 0x00}), "!90,S003C80");
 }
 
-TEST(MidiStreamParser, ShortMessageLengths)
-{
-    EXPECT_EQ(mm::ShortMessageLength(0x3C), 0);
-    EXPECT_EQ(mm::ShortMessageLength(0x80), 3);
-    EXPECT_EQ(mm::ShortMessageLength(0xC5), 2);
-    EXPECT_EQ(mm::ShortMessageLength(0xDF), 2);
-    EXPECT_EQ(mm::ShortMessageLength(0xEF), 3);
-    EXPECT_EQ(mm::ShortMessageLength(0xF0), 0);
-    EXPECT_EQ(mm::ShortMessageLength(0xF3), 2);
-    EXPECT_EQ(mm::ShortMessageLength(0xF6), 1);
-    EXPECT_EQ(mm::ShortMessageLength(0xFF), 1);
-}
-
 } // namespace

@@ -30,13 +30,6 @@ TEST(PortName, LeavesOtherNamesAlone)
     EXPECT_EQ(mm::CleanPortName(""), "");
 }
 
-TEST(PortName, OwnPortsAreRecognised)
-{
-    EXPECT_TRUE(mm::IsOwnPort("ZM-47 Librarian:out"));
-    EXPECT_FALSE(mm::IsOwnPort("ZM-47 Librarian"));
-    EXPECT_FALSE(mm::IsOwnPort("ZM-47 Librarian Pro:out"));
-}
-
 TEST(RtMidiBackend, FindsAPortAgainByNameAndOccurrence)
 {
     const std::vector<std::string> raw = {"ZM-47 Librarian:out 129:0", "Twin:Port 24:0", "Other:Port 25:0",
