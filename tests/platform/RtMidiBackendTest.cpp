@@ -14,7 +14,7 @@ namespace {
 
 TEST(PortName, DropsTheSequencerNumbers)
 {
-    EXPECT_EQ(mm::CleanPortName("UM-ONE:UM-ONE MIDI 1 20:0"), "UM-ONE:UM-ONE MIDI 1");
+    EXPECT_EQ(mm::CleanPortName("USB MIDI:USB MIDI MIDI 1 20:0"), "USB MIDI:USB MIDI MIDI 1");
     EXPECT_EQ(mm::CleanPortName("Midi Through:Midi Through Port-0 14:0"), "Midi Through:Midi Through Port-0");
     EXPECT_EQ(mm::CleanPortName("USB Interface:Port 2 128:11"), "USB Interface:Port 2");
 }

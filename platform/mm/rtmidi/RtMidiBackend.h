@@ -1,6 +1,6 @@
 #pragma once
 // Real MIDI ports through RtMidi on the ALSA sequencer (which also carries
-// the ports of JACK and PipeWire through their bridges). Where there is no
+// the ports of JACK and other sound servers through their bridges). Where there is no
 // sequencer device, no RtMidi object is ever made: nothing is listed,
 // nothing is printed, and there is nothing to open. RtMidi's own error
 // printing is replaced by an error callback that only records the failure.
