@@ -1,0 +1,40 @@
+#pragma once
+// Physical MIDI devices as the engine sees them, named by the product names
+// the platform reports. Input devices feed one or more logical inputs;
+// output devices are sent to by logical outputs.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+class COruMidiIn;
+
+class COruMidiDevice {
+public:
+    explicit COruMidiDevice(std::string deviceName) : name(std::move(deviceName)) {}
+    virtual ~COruMidiDevice() = default;
+    COruMidiDevice(const COruMidiDevice&) = delete;
+    COruMidiDevice& operator=(const COruMidiDevice&) = delete;
+
+    virtual bool Open() { return true; }
+    virtual bool IsOpen() { return true; }
+
+    std::string name;
+};
+
+class COruMidiInDevice : public COruMidiDevice {
+public:
+    using COruMidiDevice::COruMidiDevice;
+    // Handles the MIDI traffic that has arrived for this thread (the
+    // requester's wait).
+    virtual void Pump() = 0;
+
+    std::vector<COruMidiIn*> boundInputs;  // not owned
+};
+
+class COruMidiOutDevice : public COruMidiDevice {
+public:
+    using COruMidiDevice::COruMidiDevice;
+    // The one way bytes reach an output device.
+    virtual void Send(std::span<const std::uint8_t> bytes) = 0;
+};

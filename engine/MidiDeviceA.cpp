@@ -1,0 +1,5 @@
+#include "engine/MidiDeviceA.h"
+
+#include "platform/msgwin/MessageQueue.h"
+
+void CMidiInDeviceA::Pump() { msgwin::MessageQueue::ForCurrentThread().Pump(); }

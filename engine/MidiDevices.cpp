@@ -1,0 +1,13 @@
+#include "engine/MidiDevices.h"
+
+COruMidiInDevices& GetMidiInDevices()
+{
+    static COruMidiInDevices devices;
+    return devices;
+}
+
+COruMidiOutDevices& GetMidiOutDevices()
+{
+    static COruMidiOutDevices devices;
+    return devices;
+}

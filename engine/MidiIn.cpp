@@ -1,0 +1,128 @@
+#include "engine/MidiIn.h"
+
+#include "engine/EngineTextOut.h"
+#include "engine/MidiDevice.h"
+#include "engine/MidiInReceiver.h"
+#include "engine/MidiInResponder.h"
+#include "engine/MidiOut.h"
+#include "engine/MidiPortLists.h"
+#include "engine/StructRegistry.h"
+#include "ml/LongMessage.h"
+#include "ml/ShortMessage.h"
+#include "ml/TessanMessage.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint8_t kSystemExclusive = 0xF0;
+constexpr std::uint8_t kTessanManufacturer = 0x41;
+constexpr std::uint8_t kUniversalNonRealTime = 0x7E;
+constexpr std::uint8_t kUniversalRealTime = 0x7F;
+constexpr std::uint8_t kTimingClock = 0xF8;
+
+bool IsCommand(const ML::CTessanMessage& message, const ML::CMessage& command)
+{
+    const auto bytes = message.GetSection(ML::CTessanMessage::Command);
+    return std::equal(bytes.begin(), bytes.end(), command.begin(), command.end());
+}
+
+} // namespace
+
+void COruMidiIn::OnReceive(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.empty()) return;
+    const std::uint8_t first = bytes[0];
+    if (first == kSystemExclusive && bytes.size() >= 2 && bytes[1] == kTessanManufacturer) {
+        OnAddressChecksum(bytes);
+    } else if (first == kSystemExclusive) {
+        OnSystemExclusive(bytes);
+    } else if (first < kTimingClock) {
+        const ML::CShortMessage message(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        if (midiStruct) midiStruct->AcceptShort(message);
+        if (receiver) receiver->ReceiveShort(message);
+        Forward(bytes);
+    } else {
+        Forward(bytes);
+    }
+}
+
+void COruMidiIn::OnAddressChecksum(std::span<const std::uint8_t> bytes)
+{
+    ML::CTessanMessage message;
+    if (!message.Parse(bytes, addressSize)) return;
+    const auto model = message.GetSection(ML::CTessanMessage::ModelId);
+    if (message.GetManufacturerId() != manufacturerId || message.GetDeviceId() != deviceId ||
+        !std::equal(model.begin(), model.end(), modelId.begin(), modelId.end()))
+        return;
+    if (IsCommand(message, ML::DataRequestCommand())) {
+        if (responder) responder->RespondData(message);
+        return;
+    }
+    if (!IsCommand(message, ML::DataSetCommand())) return;
+    if (message.GetChecksum() != message.ComputeChecksum()) return;
+    for (AOruMidiStruct* rootStruct : rootStructs) rootStruct->AcceptDataSet(message);
+    if (receiver) receiver->ReceiveDataSet(message);
+    Forward(bytes);
+}
+
+void COruMidiIn::OnSystemExclusive(std::span<const std::uint8_t> bytes)
+{
+    ML::CLongMessage message;
+    if (!message.Assign(bytes)) return;
+    const std::uint8_t manufacturer = message.GetManufacturerId();
+    if (manufacturer != kUniversalNonRealTime && manufacturer != kUniversalRealTime) return;
+    if (manufacturer == kUniversalNonRealTime && message.GetSubId1() == 0x06 && message.GetSubId2() == 0x01) {
+        if (responder) responder->RespondIdentity(message);
+        return;
+    }
+    if (midiStruct) midiStruct->AcceptUniversal(message);
+    if (receiver) receiver->ReceiveUniversal(message);
+    Forward(bytes);
+}
+
+void COruMidiIn::Forward(std::span<const std::uint8_t> bytes)
+{
+    if (!throughOutput) return;
+    for (COruMidiOutDevice* device : throughOutput->devices) device->Send(bytes);
+}
+
+bool COruMidiIn::ParseAttributes(OruAttributes& attributes)
+{
+    if (!COruMidi::ParseAttributes(attributes)) return false;
+    std::erase_if(attributes, [&](const OruAttribute& attribute) {
+        if (attribute.first != "midiOutRef") return false;
+        outputReference = attribute.second;
+        return true;
+    });
+    return true;
+}
+
+bool COruMidiIn::Resolve()
+{
+    auto& out = GetDefinitionErrorOut();
+    auto& registry = GetStructRegistry();
+    for (const auto& structName : rootStructNames) {
+        AOruMidiStruct* found = registry.FindStruct(structName);
+        if (!found) {
+            out.Printf("Unable to convert root struct name %s to struct.\n", structName.c_str());
+            return false;
+        }
+        rootStructs.push_back(found);
+    }
+    if (!midiStructName.empty()) {
+        midiStruct = registry.FindStruct(midiStructName);
+        if (!midiStruct) {
+            out.Printf("Unable to convert MIDI struct name %s to struct.\n", midiStructName.c_str());
+            return false;
+        }
+    }
+    if (!outputReference.empty()) {
+        throughOutput = FindOutput(outputReference);
+        if (!throughOutput) {
+            out.Printf("Unable to convert MIDI output name %s to MIDI output.\n", outputReference.c_str());
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,87 @@
+#include "engine/MidiOut.h"
+
+#include "engine/EngineTextOut.h"
+#include "engine/MidiDevice.h"
+#include "engine/StructRegistry.h"
+#include "ml/TessanMessage.h"
+
+#include <algorithm>
+
+namespace {
+
+ML::CTessanMessage AddressedMessage(const COruMidiOut& port, const ML::CMessage& command, std::uint32_t address)
+{
+    ML::CTessanMessage message;
+    message.SetManufacturerId(port.manufacturerId);
+    message.SetDeviceId(port.deviceId);
+    message.SetModelId(port.modelId);
+    message.SetCommand(command);
+    message.SetAddress(ML::ToSevenBitGroups(address, static_cast<std::size_t>(port.addressSize)));
+    return message;
+}
+
+} // namespace
+
+void COruMidiOut::SendMessage(const ML::CMessage& message)
+{
+    for (COruMidiOutDevice* device : devices) device->Send(message);
+    lastMessage = message;
+}
+
+void COruMidiOut::SendDataSet(std::uint32_t address, std::span<const std::uint8_t> data)
+{
+    ML::CTessanMessage message = AddressedMessage(*this, ML::DataSetCommand(), address);
+    message.SetData(data);
+    message.UpdateChecksum();
+    SendMessage(message);
+}
+
+void COruMidiOut::SendDataRequest(std::uint32_t address, std::uint32_t size)
+{
+    ML::CTessanMessage message = AddressedMessage(*this, ML::DataRequestCommand(), address);
+    message.SetData(ML::ToSevenBitGroups(size, static_cast<std::size_t>(addressSize)));
+    message.UpdateChecksum();
+    SendMessage(message);
+}
+
+bool COruMidiOut::ParseAttributes(OruAttributes& attributes)
+{
+    if (!COruMidi::ParseAttributes(attributes)) return false;
+    std::erase_if(attributes, [&](const OruAttribute& attribute) {
+        if (attribute.first != "midiMessageValueRef") return false;
+        messageValueOperatorName = attribute.second;
+        return true;
+    });
+    return true;
+}
+
+bool COruMidiOut::Resolve()
+{
+    auto& out = GetDefinitionErrorOut();
+    auto& registry = GetStructRegistry();
+    for (const auto& structName : rootStructNames) {
+        AOruMidiStruct* found = registry.FindStruct(structName);
+        if (!found) {
+            out.Printf("Unable to convert root struct name %s to struct.\n", structName.c_str());
+            return false;
+        }
+        if (found->output) {
+            out.Printf("Unable to associate root struct %s to plural MIDI outputs.\n", structName.c_str());
+            return false;
+        }
+        found->output = this;
+    }
+    if (!midiStructName.empty()) {
+        AOruMidiStruct* found = registry.FindStruct(midiStructName);
+        if (!found) {
+            out.Printf("Unable to convert MIDI struct name %s to struct.\n", midiStructName.c_str());
+            return false;
+        }
+        found->output = this;
+    }
+    if (!messageValueOperatorName.empty() && !registry.CreateMessageValueOperator(messageValueOperatorName)) {
+        out.Printf("Unable to create MIDI message value operator %s.\n", messageValueOperatorName.c_str());
+        return false;
+    }
+    return true;
+}

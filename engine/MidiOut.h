@@ -1,0 +1,34 @@
+#pragma once
+// A logical MIDI output: sends messages to every physical output device bound
+// to it, in binding order.
+#include "engine/MidiPort.h"
+#include "ml/Message.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+class COruMidiOutDevice;
+
+class COruMidiOut : public COruMidi {
+public:
+    // Every bound device's Send, then the bytes become the last message.
+    void SendMessage(const ML::CMessage& message);
+    // An address/checksum message with command 0x12 of this port's
+    // identifiers, the address in addressSize 7-bit groups and the data.
+    void SendDataSet(std::uint32_t address, std::span<const std::uint8_t> data);
+    // The same with command 0x11 and the size, in addressSize 7-bit groups,
+    // as data.
+    void SendDataRequest(std::uint32_t address, std::uint32_t size);
+
+    // ParseAttributes of the base, then "midiMessageValueRef".
+    bool ParseAttributes(OruAttributes& attributes);
+    // Looks the names up: root structs (each may belong to one output only),
+    // MIDI struct, message value operator.
+    bool Resolve();
+
+    std::vector<COruMidiOutDevice*> devices;  // not owned: the device list owns them
+    ML::CMessage lastMessage;
+    std::string messageValueOperatorName;
+};

@@ -1,0 +1,36 @@
+#include "engine/MidiOutDevice.h"
+
+#include "engine/MidiSetup.h"
+#include "engine/MidiSetupState.h"
+#include "ml/ShortMessage.h"
+
+#include <utility>
+#include <vector>
+
+CMidiOutDevice::CMidiOutDevice(std::string deviceName, ML::ITickClock& clock)
+    : CMidiOutDeviceA(std::move(deviceName)), ML::COut(clock)
+{
+}
+
+CMidiOutDevice::~CMidiOutDevice() { ML::COut::Close(); }
+
+bool CMidiOutDevice::Open()
+{
+    if (ML::COut::IsOpen()) return true;
+    ML::COut::Close();
+    return ML::COut::Open(name);
+}
+
+bool CMidiOutDevice::IsOpen() { return ML::COut::IsOpen(); }
+
+void CMidiOutDevice::Send(std::span<const std::uint8_t> bytes)
+{
+    GetMidiSetupState().Report(GetMidiSetup().OpenAll());
+    if (!ML::COut::IsOpen() || bytes.empty()) return;
+    if (bytes[0] == 0xF0) {
+        ML::COut::SendLong(bytes);
+        return;
+    }
+    const ML::CShortMessage message(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    ML::COut::SendShort(ML::PackShortMessage(message));
+}

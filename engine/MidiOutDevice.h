@@ -1,0 +1,21 @@
+#pragma once
+// A physical output device over an output port of the MIDI library.
+#include "engine/MidiDeviceA.h"
+#include "ml/Out.h"
+#include "ml/TickClock.h"
+
+#include <string>
+
+class CMidiOutDevice : public CMidiOutDeviceA, public ML::COut {
+public:
+    // Created closed; clock paces and times out long messages.
+    explicit CMidiOutDevice(std::string deviceName, ML::ITickClock& clock = ML::SystemTickClock());
+    ~CMidiOutDevice() override;
+
+    bool Open() override;
+    bool IsOpen() override;
+    // Opens every device first (OpenAll) and reports a change of the
+    // connection state; then sends the bytes if this device is open (F0 as
+    // one long message, anything else as a short message), else drops them.
+    void Send(std::span<const std::uint8_t> bytes) override;
+};

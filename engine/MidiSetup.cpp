@@ -1,0 +1,229 @@
+#include "engine/MidiSetup.h"
+
+#include "engine/DeviceFactory.h"
+#include "engine/MidiDevices.h"
+#include "engine/MidiPortLists.h"
+#include "engine/MidiSetupState.h"
+#include "engine/PluginRouter.h"
+#include "engine/MidiPort.h"
+#include "platform/msgwin/MessageQueue.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::string_view WithoutUnconnected(std::string_view name)
+{
+    const std::string_view suffix = kUnconnectedSuffix;
+    if (name.ends_with(suffix)) name.remove_suffix(suffix.size());
+    return name;
+}
+
+std::string Display(COruMidiDevice* device)
+{
+    if (!device) return kNoDeviceName;
+    if (device->IsOpen() || std::string_view(device->name).ends_with(kUnconnectedSuffix)) return device->name;
+    return device->name + kUnconnectedSuffix;
+}
+
+std::vector<std::string> Choices(std::vector<std::string> names, const std::string& display)
+{
+    names.emplace_back(kNoDeviceName);
+    if (std::find(names.begin(), names.end(), display) == names.end()) names.push_back(display);
+    return names;
+}
+
+// "MIDIConnection/MIDI" + key + index.
+std::string ValuePath(const char* key, std::size_t index)
+{
+    char name[64];
+    std::snprintf(name, sizeof name, "%s%d", key, static_cast<int>(index));
+    return std::string("MIDIConnection/MIDI") + name;
+}
+
+// An integer as "%li" reads it; the default when the value is missing or
+// holds no number.
+long ReadInteger(GT::IProfile& profile, const std::string& path, long def)
+{
+    const std::string text = profile.GetString(path, std::to_string(def));
+    long value = def;
+    return ParseCInteger(text, value) ? value : def;
+}
+
+template <typename Port>
+void SavePorts(GT::IProfile& profile, const std::vector<Port>& ports, const char* key, const char* deviceKey,
+               const char* idKey)
+{
+    const COruMidiSetup& setup = GetMidiSetup();
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        profile.WriteString(ValuePath(key, i), ports[i].name);
+        profile.WriteString(ValuePath(deviceKey, i), setup.DeviceName(ports[i]));
+        profile.WriteInt(ValuePath(idKey, i), ports[i].deviceId);
+    }
+}
+
+} // namespace
+
+COruMidiInDevice* COruMidiSetup::FindOrCreateInputDevice(std::string_view name)
+{
+    name = WithoutUnconnected(name);
+    auto& devices = GetMidiInDevices();
+    if (COruMidiInDevice* found = devices.Find(name)) return found;
+    return devices.Append(GetMidiDeviceFactory().CreateInputDevice(std::string(name)));
+}
+
+COruMidiOutDevice* COruMidiSetup::FindOrCreateOutputDevice(std::string_view name)
+{
+    name = WithoutUnconnected(name);
+    auto& devices = GetMidiOutDevices();
+    if (COruMidiOutDevice* found = devices.Find(name)) return found;
+    return devices.Append(GetMidiDeviceFactory().CreateOutputDevice(std::string(name)));
+}
+
+void COruMidiSetup::BindInput(COruMidiIn& input, std::string_view deviceName)
+{
+    if (deviceName == kNoDeviceName) return;
+    COruMidiInDevice* device = FindOrCreateInputDevice(deviceName);
+    if (!device) return;
+    auto& bound = device->boundInputs;
+    if (std::find(bound.begin(), bound.end(), &input) == bound.end()) bound.push_back(&input);
+}
+
+void COruMidiSetup::BindOutput(COruMidiOut& output, std::string_view deviceName)
+{
+    if (deviceName == kNoDeviceName) return;
+    COruMidiOutDevice* device = FindOrCreateOutputDevice(deviceName);
+    if (!device) return;
+    auto& devices = output.devices;
+    if (std::find(devices.begin(), devices.end(), device) == devices.end()) devices.push_back(device);
+}
+
+COruMidiInDevice* COruMidiSetup::DeviceOf(const COruMidiIn& input) const
+{
+    COruMidiInDevice* device = nullptr;
+    if (GetMidiPluginRouter().InputOverride(input, device)) return device;
+    for (const auto& candidate : GetMidiInDevices()) {
+        const auto& bound = candidate->boundInputs;
+        if (std::find(bound.begin(), bound.end(), &input) != bound.end()) return candidate.get();
+    }
+    return nullptr;
+}
+
+COruMidiOutDevice* COruMidiSetup::DeviceOf(const COruMidiOut& output) const
+{
+    COruMidiOutDevice* device = nullptr;
+    if (GetMidiPluginRouter().OutputOverride(output, device)) return device;
+    return output.devices.empty() ? nullptr : output.devices.front();
+}
+
+std::string COruMidiSetup::DeviceName(const COruMidiIn& input) const
+{
+    const COruMidiDevice* device = DeviceOf(input);
+    return device ? device->name : kNoDeviceName;
+}
+
+std::string COruMidiSetup::DeviceName(const COruMidiOut& output) const
+{
+    const COruMidiDevice* device = DeviceOf(output);
+    return device ? device->name : kNoDeviceName;
+}
+
+std::string COruMidiSetup::DisplayName(const COruMidiIn& input) const { return Display(DeviceOf(input)); }
+
+std::string COruMidiSetup::DisplayName(const COruMidiOut& output) const { return Display(DeviceOf(output)); }
+
+std::vector<std::string> COruMidiSetup::DeviceChoices(const COruMidiIn& input) const
+{
+    std::vector<std::string> names;
+    GetMidiDeviceFactory().ListInputDeviceNames(names);
+    return Choices(std::move(names), DisplayName(input));
+}
+
+std::vector<std::string> COruMidiSetup::DeviceChoices(const COruMidiOut& output) const
+{
+    std::vector<std::string> names;
+    GetMidiDeviceFactory().ListOutputDeviceNames(names);
+    return Choices(std::move(names), DisplayName(output));
+}
+
+void COruMidiSetup::ConfigureInput(std::string_view portName, std::string_view deviceName, long deviceId)
+{
+    COruMidiIn* input = FindInput(portName);
+    if (!input) return;
+    input->deviceId = static_cast<std::uint8_t>(deviceId & 0xFF);
+    BindInput(*input, deviceName);
+}
+
+void COruMidiSetup::ConfigureOutput(std::string_view portName, std::string_view deviceName, long deviceId)
+{
+    COruMidiOut* output = FindOutput(portName);
+    if (!output) return;
+    output->deviceId = static_cast<std::uint8_t>(deviceId & 0xFF);
+    BindOutput(*output, deviceName);
+}
+
+void COruMidiSetup::ReleaseAll()
+{
+    for (auto& output : GetMidiOutputs()) output.devices.clear();
+    GetMidiInDevices().DeleteAll();
+    GetMidiOutDevices().DeleteAll();
+}
+
+bool COruMidiSetup::OpenAll()
+{
+    bool all = true;
+    for (const auto& device : GetMidiInDevices()) all = device->Open() && all;
+    for (const auto& device : GetMidiOutDevices()) all = device->Open() && all;
+    return all;
+}
+
+bool COruMidiSetup::IsSetUp() const
+{
+    const auto& inputs = GetMidiInputs();
+    const auto& outputs = GetMidiOutputs();
+    return !inputs.empty() && DeviceOf(inputs[0]) != nullptr && !outputs.empty() && DeviceOf(outputs[0]) != nullptr;
+}
+
+void COruMidiSetup::Load(GT::IProfile& profile)
+{
+    ReleaseAll();
+    auto& inputs = GetMidiInputs();
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const std::string name = profile.GetString(ValuePath("In", i), inputs[i].name);
+        const std::string device = profile.GetString(ValuePath("InDevice", i), kNoDeviceName);
+        const long id = ReadInteger(profile, ValuePath("InTessanMessageDeviceId", i), inputs[i].deviceId);
+        ConfigureInput(name, device, id);
+    }
+    auto& outputs = GetMidiOutputs();
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const std::string name = profile.GetString(ValuePath("Out", i), outputs[i].name);
+        const std::string device = profile.GetString(ValuePath("OutDevice", i), kNoDeviceName);
+        const long id = ReadInteger(profile, ValuePath("OutTessanMessageDeviceId", i), outputs[i].deviceId);
+        ConfigureOutput(name, device, id);
+    }
+    GetMidiSetupState().SetQuiet(OpenAll());
+}
+
+void COruMidiSetup::Save(GT::IProfile& profile) const
+{
+    SavePorts(profile, GetMidiInputs(), "In", "InDevice", "InTessanMessageDeviceId");
+    SavePorts(profile, GetMidiOutputs(), "Out", "OutDevice", "OutTessanMessageDeviceId");
+}
+
+void COruMidiSetup::PumpInput(const COruMidiIn& input) const
+{
+    if (COruMidiInDevice* device = DeviceOf(input)) device->Pump();
+}
+
+bool COruMidiSetup::WaitForInput(ML::ITickClock& clock, std::uint32_t deadline, std::chrono::milliseconds grace) const
+{
+    return msgwin::WaitForMessages(msgwin::MessageQueue::ForCurrentThread(), msgwin::WM_USER, msgwin::WM_USER_LAST,
+                                   clock, deadline, grace);
+}
+
+COruMidiSetup& GetMidiSetup()
+{
+    static COruMidiSetup setup;
+    return setup;
+}

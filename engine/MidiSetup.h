@@ -1,0 +1,83 @@
+#pragma once
+// Binds logical ports to physical devices, opens them, remembers the choice
+// in the profile section "MIDIConnection" and restores it, and pumps and
+// waits for the traffic of an input on behalf of the requester.
+#include "engine/MidiDevice.h"
+#include "engine/MidiIn.h"
+#include "engine/MidiOut.h"
+#include "ml/TickClock.h"
+#include "platform/msgwin/MessageWait.h"
+#include "toolkit/profile/Profile.h"
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr const char* kNoDeviceName = "(none)";
+inline constexpr const char* kUnconnectedSuffix = " (Unconnected)";
+
+class COruMidiSetup {
+public:
+    virtual ~COruMidiSetup() = default;
+
+    // The device of that name (a trailing " (Unconnected)" is ignored) from
+    // its list, created closed through the factory and appended if there is
+    // none.
+    virtual COruMidiInDevice* FindOrCreateInputDevice(std::string_view name);
+    virtual COruMidiOutDevice* FindOrCreateOutputDevice(std::string_view name);
+
+    // Nothing for "(none)"; else binds the device of that name once.
+    void BindInput(COruMidiIn& input, std::string_view deviceName);
+    void BindOutput(COruMidiOut& output, std::string_view deviceName);
+
+    // The plug-in router's override first, else the first device bound.
+    COruMidiInDevice* DeviceOf(const COruMidiIn& input) const;
+    COruMidiOutDevice* DeviceOf(const COruMidiOut& output) const;
+    // The device's name, or "(none)".
+    std::string DeviceName(const COruMidiIn& input) const;
+    std::string DeviceName(const COruMidiOut& output) const;
+    // The device's name with " (Unconnected)" while it is not open, or
+    // "(none)".
+    std::string DisplayName(const COruMidiIn& input) const;
+    std::string DisplayName(const COruMidiOut& output) const;
+    // The platform's device names, "(none)", then the port's display name
+    // when it is not among them.
+    std::vector<std::string> DeviceChoices(const COruMidiIn& input) const;
+    std::vector<std::string> DeviceChoices(const COruMidiOut& output) const;
+
+    // Finds the port by name; when found, sets its device id to the low 8
+    // bits of deviceId and binds the device.
+    void ConfigureInput(std::string_view portName, std::string_view deviceName, long deviceId);
+    void ConfigureOutput(std::string_view portName, std::string_view deviceName, long deviceId);
+
+    // Unbinds every output's devices, then deletes every input device and
+    // every output device.
+    void ReleaseAll();
+    // Opens every device (all of them even after a failure); true when all
+    // opened.
+    bool OpenAll();
+    // Input 0 and output 0 exist and have a device.
+    bool IsSetUp() const;
+
+    // Restores the bindings and device ids, opens the devices and sets the
+    // connection state quietly.
+    void Load(GT::IProfile& profile = GT::GetProfile());
+    // Writes the twelve values of the two inputs and two outputs (as many as
+    // exist).
+    void Save(GT::IProfile& profile = GT::GetProfile()) const;
+
+    // The requester's pump: the Pump of the input's device (nothing without
+    // one).
+    void PumpInput(const COruMidiIn& input) const;
+    // The requester's wait between pumps: blocks, without using the CPU,
+    // until MIDI traffic is pending for this thread (true) or clock has
+    // reached deadline (false). See platform/msgwin/MessageWait.h for how a
+    // test clock is moved on.
+    bool WaitForInput(ML::ITickClock& clock, std::uint32_t deadline,
+                      std::chrono::milliseconds grace = msgwin::kDefaultWaitGrace) const;
+};
+
+// Created on first use.
+COruMidiSetup& GetMidiSetup();
