@@ -1,0 +1,28 @@
+#pragma once
+// Ways the simulated unit can be told to misbehave, one switch per fault a
+// transfer must survive or report.
+#include <chrono>
+
+namespace sim {
+
+struct UnitFaults {
+    // Answers nothing (data sets sent to it are still stored).
+    bool silent = false;
+    // The identity reply carries the family code 46 02 instead of 45 02.
+    bool wrongFamilyCode = false;
+    // Data sets go out with a checksum off by one.
+    bool badChecksum = false;
+    // Data sets go out with only the first 64 of the 128 data bytes.
+    bool shortData = false;
+    // Every reply waits this long before it starts.
+    std::chrono::milliseconds delay{0};
+    // The n-th reply after these faults were set (counted from 1) is not
+    // sent; 0 drops nothing.
+    int dropReply = 0;
+    // Requests take their time on a 31250-baud wire before the unit sees
+    // them, and each reply arrives one wire time per byte after it starts,
+    // one after the other.
+    bool wireSpeed = false;
+};
+
+} // namespace sim

@@ -1,0 +1,150 @@
+#include "sim/UnitMemory.h"
+
+#include "data/FileDocument.h"
+#include "data/LibrarianFile.h"
+#include "data/ParameterAddress.h"
+#include "messages/MessageIds.h"
+#include "messages/ShowMessage.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <memory>
+
+namespace sim {
+
+namespace {
+
+constexpr std::array<const char*, kAreaCount + 1> kShortAreaNames{
+    "TEMPORARY", "MEMORY", "CLEAN", "CRUNCH", "DRIVE", "HEAVY", "LEAD", "EXTREME"};
+constexpr DeviceAddress kTemporaryAddress = 0x0FFFC000;
+
+} // namespace
+
+CPatch FactoryPatch(int areaNumber, int index)
+{
+    CPatch patch;
+    patch.Initialize();
+    std::uint8_t* data = patch.Data();
+    // A small linear congruential generator seeded by the patch's place: the
+    // same bytes in every run, different bytes in every patch.
+    std::uint32_t seed = static_cast<std::uint32_t>(areaNumber * 256 + index + 1) * 2654435761u;
+    for (int i = 0; i < CPatch::kNameOffset; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        data[i] = static_cast<std::uint8_t>((seed >> 16) & 0x7F);
+    }
+    const int area = std::clamp(areaNumber, 0, kAreaCount);
+    char name[CPatch::kNameLength + 1];
+    if (area == 0)
+        std::snprintf(name, sizeof name, "%s", kShortAreaNames[0]);
+    else
+        std::snprintf(name, sizeof name, "%s %02d", kShortAreaNames[static_cast<std::size_t>(area)], index + 1);
+    patch.SetName(name);
+    return patch;
+}
+
+CUnitMemory::CUnitMemory() { FillWithFactoryPatches(); }
+
+void CUnitMemory::FillWithFactoryPatches()
+{
+    const CParameterAddress map;
+    for (int n = 1; n <= kAreaCount; ++n) {
+        CParameterArray& area = image_.GetArray(n);
+        area.Clear();
+        for (int i = 0; i < map.PatchCount(n); ++i)
+            area.Append(FactoryPatch(n, i).Clone());
+    }
+    temporary_ = FactoryPatch(0, 0);
+    ++generation_;
+}
+
+CPatch* CUnitMemory::MutablePatchAt(DeviceAddress address)
+{
+    if (address == kTemporaryAddress)
+        return &temporary_;
+    const CParameterAddress map;
+    const int code = map.AreaCodeFromAddress(address);
+    if (code == 0)
+        return nullptr;
+    const int index = map.IndexFromAddress(address, code);
+    if (index < 0 || map.PatchAddress(code, index) != address)
+        return nullptr; // inside an area but not where a patch starts
+    return AsPatch(image_.GetArray(map.AreaNumberFromCode(code)).At(static_cast<std::size_t>(index)));
+}
+
+const CPatch* CUnitMemory::PatchAt(DeviceAddress address) const
+{
+    return const_cast<CUnitMemory*>(this)->MutablePatchAt(address);
+}
+
+bool CUnitMemory::Store(DeviceAddress address, std::span<const std::uint8_t> bytes)
+{
+    CPatch* patch = MutablePatchAt(address);
+    if (patch == nullptr || patch->Data() == nullptr)
+        return false;
+    std::copy_n(bytes.begin(), std::min<std::size_t>(bytes.size(), CPatch::kDataSize), patch->Data());
+    patch->ClearMemos();
+    if (patch != &temporary_)
+        ++generation_;
+    return true;
+}
+
+const CPatch* CUnitMemory::Patch(int areaNumber, int index) const
+{
+    if (areaNumber < 1 || areaNumber > kAreaCount || index < 0)
+        return nullptr;
+    return AsPatch(image_.GetArray(areaNumber).At(static_cast<std::size_t>(index)));
+}
+
+bool CUnitMemory::Load(const std::filesystem::path& path)
+{
+    CFileDocument document;
+    if (!ReadLibrarianFile(path, document))
+        return false;
+    const CParameterArray& patches = document.Patches();
+    if (patches.Size() != kPatchTotal) {
+        ShowMessage(kMsgCannotReadFileType);
+        return false;
+    }
+    for (std::size_t i = 0; i < patches.Size(); ++i) {
+        const CPatch* patch = AsPatch(patches.At(i));
+        if (patch == nullptr || patch->Data() == nullptr) {
+            ShowMessage(kMsgCannotReadFileType);
+            return false;
+        }
+    }
+    const CParameterAddress map;
+    std::size_t next = 0;
+    CImageData loaded;
+    for (int n = 1; n <= kAreaCount; ++n)
+        for (int i = 0; i < map.PatchCount(n); ++i)
+            loaded.GetArray(n).Append(patches[next++].Clone());
+    for (int n = 1; n <= kAreaCount; ++n)
+        image_.GetArray(n).Swap(loaded.GetArray(n));
+    ++generation_;
+    return true;
+}
+
+bool CUnitMemory::Replace(int areaNumber, int index, const CPatch& replacement)
+{
+    if (Patch(areaNumber, index) == nullptr || replacement.Data() == nullptr)
+        return false;
+    CParameterArray& area = image_.GetArray(areaNumber);
+    area.Remove(static_cast<std::size_t>(index));
+    area.Insert(static_cast<std::size_t>(index), replacement.Clone());
+    ++generation_;
+    return true;
+}
+
+bool CUnitMemory::Save(const std::filesystem::path& path) const
+{
+    CFileDocument document;
+    for (int n = 1; n <= kAreaCount; ++n) {
+        const CParameterArray& area = image_.GetArray(n);
+        for (std::size_t i = 0; i < area.Size(); ++i)
+            document.Patches().Append(area[i].Clone());
+    }
+    return WriteLibrarianFile(path, document);
+}
+
+} // namespace sim
