@@ -1,0 +1,111 @@
+#pragma once
+// Helpers of the engine's port, device and setup tests: the start-up port
+// configuration with captured text sinks and message boxes, a receiver and
+// an output device that record what they get, and pumping until something
+// has arrived.
+#include "engine/EngineTextOut.h"
+#include "engine/MidiDevices.h"
+#include "engine/MidiInReceiver.h"
+#include "engine/MidiManager.h"
+#include "engine/MidiPortLists.h"
+#include "engine/MidiSetup.h"
+#include "engine/MidiSetupState.h"
+#include "ml/TickClock.h"
+#include "tests/support/CapturingTextDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class RecordingReceiver : public IOruMidiReceiver {
+public:
+    explicit RecordingReceiver(std::string tag = {}, std::vector<std::string>* log = nullptr) : tag_(std::move(tag)), log_(log) {}
+    bool ReceiveShort(const ML::CShortMessage& message) override { return Record(shorts, message); }
+    bool ReceiveUniversal(const ML::CLongMessage& message) override { return Record(universals, message); }
+    bool ReceiveDataSet(const ML::CTessanMessage& message) override { return Record(dataSets, message); }
+    std::size_t Total() const { return shorts.size() + universals.size() + dataSets.size(); }
+
+    std::vector<Bytes> shorts, universals, dataSets;
+
+private:
+    bool Record(std::vector<Bytes>& into, const ML::CMessage& message)
+    {
+        into.emplace_back(message.begin(), message.end());
+        if (log_) log_->push_back(tag_);
+        return true;
+    }
+    std::string tag_;
+    std::vector<std::string>* log_;
+};
+
+// An output device that keeps every message sent to it.
+class RecordingOutDevice : public COruMidiOutDevice {
+public:
+    using COruMidiOutDevice::COruMidiOutDevice;
+    void Send(std::span<const std::uint8_t> bytes) override { sent.emplace_back(bytes.begin(), bytes.end()); }
+    std::vector<Bytes> sent;
+};
+
+// Ports configured as at start-up; message boxes and both engine text sinks
+// captured; everything released afterwards.
+class EngineTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousDefinitionSink_ =
+            GetDefinitionErrorOut().SetSink([this](std::string_view text) { definitionErrors += text; });
+        previousTransientSink_ = GetTransientTextOut().SetSink([this](std::string_view text) { transient.emplace_back(text); });
+        GetMidiSetupState().SetQuiet(false);
+        ASSERT_TRUE(ConfigureEnginePorts());
+    }
+    void TearDown() override
+    {
+        GetMidiSetup().ReleaseAll();
+        GetMidiManager().Shutdown();
+        GetDefinitionErrorOut().SetSink(std::move(previousDefinitionSink_));
+        GetTransientTextOut().SetSink(std::move(previousTransientSink_));
+    }
+
+    COruMidiIn& Input(std::size_t i) { return GetMidiInputs().at(i); }
+    COruMidiOut& Output(std::size_t i) { return GetMidiOutputs().at(i); }
+
+    // A recording device, owned by the output device list, bound to output i.
+    RecordingOutDevice& BindRecorder(std::size_t i, const std::string& name = "recorder")
+    {
+        auto* device = static_cast<RecordingOutDevice*>(
+            GetMidiOutDevices().Append(std::make_unique<RecordingOutDevice>(name)));
+        Output(i).devices.push_back(device);
+        return *device;
+    }
+
+    // Pumps input's device, waiting on the real clock, until done() holds or
+    // five seconds have passed (a guard against a hang).
+    bool PumpUntil(const COruMidiIn& input, const std::function<bool()>& done)
+    {
+        ML::ITickClock& clock = ML::SystemTickClock();
+        const std::uint32_t deadline = clock.GetTickCount() + 5000;
+        for (;;) {
+            GetMidiSetup().PumpInput(input);
+            if (done()) return true;
+            if (!GetMidiSetup().WaitForInput(clock, deadline)) return done();
+        }
+    }
+
+    CapturingTextDialog dialog;
+    std::string definitionErrors;
+    std::vector<std::string> transient;
+
+private:
+    CEngineTextOut::Sink previousDefinitionSink_;
+    CEngineTextOut::Sink previousTransientSink_;
+};
+
+} // namespace test
