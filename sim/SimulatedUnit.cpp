@@ -55,13 +55,18 @@ bool CSimulatedUnit::SaveIfChanged()
     std::unique_lock lock(mutex_);
     if (!memoryFile_ || memory_.Generation() == savedGeneration_)
         return true;
+    if (failedGeneration_ == memory_.Generation())
+        return false;
     // Save a copy so that the unit keeps answering while the file is written.
     const CUnitMemory snapshot = memory_;
     const std::filesystem::path path = *memoryFile_;
     lock.unlock();
-    if (!snapshot.Save(path))
-        return false;
+    const bool saved = snapshot.Save(path);
     lock.lock();
+    if (!saved) {
+        failedGeneration_ = snapshot.Generation();
+        return false;
+    }
     savedGeneration_ = snapshot.Generation();
     return true;
 }

@@ -49,7 +49,9 @@ public:
     // the end.
     bool UseMemoryFile(const std::filesystem::path& path);
     // Saves the memory file when the memory has changed since it was loaded
-    // or last saved. True when there was nothing to do or the save worked.
+    // or last saved. True when there was nothing to do or the save worked; a
+    // failed save (message 5 shown) is not tried again until the memory
+    // changes again.
     bool SaveIfChanged();
 
     void SetDeviceId(std::uint8_t id);
@@ -92,6 +94,7 @@ private:
     CUnitMemory memory_;
     std::optional<std::filesystem::path> memoryFile_;
     std::uint64_t savedGeneration_ = 0; // the memory's generation the file holds
+    std::optional<std::uint64_t> failedGeneration_;
     std::uint8_t deviceId_ = kDefaultDeviceId;
     UnitFaults faults_;
     int repliesSinceFaults_ = 0;

@@ -283,4 +283,20 @@ TEST(SimulatedUnit, UnreadableMemoryFileIsNeitherUsedNorOverwritten)
     std::filesystem::remove(path);
 }
 
+TEST(SimulatedUnit, FailedSaveIsReportedOnceNotAtEveryTry)
+{
+    test::CapturingTextDialog dialog;
+    const auto path = TempFile("no-such-folder") / "memory.z4l";
+    {
+        Recorder recorder;
+        sim::CSimulatedUnit unit(recorder.Sink());
+        ASSERT_TRUE(unit.UseMemoryFile(path));
+        unit.Receive(Addressed(0x12, 0x0FE00000, Bytes(128, 1)));
+        EXPECT_FALSE(unit.SaveIfChanged());
+        EXPECT_FALSE(unit.SaveIfChanged());
+    }
+    ASSERT_EQ(dialog.shown().size(), 1u);
+    EXPECT_EQ(dialog.shown()[0].text, "The file could not be saved.");
+}
+
 } // namespace
