@@ -1,0 +1,110 @@
+// The device selection in the profile section "MIDIConnection": what Save
+// writes, what Load restores, and the defaults for missing values.
+#include "tests/engine/setup_support.h"
+
+#include "toolkit/profile/IniProfile.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace test {
+namespace {
+
+class SetupProfileTest : public EngineTest {
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        ASSERT_TRUE(dir_.isValid());
+        profile = std::make_unique<GT::CIniProfile>(dir_.filePath("profile.ini").toStdString());
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<GT::CIniProfile> profile;
+};
+
+TEST_F(SetupProfileTest, NothingStoredBindsNothing)
+{
+    GetMidiSetup().Load(*profile);
+    EXPECT_TRUE(GetMidiInDevices().empty());
+    EXPECT_TRUE(GetMidiOutDevices().empty());
+    EXPECT_FALSE(GetMidiSetup().IsSetUp());
+    EXPECT_TRUE(GetMidiSetup().OpenAll());
+    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "(none)");
+    EXPECT_EQ(GetMidiSetup().DisplayName(Output(1)), "(none)");
+    EXPECT_EQ(Input(0).deviceId, 0x10);
+    EXPECT_TRUE(GetMidiSetupState().IsConnected()) << "all of no devices opened";
+    EXPECT_TRUE(transient.empty());
+}
+
+TEST_F(SetupProfileTest, SaveWritesTwelveValuesThatLoadRestores)
+{
+    GetMidiSetup().BindInput(Input(0), "Unit In (Unconnected)");
+    GetMidiSetup().BindOutput(Output(0), "Unit Out");
+    GetMidiSetup().BindOutput(Output(1), "Thru Out");
+    Output(0).deviceId = 0x1F;
+    GetMidiSetup().Save(*profile);
+
+    const auto text = [&](const char* entry) { return profile->GetString(std::string("MIDIConnection/") + entry, "?"); };
+    EXPECT_EQ(text("MIDIIn0"), "ZM-47");
+    EXPECT_EQ(text("MIDIInDevice0"), "Unit In");
+    EXPECT_EQ(text("MIDIInTessanMessageDeviceId0"), "16");
+    EXPECT_EQ(text("MIDIIn1"), "");
+    EXPECT_EQ(text("MIDIInDevice1"), "(none)");
+    EXPECT_EQ(text("MIDIInTessanMessageDeviceId1"), "16");
+    EXPECT_EQ(text("MIDIOut0"), "ZM-47");
+    EXPECT_EQ(text("MIDIOutDevice0"), "Unit Out");
+    EXPECT_EQ(text("MIDIOutTessanMessageDeviceId0"), "31");
+    EXPECT_EQ(text("MIDIOut1"), "");
+    EXPECT_EQ(text("MIDIOutDevice1"), "Thru Out");
+    EXPECT_EQ(text("MIDIOutTessanMessageDeviceId1"), "16");
+
+    ASSERT_TRUE(ConfigureEnginePorts());
+    GetMidiSetup().Load(*profile);
+    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Unit In");
+    EXPECT_EQ(GetMidiSetup().DeviceName(Input(1)), "(none)");
+    EXPECT_EQ(GetMidiSetup().DeviceName(Output(0)), "Unit Out");
+    EXPECT_EQ(GetMidiSetup().DeviceName(Output(1)), "Thru Out");
+    EXPECT_EQ(Output(0).deviceId, 0x1F);
+    EXPECT_TRUE(GetMidiSetup().IsSetUp());
+    // The devices do not exist: they stay, closed, and are shown so.
+    EXPECT_EQ(GetMidiSetup().DisplayName(Input(0)), "Unit In (Unconnected)");
+    EXPECT_FALSE(GetMidiSetupState().IsConnected());
+    EXPECT_TRUE(transient.empty()) << "Load sets the state quietly";
+}
+
+TEST_F(SetupProfileTest, DeviceIdsAreReadAsCIntegersAndCutToEightBits)
+{
+    const std::pair<const char*, int> cases[] = {{"17", 0x11}, {"273", 0x11}, {"0x11", 0x11}, {"021", 0x11},
+                                                 {" 18", 0x12},  {"-1", 0xFF},  {"junk", 0x10}};
+    for (const auto& [stored, expected] : cases) {
+        ASSERT_TRUE(ConfigureEnginePorts());
+        profile->WriteString("MIDIConnection/MIDIInTessanMessageDeviceId0", stored);
+        profile->WriteString("MIDIConnection/MIDIOutTessanMessageDeviceId1", stored);
+        GetMidiSetup().Load(*profile);
+        EXPECT_EQ(Input(0).deviceId, expected) << stored;
+        EXPECT_EQ(Output(1).deviceId, expected) << stored;
+        EXPECT_EQ(Input(1).deviceId, 0x10);
+    }
+}
+
+TEST_F(SetupProfileTest, AStoredPortNameSelectsThePortItConfigures)
+{
+    profile->WriteString("MIDIConnection/MIDIOut0", "Other");
+    profile->WriteString("MIDIConnection/MIDIOutDevice0", "Somewhere");
+    profile->WriteString("MIDIConnection/MIDIOutTessanMessageDeviceId0", "20");
+    profile->WriteString("MIDIConnection/MIDIIn1", "ZM-47");
+    profile->WriteString("MIDIConnection/MIDIInDevice1", "Elsewhere");
+    profile->WriteString("MIDIConnection/MIDIInTessanMessageDeviceId1", "21");
+    GetMidiSetup().Load(*profile);
+
+    EXPECT_EQ(GetMidiSetup().DeviceName(Output(0)), "(none)") << "no port is named Other";
+    EXPECT_EQ(Output(0).deviceId, 0x10);
+    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Elsewhere") << "the value of index 1 named port ZM-47";
+    EXPECT_EQ(Input(0).deviceId, 21);
+    EXPECT_EQ(GetMidiSetup().DeviceName(Input(1)), "(none)");
+}
+
+} // namespace
+} // namespace test
