@@ -1,0 +1,54 @@
+#pragma once
+// What ties the windows to the unit: the device reader and writer, the patch
+// clipboard shared by every patch list, the area the main window shows and
+// the grid switch of the lists. One object for the whole program.
+#include "data/ImageData.h"
+
+#include <memory>
+
+class AReader;
+class CWriter;
+
+class CLibrarianState {
+public:
+    // Fills the message table, so every message id has its text from now on.
+    CLibrarianState();
+    ~CLibrarianState();
+    CLibrarianState(const CLibrarianState&) = delete;
+    CLibrarianState& operator=(const CLibrarianState&) = delete;
+
+    int GetArea() const { return area_; }
+    void SetArea(int areaNumber) { area_ = areaNumber; }
+    int GetGridSwitch() const { return gridSwitch_; }
+    void SetGridSwitch(int on) { gridSwitch_ = on; }
+
+    // Area 1 of the clipboard image holds the copied patches.
+    CImageData& GetClipboard() { return clipboard_; }
+    const CImageData& GetClipboard() const { return clipboard_; }
+    // Deletes every patch on the clipboard.
+    void ClearClipboard();
+
+    // Not owned by the caller; null before start-up created them and after
+    // DeleteTransferObjects.
+    AReader* GetReader() const { return reader_.get(); }
+    CWriter* GetWriter() const { return writer_.get(); }
+    void SetTransferObjects(std::unique_ptr<AReader> reader, std::unique_ptr<CWriter> writer);
+    // Deletes the reader, then the writer; safe to call again.
+    void DeleteTransferObjects();
+
+    // -1 until the unit has answered the identity request with the expected
+    // family code, then 0.
+    int GetIdentityResult() const;
+    // True when the unit's input and output ports both have a device bound.
+    bool IsMidiReady() const;
+
+private:
+    CImageData clipboard_;
+    std::unique_ptr<AReader> reader_;
+    std::unique_ptr<CWriter> writer_;
+    int area_ = 1;
+    int gridSwitch_ = 0;
+};
+
+// The program's librarian state, created on first use.
+CLibrarianState& GetLibrarianState();

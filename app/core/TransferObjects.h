@@ -1,0 +1,16 @@
+#pragma once
+// The start-up step that creates the device reader and writer once the ports
+// exist: the reader becomes the receiver of input 0 and talks through input 0
+// and output 0; the writer sends through output 0 and asks the reader for the
+// identity check. Both go to the librarian state, which owns them.
+#include "ml/TickClock.h"
+
+class CLibrarianState;
+namespace GT {
+class IProgress;
+}
+
+// False, and nothing created, while input 0 or output 0 does not exist.
+// progress is not owned and may be null.
+bool CreateTransferObjects(CLibrarianState& state, GT::IProgress* progress,
+                           ML::ITickClock& clock = ML::SystemTickClock());

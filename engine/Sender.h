@@ -1,0 +1,32 @@
+#pragma once
+// Sending to the unit without waiting for an answer: one data set, then a
+// pause that gives the unit time to store it.
+#include "data/Address.h"
+#include "ml/TickClock.h"
+
+#include <cstdint>
+#include <span>
+
+class COruMidiOut;
+
+class COruMidiSender {
+public:
+    static constexpr std::uint32_t kPauseMs = 20;
+
+    explicit COruMidiSender(ML::ITickClock& clock = ML::SystemTickClock()) : clock_(&clock) {}
+    virtual ~COruMidiSender() = default;
+    COruMidiSender(const COruMidiSender&) = delete;
+    COruMidiSender& operator=(const COruMidiSender&) = delete;
+
+    // The output's data set for address and data, then the pause. True (a
+    // write is never acknowledged); nothing is sent without an output.
+    bool Send(DeviceAddress address, std::span<const std::uint8_t> data);
+
+    void SetOutput(COruMidiOut* output) { output_ = output; }
+    COruMidiOut* GetOutput() const { return output_; }
+    ML::ITickClock& Clock() const { return *clock_; }
+
+private:
+    COruMidiOut* output_ = nullptr;  // not owned
+    ML::ITickClock* clock_;          // not owned
+};

@@ -1,0 +1,58 @@
+#pragma once
+// The device writer: writes patches to the unit, one data set per patch,
+// after the reader has checked that the right kind of unit answers; and, in
+// its file mode, writes the same data sets into a Standard MIDI File.
+#include "engine/DataSmfWriter.h"
+#include "engine/Sender.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+class AReader;
+class CParameterArray;
+namespace GT {
+class IProgress;
+}
+
+class CWriter : public COruMidiSender, public COruDataSmfWriter {
+public:
+    explicit CWriter(ML::ITickClock& clock = ML::SystemTickClock());
+
+    // Not owned; null shows no progress.
+    void SetProgress(GT::IProgress* progress) { progress_ = progress; }
+    GT::IProgress* GetProgress() const { return progress_; }
+    // Not owned: the reader whose identity check comes before every write.
+    void SetReader(AReader* reader) { reader_ = reader; }
+    AReader* GetReader() const { return reader_; }
+
+    // Sends the listed patches of the array to the area (area code 0x11:
+    // the unit's temporary patch, for hearing a patch without storing it).
+    // Message 13 (nothing sent) when the devices are not set up; message 2
+    // when the unit does not identify itself; false without a message when
+    // the user cancelled or an index names no patch. Patches sent before
+    // stay sent.
+    bool WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
+    // One data set: segment `segment` of patch `index` of the source array,
+    // to the unit or, in file mode, into the file.
+    bool WritePatchBlock(int areaCode, int index, int blockCode, int segment);
+
+    // Writes the listed patches as a Standard MIDI File of format 0 at path,
+    // replacing an existing file only once the new one is complete. Message
+    // 5 on failure.
+    bool ExportSmf(const std::filesystem::path& path, int areaCode, const std::vector<int>& indexes,
+                   const CParameterArray& array);
+    // The same into memory (GetFileBytes), without a message.
+    bool ExportSmfToBuffer(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
+
+private:
+    // Runs WritePatchBlock over every segment of every listed patch.
+    bool WriteIndexes(int areaCode, const std::vector<int>& indexes);
+    // The data set as the output would send it, appended to the file.
+    bool AppendToFile(std::uint32_t address, std::span<const std::uint8_t> data);
+
+    GT::IProgress* progress_ = nullptr;           // not owned
+    AReader* reader_ = nullptr;                   // not owned
+    const CParameterArray* source_ = nullptr;     // not owned; set while writing
+    bool fileMode_ = false;
+};

@@ -1,0 +1,39 @@
+// The device writer's file mode: export of data sets as a Standard MIDI File.
+#include "engine/Writer.h"
+
+#include "engine/MidiOut.h"
+#include "engine/SmfExchange.h"
+#include "messages/MessageIds.h"
+#include "messages/ShowMessage.h"
+#include "toolkit/core/CursorChanger.h"
+
+bool CWriter::ExportSmf(const std::filesystem::path& path, int areaCode, const std::vector<int>& indexes,
+                        const CParameterArray& array) {
+    UL::CWaitCursor wait;
+    const bool ok = ExportSmfToBuffer(areaCode, indexes, array) && WriteSmfFile(path, GetFileBytes());
+    // The file in memory is no longer needed once it is on disk.
+    ResetFile();
+    if (!ok)
+        ShowMessage(kMsgFileNotSaved);
+    return ok;
+}
+
+bool CWriter::ExportSmfToBuffer(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) {
+    ResetFile();
+    source_ = &array;
+    fileMode_ = true;
+    const bool ok = GetOutput() != nullptr && Begin() && BeginTrack() && WriteIndexes(areaCode, indexes) &&
+                    !SendFailed() && EndTrack() && Finish();
+    fileMode_ = false;
+    source_ = nullptr;
+    return ok;
+}
+
+bool CWriter::AppendToFile(std::uint32_t address, std::span<const std::uint8_t> data) {
+    // A copy of the unit's output that sends to this file instead of the
+    // devices: the file holds exactly the bytes a device write sends.
+    COruMidiOut file = *GetOutput();
+    file.devices = {this};
+    file.SendDataSet(address, data);
+    return !SendFailed();
+}
