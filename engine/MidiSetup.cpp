@@ -52,15 +52,16 @@ long ReadInteger(GT::IProfile& profile, const std::string& path, long def)
 }
 
 template <typename Port>
-void SavePorts(GT::IProfile& profile, const std::vector<Port>& ports, const char* key, const char* deviceKey,
-               const char* idKey)
+bool SavePorts(GT::IProfile& profile, const COruMidiSetup& setup, const std::vector<Port>& ports, const char* key,
+               const char* deviceKey, const char* idKey)
 {
-    const COruMidiSetup& setup = GetMidiSetup();
+    bool all = true;
     for (std::size_t i = 0; i < ports.size(); ++i) {
-        profile.WriteString(ValuePath(key, i), ports[i].name);
-        profile.WriteString(ValuePath(deviceKey, i), setup.DeviceName(ports[i]));
-        profile.WriteInt(ValuePath(idKey, i), ports[i].deviceId);
+        all = profile.WriteString(ValuePath(key, i), ports[i].name) && all;
+        all = profile.WriteString(ValuePath(deviceKey, i), setup.DeviceName(ports[i])) && all;
+        all = profile.WriteInt(ValuePath(idKey, i), ports[i].deviceId) && all;
     }
+    return all;
 }
 
 } // namespace
@@ -205,15 +206,21 @@ void COruMidiSetup::Load(GT::IProfile& profile)
     GetMidiSetupState().SetQuiet(OpenAll());
 }
 
-void COruMidiSetup::Save(GT::IProfile& profile) const
+bool COruMidiSetup::Save(GT::IProfile& profile) const
 {
-    SavePorts(profile, GetMidiInputs(), "In", "InDevice", "InTessanMessageDeviceId");
-    SavePorts(profile, GetMidiOutputs(), "Out", "OutDevice", "OutTessanMessageDeviceId");
+    const bool inputs = SavePorts(profile, *this, GetMidiInputs(), "In", "InDevice", "InTessanMessageDeviceId");
+    const bool outputs = SavePorts(profile, *this, GetMidiOutputs(), "Out", "OutDevice", "OutTessanMessageDeviceId");
+    return inputs && outputs;
 }
 
 void COruMidiSetup::PumpInput(const COruMidiIn& input) const
 {
     if (COruMidiInDevice* device = DeviceOf(input)) device->Pump();
+}
+
+bool COruMidiSetup::WaitForInput(ML::ITickClock& clock, std::uint32_t deadline) const
+{
+    return WaitForInput(clock, deadline, waitGrace_);
 }
 
 bool COruMidiSetup::WaitForInput(ML::ITickClock& clock, std::uint32_t deadline, std::chrono::milliseconds grace) const

@@ -65,8 +65,8 @@ public:
     // connection state quietly.
     void Load(GT::IProfile& profile = GT::GetProfile());
     // Writes the twelve values of the two inputs and two outputs (as many as
-    // exist).
-    void Save(GT::IProfile& profile = GT::GetProfile()) const;
+    // exist). False when the profile did not take every value.
+    bool Save(GT::IProfile& profile = GT::GetProfile()) const;
 
     // The requester's pump: the Pump of the input's device (nothing without
     // one).
@@ -74,9 +74,16 @@ public:
     // The requester's wait between pumps: blocks, without using the CPU,
     // until MIDI traffic is pending for this thread (true) or clock has
     // reached deadline (false). See platform/msgwin/MessageWait.h for how a
-    // test clock is moved on.
-    bool WaitForInput(ML::ITickClock& clock, std::uint32_t deadline,
-                      std::chrono::milliseconds grace = msgwin::kDefaultWaitGrace) const;
+    // test clock is moved on after a real-time grace without traffic.
+    bool WaitForInput(ML::ITickClock& clock, std::uint32_t deadline) const;
+    bool WaitForInput(ML::ITickClock& clock, std::uint32_t deadline, std::chrono::milliseconds grace) const;
+    // The grace of WaitForInput without one (200 ms unless changed): a test
+    // on a loaded machine whose simulated unit answers on other threads may
+    // want more.
+    void SetWaitGrace(std::chrono::milliseconds grace) { waitGrace_ = grace; }
+
+private:
+    std::chrono::milliseconds waitGrace_ = msgwin::kDefaultWaitGrace;
 };
 
 // Created on first use.

@@ -44,7 +44,7 @@ TEST_F(SetupProfileTest, SaveWritesTwelveValuesThatLoadRestores)
     GetMidiSetup().BindOutput(Output(0), "Unit Out");
     GetMidiSetup().BindOutput(Output(1), "Thru Out");
     Output(0).deviceId = 0x1F;
-    GetMidiSetup().Save(*profile);
+    EXPECT_TRUE(GetMidiSetup().Save(*profile));
 
     const auto text = [&](const char* entry) { return profile->GetString(std::string("MIDIConnection/") + entry, "?"); };
     EXPECT_EQ(text("MIDIIn0"), "ZM-47");
@@ -104,6 +104,21 @@ TEST_F(SetupProfileTest, AStoredPortNameSelectsThePortItConfigures)
     EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Elsewhere") << "the value of index 1 named port ZM-47";
     EXPECT_EQ(Input(0).deviceId, 21);
     EXPECT_EQ(GetMidiSetup().DeviceName(Input(1)), "(none)");
+}
+
+// A profile that cannot be written (a read-only file, a full disk).
+class RefusingProfile : public GT::IProfile {
+public:
+    int GetInt(std::string_view, int def) override { return def; }
+    std::string GetString(std::string_view, std::string_view def) override { return std::string(def); }
+    bool WriteInt(std::string_view, int) override { return false; }
+    bool WriteString(std::string_view, std::string_view) override { return false; }
+};
+
+TEST_F(SetupProfileTest, ASaveThatTheProfileRefusesIsNotReportedAsDone)
+{
+    RefusingProfile refusing;
+    EXPECT_FALSE(GetMidiSetup().Save(refusing));
 }
 
 } // namespace
