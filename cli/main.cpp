@@ -1,105 +1,113 @@
-// zm47-cli: the librarian's data from a shell.
-#include "cli/CliText.h"
-#include "data/FileDocument.h"
-#include "data/LibrarianFile.h"
-#include "data/Patch.h"
+// zm47-cli: the librarian's data and the unit from a shell.
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
 #include "messages/MessageTable.h"
 
+#include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
+using cli::Arguments;
+using cli::CommandSpec;
 
-void PrintUsage(std::FILE* out) {
-    std::fputs("usage: zm47-cli COMMAND [ARGS]\n"
-               "\n"
-               "commands:\n"
-               "  show FILE.z4l [--lang en|ja]   list the patches: number, name, four memos\n"
-               "                                 (tab-separated, one line per patch)\n"
-               "  new FILE.z4l [--count N]       write a librarian file of N new patches\n"
-               "                                 (default 60)\n"
-               "  help                           this text\n",
-               out);
+void PrintUsage(std::FILE* out)
+{
+    std::fputs(
+        "usage: zm47-cli COMMAND [ARGS]\n"
+        "\n"
+        "files:\n"
+        "  show FILE.z4l [--lang en|ja]         list the patches: number, name, four memos\n"
+        "                                       (tab-separated, one line per patch)\n"
+        "  new FILE.z4l [--count N]             write a librarian file of N new patches (default 60)\n"
+        "  export-smf IN.z4l OUT.mid [--area N] the file's patches as a Standard MIDI File of data\n"
+        "                                       sets for area N (default 1)\n"
+        "  import-smf IN.mid OUT.z4l [--area N] the patches of area N (default 1) found in a\n"
+        "                                       Standard MIDI File, as a librarian file\n"
+        "\n"
+        "the unit (each takes DEVICES):\n"
+        "  identify                             check that a ZM-47 answers\n"
+        "  read OUT.z4l --area N|all            read area N (1 MEMORY, 2..7 the sound library\n"
+        "                                       banks) or all 120 patches into a librarian file\n"
+        "  write IN.z4l --area N [--indexes 0,3,7]\n"
+        "                                       write the file's patches to area N from its first\n"
+        "                                       patch on, or only those patch indexes (from 0)\n"
+        "  preview IN.z4l --index K             send patch K (from 0) of the file to the\n"
+        "                                       unit's temporary patch\n"
+        "  devices [--simulator]                list the MIDI devices (in: and out:)\n"
+        "  sim [--port-name NAME] [--sim-memory FILE.z4l] [--device-id N]\n"
+        "                                       run the simulated unit on the system's MIDI ports\n"
+        "\n"
+        "DEVICES:\n"
+        "  --in NAME --out NAME                 the MIDI devices the unit is connected to\n"
+        "  --simulator [--sim-memory FILE.z4l]  the simulated unit instead; its memory is kept\n"
+        "                                       in FILE.z4l from run to run when given\n"
+        "  --device-id N                        the unit's device id as its setup shows it,\n"
+        "                                       17 to 32 (default 17)\n"
+        "\n"
+        "Exit status: 0 done, 1 failed (the reason on standard error), 2 usage error.\n",
+        out);
 }
 
-int Usage(const char* problem) {
-    std::fprintf(stderr, "zm47-cli: %s\n\n", problem);
+int Usage(const std::string& problem)
+{
+    std::fprintf(stderr, "zm47-cli: %s\n\n", problem.c_str());
     PrintUsage(stderr);
-    return kExitUsage;
+    return cli::kExitUsage;
 }
 
-int Show(const std::vector<std::string_view>& args) {
-    if (args.empty())
-        return Usage("show needs a file");
-    const char* codePage = "CP1252";
-    for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--lang" && i + 1 < args.size()) {
-            std::string_view lang = args[++i];
-            if (lang == "ja")
-                codePage = "CP932";
-            else if (lang != "en")
-                return Usage("--lang takes en or ja");
-        } else {
-            return Usage("unknown option for show");
-        }
-    }
-    CFileDocument document;
-    if (!ReadLibrarianFile(std::string(args[0]), document))
-        return kExitFailure; // the reason is already on stderr
-    const CParameterArray& patches = document.Patches();
-    for (size_t i = 0; i < patches.Size(); ++i) {
-        const CPatch* patch = AsPatch(patches.At(i));
-        std::printf("%zu\t%s", i + 1, patch ? patch->GetName().c_str() : "");
-        for (int memo = 1; memo <= CParameter::kMemoCount; ++memo)
-            std::printf("\t%s", cli::MemoForTerminal(patches[i].GetMemo(memo), codePage).c_str());
-        std::printf("\n");
-    }
-    return kExitOk;
-}
+struct Command {
+    CommandSpec spec;
+    int (*run)(const Arguments&);
+};
 
-int New(const std::vector<std::string_view>& args) {
-    if (args.empty())
-        return Usage("new needs a file");
-    long count = 60;
-    for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--count" && i + 1 < args.size()) {
-            std::string value(args[++i]);
-            char* end = nullptr;
-            count = std::strtol(value.c_str(), &end, 10);
-            if (end == value.c_str() || *end != '\0' || count < 0 || count > 1000000)
-                return Usage("--count takes a number from 0 to 1000000");
-        } else {
-            return Usage("unknown option for new");
-        }
-    }
-    CFileDocument document;
-    document.Patches().Resize(static_cast<size_t>(count));
-    return WriteLibrarianFile(std::string(args[0]), document) ? kExitOk : kExitFailure;
+const std::array<Command, 10>& Commands()
+{
+    static const std::array<Command, 10> commands{{
+        {{"show", 1, 1, {"lang"}}, cli::Show},
+        {{"new", 1, 1, {"count"}}, cli::New},
+        {{"devices", 0, 0, {"simulator"}}, cli::Devices},
+        {{"sim", 0, 0, {"port-name", "sim-memory", "device-id"}}, cli::RunSimulator},
+        {{"identify", 0, 0, {"device"}}, cli::Identify},
+        {{"read", 1, 1, {"device", "area"}, true}, cli::Read},
+        {{"write", 1, 1, {"device", "area", "indexes"}}, cli::Write},
+        {{"preview", 1, 1, {"device", "index"}}, cli::Preview},
+        {{"export-smf", 2, 2, {"area"}}, cli::ExportSmfFile},
+        {{"import-smf", 2, 2, {"area"}}, cli::ImportSmfFile},
+    }};
+    return commands;
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 2)
         return Usage("no command");
-    std::string_view command = argv[1];
-    std::vector<std::string_view> args(argv + 2, argv + argc);
+    const std::string_view name = argv[1];
+    if (name == "help" || name == "--help" || name == "-h") {
+        PrintUsage(stdout);
+        return cli::kExitOk;
+    }
+    const std::vector<std::string_view> words(argv + 2, argv + argc);
     // Errors are shown in English on standard error.
     GetMessageTable().SetLanguage(CMessageTable::kEnglish);
-    if (command == "show")
-        return Show(args);
-    if (command == "new")
-        return New(args);
-    if (command == "help" || command == "--help" || command == "-h") {
-        PrintUsage(stdout);
-        return kExitOk;
+    for (const Command& command : Commands()) {
+        if (command.spec.name != name)
+            continue;
+        Arguments arguments;
+        std::string problem;
+        if (!cli::ParseArguments(command.spec, words, arguments, problem))
+            return Usage(problem);
+        const bool needsArea = name == "read" || name == "write";
+        if (needsArea && !arguments.area)
+            return Usage(std::string(name) + " needs --area");
+        if (name == "preview" && !arguments.index)
+            return Usage("preview needs --index");
+        return command.run(arguments);
     }
-    return Usage("unknown command");
+    return Usage("unknown command " + std::string(name));
 }

@@ -1,0 +1,61 @@
+// devices and sim: what MIDI devices there are, and the simulated unit on
+// the system's MIDI ports.
+#include "cli/Commands.h"
+#include "cli/Interrupt.h"
+#include "engine/DeviceFactory.h"
+#include "sim/PortSimulator.h"
+#include "sim/VirtualSimulator.h"
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace cli {
+
+int Devices(const Arguments& arguments)
+{
+    // With --simulator the simulated unit's pair is listed too.
+    std::unique_ptr<sim::CVirtualSimulator> simulator;
+    if (arguments.devices.simulator)
+        simulator = std::make_unique<sim::CVirtualSimulator>();
+    std::vector<std::string> inputs;
+    std::vector<std::string> outputs;
+    GetMidiDeviceFactory().ListInputDeviceNames(inputs);
+    GetMidiDeviceFactory().ListOutputDeviceNames(outputs);
+    for (const std::string& name : inputs)
+        std::printf("in: %s\n", name.c_str());
+    for (const std::string& name : outputs)
+        std::printf("out: %s\n", name.c_str());
+    return kExitOk;
+}
+
+int RunSimulator(const Arguments& arguments)
+{
+    const std::string portName = arguments.portName.empty() ? std::string(sim::kSimulatorDeviceName) : arguments.portName;
+    sim::CPortSimulator simulator;
+    sim::CSimulatedUnit& unit = simulator.Unit();
+    unit.SetDeviceId(arguments.devices.deviceId);
+    if (!arguments.devices.simMemory.empty() && !unit.UseMemoryFile(arguments.devices.simMemory))
+        return kExitFailure; // the reason is already on stderr
+    std::string error;
+    if (!simulator.Open(portName, error)) {
+        PrintError(error);
+        return kExitFailure;
+    }
+    CInterruptGuard guard;
+    std::fprintf(stderr, "zm47-cli: the simulated unit answers on the MIDI ports \"%s\" as device id %d; Ctrl-C ends\n",
+                 portName.c_str(), arguments.devices.deviceId + 1);
+    while (!StopRequested()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        if (!unit.SaveIfChanged())
+            return kExitFailure;
+    }
+    std::fprintf(stderr, "zm47-cli: %d identity requests, %d data requests, %d data sets stored\n",
+                 unit.IdentityRequests(), unit.DataRequests(), unit.DataSetsStored());
+    return unit.SaveIfChanged() ? kExitOk : kExitFailure;
+}
+
+} // namespace cli

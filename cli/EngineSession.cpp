@@ -1,0 +1,91 @@
+#include "cli/EngineSession.h"
+
+#include "app/core/LibrarianState.h"
+#include "app/core/TransferObjects.h"
+#include "cli/Commands.h"
+#include "engine/DeviceFactory.h"
+#include "engine/MidiManager.h"
+#include "engine/MidiPortLists.h"
+#include "engine/MidiSetup.h"
+#include "engine/MidiSetupState.h"
+
+#include <string>
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kUnitName = "ZM-47";
+
+} // namespace
+
+CEngineSession::~CEngineSession()
+{
+    if (started_) {
+        // The program's exit order: reader and writer, devices, factory,
+        // manager.
+        GetMidiInputs()[0].receiver = nullptr;
+        GetLibrarianState().DeleteTransferObjects();
+        GetMidiSetup().ReleaseAll();
+        GetMidiDeviceFactory().Terminate();
+        GetMidiManager().Shutdown();
+        GetMidiDeviceFactory().SetDeviceClock(ML::SystemTickClock());
+    }
+    simulator_.reset(); // saves its memory file when it changed
+}
+
+bool CEngineSession::Start(const DeviceChoice& choice)
+{
+    if (choice.simulator && !StartSimulator(choice))
+        return false;
+    if (!ConfigureEnginePorts(kUnitName)) {
+        PrintError("Unable to create MIDI manager.");
+        return false;
+    }
+    started_ = true;
+    GetMidiDeviceFactory().SetDeviceClock(clock_);
+    GetMidiDeviceFactory().Initialize();
+    if (!CreateTransferObjects(GetLibrarianState(), nullptr, clock_)) {
+        PrintError("Unable to create MIDI manager.");
+        return false;
+    }
+    return BindAndOpen(choice);
+}
+
+bool CEngineSession::StartSimulator(const DeviceChoice& choice)
+{
+    simulator_ = std::make_unique<sim::CVirtualSimulator>();
+    // The simulated unit is set up with the id the user chose, as a real
+    // unit would have to be.
+    simulator_->Unit().SetDeviceId(choice.deviceId);
+    return choice.simMemory.empty() || simulator_->Unit().UseMemoryFile(choice.simMemory);
+}
+
+bool CEngineSession::BindAndOpen(const DeviceChoice& choice)
+{
+    const std::string simulatorName(sim::kSimulatorDeviceName);
+    const std::string& input = choice.simulator ? simulatorName : choice.input;
+    const std::string& output = choice.simulator ? simulatorName : choice.output;
+    COruMidiSetup& setup = GetMidiSetup();
+    // Without a device a port stays unbound and a transfer says the devices
+    // are not set up, as the program does.
+    if (!input.empty())
+        setup.ConfigureInput(kUnitName, input, choice.deviceId);
+    if (!output.empty())
+        setup.ConfigureOutput(kUnitName, output, choice.deviceId);
+    const bool opened = setup.OpenAll();
+    GetMidiSetupState().SetQuiet(opened);
+    if (opened)
+        return true;
+    if (!input.empty() && !setup.DeviceOf(GetMidiInputs()[0])->IsOpen())
+        PrintError("cannot open the MIDI input \"" + input + "\" (zm47-cli devices lists the devices)");
+    if (!output.empty() && !setup.DeviceOf(GetMidiOutputs()[0])->IsOpen())
+        PrintError("cannot open the MIDI output \"" + output + "\" (zm47-cli devices lists the devices)");
+    return false;
+}
+
+AReader& CEngineSession::Reader() { return *GetLibrarianState().GetReader(); }
+
+CWriter& CEngineSession::Writer() { return *GetLibrarianState().GetWriter(); }
+
+} // namespace cli

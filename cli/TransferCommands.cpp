@@ -1,0 +1,181 @@
+// identify, read, write and preview: the unit through the engine.
+#include "cli/Commands.h"
+#include "cli/EngineSession.h"
+#include "cli/Interrupt.h"
+#include "cli/StderrProgress.h"
+#include "data/FileDocument.h"
+#include "data/ImageDocument.h"
+#include "data/LibrarianFile.h"
+#include "data/ParameterAddress.h"
+#include "engine/MidiSetup.h"
+#include "engine/Reader.h"
+#include "engine/Writer.h"
+#include "messages/MessageIds.h"
+#include "messages/ShowMessage.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+namespace {
+
+const std::vector<int> kAllAreas{1, 2, 3, 4, 5, 6, 7};
+
+std::vector<int> FirstIndexes(std::size_t count)
+{
+    std::vector<int> indexes(count);
+    for (std::size_t i = 0; i < count; ++i)
+        indexes[i] = static_cast<int>(i);
+    return indexes;
+}
+
+// Saves the patches of the areas, in the order given, as a librarian file.
+bool SaveAreas(const CImageData& image, const std::vector<int>& areas, const std::string& path)
+{
+    CFileDocument file;
+    for (int area : areas) {
+        const CParameterArray& patches = image.GetArray(area);
+        for (std::size_t i = 0; i < patches.Size(); ++i)
+            file.Patches().Append(patches[i].Clone());
+    }
+    return WriteLibrarianFile(path, file);
+}
+
+std::string AreaList(const std::vector<int>& areas)
+{
+    const CParameterAddress map;
+    std::string text;
+    for (int area : areas)
+        text += (text.empty() ? "" : ", ") + map.AreaName(area);
+    return text;
+}
+
+// The unit's ports have devices; else message 13, as every transfer says.
+bool DevicesSetUp()
+{
+    if (GetMidiSetup().IsSetUp())
+        return true;
+    ShowMessage(kMsgMidiNotSetUp);
+    return false;
+}
+
+int Cancelled()
+{
+    PrintError("cancelled");
+    return kExitFailure;
+}
+
+} // namespace
+
+int Identify(const Arguments& arguments)
+{
+    CEngineSession session;
+    if (!session.Start(arguments.devices) || !DevicesSetUp() || !session.Reader().CheckIdentity())
+        return kExitFailure;
+    std::printf("ZM-47 answered as device id %d\n", arguments.devices.deviceId + 1);
+    return kExitOk;
+}
+
+int Read(const Arguments& arguments)
+{
+    CEngineSession session;
+    if (!session.Start(arguments.devices))
+        return kExitFailure;
+    CInterruptGuard interrupt;
+    CStderrProgress progress("reading");
+    AReader& reader = session.Reader();
+    reader.SetProgress(&progress);
+    const CParameterAddress map;
+    const std::string& path = arguments.files[0];
+    CImageDocument document;
+    document.GetImage().FillWithNewPatches();
+
+    if (*arguments.area == Arguments::kAllAreas) {
+        std::vector<int> failed;
+        if (!reader.ReadAll(document, &failed))
+            return kExitFailure;
+        if (StopRequested())
+            return Cancelled();
+        if (!failed.empty()) {
+            // A backup must never hold initial patches in place of the unit's.
+            PrintError("could not read " + AreaList(failed) + "; no file written");
+            return kExitFailure;
+        }
+        return SaveAreas(document.GetImage(), kAllAreas, path) ? kExitOk : kExitFailure;
+    }
+    const int area = *arguments.area;
+    const auto indexes = FirstIndexes(static_cast<std::size_t>(map.PatchCount(area)));
+    if (!reader.ReadPatches(map.AreaCodeFromNumber(area), indexes, document.GetImage()))
+        return StopRequested() ? Cancelled() : kExitFailure;
+    return SaveAreas(document.GetImage(), {area}, path) ? kExitOk : kExitFailure;
+}
+
+int Write(const Arguments& arguments)
+{
+    CFileDocument file;
+    const std::string& path = arguments.files[0];
+    if (!ReadLibrarianFile(path, file))
+        return kExitFailure;
+    const CParameterAddress map;
+    const int area = *arguments.area;
+    const std::size_t areaSize = static_cast<std::size_t>(map.PatchCount(area));
+    const std::size_t fileSize = file.Patches().Size();
+    std::vector<int> indexes;
+    if (arguments.indexes) {
+        indexes = *arguments.indexes;
+        for (int index : indexes) {
+            const auto i = static_cast<std::size_t>(index);
+            if (i >= areaSize) {
+                PrintError(map.AreaName(area) + " has patch indexes 0 to " + std::to_string(areaSize - 1) +
+                           ", not " + std::to_string(index));
+                return kExitUsage;
+            }
+            if (i >= fileSize) {
+                PrintError(path + " holds " + std::to_string(fileSize) + " patches; it has no patch index " +
+                           std::to_string(index));
+                return kExitFailure;
+            }
+        }
+    } else {
+        indexes = FirstIndexes(std::min(areaSize, fileSize));
+        if (fileSize > areaSize)
+            std::fprintf(stderr, "zm47-cli: %s holds %zu patches; the first %zu go to %s\n", path.c_str(), fileSize,
+                         areaSize, map.AreaName(area).c_str());
+    }
+    CEngineSession session;
+    if (!session.Start(arguments.devices))
+        return kExitFailure;
+    CInterruptGuard interrupt;
+    CStderrProgress progress("writing");
+    CWriter& writer = session.Writer();
+    writer.SetProgress(&progress);
+    if (!writer.WritePatches(map.AreaCodeFromNumber(area), indexes, file.Patches()))
+        return StopRequested() ? Cancelled() : kExitFailure;
+    return kExitOk;
+}
+
+int Preview(const Arguments& arguments)
+{
+    CFileDocument file;
+    const std::string& path = arguments.files[0];
+    if (!ReadLibrarianFile(path, file))
+        return kExitFailure;
+    const int index = *arguments.index;
+    if (static_cast<std::size_t>(index) >= file.Patches().Size()) {
+        PrintError(path + " holds " + std::to_string(file.Patches().Size()) + " patches; it has no patch index " +
+                   std::to_string(index));
+        return kExitFailure;
+    }
+    CEngineSession session;
+    if (!session.Start(arguments.devices))
+        return kExitFailure;
+    CStderrProgress progress("previewing");
+    CWriter& writer = session.Writer();
+    writer.SetProgress(&progress);
+    return writer.WritePatches(kTemporaryAreaCode, {index}, file.Patches()) ? kExitOk : kExitFailure;
+}
+
+} // namespace cli
