@@ -40,6 +40,9 @@ bool CMidiInDevice::Open()
     }
     if (ML::CIn::IsOpen()) return true;
     ML::CIn::Close();
+    // Long data still queued points into the closed port's packets, which a
+    // reopened port no longer keeps: it is dropped with the connection.
+    window_->DiscardPending();
     if (!ML::CIn::Open(name) || !ML::CIn::Start()) {
         ML::CIn::Close();
         return false;

@@ -13,6 +13,8 @@ MessageWindow::MessageWindow(MessageQueue& queue, Handler handler) : queue_(&que
 
 MessageWindow::~MessageWindow() { queue_->Forget(*this); }
 
+void MessageWindow::DiscardPending() { queue_->Forget(*this); }
+
 void MessageWindow::PostMessage(UINT message, WPARAM wparam, LPARAM lparam)
 {
     queue_->Post(*this, message, wparam, lparam);

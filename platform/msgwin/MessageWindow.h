@@ -26,6 +26,10 @@ public:
     // Any thread: queues the message and returns at once.
     void PostMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
+    // Drops this window's pending messages (those whose parameters point at
+    // memory that is about to go).
+    void DiscardPending();
+
     MessageQueue& Queue() const { return *queue_; }
 
     // Runs the handler on the calling thread; the queue's pumps use it.

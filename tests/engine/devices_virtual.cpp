@@ -156,6 +156,29 @@ TEST_F(DeviceTest, TheWaitEndsOnAReplyAndRunsOutOnATestClockWithoutSleeping)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
+TEST_F(DeviceTest, DataQueuedBeforeAnInputIsReopenedIsDroppedNotReadFromTheOldBuffers)
+{
+    auto unit = std::make_unique<mm::VirtualInputDevice>("Engine Devices Replug");
+    RecordingReceiver receiver;
+    Input(0).receiver = &receiver;
+    GetMidiSetup().BindInput(Input(0), "Engine Devices Replug");
+    ASSERT_TRUE(GetMidiSetup().OpenAll());
+    unit->Send(kIdentityReply);
+    ASSERT_TRUE(GetMidiSetup().WaitForInput(ML::SystemTickClock(), ML::SystemTickClock().GetTickCount() + 5000));
+
+    // Unplugged and plugged in again before anything pumped: the next
+    // OpenAll reopens the port with fresh buffers.
+    unit.reset();
+    unit = std::make_unique<mm::VirtualInputDevice>("Engine Devices Replug");
+    ASSERT_TRUE(GetMidiSetup().OpenAll());
+    GetMidiSetup().PumpInput(Input(0));
+    EXPECT_EQ(receiver.Total(), 0u);
+
+    unit->Send(kNoteOn);
+    ASSERT_TRUE(PumpUntil(Input(0), [&] { return receiver.Total() >= 1; }));
+    EXPECT_EQ(receiver.shorts, std::vector<Bytes>{kNoteOn});
+}
+
 TEST_F(DeviceTest, ReleaseAllClosesAndForgetsEveryDevice)
 {
     mm::VirtualDevicePair unit("Engine Devices Release");
