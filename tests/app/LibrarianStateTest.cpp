@@ -1,0 +1,81 @@
+#include "app/core/LibrarianState.h"
+#include "app/core/TransferObjects.h"
+#include "engine/IdentityResult.h"
+#include "engine/MidiManager.h"
+#include "engine/MidiPortLists.h"
+#include "engine/MidiSetup.h"
+#include "engine/Reader.h"
+#include "engine/Writer.h"
+#include "messages/MessageIds.h"
+#include "messages/MessageTable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LibrarianStateTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(ConfigureEnginePorts()); }
+    void TearDown() override {
+        GetMidiSetup().ReleaseAll();
+        GetMidiManager().Shutdown();
+    }
+};
+
+TEST_F(LibrarianStateTest, AFreshStateHasItsDefaultsAndAFilledMessageTable) {
+    GetMessageTable().Clear();
+    SetIdentityResult(kIdentityConfirmed);
+    CLibrarianState state;
+    EXPECT_EQ(state.GetArea(), 1);
+    EXPECT_EQ(state.GetGridSwitch(), 0);
+    EXPECT_EQ(state.GetIdentityResult(), kIdentityNotConfirmed);
+    for (int area = 1; area <= 7; ++area)
+        EXPECT_TRUE(state.GetClipboard().GetArray(area).Empty());
+    EXPECT_EQ(state.GetReader(), nullptr);
+    EXPECT_EQ(state.GetWriter(), nullptr);
+    EXPECT_FALSE(state.IsMidiReady());
+    EXPECT_EQ(GetMessageTable().Get(kMsgMidiNotSetUp).substr(0, 37), "MIDI devices aren't set up correctly.");
+    EXPECT_FALSE(GetMessageTable().Get(kMsgFileNotSaved).empty());
+}
+
+TEST_F(LibrarianStateTest, TransferObjectsAreWiredToTheUnitsPortsAndDeletedOnce) {
+    CLibrarianState state;
+    ASSERT_TRUE(CreateTransferObjects(state, nullptr));
+    AReader* reader = state.GetReader();
+    CWriter* writer = state.GetWriter();
+    ASSERT_NE(reader, nullptr);
+    ASSERT_NE(writer, nullptr);
+    EXPECT_EQ(reader->GetInput(), &GetMidiInputs()[0]);
+    EXPECT_EQ(reader->GetOutput(), &GetMidiOutputs()[0]);
+    EXPECT_EQ(GetMidiInputs()[0].receiver, reader);
+    EXPECT_EQ(writer->GetOutput(), &GetMidiOutputs()[0]);
+    EXPECT_EQ(writer->GetReader(), reader);
+
+    state.DeleteTransferObjects();
+    EXPECT_EQ(state.GetReader(), nullptr);
+    EXPECT_EQ(state.GetWriter(), nullptr);
+    EXPECT_EQ(GetMidiInputs()[0].receiver, nullptr) << "no input may hand traffic to a deleted reader";
+    state.DeleteTransferObjects();
+    EXPECT_EQ(state.GetReader(), nullptr);
+
+    GetMidiInputs().clear();
+    EXPECT_FALSE(CreateTransferObjects(state, nullptr));
+    EXPECT_EQ(state.GetReader(), nullptr);
+}
+
+TEST_F(LibrarianStateTest, ClearClipboardEmptiesTheCopiedPatches) {
+    CLibrarianState state;
+    state.GetClipboard().GetArray(1).Resize(4);
+    state.ClearClipboard();
+    EXPECT_TRUE(state.GetClipboard().GetArray(1).Empty());
+}
+
+TEST_F(LibrarianStateTest, TheMidiIsReadyOnlyWithDevicesForBothUnitPorts) {
+    CLibrarianState state;
+    GetMidiSetup().BindInput(GetMidiInputs()[0], "State Test Device");
+    EXPECT_FALSE(state.IsMidiReady());
+    GetMidiSetup().BindOutput(GetMidiOutputs()[0], "State Test Device");
+    EXPECT_TRUE(state.IsMidiReady());
+}
+
+} // namespace

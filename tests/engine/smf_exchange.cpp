@@ -1,0 +1,224 @@
+// Export of patches as a Standard MIDI File and import back: the exact file
+// layout, the spacing of the events, what import accepts, and files on disk.
+#include "tests/engine/transfer_support.h"
+
+#include "engine/SmfExchange.h"
+#include "ml/SmfBuffer.h"
+#include "tests/ml/smf_recorder.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+namespace test {
+namespace {
+
+// A fresh folder, removed with everything in it.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zm47-smf-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            ADD_FAILURE() << "mkdtemp failed";
+        path_ = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+Bytes FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The events of a file as the chunk reader of the MIDI library sees them.
+std::vector<std::string> Events(const Bytes& file) {
+    SmfRecorder recorder(file);
+    EXPECT_TRUE(recorder.ParseSmf());
+    return recorder.events;
+}
+
+// A track of the given events (delta already in front) with its header.
+Bytes Track(const Bytes& events) {
+    Bytes track{'M', 'T', 'r', 'k', 0, 0, 0, 0};
+    track.insert(track.end(), events.begin(), events.end());
+    const Bytes end{0x00, 0xFF, 0x2F, 0x00};
+    track.insert(track.end(), end.begin(), end.end());
+    const auto length = static_cast<std::uint32_t>(track.size() - 8);
+    for (int i = 0; i < 4; ++i)
+        track[4 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(length >> (24 - 8 * i));
+    return track;
+}
+
+// A delta of 0 and a SysEx event (F0, length, the bytes after F0).
+Bytes SysExEvent(const Bytes& message, std::uint8_t status = 0xF0) {
+    Bytes event{0x00, status};
+    std::array<std::uint8_t, 4> length{};
+    const std::size_t used = ML::EncodeVariableLength(static_cast<std::uint32_t>(message.size() - 1), length);
+    event.insert(event.end(), length.begin(), length.begin() + static_cast<std::ptrdiff_t>(used));
+    event.insert(event.end(), message.begin() + 1, message.end());
+    return event;
+}
+
+class SmfTest : public TransferTest {
+protected:
+    void SetUp() override {
+        TransferTest::SetUp();
+        source.FillWithNewPatches();
+        for (int i = 0; i < 60; ++i)
+            std::copy_n(UnitData(static_cast<DeviceAddress>(i * 128)).begin(), 128,
+                        AsPatch(source.GetArray(1).At(static_cast<std::size_t>(i)))->Data());
+        for (int i = 0; i < 60; ++i)
+            all.push_back(i);
+    }
+    Bytes Export(int areaCode, const std::vector<int>& indexes) {
+        EXPECT_TRUE(writer->ExportSmfToBuffer(areaCode, indexes, source.GetArray(1)));
+        return writer->GetFileBytes();
+    }
+
+    CImageData source;
+    std::vector<int> all;
+    ScratchFolder folder;
+};
+
+TEST_F(SmfTest, SixtyPatchesBecomeOneTrackOfSixtyDataSetsSpacedForTheWire) {
+    const Bytes file = Export(0x21, all);
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 14),
+              (Bytes{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96}));
+    const std::vector<std::string> events = Events(file);
+    ASSERT_EQ(events.size(), 1u + 1u + 60u + 1u);
+    EXPECT_EQ(events[1], "track 0 " + std::to_string(file.size() - 22));
+    for (int i = 0; i < 60; ++i) {
+        const Bytes expected = DataSet(0x0FE00000 + static_cast<DeviceAddress>(128 * i), UnitData(128u * i));
+        EXPECT_EQ(events[2 + static_cast<std::size_t>(i)],
+                  "sysex " + std::string(i == 0 ? "0" : "13") + ": " + Hex(expected)) << i;
+    }
+    EXPECT_EQ(events.back(), "meta 0 2F: ");
+    EXPECT_TRUE(Unit().Received().empty()) << "an export talks to no device";
+    EXPECT_TRUE(progress.log.empty());
+}
+
+TEST_F(SmfTest, DeltasFollowTheLengthOfTheMessageBefore) {
+    EXPECT_EQ(SmfDeltaAfter(141), 13u);
+    EXPECT_EQ(SmfDeltaAfter(14), 5u);
+    EXPECT_EQ(SmfDeltaAfter(0), 4u);
+    // A device writing to the file directly: short messages are not events.
+    writer->ResetFile();
+    ASSERT_TRUE(writer->Begin() && writer->BeginTrack());
+    writer->COruDataSmfWriter::Send(DataSet(0, UnitData(0)));
+    writer->COruDataSmfWriter::Send(Bytes{0x90, 0x40, 0x7F});
+    writer->COruDataSmfWriter::Send(Bytes{0xF0, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0xF7});
+    writer->COruDataSmfWriter::Send(Bytes{0xF0, 0x7D, 0xF7});
+    ASSERT_TRUE(writer->EndTrack() && writer->Finish());
+    const std::vector<std::string> events = Events(writer->GetFileBytes());
+    ASSERT_EQ(events.size(), 6u);
+    EXPECT_EQ(events[2], "sysex 0: " + Hex(DataSet(0, UnitData(0))));
+    EXPECT_EQ(events[3].substr(0, 9), "sysex 13:");
+    EXPECT_EQ(events[4], "sysex 5: F0 7D F7");
+}
+
+TEST_F(SmfTest, AnExportedFileImportsBackIntoTheSamePatches) {
+    const Bytes file = Export(0x21, {0, 7, 59});
+    CImageData target;
+    target.FillWithNewPatches();
+    target.GetArray(1)[7].SetMemo(3, "memo");
+    ASSERT_TRUE(reader->ImportSmfBytes(file, target));
+    for (int index : {0, 7, 59})
+        EXPECT_EQ(PatchBytes(target, 1, index), PatchBytes(source, 1, index)) << index;
+    EXPECT_EQ(target.GetArray(1)[7].GetMemo(3), "");
+    EXPECT_NE(PatchBytes(target, 1, 1), PatchBytes(source, 1, 1));
+    EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(SmfTest, AfterChangingTheDeviceIdTheImportChangesNothingAndSucceeds) {
+    const Bytes file = Export(0x21, all);
+    Input(0).deviceId = 0x11;
+    Output(0).deviceId = 0x11;
+    CImageData target;
+    target.FillWithNewPatches();
+    const CImageData before = target;
+    EXPECT_TRUE(reader->ImportSmfBytes(file, target));
+    for (int i = 0; i < 60; ++i)
+        EXPECT_EQ(PatchBytes(target, 1, i), PatchBytes(before, 1, i));
+}
+
+TEST_F(SmfTest, OnlyWellFormedDataSetsOfThisUnitAreStoredFromAnyTrack) {
+    const DeviceAddress lead = 0x0FE0C000;
+    Bytes badChecksum = DataSet(lead + 128, UnitData(1));
+    badChecksum[badChecksum.size() - 2] ^= 0x01;
+    Bytes otherModel = DataSet(lead + 256, UnitData(2));
+    otherModel[5] = 0x46;
+    otherModel[otherModel.size() - 2] = 0x00;
+    ML::CTessanMessage fixed;
+    ASSERT_TRUE(fixed.Parse(otherModel, 4));
+    fixed.UpdateChecksum();
+    otherModel.assign(fixed.begin(), fixed.end());
+    const Bytes viaF7 = DataSet(lead + 384, UnitData(3));
+
+    // Format 1: a first track with nothing of interest, the data in the second.
+    Bytes file{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0, 96};
+    const Bytes first = Track({0x00, 0x90, 0x40, 0x7F});
+    Bytes events = SysExEvent(DataSet(lead, UnitData(0)));
+    for (const Bytes& event : {SysExEvent(badChecksum), SysExEvent(otherModel), SysExEvent(viaF7, 0xF7),
+                               SysExEvent(DataSet(lead + 512, UnitData(4), 0x11))}) {
+        events.insert(events.end(), event.begin(), event.end());
+    }
+    const Bytes second = Track(events);
+    file.insert(file.end(), first.begin(), first.end());
+    file.insert(file.end(), second.begin(), second.end());
+
+    CImageData target;
+    target.FillWithNewPatches();
+    const CImageData before = target;
+    ASSERT_TRUE(reader->ImportSmfBytes(file, target));
+    EXPECT_EQ(PatchBytes(target, 6, 0), UnitData(0));
+    for (int index = 1; index <= 4; ++index)
+        EXPECT_EQ(PatchBytes(target, 6, index), PatchBytes(before, 6, index)) << index;
+}
+
+TEST_F(SmfTest, FilesOnDiskReportTheirFailuresAndKeepTheOldFile) {
+    const auto path = folder / "patches.mid";
+    ASSERT_TRUE(writer->ExportSmf(path, 0x21, all, source.GetArray(1)));
+    const Bytes written = FileBytes(path);
+    EXPECT_EQ(written, Export(0x21, all));
+
+    // A failed export (an index the unit does not have) leaves the file as it was.
+    EXPECT_FALSE(writer->ExportSmf(path, 0x21, {0, 60}, source.GetArray(1)));
+    EXPECT_FALSE(writer->ExportSmf(folder / "missing" / "x.mid", 0x21, all, source.GetArray(1)));
+    EXPECT_EQ(Shown(), (std::vector<std::string>{Text(kMsgFileNotSaved), Text(kMsgFileNotSaved)}));
+    EXPECT_EQ(FileBytes(path), written);
+    dialog.clear();
+
+    CImageData target;
+    target.FillWithNewPatches();
+    ASSERT_TRUE(reader->ImportSmf(path, target));
+    EXPECT_EQ(PatchBytes(target, 1, 59), PatchBytes(source, 1, 59));
+
+    // Cut short after the first data set: it stays, the import fails.
+    CImageData cut;
+    cut.FillWithNewPatches();
+    WriteFile(folder / "cut.mid", Bytes(written.begin(), written.begin() + 22 + 145 + 10));
+    EXPECT_FALSE(reader->ImportSmf(folder / "cut.mid", cut));
+    EXPECT_EQ(PatchBytes(cut, 1, 0), PatchBytes(source, 1, 0));
+    EXPECT_FALSE(reader->ImportSmf(folder / "nothing-here.mid", cut));
+    EXPECT_FALSE(reader->ImportSmf(folder / "missing", cut)) << "a folder";
+    WriteFile(folder / "empty.mid", {});
+    EXPECT_FALSE(reader->ImportSmf(folder / "empty.mid", cut));
+    EXPECT_EQ(Shown(), std::vector<std::string>(4, Text(kMsgFileNotLoaded)));
+}
+
+} // namespace
+} // namespace test

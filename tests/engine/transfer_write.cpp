@@ -1,0 +1,102 @@
+// Writing to the unit: identity check, one 141-byte data set per patch with
+// a 20 ms pause after each, preview to the temporary patch, and transfers
+// refused without devices.
+#include "tests/engine/transfer_support.h"
+
+#include "data/ImageDocument.h"
+
+namespace test {
+namespace {
+
+using WriteTest = TransferTest;
+
+TEST_F(WriteTest, EachPatchGoesOutAsOne141ByteDataSetFollowedByAPause) {
+    CImageData source;
+    source.FillWithNewPatches();
+    for (int index : {0, 3})
+        std::copy_n(UnitData(static_cast<DeviceAddress>(index * 1000)).begin(), 128,
+                    AsPatch(source.GetArray(2).At(static_cast<std::size_t>(index)))->Data());
+
+    ASSERT_TRUE(writer->WritePatches(0x31, {3, 0}, source.GetArray(2)));
+    const std::vector<Bytes> received = Unit().Received();
+    ASSERT_EQ(received.size(), 3u);
+    EXPECT_EQ(received[0], kIdentityRequest);
+    EXPECT_EQ(received[1], DataSet(map.PatchAddress(0x31, 3), UnitData(3000)));
+    EXPECT_EQ(received[2], DataSet(map.PatchAddress(0x31, 0), UnitData(0)));
+    EXPECT_EQ(received[1].size(), 141u);
+    const auto at = Unit().ReceivedAt();
+    EXPECT_EQ(at[2] - at[1], 20u);
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_EQ(progress.log, (std::vector<std::string>{
+                                "range 2", "title ''", "cancellable", "begin",
+                                "pos 1", "text 'SOUND LIBRARY: CLEAN  4: '", "cancelled?",
+                                "pos 2", "text 'SOUND LIBRARY: CLEAN  1: '", "cancelled?", "end"}));
+}
+
+TEST_F(WriteTest, PreviewSendsOneDataSetToTheTemporaryPatchAfterTheIdentityCheck) {
+    CImageData file;
+    file.GetArray(1).Resize(30);
+    std::copy_n(UnitData(25).begin(), 128, AsPatch(file.GetArray(1).At(24))->Data());
+    ASSERT_TRUE(writer->WritePatches(kTemporaryAreaCode, {24}, file.GetArray(1)));
+    const std::vector<Bytes> received = Unit().Received();
+    ASSERT_EQ(received.size(), 2u);
+    EXPECT_EQ(received[0], kIdentityRequest);
+    ASSERT_EQ(received[1].size(), 141u);
+    EXPECT_EQ(Bytes(received[1].begin() + 7, received[1].begin() + 11), (Bytes{0x7F, 0x7F, 0x00, 0x00}));
+    EXPECT_EQ(received[1], DataSet(0x0FFFC000, UnitData(25)));
+    EXPECT_EQ(progress.log[5], "text 'Temporary Patch: '");
+}
+
+TEST_F(WriteTest, CancelAndBadIndexesStopTheWriteWithoutAMessage) {
+    CImageData source;
+    source.FillWithNewPatches();
+    progress.cancelAt = 2;
+    EXPECT_FALSE(writer->WritePatches(0x21, {0, 1, 2}, source.GetArray(1)));
+    EXPECT_EQ(Unit().Received().size(), 2u) << "identity and the first patch";
+
+    progress.cancelAt = 0;
+    // Index 10 of a bank and index 60 of MEMORY address no patch of the unit.
+    EXPECT_FALSE(writer->WritePatches(0x31, {10}, source.GetArray(1)));
+    EXPECT_FALSE(writer->WritePatches(0x21, {60}, source.GetArray(1)));
+    EXPECT_EQ(Unit().Received().size(), 4u) << "only the two identity requests";
+    EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(WriteTest, ASilentUnitStopsTheWriteBeforeAnyDataIsSent) {
+    Unit().SetReply([](const Bytes&) { return std::vector<Bytes>{}; });
+    CImageData source;
+    source.FillWithNewPatches();
+    EXPECT_FALSE(writer->WritePatches(0x21, {0}, source.GetArray(1)));
+    EXPECT_EQ(Unit().Received(), (std::vector<Bytes>{kIdentityRequest, kIdentityRequest}));
+    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite)});
+}
+
+// Ports without devices: every transfer says so at once and sends nothing.
+class NoDeviceTest : public EngineTest {};
+
+TEST_F(NoDeviceTest, TransfersShowMessage13AndSendNothing) {
+    RecordingOutDevice& spare = BindRecorder(1);
+    TestClock clock;
+    AReader reader(clock);
+    reader.SetInput(&Input(0));
+    reader.SetOutput(&Output(0));
+    CWriter writer(clock);
+    writer.SetOutput(&Output(0));
+    writer.SetReader(&reader);
+    CImageDocument document;
+    document.GetImage().FillWithNewPatches();
+    const std::uint32_t start = clock.now;
+
+    EXPECT_FALSE(reader.ReadPatches(0x21, {0}, document.GetImage()));
+    EXPECT_FALSE(writer.WritePatches(0x21, {0}, document.GetArray(1)));
+    EXPECT_FALSE(reader.ReadAll(document));
+    ASSERT_EQ(dialog.shown().size(), 3u);
+    for (const auto& shown : dialog.shown())
+        EXPECT_EQ(shown.text, GetMessageTable().Get(kMsgMidiNotSetUp));
+    EXPECT_TRUE(Output(0).lastMessage.empty());
+    EXPECT_TRUE(spare.sent.empty());
+    EXPECT_EQ(clock.now, start) << "nothing waited";
+}
+
+} // namespace
+} // namespace test
