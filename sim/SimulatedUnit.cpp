@@ -178,8 +178,13 @@ void CSimulatedUnit::SendReply(Bytes reply)
 {
     if (faults_.silent)
         return;
-    if (++repliesSinceFaults_ == faults_.dropReply)
+    const int number = ++repliesSinceFaults_;
+    if (faults_.dropReply > 0 && number >= faults_.dropReply && number < faults_.dropReply + faults_.dropCount)
         return;
+    if (faults_.holdFromReply > 0 && number >= faults_.holdFromReply) {
+        held_.push_back(std::move(reply));
+        return;
+    }
     using Clock = CReplyWorker::Clock;
     Clock::time_point due = Clock::now() + faults_.delay;
     if (faults_.wireSpeed) {
@@ -190,6 +195,14 @@ void CSimulatedUnit::SendReply(Bytes reply)
         wireFreeAt_ = due;
     }
     worker_.Post(std::move(reply), due);
+}
+
+void CSimulatedUnit::ReleaseHeldReplies()
+{
+    std::lock_guard lock(mutex_);
+    for (Bytes& reply : held_)
+        worker_.Post(std::move(reply), CReplyWorker::Clock::now());
+    held_.clear();
 }
 
 std::vector<std::vector<std::uint8_t>> CSimulatedUnit::ReceivedMessages() const

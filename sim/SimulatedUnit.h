@@ -56,9 +56,11 @@ public:
 
     void SetDeviceId(std::uint8_t id);
     std::uint8_t DeviceId() const;
-    // Also restarts the count of dropReply.
+    // Also restarts the count of dropReply. Replies held back stay held.
     void SetFaults(const UnitFaults& faults);
     UnitFaults Faults() const;
+    // Sends the replies held back by holdFromReply now, in their order.
+    void ReleaseHeldReplies();
 
     // One whole message as it came off the wire.
     void Receive(std::span<const std::uint8_t> bytes);
@@ -100,6 +102,7 @@ private:
     int repliesSinceFaults_ = 0;
     CReplyWorker::Clock::time_point wireFreeAt_{};
     std::deque<Bytes> traffic_;
+    std::vector<Bytes> held_;
 
     std::atomic<int> identityRequests_{0};
     std::atomic<int> dataRequests_{0};

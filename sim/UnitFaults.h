@@ -16,9 +16,14 @@ struct UnitFaults {
     bool shortData = false;
     // Every reply waits this long before it starts.
     std::chrono::milliseconds delay{0};
-    // The n-th reply after these faults were set (counted from 1) is not
-    // sent; 0 drops nothing.
+    // The n-th reply after these faults were set (counted from 1) and the
+    // dropCount - 1 replies after it are not sent; 0 drops nothing.
     int dropReply = 0;
+    int dropCount = 1;
+    // The n-th reply after these faults were set (counted from 1) and every
+    // reply after it are kept back until ReleaseHeldReplies: replies as late
+    // as a test wants them. 0 holds nothing.
+    int holdFromReply = 0;
     // Requests take their time on a 31250-baud wire before the unit sees
     // them, and each reply arrives one wire time per byte after it starts,
     // one after the other.

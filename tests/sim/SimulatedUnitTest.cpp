@@ -189,17 +189,34 @@ TEST(SimulatedUnit, FaultsChangeTheRepliesAsAsked)
     EXPECT_EQ(u.unit.DataSetsStored(), 1) << "a silent unit still stores";
 }
 
-TEST(SimulatedUnit, DropsOnlyTheNthReplyCountedFromTheSetting)
+TEST(SimulatedUnit, DropsTheNthRepliesCountedFromTheSetting)
 {
     Unit u;
     u.Exchange(kIdentityRequest);
-    u.unit.SetFaults({.dropReply = 2});
-    for (int i = 0; i < 4; ++i)
+    u.unit.SetFaults({.dropReply = 2, .dropCount = 2});
+    for (int i = 0; i < 5; ++i)
         u.Exchange(Request(0x0FE00000 + static_cast<std::uint32_t>(i) * 128));
     const auto replies = u.recorder.Replies();
     ASSERT_EQ(replies.size(), 4u);
     EXPECT_EQ(replies[1][9], 0);
-    EXPECT_EQ(replies[2][9], 2) << "the reply to the second request is missing";
+    EXPECT_EQ(replies[2][9], 3) << "the replies to the second and third request are missing";
+}
+
+TEST(SimulatedUnit, HeldRepliesLeaveOnlyWhenReleased)
+{
+    Unit u;
+    u.unit.SetFaults({.holdFromReply = 2});
+    u.Exchange(kIdentityRequest);
+    u.Exchange(Request(0x0FE00000));
+    u.Exchange(kIdentityRequest);
+    EXPECT_EQ(u.recorder.Replies().size(), 1u);
+    u.unit.SetFaults({});
+    u.unit.ReleaseHeldReplies();
+    u.unit.WaitUntilRepliesSent();
+    const auto replies = u.recorder.Replies();
+    ASSERT_EQ(replies.size(), 3u);
+    EXPECT_EQ(replies[1].size(), 141u);
+    EXPECT_EQ(replies[2].size(), 15u);
 }
 
 TEST(SimulatedUnit, DelayedAndWireTimedRepliesKeepTheirOrder)
