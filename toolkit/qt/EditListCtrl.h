@@ -1,0 +1,218 @@
+#pragma once
+// A report list whose rows are virtual (the derived class answers the text of
+// each cell when it is drawn) and whose selected rows can be edited in one
+// column all at once through pop-up editors laid over the cells.
+//
+// Rows carry an item value (by default their position when the rows were
+// created) that follows them through sorting. The current column is marked
+// by a leading '*' in its header. Nothing is stored by the control itself:
+// the derived class reads and stores cell values and may refuse them.
+#include "toolkit/qt/Popup.h"
+#include "toolkit/qt/SELVColumn.h"
+
+#include <QString>
+#include <QTableView>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+class QFontMetrics;
+
+namespace GT {
+class IProfile;
+}
+
+namespace GP {
+
+class CEditListModel;
+class CMouseHook;
+
+// A value entered for a cell: the text of text and drop-down columns, the
+// number of numeric columns.
+using CellValue = std::variant<QString, double>;
+
+class CEditListCtrl : public QTableView {
+    Q_OBJECT
+public:
+    using SELVColumn = GP::SELVColumn;
+    // Why a value is checked: a spin step (asked often; should not talk to
+    // the user), the end of an edit, a replace.
+    enum ValidateMode { kValidateSpin = 0, kValidateCommit = 1, kValidateReplace = 2 };
+    enum DragMode { kDragNone = 0, kDragSingle = 1, kDragRange = 2, kDragToggle = 3 };
+    // A pop-up's id is its row + kPopupIdBase.
+    static constexpr int kPopupIdBase = 100;
+
+    explicit CEditListCtrl(QWidget* parent = nullptr);
+    ~CEditListCtrl() override;
+
+    // Columns. InsertColumn copies the descriptor; width < 0 fits the header.
+    // Returns the index used (clamped to the columns there are).
+    int InsertColumn(int index, const QString& header, const SELVColumn& column, int width = -1);
+    bool DeleteColumn(int index);
+    int GetColumnCount() const { return static_cast<int>(columns_.size()); }
+    int GetColumnFlags(int index) const;
+    const SELVColumn* GetColumn(int index) const;
+    // The header text as given, without the current column's '*'.
+    QString GetColumnText(int index) const;
+    int GetCurrentColumn() const { return currentColumn_; }
+    void SetCurrentColumn(int column);
+    // The cell's rectangle in viewport coordinates; false without such a cell.
+    bool GetCellRect(int row, int column, QRect& rect) const;
+    void SetGridLines(bool on);
+    bool GetGridLines() const { return showGrid(); }
+
+    // Column widths as the profile keeps them: pixels in column order,
+    // decimal, separated by commas. A missing or empty entry fits its header.
+    QString GetColumnWidthsText() const;
+    void SetColumnWidthsText(const QString& text);
+    void LoadColumnWidths(GT::IProfile& profile, std::string_view section, std::string_view entry);
+    bool SaveColumnWidths(GT::IProfile& profile, std::string_view section, std::string_view entry) const;
+
+    // Rows. SetItemCount makes count rows with item values 0..count-1,
+    // nothing selected; an edit in progress is cancelled.
+    void SetItemCount(int count);
+    int GetItemCount() const { return static_cast<int>(items_.size()); }
+    std::intptr_t GetItemData(int row) const;
+    void SetItemData(int row, std::intptr_t data);
+    // Reorders the rows by their item values (stable); selection, focus and
+    // selection mark follow their rows. less must be a strict weak order.
+    void SortItems(const std::function<bool(std::intptr_t, std::intptr_t)>& less);
+    // Redraws rows whose texts changed.
+    void RedrawItems(int first, int last);
+
+    // Selection, focus and page.
+    bool IsRowSelected(int row) const;
+    void SetRowSelected(int row, bool selected);
+    void SelectRange(int first, int last, bool selected);
+    void SetAllSelected(bool selected);
+    std::vector<int> GetSelectedRows() const;
+    int GetSelectedCount() const;
+    int GetSelectionMark() const { return selectionMark_; }
+    void SetSelectionMark(int row) { selectionMark_ = row; }
+    int GetFocusedRow() const;
+    void SetFocusedRow(int row);
+    int GetTopIndex() const;
+    void SetTopIndex(int row);
+    // Whole rows that fit the viewport (at least 1).
+    int GetCountPerPage() const;
+    void EnsureRowVisible(int row);
+    // The row and column under a viewport point; -1 for none.
+    int HitTest(const QPoint& point, int* column = nullptr) const;
+
+    // The text shown in a cell (asked whenever the cell is drawn).
+    virtual QString GetCellText(int row, int column) const = 0;
+
+    // In-place editing.
+    bool IsEditing() const { return activePopup_ != nullptr; }
+    IPopup* GetActivePopup() const { return activePopup_; }
+    IPopup* GetPopup(int row) const;
+    int GetPopupCount() const { return static_cast<int>(popups_.size()); }
+    // Opens pop-ups over the column's cells of the selected rows on the
+    // visible page; row's pop-up becomes active (row -1: the first). False
+    // when the column is not editable, nothing is selected or an edit runs.
+    virtual bool BeginEdit(int row, int column);
+    // Ends the edit. With commit every selected row's new value must pass
+    // IsValidCellValue or the edit goes on (false); then each is stored.
+    virtual bool EndEdit(bool commit);
+    // Asks for a search and a replacement string and replaces in the
+    // column's text of every selected row.
+    virtual void ReplaceString(int column);
+
+    // The text as drawn in width pixels: unchanged when it fits with a blank
+    // either side, else cut from its end and followed by "...".
+    static QString ElideCellText(const QFontMetrics& metrics, const QString& text, int width, bool* elided = nullptr);
+    // Every occurrence of search in text, scanned left to right, replaced.
+    static QString ReplaceAll(const QString& text, const QString& search, const QString& replacement);
+
+signals:
+    // The left or right button was released after a press inside the list.
+    void leftClicked();
+    void rightClicked();
+    // Sent for every selected row as editing begins and ends. committed is
+    // false on cancel; text is then empty, else the cell's text after the edit.
+    void beginLabelEdit(int row, int column);
+    void endLabelEdit(int row, int column, bool committed, const QString& text);
+
+protected:
+    // A numeric cell's value; the default reads the text shown.
+    virtual bool GetCellValue(int row, int column, double* out);
+    // Stores an entered value (text for text and drop-down columns).
+    virtual void SetCellValue(int row, int column, const CellValue& value) = 0;
+    // Text and drop-down values are valid; numbers within [min, max].
+    virtual bool IsValidCellValue(int row, int column, const CellValue& value, ValidateMode mode);
+    virtual void OnSpinBegin(int id);
+    virtual void OnSpinEnd(int id);
+    virtual void OnPopupEditChange(int id);
+    virtual void OnPopupSelEndOk(int id);
+    // Shows the replace dialog preset with search and replacement; true when
+    // the user chose Replace (the strings then hold the new choice).
+    virtual bool RunReplaceDialog(QString& search, QString& replacement);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    friend class CMouseHook;
+    struct Column {
+        QString header;
+        SELVColumn descriptor;
+    };
+    // The edit in progress: the value entered, absolute or as a delta.
+    struct EditValue {
+        QString text;
+        double number = 0.0;
+        bool delta = true;
+    };
+
+    bool HandleKey(QKeyEvent* event);
+    bool HandleChar(QKeyEvent* event);
+    int NextEditableColumn(int from, int direction) const;
+    void MoveFocusRow(int delta);
+    void UpdateHeaderMark(int column);
+    void DragTo(int row);
+    void AutoScrollTick();
+    std::unique_ptr<IPopup> CreatePopup(int row, int column);
+    void ConnectPopup(IPopup& popup, int id);
+    IPopup* PopupById(int id) const;
+    bool OnSpinStep(int id, double delta);
+    bool ComputeNewValues(std::vector<std::pair<int, CellValue>>& values, ValidateMode mode);
+    bool StoreValues(const std::vector<std::pair<int, CellValue>>& values, ValidateMode mode);
+    // Mouse presses anywhere in the program while editing; true swallows it.
+    bool OnHookedPress(QWidget* target, Qt::MouseButton button);
+    IPopup* PopupOf(QWidget* target) const;
+    void DestroyPopups();
+
+    std::unique_ptr<CEditListModel> model_;
+    std::vector<Column> columns_;
+    std::vector<std::intptr_t> items_;
+    int currentColumn_ = -1;
+    int selectionMark_ = -1;
+    // Editing.
+    int editColumn_ = -1;
+    std::map<int, std::unique_ptr<IPopup>> popups_;
+    IPopup* activePopup_ = nullptr;
+    EditValue editValue_;
+    bool spinning_ = false;
+    bool validating_ = false;
+    // Mouse selection.
+    DragMode dragMode_ = kDragNone;
+    std::vector<char> toggleSnapshot_;
+    QPoint lastDragPoint_;
+    bool leftPressInside_ = false;
+    bool rightPressInside_ = false;
+    std::unique_ptr<class QTimer> autoScrollTimer_;
+};
+
+} // namespace GP

@@ -1,0 +1,53 @@
+#pragma once
+// The common face of the small editors laid over list cells: a text edit, a
+// drop-down list and a numeric spin edit.
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+
+class QWidget;
+
+namespace GP {
+
+class IPopup {
+public:
+    enum Kind { kKindEdit = 0, kKindSpinEdit = 1, kKindComboBox = 2 };
+    // What a pop-up reports for Enter and Escape, and what RunModal returns.
+    enum Return { kReturnEnter = 1, kReturnEscape = 2 };
+
+    virtual ~IPopup() = default;
+    IPopup(const IPopup&) = delete;
+    IPopup& operator=(const IPopup&) = delete;
+
+    // The editor's widget.
+    virtual QWidget* GetWnd() = 0;
+    // Runs the editor by itself as a modal pop-up over rect (in parent's
+    // coordinates, or the screen's without a parent): kReturnEnter after an
+    // accepted Enter, kReturnEscape after Escape or when closed.
+    virtual int RunModal(const QRect& rect, QWidget* parent) = 0;
+
+    // The text shown: for a spin edit the formatted number, for a drop-down
+    // the selected entry.
+    virtual QString GetText() const = 0;
+    virtual void SetText(const QString& text) = 0;
+
+    Kind GetKind() const { return kind_; }
+    const QRect& GetCellRect() const { return cellRect_; }
+    std::intptr_t GetUserValue() const { return userValue_; }
+    bool IsModified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+
+protected:
+    IPopup(Kind kind, const QRect& cellRect, std::intptr_t userValue)
+        : kind_(kind), cellRect_(cellRect), userValue_(userValue) {}
+    void SetCellRect(const QRect& rect) { cellRect_ = rect; }
+
+private:
+    Kind kind_;
+    QRect cellRect_;
+    std::intptr_t userValue_;
+    bool modified_ = false;
+};
+
+} // namespace GP
