@@ -63,19 +63,4 @@ TEST_F(LibrarianStateTest, TransferObjectsAreWiredToTheUnitsPortsAndDeletedOnce)
     EXPECT_EQ(state.GetReader(), nullptr);
 }
 
-TEST_F(LibrarianStateTest, ClearClipboardEmptiesTheCopiedPatches) {
-    CLibrarianState state;
-    state.GetClipboard().GetArray(1).Resize(4);
-    state.ClearClipboard();
-    EXPECT_TRUE(state.GetClipboard().GetArray(1).Empty());
-}
-
-TEST_F(LibrarianStateTest, TheMidiIsReadyOnlyWithDevicesForBothUnitPorts) {
-    CLibrarianState state;
-    GetMidiSetup().BindInput(GetMidiInputs()[0], "State Test Device");
-    EXPECT_FALSE(state.IsMidiReady());
-    GetMidiSetup().BindOutput(GetMidiOutputs()[0], "State Test Device");
-    EXPECT_TRUE(state.IsMidiReady());
-}
-
 } // namespace

@@ -106,7 +106,7 @@ TEST_F(SettingsTest, MissingAttributeNumbersTakeTheirDefaults) {
     EXPECT_EQ(ParseFontAttribute("99999999999,1").height, 0);
 }
 
-TEST_F(SettingsTest, FontNeedsBothFaceAndAttributesAndLoadsOnlyOnce) {
+TEST_F(SettingsTest, AFaceWithoutAttributesGivesTheSystemFont) {
     GT::CIniProfile profile(Path());
     profile.WriteString("Option/FontFaceName", "Serif");
     profile.WriteInt("Option/FontColor", 255);
@@ -114,10 +114,6 @@ TEST_F(SettingsTest, FontNeedsBothFaceAndAttributesAndLoadsOnlyOnce) {
     LoadListFont(profile, font);
     EXPECT_TRUE(font.systemDefault);
     EXPECT_EQ(font.color, 255u);
-
-    profile.WriteString("Option/FontAttribute", "-12,0,0,0,400");
-    LoadListFont(profile, font);
-    EXPECT_TRUE(font.systemDefault) << "a loaded font is kept";
 
     // A font never loaded leaves the stored entries alone.
     CListFont unloaded;

@@ -115,19 +115,6 @@ TEST_F(SmfTest, DeltasFollowTheLengthOfTheMessageBefore) {
     EXPECT_EQ(SmfDeltaAfter(141), 13u);
     EXPECT_EQ(SmfDeltaAfter(14), 5u);
     EXPECT_EQ(SmfDeltaAfter(0), 4u);
-    // A device writing to the file directly: short messages are not events.
-    writer->ResetFile();
-    ASSERT_TRUE(writer->Begin() && writer->BeginTrack());
-    writer->COruDataSmfWriter::Send(DataSet(0, UnitData(0)));
-    writer->COruDataSmfWriter::Send(Bytes{0x90, 0x40, 0x7F});
-    writer->COruDataSmfWriter::Send(Bytes{0xF0, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0xF7});
-    writer->COruDataSmfWriter::Send(Bytes{0xF0, 0x7D, 0xF7});
-    ASSERT_TRUE(writer->EndTrack() && writer->Finish());
-    const std::vector<std::string> events = Events(writer->GetFileBytes());
-    ASSERT_EQ(events.size(), 6u);
-    EXPECT_EQ(events[2], "sysex 0: " + Hex(DataSet(0, UnitData(0))));
-    EXPECT_EQ(events[3].substr(0, 9), "sysex 13:");
-    EXPECT_EQ(events[4], "sysex 5: F0 7D F7");
 }
 
 TEST_F(SmfTest, AnExportedFileImportsBackIntoTheSamePatches) {

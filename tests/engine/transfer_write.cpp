@@ -62,15 +62,6 @@ TEST_F(WriteTest, CancelAndBadIndexesStopTheWriteWithoutAMessage) {
     EXPECT_TRUE(Shown().empty());
 }
 
-TEST_F(WriteTest, ASilentUnitStopsTheWriteBeforeAnyDataIsSent) {
-    Unit().SetReply([](const Bytes&) { return std::vector<Bytes>{}; });
-    CImageData source;
-    source.FillWithNewPatches();
-    EXPECT_FALSE(writer->WritePatches(0x21, {0}, source.GetArray(1)));
-    EXPECT_EQ(Unit().Received(), (std::vector<Bytes>{kIdentityRequest, kIdentityRequest}));
-    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite)});
-}
-
 // Ports without devices: every transfer says so at once and sends nothing.
 class NoDeviceTest : public EngineTest {};
 
