@@ -8,6 +8,9 @@
 #include "messages/MessageTable.h"
 
 CLibrarianState::CLibrarianState() {
+    // The port list must outlive this object, whose destructor detaches the
+    // reader from it: created first, it is destroyed last at process end.
+    GetMidiInputs();
     FillMessageTable(GetMessageTable());
     SetIdentityResult(kIdentityNotConfirmed);
 }
