@@ -34,7 +34,7 @@ CPatch FactoryPatch(int areaNumber, int index)
         data[i] = static_cast<std::uint8_t>((seed >> 16) & 0x7F);
     }
     const int area = std::clamp(areaNumber, 0, kAreaCount);
-    char name[CPatch::kNameLength + 1];
+    char name[32]; // SetName keeps the first 16 characters
     if (area == 0)
         std::snprintf(name, sizeof name, "%s", kShortAreaNames[0]);
     else
