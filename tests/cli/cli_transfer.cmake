@@ -59,6 +59,15 @@ if(NOT out MATCHES "^1\tINIT PATCH\t" OR NOT out MATCHES "\n2\tMEMORY 02\t" OR N
   message(FATAL_ERROR "the written patches did not survive: ${out}")
 endif()
 
+# A memory file the simulated unit cannot read stops the run and is kept.
+set(broken ${WORK}/cli-broken-memory.z4l)
+file(WRITE ${broken} "not a librarian file")
+run(write ${sixty} --area 1 --simulator --sim-memory ${broken})
+file(READ ${broken} content)
+if(NOT rc EQUAL 1 OR NOT err STREQUAL "Cannot read files of this type.\n" OR NOT content STREQUAL "not a librarian file")
+  message(FATAL_ERROR "broken memory file: rc ${rc}, stderr '${err}'")
+endif()
+
 # Usage errors exit 2 and change nothing.
 foreach(args "read" "read;${back}" "read;${back};--area;8;--simulator" "write;${sixty};--area;all"
              "write;${sixty};--area;2;--indexes;10;--simulator" "preview;${sixty};--simulator"
