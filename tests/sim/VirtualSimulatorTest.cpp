@@ -1,5 +1,5 @@
 // The simulated unit as a device pair, driven through the library's own
-// MIDI ports as the engine drives it.
+// MIDI ports; the engine end to end is in tests/e2e.
 #include "sim/VirtualSimulator.h"
 
 #include "ml/In.h"
@@ -45,30 +45,6 @@ private:
     std::condition_variable arrived_;
     std::vector<Bytes> messages_;
 };
-
-TEST(VirtualSimulator, IsADevicePairThatAnswersThroughThePorts)
-{
-    sim::CVirtualSimulator simulator;
-    const std::string name(sim::kSimulatorDeviceName);
-    CollectingIn in;
-    ML::COut out;
-    ASSERT_TRUE(in.Open(name));
-    ASSERT_TRUE(in.Start());
-    ASSERT_TRUE(out.Open(name));
-
-    ASSERT_TRUE(out.SendLong(Bytes{0xF0, 0x7E, 0x10, 0x06, 0x01, 0xF7}));
-    const Bytes identity = in.Next();
-    ASSERT_EQ(identity.size(), 15u);
-    EXPECT_EQ(identity[6], 0x45);
-
-    const Bytes request{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x11, 0x7F, 0x01, 0x09, 0x00, 0x00, 0x00, 0x01, 0x00, 0x76, 0xF7};
-    ASSERT_TRUE(out.SendLong(request));
-    const Bytes reply = in.Next();
-    ASSERT_EQ(reply.size(), 141u);
-    const CPatch clean10 = *simulator.Unit().Patch(2, 9);
-    EXPECT_EQ(Bytes(reply.begin() + 11, reply.begin() + 139), Bytes(clean10.Data(), clean10.Data() + 128));
-    EXPECT_EQ(simulator.Unit().ReceivedMessages().back(), request);
-}
 
 TEST(VirtualSimulator, WireSpeedHoldsRequestAndReplyForTheirWireTime)
 {
