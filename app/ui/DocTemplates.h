@@ -1,0 +1,52 @@
+#pragma once
+// The two document templates the document manager owns: 4107 makes
+// librarian file windows (CFileDoc in a CFileFrame with a CFileView), 4097
+// the main window (the one CImageDoc in the CImageFrame with the CImageView).
+// A template owns its documents; a document goes when its window closes.
+#include "app/docman/DocMan.h"
+
+#include <memory>
+#include <vector>
+
+class CFileDoc;
+class CImageDoc;
+class CMainFrame;
+class CMDIDocument;
+
+class CFileDocTemplate : public CDocTemplateBase {
+public:
+    // Neither is owned; both outlive the template.
+    CFileDocTemplate(CMainFrame& mainFrame, CDocMan& docMan);
+    ~CFileDocTemplate() override;
+
+    std::vector<IDocManDocument*> GetDocuments() const override;
+    // Empty path: a new "Untitled" document. Otherwise the file is read; when
+    // that fails no document or window is left (the reader has said why).
+    IDocManDocument* OpenDocumentFile(const QString& path) override;
+    // The same, typed; nullptr on failure.
+    CFileDoc* OpenFileDoc(const QString& path);
+
+private:
+    void OnDocumentClosed(CMDIDocument& document);
+
+    CMainFrame& mainFrame_;  // not owned
+    CDocMan& docMan_;        // not owned
+    std::vector<std::unique_ptr<CFileDoc>> documents_;
+};
+
+class CImageDocTemplate : public CDocTemplateBase {
+public:
+    CImageDocTemplate(CMainFrame& mainFrame, CDocMan& docMan);
+    ~CImageDocTemplate() override;
+
+    std::vector<IDocManDocument*> GetDocuments() const override;
+    // Makes the main window's document and window the first time (the path
+    // is ignored); afterwards returns the same document.
+    IDocManDocument* OpenDocumentFile(const QString& path) override;
+    CImageDoc* GetImageDoc() const { return document_.get(); }
+
+private:
+    CMainFrame& mainFrame_;  // not owned
+    CDocMan& docMan_;        // not owned
+    std::unique_ptr<CImageDoc> document_;
+};

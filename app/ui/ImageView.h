@@ -1,0 +1,92 @@
+#pragma once
+// The main window's view: the area selector, the unit's Read and Write
+// buttons, the preview buttons and one patch list per area, of which the
+// current area's is shown. Choosing another area switches every window to it
+// and empties the patch clipboard: patches copied in one area cannot be
+// pasted into another.
+#include "app/docs/DocumentView.h"
+#include "app/ui/ComboBoxA.h"
+#include "app/ui/ViewCommands.h"
+#include "views/ParamView.h"
+#include "views/PatchListCtrl.h"
+#include "views/PreviewConfirmation.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <array>
+#include <memory>
+
+class CImageDoc;
+class IMidiConfirmation;
+class CDocMan;
+
+class CImageView : public CParamView, public IDocumentView, public ICommandTarget, public IPreviewConfirmation {
+    Q_OBJECT
+public:
+    static constexpr int kFormId = 4111;
+    static constexpr int kAreaSelectorId = 4291;
+
+    explicit CImageView(CImageDoc& document, QWidget* parent = nullptr);
+    ~CImageView() override;
+
+    CImageDoc& GetDocument() const { return document_; }
+    // The patch list of area 1..7, or nullptr for another number.
+    CPatchListCtrl* GetPatchList(int areaNumber) const;
+    // The list shown now: the current area's.
+    CPatchListCtrl* GetShownList() const;
+    CComboBoxA& GetAreaSelector() { return areaSelector_; }
+    // One of the four buttons by its id (4267..4270), or nullptr.
+    QPushButton* GetCommandButton(int buttonId);
+
+    // The command handlers (owned) and the confirmation before a preview is
+    // sent (not owned; without one nothing is sent).
+    void SetCommands(std::unique_ptr<IViewCommands> commands);
+    IViewCommands* GetCommands() const { return commands_.get(); }
+    void SetConfirmation(IMidiConfirmation* confirmation) { confirmation_ = confirmation; }
+    // For "every window" updates (not owned).
+    void SetDocMan(CDocMan* manager) { manager_ = manager; }
+
+    // Shows the document: every area's list gets its array, the selector its
+    // items and the current area.
+    void OnInitialUpdate();
+    // hint 0: contents changed, 1: area switched, 2: font changed.
+    void OnUpdate(int hint) override;
+    // The area selector's change: switches to the selected area.
+    void OnAreaSelectorChange(const boost::any& sender);
+    // Lays the controls out after a size change and rebuilds the buttons.
+    void ArrangeControls();
+
+    bool HandlesCommand(int id) const override;
+    bool IsCommandEnabled(int id) const override;
+    void OnCommand(int id) override;
+    // Enables the "Selected" buttons while rows are selected.
+    void OnIdleUpdate();
+
+    bool ConfirmPreview() override;
+
+protected:
+    void Preview(int index) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildControls();
+    void RebuildList(int hint);
+    void SwitchWindowsToArea();
+
+    CImageDoc& document_;
+    CComboBoxA areaSelector_;
+    std::array<std::unique_ptr<CPatchListCtrl>, 7> lists_;
+    QLabel selectorLabel_;
+    QLabel previewLabel_;
+    QGroupBox readGroup_;
+    QGroupBox writeGroup_;
+    QPushButton readAll_;
+    QPushButton readSelected_;
+    QPushButton writeAll_;
+    QPushButton writeSelected_;
+    std::unique_ptr<IViewCommands> commands_;
+    IMidiConfirmation* confirmation_ = nullptr;  // not owned
+    CDocMan* manager_ = nullptr;                 // not owned
+};

@@ -1,0 +1,12 @@
+#pragma once
+// The program's list font as the windows use it.
+#include "app/core/ListFont.h"
+
+#include <QColor>
+#include <QFont>
+
+// The font the description names; the application's default font while the
+// list font is the system default or was never loaded.
+QFont ToQFont(const CListFont& font);
+// The text colour (0x00BBGGRR).
+QColor ToQColor(std::uint32_t color);

@@ -1,0 +1,125 @@
+#pragma once
+// The program's main frame: menu bar, tool bar and status bar around the MDI
+// area with the main window and the librarian file windows. Every menu item,
+// accelerator and tool bar button is a QAction known by its command id;
+// triggering one routes the command to the active window's view, then its
+// document, then the application, and a command nobody handles is disabled.
+#include "app/ui/CommandIds.h"
+#include "app/ui/CommandTarget.h"
+#include "toolkit/qt/MdiFrameWndEx.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QStatusBar>
+#include <QStringList>
+#include <QTimer>
+#include <QToolBar>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class CFileDoc;
+class CFileFrame;
+class CFileView;
+class CImageDoc;
+class CImageFrame;
+class CImageView;
+class CDocMan;
+class IMidiConfirmation;
+class IViewCommands;
+
+class CMainFrame : public GP::CMDIFrameWndEx {
+    Q_OBJECT
+public:
+    using ImageViewCommandsFactory = std::function<std::unique_ptr<IViewCommands>(CImageView&)>;
+    using FileViewCommandsFactory = std::function<std::unique_ptr<IViewCommands>(CFileView&)>;
+
+    explicit CMainFrame(GT::IProfile& profile = GT::GetProfile(), QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The creation step: menus, tool bar ("Tool Bar"), status bar with one
+    // pane, and the bar layout of the last run unless the program's version
+    // changed since. False when a bar could not be made.
+    bool Create();
+
+    // The program's name: the caption when no child is active or the active
+    // one is maximized; else "name - child title".
+    static QString ApplicationName();
+    void UpdateTitle();
+
+    // The action of a command id, or nullptr. The same action serves menu,
+    // accelerator and tool bar.
+    QAction* Action(int id) const;
+    std::vector<int> CommandIds() const;
+    QToolBar& ToolBar() { return toolBar_; }
+    QStatusBar& StatusBarPane() { return statusBar_; }
+
+    // Command routing. The application's handlers (not owned): About,
+    // Manual, the setup commands, New, Open, Exit.
+    void SetApplicationTarget(ICommandTarget* target) { appTarget_ = target; }
+    // The target of the active window: its view, then (file windows) its
+    // document's commands; nullptr without an active window.
+    ICommandTarget* ActiveViewTarget() const;
+    // Runs a command through the routing; false when nobody handles it or
+    // it is disabled.
+    bool OnCommand(int id);
+    // Enables, disables and checks every action by the routing's rules and
+    // lets the active view update its own controls. Runs on a short timer
+    // and after every command.
+    void UpdateCommandStates();
+
+    // What every new window gets: its view's command handlers, the
+    // confirmation before transfers (not owned) and the document manager
+    // (not owned).
+    void SetImageViewCommands(ImageViewCommandsFactory factory) { imageCommands_ = std::move(factory); }
+    void SetFileViewCommands(FileViewCommandsFactory factory) { fileCommands_ = std::move(factory); }
+    void SetConfirmation(IMidiConfirmation* confirmation) { confirmation_ = confirmation; }
+    IMidiConfirmation* GetConfirmation() const { return confirmation_; }
+    void SetDocMan(CDocMan* manager) { manager_ = manager; }
+    CDocMan* GetDocMan() const { return manager_; }
+
+    // Creates the main window on the document (not owned; it lives until
+    // shutdown), shows its contents and makes it the program's main view.
+    CImageFrame& CreateImageWindow(CImageDoc& document);
+    // Creates a librarian file window on the document (not owned), shown.
+    CFileFrame& CreateFileWindow(CFileDoc& document);
+    CImageFrame* GetImageFrame() const { return imageFrame_; }
+    // The main window's view; nullptr before it is created.
+    CImageView* GetMainView() const;
+
+    // Asked before the frame closes (Exit): false keeps it open, e.g. when the
+    // user cancels saving a modified file. Default: always closes.
+    void SetCloseQuery(std::function<bool()> query) { closeQuery_ = std::move(query); }
+
+signals:
+    // Files dropped on the frame, in the order given.
+    void filesDropped(const QStringList& paths);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QAction& AddAction(int id, const QString& text, const QKeySequence& key = {});
+    void CreateActions();
+    void CreateMenus();
+    bool CreateToolBar();
+    void AddChild(GP::CMDIChildWndEx& frame);
+
+    GT::IProfile& profile_;  // not owned
+    QToolBar toolBar_;
+    QStatusBar statusBar_;
+    std::map<int, std::unique_ptr<QAction>> actions_;
+    std::vector<std::unique_ptr<QMenu>> menus_;
+    QTimer idleTimer_;
+    ICommandTarget* appTarget_ = nullptr;        // not owned
+    IMidiConfirmation* confirmation_ = nullptr;  // not owned
+    CDocMan* manager_ = nullptr;                 // not owned
+    ImageViewCommandsFactory imageCommands_;
+    FileViewCommandsFactory fileCommands_;
+    CImageFrame* imageFrame_ = nullptr;          // owned by the MDI area
+    std::function<bool()> closeQuery_;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The librarian commands of one window's view (Read, Write, the edit
+// commands, Duplicate, the SMF commands, Undo) and its preview send. The
+// command handlers are made for each view when its window is created (see
+// CMainFrame::SetImageViewCommands and SetFileViewCommands) and are owned by
+// the view.
+#include "app/ui/CommandTarget.h"
+
+class IViewCommands : public ICommandTarget {
+public:
+    // Sends the patch of this index of the shown array to the unit's
+    // temporary patch (the user has confirmed). False when nothing was sent.
+    virtual bool PreviewSend(int index) = 0;
+    // Called when the framework updates command states: the main window
+    // enables its "Selected" buttons here. Default: nothing.
+    virtual void OnIdleUpdate() {}
+};

@@ -1,0 +1,88 @@
+#pragma once
+// The question before a transfer that overwrites data, with "Don't show this
+// dialog again." The answer to the box is kept per kind of transfer in
+// section "Option" of the profile; once it is ticked and confirmed, that
+// kind of transfer goes ahead without asking.
+#include "toolkit/profile/Profile.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+
+// Kinds of transfer that ask first.
+enum MidiWarningKind : int {
+    kWarnReadUser = 0,
+    kWarnWriteUser = 1,
+    kWarnReadTemporary = 2,
+    kWarnWriteTemporary = 3,
+    kWarnImportSmf = 4,
+};
+
+// Asks before a transfer of a kind; true to go on. The commands and the
+// preview buttons ask through this, so tests can answer.
+class IMidiConfirmation {
+public:
+    virtual ~IMidiConfirmation() = default;
+    virtual bool Confirm(int kind) = 0;
+};
+
+class CMidiWarningDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTextId = 4274;
+    static constexpr int kCheckBoxId = 4275;
+
+    // profile: where the answer is kept (not owned).
+    explicit CMidiWarningDlg(QWidget* parent = nullptr);
+    explicit CMidiWarningDlg(GT::IProfile& profile, QWidget* parent = nullptr);
+
+    // "Option" entry of a kind ("ReadUser", ...), or nullptr for another
+    // number.
+    static const char* ValueName(int kind);
+    // Message id of a kind's question, or 0.
+    static int MessageId(int kind);
+
+    // Remembers the kind and reads its stored answer; true when the dialog is
+    // to be shown (nothing stored, or 0).
+    bool ShouldShow(int kind);
+    // Runs the dialog; QDialog::Accepted after OK.
+    int DoModal();
+    // Texts for the kind (done by DoModal).
+    void OnInitDialog();
+    // Stores the box's state for the kind and ends with OK.
+    void OnOK();
+    void accept() override;
+
+    int GetKind() const { return kind_; }
+    int GetDontShow() const { return dontShow_; }
+    QLabel& Text() { return text_; }
+    QCheckBox& CheckBox() { return checkBox_; }
+
+private:
+    void BuildControls();
+
+    GT::IProfile& profile_;  // not owned
+    int dontShow_ = 0;
+    int kind_ = 0;
+    QLabel text_;
+    QCheckBox checkBox_;
+    QDialogButtonBox buttons_;
+};
+
+// The confirmation of the running program: the warning dialog unless its
+// kind is suppressed. RunDialog is where tests answer.
+class CMidiWarningConfirmation : public IMidiConfirmation {
+public:
+    explicit CMidiWarningConfirmation(QWidget* parent = nullptr);
+    CMidiWarningConfirmation(GT::IProfile& profile, QWidget* parent = nullptr);
+    bool Confirm(int kind) override;
+
+protected:
+    // Shows the dialog (ShouldShow already called); the button pressed.
+    virtual int RunDialog(CMidiWarningDlg& dialog) { return dialog.DoModal(); }
+
+private:
+    GT::IProfile& profile_;  // not owned
+    QWidget* parent_;        // not owned
+};
