@@ -1,0 +1,31 @@
+#pragma once
+// Registration of the librarian file type with the desktop: a freedesktop
+// MIME type with the extension's glob and a desktop entry that opens such
+// files with this program, both below the user's data folder
+// ($XDG_DATA_HOME, by default ~/.local/share).
+#include <QString>
+#include <QStringList>
+
+inline constexpr char kLibrarianMimeType[] = "application/x-zm47-librarian";
+inline constexpr char kDesktopEntryName[] = "zm47-librarian.desktop";
+
+// Writes the desktop entry (program path with %f, MIME type, name) and, when
+// no other MIME type claims "*" + extension in the user's or the system's
+// MIME data, the MIME type with that glob and the description. An extension
+// that already belongs to another type is left alone. False when a file
+// could not be written. The desktop's caches are refreshed when something
+// changed. iconIndex is kept for the call's shape; the program has no icon
+// of its own.
+bool RegisterFileType(const QString& extension, const QString& mimeType, const QString& description,
+                      int iconIndex);
+
+// The start-up call: ".z4l", kLibrarianMimeType, "ZM-47 Librarian Document".
+bool RegisterLibrarianFileType();
+
+// The MIME types that claim files ending in extension (compared without
+// regard to case), looked up in the MIME packages and glob lists of the
+// user's and the system's data folders, each named once.
+QStringList FindFileTypeOwners(const QString& extension);
+
+// The user's data folder: $XDG_DATA_HOME, or ~/.local/share.
+QString UserDataFolder();

@@ -1,0 +1,108 @@
+#include "platform/shell/SingleInstanceGuard.h"
+
+#include <QLocalSocket>
+#include <QVariant>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int kConnectTimeoutMs = 1000;
+// An open command holds one path; anything longer is not from an instance.
+constexpr qint64 kMaxCommandBytes = 64 * 1024;
+
+// True when an instance answers on name.
+bool IsServerAlive(const QString& name) {
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    const bool alive = probe.waitForConnected(kConnectTimeoutMs);
+    probe.abort();
+    return alive;
+}
+
+} // namespace
+
+QString CMMF::ServerNameFor(const QString& applicationName) {
+    // Local socket names share one folder between users; the user id keeps
+    // each user's instances apart.
+    return applicationName + u'-' + QString::number(::getuid());
+}
+
+CMMF::CMMF(const QString& name) : name_(name) {
+    if (IsServerAlive(name_)) {
+        isFirstInstance_ = false;
+        return;
+    }
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&server_, &QLocalServer::newConnection, this, &CMMF::OnNewConnection);
+    if (server_.listen(name_))
+        return;
+    if (server_.serverError() != QAbstractSocket::AddressInUseError)
+        return;
+    // Another instance may have started in the meantime; otherwise the
+    // socket is what a crashed instance left behind.
+    if (IsServerAlive(name_)) {
+        isFirstInstance_ = false;
+        return;
+    }
+    QLocalServer::removeServer(name_);
+    server_.listen(name_);
+}
+
+CMMF::~CMMF() { server_.close(); }
+
+bool CMMF::SendCommand(const QString& text, int timeoutMs) {
+    if (isFirstInstance_)
+        return false;
+    QLocalSocket socket;
+    socket.connectToServer(name_);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(text.toUtf8());
+    if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(timeoutMs))
+        return false;
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(timeoutMs);
+    return true;
+}
+
+void CMMF::SetCommandHandler(CommandHandler handler) {
+    handler_ = std::move(handler);
+    if (!handler_)
+        return;
+    std::vector<QString> pending;
+    pending.swap(pending_);
+    for (const QString& text : pending)
+        handler_(text);
+}
+
+void CMMF::OnNewConnection() {
+    while (QLocalSocket* socket = server_.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::readyRead, this, [socket] {
+            if (socket->bytesAvailable() > kMaxCommandBytes) {
+                socket->setProperty("refused", true);
+                socket->abort();
+            }
+        });
+        // The text is complete when the other instance hangs up.
+        connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
+            const QString text = QString::fromUtf8(socket->readAll());
+            socket->deleteLater();
+            if (!socket->property("refused").toBool())
+                Deliver(text);
+        });
+        if (socket->state() == QLocalSocket::UnconnectedState) {
+            const QString text = QString::fromUtf8(socket->readAll());
+            socket->deleteLater();
+            Deliver(text);
+        }
+    }
+}
+
+void CMMF::Deliver(const QString& text) {
+    if (handler_)
+        handler_(text);
+    else
+        pending_.push_back(text);
+}
