@@ -1,0 +1,148 @@
+#include "views/ParamView.h"
+
+#include "app/core/LibrarianState.h"
+#include "views/ParameterListCtrl.h"
+#include "views/PreviewButtonGeometry.h"
+#include "views/PreviewConfirmation.h"
+#include "views/SetGridDlg.h"
+
+#include <QApplication>
+#include <QEvent>
+
+#include <algorithm>
+
+CParamView::CParamView(int formId, QWidget* parent) : QWidget(parent), formId_(formId) {}
+
+CParamView::~CParamView() {
+    // The list may be one of this view's children and outlive this part of
+    // the view: it must not call back into it.
+    SetListCtrl(nullptr);
+    DestroyButtons();
+}
+
+void CParamView::SetListCtrl(CParameterListCtrl* list) {
+    if (list_ == list)
+        return;
+    if (list_) {
+        list_->removeEventFilter(this);
+        disconnect(list_, nullptr, this, nullptr);
+    }
+    list_ = list;
+    if (list_) {
+        list_->installEventFilter(this);
+        list_->SetPreviewConfirmation(confirmation_);
+        connect(list_, &CParameterListCtrl::scrolledOrNavigated, this, &CParamView::RebuildPreviewButtons);
+        connect(list_, &CParameterListCtrl::previewRequested, this, &CParamView::Preview);
+        connect(list_, &QObject::destroyed, this, [this] {
+            list_ = nullptr;
+            DestroyButtons();
+        });
+        ApplyGridLines();
+    }
+    RebuildPreviewButtons();
+}
+
+void CParamView::SetPreviewConfirmation(IPreviewConfirmation* confirmation) {
+    confirmation_ = confirmation;
+    if (list_)
+        list_->SetPreviewConfirmation(confirmation);
+}
+
+bool CParamView::PlaceButton(int row, QRect& rect) const {
+    if (!list_ || row < 0 || row >= list_->GetItemCount())
+        return false;
+    const QPoint listOrigin = list_->mapTo(this, QPoint(0, 0));
+    const QPoint rowsOrigin = list_->viewport()->mapTo(this, QPoint(0, 0));
+    const QRect bounds(0, rowsOrigin.y() + list_->rowViewportPosition(row), 1, list_->rowHeight(row));
+    rect = PreviewButtonRect(listOrigin.x(), bounds);
+    return true;
+}
+
+QPushButton* CParamView::GetButton(int k) const {
+    if (k < 0 || k >= GetButtonCount())
+        return nullptr;
+    return buttons_[static_cast<std::size_t>(k)].get();
+}
+
+std::unique_ptr<QPushButton> CParamView::CreateButton(int k) {
+    auto button = std::make_unique<QPushButton>(this);
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolTip(tr("Preview"));
+    const int id = kFirstButtonId + k;
+    connect(button.get(), &QPushButton::clicked, this, [this, id] { OnPreviewButton(id); });
+    return button;
+}
+
+void CParamView::RebuildPreviewButtons() {
+    int count = 0;
+    if (list_) {
+        const int top = list_->GetTopIndex();
+        count = list_->GetItemCount() - top - (list_->HasEndRow() ? 1 : 0);
+        count = std::min({count, list_->GetCountPerPage(), kMaxButtons});
+    }
+    count = std::max(count, 0);
+    while (GetButtonCount() > count)
+        buttons_.pop_back();
+    while (GetButtonCount() < count)
+        buttons_.push_back(CreateButton(GetButtonCount()));
+    const int top = list_ ? list_->GetTopIndex() : 0;
+    for (int k = 0; k < count; ++k) {
+        QRect rect;
+        QPushButton& button = *buttons_[static_cast<std::size_t>(k)];
+        if (PlaceButton(top + k, rect))
+            button.setGeometry(rect);
+        button.setVisible(true);
+    }
+}
+
+void CParamView::DestroyButtons() { buttons_.clear(); }
+
+void CParamView::OnPreviewButton(int id) {
+    const int k = id - kFirstButtonId;
+    if (k < 0 || k >= kMaxButtons)
+        return;
+    if (list_) {
+        const int row = list_->GetTopIndex() + k;
+        const int index = list_->GetObjectIndex(row);
+        // A row without a patch (below the last row, or "End of Line") has
+        // nothing to send, so the user is not asked either.
+        if (index >= 0 && confirmation_ && confirmation_->ConfirmPreview())
+            Preview(index);
+    }
+    if (QPushButton* button = GetButton(k))
+        button->setDefault(false);
+}
+
+bool CParamView::RunGridDialog(int& value) {
+    CSetGridDlg dialog(this);
+    dialog.SetValue(value);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    value = dialog.GetValue();
+    return true;
+}
+
+void CParamView::OnSetUpGrid() {
+    int value = GetLibrarianState().GetGridSwitch();
+    if (RunGridDialog(value))
+        ApplyGridSetting(value);
+}
+
+void CParamView::ApplyGridSetting(int value) {
+    GetLibrarianState().SetGridSwitch(value);
+    for (QWidget* widget : QApplication::allWidgets())
+        if (auto* view = qobject_cast<CParamView*>(widget))
+            view->ApplyGridLines();
+}
+
+void CParamView::ApplyGridLines() {
+    if (list_)
+        list_->SetGridLines(GetLibrarianState().GetGridSwitch() != 0);
+}
+
+bool CParamView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        RebuildPreviewButtons();
+    return QWidget::eventFilter(watched, event);
+}

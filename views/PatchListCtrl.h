@@ -1,0 +1,34 @@
+#pragma once
+// The patch list of a window: the patches of one area (main window) or of a
+// librarian file (file window, which ends with the "End of Line" row). Its
+// clipboard is the program's patch clipboard; its column widths are kept in
+// section "PatchListCtrl", entry "ColumnWidth".
+#include "views/ParameterListCtrl.h"
+
+class CPatchListCtrl : public CParameterListCtrl {
+    Q_OBJECT
+public:
+    static constexpr int kKind = 1;
+
+    CPatchListCtrl(int areaNumber, bool endRow, QWidget* parent = nullptr);
+
+    // The array shown (not owned); the view sets it. A new array forgets the
+    // column sort of the previous one.
+    void SetPatchArray(CParameterArray* array);
+
+    CParameterArray* GetArray() const override { return array_; }
+    CParameterArray& GetClipboard() const override;
+    const std::vector<ColumnEntry>& GetColumns() const override;
+    void GetProfileKeys(std::string& section, std::string& key) const override;
+    int GetKind() const override { return kKind; }
+    int GetAreaNumber() const override { return areaNumber_; }
+
+protected:
+    QString GetObjectText(const CParameter& object, int index, int kind) const override;
+    void SetObjectText(CParameter& object, int kind, const QString& text) override;
+    bool IsValidObjectText(int kind, const QString& text) const override;
+
+private:
+    CParameterArray* array_ = nullptr;  // not owned
+    int areaNumber_;
+};
