@@ -1,7 +1,8 @@
 #include "platform/shell/SingleInstanceGuard.h"
 
 #include <QLocalSocket>
-#include <QVariant>
+
+#include <memory>
 
 #include <unistd.h>
 
@@ -10,6 +11,8 @@ namespace {
 constexpr int kConnectTimeoutMs = 1000;
 // An open command holds one path; anything longer is not from an instance.
 constexpr qint64 kMaxCommandBytes = 64 * 1024;
+// Ends every command text; no path holds it.
+constexpr char kEndMark = '\0';
 
 // True when an instance answers on name.
 bool IsServerAlive(const QString& name) {
@@ -58,7 +61,7 @@ bool CMMF::SendCommand(const QString& text, int timeoutMs) {
     socket.connectToServer(name_);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    socket.write(text.toUtf8());
+    socket.write(text.toUtf8() + kEndMark);
     if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(timeoutMs))
         return false;
     socket.disconnectFromServer();
@@ -79,23 +82,29 @@ void CMMF::SetCommandHandler(CommandHandler handler) {
 
 void CMMF::OnNewConnection() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::readyRead, this, [socket] {
-            if (socket->bytesAvailable() > kMaxCommandBytes) {
-                socket->setProperty("refused", true);
+        auto received = std::make_shared<QByteArray>();
+        auto take = [socket, received] {
+            received->append(socket->readAll());
+            if (received->size() > kMaxCommandBytes) {
+                received->clear();
                 socket->abort();
             }
-        });
-        // The text is complete when the other instance hangs up.
-        connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
-            const QString text = QString::fromUtf8(socket->readAll());
+        };
+        // The text is complete when the other instance hangs up after its end
+        // mark; a connection that only looked whether an instance runs, or
+        // broke off, carries no command.
+        auto finish = [this, socket, received] {
             socket->deleteLater();
-            if (!socket->property("refused").toBool())
-                Deliver(text);
-        });
+            if (received->endsWith(kEndMark))
+                Deliver(QString::fromUtf8(received->chopped(1)));
+        };
+        connect(socket, &QLocalSocket::readyRead, this, take);
+        connect(socket, &QLocalSocket::disconnected, this, finish);
+        if (socket->bytesAvailable() > 0)
+            take();
         if (socket->state() == QLocalSocket::UnconnectedState) {
-            const QString text = QString::fromUtf8(socket->readAll());
-            socket->deleteLater();
-            Deliver(text);
+            socket->disconnect(this);
+            finish();
         }
     }
 }

@@ -36,6 +36,8 @@ public:
     // (an empty text asks only to bring the program forward). Texts that
     // arrived before a handler was set are delivered to it at once, in order.
     void SetCommandHandler(CommandHandler handler);
+    // Texts that arrived while no handler was set.
+    std::size_t PendingCount() const { return pending_.size(); }
 
     // The socket name of an application for the current user.
     static QString ServerNameFor(const QString& applicationName);
