@@ -57,15 +57,15 @@ TEST_F(MessageQueueTest, PostsFromAnotherThreadArriveInOrderAndWakeThePostingThr
 {
     std::atomic<int> wakes{0};
     std::atomic<bool> wokeOnPoster{true};
-    std::thread::id poster;
+    // Only the poster and this thread exist: a wake on this thread would be wrong.
+    const std::thread::id self = std::this_thread::get_id();
     queue.SetWakeHook([&] {
         ++wakes;
-        if (std::this_thread::get_id() != poster) wokeOnPoster = false;
+        if (std::this_thread::get_id() == self) wokeOnPoster = false;
     });
     std::thread thread([&] {
         for (int i = 0; i < 100; ++i) window.PostMessage(WM_USER + 1, static_cast<WPARAM>(i), -i);
     });
-    poster = thread.get_id();
     thread.join();
 
     EXPECT_TRUE(handled.empty()) << "nothing is handled before a pump";
