@@ -1,0 +1,202 @@
+#include "tests/toolkit_qt/windows_app.h"
+#include "tests/toolkit_qt/windows_profile.h"
+#include "toolkit/profile/VersionInfo.h"
+#include "toolkit/qt/MdiChildWndEx.h"
+#include "toolkit/qt/MdiFrameWndEx.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+class MdiFrame : public ::testing::Test {
+protected:
+    void SetUp() override { test::WindowsApp(); }
+
+    // A child window with a title, added to the frame and shown.
+    GP::CMDIChildWndEx* AddChild(GP::CMDIFrameWndEx& frame, const QString& title, int slot = 4107) {
+        auto* child = new GP::CMDIChildWndEx(slot, *profile);
+        child->setWidget(new QLabel(title));
+        child->setWindowTitle(title);
+        frame.MdiArea().addSubWindow(child);
+        child->show();
+        return child;
+    }
+
+    static void AddToolBar(GP::CMDIFrameWndEx& frame) {
+        auto* bar = new QToolBar(QStringLiteral("Tool Bar"));
+        bar->setObjectName(QStringLiteral("ToolBar"));
+        frame.addToolBar(bar);
+    }
+
+    test::TempProfile profile;
+};
+
+TEST_F(MdiFrame, PlacementMaximizedStateVersionAndBarsGoThroughTheProfile) {
+    {
+        GP::CMDIFrameWndEx frame(*profile);
+        EXPECT_EQ(frame.geometry(), QRect(0, 0, 800, 600));
+    }
+    EXPECT_EQ(profile->GetString("Window/Position", ""), "0,0,800,600");
+
+    profile->WriteString("Window/Position", "10,20,650,500");
+    profile->WriteInt("Window/Maximized", 1);
+    {
+        GP::CMDIFrameWndEx frame(*profile);
+        AddToolBar(frame);
+        frame.show();
+        EXPECT_TRUE(frame.isMaximized());
+        EXPECT_EQ(frame.normalGeometry(), QRect(10, 20, 640, 480));
+        frame.close();
+    }
+    // The normal rectangle survives a maximized run; the state is kept too.
+    EXPECT_EQ(profile->GetString("Window/Position", ""), "10,20,650,500");
+    EXPECT_EQ(profile->GetInt("Window/Maximized", -1), 1);
+    EXPECT_EQ(profile->GetString("Version/FileVersion", ""), UL::GetVersionString("FileVersion"));
+    EXPECT_FALSE(profile->GetString("ControlBar/State", "").empty());
+
+    GP::CMDIFrameWndEx frame(*profile);
+    AddToolBar(frame);
+    EXPECT_TRUE(frame.LoadBarState());
+    // A layout stored by another version is not applied.
+    profile->WriteString("Version/FileVersion", "0.0.0.1");
+    EXPECT_FALSE(frame.LoadBarState());
+}
+
+TEST_F(MdiFrame, ABrokenStoredPositionFallsBackToTheDefault) {
+    profile->WriteString("Window/Position", "10,20,x,500");
+    GP::CMDIFrameWndEx frame(*profile);
+    EXPECT_EQ(frame.geometry(), QRect(0, 0, 800, 600));
+}
+
+TEST_F(MdiFrame, FortyWindowsListTheFirstThirtySixSortedByTitleWithTheActiveOneChecked) {
+    GP::CMDIFrameWndEx frame(*profile);
+    frame.show();
+    std::vector<GP::CMDIChildWndEx*> children(40);
+    for (int i = 39; i >= 0; --i) // added in reverse: the list sorts by title
+        children[static_cast<std::size_t>(i)] = AddChild(frame, QStringLiteral("Patches %1").arg(i, 2, 10, QChar('0')));
+    frame.MdiArea().setActiveSubWindow(children[12]);
+
+    QMenu windowMenu;
+    windowMenu.addAction(QStringLiteral("Cascade"));
+    windowMenu.addMenu(QStringLiteral("&Go To"));
+    windowMenu.addAction(QStringLiteral("Tile"));
+    frame.SetWindowListMenu(&windowMenu, 1);
+    ASSERT_EQ(windowMenu.actions().size(), 3);
+    EXPECT_EQ(windowMenu.actions()[1]->menu(), &frame.WindowListMenu());
+    EXPECT_EQ(frame.WindowListMenu().title(), QStringLiteral("&Go To"));
+
+    frame.RebuildWindowListMenu();
+    const QList<QAction*> items = frame.WindowListMenu().actions();
+    ASSERT_EQ(items.size(), 36);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("&0\tPatches 00"));
+    EXPECT_EQ(items[9]->text(), QStringLiteral("&9\tPatches 09"));
+    EXPECT_EQ(items[10]->text(), QStringLiteral("&A\tPatches 10"));
+    EXPECT_EQ(items[35]->text(), QStringLiteral("&Z\tPatches 35"));
+    for (int i = 0; i < items.size(); ++i)
+        EXPECT_EQ(items[i]->isChecked(), i == 12) << i;
+
+    // Choosing an entry brings that window up and restores it.
+    children[30]->showMinimized();
+    items[30]->trigger();
+    EXPECT_EQ(frame.MdiArea().activeSubWindow(), children[30]);
+    EXPECT_FALSE(children[30]->isMinimized());
+}
+
+TEST_F(MdiFrame, MenuEntriesShowAmpersandsInTitlesLiterally) {
+    GP::CMDIFrameWndEx frame(*profile);
+    frame.show();
+    AddChild(frame, QStringLiteral("Clean & Crunch"));
+    frame.RebuildWindowListMenu();
+    ASSERT_EQ(frame.WindowListMenu().actions().size(), 1);
+    EXPECT_EQ(frame.WindowListMenu().actions()[0]->text(), QStringLiteral("&0\tClean && Crunch"));
+}
+
+TEST_F(MdiFrame, SavedChildPositionIsUsedByTheNextChildOfTheSameSlot) {
+    GP::CMDIFrameWndEx frame(*profile);
+    frame.resize(900, 700);
+    frame.show();
+    GP::CMDIChildWndEx* first = AddChild(frame, QStringLiteral("first"));
+    // Nothing saved yet: the MDI area placed the window.
+    EXPECT_EQ(profile->GetString("Window/Position4107", "none"), "none");
+    first->setGeometry(30, 40, 300, 200);
+    frame.SavePositionAction().setEnabled(true);
+    frame.MdiArea().setActiveSubWindow(first);
+    frame.SavePositionAction().trigger();
+    EXPECT_EQ(profile->GetString("Window/Position4107", ""), "30,40,300,200");
+
+    GP::CMDIChildWndEx* second = AddChild(frame, QStringLiteral("second"));
+    EXPECT_EQ(second->geometry(), QRect(30, 40, 300, 200));
+    GP::CMDIChildWndEx* otherSlot = AddChild(frame, QStringLiteral("other"), 4097);
+    EXPECT_NE(otherSlot->geometry(), QRect(30, 40, 300, 200));
+}
+
+TEST_F(MdiFrame, ResizeCommandsFillTheAreaAboveTheRowOfMinimizedWindows) {
+    GP::CMDIFrameWndEx frame(*profile);
+    frame.resize(900, 700);
+    frame.show();
+    GP::CMDIChildWndEx* child = AddChild(frame, QStringLiteral("child"));
+    child->setGeometry(50, 60, 200, 150);
+    frame.MdiArea().setActiveSubWindow(child);
+    const QRect viewport = frame.MdiArea().viewport()->rect();
+    const int usableHeight = viewport.height() - child->MinimizedHeight();
+    ASSERT_GT(child->MinimizedHeight(), 0);
+
+    frame.UpdateCommandStates();
+    ASSERT_TRUE(frame.MaximizeHeightAction().isEnabled());
+    frame.MaximizeHeightAction().trigger();
+    EXPECT_EQ(child->geometry(), QRect(50, 0, 200, usableHeight));
+
+    child->setGeometry(50, 60, 200, 150);
+    frame.MaximizeWidthAction().trigger();
+    EXPECT_EQ(child->geometry(), QRect(0, 60, viewport.width(), 150));
+
+    frame.ResizeToFullAction().trigger();
+    EXPECT_EQ(child->geometry(), QRect(0, 0, viewport.width(), usableHeight));
+
+    // Offered only for a window that is neither minimized nor maximized.
+    child->showMaximized();
+    frame.UpdateCommandStates();
+    EXPECT_FALSE(frame.ResizeToFullAction().isEnabled());
+    EXPECT_FALSE(frame.MaximizeHeightAction().isEnabled());
+    EXPECT_FALSE(frame.AlwaysOnTopAction().isEnabled());
+}
+
+// A window that may stay on top (no window of the program allows it yet).
+class TopChild : public GP::CMDIChildWndEx {
+public:
+    using CMDIChildWndEx::CMDIChildWndEx;
+    bool CanStayOnTop() const override { return true; }
+};
+
+TEST_F(MdiFrame, AWindowAlwaysAtTheTopStaysAboveWindowsActivatedLater) {
+    GP::CMDIFrameWndEx frame(*profile);
+    frame.resize(900, 700);
+    frame.show();
+    auto* top = new TopChild(1, *profile);
+    top->setWindowTitle(QStringLiteral("top"));
+    frame.MdiArea().addSubWindow(top);
+    top->show();
+    GP::CMDIChildWndEx* other = AddChild(frame, QStringLiteral("other"));
+
+    frame.MdiArea().setActiveSubWindow(top);
+    frame.UpdateCommandStates();
+    ASSERT_TRUE(frame.AlwaysOnTopAction().isEnabled());
+    frame.AlwaysOnTopAction().trigger();
+    EXPECT_TRUE(top->IsAlwaysOnTop());
+    EXPECT_TRUE(frame.AlwaysOnTopAction().isChecked());
+
+    frame.MdiArea().setActiveSubWindow(other);
+    EXPECT_EQ(frame.MdiArea().activeSubWindow(), other);
+    EXPECT_EQ(frame.MdiArea().subWindowList(QMdiArea::StackingOrder).back(), top);
+    frame.UpdateCommandStates();
+    EXPECT_FALSE(frame.AlwaysOnTopAction().isEnabled()); // a plain child cannot
+}
+
+} // namespace

@@ -1,0 +1,71 @@
+#pragma once
+// The child window every document window of the program stands in: it can
+// remember its own position under a slot number, be stretched to the full
+// height or width of the MDI area, and (when a derived window allows it)
+// stay above its siblings.
+#include "toolkit/profile/Profile.h"
+
+#include <QMdiSubWindow>
+#include <QString>
+
+#include <string>
+
+namespace GP {
+
+class CMDIChildWndEx : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    // slot selects the profile entry "Window/Position<slot>".
+    explicit CMDIChildWndEx(int slot, GT::IProfile& profile = GT::GetProfile(), QWidget* parent = nullptr);
+    ~CMDIChildWndEx() override;
+
+    // The title the window lists show.
+    virtual QString GetTitle() const;
+    // Whether the position saved for the slot is applied when the window is
+    // first shown.
+    virtual bool RestoresPosition() const;
+    // Whether "Always at the Top" may be switched on for this window.
+    virtual bool CanStayOnTop() const;
+
+    int GetSlot() const { return slot_; }
+    std::string PositionPath() const;
+
+    // The resize commands are offered only for a window that is neither
+    // minimized nor maximized.
+    bool CanResize() const;
+    void ResizeToFull();
+    void MaximizeHeight();
+    void MaximizeWidth();
+    // Writes the current rectangle as "x,y,width,height" under the slot.
+    bool SaveCurrentPosition();
+
+    bool IsAlwaysOnTop() const { return alwaysOnTop_; }
+    // Toggles the flag (when CanStayOnTop) and brings the window up.
+    void ToggleAlwaysOnTop();
+
+    // The part of the MDI area the resize commands fill: the viewport less a
+    // row of minimized windows at the bottom.
+    QRect UsableArea() const;
+    // The height of a minimized child window.
+    int MinimizedHeight() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void RestorePosition();
+    // Raises the siblings that stay on top above this window.
+    void StayBelowTopWindows();
+
+    int slot_;
+    GT::IProfile& profile_; // not owned
+    bool alwaysOnTop_ = false;
+    bool shownOnce_ = false;
+    bool ordering_ = false;
+};
+
+// The value a saved position holds for "let the window system decide".
+inline constexpr int kDefaultPositionValue = -2147483647 - 1;
+
+} // namespace GP
