@@ -29,6 +29,7 @@ class IProfile;
 
 namespace GP {
 
+class CEditListDelegate;
 class CEditListModel;
 class CMouseHook;
 
@@ -179,10 +180,14 @@ private:
     bool HandleKey(QKeyEvent* event);
     bool HandleChar(QKeyEvent* event);
     int NextEditableColumn(int from, int direction) const;
-    void MoveFocusRow(int delta);
-    void UpdateHeaderMark(int column);
+    // Moves the focus to row as the navigation keys do (Shift: a range from
+    // the selection mark, Ctrl: the focus alone).
+    void MoveFocusRow(int row, Qt::KeyboardModifiers modifiers);
+    void PressLeft(QMouseEvent* event);
+    void PressRight(QMouseEvent* event);
     void DragTo(int row);
-    void AutoScrollTick();
+    void SelectExactly(const std::vector<char>& states);
+    void OnPopupReturn(int id, int code);
     std::unique_ptr<IPopup> CreatePopup(int row, int column);
     void ConnectPopup(IPopup& popup, int id);
     IPopup* PopupById(int id) const;
@@ -209,10 +214,10 @@ private:
     // Mouse selection.
     DragMode dragMode_ = kDragNone;
     std::vector<char> toggleSnapshot_;
-    QPoint lastDragPoint_;
+    int lastDragY_ = 0;
     bool leftPressInside_ = false;
     bool rightPressInside_ = false;
-    std::unique_ptr<class QTimer> autoScrollTimer_;
+    std::unique_ptr<CEditListDelegate> delegate_;
 };
 
 } // namespace GP

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+class QEventLoop;
 class QWidget;
 
 namespace GP {
@@ -42,12 +43,20 @@ protected:
     IPopup(Kind kind, const QRect& cellRect, std::intptr_t userValue)
         : kind_(kind), cellRect_(cellRect), userValue_(userValue) {}
     void SetCellRect(const QRect& rect) { cellRect_ = rect; }
+    // RunModal's loop: shows widget over rect (a frameless window when there
+    // is no parent) and returns the code given to EndModal.
+    int RunModalLoop(QWidget& widget, const QRect& rect, QWidget* parent);
+    // Ends RunModalLoop with code; false when no modal loop runs.
+    bool EndModal(int code);
+    bool IsModal() const { return modalLoop_ != nullptr; }
 
 private:
     Kind kind_;
     QRect cellRect_;
     std::intptr_t userValue_;
     bool modified_ = false;
+    QEventLoop* modalLoop_ = nullptr;
+    int modalResult_ = 0;
 };
 
 } // namespace GP

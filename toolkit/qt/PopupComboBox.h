@@ -38,7 +38,6 @@ private:
     void FitToItems();
     std::vector<QString> items_;
     bool listShown_ = false;
-    int modalResult_ = 0;
 };
 
 } // namespace GP

@@ -34,7 +34,6 @@ protected:
 private:
     void Widen();
     int alignment_;
-    int modalResult_ = 0;
     std::function<bool(const QString&)> validator_;
 };
 

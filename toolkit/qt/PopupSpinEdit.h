@@ -31,7 +31,6 @@ protected:
 
 private:
     void Widen();
-    int modalResult_ = 0;
     std::function<bool(double)> validator_;
 };
 

@@ -52,4 +52,13 @@ struct SELVColumn {
     int Radix() const { return (flags & kRadixMask) == kRadixHex ? 16 : 10; }
 };
 
+// The Qt alignment of the alignment bits (SELVColumn::kAlign*).
+inline Qt::Alignment ToQtAlignment(int alignment) {
+    switch (alignment & SELVColumn::kAlignMask) {
+    case SELVColumn::kAlignRight: return Qt::AlignRight | Qt::AlignVCenter;
+    case SELVColumn::kAlignCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
 } // namespace GP

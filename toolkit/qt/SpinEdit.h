@@ -118,6 +118,17 @@ protected:
 
 private:
     friend class CSpinEditSlider;
+    class SpinScope {
+    public:
+        explicit SpinScope(CSpinEdit& edit);
+        ~SpinScope();
+        SpinScope(const SpinScope&) = delete;
+        SpinScope& operator=(const SpinScope&) = delete;
+
+    private:
+        CSpinEdit& edit_;
+        bool announce_;
+    };
     void OnRepeat();
     void OnCaretMoved(int oldPos, int newPos);
     void PlaceCaretAtStepDigit();
