@@ -4,6 +4,7 @@
 #include "toolkit/qt/MdiChildWndEx.h"
 #include "toolkit/qt/MdiFrameWndEx.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QToolBar>
@@ -93,7 +94,7 @@ TEST_F(MdiFrame, FortyWindowsListTheFirstThirtySixSortedByTitleWithTheActiveOneC
     EXPECT_EQ(frame.WindowListMenu().title(), QStringLiteral("&Go To"));
 
     frame.RebuildWindowListMenu();
-    const QList<QAction*> items = frame.WindowListMenu().actions();
+    QList<QAction*> items = frame.WindowListMenu().actions();
     ASSERT_EQ(items.size(), 36);
     EXPECT_EQ(items[0]->text(), QStringLiteral("&0\tPatches 00"));
     EXPECT_EQ(items[9]->text(), QStringLiteral("&9\tPatches 09"));
@@ -102,8 +103,16 @@ TEST_F(MdiFrame, FortyWindowsListTheFirstThirtySixSortedByTitleWithTheActiveOneC
     for (int i = 0; i < items.size(); ++i)
         EXPECT_EQ(items[i]->isChecked(), i == 12) << i;
 
+    // Ctrl+G shows the same list at the mouse.
+    EXPECT_EQ(frame.PopupWindowListAction().shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+    frame.PopupWindowListAction().trigger();
+    EXPECT_TRUE(frame.WindowListMenu().isVisible());
+    EXPECT_EQ(frame.WindowListMenu().actions().size(), 36);
+    frame.WindowListMenu().hide();
+
     // Choosing an entry brings that window up and restores it.
     children[30]->showMinimized();
+    items = frame.WindowListMenu().actions();
     items[30]->trigger();
     EXPECT_EQ(frame.MdiArea().activeSubWindow(), children[30]);
     EXPECT_FALSE(children[30]->isMinimized());
@@ -135,6 +144,13 @@ TEST_F(MdiFrame, SavedChildPositionIsUsedByTheNextChildOfTheSameSlot) {
     EXPECT_EQ(second->geometry(), QRect(30, 40, 300, 200));
     GP::CMDIChildWndEx* otherSlot = AddChild(frame, QStringLiteral("other"), 4097);
     EXPECT_NE(otherSlot->geometry(), QRect(30, 40, 300, 200));
+
+    // At start-up the windows are made before the frame is shown.
+    GP::CMDIFrameWndEx hiddenFrame(*profile);
+    hiddenFrame.resize(900, 700);
+    GP::CMDIChildWndEx* early = AddChild(hiddenFrame, QStringLiteral("early"));
+    hiddenFrame.show();
+    EXPECT_EQ(early->geometry(), QRect(30, 40, 300, 200));
 }
 
 TEST_F(MdiFrame, ResizeCommandsFillTheAreaAboveTheRowOfMinimizedWindows) {
