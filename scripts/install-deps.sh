@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev librtmidi-dev libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-l10n-tools qt6-translations-l10n fonts-ipafont-gothic
 )
 
 missing=()
