@@ -5,54 +5,54 @@
     <name>AppOptions</name>
     <message>
         <source>Use the simulated ZM-47 (&quot;ZM-47 Simulator&quot;) when no MIDI devices are chosen yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI機器がまだ選ばれていないとき、シミュレートされた ZM-47（&quot;ZM-47 Simulator&quot;）を使います。</translation>
     </message>
     <message>
         <source>Keep the simulated unit&apos;s memory in FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>シミュレートされた本体のメモリーを FILE に保存します。</translation>
     </message>
     <message>
         <source>Language of the windows and messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウとメッセージの言語。</translation>
     </message>
     <message>
         <source>Do not register the .z4l file type.</source>
-        <translation type="unfinished"></translation>
+        <translation>.z4l ファイルの種類を登録しません。</translation>
     </message>
     <message>
         <source>Show these options.</source>
-        <translation type="unfinished"></translation>
+        <translation>このオプションの一覧を表示します。</translation>
     </message>
     <message>
         <source>A librarian file (.z4l) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>開くライブラリアン・ファイル（.z4l）。</translation>
     </message>
     <message>
         <source>--lang takes en or ja, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang には en または ja を指定してください（&quot;%1&quot; は指定できません）。</translation>
     </message>
     <message>
         <source>--sim-memory is used with --simulator.</source>
-        <translation type="unfinished"></translation>
+        <translation>--sim-memory は --simulator と一緒に使います。</translation>
     </message>
     <message>
         <source>--sim-memory needs a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--sim-memory にはファイル名が必要です。</translation>
     </message>
     <message>
         <source>Only one file can be opened at start-up.</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時に開けるファイルは1つだけです。</translation>
     </message>
 </context>
 <context>
     <name>CAboutDialog</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のバージョン情報</translation>
     </message>
 </context>
 <context>
@@ -60,22 +60,23 @@
     <message>
         <source>Unable to create MIDI manager.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI マネージャーを作成できません。
+</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanese</translation>
     </message>
     <message>
         <source>Unable to read initial file.</source>
-        <translation type="unfinished"></translation>
+        <translation>初期ファイルを読み込めません。</translation>
     </message>
 </context>
 <context>
     <name>CDocMan</name>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存</translation>
     </message>
     <message>
         <source>Cannot overwrite this file because it is already in use.</source>
@@ -86,464 +87,464 @@
     <name>CFileDialogA</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存</translation>
     </message>
 </context>
 <context>
     <name>CImageFrame</name>
     <message>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Main</translation>
     </message>
 </context>
 <context>
     <name>CImageView</name>
     <message>
         <source>Memory / Sound Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Memory / Sound Library</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー</translation>
     </message>
     <message>
         <source>ZM-47 Read</source>
-        <translation type="unfinished"></translation>
+        <translation>ZM-47 読み込み</translation>
     </message>
     <message>
         <source>ZM-47 Write</source>
-        <translation type="unfinished"></translation>
+        <translation>ZM-47 書き込み</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて</translation>
     </message>
     <message>
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択</translation>
     </message>
 </context>
 <context>
     <name>CMDIDocument</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Untitled</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 への変更を保存しますか？</translation>
     </message>
 </context>
 <context>
     <name>CMDIFrameWndEx</name>
     <message>
         <source>&amp;Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウ一覧(&amp;W)</translation>
     </message>
     <message>
         <source>Window List</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウ一覧</translation>
     </message>
     <message>
         <source>Setup window list</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウ一覧を設定します</translation>
     </message>
     <message>
         <source>Popup window go menu(only for Accel)</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウ移動メニューを表示します（ショートカット・キー専用）</translation>
     </message>
     <message>
         <source>Resize to Full</source>
-        <translation type="unfinished"></translation>
+        <translation>全体に広げる</translation>
     </message>
     <message>
         <source>Resize the window to full</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを全体に広げます</translation>
     </message>
     <message>
         <source>Maximize Height</source>
-        <translation type="unfinished"></translation>
+        <translation>高さを最大化</translation>
     </message>
     <message>
         <source>Maximize window height</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウの高さを最大にします</translation>
     </message>
     <message>
         <source>Maximize Width</source>
-        <translation type="unfinished"></translation>
+        <translation>幅を最大化</translation>
     </message>
     <message>
         <source>Maximize window width</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウの幅を最大にします</translation>
     </message>
     <message>
         <source>Save Current Position</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の位置を保存</translation>
     </message>
     <message>
         <source>Save current position</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の位置を保存します</translation>
     </message>
     <message>
         <source>Always at the Top</source>
-        <translation type="unfinished"></translation>
+        <translation>常に手前に表示</translation>
     </message>
     <message>
         <source>Always place the window at the top</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを常に手前に表示します</translation>
     </message>
     <message>
         <source>Move this window to top</source>
-        <translation type="unfinished"></translation>
+        <translation>このウィンドウを手前に移動します</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>ZM-47 Librarian</source>
-        <translation type="unfinished"></translation>
+        <translation>ZM-47 Librarian</translation>
     </message>
     <message>
         <source>&amp;New	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>新規作成(&amp;N)	Ctrl+N</translation>
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)...	Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>上書き保存(&amp;S)	Ctrl+S</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存(&amp;A)...</translation>
     </message>
     <message>
         <source>D&amp;uplicate	Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>複製(&amp;U)	Ctrl+D</translation>
     </message>
     <message>
         <source>&amp;Import SMF...</source>
-        <translation type="unfinished"></translation>
+        <translation>SMFのインポート(&amp;I)...</translation>
     </message>
     <message>
         <source>Export SMF All &amp;Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>SMFのエクスポート - すべて(&amp;D)...</translation>
     </message>
     <message>
         <source>Export SMF S&amp;elected Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>SMFのエクスポート - 選択(&amp;E)...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)	Ctrl+Z</translation>
     </message>
     <message>
         <source>Cu&amp;t	Ctrl+X</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り(&amp;T)	Ctrl+X</translation>
     </message>
     <message>
         <source>&amp;Copy	Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)	Ctrl+C</translation>
     </message>
     <message>
         <source>&amp;Insert	Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>挿入(&amp;I)	Ctrl+V</translation>
     </message>
     <message>
         <source>&amp;Replace	Ctrl+R</source>
-        <translation type="unfinished"></translation>
+        <translation>置き換え(&amp;R)	Ctrl+R</translation>
     </message>
     <message>
         <source>&amp;Delete	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)	Del</translation>
     </message>
     <message>
         <source>I&amp;nitialize	Ctrl+I</source>
-        <translation type="unfinished"></translation>
+        <translation>初期化(&amp;N)	Ctrl+I</translation>
     </message>
     <message>
         <source>Select &amp;All	Ctrl+A</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて選択(&amp;A)	Ctrl+A</translation>
     </message>
     <message>
         <source>Read &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて読み込み(&amp;A)</translation>
     </message>
     <message>
         <source>Read &amp;Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択を読み込み(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Write All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて書き込み(&amp;W)</translation>
     </message>
     <message>
         <source>W&amp;rite Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択を書き込み(&amp;R)</translation>
     </message>
     <message>
         <source>Set Up &amp;MIDI Devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI機器の設定(&amp;M)...</translation>
     </message>
     <message>
         <source>Set Up &amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>フォントの設定(&amp;F)...</translation>
     </message>
     <message>
         <source>Set Up &amp;Grid...</source>
-        <translation type="unfinished"></translation>
+        <translation>グリッドの設定(&amp;G)...</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>重ねて表示(&amp;C)</translation>
     </message>
     <message>
         <source>Tile &amp;Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>上下に並べて表示(&amp;H)</translation>
     </message>
     <message>
         <source>Tile &amp;Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>左右に並べて表示(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>アイコンの整列(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Manual	F1</source>
-        <translation type="unfinished"></translation>
+        <translation>ZM-47 Librarianの使いかた(&amp;M)	F1</translation>
     </message>
     <message>
         <source>&amp;About ZM-47 Librarian...</source>
-        <translation type="unfinished"></translation>
+        <translation>ZM-47 Librarianのバージョン情報(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;MIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;MIDI</translation>
     </message>
     <message>
         <source>&amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウ(&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>ツール バー</translation>
     </message>
 </context>
 <context>
     <name>CMidiSetupDialog</name>
     <message>
         <source>Set Up MIDI Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI機器の設定</translation>
     </message>
     <message>
         <source>&amp;Input:</source>
-        <translation type="unfinished"></translation>
+        <translation>入力(&amp;I):</translation>
     </message>
     <message>
         <source>&amp;Output:</source>
-        <translation type="unfinished"></translation>
+        <translation>出力(&amp;O):</translation>
     </message>
     <message>
         <source>&amp;Device ID</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスID(&amp;D)</translation>
     </message>
     <message>
         <source>Through</source>
-        <translation type="unfinished"></translation>
+        <translation>Through</translation>
     </message>
     <message>
         <source>I&amp;nput:</source>
-        <translation type="unfinished"></translation>
+        <translation>入力(&amp;N):</translation>
     </message>
     <message>
         <source>O&amp;utput:</source>
-        <translation type="unfinished"></translation>
+        <translation>出力(&amp;U):</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>CMidiWarningDlg</name>
     <message>
         <source>ZM-47 Librarian</source>
-        <translation type="unfinished"></translation>
+        <translation>ZM-47 Librarian</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>CParamView</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー</translation>
     </message>
 </context>
 <context>
     <name>CParameterListCtrl</name>
     <message>
         <source>End of Line</source>
-        <translation type="unfinished"></translation>
+        <translation>End of Line</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Memo1</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ1</translation>
     </message>
     <message>
         <source>Memo2</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ2</translation>
     </message>
     <message>
         <source>Memo3</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ3</translation>
     </message>
     <message>
         <source>Memo4</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ4</translation>
     </message>
 </context>
 <context>
     <name>CPatchListCtrl</name>
     <message>
         <source>The character &quot;%1&quot; cannot be used in a patch name. A name can hold letters, digits, blanks and signs only.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はパッチ名に使えません。パッチ名に使えるのは半角の英字、数字、空白、記号だけです。</translation>
     </message>
 </context>
 <context>
     <name>CProgressBar</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>CReplaceStringDlg</name>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>置換</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Replace String</source>
-        <translation type="unfinished"></translation>
+        <translation>文字列の置換</translation>
     </message>
     <message>
         <source>Search String(&amp;S):</source>
-        <translation type="unfinished"></translation>
+        <translation>検索する文字列(&amp;S):</translation>
     </message>
     <message>
         <source>&amp;Replace String(&amp;R):</source>
-        <translation type="unfinished"></translation>
+        <translation>置換後の文字列(&amp;R):</translation>
     </message>
 </context>
 <context>
     <name>CSetGridDlg</name>
     <message>
         <source>Grid &amp;OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>グリッドなし(&amp;O)</translation>
     </message>
     <message>
         <source>Grid O&amp;N</source>
-        <translation type="unfinished"></translation>
+        <translation>グリッドあり(&amp;N)</translation>
     </message>
     <message>
         <source>Set Up Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>グリッドの設定</translation>
     </message>
 </context>
 <context>
     <name>CTextOutWindow</name>
     <message>
         <source>Diagnostic Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>診断メッセージ</translation>
     </message>
 </context>
 <context>
     <name>CWindowListDlg</name>
     <message>
         <source>Open(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)</translation>
     </message>
     <message>
         <source>Close(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる(&amp;C)</translation>
     </message>
     <message>
         <source>Leave(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>残す(&amp;L)</translation>
     </message>
     <message>
         <source>TileH(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>上下に並べる(&amp;T)</translation>
     </message>
     <message>
         <source>TileV(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>左右に並べる(&amp;V)</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウ</translation>
     </message>
     <message>
         <source>Select one or more windows in the list, then:
@@ -552,32 +553,37 @@ Close: close them.
 Leave: keep them open and minimize all others.
 TileH / TileV: keep them, minimize all others and tile them one above another or side by side.
 Done: close this list.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧からウィンドウを1つ以上選んでから、次のボタンを押します。
+開く：選んだウィンドウを手前に表示します。
+閉じる：選んだウィンドウを閉じます。
+残す：選んだウィンドウを開いたまま、ほかのウィンドウをすべて最小化します。
+上下に並べる／左右に並べる：選んだウィンドウを残し、ほかのウィンドウを最小化して、上下または左右に並べます。
+完了：この一覧を閉じます。</translation>
     </message>
 </context>
 <context>
     <name>GP::CEditListCtrl</name>
     <message>
         <source>This text cannot be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>このテキストは保存できません。</translation>
     </message>
     <message>
         <source>The character &quot;%1&quot; cannot be stored in this text. Please remove it or use another character.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はこのテキストに保存できません。削除するか、別の文字を使ってください。</translation>
     </message>
 </context>
 <context>
     <name>QMdiSubWindow</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる(&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Main</translation>
     </message>
 </context>
 </TS>
