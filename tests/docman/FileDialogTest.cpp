@@ -35,19 +35,6 @@ protected:
     }
 };
 
-TEST_F(FileDialogTest, ConstructionGivesDefaultsForEachKindOfDialog) {
-    CFileDialogA open(true, QStringLiteral(".mid"), QString(), 0, Filters(), QString(), nullptr, profile_.get(), dialog_);
-    CFileDialogA save(false, QStringLiteral("mid"), QString(300, u'x'), 0, Filters(), QString(), nullptr,
-                      profile_.get(), dialog_);
-    EXPECT_EQ(open.Request().title, QStringLiteral("Open"));
-    EXPECT_EQ(save.Request().title, QStringLiteral("Save As"));
-    EXPECT_EQ(open.Request().defaultSuffix, QStringLiteral("mid"));
-    EXPECT_EQ(save.Request().defaultSuffix, QStringLiteral("mid"));
-    EXPECT_TRUE(open.Request().flags & kFileDialogFileMustExist);
-    EXPECT_TRUE(save.Request().flags & kFileDialogOverwritePrompt);
-    EXPECT_EQ(save.Request().fileName.size(), 259);
-}
-
 TEST_F(FileDialogTest, RememberedValuesAreWrittenAsTheDialogEnds) {
     {
         CFileDialogA dialog(true, QStringLiteral(".mid"), QString(), 0, Filters(), QString(), nullptr, profile_.get(),
