@@ -161,19 +161,13 @@ bool CParameterListCtrl::EndEdit(bool commit) {
 }
 
 void CParameterListCtrl::ReplaceString(int column) {
+    // A replace changes objects like an edit does: one undo step (taken only
+    // when something is stored), a new sort and, in a file, the modified mark.
     editRow_ = LastSelectedRow();
-    pendingUndo_ = false;
+    pendingUndo_ = true;
     GP::CEditListCtrl::ReplaceString(column);
     pendingUndo_ = false;
     editRow_ = -1;
-}
-
-bool CParameterListCtrl::RunReplaceDialog(QString& search, QString& replacement) {
-    // A replace changes objects like an edit does: one undo step, a new sort
-    // and, in a file, the modified mark.
-    const bool replace = GP::CEditListCtrl::RunReplaceDialog(search, replacement);
-    pendingUndo_ = replace;
-    return replace;
 }
 
 int CParameterListCtrl::FirstSelectedRow() const {

@@ -128,7 +128,6 @@ protected:
 
     void SetCellValue(int row, int column, const GP::CellValue& value) override;
     bool IsValidCellValue(int row, int column, const GP::CellValue& value, ValidateMode mode) override;
-    bool RunReplaceDialog(QString& search, QString& replacement) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;

@@ -219,6 +219,55 @@ TEST(PatchList, CharactersTheTextCannotHoldAreRefusedAndNothingStored) {
     EXPECT_FALSE(f.document.CanUndo(1)); // a refused edit records no undo step
 }
 
+// A list whose replace dialog answers at once.
+class ReplacingList : public CPatchListCtrl {
+public:
+    ReplacingList() : CPatchListCtrl(1, true) {}
+    QString search;
+    QString replacement;
+
+protected:
+    bool RunReplaceDialog(QString& s, QString& r) override {
+        s = search;
+        r = replacement;
+        return !search.isEmpty();
+    }
+};
+
+TEST(PatchList, ReplaceStringIsOneUndoableChangeAndSortsAgain) {
+    viewstest::App();
+    CFileDocument document;
+    document.Patches().Resize(4);
+    for (int k = 0; k < 4; ++k)
+        AsPatch(&document.Patches()[static_cast<std::size_t>(k)])->SetName("Patch " + std::to_string(k));
+    ReplacingList list;
+    QSignalSpy modified(&list, &CParameterListCtrl::modified);
+    list.SetPatchArray(&document.Patches());
+    list.SetDocument(&document);
+    list.FillColumns();
+    list.Refresh(false, 0);
+    list.SortByColumn(kName);
+    list.SetRowSelected(0, true);
+    list.SetRowSelected(2, true);
+
+    list.ReplaceString(kName); // the dialog is cancelled: nothing changes
+    EXPECT_FALSE(document.CanUndo(1));
+
+    list.search = "Patch";
+    list.replacement = "Z";
+    list.ReplaceString(kName);
+    const auto name = [&](int k) { return AsPatch(&document.Patches()[static_cast<std::size_t>(k)])->GetName(); };
+    EXPECT_EQ(name(0), "Z 0");
+    EXPECT_EQ(name(2), "Z 2");
+    EXPECT_EQ(name(1), "Patch 1");
+    EXPECT_EQ(modified.count(), 1);
+    EXPECT_EQ(list.GetItemData(3), 2); // sorted again: Patch 1, Patch 3, Z 0, Z 2
+    ASSERT_TRUE(document.CanUndo(1));
+    document.Undo();
+    EXPECT_EQ(name(0), "Patch 0");
+    EXPECT_EQ(name(2), "Patch 2");
+}
+
 TEST(PatchList, DoubleClickPreviewsOnlyAfterConfirmation) {
     FileList f(5);
     QSignalSpy previews(&f.list, &CParameterListCtrl::previewRequested);
