@@ -199,6 +199,8 @@ void CParameterListCtrl::SelectAll() {
         SelectRange(0, objects - 1, true);
 }
 
+void CParameterListCtrl::selectAll() { SelectAll(); }
+
 void CParameterListCtrl::DeleteSelected() {
     if (CParameterArray* array = GetArray())
         DeleteObjects(*array, GetSelectedIndexes());
@@ -339,7 +341,7 @@ void CParameterListCtrl::scrollContentsBy(int dx, int dy) {
 
 void CParameterListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
     const int row = HitTest(event->position().toPoint());
-    if (ObjectOfRow(row) && confirmation_ && confirmation_->ConfirmPreview())
+    if (event->button() == Qt::LeftButton && ObjectOfRow(row) && confirmation_ && confirmation_->ConfirmPreview())
         emit previewRequested(static_cast<int>(GetItemData(row)));
     GP::CEditListCtrl::mouseDoubleClickEvent(event);
 }

@@ -100,6 +100,10 @@ public:
     // Stores the column widths; the views call it when they close.
     bool SaveColumnWidths() const;
 
+    // The list's own select-all (Ctrl+A in the list) selects the patch rows
+    // as SelectAll does.
+    void selectAll() override;
+
     QString GetCellText(int row, int column) const override;
     bool BeginEdit(int row, int column) override;
     bool EndEdit(bool commit) override;

@@ -145,7 +145,9 @@ TEST(PatchList, DeleteInsertInitializeAndSelectAllOnSelections) {
     EXPECT_EQ(f.Patches()[0].GetMemo(3), "");
     EXPECT_EQ(f.Patches().Size(), 8u);
 
-    f.list.SelectAll();
+    f.list.SetAllSelected(false);
+    f.list.setFocus();
+    QTest::keyClick(&f.list, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(f.list.GetSelectedCount(), 8);
     EXPECT_FALSE(f.list.IsRowSelected(8));
 
