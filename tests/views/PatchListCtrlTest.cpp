@@ -40,6 +40,14 @@ TEST(PatchList, ShowsNumbersNamesMemosAndEndOfLine) {
     // The main window's lists have no End of Line row.
     FileList main(10, false);
     EXPECT_EQ(main.list.GetItemCount(), 10);
+
+    // An empty file: only End of Line, which cannot be edited.
+    FileList empty(0);
+    ASSERT_EQ(empty.list.GetItemCount(), 1);
+    EXPECT_EQ(empty.list.GetCellText(0, kNumber), "End of Line");
+    empty.SelectRows({0});
+    EXPECT_FALSE(empty.list.BeginEdit(0, kName));
+    EXPECT_FALSE(empty.list.IsEditing());
 }
 
 TEST(PatchList, HeaderClicksSortWithTiesAndKeepEndOfLineLast) {
@@ -108,6 +116,9 @@ TEST(PatchList, ReplaceRepeatsTwoClipboardPatchesOverFiveRows) {
     const std::vector<std::string> names{f.NameAt(0), f.NameAt(1), f.NameAt(2), f.NameAt(3), f.NameAt(4), f.NameAt(5)};
     EXPECT_EQ(names, (std::vector<std::string>{"P6", "P7", "P6", "P7", "P6", "P5"}));
     EXPECT_EQ(f.Patches().Size(), 8u);
+    // The rows got copies: changing one leaves the clipboard alone.
+    f.Name(1, "changed");
+    EXPECT_EQ(AsPatch(&f.list.GetClipboard()[1])->GetName(), "P7");
 }
 
 TEST(PatchList, DeleteInsertInitializeAndSelectAllOnSelections) {
@@ -154,15 +165,6 @@ TEST(PatchList, DeleteInsertInitializeAndSelectAllOnSelections) {
     // Nothing selected: nothing inserted.
     f.list.SetAllSelected(false);
     EXPECT_EQ(f.list.InsertClipboard(), 0);
-}
-
-TEST(PatchList, EmptyFileListHasOnlyEndOfLineWhichCannotBeEdited) {
-    FileList f(0);
-    ASSERT_EQ(f.list.GetItemCount(), 1);
-    EXPECT_EQ(f.list.GetCellText(0, kNumber), "End of Line");
-    f.SelectRows({0});
-    EXPECT_FALSE(f.list.BeginEdit(0, kName));
-    EXPECT_FALSE(f.list.IsEditing());
 }
 
 // Types text into the active pop-up and ends the edit.
