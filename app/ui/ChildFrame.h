@@ -23,9 +23,8 @@ protected:
     // The frame's caption changed: the main frame's caption follows.
     void UpdateMainTitle();
 
+    // Nothing on the window itself; on the caption, the window list.
     void contextMenuEvent(QContextMenuEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     CMainFrame& mainFrame_;

@@ -20,7 +20,7 @@ public:
 
     CFileView& View() const { return *view_; }
     // Null once the document has been closed.
-    CFileDoc* Document() const { return document_; }
+    CFileDoc* Document() const;
 
     // "%s %s": the document's title and "*" when modified, else "".
     static QString FormatTitle(const QString& documentTitle, bool modified);
@@ -30,6 +30,5 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    CFileDoc* document_;  // not owned
-    CFileView* view_;     // owned by the frame as its widget
+    CFileView* view_;  // owned by the frame as its widget
 };

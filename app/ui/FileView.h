@@ -38,6 +38,7 @@ public:
     void OnCommand(int id) override;
 
     bool ConfirmPreview() override;
+    QWidget* ViewWidget() override { return this; }
 
 protected:
     void Preview(int index) override;

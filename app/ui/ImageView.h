@@ -65,6 +65,7 @@ public:
     void OnIdleUpdate();
 
     bool ConfirmPreview() override;
+    QWidget* ViewWidget() override { return this; }
 
 protected:
     void Preview(int index) override;
@@ -74,6 +75,7 @@ private:
     void BuildControls();
     void RebuildList(int hint);
     void SwitchWindowsToArea();
+    void ArrangeList(CPatchListCtrl& list);
 
     CImageDoc& document_;
     CComboBoxA areaSelector_;
@@ -89,4 +91,5 @@ private:
     std::unique_ptr<IViewCommands> commands_;
     IMidiConfirmation* confirmation_ = nullptr;  // not owned
     CDocMan* manager_ = nullptr;                 // not owned
+    bool documentGone_ = false;
 };

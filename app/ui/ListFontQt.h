@@ -5,8 +5,12 @@
 #include <QColor>
 #include <QFont>
 
+class QWidget;
+
 // The font the description names; the application's default font while the
 // list font is the system default or was never loaded.
 QFont ToQFont(const CListFont& font);
 // The text colour (0x00BBGGRR).
 QColor ToQColor(std::uint32_t color);
+// Gives a list the font and its text colour.
+void ApplyListFont(QWidget& list, const CListFont& font);

@@ -98,6 +98,8 @@ signals:
     void filesDropped(const QStringList& paths);
 
 protected:
+    // The frames of the open documents, in the document manager's order.
+    QList<QMdiSubWindow*> DocumentFrames() const override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -108,6 +110,7 @@ private:
     void CreateMenus();
     bool CreateToolBar();
     void AddChild(GP::CMDIChildWndEx& frame);
+    QMdiSubWindow* ActiveFrame() const;
 
     GT::IProfile& profile_;  // not owned
     QToolBar toolBar_;

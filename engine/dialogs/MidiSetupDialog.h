@@ -77,7 +77,8 @@ public:
     // The device ids lowest..highest, shown as lowest+1..highest+1, with
     // current selected when it is among them.
     static void FillDeviceIdList(QComboBox& list, int lowest, int highest, int current);
-    // The number shown minus 1, low 8 bits (0xFF when nothing is shown).
+    // The number shown minus 1, low 8 bits; -1 when the list shows no
+    // number (the port then keeps its device id).
     static int ReadDeviceId(const QComboBox& list);
 
     void accept() override;

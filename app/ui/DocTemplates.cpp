@@ -1,0 +1,68 @@
+#include "app/ui/DocTemplates.h"
+
+#include "app/docs/FileDoc.h"
+#include "app/docs/ImageDoc.h"
+#include "app/ui/FileFrame.h"
+#include "app/ui/ImageFrame.h"
+#include "app/ui/MainFrame.h"
+
+#include <algorithm>
+
+CFileDocTemplate::CFileDocTemplate(CMainFrame& mainFrame, CDocMan& docMan) : mainFrame_(mainFrame), docMan_(docMan) {}
+
+CFileDocTemplate::~CFileDocTemplate() = default;
+
+std::vector<IDocManDocument*> CFileDocTemplate::GetDocuments() const {
+    std::vector<IDocManDocument*> documents;
+    for (const auto& document : documents_)
+        documents.push_back(document.get());
+    return documents;
+}
+
+IDocManDocument* CFileDocTemplate::OpenDocumentFile(const QString& path) { return OpenFileDoc(path); }
+
+CFileDoc* CFileDocTemplate::OpenFileDoc(const QString& path) {
+    auto document = std::make_unique<CFileDoc>();
+    document->SetDocMan(&docMan_);
+    const bool ready = path.isEmpty() ? document->OnNewDocument() : document->OnOpenDocument(path);
+    if (!ready)
+        return nullptr;
+    if (!path.isEmpty())
+        document->SetPathName(path);
+    document->SetCloseHandler([this](CMDIDocument& closed) { OnDocumentClosed(closed); });
+    CFileDoc& result = *document;
+    documents_.push_back(std::move(document));
+    mainFrame_.CreateFileWindow(result);
+    return &result;
+}
+
+void CFileDocTemplate::OnDocumentClosed(CMDIDocument& document) {
+    const auto found = std::find_if(documents_.begin(), documents_.end(),
+                                    [&document](const auto& owned) { return owned.get() == &document; });
+    if (found == documents_.end())
+        return;
+    // Its views are detached already; OnCloseDocument touches nothing after
+    // this call.
+    documents_.erase(found);
+}
+
+CImageDocTemplate::CImageDocTemplate(CMainFrame& mainFrame, CDocMan& docMan)
+    : mainFrame_(mainFrame), docMan_(docMan) {}
+
+CImageDocTemplate::~CImageDocTemplate() = default;
+
+std::vector<IDocManDocument*> CImageDocTemplate::GetDocuments() const {
+    if (!document_)
+        return {};
+    return {document_.get()};
+}
+
+IDocManDocument* CImageDocTemplate::OpenDocumentFile(const QString&) {
+    if (document_)
+        return document_.get();
+    document_ = std::make_unique<CImageDoc>();
+    document_->SetDocMan(&docMan_);
+    document_->SetTitle(QObject::tr("Main"));
+    mainFrame_.CreateImageWindow(*document_);
+    return document_.get();
+}

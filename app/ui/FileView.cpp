@@ -1,0 +1,99 @@
+#include "app/ui/FileView.h"
+
+#include "app/docs/FileDoc.h"
+#include "app/docs/UpdateHints.h"
+#include "app/ui/CommandIds.h"
+#include "app/ui/ListFontQt.h"
+#include "app/ui/ViewLayout.h"
+#include "engine/dialogs/MidiWarningDlg.h"
+
+#include <QResizeEvent>
+
+CFileView::CFileView(CFileDoc& document, QWidget* parent)
+    : CParamView(kFormId, parent), document_(&document), list_(1, true, this) {
+    list_.SetDocument(&document.GetDocumentData());
+    // An edit in the list changes the file.
+    connect(&list_, &CParameterListCtrl::modified, this, [this] {
+        if (document_)
+            document_->SetModifiedFlag(true);
+    });
+    // A document deleted under the view (at shutdown) is only forgotten.
+    connect(&document, &QObject::destroyed, this, [this] {
+        document_ = nullptr;
+        list_.SetDocument(nullptr);
+        list_.SetPatchArray(nullptr);
+    });
+    SetPreviewConfirmation(this);
+    document.AddView(this);
+}
+
+CFileView::~CFileView() {
+    DetachDocument();
+    SetListCtrl(nullptr);
+}
+
+void CFileView::DetachDocument() {
+    if (!document_)
+        return;
+    disconnect(document_, nullptr, this, nullptr);
+    document_->RemoveView(this);
+    document_ = nullptr;
+    list_.SetDocument(nullptr);
+}
+
+void CFileView::SetCommands(std::unique_ptr<IViewCommands> commands) { commands_ = std::move(commands); }
+
+void CFileView::OnInitialUpdate() {
+    if (document_)
+        list_.SetPatchArray(&document_->GetDocumentData().GetArray(1));
+    OnUpdate(kHintContents);
+}
+
+void CFileView::OnUpdate(int hint) {
+    setUpdatesEnabled(false);
+    if (hint == kHintFont)
+        list_.SaveColumnWidths();
+    SetListCtrl(nullptr);
+    ApplyListFont(list_, GetListFont());
+    ArrangeControls();
+    SetListCtrl(&list_);
+    list_.FillColumns();
+    list_.Refresh(false, 0);
+    RebuildPreviewButtons();
+    setUpdatesEnabled(true);
+    update();
+}
+
+void CFileView::ArrangeControls() {
+    list_.setGeometry(CViewLayout(*this).Stretched(25, 8, 315 - 306, 40 - 33));
+    RebuildPreviewButtons();
+}
+
+void CFileView::resizeEvent(QResizeEvent* event) {
+    CParamView::resizeEvent(event);
+    ArrangeControls();
+}
+
+bool CFileView::HandlesCommand(int id) const {
+    return id == kCmdSetUpGrid || (commands_ && commands_->HandlesCommand(id));
+}
+
+bool CFileView::IsCommandEnabled(int id) const {
+    if (id == kCmdSetUpGrid)
+        return true;
+    return commands_ && commands_->IsCommandEnabled(id);
+}
+
+void CFileView::OnCommand(int id) {
+    if (id == kCmdSetUpGrid)
+        OnSetUpGrid();
+    else if (commands_)
+        commands_->OnCommand(id);
+}
+
+bool CFileView::ConfirmPreview() { return confirmation_ && confirmation_->Confirm(kWarnWriteTemporary); }
+
+void CFileView::Preview(int index) {
+    if (commands_)
+        commands_->PreviewSend(index);
+}

@@ -1,0 +1,39 @@
+#include "app/ui/ImageFrame.h"
+
+#include "app/docs/ImageDoc.h"
+#include "app/ui/ImageView.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+
+CImageFrame::CImageFrame(CImageDoc& document, CMainFrame& mainFrame, GT::IProfile& profile)
+    : CChildFrame(kPositionIndex, mainFrame, profile), document_(document),
+      view_(new CImageView(document, this)) {
+    setWidget(view_);
+    setWindowTitle(tr("Main"));
+    // No close button, and Close greyed in the window menu: the main window
+    // stays for the whole run.
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint);
+    if (QMenu* menu = systemMenu()) {
+        const QString closeText = QMdiSubWindow::tr("&Close");
+        for (QAction* action : menu->actions())
+            if (action->text() == closeText || action->shortcut() == QKeySequence(QKeySequence::Close))
+                action->setEnabled(false);
+    }
+}
+
+CImageFrame::~CImageFrame() = default;
+
+void CImageFrame::ForceClose() {
+    closing_ = true;
+    close();
+}
+
+void CImageFrame::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        event->ignore();
+        return;
+    }
+    CChildFrame::closeEvent(event);
+}

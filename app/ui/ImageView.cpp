@@ -1,0 +1,248 @@
+#include "app/ui/ImageView.h"
+
+#include "app/core/LibrarianState.h"
+#include "app/docs/ImageDoc.h"
+#include "app/docs/UpdateHints.h"
+#include "app/ui/CommandIds.h"
+#include "app/ui/ListFontQt.h"
+#include "app/ui/ViewLayout.h"
+#include "data/ParameterAddress.h"
+#include "engine/dialogs/MidiWarningDlg.h"
+
+#include <QResizeEvent>
+
+namespace {
+
+// The selector's items, made once: (n, area name) for the seven areas.
+const std::vector<CComboBoxA::Item>& AreaItems() {
+    static const std::vector<CComboBoxA::Item> items = [] {
+        const CParameterAddress map;
+        std::vector<CComboBoxA::Item> result;
+        for (int n = 1; n <= kAreaCount; ++n)
+            result.emplace_back(n, QString::fromStdString(map.AreaName(n)));
+        return result;
+    }();
+    return items;
+}
+
+} // namespace
+
+CImageView::CImageView(CImageDoc& document, QWidget* parent) : CParamView(kFormId, parent), document_(document) {
+    for (int n = 1; n <= kAreaCount; ++n) {
+        auto list = std::make_unique<CPatchListCtrl>(n, false, this);
+        list->setVisible(false);
+        list->SetDocument(&document_.GetDocumentData());
+        lists_[static_cast<std::size_t>(n - 1)] = std::move(list);
+    }
+    BuildControls();
+    SetPreviewConfirmation(this);
+    document_.AddView(this);
+    // A document deleted under the view (at shutdown) is only forgotten.
+    connect(&document_, &QObject::destroyed, this, [this] {
+        documentGone_ = true;
+        for (auto& list : lists_) {
+            list->SetDocument(nullptr);
+            list->SetPatchArray(nullptr);
+        }
+    });
+}
+
+CImageView::~CImageView() {
+    if (!documentGone_)
+        document_.RemoveView(this);
+    SetListCtrl(nullptr);
+}
+
+void CImageView::BuildControls() {
+    areaSelector_.setParent(this);
+    selectorLabel_.setParent(this);
+    previewLabel_.setParent(this);
+    readGroup_.setParent(this);
+    writeGroup_.setParent(this);
+    selectorLabel_.setText(tr("Memory / Sound Library"));
+    previewLabel_.setText(tr("Preview"));
+    readGroup_.setTitle(tr("ZM-47 Read"));
+    writeGroup_.setTitle(tr("ZM-47 Write"));
+    readAll_.setParent(&readGroup_);
+    readSelected_.setParent(&readGroup_);
+    writeAll_.setParent(&writeGroup_);
+    writeSelected_.setParent(&writeGroup_);
+    readAll_.setText(tr("All"));
+    readSelected_.setText(tr("Selected"));
+    writeAll_.setText(tr("All"));
+    writeSelected_.setText(tr("Selected"));
+    const std::pair<QPushButton*, int> buttons[] = {{&readAll_, kCmdReadAll},
+                                                    {&readSelected_, kCmdReadSelected},
+                                                    {&writeAll_, kCmdWriteAll},
+                                                    {&writeSelected_, kCmdWriteSelected}};
+    for (const auto& [button, command] : buttons) {
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, command] {
+            if (HandlesCommand(command) && IsCommandEnabled(command))
+                OnCommand(command);
+        });
+    }
+    connect(&areaSelector_, &CComboBoxA::selectionChanged, this, &CImageView::OnAreaSelectorChange);
+}
+
+CPatchListCtrl* CImageView::GetPatchList(int areaNumber) const {
+    if (areaNumber < 1 || areaNumber > kAreaCount)
+        return nullptr;
+    return lists_[static_cast<std::size_t>(areaNumber - 1)].get();
+}
+
+CPatchListCtrl* CImageView::GetShownList() const { return GetPatchList(GetLibrarianState().GetArea()); }
+
+QPushButton* CImageView::GetCommandButton(int buttonId) {
+    switch (buttonId) {
+    case kButtonReadAll:
+        return &readAll_;
+    case kButtonReadSelected:
+        return &readSelected_;
+    case kButtonWriteAll:
+        return &writeAll_;
+    case kButtonWriteSelected:
+        return &writeSelected_;
+    default:
+        return nullptr;
+    }
+}
+
+void CImageView::SetCommands(std::unique_ptr<IViewCommands> commands) { commands_ = std::move(commands); }
+
+void CImageView::OnInitialUpdate() {
+    readSelected_.setEnabled(false);
+    writeSelected_.setEnabled(false);
+    for (int n = 1; n <= kAreaCount; ++n)
+        GetPatchList(n)->SetPatchArray(&document_.GetDocumentData().GetArray(n));
+    areaSelector_.SetItems(AreaItems());
+    areaSelector_.SelectValue(GetLibrarianState().GetArea());
+    OnUpdate(kHintContents);
+}
+
+void CImageView::OnUpdate(int hint) {
+    setUpdatesEnabled(false);
+    const int area = GetLibrarianState().GetArea();
+    areaSelector_.SelectValue(area);
+    RebuildList(hint);
+    if (area >= 1 && area <= kAreaCount)
+        RebuildPreviewButtons();
+    setUpdatesEnabled(true);
+    update();
+}
+
+void CImageView::RebuildList(int hint) {
+    if (hint == kHintFont) {
+        if (CPatchListCtrl* old = static_cast<CPatchListCtrl*>(GetListCtrl()))
+            old->SaveColumnWidths();
+    }
+    if (CParameterListCtrl* old = GetListCtrl()) {
+        old->setVisible(false);
+        old->SetItemCount(0);
+    }
+    SetListCtrl(nullptr);
+    CPatchListCtrl* list = GetShownList();
+    if (!list)
+        return;
+    // Each area has its own list widget, so the font goes to whichever is
+    // shown, whatever the hint.
+    ApplyListFont(*list, GetListFont());
+    ArrangeList(*list);
+    list->setVisible(true);
+    SetListCtrl(list);
+    list->FillColumns();
+    list->Refresh(false, 0);
+}
+
+void CImageView::OnAreaSelectorChange(const boost::any& sender) {
+    const auto* const* selector = boost::any_cast<CComboBoxA*>(&sender);
+    if (!selector || *selector != &areaSelector_)
+        return;
+    setUpdatesEnabled(false);
+    if (CParameterListCtrl* shown = GetListCtrl())
+        shown->SaveColumnWidths();
+    const int area = areaSelector_.GetSelectedValue();
+    if (area != GetLibrarianState().GetArea() && area >= 1 && area <= kAreaCount) {
+        GetLibrarianState().SetArea(area);
+        // Patches copied in one area cannot be pasted into another.
+        GetLibrarianState().ClearClipboard();
+        SwitchWindowsToArea();
+    }
+    setUpdatesEnabled(true);
+    update();
+}
+
+void CImageView::SwitchWindowsToArea() {
+    if (!manager_) {
+        document_.UpdateAllViews(nullptr, kHintArea);
+        return;
+    }
+    for (int templateId : {CDocMan::kImageTemplateId, CDocMan::kFileTemplateId}) {
+        CDocTemplateBase* docTemplate = manager_->GetTemplate(templateId);
+        if (!docTemplate)
+            continue;
+        for (IDocManDocument* document : docTemplate->GetDocuments())
+            if (auto* mdiDocument = dynamic_cast<CMDIDocument*>(document))
+                mdiDocument->UpdateAllViews(nullptr, kHintArea);
+    }
+}
+
+void CImageView::ArrangeControls() {
+    const CViewLayout layout(*this);
+    selectorLabel_.setGeometry(layout.Rect(6, 5, 75, 8));
+    areaSelector_.setGeometry(layout.Rect(6, 17, 100, 12));
+    previewLabel_.setGeometry(layout.Rect(6, 37, 26, 8));
+    readGroup_.setGeometry(layout.Rect(109, 5, 95, 35));
+    writeGroup_.setGeometry(layout.Rect(207, 5, 95, 35));
+    // Buttons are placed inside their group box.
+    readAll_.setGeometry(layout.Rect(114 - 109, 17 - 5, 40, 15));
+    readSelected_.setGeometry(layout.Rect(160 - 109, 17 - 5, 40, 15));
+    writeAll_.setGeometry(layout.Rect(212 - 207, 17 - 5, 40, 15));
+    writeSelected_.setGeometry(layout.Rect(257 - 207, 17 - 5, 40, 15));
+    if (CPatchListCtrl* list = GetShownList())
+        ArrangeList(*list);
+    RebuildPreviewButtons();
+}
+
+void CImageView::ArrangeList(CPatchListCtrl& list) {
+    const CViewLayout layout(*this);
+    list.setGeometry(layout.Stretched(25, 45, 315 - 306, 77 - 70));
+}
+
+void CImageView::resizeEvent(QResizeEvent* event) {
+    CParamView::resizeEvent(event);
+    ArrangeControls();
+}
+
+bool CImageView::HandlesCommand(int id) const {
+    return id == kCmdSetUpGrid || (commands_ && commands_->HandlesCommand(id));
+}
+
+bool CImageView::IsCommandEnabled(int id) const {
+    if (id == kCmdSetUpGrid)
+        return true;
+    return commands_ && commands_->IsCommandEnabled(id);
+}
+
+void CImageView::OnCommand(int id) {
+    if (id == kCmdSetUpGrid)
+        OnSetUpGrid();
+    else if (commands_)
+        commands_->OnCommand(id);
+}
+
+void CImageView::OnIdleUpdate() {
+    const CParameterListCtrl* list = GetListCtrl();
+    const bool selected = list && list->GetSelectedCount() > 0;
+    readSelected_.setEnabled(selected);
+    writeSelected_.setEnabled(selected);
+    if (commands_)
+        commands_->OnIdleUpdate();
+}
+
+bool CImageView::ConfirmPreview() { return confirmation_ && confirmation_->Confirm(kWarnWriteTemporary); }
+
+void CImageView::Preview(int index) {
+    if (commands_)
+        commands_->PreviewSend(index);
+}

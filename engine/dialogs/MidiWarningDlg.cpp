@@ -1,0 +1,114 @@
+#include "engine/dialogs/MidiWarningDlg.h"
+
+#include "messages/MessageIds.h"
+#include "messages/MessageTable.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <array>
+#include <string>
+
+namespace {
+
+struct KindEntry {
+    const char* valueName;
+    int messageId;
+};
+
+constexpr std::array<KindEntry, 5> kKinds{{
+    {"ReadUser", kMsgConfirmRead},
+    {"WriteUser", kMsgConfirmWrite},
+    {"ReadTemporary", kMsgConfirmReadTemporary},
+    {"WriteTemporary", kMsgConfirmWriteTemporary},
+    {"ImportSMF", kMsgConfirmImportSmf},
+}};
+
+const KindEntry* Entry(int kind) {
+    if (kind < 0 || kind >= static_cast<int>(kKinds.size()))
+        return nullptr;
+    return &kKinds[static_cast<std::size_t>(kind)];
+}
+
+std::string ProfilePath(int kind) {
+    const KindEntry* entry = Entry(kind);
+    return entry ? std::string("Option/") + entry->valueName : std::string();
+}
+
+QString TableText(int id) { return QString::fromStdString(GetMessageTable().Get(id)); }
+
+} // namespace
+
+CMidiWarningDlg::CMidiWarningDlg(QWidget* parent) : CMidiWarningDlg(GT::GetProfile(), parent) {}
+
+CMidiWarningDlg::CMidiWarningDlg(GT::IProfile& profile, QWidget* parent)
+    : QDialog(parent), profile_(profile), buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel) {
+    BuildControls();
+}
+
+void CMidiWarningDlg::BuildControls() {
+    setWindowTitle(tr("ZM-47 Librarian"));
+    text_.setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(&text_);
+    layout->addWidget(&checkBox_);
+    layout->addWidget(&buttons_);
+    buttons_.button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons_.button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+    buttons_.button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(&buttons_, &QDialogButtonBox::accepted, this, &CMidiWarningDlg::accept);
+    connect(&buttons_, &QDialogButtonBox::rejected, this, &CMidiWarningDlg::reject);
+}
+
+const char* CMidiWarningDlg::ValueName(int kind) {
+    const KindEntry* entry = Entry(kind);
+    return entry ? entry->valueName : nullptr;
+}
+
+int CMidiWarningDlg::MessageId(int kind) {
+    const KindEntry* entry = Entry(kind);
+    return entry ? entry->messageId : 0;
+}
+
+bool CMidiWarningDlg::ShouldShow(int kind) {
+    kind_ = kind;
+    const std::string path = ProfilePath(kind);
+    dontShow_ = path.empty() ? 0 : profile_.GetInt(path, 0);
+    return dontShow_ == 0;
+}
+
+void CMidiWarningDlg::OnInitDialog() {
+    // The questions name the unit in their own words and carry no
+    // placeholder, so they are shown as the table has them.
+    text_.setText(TableText(MessageId(kind_)));
+    checkBox_.setText(TableText(kMsgDontShowAgain));
+    checkBox_.setChecked(dontShow_ != 0);
+}
+
+int CMidiWarningDlg::DoModal() {
+    OnInitDialog();
+    return exec();
+}
+
+void CMidiWarningDlg::OnOK() {
+    dontShow_ = checkBox_.isChecked() ? 1 : 0;
+    const std::string path = ProfilePath(kind_);
+    if (!path.empty())
+        profile_.WriteInt(path, dontShow_);
+    QDialog::accept();
+}
+
+void CMidiWarningDlg::accept() { OnOK(); }
+
+CMidiWarningConfirmation::CMidiWarningConfirmation(QWidget* parent)
+    : CMidiWarningConfirmation(GT::GetProfile(), parent) {}
+
+CMidiWarningConfirmation::CMidiWarningConfirmation(GT::IProfile& profile, QWidget* parent)
+    : profile_(profile), parent_(parent) {}
+
+bool CMidiWarningConfirmation::Confirm(int kind) {
+    CMidiWarningDlg dialog(profile_, parent_);
+    if (!dialog.ShouldShow(kind))
+        return true;
+    return RunDialog(dialog) == QDialog::Accepted;
+}

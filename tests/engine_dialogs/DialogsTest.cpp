@@ -1,0 +1,195 @@
+// The MIDI setup dialog against virtual devices and the confirmation before
+// transfers with its stored "don't show again" answers.
+#include "engine/dialogs/MidiSetupDialog.h"
+#include "engine/dialogs/MidiWarningDlg.h"
+#include "messages/MessageTable.h"
+#include "platform/mm/virtual/VirtualDevices.h"
+#include "tests/engine/setup_support.h"
+#include "tests/toolkit_qt/windows_app.h"
+#include "tests/toolkit_qt/windows_profile.h"
+
+#include <QStringList>
+
+namespace test {
+namespace {
+
+QStringList Items(const QComboBox& list) {
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i)
+        items << list.itemText(i);
+    return items;
+}
+
+class SetupDialogTest : public EngineTest {
+protected:
+    void SetUp() override {
+        WindowsApp();
+        EngineTest::SetUp();
+    }
+    TempProfile profile;
+};
+
+TEST_F(SetupDialogTest, ListsOfferTheDevicesNoneAndAMissingCurrentDeviceAsUnconnected) {
+    mm::VirtualDevicePair pair("Dialog Pair");
+    GetMidiSetup().BindOutput(Output(0), "Dialog Gone");
+    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *profile);
+    dialog.OnInitDialog();
+
+    const QComboBox& input0 = *dialog.ComboBox(CMidiSetupDialog::kInput0);
+    const QComboBox& output0 = *dialog.ComboBox(CMidiSetupDialog::kOutput0);
+    EXPECT_TRUE(Items(input0).contains("Dialog Pair"));
+    EXPECT_TRUE(Items(input0).contains("(none)"));
+    EXPECT_EQ(input0.currentText(), "(none)");
+    EXPECT_EQ(Items(output0).back(), "Dialog Gone (Unconnected)");
+    EXPECT_EQ(output0.currentText(), "Dialog Gone (Unconnected)");
+    EXPECT_EQ(dialog.CaptionGroup().title(), "ZM-47");
+    EXPECT_FALSE(dialog.ComboBox(CMidiSetupDialog::kDeviceIdList)->isVisibleTo(&dialog));
+}
+
+TEST_F(SetupDialogTest, DeviceIdsShowOneHigherAndOkBindsSavesAndStoresTheIdShown) {
+    mm::VirtualDevicePair pair("Dialog Ids");
+    Output(1).deviceId = 0x12;
+    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *profile);
+    dialog.OnInitDialog();
+    QComboBox& ids = *dialog.ComboBox(CMidiSetupDialog::kDeviceIdList);
+    ASSERT_EQ(ids.count(), 16);
+    EXPECT_EQ(ids.itemText(0), "17");
+    EXPECT_EQ(ids.itemText(15), "32");
+    // The shared list holds the last port filled: output 1.
+    EXPECT_EQ(ids.currentText(), "19");
+
+    ids.setCurrentIndex(15);
+    dialog.ComboBox(CMidiSetupDialog::kInput0)->setCurrentText("Dialog Ids");
+    dialog.ComboBox(CMidiSetupDialog::kInput1)->setCurrentText("Dialog Ids");
+    dialog.ComboBox(CMidiSetupDialog::kOutput0)->setCurrentText("Dialog Ids");
+    dialog.accept();
+
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(Input(i).deviceId, 0x1F);
+        EXPECT_EQ(Output(i).deviceId, 0x1F);
+    }
+    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Dialog Ids");
+    // Both logical inputs share the one device.
+    EXPECT_EQ(GetMidiSetup().DeviceOf(Input(1)), GetMidiSetup().DeviceOf(Input(0)));
+    EXPECT_EQ(GetMidiSetup().DeviceName(Output(1)), "(none)");
+    EXPECT_EQ(profile->GetString("MIDIConnection/MIDIInDevice0", ""), "Dialog Ids");
+}
+
+TEST_F(SetupDialogTest, AnIdOutsideTheListIsKeptAndCancelChangesNothing) {
+    for (std::size_t i = 0; i < 2; ++i) {
+        Input(i).deviceId = 0x7F;
+        Output(i).deviceId = 0x7F;
+    }
+    {
+        CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *profile);
+        dialog.OnInitDialog();
+        EXPECT_EQ(dialog.ComboBox(CMidiSetupDialog::kDeviceIdList)->currentIndex(), -1);
+        dialog.accept();
+    }
+    EXPECT_EQ(Input(0).deviceId, 0x7F);
+    EXPECT_EQ(Output(1).deviceId, 0x7F);
+
+    TempProfile untouched;
+    GetMidiSetup().BindInput(Input(0), "Dialog Kept");
+    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *untouched);
+    dialog.OnInitDialog();
+    dialog.ComboBox(CMidiSetupDialog::kInput0)->setCurrentText("(none)");
+    dialog.reject();
+    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Dialog Kept");
+    EXPECT_EQ(untouched->GetString("MIDIConnection/MIDIInDevice0", "-"), "-");
+}
+
+TEST(SetupDialogLists, TheLastEqualItemIsSelectedAndNoneWithoutOne) {
+    WindowsApp();
+    QComboBox list;
+    CMidiSetupDialog::FillList(list, {"a", "b", "a"}, "a");
+    EXPECT_EQ(list.currentIndex(), 2);
+    CMidiSetupDialog::FillList(list, {"a", "b"}, "c");
+    EXPECT_EQ(list.currentIndex(), -1);
+    EXPECT_EQ(CMidiSetupDialog::ReadDeviceId(list), -1);
+    CMidiSetupDialog::FillDeviceIdList(list, 16, 31, 16);
+    EXPECT_EQ(CMidiSetupDialog::ReadDeviceId(list), 0x10);
+}
+
+class WarningDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override { WindowsApp(); }
+    TempProfile profile;
+};
+
+TEST_F(WarningDialogTest, ShowsTheKindsQuestionAndStoresTheBoxOnOkOnly) {
+    CMidiWarningDlg dialog(*profile);
+    EXPECT_TRUE(dialog.ShouldShow(kWarnReadUser));
+    dialog.OnInitDialog();
+    EXPECT_EQ(dialog.Text().text().toStdString(), GetMessageTable().Get(17));
+    EXPECT_EQ(dialog.CheckBox().text(), "Don't show this dialog again.");
+
+    dialog.CheckBox().setChecked(true);
+    dialog.reject();
+    EXPECT_EQ(profile->GetString("Option/ReadUser", "-"), "-");
+
+    dialog.CheckBox().setChecked(true);
+    dialog.accept();
+    EXPECT_EQ(profile->GetInt("Option/ReadUser", -1), 1);
+    EXPECT_FALSE(CMidiWarningDlg(*profile).ShouldShow(kWarnReadUser));
+
+    CMidiWarningDlg again(*profile);
+    again.ShouldShow(kWarnReadUser);
+    again.OnInitDialog();
+    again.CheckBox().setChecked(false);
+    again.accept();
+    EXPECT_EQ(profile->GetInt("Option/ReadUser", -1), 0);
+}
+
+TEST_F(WarningDialogTest, EveryKindHasItsOwnValueAndMessage) {
+    const char* names[] = {"ReadUser", "WriteUser", "ReadTemporary", "WriteTemporary", "ImportSMF"};
+    const int ids[] = {17, 20, 16, 19, 15};
+    for (int kind = 0; kind < 5; ++kind) {
+        EXPECT_STREQ(CMidiWarningDlg::ValueName(kind), names[kind]);
+        EXPECT_EQ(CMidiWarningDlg::MessageId(kind), ids[kind]);
+    }
+    EXPECT_EQ(CMidiWarningDlg::ValueName(5), nullptr);
+}
+
+// Answers the dialog as a user would and counts how often it was shown.
+class AnsweringConfirmation : public CMidiWarningConfirmation {
+public:
+    AnsweringConfirmation(GT::IProfile& profile, bool ok, bool tick)
+        : CMidiWarningConfirmation(profile), ok_(ok), tick_(tick) {}
+    int shown = 0;
+
+protected:
+    int RunDialog(CMidiWarningDlg& dialog) override {
+        ++shown;
+        dialog.OnInitDialog();
+        dialog.CheckBox().setChecked(tick_);
+        if (ok_)
+            dialog.accept();
+        else
+            dialog.reject();
+        return dialog.result();
+    }
+
+private:
+    bool ok_;
+    bool tick_;
+};
+
+TEST_F(WarningDialogTest, ASuppressedKindGoesAheadWithoutAskingOthersStillAsk) {
+    AnsweringConfirmation cancel(*profile, false, true);
+    EXPECT_FALSE(cancel.Confirm(kWarnWriteUser));
+    EXPECT_EQ(cancel.shown, 1);
+
+    AnsweringConfirmation okTicked(*profile, true, true);
+    EXPECT_TRUE(okTicked.Confirm(kWarnWriteUser));
+    EXPECT_TRUE(okTicked.Confirm(kWarnWriteUser));
+    EXPECT_EQ(okTicked.shown, 1);
+
+    AnsweringConfirmation other(*profile, false, false);
+    EXPECT_FALSE(other.Confirm(kWarnWriteTemporary));
+    EXPECT_EQ(other.shown, 1);
+}
+
+} // namespace
+} // namespace test
