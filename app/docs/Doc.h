@@ -7,4 +7,5 @@ class CDoc : public CMDIDocument {
     Q_OBJECT
 public:
     using CMDIDocument::CMDIDocument;
+    ~CDoc() override;
 };

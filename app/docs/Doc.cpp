@@ -1,0 +1,3 @@
+#include "app/docs/Doc.h"
+
+CDoc::~CDoc() = default;

@@ -1,0 +1,125 @@
+#pragma once
+// A main frame with the main window and a document manager holding both
+// templates, on a temporary profile, with message boxes captured and the
+// confirmation and view commands answered by the test.
+#include "app/core/LibrarianState.h"
+#include "app/docman/DocMan.h"
+#include "app/docman/FileDialogRunner.h"
+#include "app/docs/FileDoc.h"
+#include "app/docs/ImageDoc.h"
+#include "app/ui/DocTemplates.h"
+#include "app/ui/FileFrame.h"
+#include "app/ui/FileView.h"
+#include "app/ui/ImageFrame.h"
+#include "app/ui/ImageView.h"
+#include "app/ui/MainFrame.h"
+#include "engine/dialogs/MidiWarningDlg.h"
+#include "tests/support/CapturingTextDialog.h"
+#include "tests/toolkit_qt/windows_app.h"
+#include "tests/toolkit_qt/windows_profile.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <vector>
+
+namespace test {
+
+class RecordingConfirmation : public IMidiConfirmation {
+public:
+    bool Confirm(int kind) override {
+        kinds.push_back(kind);
+        return answer;
+    }
+    bool answer = true;
+    std::vector<int> kinds;
+};
+
+// View commands that handle Cut (enabled while `enabled`) and record
+// previews and commands.
+class RecordingCommands : public IViewCommands {
+public:
+    bool HandlesCommand(int id) const override { return id == kCmdCut || id == kCmdReadAll; }
+    bool IsCommandEnabled(int) const override { return enabled; }
+    void OnCommand(int id) override { commands.push_back(id); }
+    bool PreviewSend(int index) override {
+        previews.push_back(index);
+        return true;
+    }
+    bool enabled = true;
+    std::vector<int> commands;
+    std::vector<int> previews;
+};
+
+class NoDialogRunner : public IFileDialogRunner {
+public:
+    CFileDialogAnswer Run(const CFileDialogRequest&) override { return {}; }
+};
+
+class AppUiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WindowsApp();
+        GetLibrarianState().SetArea(1);
+        GetLibrarianState().ClearClipboard();
+        docMan = std::make_unique<CDocMan>(*profile, runner);
+        frame = std::make_unique<CMainFrame>(*profile);
+        frame->resize(900, 700);
+        ASSERT_TRUE(frame->Create());
+        frame->SetDocMan(docMan.get());
+        frame->SetConfirmation(&confirmation);
+        frame->SetImageViewCommands([this](CImageView&) {
+            auto commands = std::make_unique<RecordingCommands>();
+            imageCommands = commands.get();
+            return commands;
+        });
+        frame->SetFileViewCommands([this](CFileView&) {
+            auto commands = std::make_unique<RecordingCommands>();
+            fileCommands = commands.get();
+            return commands;
+        });
+        auto files = std::make_unique<CFileDocTemplate>(*frame, *docMan);
+        fileTemplate = files.get();
+        auto image = std::make_unique<CImageDocTemplate>(*frame, *docMan);
+        imageTemplate = image.get();
+        docMan->AddDocTemplate(CDocMan::kFileTemplateId, std::move(files));
+        docMan->AddDocTemplate(CDocMan::kImageTemplateId, std::move(image));
+        frame->show();
+        imageTemplate->OpenDocumentFile(QString());
+        ASSERT_NE(frame->GetMainView(), nullptr);
+    }
+    void TearDown() override {
+        // Windows before the documents they show.
+        frame.reset();
+        docMan.reset();
+        GetLibrarianState().SetArea(1);
+        GetLibrarianState().ClearClipboard();
+    }
+
+    CImageView& MainView() { return *frame->GetMainView(); }
+    CImageDoc& ImageDoc() { return *imageTemplate->GetImageDoc(); }
+    // A new file window holding `patches` patches.
+    CFileFrame& NewFileWindow(int patches) {
+        CFileDoc* document = fileTemplate->OpenFileDoc(QString());
+        EXPECT_NE(document, nullptr);
+        document->GetDocumentData().Patches().Resize(static_cast<std::size_t>(patches));
+        auto* file = qobject_cast<CFileFrame*>(frame->MdiArea().activeSubWindow());
+        file->resize(600, 400);
+        document->UpdateAllViews(nullptr, 0);
+        return *file;
+    }
+
+    TempProfile profile;
+    CapturingTextDialog messages;
+    NoDialogRunner runner;
+    RecordingConfirmation confirmation;
+    std::unique_ptr<CDocMan> docMan;
+    std::unique_ptr<CMainFrame> frame;
+    CFileDocTemplate* fileTemplate = nullptr;
+    CImageDocTemplate* imageTemplate = nullptr;
+    RecordingCommands* imageCommands = nullptr;
+    RecordingCommands* fileCommands = nullptr;
+};
+
+} // namespace test

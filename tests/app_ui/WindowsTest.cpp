@@ -1,0 +1,244 @@
+// The main frame, the two kinds of windows and their documents: titles,
+// updates, the area switch, the main window that stays, preview buttons,
+// command routing and the file document's open and save.
+#include "tests/app_ui/AppUiFixture.h"
+
+#include "app/core/ListFont.h"
+#include "app/docs/UpdateHints.h"
+#include "data/LibrarianFile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace test {
+namespace {
+
+TEST_F(AppUiTest, TitlesFollowTheWindowAndTheModifiedMark) {
+    CImageFrame& image = *frame->GetImageFrame();
+    EXPECT_EQ(image.windowTitle(), "Main");
+
+    CFileFrame& file = NewFileWindow(2);
+    EXPECT_EQ(file.windowTitle(), "Untitled ");
+    file.Document()->SetModifiedFlag(true);
+    EXPECT_EQ(file.windowTitle(), "Untitled *");
+    EXPECT_EQ(frame->windowTitle(), "ZM-47 Librarian - Untitled *");
+
+    frame->MdiArea().setActiveSubWindow(nullptr);
+    frame->UpdateTitle();
+    EXPECT_EQ(frame->windowTitle(), "ZM-47 Librarian");
+
+    // A save clears the mark; the title keeps its blank.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("set1.z4l");
+    ASSERT_TRUE(file.Document()->OnSaveDocument(path));
+    file.Document()->SetPathName(path);
+    EXPECT_EQ(file.windowTitle(), "set1.z4l ");
+}
+
+TEST_F(AppUiTest, TheMainWindowRefusesToCloseUntilShutdown) {
+    CImageFrame& image = *frame->GetImageFrame();
+    EXPECT_FALSE(image.close());
+    EXPECT_TRUE(image.isVisible());
+    bool closeGreyed = false;
+    for (QAction* action : image.systemMenu()->actions())
+        if (action->text() == QMdiSubWindow::tr("&Close"))
+            closeGreyed = !action->isEnabled();
+    EXPECT_TRUE(closeGreyed);
+
+    image.ForceClose();
+    EXPECT_FALSE(image.isVisible());
+}
+
+TEST_F(AppUiTest, TheAreaSwitchShowsThatAreasListEmptiesTheClipboardAndReachesFileWindows) {
+    CFileFrame& file = NewFileWindow(3);
+    frame->MdiArea().setActiveSubWindow(frame->GetImageFrame());
+    GetLibrarianState().GetClipboard().GetArray(1).Resize(2);
+    CComboBoxA& selector = MainView().GetAreaSelector();
+    ASSERT_EQ(selector.count(), 7);
+    EXPECT_EQ(selector.itemText(1), "SOUND LIBRARY: CLEAN");
+
+    // The area already shown changes nothing.
+    selector.setCurrentIndex(0);
+    emit selector.activated(0);
+    EXPECT_EQ(GetLibrarianState().GetClipboard().GetArray(1).Size(), 2u);
+
+    file.View().GetPatchList().SetRowSelected(1, true);
+    selector.setCurrentIndex(2);
+    emit selector.activated(2);
+    EXPECT_EQ(GetLibrarianState().GetArea(), 3);
+    EXPECT_EQ(GetLibrarianState().GetClipboard().GetArray(1).Size(), 0u);
+    CPatchListCtrl* shown = MainView().GetShownList();
+    ASSERT_EQ(shown, MainView().GetPatchList(3));
+    EXPECT_EQ(MainView().GetListCtrl(), shown);
+    EXPECT_TRUE(shown->isVisibleTo(&MainView()));
+    EXPECT_FALSE(MainView().GetPatchList(1)->isVisibleTo(&MainView()));
+    EXPECT_EQ(shown->GetItemCount(), 10);
+    // The file window was rebuilt too (its selection is gone).
+    EXPECT_EQ(file.View().GetPatchList().GetSelectedCount(), 0);
+
+    // A change from elsewhere (start-up's "Mode") is shown in the selector.
+    GetLibrarianState().SetArea(7);
+    ImageDoc().UpdateAllViews(nullptr, kHintArea);
+    EXPECT_EQ(selector.GetSelectedValue(), 7);
+}
+
+TEST_F(AppUiTest, UpdatesReachTheViewsWithContentsAndFont) {
+    CFileFrame& file = NewFileWindow(1);
+    ImageDoc().GetDocumentData().GetArray(1).Resize(3);
+    file.Document()->GetDocumentData().Patches().Resize(4);
+    ImageDoc().UpdateAllViews(nullptr, kHintContents);
+    file.Document()->UpdateAllViews(nullptr, kHintContents);
+    EXPECT_EQ(MainView().GetShownList()->GetItemCount(), 3);
+    EXPECT_EQ(file.View().GetPatchList().GetItemCount(), 5);  // and the empty row
+
+    CListFont& font = GetListFont();
+    const CListFont saved = font;
+    font.loaded = true;
+    font.systemDefault = false;
+    font.description.faceName = "Monospace";
+    font.description.height = -19;
+    font.color = 0x0000FF;  // red
+    ImageDoc().UpdateAllViews(nullptr, kHintFont);
+    file.Document()->UpdateAllViews(nullptr, kHintFont);
+    for (QWidget* list : {static_cast<QWidget*>(MainView().GetShownList()),
+                          static_cast<QWidget*>(&file.View().GetPatchList())}) {
+        EXPECT_EQ(list->font().pixelSize(), 19);
+        EXPECT_EQ(list->palette().color(QPalette::Text), QColor(255, 0, 0));
+    }
+    font = saved;
+}
+
+TEST_F(AppUiTest, PreviewButtonsFollowTheRowsAndAskFirst) {
+    CFileFrame& file = NewFileWindow(3);
+    CFileView& view = file.View();
+    ASSERT_EQ(view.GetButtonCount(), 3);  // none for the empty last row
+
+    view.GetButton(1)->click();
+    EXPECT_EQ(confirmation.kinds, std::vector<int>{kWarnWriteTemporary});
+    EXPECT_EQ(fileCommands->previews, std::vector<int>{1});
+
+    confirmation.answer = false;
+    view.GetButton(2)->click();
+    EXPECT_EQ(fileCommands->previews, std::vector<int>{1});
+
+    // In the main window the buttons follow a scrolled list.
+    confirmation.answer = true;
+    frame->MdiArea().setActiveSubWindow(frame->GetImageFrame());
+    CPatchListCtrl& list = *MainView().GetShownList();
+    list.SetTopIndex(5);
+    MainView().RebuildPreviewButtons();
+    ASSERT_GT(MainView().GetButtonCount(), 0);
+    EXPECT_LE(MainView().GetButtonCount(), list.GetCountPerPage());
+    const int top = list.GetTopIndex();
+    MainView().GetButton(0)->click();
+    EXPECT_EQ(imageCommands->previews, std::vector<int>{top});
+}
+
+TEST_F(AppUiTest, CommandsGoToTheActiveViewAndOnlyHandledOnesAreEnabled) {
+    frame->MdiArea().setActiveSubWindow(frame->GetImageFrame());
+    frame->UpdateCommandStates();
+    EXPECT_TRUE(frame->Action(kCmdCut)->isEnabled());
+    EXPECT_FALSE(frame->Action(kCmdFileSave)->isEnabled());
+    EXPECT_FALSE(frame->Action(kCmdImportSmf)->isEnabled());
+    frame->Action(kCmdCut)->trigger();
+    EXPECT_EQ(imageCommands->commands, std::vector<int>{kCmdCut});
+
+    imageCommands->enabled = false;
+    frame->UpdateCommandStates();
+    EXPECT_FALSE(frame->Action(kCmdCut)->isEnabled());
+    EXPECT_FALSE(frame->OnCommand(kCmdCut));
+
+    // The main window's buttons go the same way; "Selected" follows the rows.
+    imageCommands->enabled = true;
+    MainView().GetCommandButton(kButtonReadAll)->click();
+    EXPECT_EQ(imageCommands->commands.back(), kCmdReadAll);
+    frame->UpdateCommandStates();
+    EXPECT_FALSE(MainView().GetCommandButton(kButtonReadSelected)->isEnabled());
+    MainView().GetShownList()->SetRowSelected(2, true);
+    frame->UpdateCommandStates();
+    EXPECT_TRUE(MainView().GetCommandButton(kButtonReadSelected)->isEnabled());
+
+    NewFileWindow(1);
+    frame->UpdateCommandStates();
+    EXPECT_TRUE(frame->Action(kCmdFileSave)->isEnabled());
+    EXPECT_TRUE(frame->Action(kCmdCut)->isEnabled());
+    frame->Action(kCmdCut)->trigger();
+    EXPECT_EQ(fileCommands->commands, std::vector<int>{kCmdCut});
+}
+
+TEST_F(AppUiTest, ClosingAFileWindowClosesItsDocumentAndAModifiedOneAsksFirst) {
+    CFileFrame& file = NewFileWindow(1);
+    file.Document()->SetModifiedFlag(true);
+    messages.setAnswer(UL::kResultOther);  // Cancel
+    EXPECT_FALSE(file.close());
+    EXPECT_EQ(fileTemplate->GetDocuments().size(), 1u);
+
+    messages.setAnswer(UL::kResultNo);
+    EXPECT_TRUE(file.close());
+    EXPECT_TRUE(fileTemplate->GetDocuments().empty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frame->MdiArea().subWindowList().size(), 1);
+}
+
+TEST_F(AppUiTest, TheMainDocumentStartsWithEveryAreaFull) {
+    const CImageDocument& data = ImageDoc().GetDocumentData();
+    EXPECT_EQ(data.GetArray(1).Size(), 60u);
+    for (int n = 2; n <= 7; ++n)
+        EXPECT_EQ(data.GetArray(n).Size(), 10u);
+}
+
+class FileDocTest : public ::testing::Test {
+protected:
+    void SetUp() override { WindowsApp(); }
+    TempProfile profile;
+    CapturingTextDialog messages;
+    QTemporaryDir dir;
+};
+
+TEST_F(FileDocTest, AFailedOpenLeavesNoDocumentAndStoresNothing) {
+    CFileDoc document(*profile);
+    EXPECT_FALSE(document.OnOpenDocument(dir.filePath("missing.z4l")));
+    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(profile->GetString("Document/InitialDirectory", "-"), "-");
+
+    // Through the template no window is left either.
+    CMainFrame frame(*profile);
+    ASSERT_TRUE(frame.Create());
+    NoDialogRunner runner;
+    CDocMan docMan(*profile, runner);
+    CFileDocTemplate files(frame, docMan);
+    EXPECT_EQ(files.OpenFileDoc(dir.filePath("missing.z4l")), nullptr);
+    EXPECT_TRUE(files.GetDocuments().empty());
+    EXPECT_TRUE(frame.MdiArea().subWindowList().isEmpty());
+}
+
+TEST_F(FileDocTest, OpenAndSaveClearTheMarkAndRememberTheFolder) {
+    const QString path = dir.filePath("three.z4l");
+    {
+        CFileDoc source(*profile);
+        source.GetDocumentData().Patches().Resize(3);
+        source.SetModifiedFlag(true);
+        ASSERT_TRUE(source.OnSaveDocument(path));
+        EXPECT_FALSE(source.IsModified());
+    }
+    const std::string folder = profile->GetString("Document/InitialDirectory", "");
+    EXPECT_NE(folder, "");
+    EXPECT_NE(folder.find(dir.path().toStdString()), std::string::npos);
+
+    profile->WriteString("Document/InitialDirectory", "elsewhere");
+    CFileDoc document(*profile);
+    document.SetModifiedFlag(true);
+    ASSERT_TRUE(document.OnOpenDocument(path));
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(document.GetDocumentData().Patches().Size(), 3u);
+    EXPECT_EQ(profile->GetString("Document/InitialDirectory", ""), folder);
+
+    // A failed save (no such folder) keeps the mark and the folder.
+    document.SetModifiedFlag(true);
+    EXPECT_FALSE(document.OnSaveDocument(dir.filePath("no/such/folder/x.z4l")));
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(profile->GetString("Document/InitialDirectory", ""), folder);
+}
+
+} // namespace
+} // namespace test
