@@ -1,0 +1,56 @@
+#pragma once
+// The commands the application itself handles: About, the manual, "Set Up
+// MIDI Devices" and "Set Up Font". The main frame asks this target after the
+// active window's view.
+#include "app/ui/CommandTarget.h"
+
+#include <QString>
+
+class IDesktopOpener;
+class IFontChooser;
+class IWindowDirectory;
+class QWidget;
+struct CListFont;
+
+class CAppCommands : public ICommandTarget {
+public:
+    // windows and parent are not owned and outlive this object; parent is
+    // the owner of the dialogs (the main frame).
+    explicit CAppCommands(IWindowDirectory& windows, QWidget* parent = nullptr);
+    ~CAppCommands() override;
+
+    // Replacements for tests (not owned); the program's own when null.
+    void SetFontChooser(IFontChooser* chooser) { fontChooser_ = chooser; }
+    void SetDesktopOpener(IDesktopOpener* opener) { opener_ = opener; }
+    void SetListFont(CListFont* font) { font_ = font; }
+    // The folder below which the manuals are; the program's folder when
+    // empty.
+    void SetProgramDirectory(const QString& folder) { programDirectory_ = folder; }
+
+    bool HandlesCommand(int id) const override;
+    void OnCommand(int id) override;
+
+    // The About dialog with the program's name, version and notice.
+    void OnAbout();
+    // Opens the manual of the current language; message 10 when it is
+    // missing or cannot be opened.
+    bool OnManual();
+    // The MIDI setup dialog of the unit's ports and the "Through" pair;
+    // true after OK.
+    bool OnSetUpMidiDevices();
+    // The font dialog for the lists; true after OK.
+    bool OnSetUpFont();
+
+protected:
+    // Run the modal dialogs; tests replace them.
+    virtual void RunAboutDialog();
+    virtual bool RunMidiSetupDialog();
+
+private:
+    IWindowDirectory& windows_;           // not owned
+    QWidget* parent_;                     // not owned
+    IFontChooser* fontChooser_ = nullptr; // not owned
+    IDesktopOpener* opener_ = nullptr;    // not owned
+    CListFont* font_ = nullptr;           // not owned
+    QString programDirectory_;
+};

@@ -1,0 +1,78 @@
+#pragma once
+// The librarian commands of one window: reading and writing the unit, the
+// preview send, the SMF exchange, Duplicate, Undo and the edit commands,
+// with the rules that enable them in the main window and in a librarian
+// file window. A view owns one and routes its commands here.
+//
+// Every command that changes patches records one undo step in the window's
+// document data first; failures are shown where they are detected (the
+// reader, the writer, the SMF exchange), so the commands only stop or undo.
+#include "app/commands/CommandContext.h"
+#include "app/ui/ViewCommands.h"
+
+#include <vector>
+
+class CDocumentBase;
+class CParameterArray;
+class CParameterListCtrl;
+
+class CWindowCommands : public IViewCommands {
+public:
+    explicit CWindowCommands(const CCommandContext& context);
+
+    const CCommandContext& GetContext() const { return context_; }
+
+    // Whether the window handles the command: the unit and SMF commands only
+    // in the main window, the edit commands, Undo and Duplicate in both.
+    bool HandlesCommand(int id) const override;
+    bool IsCommandEnabled(int id) const override;
+    void OnCommand(int id) override;
+    bool PreviewSend(int index) override;
+
+    // The commands one by one. Each returns true when it did its work;
+    // false when it was not enabled, not confirmed, cancelled or failed.
+    bool ReadPatches(bool selectedOnly);
+    bool WritePatches(bool selectedOnly);
+    bool ImportSmf();
+    bool ExportSmf(bool selectedOnly);
+    bool Duplicate();
+    bool Undo();
+    bool Cut();
+    bool Copy();
+    bool Insert();
+    bool Replace();
+    bool Delete();
+    bool Initialize();
+    bool SelectAll();
+
+    // The patch indexes a transfer works on: every patch of the shown array,
+    // or those of the selected rows in the order they are shown.
+    std::vector<int> TransferIndexes(bool selectedOnly) const;
+
+private:
+    CParameterListCtrl* List() const;
+    CDocumentBase* Data() const;
+    // The array the window shows: the current area's in the main window,
+    // the file's patches in a file window.
+    CParameterArray* ShownArray() const;
+    int Area() const;
+    int AreaCode() const;
+    bool Confirm(int kind) const;
+
+    // Enabling rules of the edit commands.
+    bool HasSelection() const;
+    // A row is selected and the first one holds a patch (not the file
+    // list's empty last row).
+    bool FirstSelectedHoldsPatch() const;
+    bool ClipboardHasPatches() const;
+    bool CanEditSelection() const;
+    bool CanInsert() const;
+    bool CanReplace() const;
+
+    // After an edit: the main window keeps each area at the unit's size.
+    void Refit();
+    // After an edit in a file window: the modified mark and the buttons.
+    void FileWindowChanged();
+
+    CCommandContext context_;
+};

@@ -1,0 +1,144 @@
+// The application's commands: the list font reaching every window, and the
+// manual of the current language.
+#include "tests/commands/CommandsTestSupport.h"
+
+#include "app/commands/AppCommands.h"
+#include "app/commands/FontCommand.h"
+#include "app/docs/UpdateHints.h"
+#include "messages/MessageTable.h"
+#include "platform/shell/DesktopOpener.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace commandstest {
+namespace {
+
+class FakeFontChooser : public IFontChooser {
+public:
+    bool ChooseFont(QFont& font, QWidget*) override {
+        offered = font;
+        if (!answer)
+            return false;
+        font = *answer;
+        return true;
+    }
+    std::optional<QFont> answer;
+    QFont offered;
+};
+
+class FakeOpener : public IDesktopOpener {
+public:
+    bool OpenLocalFile(const QString& path) override {
+        opened.push_back(path);
+        return true;
+    }
+    std::vector<QString> opened;
+};
+
+// The program's list font, put back after each test.
+class ListFontScope {
+public:
+    ListFontScope() : saved_(GetListFont()) {}
+    ~ListFontScope() { GetListFont() = saved_; }
+
+private:
+    CListFont saved_;
+};
+
+TEST_F(CommandsTest, SetUpFontGivesEveryWindowTheChosenFontAndKeepsTheColour) {
+    ListFontScope restore;
+    CListFont& font = GetListFont();
+    font.loaded = true;
+    font.systemDefault = false;
+    font.description = CFontDescription{};
+    font.description.faceName = "Old Face";
+    font.description.height = -12;
+    font.description.weight = 400;
+    font.description.charSet = 0;
+    font.color = 0x0000FF; // red
+    TestWindow& file = OpenFile(2);
+
+    FakeFontChooser chooser;
+    CAppCommands commands(windows);
+    commands.SetFontChooser(&chooser);
+
+    // Cancel changes nothing.
+    EXPECT_FALSE(commands.OnSetUpFont());
+    EXPECT_EQ(chooser.offered.family(), "Old Face");
+    EXPECT_EQ(chooser.offered.pixelSize(), 12);
+    EXPECT_TRUE(main->hints.empty());
+
+    QFont chosen("New Face");
+    chosen.setPixelSize(17);
+    chosen.setWeight(QFont::Bold);
+    chosen.setItalic(true);
+    chosen.setUnderline(true); // not offered by the dialog: ignored
+    chooser.answer = chosen;
+    ASSERT_TRUE(commands.HandlesCommand(kCmdSetUpFont));
+    commands.OnCommand(kCmdSetUpFont);
+
+    EXPECT_EQ(font.description.faceName, "New Face");
+    EXPECT_EQ(font.description.height, -17);
+    EXPECT_EQ(font.description.weight, 700);
+    EXPECT_EQ(font.description.italic, 1);
+    EXPECT_EQ(font.description.underline, 0);
+    EXPECT_EQ(font.description.charSet, 0) << "what the dialog does not offer stays";
+    EXPECT_EQ(font.color, 0x0000FFu);
+    EXPECT_EQ(main->hints, std::vector<int>{kHintFont});
+    EXPECT_EQ(file.hints, std::vector<int>{kHintFont});
+    for (TestWindow* window : {main.get(), &file}) {
+        EXPECT_EQ(window->list.font().family(), "New Face");
+        EXPECT_EQ(window->list.font().pixelSize(), 17);
+        EXPECT_EQ(window->list.palette().color(QPalette::Text), QColor(255, 0, 0));
+    }
+}
+
+TEST_F(CommandsTest, SetUpFontStartsFromTheSystemFontOnAFirstRun) {
+    ListFontScope restore;
+    GetListFont() = CListFont{};
+    GetListFont().loaded = true;
+    GetListFont().systemDefault = true;
+    FakeFontChooser chooser;
+    chooser.answer = QFont("Picked");
+    CAppCommands commands(windows);
+    commands.SetFontChooser(&chooser);
+    ASSERT_TRUE(commands.OnSetUpFont());
+    EXPECT_EQ(chooser.offered, QApplication::font());
+    EXPECT_FALSE(GetListFont().systemDefault);
+    EXPECT_EQ(GetListFont().description.faceName, "Picked");
+    EXPECT_LT(GetListFont().description.height, 0);
+    EXPECT_EQ(GetListFont().description.charSet, 128);
+}
+
+TEST_F(CommandsTest, ManualOpensTheFileOfTheLanguageOrShowsMessage10) {
+    QTemporaryDir program;
+    FakeOpener opener;
+    CAppCommands commands(windows);
+    commands.SetProgramDirectory(program.path());
+    commands.SetDesktopOpener(&opener);
+
+    EXPECT_FALSE(commands.OnManual());
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_EQ(Shown(), std::vector<std::string>{"Manual (pdf file) could not be loaded. (unconfirmed error message)"});
+
+    ASSERT_TRUE(QDir(program.path()).mkpath("Manual"));
+    QFile manual(program.filePath("Manual/ZM-47LibrarianManualE.pdf"));
+    ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
+    manual.close();
+    ASSERT_TRUE(commands.HandlesCommand(kCmdManual));
+    commands.OnCommand(kCmdManual);
+    ASSERT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(opener.opened[0], QDir::cleanPath(manual.fileName()));
+
+    // In Japanese the Japanese manual is wanted, and it is missing.
+    GetMessageTable().SetLanguage(CMessageTable::kJapanese);
+    const bool opened = commands.OnManual();
+    GetMessageTable().SetLanguage(CMessageTable::kEnglish);
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(dialog.shown().size(), 2u);
+    EXPECT_EQ(dialog.shown()[1].text, "マニュアル (pdf file) が、開けませんでした。(暫定 error message)");
+}
+
+} // namespace
+} // namespace commandstest

@@ -1,0 +1,98 @@
+// Import SMF and Export SMF of the main window: the confirmation, the undo
+// step, the file dialog's proposals and the remembered file.
+#include "tests/commands/CommandsTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace commandstest {
+namespace {
+
+TEST_F(CommandsTest, ExportProposesUntitledFirstThenTheLastFilesNameInItsFolder) {
+    NameMainPatches();
+    QTemporaryDir folder;
+    const QString first = folder.filePath("set1.mid");
+
+    // Nothing selected: Export Selected Data does nothing, not even ask.
+    EXPECT_FALSE(mainCommands->ExportSmf(true));
+    EXPECT_TRUE(fileDialogs.requests.empty());
+
+    fileDialogs.answer = first;
+    ASSERT_TRUE(mainCommands->ExportSmf(false));
+    ASSERT_EQ(fileDialogs.requests.size(), 1u);
+    EXPECT_FALSE(fileDialogs.requests[0].open);
+    EXPECT_EQ(fileDialogs.requests[0].fileName, "Untitled.mid");
+    EXPECT_TRUE(QFile::exists(first));
+
+    // Cancelled: nothing written, nothing remembered.
+    fileDialogs.answer.clear();
+    main->Select({2, 4});
+    EXPECT_FALSE(mainCommands->ExportSmf(true));
+    ASSERT_EQ(fileDialogs.requests.size(), 2u);
+    EXPECT_EQ(fileDialogs.requests[1].fileName, "set1.mid");
+    EXPECT_EQ(QDir(fileDialogs.requests[1].folder), QDir(folder.path()));
+
+    // A file that cannot be created: message 5, the last good name stays.
+    fileDialogs.answer = folder.filePath("missing/set2.mid");
+    EXPECT_FALSE(mainCommands->ExportSmf(true));
+    EXPECT_EQ(Shown(), std::vector<std::string>{"The file could not be saved."});
+    fileDialogs.answer.clear();
+    mainCommands->ExportSmf(true);
+    EXPECT_EQ(fileDialogs.requests.back().fileName, "set1.mid");
+    EXPECT_TRUE(confirmation.kinds.empty()) << "exporting asks nothing";
+}
+
+TEST_F(CommandsTest, ImportCancelledStillRecordsTheUndoStepAndChangesNothing) {
+    NameMainPatches();
+    main->Select({6});
+    ASSERT_TRUE(mainCommands->ImportSmf() == false);
+    EXPECT_EQ(confirmation.kinds, std::vector<int>{kWarnImportSmf});
+    ASSERT_EQ(fileDialogs.requests.size(), 1u);
+    EXPECT_TRUE(fileDialogs.requests[0].open);
+    EXPECT_TRUE(mainCommands->IsCommandEnabled(kCmdUndo));
+    ASSERT_TRUE(mainCommands->Undo());
+    EXPECT_EQ(NameOf(main->Shown(), 6), "M6") << "the undo step holds what was there";
+    EXPECT_TRUE(Shown().empty());
+
+    // Not confirmed: no undo step, no dialog.
+    confirmation.answer = false;
+    main->Select({6});
+    mainCommands->Initialize();
+    EXPECT_FALSE(mainCommands->ImportSmf());
+    EXPECT_EQ(fileDialogs.requests.size(), 1u);
+    ASSERT_TRUE(mainCommands->Undo());
+    EXPECT_EQ(NameOf(main->Shown(), 6), "M6") << "the undo step is still Initialize's";
+}
+
+TEST_F(CommandsTest, ImportReadsAnExportedFileIntoItsAreaAndUndoTakesItBack) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("bank.mid");
+    GetLibrarianState().SetArea(4);
+    windows.UpdateAllViews(1);
+    AsPatch(main->Shown().At(3))->SetName("DRIVE FOUR");
+    fileDialogs.answer = path;
+    ASSERT_TRUE(mainCommands->ExportSmf(false));
+
+    // Back in MEMORY with DRIVE changed, the import restores DRIVE.
+    AsPatch(main->data->GetArray(4).At(3))->SetName("OVERWRITTEN");
+    GetLibrarianState().SetArea(1);
+    windows.UpdateAllViews(1);
+    ASSERT_TRUE(mainCommands->ImportSmf());
+    EXPECT_EQ(NameOf(main->data->GetArray(4), 3), "DRIVE FOUR");
+    EXPECT_EQ(fileDialogs.requests.back().fileName, "") << "an open dialog proposes no name";
+
+    ASSERT_TRUE(mainCommands->Undo()) << "the import's undo step covers every area";
+    EXPECT_EQ(NameOf(main->data->GetArray(4), 3), "OVERWRITTEN");
+
+    // A file that is not an SMF: message 4.
+    QFile junk(folder.filePath("junk.mid"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a MIDI file");
+    junk.close();
+    fileDialogs.answer = junk.fileName();
+    EXPECT_FALSE(mainCommands->ImportSmf());
+    EXPECT_EQ(Shown(), std::vector<std::string>{"The file could not be loaded."});
+}
+
+} // namespace
+} // namespace commandstest
