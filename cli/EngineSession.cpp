@@ -25,10 +25,7 @@ CEngineSession::~CEngineSession()
         // The program's exit order: reader and writer, devices, factory,
         // manager.
         GetMidiInputs()[0].receiver = nullptr;
-        GetLibrarianState().DeleteTransferObjects();
-        GetMidiSetup().ReleaseAll();
-        GetMidiDeviceFactory().Terminate();
-        GetMidiManager().Shutdown();
+        ShutdownEngine(GetLibrarianState());
         GetMidiDeviceFactory().SetDeviceClock(ML::SystemTickClock());
     }
     simulator_.reset(); // saves its memory file when it changed

@@ -1,7 +1,10 @@
 #include "app/core/TransferObjects.h"
 
 #include "app/core/LibrarianState.h"
+#include "engine/DeviceFactory.h"
+#include "engine/MidiManager.h"
 #include "engine/MidiPortLists.h"
+#include "engine/MidiSetup.h"
 #include "engine/Reader.h"
 #include "engine/Writer.h"
 
@@ -24,4 +27,11 @@ bool CreateTransferObjects(CLibrarianState& state, GT::IProgress* progress, ML::
     state.SetTransferObjects(std::move(reader), std::move(writer));
     inputs[0].receiver = receiver;
     return true;
+}
+
+void ShutdownEngine(CLibrarianState& state) {
+    state.DeleteTransferObjects();
+    GetMidiSetup().ReleaseAll();
+    GetMidiDeviceFactory().Terminate();
+    GetMidiManager().Shutdown();
 }

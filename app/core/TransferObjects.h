@@ -14,3 +14,8 @@ class IProgress;
 // progress is not owned and may be null.
 bool CreateTransferObjects(CLibrarianState& state, GT::IProgress* progress,
                            ML::ITickClock& clock = ML::SystemTickClock());
+
+// The engine's part of the program's exit order: the reader and writer
+// (DeleteTransferObjects), every MIDI device (ReleaseAll), the device factory
+// (Terminate), the MIDI manager (Shutdown).
+void ShutdownEngine(CLibrarianState& state);

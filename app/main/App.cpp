@@ -1,0 +1,272 @@
+#include "app/main/App.h"
+
+#include "app/core/LibrarianState.h"
+#include "app/core/ListFont.h"
+#include "app/core/Settings.h"
+#include "app/core/TransferObjects.h"
+#include "app/commands/InstallCommands.h"
+#include "app/docman/DocMan.h"
+#include "app/docs/ImageDoc.h"
+#include "app/docs/UpdateHints.h"
+#include "app/main/AppCommandTarget.h"
+#include "app/main/AppEventHooks.h"
+#include "app/main/AppTextSinks.h"
+#include "app/main/StartUpSimulator.h"
+#include "app/ui/DocTemplates.h"
+#include "app/ui/ImageFrame.h"
+#include "app/ui/MainFrame.h"
+#include "data/InitialFileDocument.h"
+#include "engine/DeviceFactory.h"
+#include "engine/MidiManager.h"
+#include "engine/MidiSetup.h"
+#include "engine/Reader.h"
+#include "engine/dialogs/MidiWarningDlg.h"
+#include "messages/BufferedErrorOut.h"
+#include "messages/MessageTable.h"
+#include "ml/TickClock.h"
+#include "platform/shell/CommandLinePath.h"
+#include "platform/shell/DdeCommand.h"
+#include "platform/shell/FileType.h"
+#include "platform/shell/FixedNames.h"
+#include "platform/shell/RaiseWindow.h"
+#include "platform/shell/SingleInstanceGuard.h"
+#include "toolkit/core/TextDialog.h"
+#include "toolkit/profile/Profile.h"
+#include "toolkit/profile/VersionInfo.h"
+#include "toolkit/qt/ProgressBar.h"
+#include "toolkit/qt/QtTextDialog.h"
+#include "translations/Language.h"
+
+#include <clocale>
+
+// Everything start-up makes and shutdown takes down again, in the order it
+// is made.
+struct CApp::Session {
+    std::unique_ptr<CMMF> guard;
+    std::unique_ptr<CAppEventHooks> hooks;
+    std::unique_ptr<CAppTextSinks> sinks;
+    std::unique_ptr<CStartUpSimulator> simulator;
+    std::unique_ptr<CMainFrame> mainFrame;
+    std::unique_ptr<CDocMan> docMan;
+    std::unique_ptr<CMidiWarningConfirmation> confirmation;
+    std::unique_ptr<CAppCommandTarget> commands;
+    CImageDocTemplate* imageTemplate = nullptr; // owned by docMan
+    bool engineStarted = false;
+};
+
+CApp::CApp(int& argc, char** argv) : QApplication(argc, argv), clock_(&ML::SystemTickClock())
+{
+    setOrganizationName(QStringLiteral("Tessan"));
+    setApplicationName(QString::fromStdString(UL::GetVersionString("FileDescription")));
+}
+
+CApp::~CApp() { ExitInstance(); }
+
+CApp* CApp::Instance() { return qobject_cast<CApp*>(QCoreApplication::instance()); }
+
+int CApp::Run(const CAppOptions& options)
+{
+    UL::InstallTextDialog();
+    const bool started = InitInstance(options);
+    const int status = started ? exec() : (handedOver_ ? 0 : 1);
+    ExitInstance();
+    return status;
+}
+
+bool CApp::InitInstance(const CAppOptions& options)
+{
+    ExitInstance();
+    handedOver_ = false;
+    session_ = std::make_unique<Session>();
+    std::setlocale(LC_ALL, "");
+    if (HandOverToFirstInstance(options)) return false;
+    // The windows are made in the language chosen here.
+    InstallLanguage(options.language.isEmpty() ? IsJapaneseUserInterface() : options.language == QLatin1String("ja"));
+    if (!CreateFrameAndDocuments(options)) return false;
+    if (!StartEngine(options)) return false;
+    LoadInitialData();
+    CreateMainWindow();
+    if (!ProcessCommandLine(options.file)) {
+        GetBufferedErrorOut().Flush();
+        GetLibrarianState().DeleteTransferObjects();
+        return false;
+    }
+    ShowMainFrame();
+    return true;
+}
+
+bool CApp::HandOverToFirstInstance(const CAppOptions& options)
+{
+    session_->guard = std::make_unique<CMMF>(CMMF::ServerNameFor(applicationName()));
+    if (session_->guard->IsFirstInstance()) {
+        session_->guard->SetCommandHandler([this](const QString& command) { OnInstanceCommand(command); });
+        return false;
+    }
+    // A later start only brings the first instance forward, with its file.
+    const QString path = CleanCommandLinePath(options.file);
+    session_->guard->SendCommand(path.isEmpty() ? QString() : MakeDdeOpenCommand(path));
+    handedOver_ = true;
+    return true;
+}
+
+bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
+{
+    Session& s = *session_;
+    s.mainFrame = std::make_unique<CMainFrame>();
+    s.docMan = std::make_unique<CDocMan>();
+    s.docMan->AddDocTemplate(CDocMan::kFileTemplateId, std::make_unique<CFileDocTemplate>(*s.mainFrame, *s.docMan));
+    auto imageTemplate = std::make_unique<CImageDocTemplate>(*s.mainFrame, *s.docMan);
+    s.imageTemplate = imageTemplate.get();
+    s.docMan->AddDocTemplate(CDocMan::kImageTemplateId, std::move(imageTemplate));
+    if (!options.noRegister) RegisterLibrarianFileType();
+    if (!s.mainFrame->Create()) return false;
+    s.docMan->SetDialogParent(s.mainFrame.get());
+    s.mainFrame->SetDocMan(s.docMan.get());
+    s.confirmation = std::make_unique<CMidiWarningConfirmation>(s.mainFrame.get());
+    s.mainFrame->SetConfirmation(s.confirmation.get());
+    InstallWindowCommands(*s.mainFrame, *s.docMan);
+    s.commands = std::make_unique<CAppCommandTarget>(*s.mainFrame, *s.docMan);
+    s.mainFrame->SetApplicationTarget(s.commands.get());
+    s.mainFrame->SetCloseQuery([manager = s.docMan.get()] { return manager->SaveAllModified(); });
+    connect(s.mainFrame.get(), &CMainFrame::filesDropped, this, &CApp::OnFilesDropped);
+    LoadSettings(GT::GetProfile(), GetLibrarianState(), GetListFont());
+    return true;
+}
+
+bool CApp::StartEngine(const CAppOptions& options)
+{
+    Session& s = *session_;
+    s.hooks = std::make_unique<CAppEventHooks>();
+    s.sinks = std::make_unique<CAppTextSinks>();
+    s.sinks->SetOwner(s.mainFrame.get());
+    if (options.simulator) {
+        s.simulator = std::make_unique<CStartUpSimulator>();
+        if (!options.simMemory.isEmpty()) s.simulator->UseMemoryFile(options.simMemory.toStdString());
+        if (simulatorSetUp_) simulatorSetUp_(s.simulator->Simulator());
+    }
+    s.engineStarted = true;
+    GetMidiDeviceFactory().SetDeviceClock(*clock_);
+    if (!ConfigureEnginePorts(GetModelName().c_str())) {
+        UL::GetTextDialog().Show(tr("Unable to create MIDI manager.\n").toStdString(), UL::kButtonsOk,
+                                 UL::kIconExclamation);
+        return false;
+    }
+    if (!CreateTransferObjects(GetLibrarianState(), &UL::GetProgressBarB(), *clock_)) return false;
+    ChooseLanguage();
+    GetMidiDeviceFactory().Initialize();
+    GetMidiSetup().Load(GT::GetProfile());
+    if (s.simulator) s.simulator->BindIfNothingChosen(GT::GetProfile(), GetModelName().c_str());
+    return true;
+}
+
+void CApp::ChooseLanguage()
+{
+    // The Japanese resources say "Japanese" where the English ones say
+    // "English"; the message table follows the resources in use.
+    const bool english = tr("English") == QLatin1String("English");
+    GetMessageTable().SetLanguage(english ? CMessageTable::kEnglish : CMessageTable::kJapanese);
+}
+
+void CApp::LoadInitialData()
+{
+    const std::string path = initialDataPath_.empty() ? GetInitialDataFilePath() : initialDataPath_;
+    if (!CInitialFileDocument::Instance().Load(path))
+        UL::GetTextDialog().Show(tr("Unable to read initial file.").toStdString(), UL::kButtonsOk,
+                                 UL::kIconExclamation);
+}
+
+void CApp::CreateMainWindow()
+{
+    Session& s = *session_;
+    s.imageTemplate->OpenDocumentFile(QString());
+    CImageDoc* document = s.imageTemplate->GetImageDoc();
+    if (!document) return;
+    // A failed area is undone by the reader and keeps its initial patches;
+    // the reader has said why.
+    if (AReader* reader = GetLibrarianState().GetReader()) reader->ReadAll(document->GetDocumentData());
+    document->UpdateAllViews(nullptr, kHintContents);
+}
+
+bool CApp::ProcessCommandLine(const QString& file)
+{
+    const QString path = CleanCommandLinePath(file);
+    return path.isEmpty() || OpenDocumentFile(path);
+}
+
+void CApp::ShowMainFrame()
+{
+    CMainFrame& frame = *session_->mainFrame;
+    frame.show();
+    frame.setAcceptDrops(true);
+}
+
+int CApp::ExitInstance()
+{
+    if (!session_) return 0;
+    Session& s = *session_;
+    if (s.imageTemplate && s.imageTemplate->GetImageDoc()) {
+        SaveSettings(GT::GetProfile(), GetLibrarianState(), GetListFont());
+        if (CImageFrame* frame = s.mainFrame->GetImageFrame()) frame->ForceClose();
+    }
+    if (s.engineStarted) ShutdownEngine(GetLibrarianState());
+    GetMidiDeviceFactory().SetDeviceClock(ML::SystemTickClock());
+    if (s.mainFrame) {
+        s.mainFrame->hide();
+        s.mainFrame->SetApplicationTarget(nullptr);
+    }
+    s.commands.reset();
+    s.confirmation.reset();
+    s.mainFrame.reset();
+    s.docMan.reset();
+    s.simulator.reset();
+    s.sinks.reset();
+    s.hooks.reset();
+    s.guard.reset();
+    session_.reset();
+    return 0;
+}
+
+bool CApp::OnIdle(int /*count*/)
+{
+    CAppEventHooks::OnIdle();
+    return false;
+}
+
+bool CApp::OnDDECommand(const QString& command)
+{
+    const std::optional<QString> path = ParseDdeOpenCommand(command);
+    if (!path) return false;
+    if (CMainFrame* frame = GetMainFrame()) RestoreAndRaise(*frame);
+    return OpenDocumentFile(*path);
+}
+
+void CApp::OnInstanceCommand(const QString& command)
+{
+    if (command.isEmpty()) {
+        if (CMainFrame* frame = GetMainFrame()) RestoreAndRaise(*frame);
+        return;
+    }
+    OnDDECommand(command);
+}
+
+void CApp::OnFilesDropped(const QStringList& paths)
+{
+    if (CMainFrame* frame = GetMainFrame()) frame->activateWindow();
+    for (const QString& path : paths) OpenDocumentFile(path);
+}
+
+bool CApp::OpenDocumentFile(const QString& path)
+{
+    return session_ && session_->docMan && session_->docMan->OpenDocumentFile(path) != nullptr;
+}
+
+CImageView* CApp::GetMainView() const { return GetMainFrame() ? GetMainFrame()->GetMainView() : nullptr; }
+
+CMainFrame* CApp::GetMainFrame() const { return session_ ? session_->mainFrame.get() : nullptr; }
+
+CDocMan* CApp::GetDocMan() const { return session_ ? session_->docMan.get() : nullptr; }
+
+sim::CVirtualSimulator* CApp::GetSimulator() const
+{
+    return session_ && session_->simulator ? &session_->simulator->Simulator() : nullptr;
+}

@@ -1,0 +1,98 @@
+#pragma once
+// The program's application object. It brings the system from nothing to a
+// shown main frame whose main window already mirrors the unit (InitInstance),
+// answers the desktop (a file on the command line, a file handed over by a
+// second start, files dropped on the main frame), runs the idle-time flush of
+// the buffered error output, and takes everything down in a fixed order at
+// the end (ExitInstance).
+#include "app/main/AppOptions.h"
+
+#include <QApplication>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class CImageView;
+class CMainFrame;
+class CDocMan;
+namespace ML {
+class ITickClock;
+}
+namespace sim {
+class CVirtualSimulator;
+}
+
+class CApp : public QApplication {
+    Q_OBJECT
+public:
+    // Names the application "ZM-47 Librarian" of "Tessan", which also places
+    // the profile (~/.config/Tessan/ZM-47 Librarian.ini).
+    CApp(int& argc, char** argv);
+    ~CApp() override;
+    CApp(const CApp&) = delete;
+    CApp& operator=(const CApp&) = delete;
+
+    // The running application object, or null when there is none (or it is
+    // another QApplication).
+    static CApp* Instance();
+
+    // InitInstance, the event loop when it succeeded, ExitInstance. Returns
+    // the program's exit status: 0, or 1 when start-up ended early.
+    int Run(const CAppOptions& options);
+
+    // The start-up sequence. False ends the program (ExitInstance still has
+    // to run); a second start that handed its file to the first instance
+    // also returns false.
+    bool InitInstance(const CAppOptions& options);
+    // The shutdown sequence; safe after a failed start-up and twice.
+    int ExitInstance();
+    // The idle step: the buffered error output shows what it holds.
+    bool OnIdle(int count);
+    // A command of the desktop: `[open("path")]` shows the main frame and
+    // opens the file; anything else is refused (false).
+    bool OnDDECommand(const QString& command);
+
+    // The main window's view; null until start-up made the main window and
+    // after shutdown closed it.
+    CImageView* GetMainView() const;
+    // Null before start-up made them and after shutdown.
+    CMainFrame* GetMainFrame() const;
+    CDocMan* GetDocMan() const;
+    // The simulated unit of --simulator, else null.
+    sim::CVirtualSimulator* GetSimulator() const;
+
+    // True when start-up ended because another instance runs.
+    bool HandedOver() const { return handedOver_; }
+
+    // For tests and benchmarks, before InitInstance: the clock of the
+    // transfers' waits and the devices' pacing (not owned; the system's by
+    // default), the initial data file (by default below the program
+    // folder), and a set-up step for the simulated unit before the start-up
+    // read (faults, wire speed).
+    void SetTickClock(ML::ITickClock& clock) { clock_ = &clock; }
+    void SetInitialDataPath(const std::string& path) { initialDataPath_ = path; }
+    void SetSimulatorSetUp(std::function<void(sim::CVirtualSimulator&)> setUp) { simulatorSetUp_ = std::move(setUp); }
+
+private:
+    struct Session;
+
+    bool HandOverToFirstInstance(const CAppOptions& options);
+    bool CreateFrameAndDocuments(const CAppOptions& options);
+    bool StartEngine(const CAppOptions& options);
+    void ChooseLanguage();
+    void LoadInitialData();
+    void CreateMainWindow();
+    bool ProcessCommandLine(const QString& file);
+    void ShowMainFrame();
+    void OnInstanceCommand(const QString& command);
+    void OnFilesDropped(const QStringList& paths);
+    bool OpenDocumentFile(const QString& path);
+
+    std::unique_ptr<Session> session_;
+    bool handedOver_ = false;
+    ML::ITickClock* clock_;  // not owned
+    std::string initialDataPath_;
+    std::function<void(sim::CVirtualSimulator&)> simulatorSetUp_;
+};

@@ -1,0 +1,48 @@
+// The test run's one application object, made after the run has moved its
+// home, profile, data, runtime and temporary folders into a folder of its own.
+#include "app/main/App.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QDir>
+
+#include <cstdlib>
+#include <string>
+
+#include <sys/stat.h>
+
+namespace {
+
+void MoveHome(const std::string& home)
+{
+    for (const char* sub : {"config", "data", "cache", "runtime", "tmp"})
+        QDir().mkpath(QString::fromStdString(home + "/" + sub));
+    ::setenv("HOME", home.c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", (home + "/cache").c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", (home + "/runtime").c_str(), 1);
+    // The single-instance socket lives in the temporary folder.
+    ::setenv("TMPDIR", (home + "/tmp").c_str(), 1);
+    ::chmod((home + "/runtime").c_str(), 0700);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    char pattern[] = "/tmp/zm47-app-e2e-XXXXXX";
+    const char* home = ::mkdtemp(pattern);
+    if (!home) return 1;
+    MoveHome(home);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int status = 0;
+    {
+        CApp app(argc, argv);
+        status = RUN_ALL_TESTS();
+    }
+    QDir(QString::fromUtf8(home)).removeRecursively();
+    return status;
+}

@@ -1,0 +1,138 @@
+// What the desktop hands the program: the open command of a later start or
+// of the desktop, a second start with a file, and the file on the command
+// line, including one that does not exist.
+#include "tests/app_e2e/AppFixture.h"
+
+#include "app/core/LibrarianState.h"
+#include "app/ui/FileFrame.h"
+#include "engine/MidiPortLists.h"
+#include "messages/MessageIds.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QProcess>
+
+namespace app_e2e {
+namespace {
+
+using ::testing::IsEmpty;
+
+class ShellTest : public AppTest {
+protected:
+    QString MakeFile(const QString& name, const std::string& patchName)
+    {
+        const QString path = temp.filePath(name);
+        EXPECT_TRUE(WriteLibrarianFileOf(path, patchName, 3));
+        return path;
+    }
+    std::vector<QString> OpenPaths()
+    {
+        std::vector<QString> paths;
+        for (IDocManDocument* document : App().GetDocMan()->GetTemplate(CDocMan::kFileTemplateId)->GetDocuments())
+            paths.push_back(document->GetPathName());
+        return paths;
+    }
+};
+
+TEST_F(ShellTest, OpenCommandShowsTheFrameAndOpensTheFileInAWindowTitledWithItsName)
+{
+    ASSERT_TRUE(StartWithSimulator());
+    const QString path = MakeFile(QStringLiteral("with blank.z4l"), "FROM DDE");
+    Frame().showMinimized();
+    EXPECT_TRUE(App().OnDDECommand(QStringLiteral("[open(\"%1\")]").arg(path)));
+    EXPECT_FALSE(Frame().isMinimized());
+    EXPECT_EQ(OpenPaths(), std::vector<QString>{path});
+    const QList<CFileFrame*> windows = Frame().findChildren<CFileFrame*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_EQ(windows.front()->windowTitle(), QStringLiteral("with blank.z4l "));
+    // The same file again activates its window instead of opening a second.
+    EXPECT_TRUE(App().OnDDECommand(QStringLiteral("[open(\"%1\")]").arg(path)));
+    EXPECT_EQ(FileWindowCount(), 1u);
+    EXPECT_THAT(ShownTexts(), IsEmpty());
+}
+
+TEST_F(ShellTest, CommandsOtherThanOpenAndBrokenOpenCommandsOpenNothing)
+{
+    ASSERT_TRUE(StartWithSimulator());
+    const QString path = MakeFile(QStringLiteral("a.z4l"), "A");
+    for (const QString& command : {QStringLiteral("[print(\"%1\")]").arg(path), QStringLiteral("[open(\"%1").arg(path),
+                                   QStringLiteral("[open(\""), QStringLiteral("[open(\"\")]"), QStringLiteral("open")})
+        EXPECT_FALSE(App().OnDDECommand(command)) << command.toStdString();
+    EXPECT_EQ(FileWindowCount(), 0u);
+    EXPECT_THAT(ShownTexts(), IsEmpty());
+
+    // An open command for a file that is not there is answered with the
+    // reader's message and leaves no window behind.
+    EXPECT_FALSE(App().OnDDECommand(QStringLiteral("[open(\"%1\")]").arg(temp.filePath(QStringLiteral("gone.z4l")))));
+    EXPECT_EQ(FileWindowCount(), 0u);
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{GetMessageTable().Get(kMsgFileNotLoaded)});
+}
+
+TEST_F(ShellTest, CommandLineFileIsOpenedAtStartUp)
+{
+    const QString path = MakeFile(QStringLiteral("start.z4l"), "AT START");
+    ASSERT_TRUE(StartWithSimulator({QStringLiteral("\"%1\"").arg(path)}));
+    EXPECT_EQ(OpenPaths(), std::vector<QString>{path});
+    EXPECT_TRUE(Frame().isVisible());
+}
+
+TEST_F(ShellTest, CommandLineFileThatDoesNotExistEndsStartUpCleanly)
+{
+    EXPECT_FALSE(StartWithSimulator({temp.filePath(QStringLiteral("missing.z4l"))}));
+    EXPECT_FALSE(App().HandedOver());
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{GetMessageTable().Get(kMsgFileNotLoaded)});
+    // The transfer objects went at once; the rest goes with the shutdown.
+    EXPECT_EQ(GetLibrarianState().GetReader(), nullptr);
+    EXPECT_FALSE(Frame().isVisible());
+    App().ExitInstance();
+    EXPECT_EQ(App().GetMainFrame(), nullptr);
+    EXPECT_TRUE(GetMidiInputs().empty());
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty() ||
+                std::none_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
+                             [](QWidget* w) { return w->isVisible(); }));
+}
+
+// Runs the real program as a second start while this one keeps handling its
+// events; false when it did not end within the time.
+bool RunSecondInstance(const QStringList& arguments, QProcess& process)
+{
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral(ZM47_LIBRARIAN_PATH), arguments);
+    if (!process.waitForStarted(10000)) return false;
+    QDeadlineTimer deadline(60000);
+    while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    return process.state() == QProcess::NotRunning;
+}
+
+TEST_F(ShellTest, SecondStartHandsItsFileToTheFirstAndEndsWithoutAWindow)
+{
+    ASSERT_TRUE(StartWithSimulator());
+    const QString path = MakeFile(QStringLiteral("second.z4l"), "SECOND");
+    Frame().showMinimized();
+    QProcess second;
+    // Relative to the second start's folder: the first gets the full path.
+    second.setWorkingDirectory(temp.path());
+    ASSERT_TRUE(RunSecondInstance({QStringLiteral("--no-register"), QStringLiteral("second.z4l")}, second));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    QApplication::processEvents();
+    EXPECT_EQ(OpenPaths(), std::vector<QString>{path});
+    EXPECT_FALSE(Frame().isMinimized());
+    EXPECT_THAT(ShownTexts(), IsEmpty());
+}
+
+TEST_F(ShellTest, SecondStartWithoutAFileOnlyBringsTheFirstForward)
+{
+    ASSERT_TRUE(StartWithSimulator());
+    Frame().showMinimized();
+    QProcess second;
+    ASSERT_TRUE(RunSecondInstance({QStringLiteral("--no-register")}, second));
+    EXPECT_EQ(second.exitCode(), 0);
+    QApplication::processEvents();
+    EXPECT_FALSE(Frame().isMinimized());
+    EXPECT_EQ(FileWindowCount(), 0u);
+}
+
+} // namespace
+} // namespace app_e2e

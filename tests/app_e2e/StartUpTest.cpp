@@ -1,0 +1,106 @@
+// Start-up through the real windows against the simulated unit: what the main
+// window shows after the start-up read, with and without the initial data
+// file, with a unit that does not answer, and what shutdown leaves behind.
+#include "tests/app_e2e/AppFixture.h"
+
+#include "app/core/LibrarianState.h"
+#include "app/ui/ImageFrame.h"
+#include "engine/MidiPortLists.h"
+#include "messages/MessageIds.h"
+
+#include <QApplication>
+
+namespace app_e2e {
+namespace {
+
+using ::testing::Contains;
+using ::testing::IsEmpty;
+
+TEST_F(AppTest, StartUpReadFillsEveryAreaOfTheMainWindowFromTheUnit)
+{
+    ASSERT_TRUE(StartWithSimulator());
+    EXPECT_THAT(ShownTexts(), IsEmpty());
+    EXPECT_TRUE(Frame().isVisible());
+    ASSERT_NE(App().GetMainView(), nullptr);
+    const sim::CSimulatedUnit& unit = App().GetSimulator()->Unit();
+    for (int area = 1; area <= 7; ++area) {
+        const std::size_t count = area == 1 ? 60 : 10;
+        ASSERT_EQ(MainData().GetArray(area).Size(), count) << "area " << area;
+        for (int index : {0, static_cast<int>(count) - 1})
+            EXPECT_EQ(MainPatchName(area, index), unit.Patch(area, index)->GetName()) << area << "/" << index;
+    }
+    EXPECT_NE(MainPatchName(1, 0), "INIT TEST");
+    EXPECT_NE(GetLibrarianState().GetReader(), nullptr);
+    EXPECT_NE(GetLibrarianState().GetWriter(), nullptr);
+}
+
+TEST_F(AppTest, SilentUnitIsReportedOnceAndTheMainWindowKeepsTheInitialPatches)
+{
+    SilenceUnit();
+    ASSERT_TRUE(StartWithSimulator());
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{GetMessageTable().Get(kMsgUnableToReadWrite)});
+    EXPECT_TRUE(Frame().isVisible());
+    for (int area = 1; area <= 7; ++area) EXPECT_EQ(MainPatchName(area, 0), "INIT TEST") << "area " << area;
+    EXPECT_EQ(MainData().GetArray(1).Size(), 60u);
+}
+
+TEST_F(AppTest, MissingInitialDataFileIsReportedAndStartUpGoesOnWithInitPatches)
+{
+    App().SetInitialDataPath(temp.filePath(QStringLiteral("Script/ZM4L/InitialData.z4l")).toStdString());
+    SilenceUnit();
+    ASSERT_TRUE(StartWithSimulator());
+    EXPECT_THAT(ShownTexts(), Contains("Unable to read initial file."));
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_FALSE(CInitialFileDocument::Instance().IsLoaded());
+    EXPECT_EQ(MainPatchName(1, 0), "INIT PATCH");
+    EXPECT_EQ(MainPatchName(7, 9), "INIT PATCH");
+}
+
+TEST_F(AppTest, WithoutDevicesTheReadSaysTheDevicesAreNotSetUp)
+{
+    ASSERT_TRUE(Start({QStringLiteral("--no-register")}));
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{GetMessageTable().Get(kMsgMidiNotSetUp)});
+    EXPECT_EQ(MainPatchName(1, 0), "INIT TEST");
+}
+
+TEST_F(AppTest, AStoredDeviceChoiceIsKeptInsteadOfTheSimulatedUnit)
+{
+    GT::GetProfile().WriteString("MIDIConnection/MIDIInDevice0", "(none)");
+    GT::GetProfile().WriteString("MIDIConnection/MIDIOutDevice0", "(none)");
+    ASSERT_TRUE(StartWithSimulator());
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{GetMessageTable().Get(kMsgMidiNotSetUp)});
+}
+
+TEST_F(AppTest, MainWindowIsTitledMainAndRefusesToClose)
+{
+    ASSERT_TRUE(StartWithSimulator());
+    CImageFrame* frame = Frame().GetImageFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Main"));
+    EXPECT_TRUE(Frame().windowTitle().startsWith(QStringLiteral("ZM-47 Librarian")));
+    EXPECT_FALSE(frame->close());
+    QApplication::processEvents();
+    EXPECT_EQ(Frame().GetImageFrame(), frame);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_NE(App().GetMainView(), nullptr);
+}
+
+TEST_F(AppTest, ShutdownSavesTheSettingsAndTakesTheEngineDown)
+{
+    ASSERT_TRUE(StartWithSimulator());
+    GetLibrarianState().SetArea(6);
+    App().ExitInstance();
+    EXPECT_EQ(GT::GetProfile().GetInt("Option/Mode", 0), 6);
+    EXPECT_EQ(App().GetMainFrame(), nullptr);
+    EXPECT_EQ(GetLibrarianState().GetReader(), nullptr);
+    EXPECT_EQ(GetLibrarianState().GetWriter(), nullptr);
+    EXPECT_TRUE(GetMidiInputs().empty());
+    EXPECT_TRUE(GetMidiOutputs().empty());
+
+    // The next start shows the area that was shown last.
+    ASSERT_TRUE(StartWithSimulator());
+    EXPECT_EQ(GetLibrarianState().GetArea(), 6);
+}
+
+} // namespace
+} // namespace app_e2e
