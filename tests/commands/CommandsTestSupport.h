@@ -6,9 +6,7 @@
 #include "app/commands/CommandWindow.h"
 #include "app/commands/WindowCommands.h"
 #include "app/core/LibrarianState.h"
-#include "app/core/ListFont.h"
 #include "app/ui/CommandIds.h"
-#include "app/ui/ListFontQt.h"
 #include "app/docman/FileDialogRunner.h"
 #include "cli/EngineSession.h"
 #include "data/FileDocument.h"
@@ -130,10 +128,7 @@ public:
     void RebuildPreviewButtons() override { ++rebuilds; }
     void UpdateViews(int hint) override {
         hints.push_back(hint);
-        // As the views do: the list font on a contents or font update, the
-        // current area's list on an area switch.
-        if (hint == 0 || hint == 2)
-            ApplyListFont(list, GetListFont());
+        // As the main view does: the current area's list on an area switch.
         if (hint == 1)
             ShowArea();
     }

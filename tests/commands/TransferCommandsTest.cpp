@@ -119,19 +119,6 @@ TEST_F(CommandsTest, WriteAllAsksUnlessWriteUserIsSuppressedThenWritesAtOnce) {
     EXPECT_FALSE(mainCommands->IsCommandEnabled(kCmdUndo)) << "writing changes no window";
 }
 
-TEST_F(CommandsTest, WriteSelectedSendsTheSelectedPatchesOfTheAreaShown) {
-    GetLibrarianState().SetArea(3);
-    windows.UpdateAllViews(1);
-    AsPatch(main->Shown().At(2))->SetName("CRUNCH 3");
-    main->Select({2});
-    ASSERT_TRUE(mainCommands->WritePatches(true));
-    EXPECT_EQ(confirmation.kinds, std::vector<int>{kWarnWriteUser});
-    session->Simulator()->Devices().input.WaitUntilDelivered();
-    Unit().WaitUntilRepliesSent();
-    EXPECT_EQ(Unit().DataSetsStored(), 1);
-    EXPECT_EQ(Unit().Patch(3, 2)->GetName(), "CRUNCH 3");
-}
-
 TEST_F(CommandsTest, PreviewSendsOnePatchToTheTemporaryPatchOnlyForAPatchOfTheArray) {
     TestWindow& file = OpenFile(3);
     CWindowCommands& fileCommandsOf = *fileCommands.back();
