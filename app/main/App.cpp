@@ -10,10 +10,12 @@
 #include "app/docs/UpdateHints.h"
 #include "app/main/AppCommandTarget.h"
 #include "app/main/AppEventHooks.h"
+#include "app/main/AppRecentFiles.h"
 #include "app/main/AppTextSinks.h"
 #include "app/main/StartUpSimulator.h"
 #include "app/ui/DocTemplates.h"
 #include "app/ui/ImageFrame.h"
+#include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
 #include "data/InitialFileDocument.h"
 #include "engine/DeviceFactory.h"
@@ -37,6 +39,8 @@
 #include "toolkit/qt/QtTextDialog.h"
 #include "translations/Language.h"
 
+#include <QMenu>
+
 #include <clocale>
 
 // Everything start-up makes and shutdown takes down again, in the order it
@@ -46,6 +50,7 @@ struct CApp::Session {
     std::unique_ptr<CAppEventHooks> hooks;
     std::unique_ptr<CAppTextSinks> sinks;
     std::unique_ptr<CStartUpSimulator> simulator;
+    std::unique_ptr<CAppRecentFiles> recentFiles;
     std::unique_ptr<CMainFrame> mainFrame;
     std::unique_ptr<CDocMan> docMan;
     std::unique_ptr<CMidiWarningConfirmation> confirmation;
@@ -112,6 +117,8 @@ bool CApp::HandOverToFirstInstance(const CAppOptions& options)
 bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
 {
     Session& s = *session_;
+    s.recentFiles = std::make_unique<CAppRecentFiles>(GT::GetProfile());
+    s.recentFiles->Load();
     s.mainFrame = std::make_unique<CMainFrame>();
     s.docMan = std::make_unique<CDocMan>();
     s.docMan->AddDocTemplate(CDocMan::kFileTemplateId, std::make_unique<CFileDocTemplate>(*s.mainFrame, *s.docMan));
@@ -125,7 +132,8 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
     s.confirmation = std::make_unique<CMidiWarningConfirmation>(s.mainFrame.get());
     s.mainFrame->SetConfirmation(s.confirmation.get());
     InstallWindowCommands(*s.mainFrame, *s.docMan);
-    s.commands = std::make_unique<CAppCommandTarget>(*s.mainFrame, *s.docMan);
+    s.commands = std::make_unique<CAppCommandTarget>(*s.mainFrame, *s.docMan, *s.recentFiles);
+    AttachRecentFiles();
     s.mainFrame->SetApplicationTarget(s.commands.get());
     s.mainFrame->SetCloseQuery([manager = s.docMan.get()] { return manager->SaveAllModified(); });
     connect(s.mainFrame.get(), &CMainFrame::filesDropped, this, &CApp::OnFilesDropped);
@@ -157,6 +165,18 @@ bool CApp::StartEngine(const CAppOptions& options)
     GetMidiSetup().Load(GT::GetProfile());
     if (s.simulator) s.simulator->BindIfNothingChosen(GT::GetProfile(), GetModelName().c_str());
     return true;
+}
+
+void CApp::AttachRecentFiles()
+{
+    // The entries go above Exit in the menu that holds it.
+    QAction* exit = session_->mainFrame->Action(kCmdAppExit);
+    if (!exit) return;
+    for (QObject* object : exit->associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(object)) {
+            session_->recentFiles->Attach(*menu, exit, [this](const QString& path) { return OpenDocumentFile(path); });
+            return;
+        }
 }
 
 void CApp::ChooseLanguage()
@@ -219,6 +239,8 @@ int CApp::ExitInstance()
     s.mainFrame.reset();
     s.docMan.reset();
     s.simulator.reset();
+    if (s.recentFiles) s.recentFiles->Save();
+    s.recentFiles.reset();
     s.sinks.reset();
     s.hooks.reset();
     s.guard.reset();
@@ -257,7 +279,11 @@ void CApp::OnFilesDropped(const QStringList& paths)
 
 bool CApp::OpenDocumentFile(const QString& path)
 {
-    return session_ && session_->docMan && session_->docMan->OpenDocumentFile(path) != nullptr;
+    if (!session_ || !session_->docMan) return false;
+    IDocManDocument* document = session_->docMan->OpenDocumentFile(path);
+    if (!document) return false;
+    session_->recentFiles->Add(document->GetPathName());
+    return true;
 }
 
 CImageView* CApp::GetMainView() const { return GetMainFrame() ? GetMainFrame()->GetMainView() : nullptr; }
@@ -265,6 +291,8 @@ CImageView* CApp::GetMainView() const { return GetMainFrame() ? GetMainFrame()->
 CMainFrame* CApp::GetMainFrame() const { return session_ ? session_->mainFrame.get() : nullptr; }
 
 CDocMan* CApp::GetDocMan() const { return session_ ? session_->docMan.get() : nullptr; }
+
+CAppRecentFiles* CApp::GetRecentFiles() const { return session_ ? session_->recentFiles.get() : nullptr; }
 
 sim::CVirtualSimulator* CApp::GetSimulator() const
 {

@@ -17,6 +17,7 @@
 class CImageView;
 class CMainFrame;
 class CDocMan;
+class CAppRecentFiles;
 namespace ML {
 class ITickClock;
 }
@@ -60,6 +61,7 @@ public:
     // Null before start-up made them and after shutdown.
     CMainFrame* GetMainFrame() const;
     CDocMan* GetDocMan() const;
+    CAppRecentFiles* GetRecentFiles() const;
     // The simulated unit of --simulator, else null.
     sim::CVirtualSimulator* GetSimulator() const;
 
@@ -80,6 +82,7 @@ private:
 
     bool HandOverToFirstInstance(const CAppOptions& options);
     bool CreateFrameAndDocuments(const CAppOptions& options);
+    void AttachRecentFiles();
     bool StartEngine(const CAppOptions& options);
     void ChooseLanguage();
     void LoadInitialData();

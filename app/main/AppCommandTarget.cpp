@@ -1,11 +1,12 @@
 #include "app/main/AppCommandTarget.h"
 
 #include "app/docman/DocMan.h"
+#include "app/main/AppRecentFiles.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
 
-CAppCommandTarget::CAppCommandTarget(CMainFrame& frame, CDocMan& manager)
-    : frame_(frame), manager_(manager), windows_(manager), commands_(windows_, &frame)
+CAppCommandTarget::CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles)
+    : frame_(frame), manager_(manager), recentFiles_(recentFiles), windows_(manager), commands_(windows_, &frame)
 {
 }
 
@@ -21,7 +22,7 @@ void CAppCommandTarget::OnCommand(int id)
         manager_.OnFileNew();
         break;
     case kCmdFileOpen:
-        manager_.OnFileOpen();
+        if (IDocManDocument* document = manager_.OnFileOpen()) recentFiles_.Add(document->GetPathName());
         break;
     case kCmdAppExit:
         // The frame asks about modified files before it closes; closing it

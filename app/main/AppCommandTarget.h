@@ -6,13 +6,15 @@
 #include "app/commands/ViewWindows.h"
 #include "app/ui/CommandTarget.h"
 
+class CAppRecentFiles;
 class CDocMan;
 class CMainFrame;
 
 class CAppCommandTarget : public ICommandTarget {
 public:
-    // Neither is owned; both outlive this object.
-    CAppCommandTarget(CMainFrame& frame, CDocMan& manager);
+    // None is owned; all outlive this object. A file opened by Open goes to
+    // the recent-file list.
+    CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles);
 
     bool HandlesCommand(int id) const override;
     void OnCommand(int id) override;
@@ -22,6 +24,7 @@ public:
 private:
     CMainFrame& frame_;  // not owned
     CDocMan& manager_;   // not owned
+    CAppRecentFiles& recentFiles_;  // not owned
     CDocManWindows windows_;
     CAppCommands commands_;
 };

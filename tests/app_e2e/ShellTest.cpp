@@ -4,12 +4,17 @@
 #include "tests/app_e2e/AppFixture.h"
 
 #include "app/core/LibrarianState.h"
+#include "app/main/AppRecentFiles.h"
 #include "app/ui/FileFrame.h"
 #include "engine/MidiPortLists.h"
 #include "messages/MessageIds.h"
+#include "platform/shell/DdeCommand.h"
+#include "toolkit/profile/Profile.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QProcess>
 
 namespace app_e2e {
@@ -90,6 +95,32 @@ TEST_F(ShellTest, CommandLineFileThatDoesNotExistEndsStartUpCleanly)
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty() ||
                 std::none_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
                              [](QWidget* w) { return w->isVisible(); }));
+}
+
+TEST_F(ShellTest, OpenedFilesAreOfferedInTheFileMenuAtTheNextStart)
+{
+    ASSERT_TRUE(StartWithSimulator());
+    const QString gone = MakeFile(QStringLiteral("gone & back.z4l"), "GONE");
+    const QString kept = MakeFile(QStringLiteral("kept.z4l"), "KEPT");
+    ASSERT_TRUE(App().OnDDECommand(MakeDdeOpenCommand(gone)));
+    ASSERT_TRUE(App().OnDDECommand(MakeDdeOpenCommand(kept)));
+    App().ExitInstance();
+    EXPECT_EQ(GT::GetProfile().GetString("Recent File List/File1", ""), kept.toStdString());
+    EXPECT_EQ(GT::GetProfile().GetString("Recent File List/File2", ""), gone.toStdString());
+
+    ASSERT_TRUE(StartWithSimulator());
+    const std::vector<QAction*> entries = App().GetRecentFiles()->Actions();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0]->text(), QStringLiteral("&1 kept.z4l"));
+    EXPECT_EQ(entries[1]->text(), QStringLiteral("&2 gone && back.z4l"));
+    // A file that has gone is reported and leaves the list.
+    ASSERT_TRUE(QFile::remove(gone));
+    entries[1]->trigger();
+    EXPECT_EQ(FileWindowCount(), 0u);
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{GetMessageTable().Get(kMsgFileNotLoaded)});
+    EXPECT_EQ(App().GetRecentFiles()->Paths(), QStringList{kept});
+    entries[0]->trigger();
+    EXPECT_EQ(OpenPaths(), std::vector<QString>{kept});
 }
 
 // Runs the real program as a second start while this one keeps handling its
