@@ -153,17 +153,5 @@ TEST_F(ShellTest, SecondStartHandsItsFileToTheFirstAndEndsWithoutAWindow)
     EXPECT_THAT(ShownTexts(), IsEmpty());
 }
 
-TEST_F(ShellTest, SecondStartWithoutAFileOnlyBringsTheFirstForward)
-{
-    ASSERT_TRUE(StartWithSimulator());
-    Frame().showMinimized();
-    QProcess second;
-    ASSERT_TRUE(RunSecondInstance({QStringLiteral("--no-register")}, second));
-    EXPECT_EQ(second.exitCode(), 0);
-    QApplication::processEvents();
-    EXPECT_FALSE(Frame().isMinimized());
-    EXPECT_EQ(FileWindowCount(), 0u);
-}
-
 } // namespace
 } // namespace app_e2e

@@ -4,11 +4,14 @@
 #include "tests/app_e2e/AppFixture.h"
 
 #include "app/core/LibrarianState.h"
+#include "app/ui/CommandIds.h"
 #include "app/ui/ImageFrame.h"
+#include "engine/EngineTextOut.h"
 #include "engine/MidiPortLists.h"
 #include "messages/MessageIds.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace app_e2e {
 namespace {
@@ -56,13 +59,6 @@ TEST_F(AppTest, MissingInitialDataFileIsReportedAndStartUpGoesOnWithInitPatches)
     EXPECT_EQ(MainPatchName(7, 9), "INIT PATCH");
 }
 
-TEST_F(AppTest, WithoutDevicesTheReadSaysTheDevicesAreNotSetUp)
-{
-    ASSERT_TRUE(Start({QStringLiteral("--no-register")}));
-    EXPECT_EQ(ShownTexts(), std::vector<std::string>{GetMessageTable().Get(kMsgMidiNotSetUp)});
-    EXPECT_EQ(MainPatchName(1, 0), "INIT TEST");
-}
-
 TEST_F(AppTest, AStoredDeviceChoiceIsKeptInsteadOfTheSimulatedUnit)
 {
     GT::GetProfile().WriteString("MIDIConnection/MIDIInDevice0", "(none)");
@@ -83,6 +79,21 @@ TEST_F(AppTest, MainWindowIsTitledMainAndRefusesToClose)
     EXPECT_EQ(Frame().GetImageFrame(), frame);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_NE(App().GetMainView(), nullptr);
+}
+
+TEST_F(AppTest, ExitEndsTheEventLoopEvenWithTheDiagnosticWindowOpen)
+{
+    ASSERT_TRUE(StartWithSimulator());
+    GetDefinitionErrorOut().Write("a definition error\n");
+    bool exited = false;
+    QTimer::singleShot(0, &Frame(), [this, &exited] { exited = Frame().OnCommand(kCmdAppExit); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, &App(), [] { QCoreApplication::exit(7); });
+    watchdog.start(5000);
+    EXPECT_EQ(App().exec(), 0);
+    EXPECT_TRUE(exited);
+    EXPECT_FALSE(Frame().isVisible());
 }
 
 TEST_F(AppTest, ShutdownSavesTheSettingsAndTakesTheEngineDown)
