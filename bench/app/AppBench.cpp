@@ -3,6 +3,7 @@
 // librarian file of 10,000 patches in a window. Runs offscreen in a
 // temporary home, so the user's profile is never touched.
 #include "app/docman/DocMan.h"
+#include "app/docs/FileDoc.h"
 #include "app/main/App.h"
 #include "app/main/AppOptions.h"
 #include "app/ui/FileFrame.h"
@@ -33,11 +34,15 @@ CAppOptions SimulatorOptions()
     return options;
 }
 
+// Argument 1: with the simulated unit; 0: without devices, so the start-up
+// read stops at once and the difference between the two is the read.
 void BM_StartUpToShownMainFrame(benchmark::State& state)
 {
     CApp& app = *CApp::Instance();
+    CAppOptions options = SimulatorOptions();
+    options.simulator = state.range(0) != 0;
     for (auto _ : state) {
-        const bool started = app.InitInstance(SimulatorOptions());
+        const bool started = app.InitInstance(options);
         state.PauseTiming();
         if (!started || !app.GetMainFrame()->isVisible()) state.SkipWithError("start-up failed");
         app.ExitInstance();
@@ -45,7 +50,7 @@ void BM_StartUpToShownMainFrame(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_StartUpToShownMainFrame)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_StartUpToShownMainFrame)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 std::string LargeFile(int count)
 {
@@ -73,7 +78,9 @@ void BM_OpenLibrarianFileWindow(benchmark::State& state)
         // The window has been laid out and painted once.
         QApplication::processEvents();
         state.PauseTiming();
-        if (!document) state.SkipWithError("open failed");
+        auto* file = dynamic_cast<CFileDoc*>(document);
+        if (!file || file->GetDocumentData().Patches().Size() != static_cast<std::size_t>(state.range(0)))
+            state.SkipWithError("open failed");
         for (CFileFrame* window : app.GetMainFrame()->findChildren<CFileFrame*>()) window->close();
         QApplication::processEvents();
         state.ResumeTiming();
