@@ -39,9 +39,17 @@
 #include "toolkit/qt/QtTextDialog.h"
 #include "translations/Language.h"
 
+#include <QMdiArea>
 #include <QMenu>
 
 #include <clocale>
+
+namespace {
+
+// Where the main window's frame keeps its placement.
+constexpr const char* kMainWindowPlacementPath = "Window/Position4097";
+
+} // namespace
 
 // Everything start-up makes and shutdown takes down again, in the order it
 // is made.
@@ -218,6 +226,11 @@ void CApp::ShowMainFrame()
     CMainFrame& frame = *session_->mainFrame;
     frame.show();
     frame.setAcceptDrops(true);
+    // Until the user saves a placement for the main window, the MDI area
+    // would leave it at the size of its caption: it fills the area instead.
+    CImageFrame* mainWindow = frame.GetImageFrame();
+    if (mainWindow && GT::GetProfile().GetString(kMainWindowPlacementPath, "").empty())
+        mainWindow->setGeometry(QRect(QPoint(0, 0), frame.MdiArea().viewport()->size()));
 }
 
 int CApp::ExitInstance()

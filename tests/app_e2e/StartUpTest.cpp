@@ -11,6 +11,7 @@
 #include "messages/MessageIds.h"
 
 #include <QApplication>
+#include <QMdiArea>
 #include <QTimer>
 
 namespace app_e2e {
@@ -67,11 +68,13 @@ TEST_F(AppTest, AStoredDeviceChoiceIsKeptInsteadOfTheSimulatedUnit)
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{GetMessageTable().Get(kMsgMidiNotSetUp)});
 }
 
-TEST_F(AppTest, MainWindowIsTitledMainAndRefusesToClose)
+TEST_F(AppTest, MainWindowIsTitledMainFillsTheFrameOnAFirstRunAndRefusesToClose)
 {
     ASSERT_TRUE(StartWithSimulator());
     CImageFrame* frame = Frame().GetImageFrame();
     ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->size(), Frame().MdiArea().viewport()->size());
+    EXPECT_GT(frame->height(), 200);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Main"));
     EXPECT_TRUE(Frame().windowTitle().startsWith(QStringLiteral("ZM-47 Librarian")));
     EXPECT_FALSE(frame->close());
