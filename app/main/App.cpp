@@ -41,6 +41,7 @@
 
 #include <QMdiArea>
 #include <QMenu>
+#include <QTimer>
 
 #include <clocale>
 
@@ -48,6 +49,7 @@ namespace {
 
 // Where the main window's frame keeps its placement.
 constexpr const char* kMainWindowPlacementPath = "Window/Position4097";
+constexpr int kInstanceCommandRetryMs = 100;
 
 } // namespace
 
@@ -277,6 +279,12 @@ bool CApp::OnDDECommand(const QString& command)
 
 void CApp::OnInstanceCommand(const QString& command)
 {
+    // A command that arrives while a transfer lets the windows run waits
+    // until the transfer is over.
+    if (UL::GetProgressBarB().IsPumping()) {
+        QTimer::singleShot(kInstanceCommandRetryMs, this, [this, command] { OnInstanceCommand(command); });
+        return;
+    }
     if (command.isEmpty()) {
         if (CMainFrame* frame = GetMainFrame()) RestoreAndRaise(*frame);
         return;
