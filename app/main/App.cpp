@@ -119,8 +119,10 @@ bool CApp::HandOverToFirstInstance(const CAppOptions& options)
     }
     // A later start only brings the first instance forward, with its file.
     const QString path = CleanCommandLinePath(options.file);
-    session_->guard->SendCommand(path.isEmpty() ? QString() : MakeDdeOpenCommand(path));
-    handedOver_ = true;
+    handedOver_ = session_->guard->SendCommand(path.isEmpty() ? QString() : MakeDdeOpenCommand(path));
+    if (!handedOver_)
+        UL::GetTextDialog().Show(tr("ZM-47 Librarian is already running but does not answer.").toStdString(),
+                                 UL::kButtonsOk, UL::kIconExclamation);
     return true;
 }
 

@@ -45,7 +45,8 @@ public:
 
     // The start-up sequence. False ends the program (ExitInstance still has
     // to run); a second start that handed its file to the first instance
-    // also returns false.
+    // also returns false, as does one whose first instance does not answer
+    // (after saying so).
     bool InitInstance(const CAppOptions& options);
     // The shutdown sequence; safe after a failed start-up and twice.
     int ExitInstance();
@@ -65,7 +66,8 @@ public:
     // The simulated unit of --simulator, else null.
     sim::CVirtualSimulator* GetSimulator() const;
 
-    // True when start-up ended because another instance runs.
+    // True when start-up ended because another instance runs and took this
+    // start's file (or was just brought forward).
     bool HandedOver() const { return handedOver_; }
 
     // For tests and benchmarks, before InitInstance: the clock of the
