@@ -75,7 +75,7 @@ TEST_F(ShellTest, CommandsOtherThanOpenAndBrokenOpenCommandsOpenNothing)
 
 TEST_F(ShellTest, CommandLineFileIsOpenedAtStartUp)
 {
-    const QString path = MakeFile(QStringLiteral("start.z4l"), "AT START");
+    const QString path = MakeFile(QStringLiteral("at start.z4l"), "AT START");
     ASSERT_TRUE(StartWithSimulator({QStringLiteral("\"%1\"").arg(path)}));
     EXPECT_EQ(OpenPaths(), std::vector<QString>{path});
     EXPECT_TRUE(Frame().isVisible());
