@@ -9,8 +9,10 @@
 #include "engine/EngineTextOut.h"
 #include "engine/MidiPortLists.h"
 #include "messages/MessageIds.h"
+#include "platform/shell/FileType.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMdiArea>
 #include <QTimer>
 
@@ -97,6 +99,17 @@ TEST_F(AppTest, ExitEndsTheEventLoopEvenWithTheDiagnosticWindowOpen)
     EXPECT_EQ(App().exec(), 0);
     EXPECT_TRUE(exited);
     EXPECT_FALSE(Frame().isVisible());
+}
+
+TEST_F(AppTest, FileTypeIsRegisteredWithTheDesktopUnlessNoRegisterIsGiven)
+{
+    const QString entry = UserDataFolder() + QStringLiteral("/applications/") + QLatin1String(kDesktopEntryName);
+    QFile::remove(entry);
+    ASSERT_TRUE(StartWithSimulator());
+    EXPECT_FALSE(QFile::exists(entry));
+    App().ExitInstance();
+    ASSERT_TRUE(Start({QStringLiteral("--simulator")}));
+    EXPECT_TRUE(QFile::exists(entry));
 }
 
 TEST_F(AppTest, ShutdownSavesTheSettingsAndTakesTheEngineDown)
