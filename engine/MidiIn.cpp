@@ -90,37 +90,26 @@ void COruMidiIn::Forward(std::span<const std::uint8_t> bytes)
 bool COruMidiIn::ParseAttributes(OruAttributes& attributes)
 {
     if (!COruMidi::ParseAttributes(attributes)) return false;
-    std::erase_if(attributes, [&](const OruAttribute& attribute) {
-        if (attribute.first != "midiOutRef") return false;
-        outputReference = attribute.second;
-        return true;
-    });
+    TakeAttribute(attributes, "midiOutRef", outputReference);
     return true;
 }
 
 bool COruMidiIn::Resolve()
 {
-    auto& out = GetDefinitionErrorOut();
-    auto& registry = GetStructRegistry();
     for (const auto& structName : rootStructNames) {
-        AOruMidiStruct* found = registry.FindStruct(structName);
-        if (!found) {
-            out.Printf("Unable to convert root struct name %s to struct.\n", structName.c_str());
-            return false;
-        }
+        AOruMidiStruct* found = LookUpStruct(structName, "root struct");
+        if (!found) return false;
         rootStructs.push_back(found);
     }
     if (!midiStructName.empty()) {
-        midiStruct = registry.FindStruct(midiStructName);
-        if (!midiStruct) {
-            out.Printf("Unable to convert MIDI struct name %s to struct.\n", midiStructName.c_str());
-            return false;
-        }
+        midiStruct = LookUpStruct(midiStructName, "MIDI struct");
+        if (!midiStruct) return false;
     }
     if (!outputReference.empty()) {
         throughOutput = FindOutput(outputReference);
         if (!throughOutput) {
-            out.Printf("Unable to convert MIDI output name %s to MIDI output.\n", outputReference.c_str());
+            GetDefinitionErrorOut().Printf("Unable to convert MIDI output name %s to MIDI output.\n",
+                                           outputReference.c_str());
             return false;
         }
     }

@@ -5,8 +5,6 @@
 #include "engine/StructRegistry.h"
 #include "ml/TessanMessage.h"
 
-#include <algorithm>
-
 namespace {
 
 ML::CTessanMessage AddressedMessage(const COruMidiOut& port, const ML::CMessage& command, std::uint32_t address)
@@ -47,24 +45,16 @@ void COruMidiOut::SendDataRequest(std::uint32_t address, std::uint32_t size)
 bool COruMidiOut::ParseAttributes(OruAttributes& attributes)
 {
     if (!COruMidi::ParseAttributes(attributes)) return false;
-    std::erase_if(attributes, [&](const OruAttribute& attribute) {
-        if (attribute.first != "midiMessageValueRef") return false;
-        messageValueOperatorName = attribute.second;
-        return true;
-    });
+    TakeAttribute(attributes, "midiMessageValueRef", messageValueOperatorName);
     return true;
 }
 
 bool COruMidiOut::Resolve()
 {
     auto& out = GetDefinitionErrorOut();
-    auto& registry = GetStructRegistry();
     for (const auto& structName : rootStructNames) {
-        AOruMidiStruct* found = registry.FindStruct(structName);
-        if (!found) {
-            out.Printf("Unable to convert root struct name %s to struct.\n", structName.c_str());
-            return false;
-        }
+        AOruMidiStruct* found = LookUpStruct(structName, "root struct");
+        if (!found) return false;
         if (found->output) {
             out.Printf("Unable to associate root struct %s to plural MIDI outputs.\n", structName.c_str());
             return false;
@@ -72,14 +62,11 @@ bool COruMidiOut::Resolve()
         found->output = this;
     }
     if (!midiStructName.empty()) {
-        AOruMidiStruct* found = registry.FindStruct(midiStructName);
-        if (!found) {
-            out.Printf("Unable to convert MIDI struct name %s to struct.\n", midiStructName.c_str());
-            return false;
-        }
+        AOruMidiStruct* found = LookUpStruct(midiStructName, "MIDI struct");
+        if (!found) return false;
         found->output = this;
     }
-    if (!messageValueOperatorName.empty() && !registry.CreateMessageValueOperator(messageValueOperatorName)) {
+    if (!messageValueOperatorName.empty() && !GetStructRegistry().CreateMessageValueOperator(messageValueOperatorName)) {
         out.Printf("Unable to create MIDI message value operator %s.\n", messageValueOperatorName.c_str());
         return false;
     }

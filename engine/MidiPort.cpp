@@ -1,10 +1,12 @@
 #include "engine/MidiPort.h"
 
 #include "engine/EngineTextOut.h"
+#include "engine/StructRegistry.h"
 
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -85,4 +87,20 @@ bool COruMidi::ParseAttributes(OruAttributes& attributes)
         it = attributes.erase(it);
     }
     return true;
+}
+
+void COruMidi::TakeAttribute(OruAttributes& attributes, std::string_view key, std::string& value)
+{
+    std::erase_if(attributes, [&](const OruAttribute& attribute) {
+        if (attribute.first != key) return false;
+        value = attribute.second;
+        return true;
+    });
+}
+
+AOruMidiStruct* COruMidi::LookUpStruct(const std::string& structName, const char* kind)
+{
+    AOruMidiStruct* found = GetStructRegistry().FindStruct(structName);
+    if (!found) GetDefinitionErrorOut().Printf("Unable to convert %s name %s to struct.\n", kind, structName.c_str());
+    return found;
 }

@@ -5,7 +5,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+class AOruMidiStruct;
 
 class COruMidi {
 public:
@@ -22,6 +25,15 @@ public:
     std::int32_t addressSize = 4;
     std::vector<std::string> rootStructNames;
     std::string midiStructName;
+
+protected:
+    // Removes every `key` attribute from the list; the last one's value goes
+    // to `value`. The input and the output each take their own one this way.
+    static void TakeAttribute(OruAttributes& attributes, std::string_view key, std::string& value);
+    // The registered struct of that name, or nullptr after reporting
+    // "Unable to convert <kind> name <name> to struct." (kind: "root struct"
+    // or "MIDI struct").
+    static AOruMidiStruct* LookUpStruct(const std::string& structName, const char* kind);
 };
 
 // Reads a model id written as hexadecimal bytes (pairs or single digits)
