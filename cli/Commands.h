@@ -3,6 +3,10 @@
 // exit status: 0 done, 1 failed (the reason is on standard error).
 #include "cli/CommandLine.h"
 
+#include <cstddef>
+#include <string>
+#include <vector>
+
 namespace cli {
 
 constexpr int kExitOk = 0;
@@ -22,5 +26,13 @@ int ImportSmfFile(const Arguments& arguments);
 
 // Prints "zm47-cli: " and the problem on standard error.
 void PrintError(const std::string& problem);
+
+// The indexes 0, 1, ... of the patches of a file of `fileSize` patches that
+// fit area `area` (1 to 7); when the file holds more, says on standard error
+// that only the first are used.
+std::vector<int> LeadingPatchIndexes(const std::string& path, std::size_t fileSize, int area);
+// True when a file of `fileSize` patches has patch `index`; else says so on
+// standard error.
+bool FileHasPatch(const std::string& path, std::size_t fileSize, int index);
 
 } // namespace cli

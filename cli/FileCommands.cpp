@@ -1,10 +1,13 @@
-// show and new: librarian files without the unit.
+// show and new: librarian files without the unit; and which of a file's
+// patches the other commands take.
 #include "cli/CliText.h"
 #include "cli/Commands.h"
 #include "data/FileDocument.h"
 #include "data/LibrarianFile.h"
+#include "data/ParameterAddress.h"
 #include "data/Patch.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace cli {
@@ -34,5 +37,27 @@ int New(const Arguments& arguments)
 }
 
 void PrintError(const std::string& problem) { std::fprintf(stderr, "zm47-cli: %s\n", problem.c_str()); }
+
+std::vector<int> LeadingPatchIndexes(const std::string& path, std::size_t fileSize, int area)
+{
+    const CParameterAddress map;
+    const auto areaSize = static_cast<std::size_t>(map.PatchCount(area));
+    if (fileSize > areaSize)
+        PrintError(path + " holds " + std::to_string(fileSize) + " patches; only the first " +
+                   std::to_string(areaSize) + " are used for " + map.AreaName(area));
+    std::vector<int> indexes(std::min(fileSize, areaSize));
+    for (std::size_t i = 0; i < indexes.size(); ++i)
+        indexes[i] = static_cast<int>(i);
+    return indexes;
+}
+
+bool FileHasPatch(const std::string& path, std::size_t fileSize, int index)
+{
+    if (index >= 0 && static_cast<std::size_t>(index) < fileSize)
+        return true;
+    PrintError(path + " holds " + std::to_string(fileSize) + " patches; it has no patch index " +
+               std::to_string(index));
+    return false;
+}
 
 } // namespace cli

@@ -8,8 +8,6 @@
 #include "engine/Reader.h"
 #include "engine/Writer.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -23,14 +21,7 @@ int ExportSmfFile(const Arguments& arguments)
         return kExitFailure;
     const CParameterAddress map;
     const int area = arguments.area.value_or(1);
-    const std::size_t areaSize = static_cast<std::size_t>(map.PatchCount(area));
-    const std::size_t count = std::min(areaSize, file.Patches().Size());
-    if (file.Patches().Size() > areaSize)
-        std::fprintf(stderr, "zm47-cli: %s holds %zu patches; the first %zu are exported for %s\n", in.c_str(),
-                     file.Patches().Size(), areaSize, map.AreaName(area).c_str());
-    std::vector<int> indexes(count);
-    for (std::size_t i = 0; i < count; ++i)
-        indexes[i] = static_cast<int>(i);
+    const std::vector<int> indexes = LeadingPatchIndexes(in, file.Patches().Size(), area);
     // The data sets carry the unit's identifiers as its ports are set up.
     CEngineSession session;
     if (!session.Start({}))

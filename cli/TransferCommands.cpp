@@ -13,7 +13,6 @@
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -127,23 +126,16 @@ int Write(const Arguments& arguments)
     if (arguments.indexes) {
         indexes = *arguments.indexes;
         for (int index : indexes) {
-            const auto i = static_cast<std::size_t>(index);
-            if (i >= areaSize) {
+            if (static_cast<std::size_t>(index) >= areaSize) {
                 PrintError(map.AreaName(area) + " has patch indexes 0 to " + std::to_string(areaSize - 1) +
                            ", not " + std::to_string(index));
                 return kExitUsage;
             }
-            if (i >= fileSize) {
-                PrintError(path + " holds " + std::to_string(fileSize) + " patches; it has no patch index " +
-                           std::to_string(index));
+            if (!FileHasPatch(path, fileSize, index))
                 return kExitFailure;
-            }
         }
     } else {
-        indexes = FirstIndexes(std::min(areaSize, fileSize));
-        if (fileSize > areaSize)
-            std::fprintf(stderr, "zm47-cli: %s holds %zu patches; the first %zu go to %s\n", path.c_str(), fileSize,
-                         areaSize, map.AreaName(area).c_str());
+        indexes = LeadingPatchIndexes(path, fileSize, area);
     }
     CEngineSession session;
     if (!session.Start(arguments.devices))
@@ -164,11 +156,8 @@ int Preview(const Arguments& arguments)
     if (!ReadLibrarianFile(path, file))
         return kExitFailure;
     const int index = *arguments.index;
-    if (static_cast<std::size_t>(index) >= file.Patches().Size()) {
-        PrintError(path + " holds " + std::to_string(file.Patches().Size()) + " patches; it has no patch index " +
-                   std::to_string(index));
+    if (!FileHasPatch(path, file.Patches().Size(), index))
         return kExitFailure;
-    }
     CEngineSession session;
     if (!session.Start(arguments.devices))
         return kExitFailure;
