@@ -54,8 +54,13 @@ void CParameterListCtrl::FillColumns() {
     while (GetColumnCount() > 0)
         DeleteColumn(GetColumnCount() - 1);
     const std::vector<ColumnEntry>& columns = GetColumns();
-    for (std::size_t k = 0; k < columns.size(); ++k)
-        InsertColumn(static_cast<int>(k), tr(columns[k].name), columns[k].descriptor);
+    // Until the user sizes them, text columns are wide enough for a whole
+    // 16-character patch name; the number column fits its header.
+    const int textWidth = fontMetrics().horizontalAdvance(QString(16, QLatin1Char('N'))) + 12;
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        const int width = columns[k].kind == kKindNumber ? -1 : textWidth;
+        InsertColumn(static_cast<int>(k), tr(columns[k].name), columns[k].descriptor, width);
+    }
     std::string section;
     std::string key;
     GetProfileKeys(section, key);

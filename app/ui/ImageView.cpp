@@ -6,6 +6,8 @@
 #include "app/ui/CommandIds.h"
 #include "app/ui/ListFontQt.h"
 #include "app/ui/ViewLayout.h"
+
+#include <algorithm>
 #include "data/ParameterAddress.h"
 #include "engine/dialogs/MidiWarningDlg.h"
 
@@ -189,9 +191,15 @@ void CImageView::SwitchWindowsToArea() {
 
 void CImageView::ArrangeControls() {
     const CViewLayout layout(*this);
-    selectorLabel_.setGeometry(layout.Rect(6, 5, 75, 8));
+    // Labels may need more room than their template gives them in the
+    // desktop's font (and in Japanese): never cut them, grow to their text.
+    const auto placeLabel = [](QLabel& label, QRect rect) {
+        rect.setWidth(std::max(rect.width(), label.sizeHint().width()));
+        label.setGeometry(rect);
+    };
+    placeLabel(selectorLabel_, layout.Rect(6, 5, 100, 8));
     areaSelector_.setGeometry(layout.Rect(6, 17, 100, 12));
-    previewLabel_.setGeometry(layout.Rect(6, 37, 26, 8));
+    placeLabel(previewLabel_, layout.Rect(6, 37, 26, 8));
     readGroup_.setGeometry(layout.Rect(109, 5, 95, 35));
     writeGroup_.setGeometry(layout.Rect(207, 5, 95, 35));
     // Buttons are placed inside their group box.
