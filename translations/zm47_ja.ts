@@ -71,6 +71,10 @@
         <source>Unable to read initial file.</source>
         <translation>初期ファイルを読み込めません。</translation>
     </message>
+    <message>
+        <source>ZM-47 Librarian is already running but does not answer.</source>
+        <translation>ZM-47 Librarian は既に起動していますが、応答しません。</translation>
+    </message>
 </context>
 <context>
     <name>CDocMan</name>
