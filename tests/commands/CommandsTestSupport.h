@@ -22,6 +22,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "tests/support/TestApplication.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,27 +36,9 @@
 
 namespace commandstest {
 
-// The application is made on first use and destroyed when the test run ends.
-class AppEnvironment : public ::testing::Environment {
-public:
-    static QApplication& Get() {
-        static AppEnvironment* environment = [] {
-            auto* made = new AppEnvironment;
-            ::testing::AddGlobalTestEnvironment(made); // owned by the test run
-            return made;
-        }();
-        if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
-            return *app;
-        static int argc = 1;
-        static char name[] = "test_commands";
-        static char* argv[] = {name, nullptr};
-        environment->app_ = std::make_unique<QApplication>(argc, argv);
-        return *environment->app_;
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> app_;
+// The application of the command tests.
+struct AppEnvironment {
+    static QApplication& Get() { return test::TestApplication(); }
 };
 
 // Milliseconds that pass only when someone sleeps (at most 1 ms of real time

@@ -13,6 +13,8 @@
 #include <QHeaderView>
 #include <QTemporaryDir>
 
+#include "tests/support/TestApplication.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -21,32 +23,7 @@
 
 namespace viewstest {
 
-// The application is made on first use and destroyed when the test run ends,
-// before the program's exit: never destroying it would leave Qt's font cache
-// to the leak checker.
-class AppEnvironment : public ::testing::Environment {
-public:
-    static QApplication& Get() {
-        static AppEnvironment* environment = [] {
-            auto* made = new AppEnvironment;
-            ::testing::AddGlobalTestEnvironment(made); // owned by the test run
-            return made;
-        }();
-        if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
-            return *app;
-        static int argc = 1;
-        static char name[] = "test_views";
-        static char* argv[] = {name, nullptr};
-        environment->app_ = std::make_unique<QApplication>(argc, argv);
-        return *environment->app_;
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QApplication> app_;
-};
-
-inline QApplication& App() { return AppEnvironment::Get(); }
+inline QApplication& App() { return test::TestApplication(); }
 
 // Answers the preview question and counts how often it was asked.
 class FakeConfirmation : public IPreviewConfirmation {
