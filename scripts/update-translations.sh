@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
-"$lupdate" -no-obsolete -locations none -source-language en -target-language ja \
+"$lupdate" -I . -no-obsolete -locations none -source-language en -target-language ja \
   app views engine toolkit platform translations -ts translations/zm47_ja.ts

@@ -45,17 +45,6 @@
     </message>
 </context>
 <context>
-    <name>CAboutDialog</name>
-    <message>
-        <source>Version %1</source>
-        <translation>バージョン %1</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>%1 のバージョン情報</translation>
-    </message>
-</context>
-<context>
     <name>CApp</name>
     <message>
         <source>Unable to create MIDI manager.
@@ -141,69 +130,6 @@
     <message>
         <source>Save changes to %1?</source>
         <translation>%1 への変更を保存しますか？</translation>
-    </message>
-</context>
-<context>
-    <name>CMDIFrameWndEx</name>
-    <message>
-        <source>&amp;Windows</source>
-        <translation>ウィンドウ一覧(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Window List</source>
-        <translation>ウィンドウ一覧</translation>
-    </message>
-    <message>
-        <source>Setup window list</source>
-        <translation>ウィンドウ一覧を設定します</translation>
-    </message>
-    <message>
-        <source>Popup window go menu(only for Accel)</source>
-        <translation>ウィンドウ移動メニューを表示します（ショートカット・キー専用）</translation>
-    </message>
-    <message>
-        <source>Resize to Full</source>
-        <translation>全体に広げる</translation>
-    </message>
-    <message>
-        <source>Resize the window to full</source>
-        <translation>ウィンドウを全体に広げます</translation>
-    </message>
-    <message>
-        <source>Maximize Height</source>
-        <translation>高さを最大化</translation>
-    </message>
-    <message>
-        <source>Maximize window height</source>
-        <translation>ウィンドウの高さを最大にします</translation>
-    </message>
-    <message>
-        <source>Maximize Width</source>
-        <translation>幅を最大化</translation>
-    </message>
-    <message>
-        <source>Maximize window width</source>
-        <translation>ウィンドウの幅を最大にします</translation>
-    </message>
-    <message>
-        <source>Save Current Position</source>
-        <translation>現在の位置を保存</translation>
-    </message>
-    <message>
-        <source>Save current position</source>
-        <translation>現在の位置を保存します</translation>
-    </message>
-    <message>
-        <source>Always at the Top</source>
-        <translation>常に手前に表示</translation>
-    </message>
-    <message>
-        <source>Always place the window at the top</source>
-        <translation>ウィンドウを常に手前に表示します</translation>
-    </message>
-    <message>
-        <source>Move this window to top</source>
-        <translation>このウィンドウを手前に移動します</translation>
     </message>
 </context>
 <context>
@@ -465,14 +391,96 @@
     </message>
 </context>
 <context>
-    <name>CProgressBar</name>
+    <name>CSetGridDlg</name>
     <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <source>Grid &amp;OFF</source>
+        <translation>グリッドなし(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Grid O&amp;N</source>
+        <translation>グリッドあり(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Set Up Grid</source>
+        <translation>グリッドの設定</translation>
     </message>
 </context>
 <context>
-    <name>CReplaceStringDlg</name>
+    <name>GP::CEditListCtrl</name>
+    <message>
+        <source>This text cannot be stored.</source>
+        <translation>このテキストは保存できません。</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; cannot be stored in this text. Please remove it or use another character.</source>
+        <translation>「%1」はこのテキストに保存できません。削除するか、別の文字を使ってください。</translation>
+    </message>
+</context>
+<context>
+    <name>GP::CMDIFrameWndEx</name>
+    <message>
+        <source>&amp;Windows</source>
+        <translation>ウィンドウ一覧(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Window List</source>
+        <translation>ウィンドウ一覧</translation>
+    </message>
+    <message>
+        <source>Setup window list</source>
+        <translation>ウィンドウ一覧を設定します</translation>
+    </message>
+    <message>
+        <source>Popup window go menu(only for Accel)</source>
+        <translation>ウィンドウ移動メニューを表示します（ショートカット・キー専用）</translation>
+    </message>
+    <message>
+        <source>Resize to Full</source>
+        <translation>全体に広げる</translation>
+    </message>
+    <message>
+        <source>Resize the window to full</source>
+        <translation>ウィンドウを全体に広げます</translation>
+    </message>
+    <message>
+        <source>Maximize Height</source>
+        <translation>高さを最大化</translation>
+    </message>
+    <message>
+        <source>Maximize window height</source>
+        <translation>ウィンドウの高さを最大にします</translation>
+    </message>
+    <message>
+        <source>Maximize Width</source>
+        <translation>幅を最大化</translation>
+    </message>
+    <message>
+        <source>Maximize window width</source>
+        <translation>ウィンドウの幅を最大にします</translation>
+    </message>
+    <message>
+        <source>Save Current Position</source>
+        <translation>現在の位置を保存</translation>
+    </message>
+    <message>
+        <source>Save current position</source>
+        <translation>現在の位置を保存します</translation>
+    </message>
+    <message>
+        <source>Always at the Top</source>
+        <translation>常に手前に表示</translation>
+    </message>
+    <message>
+        <source>Always place the window at the top</source>
+        <translation>ウィンドウを常に手前に表示します</translation>
+    </message>
+    <message>
+        <source>Move this window to top</source>
+        <translation>このウィンドウを手前に移動します</translation>
+    </message>
+</context>
+<context>
+    <name>GP::CReplaceStringDlg</name>
     <message>
         <source>Replace</source>
         <translation>置換</translation>
@@ -495,29 +503,7 @@
     </message>
 </context>
 <context>
-    <name>CSetGridDlg</name>
-    <message>
-        <source>Grid &amp;OFF</source>
-        <translation>グリッドなし(&amp;O)</translation>
-    </message>
-    <message>
-        <source>Grid O&amp;N</source>
-        <translation>グリッドあり(&amp;N)</translation>
-    </message>
-    <message>
-        <source>Set Up Grid</source>
-        <translation>グリッドの設定</translation>
-    </message>
-</context>
-<context>
-    <name>CTextOutWindow</name>
-    <message>
-        <source>Diagnostic Messages</source>
-        <translation>診断メッセージ</translation>
-    </message>
-</context>
-<context>
-    <name>CWindowListDlg</name>
+    <name>GP::CWindowListDlg</name>
     <message>
         <source>Open(&amp;O)</source>
         <translation>開く(&amp;O)</translation>
@@ -566,17 +552,6 @@ Done: close this list.</source>
     </message>
 </context>
 <context>
-    <name>GP::CEditListCtrl</name>
-    <message>
-        <source>This text cannot be stored.</source>
-        <translation>このテキストは保存できません。</translation>
-    </message>
-    <message>
-        <source>The character &quot;%1&quot; cannot be stored in this text. Please remove it or use another character.</source>
-        <translation>「%1」はこのテキストに保存できません。削除するか、別の文字を使ってください。</translation>
-    </message>
-</context>
-<context>
     <name>QMdiSubWindow</name>
     <message>
         <source>&amp;Close</source>
@@ -588,6 +563,31 @@ Done: close this list.</source>
     <message>
         <source>Main</source>
         <translation>Main</translation>
+    </message>
+</context>
+<context>
+    <name>UL::CAboutDialog</name>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>%1 のバージョン情報</translation>
+    </message>
+</context>
+<context>
+    <name>UL::CProgressBar</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>UL::CTextOutWindow</name>
+    <message>
+        <source>Diagnostic Messages</source>
+        <translation>診断メッセージ</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,10 @@ TEST_F(AppTest, LangJaShowsJapaneseMenusAndMessages)
     ASSERT_TRUE(StartWithSimulator({QStringLiteral("--lang"), QStringLiteral("ja")}));
     ASSERT_NE(Frame().Action(kCmdReadAll), nullptr);
     EXPECT_EQ(Frame().Action(kCmdReadAll)->text(), QStringLiteral("すべて読み込み(&A)"));
+    // The window toolkit's own commands live in a namespace; their texts are
+    // translated under the qualified class name.
+    EXPECT_EQ(Frame().ResizeToFullAction().text(), QStringLiteral("全体に広げる"));
+    EXPECT_EQ(Frame().WindowListAction().text(), QStringLiteral("ウィンドウ一覧"));
     EXPECT_EQ(GetMessageTable().GetLanguage(), CMessageTable::kJapanese);
     const std::vector<std::string> shown = ShownTexts();
     EXPECT_THAT(shown, ::testing::Contains("初期ファイルを読み込めません。"));
