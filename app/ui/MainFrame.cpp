@@ -16,6 +16,8 @@
 #include <QStyle>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kIdleInterval = 250;  // ms between command state updates
@@ -219,6 +221,27 @@ ICommandTarget* CMainFrame::ActiveViewTarget() const {
     return nullptr;
 }
 
+void CMainFrame::ArrangeIcons() {
+    // Left to right along the bottom edge, a new row above when one is full.
+    const QSize client = MdiArea().viewport()->size();
+    int x = 0;
+    int bottom = client.height();
+    int rowHeight = 0;
+    for (QMdiSubWindow* child : MdiArea().subWindowList(QMdiArea::CreationOrder)) {
+        if (!child->isMinimized() || child->isHidden())
+            continue;
+        const QSize size = child->size();
+        if (x > 0 && x + size.width() > client.width()) {
+            x = 0;
+            bottom -= rowHeight;
+            rowHeight = 0;
+        }
+        child->move(x, bottom - size.height());
+        x += size.width();
+        rowHeight = std::max(rowHeight, size.height());
+    }
+}
+
 namespace {
 
 // The window commands the frame handles itself.
@@ -245,7 +268,7 @@ bool CMainFrame::OnCommand(int id) {
             TileVertically();
             break;
         default:
-            MdiArea().tileSubWindows();
+            ArrangeIcons();
             break;
         }
         done = true;

@@ -111,6 +111,9 @@ private:
     bool CreateToolBar();
     void AddChild(GP::CMDIChildWndEx& frame);
     QMdiSubWindow* ActiveFrame() const;
+    // Lines the minimized windows up along the bottom of the client area;
+    // the other windows keep their places.
+    void ArrangeIcons();
 
     GT::IProfile& profile_;  // not owned
     QToolBar toolBar_;

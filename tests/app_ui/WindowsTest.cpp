@@ -166,6 +166,21 @@ TEST_F(AppUiTest, CommandsGoToTheActiveViewAndOnlyHandledOnesAreEnabled) {
     EXPECT_EQ(fileCommands->commands, std::vector<int>{kCmdCut});
 }
 
+TEST_F(AppUiTest, ArrangeIconsMovesOnlyTheMinimizedWindows) {
+    CFileFrame& open = NewFileWindow(1);
+    CFileFrame& minimized = NewFileWindow(2);
+    open.showNormal();
+    open.setGeometry(40, 30, 300, 200);
+    const QRect kept = open.geometry();
+    minimized.showMinimized();
+    minimized.move(150, 20);
+
+    ASSERT_TRUE(frame->OnCommand(kCmdWindowArrange));
+    EXPECT_EQ(open.geometry(), kept);
+    EXPECT_EQ(minimized.x(), 0);
+    EXPECT_EQ(minimized.geometry().bottom() + 1, frame->MdiArea().viewport()->height());
+}
+
 TEST_F(AppUiTest, ClosingAFileWindowClosesItsDocumentAndAModifiedOneAsksFirst) {
     CFileFrame& file = NewFileWindow(1);
     file.Document()->SetModifiedFlag(true);
