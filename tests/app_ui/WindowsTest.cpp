@@ -181,6 +181,37 @@ TEST_F(AppUiTest, ArrangeIconsMovesOnlyTheMinimizedWindows) {
     EXPECT_EQ(minimized.geometry().bottom() + 1, frame->MdiArea().viewport()->height());
 }
 
+// Records every editing command, so the keys can be followed to the view.
+class EditingCommands : public RecordingCommands {
+public:
+    bool HandlesCommand(int id) const override {
+        return id == kCmdUndo || id == kCmdCut || id == kCmdCopy || id == kCmdInsert || id == kCmdReplace ||
+               id == kCmdDelete || id == kCmdInitialize || id == kCmdSelectAll || id == kCmdDuplicate;
+    }
+};
+
+TEST_F(AppUiTest, AcceleratorsReachTheViewWhileItsListHasTheFocus) {
+    frame->show();
+    QApplication::setActiveWindow(frame.get());
+    frame->MdiArea().setActiveSubWindow(frame->GetImageFrame());
+    auto editing = std::make_unique<EditingCommands>();
+    EditingCommands& recorded = *editing;
+    MainView().SetCommands(std::move(editing));
+    CPatchListCtrl& list = *MainView().GetShownList();
+    list.SetRowSelected(2, true);
+    list.setFocus();
+    frame->UpdateCommandStates();
+
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_C, Qt::ControlModifier},
+        {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_R, Qt::ControlModifier}, {Qt::Key_Delete, Qt::NoModifier},
+        {Qt::Key_I, Qt::ControlModifier}, {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_D, Qt::ControlModifier}};
+    for (const auto& [key, modifiers] : keys)
+        QTest::keyClick(&list, key, modifiers);
+    EXPECT_EQ(recorded.commands, (std::vector<int>{kCmdUndo, kCmdCut, kCmdCopy, kCmdInsert, kCmdReplace, kCmdDelete,
+                                                   kCmdInitialize, kCmdSelectAll, kCmdDuplicate}));
+}
+
 TEST_F(AppUiTest, ClosingAFileWindowClosesItsDocumentAndAModifiedOneAsksFirst) {
     CFileFrame& file = NewFileWindow(1);
     file.Document()->SetModifiedFlag(true);

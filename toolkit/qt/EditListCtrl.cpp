@@ -794,8 +794,9 @@ bool CEditListCtrl::event(QEvent* event) {
         const QString text = key->text();
         const bool character = !IsEditing() && (key->modifiers() & Qt::ControlModifier) == 0 && text.size() == 1 &&
                                QStringLiteral("$jJkK^_|hl").contains(text[0]);
-        const bool ctrlR = !IsEditing() && (key->modifiers() & Qt::ControlModifier) && code == Qt::Key_R;
-        if (enter || arrows || character || ctrlR) {
+        // Ctrl+R is not claimed: a window whose accelerators name Ctrl+R
+        // keeps it, and only without one does it reach the list.
+        if (enter || arrows || character) {
             event->accept();
             return true;
         }
