@@ -133,10 +133,7 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
     s.recentFiles->Load();
     s.mainFrame = std::make_unique<CMainFrame>();
     s.docMan = std::make_unique<CDocMan>();
-    s.docMan->AddDocTemplate(CDocMan::kFileTemplateId, std::make_unique<CFileDocTemplate>(*s.mainFrame, *s.docMan));
-    auto imageTemplate = std::make_unique<CImageDocTemplate>(*s.mainFrame, *s.docMan);
-    s.imageTemplate = imageTemplate.get();
-    s.docMan->AddDocTemplate(CDocMan::kImageTemplateId, std::move(imageTemplate));
+    s.imageTemplate = AddLibrarianTemplates(*s.mainFrame, *s.docMan).image;
     if (!options.noRegister) RegisterLibrarianFileType();
     if (!s.mainFrame->Create()) return false;
     s.docMan->SetDialogParent(s.mainFrame.get());

@@ -66,3 +66,12 @@ IDocManDocument* CImageDocTemplate::OpenDocumentFile(const QString&) {
     mainFrame_.CreateImageWindow(*document_);
     return document_.get();
 }
+
+CLibrarianTemplates AddLibrarianTemplates(CMainFrame& mainFrame, CDocMan& docMan) {
+    auto files = std::make_unique<CFileDocTemplate>(mainFrame, docMan);
+    auto image = std::make_unique<CImageDocTemplate>(mainFrame, docMan);
+    const CLibrarianTemplates made{files.get(), image.get()};
+    docMan.AddDocTemplate(CDocMan::kFileTemplateId, std::move(files));
+    docMan.AddDocTemplate(CDocMan::kImageTemplateId, std::move(image));
+    return made;
+}

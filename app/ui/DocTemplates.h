@@ -50,3 +50,11 @@ private:
     CDocMan& docMan_;        // not owned
     std::unique_ptr<CImageDoc> document_;
 };
+
+// The librarian's two templates, made and handed to the document manager
+// (4107 for file windows, 4097 for the main window); both stay its own.
+struct CLibrarianTemplates {
+    CFileDocTemplate* files = nullptr;   // not owned
+    CImageDocTemplate* image = nullptr;  // not owned
+};
+CLibrarianTemplates AddLibrarianTemplates(CMainFrame& mainFrame, CDocMan& docMan);

@@ -79,12 +79,9 @@ protected:
             fileCommands = commands.get();
             return commands;
         });
-        auto files = std::make_unique<CFileDocTemplate>(*frame, *docMan);
-        fileTemplate = files.get();
-        auto image = std::make_unique<CImageDocTemplate>(*frame, *docMan);
-        imageTemplate = image.get();
-        docMan->AddDocTemplate(CDocMan::kFileTemplateId, std::move(files));
-        docMan->AddDocTemplate(CDocMan::kImageTemplateId, std::move(image));
+        const CLibrarianTemplates templates = AddLibrarianTemplates(*frame, *docMan);
+        fileTemplate = templates.files;
+        imageTemplate = templates.image;
         frame->show();
         imageTemplate->OpenDocumentFile(QString());
         ASSERT_NE(frame->GetMainView(), nullptr);
