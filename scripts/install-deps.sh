@@ -5,7 +5,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev librtmidi-dev libboost-dev
+  qt6-base-dev libboost-dev
+  # JACK 2 with its headers, so that RtMidi's development package takes them
+  # instead of the JACK 1 headers that would remove the JACK 2 server
+  jackd2 libjack-jackd2-dev librtmidi-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-l10n-tools qt6-translations-l10n fonts-ipafont-gothic
 )
