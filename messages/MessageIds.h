@@ -17,4 +17,10 @@ enum MessageId : int {
     kMsgConfirmRead = 17,
     kMsgConfirmWriteTemporary = 19,
     kMsgConfirmWrite = 20,
+    // Patches dragged with the mouse that a list cannot take.
+    kMsgDropOtherArea = 55,
+    kMsgDropDoesNotFit = 56,
+    kMsgDropUnreadable = 57,
+    kMsgDropMemoCodePage = 58,
+    kMsgDropMoveSorted = 59,
 };

@@ -42,6 +42,16 @@ constexpr Row kRows[] = {
      "マニュアル (pdf file) が、開けませんでした。(暫定 error message)"},
     {9, "Manual\\ZM-47LibrarianManualE.pdf",
      "Manual\\ZM-47LibrarianManualJ.pdf"},
+    {55, "These patches come from another area of the unit.\nPatches can be dropped only on the area they were dragged from, or on a librarian file window.",
+     "これらのパッチは本体の別のエリアのものです。\nパッチをドロップできるのは、ドラッグ元と同じエリアか、ライブラリアン・ファイルのウィンドウだけです。"},
+    {56, "The patches do not fit here: from the row they were dropped on to the end of the area there are fewer rows than patches.\nDrop them on a higher row, or drag fewer patches.",
+     "ここにはパッチが収まりません。ドロップした行からエリアの最後までの行数が、パッチの数より少なくなっています。\nもっと上の行にドロップするか、ドラッグするパッチを減らしてください。"},
+    {57, "The dropped data holds no patches that can be read.\nNothing was changed.",
+     "ドロップされたデータから、パッチを読み取れませんでした。\n何も変更していません。"},
+    {58, "A memo of the dropped patches holds characters that cannot be written in the language of this window.\nNothing was changed.",
+     "ドロップしたパッチのメモに、このウィンドウの言語では書けない文字が含まれています。\n何も変更していません。"},
+    {59, "Rows can be moved only while the list is in number order.\nClick the \"Number\" column header, then move them again.",
+     "行を移動できるのは、リストが番号順のときだけです。\n「番号」列の見出しをクリックしてから、もう一度移動してください。"},
 };
 
 bool IsLanguage(int index) { return index == CMessageTable::kEnglish || index == CMessageTable::kJapanese; }

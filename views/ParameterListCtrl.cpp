@@ -20,6 +20,11 @@
 CParameterListCtrl::CParameterListCtrl(bool endRow, QWidget* parent) : GP::CEditListCtrl(parent), endRow_(endRow) {
     horizontalHeader()->setSectionsClickable(true);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CParameterListCtrl::SortByColumn);
+    // Selected rows can be dragged to another list, and patches dropped here
+    // once the window has said where they go (SetDropTarget).
+    SetRowDragEnabled(true);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
 }
 
 CParameterListCtrl::~CParameterListCtrl() = default;

@@ -9,17 +9,22 @@
 // This class holds what works on any parameter array; a derived class says
 // which array, clipboard, columns and profile entries it uses.
 #include "toolkit/qt/EditListCtrl.h"
+#include "views/PatchDrag.h"
 
 #include <QString>
 
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class CDocumentBase;
 class CParameter;
 class CParameterArray;
+class IPatchDropTarget;
 class IPreviewConfirmation;
+class QMimeData;
 namespace GT {
 class IProfile;
 }
@@ -62,6 +67,8 @@ public:
 
     // The shown array (not owned), or nullptr while none is shown.
     virtual CParameterArray* GetArray() const = 0;
+    // A new, empty array of the kind the list shows.
+    virtual std::unique_ptr<CParameterArray> CreateArray() const = 0;
     virtual CParameterArray& GetClipboard() const = 0;
     virtual const std::vector<ColumnEntry>& GetColumns() const = 0;
     // Where the column widths are kept in the profile.
@@ -85,6 +92,29 @@ public:
     // The indexes of the selected rows in row order, rows that show no
     // object left out.
     std::vector<int> GetSelectedIndexes() const;
+
+    // The indexes of the objects in rows firstRow .. firstRow + count - 1,
+    // in row order; fewer when some of these rows show no object.
+    std::vector<int> GetRowIndexes(int firstRow, int count) const;
+    // Where an object inserted before this row goes: the index of the row's
+    // object, or the array size for "End of Line" and beyond the last row.
+    std::size_t GetInsertIndex(int row) const;
+    // Selects exactly the rows of the objects first .. first + count - 1.
+    void SelectObjects(int first, int count);
+    // Rows are in index order: not sorted, or sorted by number ascending.
+    bool IsInIndexOrder() const;
+
+    // Where the rows dragged out of a list (see StartRowDrag) or dropped on
+    // it go (not owned). Without one the list takes no drops.
+    void SetDropTarget(IPatchDropTarget* target) { dropTarget_ = target; }
+    // Runs the drag of the selected rows: by default the desktop's drag and
+    // drop. The result is the action the target took.
+    using DragRunner = std::function<Qt::DropAction(std::unique_ptr<QMimeData> data, Qt::DropActions actions,
+                                                    Qt::DropAction defaultAction)>;
+    void SetDragRunner(DragRunner runner) { dragRunner_ = std::move(runner); }
+    // The row a drop at this viewport point goes to: the row under it, or
+    // the row count below the last row.
+    int DropRowAt(const QPoint& point) const;
 
     bool HasEndRow() const { return endRow_; }
     int GetSortKind() const { return sortKind_; }
@@ -134,6 +164,14 @@ protected:
     bool IsValidCellValue(int row, int column, const GP::CellValue& value, ValidateMode mode) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Drags copies of the selected patches to another list; in a file list
+    // the drag moves them within the list unless Ctrl makes it a copy.
+    void StartRowDrag() override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
     // Forgets the column sort (the list shows another array now).
@@ -147,6 +185,12 @@ private:
     CParameter* ObjectOfRow(int row) const;
     void SortAgain();
     void SelectIndexes(const std::vector<int>& sortedIndexes);
+    // Accepts a drag of patches with the action this list takes for it;
+    // ignores anything else, which the frame may take (dropped files).
+    bool AcceptPatchDrag(QDropEvent& event) const;
+    void SetDropIndicator(int row, int count);
+    // Runs after the drag has ended, so that a refusal can tell the user why.
+    void FinishDrop(CPatchDrop drop, std::shared_ptr<CParameterArray> patches, bool readable);
 
     int sortKind_ = -1;
     bool sortAscending_ = true;
@@ -158,4 +202,12 @@ private:
     CDocumentBase* document_ = nullptr;             // not owned
     IPreviewConfirmation* confirmation_ = nullptr;  // not owned
     GT::IProfile* profile_ = nullptr;               // not owned
+    IPatchDropTarget* dropTarget_ = nullptr;        // not owned
+    DragRunner dragRunner_;
+    // While this list's own drag runs: the indexes of the rows it drags.
+    bool dragging_ = false;
+    std::vector<int> draggingIndexes_;
+    // Where a drop would go while patches are dragged over the list.
+    int dropIndicatorRow_ = -1;
+    int dropIndicatorCount_ = 0;
 };

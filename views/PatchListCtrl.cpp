@@ -44,6 +44,10 @@ void CPatchListCtrl::SetPatchArray(CParameterArray* array) {
     array_ = array;
 }
 
+std::unique_ptr<CParameterArray> CPatchListCtrl::CreateArray() const {
+    return std::make_unique<CConcreteParameterArray<CPatch>>();
+}
+
 CParameterArray& CPatchListCtrl::GetClipboard() const { return GetLibrarianState().GetClipboard().GetArray(1); }
 
 const std::vector<CParameterListCtrl::ColumnEntry>& CPatchListCtrl::GetColumns() const { return PatchColumns(); }

@@ -17,6 +17,7 @@ public:
     void SetPatchArray(CParameterArray* array);
 
     CParameterArray* GetArray() const override { return array_; }
+    std::unique_ptr<CParameterArray> CreateArray() const override;
     CParameterArray& GetClipboard() const override;
     const std::vector<ColumnEntry>& GetColumns() const override;
     void GetProfileKeys(std::string& section, std::string& key) const override;

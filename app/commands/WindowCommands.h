@@ -28,6 +28,11 @@ public:
     bool IsCommandEnabled(int id) const override;
     void OnCommand(int id) override;
     bool PreviewSend(int index) override;
+    // Dropped patches work as the clipboard commands do, as one undo step:
+    // in the main window they replace the rows from the drop row on (when
+    // they all fit in the area), in a file window they are inserted before
+    // the drop row, or moved there when dragged within the same window.
+    bool DropPatches(const CPatchDrop& drop) override;
 
     // The commands one by one. Each returns true when it did its work;
     // false when it was not enabled, not confirmed, cancelled or failed.
@@ -68,6 +73,10 @@ private:
     bool CanEditSelection() const;
     bool CanInsert() const;
     bool CanReplace() const;
+
+    bool DropOnArea(const CPatchDrop& drop);
+    bool DropInFile(const CPatchDrop& drop);
+    bool MoveInFile(const CPatchDrop& drop);
 
     // After an edit: the main window keeps each area at the unit's size.
     void Refit();

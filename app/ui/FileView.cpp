@@ -12,6 +12,7 @@
 CFileView::CFileView(CFileDoc& document, QWidget* parent)
     : CParamView(kFormId, parent), document_(&document), list_(1, true, this) {
     list_.SetDocument(&document.GetDocumentData());
+    list_.SetDropTarget(this);
     // An edit in the list changes the file.
     connect(&list_, &CParameterListCtrl::modified, this, [this] {
         if (document_)
@@ -97,3 +98,5 @@ void CFileView::Preview(int index) {
     if (commands_)
         commands_->PreviewSend(index);
 }
+
+bool CFileView::DropPatches(const CPatchDrop& drop) { return commands_ && commands_->DropPatches(drop); }

@@ -4,6 +4,7 @@
 #include "app/docs/DocumentView.h"
 #include "app/ui/ViewCommands.h"
 #include "views/ParamView.h"
+#include "views/PatchDrag.h"
 #include "views/PatchListCtrl.h"
 #include "views/PreviewConfirmation.h"
 
@@ -12,7 +13,8 @@
 class CFileDoc;
 class IMidiConfirmation;
 
-class CFileView : public CParamView, public IDocumentView, public ICommandTarget, public IPreviewConfirmation {
+class CFileView : public CParamView, public IDocumentView, public ICommandTarget, public IPreviewConfirmation,
+                  public IPatchDropTarget {
     Q_OBJECT
 public:
     static constexpr int kFormId = 4136;
@@ -38,6 +40,8 @@ public:
     void OnCommand(int id) override;
 
     bool ConfirmPreview() override;
+    // Patches dropped on the list go to the window's commands.
+    bool DropPatches(const CPatchDrop& drop) override;
     QWidget* ViewWidget() override { return this; }
 
 protected:

@@ -34,6 +34,7 @@ CImageView::CImageView(CImageDoc& document, QWidget* parent) : CParamView(kFormI
         auto list = std::make_unique<CPatchListCtrl>(n, false, this);
         list->setVisible(false);
         list->SetDocument(&document_.GetDocumentData());
+        list->SetDropTarget(this);
         lists_[static_cast<std::size_t>(n - 1)] = std::move(list);
     }
     BuildControls();
@@ -254,3 +255,5 @@ void CImageView::Preview(int index) {
     if (commands_)
         commands_->PreviewSend(index);
 }
+
+bool CImageView::DropPatches(const CPatchDrop& drop) { return commands_ && commands_->DropPatches(drop); }

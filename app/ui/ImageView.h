@@ -8,6 +8,7 @@
 #include "app/ui/ComboBoxA.h"
 #include "app/ui/ViewCommands.h"
 #include "views/ParamView.h"
+#include "views/PatchDrag.h"
 #include "views/PatchListCtrl.h"
 #include "views/PreviewConfirmation.h"
 
@@ -22,7 +23,8 @@ class CImageDoc;
 class IMidiConfirmation;
 class CDocMan;
 
-class CImageView : public CParamView, public IDocumentView, public ICommandTarget, public IPreviewConfirmation {
+class CImageView : public CParamView, public IDocumentView, public ICommandTarget, public IPreviewConfirmation,
+                   public IPatchDropTarget {
     Q_OBJECT
 public:
     static constexpr int kFormId = 4111;
@@ -65,6 +67,8 @@ public:
     void OnIdleUpdate();
 
     bool ConfirmPreview() override;
+    // Patches dropped on the list go to the window's commands.
+    bool DropPatches(const CPatchDrop& drop) override;
     QWidget* ViewWidget() override { return this; }
 
 protected:

@@ -6,6 +6,8 @@
 // the view.
 #include "app/ui/CommandTarget.h"
 
+struct CPatchDrop;
+
 class IViewCommands : public ICommandTarget {
 public:
     // Sends the patch of this index of the shown array to the unit's
@@ -14,4 +16,7 @@ public:
     // Called when the framework updates command states: the main window
     // enables its "Selected" buttons here. Default: nothing.
     virtual void OnIdleUpdate() {}
+    // Patches dragged onto the window's list (see IPatchDropTarget). False
+    // when nothing changed. Default: nothing is taken.
+    virtual bool DropPatches(const CPatchDrop&) { return false; }
 };

@@ -10,6 +10,7 @@
 #include "toolkit/qt/ReplaceStringDlg.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -843,6 +844,14 @@ void CEditListCtrl::PressLeft(QMouseEvent* event) {
         SetFocusedRow(row);
         return;
     }
+    if (rowDragEnabled_ && IsRowSelected(row)) {
+        // Perhaps the start of a drag of the whole selection: it stays until
+        // the release shows that this was only a click.
+        pendingDragRow_ = row;
+        pendingDragPoint_ = event->position().toPoint();
+        SetFocusedRow(row);
+        return;
+    }
     dragMode_ = kDragSingle;
     selectionMark_ = row;
     DragTo(row);
@@ -877,6 +886,18 @@ void CEditListCtrl::DragTo(int row) {
 }
 
 void CEditListCtrl::mouseMoveEvent(QMouseEvent* event) {
+    if (pendingDragRow_ >= 0) {
+        if (!(event->buttons() & Qt::LeftButton)) {
+            pendingDragRow_ = -1;
+        } else if ((event->position().toPoint() - pendingDragPoint_).manhattanLength() >=
+                   QApplication::startDragDistance()) {
+            // The drag takes the mouse: no release reaches the list after it.
+            pendingDragRow_ = -1;
+            leftPressInside_ = false;
+            StartRowDrag();
+        }
+        return;
+    }
     if (dragMode_ == kDragNone) {
         QTableView::mouseMoveEvent(event);
         return;
@@ -902,6 +923,13 @@ void CEditListCtrl::mouseMoveEvent(QMouseEvent* event) {
 
 void CEditListCtrl::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        if (pendingDragRow_ >= 0 && pendingDragRow_ < GetItemCount()) {
+            // A click on a selected row: select it alone after all.
+            dragMode_ = kDragSingle;
+            selectionMark_ = pendingDragRow_;
+            DragTo(pendingDragRow_);
+        }
+        pendingDragRow_ = -1;
         dragMode_ = kDragNone;
         toggleSnapshot_.clear();
         if (selectionMode() == QAbstractItemView::SingleSelection) QTableView::mouseReleaseEvent(event);

@@ -105,6 +105,13 @@ public:
     // The row and column under a viewport point; -1 for none.
     int HitTest(const QPoint& point, int* column = nullptr) const;
 
+    // Row dragging: with it on, a plain left press on a selected row keeps
+    // the selection, and moving the mouse on from there with the button held
+    // calls StartRowDrag. A release without such a move selects that row
+    // alone, as the press would have done without dragging.
+    void SetRowDragEnabled(bool on) { rowDragEnabled_ = on; }
+    bool IsRowDragEnabled() const { return rowDragEnabled_; }
+
     // The text shown in a cell (asked whenever the cell is drawn).
     virtual QString GetCellText(int row, int column) const = 0;
 
@@ -153,6 +160,9 @@ protected:
     // Shows the replace dialog preset with search and replacement; true when
     // the user chose Replace (the strings then hold the new choice).
     virtual bool RunReplaceDialog(QString& search, QString& replacement);
+    // The user drags the selected rows away (row dragging on). Default:
+    // nothing.
+    virtual void StartRowDrag() {}
 
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
@@ -217,6 +227,11 @@ private:
     int lastDragY_ = 0;
     bool leftPressInside_ = false;
     bool rightPressInside_ = false;
+    // Row dragging: the selected row pressed, and where, until the mouse
+    // moves far enough to start a drag or the button is released.
+    bool rowDragEnabled_ = false;
+    int pendingDragRow_ = -1;
+    QPoint pendingDragPoint_;
     std::unique_ptr<CEditListDelegate> delegate_;
 };
 
