@@ -74,10 +74,18 @@ std::size_t CParameterListCtrl::GetInsertIndex(int row) const {
 
 void CParameterListCtrl::SelectObjects(int first, int count) {
     SetAllSelected(false);
+    int focus = -1;
     for (int row = 0; row < GetItemCount(); ++row) {
         const int index = GetObjectIndex(row);
-        if (index >= first && index < first + count)
+        if (index >= first && index < first + count) {
             SetRowSelected(row, true);
+            if (focus < 0)
+                focus = row;
+        }
+    }
+    if (focus >= 0) {
+        SetFocusedRow(focus);
+        SetSelectionMark(focus);
     }
 }
 
@@ -214,6 +222,9 @@ void CParameterListCtrl::FinishDrop(CPatchDrop drop, std::shared_ptr<CParameterA
         return;
     }
     drop.patches = std::move(patches);
+    // The window dropped on becomes the active one, so that its Undo is the
+    // one at hand.
+    setFocus(Qt::OtherFocusReason);
     if (dropTarget_)
         dropTarget_->DropPatches(drop);
 }
@@ -244,10 +255,16 @@ void CParameterListCtrl::paintEvent(QPaintEvent* event) {
         painter.drawLine(0, y, right, y);
         return;
     }
-    // An area: the rows that would be overwritten.
-    const int last = std::min(dropIndicatorRow_ + std::max(dropIndicatorCount_, 1), GetItemCount()) - 1;
+    // An area: the rows that would be overwritten; dashed when the patches
+    // do not all fit from there.
+    const int wanted = dropIndicatorRow_ + std::max(dropIndicatorCount_, 1);
+    const int last = std::min(wanted, GetItemCount()) - 1;
     if (last < dropIndicatorRow_)
         return;
+    if (wanted > GetItemCount()) {
+        pen.setStyle(Qt::DashLine);
+        painter.setPen(pen);
+    }
     const int top = rowViewportPosition(dropIndicatorRow_);
     const int bottom = rowViewportPosition(last) + rowHeight(last);
     painter.drawRect(QRect(1, top + 1, right - 2, bottom - top - 2));

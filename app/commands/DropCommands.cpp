@@ -45,6 +45,8 @@ bool CWindowCommands::DropOnArea(const CPatchDrop& drop) {
     ReplaceObjects(*ShownArray(), targets, *drop.patches);
     list->SetAllSelected(false);
     list->SelectRange(drop.row, drop.row + count - 1, true);
+    list->SetFocusedRow(drop.row);
+    list->SetSelectionMark(drop.row);
     list->Refresh(true, 0);
     return true;
 }

@@ -9,6 +9,7 @@
 #include "app/docs/ImageDoc.h"
 #include "app/ui/DocTemplates.h"
 #include "app/ui/FileView.h"
+#include "app/ui/ImageFrame.h"
 #include "app/ui/ImageView.h"
 #include "app/ui/MainFrame.h"
 #include "messages/MessageIds.h"
@@ -189,7 +190,9 @@ TEST_F(DropTest, FilePatchesReplaceMainWindowRowsFromTheDropRowOnAndUndoInTheMai
     EXPECT_FALSE(Modified(file));
     EXPECT_FALSE(file.GetDocument()->GetDocumentData().CanUndo(1));
 
-    Undo(MainView());
+    // The window dropped on is the active one: Undo there takes it back.
+    EXPECT_EQ(frame->MdiArea().activeSubWindow(), frame->GetImageFrame());
+    ASSERT_TRUE(frame->OnCommand(kCmdUndo));
     EXPECT_EQ(MainNames(), Named("M", 0, 59));
     EXPECT_TRUE(messages.shown().empty());
 }
