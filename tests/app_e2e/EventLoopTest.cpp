@@ -7,6 +7,10 @@
 #include "platform/msgwin/MessageWindow.h"
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -66,7 +70,16 @@ TEST_F(AppTest, DroppedFilesOpenInTheOrderGiven)
     const QString second = temp.filePath(QStringLiteral("second.z4l"));
     ASSERT_TRUE(WriteLibrarianFileOf(first, "FIRST"));
     ASSERT_TRUE(WriteLibrarianFileOf(second, "SECOND"));
-    emit Frame().filesDropped({first, temp.filePath(QStringLiteral("none.z4l")), second});
+    // Dropped on the main window's patch list, which leaves files to the frame.
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(temp.filePath(QStringLiteral("none.z4l"))),
+                   QUrl::fromLocalFile(second)});
+    QWidget* list = App().GetMainView()->GetShownList()->viewport();
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(list, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(list, &drop);
     std::vector<QString> paths;
     for (IDocManDocument* document : App().GetDocMan()->GetTemplate(CDocMan::kFileTemplateId)->GetDocuments())
         paths.push_back(document->GetPathName());
