@@ -40,9 +40,9 @@ bool CMidiInDevice::Open()
     }
     if (ML::CIn::IsOpen()) return true;
     ML::CIn::Close();
-    // Long data still queued points into the closed port's packets, which a
-    // reopened port no longer keeps: it is dropped with the connection.
+    // What the closed connection left queued is dropped with it.
     window_->DiscardPending();
+    slots_.Clear();
     if (!ML::CIn::Open(name) || !ML::CIn::Start()) {
         ML::CIn::Close();
         return false;
@@ -59,11 +59,11 @@ void CMidiInDevice::OnShortMessage(std::uint32_t packed)
 
 void CMidiInDevice::OnLongData(const std::uint8_t* data, std::uint32_t length)
 {
-    if (window_)
-        window_->PostMessage(kPostedLong, reinterpret_cast<msgwin::WPARAM>(data), static_cast<msgwin::LPARAM>(length));
+    std::uint32_t ticket = 0;
+    if (window_ && slots_.Put({data, length}, ticket)) window_->PostMessage(kPostedLong, ticket, 0);
 }
 
-msgwin::LRESULT CMidiInDevice::OnWindowMessage(msgwin::UINT message, msgwin::WPARAM wparam, msgwin::LPARAM lparam)
+msgwin::LRESULT CMidiInDevice::OnWindowMessage(msgwin::UINT message, msgwin::WPARAM wparam, msgwin::LPARAM)
 {
     if (message == kPostedShort) {
         const ML::CShortMessage shortMessage = ML::UnpackShortMessage(static_cast<std::uint32_t>(wparam));
@@ -72,8 +72,8 @@ msgwin::LRESULT CMidiInDevice::OnWindowMessage(msgwin::UINT message, msgwin::WPA
         const std::vector<COruMidiIn*> inputs = boundInputs;
         for (COruMidiIn* input : inputs) input->OnReceive(shortMessage);
     } else if (message == kPostedLong) {
-        const auto* data = reinterpret_cast<const std::uint8_t*>(wparam);
-        const std::vector<std::uint8_t> bytes(data, data + static_cast<std::size_t>(lparam));
+        std::vector<std::uint8_t> bytes;
+        if (!slots_.Take(static_cast<std::uint32_t>(wparam), bytes)) return 0;
         const std::vector<COruMidiIn*> inputs = boundInputs;
         for (COruMidiIn* input : inputs) input->OnReceive(bytes);
     }

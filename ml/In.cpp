@@ -229,16 +229,20 @@ bool CIn::Dispatch(CIn* port, State& s)
 bool CIn::DispatchLong(State& s, bool error)
 {
     CPacket* packet = s.packets.NextFilled();
-    if (packet == nullptr || packet->dwBytesRecorded == 0) return true;  // neither handled nor replaced
+    if (packet == nullptr) return true;
     const auto* data = reinterpret_cast<const std::uint8_t*>(packet->lpData);
     const std::uint32_t length = packet->dwBytesRecorded;
-    const bool stillOurs = RunHandler(s.phase, [&] {
-        if (error)
-            OnLongError(data, length);
-        else
-            OnLongData(data, length);
-    });
-    if (!stillOurs) return false;
+    if (length > 0) {
+        const bool stillOurs = RunHandler(s.phase, [&] {
+            if (error)
+                OnLongError(data, length);
+            else
+                OnLongData(data, length);
+        });
+        if (!stillOurs) return false;
+    }
+    // An empty packet is replaced as well: otherwise each one a device hands
+    // back unused leaves one buffer fewer with the platform.
     if (s.running.load(std::memory_order_acquire)) {
         if (CPacket* next = s.packets.NextToQueue()) {
             next->dwBytesRecorded = 0;

@@ -4,8 +4,9 @@
 // port's own dispatch thread pops the events and runs the handlers, which a
 // derived class overrides. System-exclusive data lands in 128 packets of
 // 2048 bytes, 32 of them queued to the platform at a time; a packet handed to
-// OnLongData is queued again only after the next 96 long-data events, so the
-// bytes stay valid that long.
+// OnLongData is queued again only after the next 96 long-data events. A
+// handler that hands the bytes to another thread copies them: how fast that
+// thread takes them is not the port's to know.
 //
 // Order of use: Open, Start, then events flow until Stop or Close. A derived
 // class calls Close in its own destructor, so that no handler runs on a
@@ -42,12 +43,20 @@ public:
 
     // Events from the callback thread to the dispatch thread: a packed short
     // message (>= 0) or one of the event codes below. Holds at most 2047
-    // unread events; when full, the newest event is dropped and counted.
+    // unread events. The last kLongReserve free slots are kept for long-data
+    // and long-error events: each of them stands for a packet the platform
+    // has handed back, and the dispatch thread pairs events with packets by
+    // their order, so losing one would pair every later reply with the
+    // packet before it. At most 32 packets are with the platform at a time,
+    // so the reserve always has room for them; what a full ring drops is
+    // always one whole short message (or another notification), counted.
     class CEventRing final : public ARing {
     public:
         static constexpr int kSize = 2048;
+        static constexpr int kLongReserve = 32;
         CEventRing();
         int Size() const override { return kSize; }
+        // False (and counted) when the event found no room.
         bool Push(std::int32_t value);
         // kEmpty when there is nothing to read.
         std::int32_t Pop();
@@ -107,8 +116,10 @@ public:
     // port no more once the handler returns.
     bool Stop();
     bool Close();
-    // Handles one event; false when the ring was empty. The dispatch thread
-    // calls it; anyone else only while the port is not running.
+    // Handles one event; false when the ring was empty. A packet that comes
+    // back empty is handled by nobody but goes back to the platform, so a
+    // device that gives up on buffers cannot starve the port. The dispatch
+    // thread calls it; anyone else only while the port is not running.
     bool DispatchOne();
 
     bool IsRunning() const;

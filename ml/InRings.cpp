@@ -10,12 +10,15 @@ CIn::CEventRing::CEventRing()
 bool CIn::CEventRing::Push(std::int32_t value)
 {
     const int write = write_.load(std::memory_order_relaxed);
-    const int next = Next(write);
-    if (next == read_.load(std::memory_order_acquire)) {
-        // Full: keep every unread event and lose this one.
+    const int unread = (write - read_.load(std::memory_order_acquire) + kSize) % kSize;
+    const int room = kSize - 1 - unread;
+    const bool carriesPacket = value == kLongData || value == kLongError;
+    if (room == 0 || (!carriesPacket && room <= kLongReserve)) {
+        // Keep every unread event and lose this one.
         dropped_.fetch_add(1, std::memory_order_relaxed);
         return false;
     }
+    const int next = Next(write);
     slots_[static_cast<std::size_t>(write)] = value;
     write_.store(next, std::memory_order_release);
     return true;

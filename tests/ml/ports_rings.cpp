@@ -21,15 +21,23 @@ TEST(EventRing, KeepsOrderAcrossTheWrap)
     EXPECT_EQ(ring.Dropped(), 0u);
 }
 
-TEST(EventRing, FullRingDropsTheNewestAndCountsIt)
+TEST(EventRing, AFullRingDropsTheNewestShortEventsButKeepsRoomForPackets)
 {
+    constexpr int kShortRoom = CIn::CEventRing::kSize - 1 - CIn::CEventRing::kLongReserve;
     CIn::CEventRing ring;
     int accepted = 0;
     for (int i = 0; i < 3000; ++i) accepted += ring.Push(i) ? 1 : 0;
-    EXPECT_EQ(accepted, CIn::CEventRing::kSize - 1);
-    EXPECT_EQ(ring.Dropped(), 3000u - 2047u);
+    EXPECT_EQ(accepted, kShortRoom);
+    EXPECT_FALSE(ring.Push(CIn::kError));
+    EXPECT_EQ(ring.Dropped(), 3000u - kShortRoom + 1);
+    // Every packet the platform can hold at once still finds its event.
+    for (int i = 0; i < CIn::CEventRing::kLongReserve; ++i)
+        ASSERT_TRUE(ring.Push(i % 2 ? CIn::kLongData : CIn::kLongError));
+    EXPECT_FALSE(ring.Push(CIn::kLongData)) << "truly full";
     // The unread events are untouched: the oldest come out, in order.
-    for (int i = 0; i < 2047; ++i) ASSERT_EQ(ring.Pop(), i);
+    for (int i = 0; i < kShortRoom; ++i) ASSERT_EQ(ring.Pop(), i);
+    for (int i = 0; i < CIn::CEventRing::kLongReserve; ++i)
+        ASSERT_EQ(ring.Pop(), i % 2 ? CIn::kLongData : CIn::kLongError);
     EXPECT_EQ(ring.Pop(), CIn::kEmpty);
     EXPECT_TRUE(ring.Push(7));
     EXPECT_EQ(ring.Pop(), 7);
