@@ -24,12 +24,14 @@ std::size_t COruDataSmfWriter::WriteAt(std::size_t position, std::span<const std
     return bytes.size();
 }
 
-void COruDataSmfWriter::Send(std::span<const std::uint8_t> bytes) {
+bool COruDataSmfWriter::Send(std::span<const std::uint8_t> bytes) {
     if (bytes.empty() || bytes.front() != kSystemExclusive)
-        return;
-    if (!AddSysEx(nextDelta_, bytes))
+        return true;
+    const bool added = AddSysEx(nextDelta_, bytes);
+    if (!added)
         sendFailed_ = true;
     nextDelta_ = SmfDeltaAfter(bytes.size());
+    return added;
 }
 
 void COruDataSmfWriter::ResetFile() {

@@ -19,8 +19,9 @@ public:
     std::size_t WriteAt(std::size_t position, std::span<const std::uint8_t> bytes) override;
     // A system-exclusive message becomes a SysEx event with the next delta
     // (0 for the first); the delta after it follows from its length. Other
-    // messages have no place in a file of data sets and are ignored.
-    void Send(std::span<const std::uint8_t> bytes) override;
+    // messages have no place in a file of data sets and are ignored. False
+    // when the event could not be added.
+    bool Send(std::span<const std::uint8_t> bytes) override;
 
     // Empties the file, the next delta becomes 0 and earlier failures are
     // forgotten.

@@ -35,6 +35,7 @@ public:
 class COruMidiOutDevice : public COruMidiDevice {
 public:
     using COruMidiDevice::COruMidiDevice;
-    // The one way bytes reach an output device.
-    virtual void Send(std::span<const std::uint8_t> bytes) = 0;
+    // The one way bytes reach an output device. False when they did not go
+    // out: the device is closed or gone, or the platform refused them.
+    virtual bool Send(std::span<const std::uint8_t> bytes) = 0;
 };

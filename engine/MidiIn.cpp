@@ -84,6 +84,8 @@ void COruMidiIn::OnSystemExclusive(std::span<const std::uint8_t> bytes)
 void COruMidiIn::Forward(std::span<const std::uint8_t> bytes)
 {
     if (!throughOutput) return;
+    // Passing traffic on is best effort: a Through device that fails loses
+    // the message and nothing else notices.
     for (COruMidiOutDevice* device : throughOutput->devices) device->Send(bytes);
 }
 

@@ -20,26 +20,28 @@ ML::CTessanMessage AddressedMessage(const COruMidiOut& port, const ML::CMessage&
 
 } // namespace
 
-void COruMidiOut::SendMessage(const ML::CMessage& message)
+bool COruMidiOut::SendMessage(const ML::CMessage& message)
 {
-    for (COruMidiOutDevice* device : devices) device->Send(message);
+    bool sent = true;
+    for (COruMidiOutDevice* device : devices) sent = device->Send(message) && sent;
     lastMessage = message;
+    return sent;
 }
 
-void COruMidiOut::SendDataSet(std::uint32_t address, std::span<const std::uint8_t> data)
+bool COruMidiOut::SendDataSet(std::uint32_t address, std::span<const std::uint8_t> data)
 {
     ML::CTessanMessage message = AddressedMessage(*this, ML::DataSetCommand(), address);
     message.SetData(data);
     message.UpdateChecksum();
-    SendMessage(message);
+    return SendMessage(message);
 }
 
-void COruMidiOut::SendDataRequest(std::uint32_t address, std::uint32_t size)
+bool COruMidiOut::SendDataRequest(std::uint32_t address, std::uint32_t size)
 {
     ML::CTessanMessage message = AddressedMessage(*this, ML::DataRequestCommand(), address);
     message.SetData(ML::ToSevenBitGroups(size, static_cast<std::size_t>(addressSize)));
     message.UpdateChecksum();
-    SendMessage(message);
+    return SendMessage(message);
 }
 
 bool COruMidiOut::ParseAttributes(OruAttributes& attributes)

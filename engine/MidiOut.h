@@ -14,13 +14,14 @@ class COruMidiOutDevice;
 class COruMidiOut : public COruMidi {
 public:
     // Every bound device's Send, then the bytes become the last message.
-    void SendMessage(const ML::CMessage& message);
+    // False when a device failed to send them (the others still got them).
+    bool SendMessage(const ML::CMessage& message);
     // An address/checksum message with command 0x12 of this port's
     // identifiers, the address in addressSize 7-bit groups and the data.
-    void SendDataSet(std::uint32_t address, std::span<const std::uint8_t> data);
+    bool SendDataSet(std::uint32_t address, std::span<const std::uint8_t> data);
     // The same with command 0x11 and the size, in addressSize 7-bit groups,
     // as data.
-    void SendDataRequest(std::uint32_t address, std::uint32_t size);
+    bool SendDataRequest(std::uint32_t address, std::uint32_t size);
 
     // ParseAttributes of the base, then "midiMessageValueRef".
     bool ParseAttributes(OruAttributes& attributes);

@@ -23,14 +23,12 @@ bool CMidiOutDevice::Open()
 
 bool CMidiOutDevice::IsOpen() { return ML::COut::IsOpen(); }
 
-void CMidiOutDevice::Send(std::span<const std::uint8_t> bytes)
+bool CMidiOutDevice::Send(std::span<const std::uint8_t> bytes)
 {
     GetMidiSetupState().Report(GetMidiSetup().OpenAll());
-    if (!ML::COut::IsOpen() || bytes.empty()) return;
-    if (bytes[0] == 0xF0) {
-        ML::COut::SendLong(bytes);
-        return;
-    }
+    if (!ML::COut::IsOpen()) return false;
+    if (bytes.empty()) return true;
+    if (bytes[0] == 0xF0) return ML::COut::SendLong(bytes);
     const ML::CShortMessage message(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-    ML::COut::SendShort(ML::PackShortMessage(message));
+    return ML::COut::SendShort(ML::PackShortMessage(message));
 }

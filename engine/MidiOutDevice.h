@@ -17,5 +17,6 @@ public:
     // Opens every device first (OpenAll) and reports a change of the
     // connection state; then sends the bytes if this device is open (F0 as
     // one long message, anything else as a short message), else drops them.
-    void Send(std::span<const std::uint8_t> bytes) override;
+    // False when the bytes were dropped or the port's send failed.
+    bool Send(std::span<const std::uint8_t> bytes) override;
 };

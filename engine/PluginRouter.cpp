@@ -8,10 +8,11 @@ void COruMidiPluginRouter::OnReceive(std::span<const std::uint8_t> bytes)
     if (loop && loopInput) loopInput->OnReceive(bytes);
 }
 
-void COruMidiPluginRouter::Send(std::span<const std::uint8_t> bytes)
+bool COruMidiPluginRouter::Send(std::span<const std::uint8_t> bytes)
 {
     if (toPlugin && plugin) plugin->Receive(bytes);
-    if (loop && loopOutputDevice) loopOutputDevice->Send(bytes);
+    if (loop && loopOutputDevice) return loopOutputDevice->Send(bytes);
+    return true;
 }
 
 bool COruMidiPluginRouter::InputOverride(const COruMidiIn& input, COruMidiInDevice*& device) const

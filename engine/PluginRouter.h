@@ -27,8 +27,8 @@ public:
     // input's OnReceive (loop flag).
     void OnReceive(std::span<const std::uint8_t> bytes) override;
     // As an output device: to the plug-in (to-plug-in flag), then to the
-    // loop output device's Send (loop flag).
-    void Send(std::span<const std::uint8_t> bytes) override;
+    // loop output device's Send (loop flag), whose result it returns.
+    bool Send(std::span<const std::uint8_t> bytes) override;
 
     // True, with the loop input device, when input is the loop input.
     bool InputOverride(const COruMidiIn& input, COruMidiInDevice*& device) const;

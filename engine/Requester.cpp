@@ -53,7 +53,9 @@ bool COruMidiRequester::RequestData(DeviceAddress address, int size) {
         state_ = kWaitingForData;
         requestedAddress_ = AddressToBytes(address, output_->addressSize);
         requestedSize_ = size;
-        output_->SendDataRequest(address, static_cast<std::uint32_t>(size));
+        // A request that did not go out has no answer to wait for.
+        if (!output_->SendDataRequest(address, static_cast<std::uint32_t>(size)))
+            break;
         if (WaitFor(kDataReceived))
             return true;
     }
@@ -68,7 +70,8 @@ bool COruMidiRequester::RequestUniversal(const std::vector<std::uint8_t>& messag
         requestedAddress_.clear();
         requestedSize_ = 0;
         expectedSubId_ = message.size() > kSubId1Offset ? message[kSubId1Offset] : 0;
-        output_->SendMessage(ML::CMessage(message));
+        if (!output_->SendMessage(ML::CMessage(message)))
+            break;
         if (WaitFor(kUniversalReceived))
             return true;
     }

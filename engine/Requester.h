@@ -41,7 +41,8 @@ public:
 
     // Sends the universal message and waits for a reply whose byte 3 equals
     // the message's. False without a message when no ports are set; false
-    // with message 2 after the last attempt timed out.
+    // with message 2 after the last attempt timed out, or at once when the
+    // message could not be sent.
     virtual bool RequestUniversal(const std::vector<std::uint8_t>& message);
     // Sends a data request and waits for the data set; results as above.
     virtual bool RequestData(DeviceAddress address, int size);

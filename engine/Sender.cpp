@@ -1,10 +1,14 @@
 #include "engine/Sender.h"
 
 #include "engine/MidiOut.h"
+#include "messages/MessageIds.h"
+#include "messages/ShowMessage.h"
 
 bool COruMidiSender::Send(DeviceAddress address, std::span<const std::uint8_t> data) {
-    if (output_ != nullptr)
-        output_->SendDataSet(address, data);
+    if (output_ == nullptr || !output_->SendDataSet(address, data)) {
+        ShowMessage(kMsgUnableToReadWrite);
+        return false;
+    }
     clock_->Sleep(kPauseMs);
     return true;
 }

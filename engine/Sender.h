@@ -18,8 +18,10 @@ public:
     COruMidiSender(const COruMidiSender&) = delete;
     COruMidiSender& operator=(const COruMidiSender&) = delete;
 
-    // The output's data set for address and data, then the pause. True (a
-    // write is never acknowledged); nothing is sent without an output.
+    // The output's data set for address and data, then the pause. A write
+    // is never acknowledged, so true means only that the data set went out;
+    // when the output has no port or a device failed to send it, message 2
+    // is shown and the result is false (no pause).
     bool Send(DeviceAddress address, std::span<const std::uint8_t> data);
 
     void SetOutput(COruMidiOut* output) { output_ = output; }

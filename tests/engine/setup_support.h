@@ -50,8 +50,13 @@ private:
 class RecordingOutDevice : public COruMidiOutDevice {
 public:
     using COruMidiOutDevice::COruMidiOutDevice;
-    void Send(std::span<const std::uint8_t> bytes) override { sent.emplace_back(bytes.begin(), bytes.end()); }
+    bool Send(std::span<const std::uint8_t> bytes) override
+    {
+        sent.emplace_back(bytes.begin(), bytes.end());
+        return !failing;
+    }
     std::vector<Bytes> sent;
+    bool failing = false;  // answers every send with a failure
 };
 
 // Ports configured as at start-up; message boxes and both engine text sinks

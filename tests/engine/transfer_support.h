@@ -106,6 +106,11 @@ public:
     }
     // Sends bytes as if the unit had sent them on its own.
     void Push(const Bytes& bytes) { pair_.input.Send(bytes); }
+    // Pulls the unit's cable; allowed inside a reply function.
+    void Unplug() {
+        pair_.output.Unplug();
+        pair_.input.Unplug();
+    }
 
 private:
     void OnReceived(std::span<const std::uint8_t> span) {

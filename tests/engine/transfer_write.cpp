@@ -5,6 +5,8 @@
 
 #include "data/ImageDocument.h"
 
+#include <numeric>
+
 namespace test {
 namespace {
 
@@ -60,6 +62,54 @@ TEST_F(WriteTest, CancelAndBadIndexesStopTheWriteWithoutAMessage) {
     EXPECT_FALSE(writer->WritePatches(0x21, {60}, source.GetArray(1)));
     EXPECT_EQ(Unit().Received().size(), 4u) << "only the two identity requests";
     EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(WriteTest, AWriteStopsWithMessage2WhenTheUnitGoesAwayHalfWay) {
+    // The cable is pulled right after the unit has taken its 29th patch.
+    std::size_t stored = 0;
+    Unit().SetReply([&](const Bytes& received) {
+        if (received.size() == 141 && ++stored == 29)
+            Unit().Unplug();
+        return FakeUnit::Healthy(received);
+    });
+    CImageData source;
+    source.FillWithNewPatches();
+    std::vector<int> all(60);
+    std::iota(all.begin(), all.end(), 0);
+
+    EXPECT_FALSE(writer->WritePatches(0x21, all, source.GetArray(1)));
+    EXPECT_EQ(stored, 29u);
+    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite)});
+    EXPECT_EQ(transient, std::vector<std::string>{Text(kMsgMidiConnectError)});
+    EXPECT_EQ(progress.log.back(), "end");
+}
+
+// A request that cannot be sent fails at once: no waiting for an answer to
+// something that never went out, no second attempt.
+TEST_F(EngineTest, ARequestThatCannotBeSentFailsAtOnceWithMessage2) {
+    RecordingOutDevice& refusing = BindRecorder(0);
+    refusing.failing = true;
+    TestClock clock;
+    AReader reader(clock);
+    reader.SetInput(&Input(0));
+    reader.SetOutput(&Output(0));
+    const std::uint32_t start = clock.now;
+
+    EXPECT_FALSE(reader.CheckIdentity());
+    EXPECT_FALSE(reader.RequestData(0x0, 128));
+    EXPECT_EQ(refusing.sent.size(), 2u);
+    EXPECT_EQ(clock.now, start);
+    ASSERT_EQ(dialog.shown().size(), 2u);
+    for (const auto& shown : dialog.shown())
+        EXPECT_EQ(shown.text, GetMessageTable().Get(kMsgUnableToReadWrite));
+
+    // A write through the same device stops at its first data set.
+    CWriter writer(clock);
+    writer.SetOutput(&Output(0));
+    const Bytes data(128, 0x11);
+    EXPECT_FALSE(writer.COruMidiSender::Send(0x0, data));
+    EXPECT_EQ(dialog.shown().size(), 3u);
+    EXPECT_EQ(clock.now, start) << "no pause after a failed send";
 }
 
 // Ports without devices: every transfer says so at once and sends nothing.
