@@ -123,7 +123,9 @@ bool AReader::ReadAll(CDocumentBase& document, std::vector<int>* failedAreas) {
         if (!ReadPatches(map.AreaCodeFromNumber(number), indexes, document.GetImage())) {
             document.Undo();
             if (failedAreas != nullptr)
-                failedAreas->push_back(number);
+                for (int left = number; left <= kAreaCount; ++left)
+                    failedAreas->push_back(left);
+            break;
         }
     }
     return true;

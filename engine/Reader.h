@@ -46,10 +46,13 @@ public:
     // names no patch of the unit. Patches read before a failure stay read:
     // the caller undoes.
     bool ReadPatches(int areaCode, const std::vector<int>& indexes, CImageData& image);
-    // Reads every area into the document; an area that fails is undone and
-    // the next one is read. False only when the devices are not set up or
-    // the unit does not identify itself; the numbers of the areas undone go
-    // to failedAreas when given.
+    // Reads every area into the document, in area order, and stops at the
+    // first area that fails (the unit stopped answering, or the user
+    // cancelled): that area is undone and the areas after it are left as
+    // they were, so a silent unit costs one wait and one message. False only
+    // when the devices are not set up or the unit does not identify itself;
+    // the numbers of the areas not read (the failed one and those after it)
+    // go to failedAreas when given.
     bool ReadAll(CDocumentBase& document, std::vector<int>* failedAreas = nullptr);
 
     // Stores the acceptable data sets of the file into the image. Message 4

@@ -141,30 +141,35 @@ TEST_F(ReadTest, IndexesAndAreaCodesOutsideTheUnitRequestNothing) {
     EXPECT_TRUE(Shown().empty());
 }
 
-TEST_F(ReadTest, ReadAllUndoesAFailedAreaAndKeepsTheOthers) {
-    // The unit does not answer for the CRUNCH bank (area 3).
-    const DeviceAddress crunch = map.BaseAddress(0x41);
-    Unit().SetReply([crunch](const Bytes& received) {
-        const auto address = RequestedAddress(received);
-        if (address && *address >= crunch && *address < crunch + 0x4000)
-            return std::vector<Bytes>{};
-        return FakeUnit::Healthy(received);
+TEST_F(ReadTest, ReadAllStopsAtTheFirstAreaTheUnitNoLongerAnswers) {
+    // The unit falls silent in the middle of the CRUNCH bank (area 3).
+    const DeviceAddress crunch5 = map.PatchAddress(0x41, 5);
+    bool silent = false;
+    Unit().SetReply([&](const Bytes& received) {
+        silent = silent || RequestedAddress(received) == crunch5;
+        return silent ? std::vector<Bytes>{} : FakeUnit::Healthy(received);
     });
     CImageDocument document;
     document.GetImage().FillWithNewPatches();
     document.GetArray(3)[0].SetMemo(2, "kept");
+    document.GetArray(5)[0].SetMemo(2, "left alone");
     const Bytes crunchBefore = PatchBytes(document.GetImage(), 3, 0);
+    const Bytes bank7Before = PatchBytes(document.GetImage(), 7, 9);
+    const std::uint32_t start = clock.now;
 
     std::vector<int> failed;
     EXPECT_TRUE(reader->ReadAll(document, &failed));
-    EXPECT_EQ(failed, std::vector<int>{3});
-    EXPECT_EQ(Unit().Count(IsIdentityRequest), 8u);
+    EXPECT_EQ(failed, (std::vector<int>{3, 4, 5, 6, 7}));
     EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite)});
-    EXPECT_EQ(PatchBytes(document.GetImage(), 3, 0), crunchBefore);
+    EXPECT_LE(clock.now - start, 2 * 3000u + 100) << "one wait, not one per area";
+    EXPECT_EQ(Unit().Count(IsIdentityRequest), 4u) << "ReadAll's own check and areas 1 to 3";
+    EXPECT_EQ(Unit().Count(IsDataRequest), 60u + 10 + 5 + 2);
+    EXPECT_EQ(PatchBytes(document.GetImage(), 3, 0), crunchBefore) << "the failed area is undone";
     EXPECT_EQ(document.GetArray(3)[0].GetMemo(2), "kept");
+    EXPECT_EQ(document.GetArray(5)[0].GetMemo(2), "left alone");
+    EXPECT_EQ(PatchBytes(document.GetImage(), 7, 9), bank7Before);
     EXPECT_EQ(PatchBytes(document.GetImage(), 1, 59), UnitData(map.PatchAddress(kMemory, 59)));
-    EXPECT_EQ(PatchBytes(document.GetImage(), 7, 9), UnitData(map.PatchAddress(0x81, 9)));
-    EXPECT_EQ(Unit().Count(IsDataRequest), 60u + 5 * 10 + 2);
+    EXPECT_EQ(PatchBytes(document.GetImage(), 2, 9), UnitData(map.PatchAddress(0x31, 9)));
 }
 
 } // namespace
