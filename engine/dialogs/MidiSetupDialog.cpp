@@ -21,6 +21,7 @@ std::vector<QString> ToQStrings(const std::vector<std::string>& texts) {
 
 constexpr int kUnitDeviceIdLow = 0x10;
 constexpr int kUnitDeviceIdHigh = 0x1F;
+constexpr int kNoControl = -1;
 
 } // namespace
 
@@ -29,11 +30,15 @@ SMidiSetupDescriptor UnitMidiSetupDescriptor(const QString& modelName) {
     descriptor.dialogId = 3077;
     descriptor.captionControlId = CMidiSetupDialog::kCaptionGroup;
     descriptor.caption = modelName;
+    // The unit's input and output share the one device-id list: the unit
+    // has one device id, which its replies carry and its requests must
+    // carry. The "Through" pair passes messages on unchanged, so it has no
+    // list and keeps its ids.
     const int idList = CMidiSetupDialog::kDeviceIdList;
     descriptor.inputGroups = {{CMidiSetupDialog::kInput0, idList, kUnitDeviceIdLow, kUnitDeviceIdHigh},
-                              {CMidiSetupDialog::kInput1, idList, kUnitDeviceIdLow, kUnitDeviceIdHigh}};
+                              {CMidiSetupDialog::kInput1, kNoControl, kUnitDeviceIdLow, kUnitDeviceIdHigh}};
     descriptor.outputGroups = {{CMidiSetupDialog::kOutput0, idList, kUnitDeviceIdLow, kUnitDeviceIdHigh},
-                               {CMidiSetupDialog::kOutput1, idList, kUnitDeviceIdLow, kUnitDeviceIdHigh}};
+                               {CMidiSetupDialog::kOutput1, kNoControl, kUnitDeviceIdLow, kUnitDeviceIdHigh}};
     descriptor.hiddenControlId = -1;
     return descriptor;
 }
@@ -81,15 +86,13 @@ void CMidiSetupDialog::BuildControls() {
     throughLayout->addWidget(&input1_, 1, 0);
     throughLayout->addWidget(&output1_, 1, 1);
 
-    // The device id list is filled and read, but the template keeps it out
-    // of sight.
+    // The unit's device id sits below the groups, beside the buttons: a
+    // unit set to another id can only be reached once it is chosen here.
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(&deviceIdLabel_);
     bottom->addWidget(&deviceId_);
     bottom->addStretch();
     bottom->addWidget(&buttons_);
-    deviceIdLabel_.setVisible(false);
-    deviceId_.setVisible(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&captionGroup_);

@@ -36,8 +36,9 @@ struct SMidiSetupDescriptor {
     int hiddenControlId = -1;  // a control hidden at start, or -1
 };
 
-// The descriptor of the "Set Up MIDI Devices" command: the unit's pair and
-// the "Through" pair, all sharing device-id list 4096 (ids 0x10..0x1F).
+// The descriptor of the "Set Up MIDI Devices" command: the unit's pair,
+// whose input and output share device-id list 4096 (ids 0x10..0x1F, shown
+// as 17..32), and the "Through" pair without a device-id list.
 SMidiSetupDescriptor UnitMidiSetupDescriptor(const QString& modelName = QStringLiteral("ZM-47"));
 
 class CMidiSetupDialog : public QDialog {

@@ -43,19 +43,21 @@ TEST_F(SetupDialogTest, ListsOfferTheDevicesNoneAndAMissingCurrentDeviceAsUnconn
     EXPECT_EQ(Items(output0).back(), "Dialog Gone (Unconnected)");
     EXPECT_EQ(output0.currentText(), "Dialog Gone (Unconnected)");
     EXPECT_EQ(dialog.CaptionGroup().title(), "ZM-47");
-    EXPECT_FALSE(dialog.ComboBox(CMidiSetupDialog::kDeviceIdList)->isVisibleTo(&dialog));
+    EXPECT_TRUE(dialog.ComboBox(CMidiSetupDialog::kDeviceIdList)->isVisibleTo(&dialog));
 }
 
-TEST_F(SetupDialogTest, DeviceIdsShowOneHigherAndOkBindsSavesAndStoresTheIdShown) {
+TEST_F(SetupDialogTest, TheUnitsDeviceIdShowsOneHigherAndOkStoresItForTheUnitOnly) {
     mm::VirtualDevicePair pair("Dialog Ids");
-    Output(1).deviceId = 0x12;
+    Output(0).deviceId = 0x12;
+    Input(1).deviceId = 0x13;
+    Output(1).deviceId = 0x14;
     CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *profile);
     dialog.OnInitDialog();
     QComboBox& ids = *dialog.ComboBox(CMidiSetupDialog::kDeviceIdList);
     ASSERT_EQ(ids.count(), 16);
     EXPECT_EQ(ids.itemText(0), "17");
     EXPECT_EQ(ids.itemText(15), "32");
-    // The shared list holds the last port filled: output 1.
+    // The unit's output is filled last; the "Through" pair has no say.
     EXPECT_EQ(ids.currentText(), "19");
 
     ids.setCurrentIndex(15);
@@ -65,10 +67,12 @@ TEST_F(SetupDialogTest, DeviceIdsShowOneHigherAndOkBindsSavesAndStoresTheIdShown
     dialog.accept();
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    for (std::size_t i = 0; i < 2; ++i) {
-        EXPECT_EQ(Input(i).deviceId, 0x1F);
-        EXPECT_EQ(Output(i).deviceId, 0x1F);
-    }
+    EXPECT_EQ(Input(0).deviceId, 0x1F);
+    EXPECT_EQ(Output(0).deviceId, 0x1F);
+    EXPECT_EQ(Input(1).deviceId, 0x13);
+    EXPECT_EQ(Output(1).deviceId, 0x14);
+    EXPECT_EQ(profile->GetString("MIDIConnection/MIDIInTessanMessageDeviceId0", ""), "31");
+    EXPECT_EQ(profile->GetString("MIDIConnection/MIDIOutTessanMessageDeviceId0", ""), "31");
     EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Dialog Ids");
     // Both logical inputs share the one device.
     EXPECT_EQ(GetMidiSetup().DeviceOf(Input(1)), GetMidiSetup().DeviceOf(Input(0)));
