@@ -382,6 +382,30 @@
         <source>Memo4</source>
         <translation>メモ4</translation>
     </message>
+    <message>
+        <source>The %1 dragged patches do not fit from here to the end of the area.</source>
+        <translation>ドラッグした %1 個のパッチは、ここからエリアの最後までに収まりません。</translation>
+    </message>
+    <message>
+        <source>Drop to overwrite the framed patches with the %1 dragged ones.</source>
+        <translation>ドロップすると、枠で囲んだパッチをドラッグした %1 個のパッチで上書きします。</translation>
+    </message>
+    <message>
+        <source>Drop to move the %1 patches before number %2.</source>
+        <translation>ドロップすると、%1 個のパッチを番号 %2 の前に移動します。</translation>
+    </message>
+    <message>
+        <source>Drop to move the %1 patches to the end.</source>
+        <translation>ドロップすると、%1 個のパッチを最後に移動します。</translation>
+    </message>
+    <message>
+        <source>Drop to insert the %1 dragged patches before number %2.</source>
+        <translation>ドロップすると、ドラッグした %1 個のパッチを番号 %2 の前に挿入します。</translation>
+    </message>
+    <message>
+        <source>Drop to add the %1 dragged patches at the end.</source>
+        <translation>ドロップすると、ドラッグした %1 個のパッチを最後に追加します。</translation>
+    </message>
 </context>
 <context>
     <name>CPatchListCtrl</name>

@@ -189,6 +189,10 @@ private:
     // ignores anything else, which the frame may take (dropped files).
     bool AcceptPatchDrag(QDropEvent& event) const;
     void SetDropIndicator(int row, int count);
+    // What a drop at row would do, for the status bar while the mouse is
+    // over the list; empty when nothing is dragged over it.
+    QString DropHint(int row, int count, bool move) const;
+    void ShowDropHint(const QString& hint);
     // Runs after the drag has ended, so that a refusal can tell the user why.
     void FinishDrop(CPatchDrop drop, std::shared_ptr<CParameterArray> patches, bool readable);
 
@@ -210,4 +214,7 @@ private:
     // Where a drop would go while patches are dragged over the list.
     int dropIndicatorRow_ = -1;
     int dropIndicatorCount_ = 0;
+    // The number of patches dragged over the list, read when they enter it.
+    int draggedCount_ = 0;
+    QString dropHint_;
 };

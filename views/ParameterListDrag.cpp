@@ -8,6 +8,7 @@
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
 
+#include <QCoreApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
@@ -16,6 +17,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
+#include <QStatusTipEvent>
 
 #include <algorithm>
 #include <span>
@@ -152,8 +154,19 @@ bool CParameterListCtrl::AcceptPatchDrag(QDropEvent& event) const {
 }
 
 void CParameterListCtrl::dragEnterEvent(QDragEnterEvent* event) {
-    if (AcceptPatchDrag(*event))
-        setState(DraggingState);
+    if (!AcceptPatchDrag(*event))
+        return;
+    setState(DraggingState);
+    // An area is overwritten from the drop row on, as many rows as patches
+    // come; the count is read once, not at every move.
+    const QByteArray bytes = event->mimeData()->data(QString::fromLatin1(kPatchMimeType));
+    std::unique_ptr<CParameterArray> patches = CreateArray();
+    CPatchDragOrigin origin;
+    draggedCount_ = DecodePatchDrag(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                              static_cast<std::size_t>(bytes.size())),
+                                    *patches, origin)
+                        ? static_cast<int>(patches->Size())
+                        : 0;
 }
 
 void CParameterListCtrl::dragMoveEvent(QDragMoveEvent* event) {
@@ -162,32 +175,50 @@ void CParameterListCtrl::dragMoveEvent(QDragMoveEvent* event) {
     GP::CEditListCtrl::dragMoveEvent(event);
     if (!AcceptPatchDrag(*event)) {
         SetDropIndicator(-1, 0);
+        ShowDropHint(QString());
         return;
     }
-    int count = 1;
-    if (!endRow_) {
-        // An area is overwritten from the drop row on: as many rows as
-        // patches come.
-        const QByteArray bytes = event->mimeData()->data(QString::fromLatin1(kPatchMimeType));
-        std::unique_ptr<CParameterArray> patches = CreateArray();
-        CPatchDragOrigin origin;
-        if (DecodePatchDrag(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                      static_cast<std::size_t>(bytes.size())),
-                            *patches, origin))
-            count = static_cast<int>(patches->Size());
-    }
-    SetDropIndicator(DropRowAt(event->position().toPoint()), count);
+    const int row = DropRowAt(event->position().toPoint());
+    SetDropIndicator(row, draggedCount_);
+    ShowDropHint(DropHint(row, draggedCount_, event->dropAction() == Qt::MoveAction));
 }
 
 void CParameterListCtrl::dragLeaveEvent(QDragLeaveEvent* event) {
     SetDropIndicator(-1, 0);
+    ShowDropHint(QString());
     GP::CEditListCtrl::dragLeaveEvent(event);
+}
+
+QString CParameterListCtrl::DropHint(int row, int count, bool move) const {
+    if (count <= 0)
+        return QString();
+    if (!endRow_) {
+        if (static_cast<int>(GetRowIndexes(row, count).size()) != count)
+            return tr("The %1 dragged patches do not fit from here to the end of the area.").arg(count);
+        return tr("Drop to overwrite the framed patches with the %1 dragged ones.").arg(count);
+    }
+    const int index = GetObjectIndex(row);
+    if (move)
+        return index >= 0 ? tr("Drop to move the %1 patches before number %2.").arg(count).arg(index + 1)
+                          : tr("Drop to move the %1 patches to the end.").arg(count);
+    return index >= 0 ? tr("Drop to insert the %1 dragged patches before number %2.").arg(count).arg(index + 1)
+                      : tr("Drop to add the %1 dragged patches at the end.").arg(count);
+}
+
+void CParameterListCtrl::ShowDropHint(const QString& hint) {
+    if (hint == dropHint_)
+        return;
+    dropHint_ = hint;
+    // Status tips travel up to the main window, which shows them.
+    QStatusTipEvent tip(hint);
+    QCoreApplication::sendEvent(this, &tip);
 }
 
 void CParameterListCtrl::dropEvent(QDropEvent* event) {
     stopAutoScroll();
     setState(NoState);
     SetDropIndicator(-1, 0);
+    ShowDropHint(QString());
     if (!AcceptPatchDrag(*event))
         return;
     const QByteArray bytes = event->mimeData()->data(QString::fromLatin1(kPatchMimeType));

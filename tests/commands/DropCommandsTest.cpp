@@ -357,6 +357,30 @@ TEST_F(DropTest, UnreadableDataAndMemosTheLanguageCannotHoldAreRefusedWithTheRea
     EXPECT_EQ(file.GetDocument()->GetDocumentData().Patches()[3].GetMemo(3), "\x82\xa0");
 }
 
+TEST_F(DropTest, WhileDraggedOverAListTheStatusBarSaysWhatADropWouldDo) {
+    CFileView& file = OpenFile(3);
+    std::unique_ptr<QMimeData> two = MakePatchMimeData(MainData().GetArray(1), {0, 1}, CPatchDragOrigin{1, 1252});
+    const auto hover = [&two](CParameterListCtrl& list, int row) {
+        const QPoint point = RowPoint(list, row);
+        QDragEnterEvent enter(point, Qt::CopyAction, two.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(list.viewport(), &enter);
+        QDragMoveEvent move(point, Qt::CopyAction, two.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(list.viewport(), &move);
+    };
+    const auto hint = [this] { return frame->StatusBarPane().currentMessage().toStdString(); };
+    hover(MainList(), 57);
+    EXPECT_EQ(hint(), "Drop to overwrite the framed patches with the 2 dragged ones.");
+    hover(MainList(), 59);
+    EXPECT_EQ(hint(), "The 2 dragged patches do not fit from here to the end of the area.");
+    hover(file.GetPatchList(), 1);
+    EXPECT_EQ(hint(), "Drop to insert the 2 dragged patches before number 2.");
+    hover(file.GetPatchList(), 3);
+    EXPECT_EQ(hint(), "Drop to add the 2 dragged patches at the end.");
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(file.GetPatchList().viewport(), &leave);
+    EXPECT_EQ(hint(), "");
+}
+
 TEST_F(DropTest, FilesDroppedOnAPatchListStillReachTheFrame) {
     CFileView& file = OpenFile(2);
     QSignalSpy dropped(frame.get(), &CMainFrame::filesDropped);
