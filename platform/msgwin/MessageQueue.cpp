@@ -12,6 +12,8 @@ bool InRange(UINT message, UINT first, UINT last) { return message >= first && m
 
 } // namespace
 
+MessageQueue::MessageQueue() : entries_(kInitialCapacity) {}
+
 MessageQueue::~MessageQueue() = default;
 
 MessageQueue& MessageQueue::ForCurrentThread() { return *SharedForCurrentThread(); }
@@ -26,6 +28,8 @@ void MessageQueue::Post(MessageWindow& window, UINT message, WPARAM wparam, LPAR
 {
     {
         std::lock_guard lock(mutex_);
+        // A full buffer would drop its oldest message: grow it instead.
+        if (entries_.full()) entries_.set_capacity(entries_.capacity() * 2);
         entries_.push_back({&window, message, wparam, lparam});
     }
     posted_.notify_all();
@@ -74,7 +78,7 @@ std::size_t MessageQueue::DispatchAll() { return DispatchRange(0, ~UINT{0}); }
 std::size_t MessageQueue::RemoveRange(UINT first, UINT last)
 {
     std::lock_guard lock(mutex_);
-    return std::erase_if(entries_, [&](const Entry& e) { return InRange(e.message, first, last); });
+    return EraseIf([&](const Entry& e) { return InRange(e.message, first, last); });
 }
 
 bool MessageQueue::HasPending(UINT first, UINT last) const
@@ -115,7 +119,7 @@ bool MessageQueue::HasPendingLocked(UINT first, UINT last) const
 void MessageQueue::Forget(const MessageWindow& window)
 {
     std::lock_guard lock(mutex_);
-    std::erase_if(entries_, [&](const Entry& e) { return e.window == &window; });
+    EraseIf([&](const Entry& e) { return e.window == &window; });
 }
 
 } // namespace msgwin

@@ -3,7 +3,9 @@
 // live on that thread wait here, in posting order, until the thread pumps
 // them. Posting is allowed from any thread; everything else belongs to the
 // owning thread. A message stays queued until a pump takes it (by range) or
-// its window is destroyed.
+// its window is destroyed. The queue holds its messages in storage made
+// once, so posting (the MIDI input path) allocates nothing until more than
+// kInitialCapacity messages wait at the same time.
 //
 // Two hooks connect the queue to an application's event loop:
 // - the wake hook runs on the posting thread after each post, so a normal
@@ -13,10 +15,12 @@
 //   transfer that pumps the queue itself still repaints the windows.
 #include "platform/msgwin/Messages.h"
 
+#include <boost/circular_buffer.hpp>
+
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -29,7 +33,9 @@ class MessageQueue {
 public:
     using Hook = std::function<void()>;
 
-    MessageQueue() = default;
+    static constexpr std::size_t kInitialCapacity = 4096;
+
+    MessageQueue();
     ~MessageQueue();
     MessageQueue(const MessageQueue&) = delete;
     MessageQueue& operator=(const MessageQueue&) = delete;
@@ -84,10 +90,18 @@ private:
     bool HasPendingLocked(UINT first, UINT last) const;
     // Called by a window's destructor: its pending messages are dropped.
     void Forget(const MessageWindow& window);
+    // Removes the entries that match; the lock is held. Returns how many.
+    template <typename Predicate>
+    std::size_t EraseIf(Predicate matches)
+    {
+        const std::size_t before = entries_.size();
+        entries_.erase(std::remove_if(entries_.begin(), entries_.end(), matches), entries_.end());
+        return before - entries_.size();
+    }
 
     mutable std::mutex mutex_;
     std::condition_variable posted_;
-    std::deque<Entry> entries_;
+    boost::circular_buffer<Entry> entries_;
 
     std::mutex hookMutex_;
     Hook wake_;
