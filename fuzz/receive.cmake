@@ -1,0 +1,1 @@
+zm47_add_fuzzer(receive LIBS zm47_engine)
