@@ -104,8 +104,8 @@ public:
     // Rows are in index order: not sorted, or sorted by number ascending.
     bool IsInIndexOrder() const;
 
-    // Where the rows dragged out of a list (see StartRowDrag) or dropped on
-    // it go (not owned). Without one the list takes no drops.
+    // The window that takes the patches dropped on the list (not owned).
+    // Without one the list takes no drops; its rows can still be dragged.
     void SetDropTarget(IPatchDropTarget* target) { dropTarget_ = target; }
     // Runs the drag of the selected rows: by default the desktop's drag and
     // drop. The result is the action the target took.

@@ -4,7 +4,6 @@
 #include "views/ParameterListCtrl.h"
 
 #include "data/ParameterArray.h"
-#include "data/PatchDragData.h"
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
 
@@ -20,7 +19,6 @@
 #include <QStatusTipEvent>
 
 #include <algorithm>
-#include <span>
 
 namespace {
 
@@ -159,14 +157,9 @@ void CParameterListCtrl::dragEnterEvent(QDragEnterEvent* event) {
     setState(DraggingState);
     // An area is overwritten from the drop row on, as many rows as patches
     // come; the count is read once, not at every move.
-    const QByteArray bytes = event->mimeData()->data(QString::fromLatin1(kPatchMimeType));
     std::unique_ptr<CParameterArray> patches = CreateArray();
     CPatchDragOrigin origin;
-    draggedCount_ = DecodePatchDrag(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                              static_cast<std::size_t>(bytes.size())),
-                                    *patches, origin)
-                        ? static_cast<int>(patches->Size())
-                        : 0;
+    draggedCount_ = ReadPatchMimeData(*event->mimeData(), *patches, origin) ? static_cast<int>(patches->Size()) : 0;
 }
 
 void CParameterListCtrl::dragMoveEvent(QDragMoveEvent* event) {
@@ -221,12 +214,9 @@ void CParameterListCtrl::dropEvent(QDropEvent* event) {
     ShowDropHint(QString());
     if (!AcceptPatchDrag(*event))
         return;
-    const QByteArray bytes = event->mimeData()->data(QString::fromLatin1(kPatchMimeType));
     std::shared_ptr<CParameterArray> patches = CreateArray();
     CPatchDrop drop;
-    const bool readable = DecodePatchDrag(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                                    static_cast<std::size_t>(bytes.size())),
-                                          *patches, drop.origin);
+    const bool readable = ReadPatchMimeData(*event->mimeData(), *patches, drop.origin);
     drop.row = DropRowAt(event->position().toPoint());
     drop.fromThisList = dragging_;
     drop.move = event->dropAction() == Qt::MoveAction;
@@ -237,7 +227,10 @@ void CParameterListCtrl::dropEvent(QDropEvent* event) {
     // The change and any message wait until the drag has ended: a message
     // box must not hold up the desktop's drag.
     QMetaObject::invokeMethod(
-        this, [this, drop = std::move(drop), patches, readable]() mutable { FinishDrop(std::move(drop), patches, readable); },
+        this,
+        [this, drop = std::move(drop), patches, readable]() mutable {
+            FinishDrop(std::move(drop), patches, readable);
+        },
         Qt::QueuedConnection);
 }
 

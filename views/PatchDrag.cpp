@@ -4,6 +4,7 @@
 
 #include <QMimeData>
 
+#include <span>
 #include <string>
 
 std::unique_ptr<QMimeData> MakePatchMimeData(const CParameterArray& array, const std::vector<int>& indexes,
@@ -18,6 +19,13 @@ std::unique_ptr<QMimeData> MakePatchMimeData(const CParameterArray& array, const
 }
 
 bool HasPatchMimeData(const QMimeData& data) { return data.hasFormat(QString::fromLatin1(kPatchMimeType)); }
+
+bool ReadPatchMimeData(const QMimeData& data, CParameterArray& patches, CPatchDragOrigin& origin) {
+    const QByteArray bytes = data.data(QString::fromLatin1(kPatchMimeType));
+    return DecodePatchDrag(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                     static_cast<std::size_t>(bytes.size())),
+                           patches, origin);
+}
 
 bool ConvertMemoCodePage(CParameterArray& patches, int from, int to) {
     if (from == to)

@@ -40,6 +40,10 @@ std::unique_ptr<QMimeData> MakePatchMimeData(const CParameterArray& array, const
 // Whether the data holds dragged patches (their bytes are not checked yet).
 bool HasPatchMimeData(const QMimeData& data);
 
+// The dragged patches the data holds (see DecodePatchDrag). False, with
+// both untouched, when it holds none that can be read.
+bool ReadPatchMimeData(const QMimeData& data, CParameterArray& patches, CPatchDragOrigin& origin);
+
 // Turns every memo from code page `from` into code page `to`. False, with
 // nothing changed, when a memo holds a character that `to` cannot hold or
 // bytes that `from` does not define.

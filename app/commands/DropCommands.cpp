@@ -81,7 +81,8 @@ bool CWindowCommands::MoveInFile(const CPatchDrop& drop) {
         return false;
     const std::size_t at = list->GetInsertIndex(drop.row);
     // Where the first moved patch lands once the moved ones are taken out.
-    const auto before = static_cast<std::size_t>(std::lower_bound(moved.begin(), moved.end(), static_cast<int>(at)) - moved.begin());
+    const auto firstAfter = std::lower_bound(moved.begin(), moved.end(), static_cast<int>(at));
+    const auto before = static_cast<std::size_t>(firstAfter - moved.begin());
     const std::size_t target = at - before;
     const bool contiguous = moved.back() - moved.front() + 1 == static_cast<int>(moved.size());
     if (contiguous && target == static_cast<std::size_t>(moved.front()))

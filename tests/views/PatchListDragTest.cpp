@@ -4,14 +4,12 @@
 // window to take them.
 #include "tests/views/ViewsTestSupport.h"
 
-#include "data/PatchDragData.h"
 #include "views/PatchDrag.h"
 
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QTest>
 
-#include <span>
 
 namespace viewstest {
 namespace {
@@ -36,10 +34,7 @@ struct DragRecord {
 void RecordDrags(CPatchListCtrl& list, DragRecord& record) {
     list.SetDragRunner([&record](std::unique_ptr<QMimeData> data, Qt::DropActions actions, Qt::DropAction action) {
         ++record.runs;
-        const QByteArray bytes = data->data(QString::fromLatin1(kPatchMimeType));
-        EXPECT_TRUE(DecodePatchDrag(
-            std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())),
-            record.patches, record.origin));
+        EXPECT_TRUE(ReadPatchMimeData(*data, record.patches, record.origin));
         record.actions = actions;
         record.defaultAction = action;
         return Qt::IgnoreAction;
