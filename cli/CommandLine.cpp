@@ -56,6 +56,12 @@ bool Apply(const CommandSpec& spec, std::string_view name, std::string_view valu
         a.devices.simMemory = value;
     } else if (name == "port-name") {
         a.portName = value;
+    } else if (name == "api") {
+        if (value != "alsa" && value != "jack") {
+            error = "--api takes alsa or jack";
+            return false;
+        }
+        a.api = value;
     } else if (name == "device-id") {
         const auto id = DeviceIdFromShown(value);
         if (!id) {
@@ -149,12 +155,12 @@ bool ParseArguments(const CommandSpec& spec, std::span<const std::string_view> w
             return false;
         }
         seen.emplace_back(word);
-        if (word == "simulator") {
+        if (word == "simulator" || word == "wire-speed") {
             if (value) {
-                error = "--simulator takes no value";
+                error = option + " takes no value";
                 return false;
             }
-            arguments.devices.simulator = true;
+            (word == "simulator" ? arguments.devices.simulator : arguments.wireSpeed) = true;
             continue;
         }
         if (!value) {

@@ -29,6 +29,8 @@ struct Arguments {
     std::optional<std::vector<int>> indexes; // --indexes 0,3,7
     std::optional<int> index;               // --index K
     std::string portName;
+    std::string api;        // sim --api alsa|jack; empty: whichever is there
+    bool wireSpeed = false; // sim --wire-speed
     std::string lang = "en";
     std::optional<long> count;
 };

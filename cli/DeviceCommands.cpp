@@ -40,14 +40,28 @@ int RunSimulator(const Arguments& arguments)
     unit.SetDeviceId(arguments.devices.deviceId);
     if (!arguments.devices.simMemory.empty() && !unit.UseMemoryFile(arguments.devices.simMemory))
         return kExitFailure; // the reason is already on stderr
+    if (arguments.wireSpeed) {
+        sim::UnitFaults timing = unit.Faults();
+        timing.wireSpeed = true;
+        unit.SetFaults(timing);
+    }
+    const sim::PortSystem system = arguments.api == "jack"   ? sim::PortSystem::Jack
+                                   : arguments.api == "alsa" ? sim::PortSystem::Alsa
+                                                             : sim::PortSystem::Automatic;
     std::string error;
-    if (!simulator.Open(portName, error)) {
+    if (!simulator.Open(portName, system, error)) {
         PrintError(error);
         return kExitFailure;
     }
     CInterruptGuard guard;
-    std::fprintf(stderr, "zm47-cli: the simulated unit answers on the MIDI ports \"%s\" as device id %d; Ctrl-C ends\n",
-                 portName.c_str(), arguments.devices.deviceId + 1);
+    if (simulator.System() == sim::PortSystem::Jack)
+        std::fprintf(stderr,
+                     "zm47-cli: the simulated unit answers on the JACK ports \"%s In:in\" and \"%s Out:out\" as "
+                     "device id %d; Ctrl-C ends\n",
+                     portName.c_str(), portName.c_str(), arguments.devices.deviceId + 1);
+    else
+        std::fprintf(stderr, "zm47-cli: the simulated unit answers on the MIDI ports \"%s\" as device id %d; Ctrl-C ends\n",
+                     portName.c_str(), arguments.devices.deviceId + 1);
     while (!StopRequested()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         if (!unit.SaveIfChanged())

@@ -38,8 +38,10 @@ void PrintUsage(std::FILE* out)
         "  preview IN.z4l --index K             send patch K (from 0) of the file to the\n"
         "                                       unit's temporary patch\n"
         "  devices [--simulator]                list the MIDI devices (in: and out:)\n"
-        "  sim [--port-name NAME] [--sim-memory FILE.z4l] [--device-id N]\n"
-        "                                       run the simulated unit on the system's MIDI ports\n"
+        "  sim [--api alsa|jack] [--port-name NAME] [--sim-memory FILE.z4l] [--device-id N]\n"
+        "      [--wire-speed]                   run the simulated unit on the system's MIDI ports:\n"
+        "                                       JACK's when a JACK server runs, else ALSA's; with\n"
+        "                                       --wire-speed it answers as fast as a MIDI cable\n"
         "\n"
         "DEVICES:\n"
         "  --in NAME --out NAME                 the MIDI devices the unit is connected to\n"
@@ -70,7 +72,7 @@ const std::array<Command, 10>& Commands()
         {{"show", 1, 1, {"lang"}}, cli::Show},
         {{"new", 1, 1, {"count"}}, cli::New},
         {{"devices", 0, 0, {"simulator"}}, cli::Devices},
-        {{"sim", 0, 0, {"port-name", "sim-memory", "device-id"}}, cli::RunSimulator},
+        {{"sim", 0, 0, {"api", "port-name", "sim-memory", "device-id", "wire-speed"}}, cli::RunSimulator},
         {{"identify", 0, 0, {"device"}}, cli::Identify},
         {{"read", 1, 1, {"device", "area"}, true}, cli::Read},
         {{"write", 1, 1, {"device", "area", "indexes"}}, cli::Write},

@@ -25,7 +25,15 @@ bool CMidiOutDevice::IsOpen() { return ML::COut::IsOpen(); }
 
 bool CMidiOutDevice::Send(std::span<const std::uint8_t> bytes)
 {
-    GetMidiSetupState().Report(GetMidiSetup().OpenAll());
+    COruMidiSetup& setup = GetMidiSetup();
+    COruMidiSetupState& state = GetMidiSetupState();
+    // A device whose far side went away and came back between two sends
+    // is open again only now: the connection was lost meanwhile, and its
+    // return is reported.
+    const bool lost = !setup.AllOpen();
+    const bool opened = setup.OpenAll();
+    if (lost && opened) state.SetQuiet(false);
+    state.Report(opened);
     if (!ML::COut::IsOpen()) return false;
     if (bytes.empty()) return true;
     if (bytes[0] == 0xF0) return ML::COut::SendLong(bytes);

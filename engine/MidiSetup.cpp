@@ -179,6 +179,15 @@ bool COruMidiSetup::OpenAll()
     return all;
 }
 
+bool COruMidiSetup::AllOpen() const
+{
+    for (const auto& device : GetMidiInDevices())
+        if (!device->IsOpen()) return false;
+    for (const auto& device : GetMidiOutDevices())
+        if (!device->IsOpen()) return false;
+    return true;
+}
+
 bool COruMidiSetup::IsSetUp() const
 {
     const auto& inputs = GetMidiInputs();

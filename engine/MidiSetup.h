@@ -58,6 +58,8 @@ public:
     // Opens every device (all of them even after a failure); true when all
     // opened.
     bool OpenAll();
+    // True when every device is open now; opens nothing.
+    bool AllOpen() const;
     // Input 0 and output 0 exist and have a device.
     bool IsSetUp() const;
 

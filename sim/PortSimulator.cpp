@@ -1,18 +1,40 @@
 #include "sim/PortSimulator.h"
 
+#include "platform/mm/rtmidi/JackSystem.h"
 #include "platform/mm/rtmidi/RtMidiBackend.h"
 
 #include <RtMidi.h>
+
+#include <chrono>
+#include <thread>
 
 namespace sim {
 
 namespace {
 
-// RtMidi reports through this instead of printing and throwing.
+// RtMidi reports through this instead of printing and throwing; a warning
+// while sending means the reply did not go out.
 void RecordError(RtMidiError::Type type, const std::string&, void* failed)
 {
-    if (type != RtMidiError::WARNING && type != RtMidiError::DEBUG_WARNING)
+    if (type != RtMidiError::DEBUG_WARNING)
         static_cast<std::atomic<bool>*>(failed)->store(true);
+}
+
+// True when no port of this JACK client exists, waiting a little for the
+// ports of an instance that has just ended to go: the server removes them
+// once it sees the process gone.
+bool JackClientFree(const std::string& client)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    for (;;) {
+        bool taken = false;
+        for (bool sources : {true, false})
+            for (const std::string& port : mm::JackSystem::Instance().MidiPorts(sources))
+                if (port.starts_with(client + ":")) taken = true;
+        if (!taken) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
 
 } // namespace
@@ -25,13 +47,21 @@ CPortSimulator::CPortSimulator()
 CPortSimulator::~CPortSimulator()
 {
     if (in_)
-        in_->closePort(); // ends RtMidi's input thread
+        in_->closePort(); // ends RtMidi's input
 }
 
-bool CPortSimulator::Open(const std::string& portName, std::string& error)
+bool CPortSimulator::Open(const std::string& portName, PortSystem system, std::string& error)
 {
-    if (!mm::RtMidiBackend::Instance().SystemPresent()) {
-        error = "no MIDI system found (the ALSA sequencer /dev/snd/seq is missing); "
+    if (system == PortSystem::Automatic)
+        system = mm::JackSystem::Instance().Running() ? PortSystem::Jack : PortSystem::Alsa;
+    system_ = system;
+    return system == PortSystem::Jack ? OpenJack(portName, error) : OpenAlsa(portName, error);
+}
+
+bool CPortSimulator::OpenAlsa(const std::string& portName, std::string& error)
+{
+    if (!mm::RtMidiBackend::Instance().SequencerPresent()) {
+        error = "no MIDI system found (no JACK server answers and the ALSA sequencer /dev/snd/seq is missing); "
                 "the simulated unit needs one to offer MIDI ports";
         return false;
     }
@@ -48,6 +78,45 @@ bool CPortSimulator::Open(const std::string& portName, std::string& error)
         in_ = std::move(in);
     } catch (const RtMidiError& failure) {
         error = "cannot create the MIDI ports \"" + portName + "\": " + failure.getMessage();
+        return false;
+    }
+    return true;
+}
+
+bool CPortSimulator::OpenJack(const std::string& portName, std::string& error)
+{
+    // Asked first: RtMidi prints when it finds no server.
+    if (!mm::JackSystem::Instance().Running()) {
+        error = "no JACK server answers; start one (for example jackd -d dummy) or use --api alsa";
+        return false;
+    }
+    const std::string inClient = portName + " In";
+    const std::string outClient = portName + " Out";
+    // JACK would give a second client of a name another one ("-01"), under
+    // which nobody finds the ports.
+    if (!JackClientFree(inClient) || !JackClientFree(outClient)) {
+        error = "the JACK ports \"" + portName + "\" already exist; is another simulated unit running?";
+        return false;
+    }
+    try {
+        auto out = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, outClient);
+        out->setErrorCallback(&RecordError, &inFailed_);
+        out->openVirtualPort("out");
+        auto in = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, inClient);
+        in->setErrorCallback(&RecordError, &inFailed_);
+        in->ignoreTypes(false, true, true);
+        in->setCallback(&CPortSimulator::OnMessage, this);
+        in->openVirtualPort("in");
+        if (inFailed_ || !mm::JackSystem::Instance().HasPort(outClient + ":out") ||
+            !mm::JackSystem::Instance().HasPort(inClient + ":in")) {
+            error = "cannot create the JACK ports \"" + portName + "\"";
+            return false;
+        }
+        out->setErrorCallback(&RecordError, &sendFailed_);
+        out_ = std::move(out);
+        in_ = std::move(in);
+    } catch (const RtMidiError& failure) {
+        error = "cannot create the JACK ports \"" + portName + "\": " + failure.getMessage();
         return false;
     }
     return true;

@@ -1,7 +1,8 @@
 #pragma once
-// The simulated unit on real virtual MIDI ports of the system's MIDI
-// sequencer, so that any program on the computer (this librarian included)
-// can talk to it as to a unit on a MIDI interface.
+// The simulated unit on real MIDI ports of the system, so that any program
+// on the computer (this librarian included) can talk to it as to a unit on
+// a MIDI interface: virtual ports of the ALSA sequencer, or ports of a
+// running JACK server.
 #include "sim/SimulatedUnit.h"
 
 #include <atomic>
@@ -14,6 +15,8 @@ class RtMidiOut;
 
 namespace sim {
 
+enum class PortSystem { Automatic, Alsa, Jack };
+
 class CPortSimulator {
 public:
     CPortSimulator();
@@ -21,18 +24,26 @@ public:
     CPortSimulator(const CPortSimulator&) = delete;
     CPortSimulator& operator=(const CPortSimulator&) = delete;
 
-    // Creates an input and an output port of this name. False, with the
-    // reason in English in `error`, where no MIDI system exists or the ports
-    // cannot be made.
-    bool Open(const std::string& portName, std::string& error);
+    // Creates an input and an output port. On ALSA both carry portName under
+    // the client portName; on JACK they are "<portName> In:in" and
+    // "<portName> Out:out". Automatic takes JACK when a server answers, else
+    // ALSA. False, with the reason in English in `error`, where that MIDI
+    // system does not exist or the ports cannot be made.
+    bool Open(const std::string& portName, PortSystem system, std::string& error);
+    // The system the ports were made on (Alsa or Jack) after Open.
+    PortSystem System() const { return system_; }
 
     CSimulatedUnit& Unit() { return unit_; }
 
 private:
     static void OnMessage(double timeStamp, std::vector<unsigned char>* message, void* self);
     bool Send(std::span<const std::uint8_t> bytes);
+    bool OpenAlsa(const std::string& portName, std::string& error);
+    bool OpenJack(const std::string& portName, std::string& error);
 
+    PortSystem system_ = PortSystem::Automatic;
     std::atomic<bool> sendFailed_{false};
+    std::atomic<bool> inFailed_{false}; // while opening, and what the input reports later
     std::unique_ptr<RtMidiOut> out_; // outlives the unit's reply thread
     CSimulatedUnit unit_;
     std::unique_ptr<RtMidiIn> in_; // closed first: no message after the unit is gone

@@ -42,6 +42,25 @@ TEST(CommandLine, ReadsFilesDevicesAndAreas)
     EXPECT_EQ(b.devices.deviceId, 0x10);
 }
 
+TEST(CommandLine, TheSimulatedUnitsMidiSystemAndTiming)
+{
+    const CommandSpec sim{"sim", 0, 0, {"api", "port-name", "sim-memory", "device-id", "wire-speed"}};
+    Arguments a;
+    std::string error;
+    ASSERT_TRUE(Parse(sim, {"--api", "jack", "--wire-speed"}, a, error)) << error;
+    EXPECT_EQ(a.api, "jack");
+    EXPECT_TRUE(a.wireSpeed);
+    Arguments b;
+    ASSERT_TRUE(Parse(sim, {"--api=alsa"}, b, error)) << error;
+    EXPECT_EQ(b.api, "alsa");
+    EXPECT_FALSE(b.wireSpeed);
+    for (const std::vector<std::string_view>& words :
+         {std::vector<std::string_view>{"--api", "oss"}, {"--api"}, {"--wire-speed=yes"}}) {
+        Arguments c;
+        EXPECT_FALSE(Parse(sim, words, c, error)) << words[0];
+    }
+}
+
 TEST(CommandLine, RefusesWhatCannotBeMeant)
 {
     const std::vector<std::vector<std::string_view>> bad{

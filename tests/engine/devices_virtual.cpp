@@ -120,6 +120,32 @@ TEST_F(DeviceTest, ConnectionLossAndReturnAreReportedOnceEach)
     EXPECT_TRUE(dialog.shown().empty());
 }
 
+// The far side restarted between two sends: no send saw it gone, yet the
+// connection was lost and is made again.
+TEST_F(DeviceTest, ADeviceBackBeforeTheNextSendIsReconnectedWithOneReport)
+{
+    std::mutex mutex;
+    std::vector<Bytes> received;
+    const auto handler = [&](std::span<const std::uint8_t> bytes) {
+        std::lock_guard lock(mutex);
+        received.emplace_back(bytes.begin(), bytes.end());
+    };
+    auto device = std::make_unique<mm::VirtualOutputDevice>("Engine Devices Restart", handler);
+    GetMidiSetup().BindOutput(Output(0), "Engine Devices Restart");
+    GetMidiSetupState().SetQuiet(GetMidiSetup().OpenAll());
+    Output(0).SendMessage(ML::CMessage(kIdentityReply));
+
+    device->Unplug();
+    EXPECT_FALSE(GetMidiSetup().AllOpen());
+    device = std::make_unique<mm::VirtualOutputDevice>("Engine Devices Restart", handler);
+    Output(0).SendMessage(ML::CMessage(kNoteOn));
+    Output(0).SendMessage(ML::CMessage(kNoteOn));
+    EXPECT_EQ(transient, std::vector<std::string>{"MIDI reconnected."});
+    EXPECT_TRUE(GetMidiSetup().AllOpen());
+    std::lock_guard lock(mutex);
+    EXPECT_EQ(received, (std::vector<Bytes>{kIdentityReply, kNoteOn, kNoteOn}));
+}
+
 TEST_F(DeviceTest, TheConnectionStateReportsChangesOnly)
 {
     COruMidiSetupState& state = GetMidiSetupState();

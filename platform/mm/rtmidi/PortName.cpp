@@ -1,5 +1,7 @@
 #include "platform/mm/rtmidi/PortName.h"
 
+#include <algorithm>
+
 namespace mm {
 
 namespace {
@@ -10,6 +12,13 @@ bool AllDigits(std::string_view text)
     for (char c : text)
         if (c < '0' || c > '9') return false;
     return true;
+}
+
+bool IsOwnClient(std::string_view client)
+{
+    if (!client.starts_with(kOwnClientName)) return false;
+    const std::string_view rest = client.substr(kOwnClientName.size());
+    return rest.empty() || (rest.size() > 1 && rest[0] == '-' && AllDigits(rest.substr(1)));
 }
 
 } // namespace
@@ -27,10 +36,38 @@ std::string CleanPortName(std::string_view name)
     return clean.empty() ? std::string(name) : std::string(clean);
 }
 
-bool IsOwnPort(std::string_view cleanName)
+bool IsOwnPort(std::string_view name)
 {
-    return cleanName.size() > kOwnClientName.size() && cleanName.starts_with(kOwnClientName) &&
-           cleanName[kOwnClientName.size()] == ':';
+    const std::size_t colon = name.find(':');
+    return colon != std::string_view::npos && colon + 1 < name.size() && IsOwnClient(name.substr(0, colon));
+}
+
+std::string AlsaListedName(const std::string& cleanName, int occurrence)
+{
+    return occurrence == 0 ? cleanName : cleanName + " (" + std::to_string(occurrence + 1) + ")";
+}
+
+bool AlsaPortPresent(const std::vector<std::string>& rawNames, std::string_view rawName)
+{
+    return std::find(rawNames.begin(), rawNames.end(), rawName) != rawNames.end();
+}
+
+std::string JackListedName(std::string_view fullName)
+{
+    return std::string(kJackPrefix) + std::string(fullName);
+}
+
+std::string JackFullName(std::string_view listedName)
+{
+    if (!listedName.starts_with(kJackPrefix)) return {};
+    return std::string(listedName.substr(kJackPrefix.size()));
+}
+
+std::string NewOwnConnection(const std::vector<std::string>& before, const std::vector<std::string>& after)
+{
+    for (const std::string& port : after)
+        if (IsOwnPort(port) && std::find(before.begin(), before.end(), port) == before.end()) return port;
+    return {};
 }
 
 } // namespace mm

@@ -1,10 +1,19 @@
 #pragma once
-// Names of real MIDI ports as the system shows them. The ALSA sequencer
-// names a port "client:port 20:0"; the numbers at the end change whenever
-// the device is plugged in again, but the device selection is stored by
-// name, so they are dropped.
+// Names of real MIDI ports as the system shows them and as the device lists
+// show them.
+//
+// The ALSA sequencer names a port "client:port 20:0"; the numbers at the end
+// change whenever the device is plugged in again, but the device selection
+// is stored by name, so they are left out of the listed name. They are the
+// port's identity while it is open: an open port whose numbers have gone
+// from the sequencer's list has been unplugged, even if a port of the same
+// name is back.
+//
+// JACK ports are listed as "JACK: " and their full name "client:port", which
+// the server keeps unique.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mm {
 
@@ -12,8 +21,27 @@ namespace mm {
 // nothing but numbers, or has no such pair, stays as it is.
 std::string CleanPortName(std::string_view name);
 
-// The sequencer client name of this program; its own ports are not listed.
+// The client name of this program's own connections. JACK gives a second
+// client of the same name a "-01" (and so on) after it.
 inline constexpr std::string_view kOwnClientName = "ZM-47 Librarian";
-bool IsOwnPort(std::string_view cleanName);
+// True for a port ("client:port", ALSA name cleaned) of this program.
+bool IsOwnPort(std::string_view name);
+
+// The listed name of the occurrence-th (from 0) ALSA port of a clean name:
+// the name itself, then "name (2)", "name (3)" for twins.
+std::string AlsaListedName(const std::string& cleanName, int occurrence);
+// True when the port opened under rawName (with its numbers) is still in the
+// sequencer's list of raw port names.
+bool AlsaPortPresent(const std::vector<std::string>& rawNames, std::string_view rawName);
+
+inline constexpr std::string_view kJackPrefix = "JACK: ";
+std::string JackListedName(std::string_view fullName);
+// The full JACK port name of a listed name; empty for a name that is not a
+// JACK port's.
+std::string JackFullName(std::string_view listedName);
+// The port of this program that a connection made to a port added: the
+// entry of `after` not in `before` that belongs to this program; empty when
+// there is none.
+std::string NewOwnConnection(const std::vector<std::string>& before, const std::vector<std::string>& after);
 
 } // namespace mm

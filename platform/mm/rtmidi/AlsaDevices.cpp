@@ -1,0 +1,125 @@
+#include "platform/mm/rtmidi/AlsaDevices.h"
+
+#include "platform/mm/rtmidi/PortName.h"
+#include "platform/mm/rtmidi/RtMidiConnection.h"
+
+#include <algorithm>
+
+namespace mm {
+
+namespace {
+
+// A port as listed: its clean name and which of the ports of that name it
+// is, so that it is found again even if the port numbers have moved.
+struct AlsaPortRef {
+    std::string listedName;
+    std::string cleanName;
+    int occurrence;
+};
+
+// Opens the port on a new RtMidi object; rawName gets the port's name with
+// its numbers, which stand for the port while it is open.
+template <typename Api, typename Setup>
+MMRESULT OpenAlsaPort(const AlsaPortRef& ref, std::unique_ptr<Api>& api, std::unique_ptr<std::atomic<bool>>& failed,
+                      std::string& rawName, const char* ownPortName, Setup setup)
+{
+    failed = std::make_unique<std::atomic<bool>>(false);
+    api = MakeRtMidi<Api>(RtMidi::LINUX_ALSA, *failed);
+    if (!api) return MMSYSERR_NODRIVER;
+    const std::vector<std::string> raw = RawPortNames(*api);
+    const int index = FindAlsaPort(raw, ref.cleanName, ref.occurrence);
+    if (index < 0) return MMSYSERR_NODRIVER;
+    rawName = raw[static_cast<std::size_t>(index)];
+    setup(*api);
+    api->openPort(static_cast<unsigned>(index), ownPortName);
+    if (failed->load() || !api->isPortOpen()) return MMSYSERR_ALLOCATED;
+    return MMSYSERR_NOERROR;
+}
+
+// The far side is there while the sequencer still lists the port under the
+// numbers it had when it was opened.
+template <typename Api>
+PresenceCheck AlsaPresence(Api& api, std::string rawName)
+{
+    return [&api, rawName = std::move(rawName)] { return AlsaPortPresent(RawPortNames(api), rawName); };
+}
+
+class AlsaInputDevice final : public InputDevice {
+public:
+    explicit AlsaInputDevice(AlsaPortRef ref) : ref_(std::move(ref)) {}
+    const std::string& Name() const override { return ref_.listedName; }
+
+    MMRESULT Connect(MidiIn& port, std::unique_ptr<InputConnection>& connection) override
+    {
+        std::unique_ptr<RtMidiIn> in;
+        std::unique_ptr<std::atomic<bool>> failed;
+        std::string rawName;
+        const MMRESULT result = OpenAlsaPort(ref_, in, failed, rawName, "in", [&](RtMidiIn& api) { DeliverTo(api, port); });
+        if (result != MMSYSERR_NOERROR) return result;
+        PresenceCheck present = AlsaPresence(*in, std::move(rawName));
+        connection = std::make_unique<RtMidiInputConnection>(std::move(in), std::move(failed), std::move(present));
+        return MMSYSERR_NOERROR;
+    }
+
+private:
+    AlsaPortRef ref_;
+};
+
+class AlsaOutputDevice final : public OutputDevice {
+public:
+    explicit AlsaOutputDevice(AlsaPortRef ref) : ref_(std::move(ref)) {}
+    const std::string& Name() const override { return ref_.listedName; }
+
+    MMRESULT Connect(std::unique_ptr<OutputConnection>& connection) override
+    {
+        std::unique_ptr<RtMidiOut> out;
+        std::unique_ptr<std::atomic<bool>> failed;
+        std::string rawName;
+        const MMRESULT result = OpenAlsaPort(ref_, out, failed, rawName, "out", [](RtMidiOut&) {});
+        if (result != MMSYSERR_NOERROR) return result;
+        PresenceCheck present = AlsaPresence(*out, std::move(rawName));
+        connection = std::make_unique<RtMidiOutputConnection>(std::move(out), std::move(failed), std::move(present));
+        return MMSYSERR_NOERROR;
+    }
+
+private:
+    AlsaPortRef ref_;
+};
+
+template <typename Device, typename Base>
+void AddDevices(const std::vector<std::string>& rawNames, std::vector<std::shared_ptr<Base>>& devices)
+{
+    std::vector<std::string> seen;
+    for (const std::string& raw : rawNames) {
+        std::string name = CleanPortName(raw);
+        if (IsOwnPort(name)) continue;
+        const int occurrence = static_cast<int>(std::count(seen.begin(), seen.end(), name));
+        seen.push_back(name);
+        devices.push_back(std::make_shared<Device>(AlsaPortRef{AlsaListedName(name, occurrence), std::move(name), occurrence}));
+    }
+}
+
+} // namespace
+
+int FindAlsaPort(const std::vector<std::string>& rawNames, const std::string& name, int occurrence)
+{
+    int seen = 0;
+    for (std::size_t i = 0; i < rawNames.size(); ++i) {
+        const std::string clean = CleanPortName(rawNames[i]);
+        if (IsOwnPort(clean) || clean != name) continue;
+        if (seen++ == occurrence) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void AddAlsaInputs(const std::vector<std::string>& rawNames, std::vector<std::shared_ptr<InputDevice>>& devices)
+{
+    AddDevices<AlsaInputDevice>(rawNames, devices);
+}
+
+void AddAlsaOutputs(const std::vector<std::string>& rawNames, std::vector<std::shared_ptr<OutputDevice>>& devices)
+{
+    AddDevices<AlsaOutputDevice>(rawNames, devices);
+}
+
+} // namespace mm

@@ -1,0 +1,125 @@
+#include "platform/mm/rtmidi/JackDevices.h"
+
+#include "platform/mm/rtmidi/JackSystem.h"
+#include "platform/mm/rtmidi/PortName.h"
+#include "platform/mm/rtmidi/RtMidiConnection.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace mm {
+
+namespace {
+
+// Far longer than the longest period JACK is run with.
+constexpr std::chrono::milliseconds kConnectionShowsWithin{500};
+
+// Opens a port of this program on a new RtMidi object (a JACK client of its
+// own) and connects it to the far port fullName. ownPort gets the full name
+// of the port made, which the far port's connections must keep holding.
+template <typename Api, typename Setup>
+MMRESULT OpenJackPort(const std::string& fullName, std::unique_ptr<Api>& api,
+                      std::unique_ptr<std::atomic<bool>>& failed, std::string& ownPort, const char* ownPortName,
+                      Setup setup)
+{
+    JackSystem& jack = JackSystem::Instance();
+    // RtMidi's JACK objects print when they find no server; they are only
+    // made when one answers.
+    if (!jack.Running()) return MMSYSERR_NODRIVER;
+    failed = std::make_unique<std::atomic<bool>>(false);
+    api = MakeRtMidi<Api>(RtMidi::UNIX_JACK, *failed);
+    if (!api || failed->load()) return MMSYSERR_NODRIVER;
+    const std::vector<std::string> raw = RawPortNames(*api);
+    const auto found = std::find(raw.begin(), raw.end(), fullName);
+    if (found == raw.end()) return MMSYSERR_NODRIVER;
+    setup(*api);
+    const std::vector<std::string> before = jack.Connections(fullName);
+    api->openPort(static_cast<unsigned>(found - raw.begin()), ownPortName);
+    if (failed->load() || !api->isPortOpen()) return MMSYSERR_ALLOCATED;
+    // RtMidi does not say whether the connection was made; the far port's
+    // connections do, once the server's graph has taken it in (at the start
+    // of a following cycle).
+    const auto deadline = std::chrono::steady_clock::now() + kConnectionShowsWithin;
+    for (;;) {
+        ownPort = NewOwnConnection(before, jack.Connections(fullName));
+        if (!ownPort.empty()) return MMSYSERR_NOERROR;
+        if (std::chrono::steady_clock::now() >= deadline) return MMSYSERR_ALLOCATED;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+// The far side is there while the far port exists and is still connected to
+// the port made for it: a port unregistered and registered again under the
+// same name has lost the connection.
+PresenceCheck JackPresence(std::string fullName, std::string ownPort)
+{
+    return [fullName = std::move(fullName), ownPort = std::move(ownPort)] {
+        return JackSystem::Instance().Connected(fullName, ownPort);
+    };
+}
+
+class JackInputDevice final : public InputDevice {
+public:
+    explicit JackInputDevice(std::string fullName) : fullName_(std::move(fullName)), listedName_(JackListedName(fullName_)) {}
+    const std::string& Name() const override { return listedName_; }
+
+    MMRESULT Connect(MidiIn& port, std::unique_ptr<InputConnection>& connection) override
+    {
+        std::unique_ptr<RtMidiIn> in;
+        std::unique_ptr<std::atomic<bool>> failed;
+        std::string ownPort;
+        const MMRESULT result = OpenJackPort(fullName_, in, failed, ownPort, "in", [&](RtMidiIn& api) { DeliverTo(api, port); });
+        if (result != MMSYSERR_NOERROR) return result;
+        connection = std::make_unique<RtMidiInputConnection>(std::move(in), std::move(failed),
+                                                             JackPresence(fullName_, std::move(ownPort)));
+        return MMSYSERR_NOERROR;
+    }
+
+private:
+    std::string fullName_;
+    std::string listedName_;
+};
+
+class JackOutputDevice final : public OutputDevice {
+public:
+    explicit JackOutputDevice(std::string fullName) : fullName_(std::move(fullName)), listedName_(JackListedName(fullName_)) {}
+    const std::string& Name() const override { return listedName_; }
+
+    MMRESULT Connect(std::unique_ptr<OutputConnection>& connection) override
+    {
+        std::unique_ptr<RtMidiOut> out;
+        std::unique_ptr<std::atomic<bool>> failed;
+        std::string ownPort;
+        const MMRESULT result = OpenJackPort(fullName_, out, failed, ownPort, "out", [](RtMidiOut&) {});
+        if (result != MMSYSERR_NOERROR) return result;
+        connection = std::make_unique<RtMidiOutputConnection>(std::move(out), std::move(failed),
+                                                              JackPresence(fullName_, std::move(ownPort)));
+        return MMSYSERR_NOERROR;
+    }
+
+private:
+    std::string fullName_;
+    std::string listedName_;
+};
+
+template <typename Device, typename Base>
+void AddDevices(const std::vector<std::string>& fullNames, std::vector<std::shared_ptr<Base>>& devices)
+{
+    for (const std::string& name : fullNames)
+        if (!IsOwnPort(name)) devices.push_back(std::make_shared<Device>(name));
+}
+
+} // namespace
+
+void AddJackInputs(const std::vector<std::string>& fullNames, std::vector<std::shared_ptr<InputDevice>>& devices)
+{
+    AddDevices<JackInputDevice>(fullNames, devices);
+}
+
+void AddJackOutputs(const std::vector<std::string>& fullNames, std::vector<std::shared_ptr<OutputDevice>>& devices)
+{
+    AddDevices<JackOutputDevice>(fullNames, devices);
+}
+
+} // namespace mm

@@ -1,0 +1,117 @@
+// The window program (offscreen) bound through its profile to the simulated
+// unit's JACK ports, the unit running as a process of its own: the start-up
+// read, a write read back, a preview, and a transfer after the unit's
+// process was killed and started again.
+#include "tests/jack/JackFixture.h"
+
+#include "app/commands/WindowCommands.h"
+#include "data/LibrarianFile.h"
+#include "engine/EngineTextOut.h"
+#include "sim/SimulatedUnit.h"
+#include "tests/app_e2e/AppFixture.h"
+#include "toolkit/profile/Profile.h"
+
+#include <QSettings>
+
+namespace jack_test {
+namespace {
+
+using ::testing::IsEmpty;
+
+class AppOverJack : public JackFixture {
+protected:
+    void SetUp() override
+    {
+        JackFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessan"), QStringLiteral("ZM-47 Librarian"))
+            .clear();
+        CInitialFileDocument::Instance().Unload();
+        const QString initialData = QString::fromStdString(folder + "/InitialData.z4l");
+        ASSERT_TRUE(app_e2e::WriteLibrarianFileOf(initialData, "INIT TEST"));
+        app_e2e::App().SetInitialDataPath(initialData.toStdString());
+        app_e2e::App().SetSimulatorSetUp({});
+        // The choice a user made in the setup dialog, as it is stored; no
+        // confirmation before transfers.
+        GT::IProfile& profile = GT::GetProfile();
+        ASSERT_TRUE(profile.WriteString("MIDIConnection/MIDIInDevice0", kUnitInput));
+        ASSERT_TRUE(profile.WriteString("MIDIConnection/MIDIOutDevice0", kUnitOutput));
+        ASSERT_TRUE(profile.WriteInt("Option/ReadUser", 1));
+        ASSERT_TRUE(profile.WriteInt("Option/WriteUser", 1));
+    }
+
+    void TearDown() override
+    {
+        if (started) {
+            GetTransientTextOut().SetSink({});
+            app_e2e::App().ExitInstance();
+        }
+        JackFixture::TearDown();
+    }
+
+    bool Start()
+    {
+        CAppOptions options;
+        QString error;
+        EXPECT_TRUE(ParseAppOptions({QStringLiteral("zm47-librarian"), QStringLiteral("--no-register")}, options, error));
+        started = true;
+        const bool ok = app_e2e::App().InitInstance(options);
+        GetTransientTextOut().SetSink([this](std::string_view text) { transient.emplace_back(text); });
+        return ok;
+    }
+
+    CWindowCommands& Commands()
+    {
+        return static_cast<CWindowCommands&>(*app_e2e::App().GetMainView()->GetCommands());
+    }
+    CPatch& MainPatch(int area, int index)
+    {
+        CImageDocument& data = app_e2e::App().GetMainView()->GetDocument().GetDocumentData();
+        return static_cast<CPatch&>(*data.GetArray(area).At(static_cast<std::size_t>(index)));
+    }
+    std::vector<std::string> Shown() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& shown : dialogs.shown()) texts.push_back(shown.text);
+        return texts;
+    }
+
+    bool started = false;
+    test::CapturingTextDialog dialogs;
+    std::vector<std::string> transient;
+};
+
+TEST_F(AppOverJack, ReadsWritesPreviewsAndReconnectsToTheUnitsProcess)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_THAT(Shown(), IsEmpty());
+    // The start-up read brought all 120 patches of the unit's process.
+    const sim::CSimulatedUnit reference([](std::span<const std::uint8_t>) { return true; });
+    for (int area = 1; area <= 7; ++area) {
+        const int last = area == 1 ? 59 : 9;
+        for (int index : {0, last})
+            EXPECT_EQ(MainPatch(area, index).GetName(), reference.Patch(area, index)->GetName()) << area << "/" << index;
+    }
+
+    MainPatch(1, 3).SetName("OVER JACK");
+    ASSERT_TRUE(Commands().WritePatches(false));
+    MainPatch(1, 3).SetName("CHANGED HERE");
+    ASSERT_TRUE(Commands().ReadPatches(false));
+    EXPECT_EQ(MainPatch(1, 3).GetName(), "OVER JACK");
+    EXPECT_TRUE(Commands().PreviewSend(3));
+    EXPECT_THAT(Shown(), IsEmpty());
+    EXPECT_THAT(transient, IsEmpty());
+
+    // The unit's process dies and comes back between two transfers: the
+    // second finds the new ports by the stored names and says so once.
+    StopUnit(SIGKILL);
+    StartUnit();
+    MainPatch(1, 3).SetName("CHANGED HERE");
+    ASSERT_TRUE(Commands().ReadPatches(false));
+    EXPECT_EQ(MainPatch(1, 3).GetName(), "OVER JACK") << "the unit's process kept what was written";
+    EXPECT_EQ(transient, std::vector<std::string>{"MIDI reconnected."});
+    EXPECT_THAT(Shown(), IsEmpty());
+}
+
+} // namespace
+} // namespace jack_test

@@ -1,0 +1,82 @@
+#pragma once
+// A test on a private JACK server with the simulated unit running as
+// zm47-cli sim, a process of its own, on JACK ports. Skipped, saying why,
+// where no jackd is installed.
+#include "tests/support/JackServer.h"
+
+#include <gmock/gmock.h>
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace jack_test {
+
+// The unit's ports as the device lists show them: the librarian's input
+// is the unit's output and the other way round.
+inline const std::string kUnitInput = "JACK: ZM-47 Simulator Out:out";
+inline const std::string kUnitOutput = "JACK: ZM-47 Simulator In:in";
+inline const std::string kCli = ZM47_CLI_PATH;
+
+class JackFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (test::PrivateJackServer::FindJackd().empty())
+            GTEST_SKIP() << "no jackd installed (Debian: jackd2); the tests on a real MIDI system need one";
+        std::string pattern = std::filesystem::temp_directory_path().string() + "/zm47-jack-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+        std::string why;
+        ASSERT_TRUE(server.Start(folder, why)) << why;
+        memory = folder + "/sim-memory.z4l";
+        StartUnit();
+    }
+
+    void TearDown() override
+    {
+        unit.reset();
+        server.Stop();
+        if (!folder.empty()) std::filesystem::remove_all(folder);
+    }
+
+    // Starts the simulated unit's process and waits until its ports exist.
+    void StartUnit()
+    {
+        unit = std::make_unique<test::ChildProcess>();
+        unitErr = folder + "/sim" + std::to_string(++unitStarts) + ".err";
+        ASSERT_TRUE(unit->Start({kCli, "sim", "--api", "jack", "--sim-memory", memory}, folder + "/sim.out", unitErr));
+        ASSERT_TRUE(test::WaitForJackPorts({"ZM-47 Simulator Out:out", "ZM-47 Simulator In:in"}, true))
+            << test::ReadWholeFile(unitErr);
+    }
+
+    // Ends the unit's process with signal and waits until its ports are
+    // gone; what it said on standard error.
+    std::string StopUnit(int signal, int* status = nullptr)
+    {
+        const int ended = unit->Stop(signal, std::chrono::seconds(10));
+        if (status != nullptr) *status = ended;
+        EXPECT_TRUE(test::WaitForJackPorts({"ZM-47 Simulator Out:out", "ZM-47 Simulator In:in"}, false));
+        return test::ReadWholeFile(unitErr);
+    }
+
+    test::RunResult Cli(std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.begin(), kCli);
+        return test::RunProgram(arguments, folder);
+    }
+
+    std::string folder;
+    std::string memory;
+    test::PrivateJackServer server;
+    std::unique_ptr<test::ChildProcess> unit;
+    std::string unitErr;
+    int unitStarts = 0;
+};
+
+} // namespace jack_test

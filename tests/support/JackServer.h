@@ -1,0 +1,82 @@
+#pragma once
+// Helpers for tests and benchmarks on a real MIDI system: a private JACK
+// server with the dummy driver under a name of its own, and other programs
+// (the simulated unit, the command-line tool) run as processes of their own.
+//
+// A server is found by its name through JACK_DEFAULT_SERVER, which Start
+// sets in this process's environment, so every process this one starts
+// afterwards talks to the same private server and parallel test runs never
+// share one. Waiting is polling with a bounded deadline.
+#include <sys/types.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace test {
+
+// A process started from argv with its standard output and error going to
+// files; killed (SIGKILL) if still running when destroyed.
+class ChildProcess {
+public:
+    ChildProcess() = default;
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool Start(const std::vector<std::string>& argv, const std::string& outPath, const std::string& errPath);
+    bool Running() const { return pid_ > 0; }
+    // Sends signal and waits up to limit for the end; the exit status, or
+    // -1 when it had to be killed or was not running.
+    int Stop(int signal, std::chrono::milliseconds limit);
+    // Waits up to limit for the end; the exit status, or -1 (killed) when
+    // the limit passed.
+    int Wait(std::chrono::milliseconds limit);
+
+private:
+    pid_t pid_ = -1;
+};
+
+struct RunResult {
+    int status = -1;  // exit status; -1 when it did not end within the limit
+    std::string out;
+    std::string err;
+};
+
+// Runs a program to its end (at most limit) with output captured in files of
+// folder.
+RunResult RunProgram(const std::vector<std::string>& argv, const std::string& folder,
+                     std::chrono::milliseconds limit = std::chrono::seconds(60));
+
+std::string ReadWholeFile(const std::string& path);
+
+class PrivateJackServer {
+public:
+    PrivateJackServer() = default;
+    ~PrivateJackServer();
+    PrivateJackServer(const PrivateJackServer&) = delete;
+    PrivateJackServer& operator=(const PrivateJackServer&) = delete;
+
+    // The jackd program on PATH; empty when there is none.
+    static std::string FindJackd();
+
+    // Starts jackd with the dummy driver at 48 kHz and periodFrames, waits
+    // until it answers and sets JACK_DEFAULT_SERVER. False with the reason in
+    // why.
+    bool Start(const std::string& folder, std::string& why, unsigned periodFrames = 128);
+    void Stop();
+    const std::string& Name() const { return name_; }
+    unsigned PeriodFrames() const { return periodFrames_; }
+
+private:
+    ChildProcess jackd_;
+    std::string name_;
+    unsigned periodFrames_ = 0;
+};
+
+// Polls the running server until every port of names exists (present true)
+// or none does (false), at most limit.
+bool WaitForJackPorts(const std::vector<std::string>& names, bool present,
+                      std::chrono::milliseconds limit = std::chrono::seconds(10));
+
+} // namespace test
