@@ -104,7 +104,9 @@ struct UnitOverJack {
     ~UnitOverJack()
     {
         session.reset();
+        // The server only once the unit's ports are gone: see the tests' fixture.
         unit.Stop(SIGINT, std::chrono::seconds(5));
+        test::WaitForJackPorts({"ZM-47 Simulator Out:out", "ZM-47 Simulator In:in"}, false);
         server.Stop();
         if (!folder.empty()) std::filesystem::remove_all(folder);
     }

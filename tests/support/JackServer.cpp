@@ -4,7 +4,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,8 +13,6 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
-
-extern char** environ;
 
 namespace test {
 
@@ -42,18 +40,29 @@ ChildProcess::~ChildProcess()
 
 bool ChildProcess::Start(const std::vector<std::string>& argv, const std::string& outPath, const std::string& errPath)
 {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // Everything the child needs is made before the fork: after it, only
+    // async-signal-safe calls.
     std::vector<char*> args;
     for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
-    pid_t pid = -1;
-    const int failed = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed != 0) return false;
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid < 0) return false;
+    if (pid == 0) {
+        // A server or unit left behind by a test that crashed would run on
+        // forever: it ends with the test.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) _exit(127);
+        const int in = open("/dev/null", O_RDONLY);
+        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (in < 0 || out < 0 || err < 0) _exit(127);
+        dup2(in, STDIN_FILENO);
+        dup2(out, STDOUT_FILENO);
+        dup2(err, STDERR_FILENO);
+        execv(args[0], args.data());
+        _exit(127);
+    }
     pid_ = pid;
     return true;
 }
@@ -143,7 +152,13 @@ bool PrivateJackServer::Start(const std::string& folder, std::string& why, unsig
 
 void PrivateJackServer::Stop()
 {
-    if (jackd_.Running()) jackd_.Stop(SIGTERM, std::chrono::seconds(5));
+    if (!jackd_.Running()) return;
+    // jackd waits for its clients before it ends, and when it has to be
+    // killed its entry stays in JACK's table of servers, which has room for
+    // eight: this process's own client goes first (the callers have closed
+    // their ports and ended the other programs).
+    mm::JackSystem::Instance().Close();
+    jackd_.Stop(SIGTERM, std::chrono::seconds(10));
 }
 
 bool WaitForJackPorts(const std::vector<std::string>& names, bool present, std::chrono::milliseconds limit)

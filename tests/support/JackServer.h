@@ -15,8 +15,9 @@
 
 namespace test {
 
-// A process started from argv with its standard output and error going to
-// files; killed (SIGKILL) if still running when destroyed.
+// A process started from argv (argv[0] a path) with its standard output and
+// error going to files; killed (SIGKILL) if still running when destroyed,
+// and ended (SIGTERM) if this process ends first.
 class ChildProcess {
 public:
     ChildProcess() = default;

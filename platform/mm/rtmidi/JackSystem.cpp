@@ -94,6 +94,13 @@ bool JackSystem::Connected(const std::string& port, const std::string& other)
     return false;
 }
 
+void JackSystem::Close()
+{
+    std::lock_guard lock(mutex_);
+    if (client_ != nullptr) jack_client_close(client_);
+    client_ = nullptr;
+}
+
 bool JackSystem::HasPort(const std::string& port)
 {
     std::lock_guard lock(mutex_);

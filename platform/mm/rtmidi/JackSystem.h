@@ -33,6 +33,9 @@ public:
     bool Connected(const std::string& port, const std::string& other);
     // True when a port of this full name exists.
     bool HasPort(const std::string& port);
+    // Closes the client; the next call opens one again. A server that is
+    // being stopped waits for its clients to go.
+    void Close();
 
 private:
     JackSystem() = default;
