@@ -16,8 +16,9 @@ public:
     bool IsOpen() override;
     // Opens every device first (OpenAll) and reports a change of the
     // connection state (a device found closed since the last send and open
-    // again counts as lost and reconnected); then sends the bytes if this device is open (F0 as
-    // one long message, anything else as a short message), else drops them.
+    // again counts as lost and reconnected); then sends the bytes if this
+    // device is open (F0 as one long message, anything else as a short
+    // message), else drops them.
     // False when the bytes were dropped or the port's send failed.
     bool Send(std::span<const std::uint8_t> bytes) override;
 };
