@@ -81,12 +81,19 @@ protected:
         return result;
     }
 
-    bool ReplyArrives()
+    // Sends the identity request until the unit answers, three times at
+    // most: on a loaded machine a process that misses JACK's cycle can lose
+    // an event, which the requester's second try covers in the program.
+    bool Answered()
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (replies.load() == 0 && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        return replies.load() > 0;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            if (SendIdentityRequest() != mm::MMSYSERR_NOERROR) return false;
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+            while (replies.load() == 0 && std::chrono::steady_clock::now() < deadline)
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            if (replies.load() > 0) return true;
+        }
+        return false;
     }
 
     bool HandlesPresent()
@@ -112,8 +119,7 @@ TEST_F(PortsOverJack, TheUnitAnswersAndAGoneOrRestartedUnitLeavesTheHandlesClose
     Open();
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_TRUE(HandlesPresent());
-    ASSERT_EQ(SendIdentityRequest(), mm::MMSYSERR_NOERROR);
-    EXPECT_TRUE(ReplyArrives());
+    EXPECT_TRUE(Answered());
 
     StopUnit(SIGKILL);
     EXPECT_FALSE(HandlesPresent());
@@ -134,8 +140,7 @@ TEST_F(PortsOverJack, TheUnitAnswersAndAGoneOrRestartedUnitLeavesTheHandlesClose
     Open();
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_TRUE(HandlesPresent());
-    ASSERT_EQ(SendIdentityRequest(), mm::MMSYSERR_NOERROR);
-    EXPECT_TRUE(ReplyArrives());
+    EXPECT_TRUE(Answered());
 }
 
 } // namespace
