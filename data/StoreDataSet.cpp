@@ -12,6 +12,10 @@ bool StoreDataSet(DeviceAddress address, std::span<const std::uint8_t> bytes, CI
     const int segmentIndex = map.SegmentIndexFor(code);
     if (code == 0 || index < 0 || blockCode != kPatchBlockCode || segmentIndex < 0)
         return false;
+    // A data set addressed inside a patch instead of at its first byte would
+    // land its bytes at the wrong offsets of the patch: it changes nothing.
+    if (address != map.PatchAddress(code, index))
+        return false;
 
     CParameter* patch = image.GetArray(map.AreaNumberFromCode(code)).At(static_cast<std::size_t>(index));
     if (!patch)
@@ -21,7 +25,10 @@ bool StoreDataSet(DeviceAddress address, std::span<const std::uint8_t> bytes, CI
         return false;
 
     patch->ClearMemos();
-    const std::size_t count = std::min(bytes.size(), segment->size());
+    // Never more than the unit's patch size, even where a file gave the
+    // patch a longer segment.
+    const auto unitSize = static_cast<std::size_t>(std::max(map.SegmentSizeFor(code, blockCode), 0));
+    const std::size_t count = std::min({bytes.size(), segment->size(), unitSize});
     std::copy_n(bytes.begin(), count, segment->begin());
     return true;
 }

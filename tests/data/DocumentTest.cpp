@@ -131,6 +131,29 @@ TEST_F(StoreDataSetTest, AddressesOutsideTheImageAreIgnored) {
     EXPECT_EQ(At(1, 59).GetMemo(1), "memo");
 }
 
+TEST_F(StoreDataSetTest, DataSetsAddressedInsideAPatchChangeNothing) {
+    const Bytes before5 = DataOf(1, 5);
+    const Bytes before6 = DataOf(1, 6);
+    // Patch 5 of MEMORY starts at 7F 00 05 00; these point into its middle.
+    for (const Bytes& address : {Bytes{0x7F, 0x00, 0x05, 0x40}, Bytes{0x7F, 0x00, 0x05, 0x01},
+                                 Bytes{0x7F, 0x00, 0x05, 0x7F}})
+        EXPECT_FALSE(StoreDataSet(AddressFromBytes(address), Bytes(128, 0x22), image));
+    EXPECT_EQ(DataOf(1, 5), before5);
+    EXPECT_EQ(DataOf(1, 6), before6);
+    EXPECT_EQ(At(1, 5).GetMemo(1), "memo");
+}
+
+TEST_F(StoreDataSetTest, APatchWithALongerSegmentTakesAtMostTheUnitsSize) {
+    // A hand-made file may give a patch a segment longer than the unit's.
+    CParameter::Segment* segment = image.GetArray(1)[3].FindSegment(0, 0);
+    ASSERT_NE(segment, nullptr);
+    segment->assign(200, 0x00);
+    ASSERT_TRUE(StoreDataSet(AddressFromBytes(Bytes{0x7F, 0x00, 0x03, 0x00}), Bytes(200, 0x33), image));
+    Bytes expected(200, 0x00);
+    std::fill_n(expected.begin(), 128, 0x33);
+    EXPECT_EQ(DataOf(1, 3), expected);
+}
+
 class InitialFileTest : public ::testing::Test {
 protected:
     std::filesystem::path WriteFile(CParameterArray&& patches) {
