@@ -22,6 +22,8 @@ int ExportSmfFile(const Arguments& arguments)
     const CParameterAddress map;
     const int area = arguments.area.value_or(1);
     const std::vector<int> indexes = LeadingPatchIndexes(in, file.Patches().Size(), area);
+    if (!CWriter::CheckSendable(map.AreaCodeFromNumber(area), indexes, file.Patches()))
+        return kExitFailure;
     // The data sets carry the unit's identifiers as its ports are set up.
     CEngineSession session;
     if (!session.Start({}))

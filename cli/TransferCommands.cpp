@@ -137,6 +137,9 @@ int Write(const Arguments& arguments)
     } else {
         indexes = LeadingPatchIndexes(path, fileSize, area);
     }
+    // A file whose patches MIDI cannot carry is refused before any device opens.
+    if (!CWriter::CheckSendable(map.AreaCodeFromNumber(area), indexes, file.Patches()))
+        return kExitFailure;
     CEngineSession session;
     if (!session.Start(arguments.devices))
         return kExitFailure;
@@ -157,6 +160,8 @@ int Preview(const Arguments& arguments)
         return kExitFailure;
     const int index = *arguments.index;
     if (!FileHasPatch(path, file.Patches().Size(), index))
+        return kExitFailure;
+    if (!CWriter::CheckSendable(kTemporaryAreaCode, {index}, file.Patches()))
         return kExitFailure;
     CEngineSession session;
     if (!session.Start(arguments.devices))

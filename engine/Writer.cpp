@@ -9,9 +9,50 @@
 #include "messages/ShowMessage.h"
 #include "toolkit/core/Progress.h"
 
+#include <algorithm>
+
+namespace {
+
+bool AllDataBytes(std::span<const std::uint8_t> bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return byte < 0x80; });
+}
+
+// The data bytes of one data set: the first `size` bytes of the segment.
+std::span<const std::uint8_t> DataSetBytes(const std::vector<std::uint8_t>& segment, int size) {
+    return {segment.data(), std::min(segment.size(), static_cast<std::size_t>(std::max(size, 0)))};
+}
+
+} // namespace
+
 CWriter::CWriter(ML::ITickClock& clock) : COruMidiSender(clock) {}
 
+bool CWriter::IsSendable(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) {
+    if ((areaCode & 0x0F) != 1)
+        return true;
+    const CParameterAddress map;
+    const int size = map.SegmentSizeFor(areaCode, kPatchBlockCode);
+    for (const int index : indexes) {
+        // An index that names no patch fails the write later, on its own terms.
+        const CParameter* patch = index >= 0 ? array.At(static_cast<std::size_t>(index)) : nullptr;
+        if (patch == nullptr)
+            continue;
+        for (int segment = 0; segment < patch->GetSegmentCount(0); ++segment)
+            if (!AllDataBytes(DataSetBytes(map.SegmentBytes(areaCode, index, segment, array), size)))
+                return false;
+    }
+    return true;
+}
+
+bool CWriter::CheckSendable(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) {
+    if (IsSendable(areaCode, indexes, array))
+        return true;
+    ShowMessage(kMsgPatchNotSendable);
+    return false;
+}
+
 bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) {
+    if (!CheckSendable(areaCode, indexes, array))
+        return false;
     source_ = &array;
     if (!GetMidiSetup().IsSetUp()) {
         ShowMessage(kMsgMidiNotSetUp);
@@ -37,6 +78,9 @@ bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const 
 }
 
 bool CWriter::WriteIndexes(int areaCode, const std::vector<int>& indexes) {
+    // The whole batch is checked before its first data set goes out.
+    if (!IsSendable(areaCode, indexes, *source_))
+        return false;
     for (std::size_t step = 0; step < indexes.size(); ++step) {
         if (!fileMode_ && progress_ != nullptr)
             progress_->SetPos(static_cast<int>(step) + 1);
@@ -64,6 +108,8 @@ bool CWriter::WritePatchBlock(int areaCode, int index, int blockCode, int segmen
     if (size <= 0 || bytes.size() < static_cast<std::size_t>(size))
         return false;
     const std::span<const std::uint8_t> data(bytes.data(), static_cast<std::size_t>(size));
+    if (!AllDataBytes(data))
+        return false;
     const DeviceAddress address = map.PatchAddress(areaCode, index);
     if (fileMode_)
         return AppendToFile(address, data);

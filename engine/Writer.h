@@ -26,23 +26,39 @@ public:
     void SetReader(AReader* reader) { reader_ = reader; }
     AReader* GetReader() const { return reader_; }
 
+    // Whether every listed patch can go out as MIDI data: each byte a data
+    // set of it would carry is below 0x80 (a damaged or hand-made file may
+    // hold others; on the wire an F7 among them would end the message early
+    // and 9n would be taken for a note). Message 30 when one cannot.
+    //
+    // Every write, preview and file export of data sets asks this for its
+    // whole batch before it sends or writes anything, so a batch with one
+    // such patch sends nothing at all.
+    static bool CheckSendable(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
+    // The same without a message.
+    static bool IsSendable(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
+
     // Sends the listed patches of the array to the area (area code 0x11:
     // the unit's temporary patch, for hearing a patch without storing it).
-    // Message 13 (nothing sent) when the devices are not set up; message 2
-    // when the unit does not identify itself; false without a message when
-    // the user cancelled or an index names no patch. Patches sent before
-    // stay sent.
+    // Message 30 (nothing sent, not even the identity request) when a patch
+    // cannot go out as MIDI data; message 13 (nothing sent) when the devices
+    // are not set up; message 2 when the unit does not identify itself;
+    // false without a message when the user cancelled or an index names no
+    // patch. Patches sent before stay sent.
     bool WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
     // One data set: segment `segment` of patch `index` of the source array,
-    // to the unit or, in file mode, into the file.
+    // to the unit or, in file mode, into the file. False, with nothing sent,
+    // for data the MIDI wire cannot carry.
     bool WritePatchBlock(int areaCode, int index, int blockCode, int segment);
 
     // Writes the listed patches as a Standard MIDI File of format 0 at path,
     // replacing an existing file only once the new one is complete. Message
-    // 5 on failure.
+    // 30 (no file written) when a patch cannot go out as MIDI data, message
+    // 5 on any other failure.
     bool ExportSmf(const std::filesystem::path& path, int areaCode, const std::vector<int>& indexes,
                    const CParameterArray& array);
-    // The same into memory (GetFileBytes), without a message.
+    // The same into memory (GetFileBytes), without a message; false, with an
+    // empty file, when a patch cannot go out as MIDI data.
     bool ExportSmfToBuffer(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
 
 private:

@@ -10,6 +10,8 @@
 bool CWriter::ExportSmf(const std::filesystem::path& path, int areaCode, const std::vector<int>& indexes,
                         const CParameterArray& array) {
     UL::CWaitCursor wait;
+    if (!CheckSendable(areaCode, indexes, array))
+        return false;
     const bool ok = ExportSmfToBuffer(areaCode, indexes, array) && WriteSmfFile(path, GetFileBytes());
     // The file in memory is no longer needed once it is on disk.
     ResetFile();
@@ -20,6 +22,8 @@ bool CWriter::ExportSmf(const std::filesystem::path& path, int areaCode, const s
 
 bool CWriter::ExportSmfToBuffer(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) {
     ResetFile();
+    if (!IsSendable(areaCode, indexes, array))
+        return false;
     source_ = &array;
     fileMode_ = true;
     const bool ok = GetOutput() != nullptr && Begin() && BeginTrack() && WriteIndexes(areaCode, indexes) &&

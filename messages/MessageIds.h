@@ -17,6 +17,9 @@ enum MessageId : int {
     kMsgConfirmRead = 17,
     kMsgConfirmWriteTemporary = 19,
     kMsgConfirmWrite = 20,
+    // Patch data with a byte of 0x80 or above (a damaged or hand-made file):
+    // MIDI cannot carry it, so it is neither sent nor exported.
+    kMsgPatchNotSendable = 30,
     // Patches dragged with the mouse that a list cannot take.
     kMsgDropOtherArea = 55,
     kMsgDropDoesNotFit = 56,

@@ -42,6 +42,8 @@ constexpr Row kRows[] = {
      "マニュアル (pdf file) が、開けませんでした。(暫定 error message)"},
     {9, "Manual\\ZM-47LibrarianManualE.pdf",
      "Manual\\ZM-47LibrarianManualJ.pdf"},
+    {30, "The patch data hold values that MIDI cannot carry (bytes of 80H or above); the file may be damaged.\nNothing was sent to the ZM-47 or exported.",
+     "パッチ・データに MIDI で送れない値（80H 以上のバイト）が含まれています。ファイルが壊れている可能性があります。\nZM-47 への送信もエクスポートも行いませんでした。"},
     {55, "These patches come from another area of the unit.\nPatches can be dropped only on the area they were dragged from, or on a librarian file window.",
      "これらのパッチは本体の別のエリアのものです。\nパッチをドロップできるのは、ドラッグ元と同じエリアか、ライブラリアン・ファイルのウィンドウだけです。"},
     {56, "The patches do not fit here: from the row they were dropped on to the end of the area there are fewer rows than patches.\nDrop them on a higher row, or drag fewer patches.",

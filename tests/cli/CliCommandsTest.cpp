@@ -136,4 +136,40 @@ TEST(CliFileCommands, ImportOfAFileThatIsNoSmfShowsMessage4AndWritesNothing)
     std::filesystem::remove(mid);
 }
 
+TEST(CliFileCommands, AFileWithBytesMidiCannotCarryIsNeitherWrittenPreviewedNorExported)
+{
+    test::CapturingTextDialog dialog;
+    const auto z4l = TempFile("damaged.z4l");
+    const auto mid = TempFile("damaged.mid");
+    cli::Arguments make;
+    make.files = {z4l.string()};
+    make.count = 3;
+    ASSERT_EQ(cli::New(make), cli::kExitOk);
+    {
+        // Header 160, record length 4, segment count 4, segment length 4:
+        // byte 20 of patch 0's data.
+        std::fstream file(z4l, std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(160 + 12 + 20);
+        file.put(static_cast<char>(0xF7));
+    }
+
+    cli::Arguments write;
+    write.files = {z4l.string()};
+    write.area = 1;
+    EXPECT_EQ(cli::Write(write), cli::kExitFailure);
+    cli::Arguments preview;
+    preview.files = {z4l.string()};
+    preview.index = 0;
+    EXPECT_EQ(cli::Preview(preview), cli::kExitFailure);
+    cli::Arguments exportArgs;
+    exportArgs.files = {z4l.string(), mid.string()};
+    EXPECT_EQ(cli::ExportSmfFile(exportArgs), cli::kExitFailure);
+    EXPECT_FALSE(std::filesystem::exists(mid));
+
+    ASSERT_EQ(dialog.shown().size(), 3u);
+    for (const auto& shown : dialog.shown())
+        EXPECT_EQ(shown.text.rfind("The patch data hold values that MIDI cannot carry", 0), 0u) << shown.text;
+    std::filesystem::remove(z4l);
+}
+
 } // namespace

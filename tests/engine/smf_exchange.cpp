@@ -207,5 +207,44 @@ TEST_F(SmfTest, FilesOnDiskReportTheirFailuresAndKeepTheOldFile) {
     EXPECT_EQ(Shown(), std::vector<std::string>(4, Text(kMsgFileNotLoaded)));
 }
 
+TEST_F(SmfTest, PatchesMidiCannotCarryAreNeverExported) {
+    const auto path = folder / "kept.mid";
+    ASSERT_TRUE(writer->ExportSmf(path, 0x21, {0}, source.GetArray(1)));
+    const Bytes before = FileBytes(path);
+    AsPatch(source.GetArray(1).At(2))->Data()[127] = 0x80;
+
+    EXPECT_FALSE(writer->ExportSmf(path, 0x21, {0, 1, 2}, source.GetArray(1)));
+    EXPECT_FALSE(writer->ExportSmf(folder / "new.mid", 0x21, {2}, source.GetArray(1)));
+    EXPECT_EQ(Shown(), std::vector<std::string>(2, Text(kMsgPatchNotSendable)));
+    EXPECT_EQ(FileBytes(path), before);
+    EXPECT_FALSE(std::filesystem::exists(folder / "new.mid"));
+    EXPECT_FALSE(writer->ExportSmfToBuffer(0x21, {2}, source.GetArray(1)));
+    EXPECT_TRUE(writer->GetFileBytes().empty());
+}
+
+TEST_F(SmfTest, ImportStoresOnlyDataSetsAtAPatchsStartAndAtMost128Bytes) {
+    const DeviceAddress patch5 = 0x0FE00000 + 5 * 128;
+    Bytes long6 = UnitData(6 * 128, 140);
+    Bytes events;
+    for (const Bytes& event : {SysExEvent(DataSet(patch5 + 64, UnitData(1))),
+                               SysExEvent(DataSet(patch5 + 1, UnitData(2, 10))),
+                               SysExEvent(DataSet(patch5 + 128, long6))}) {
+        events.insert(events.end(), event.begin(), event.end());
+    }
+    Bytes file{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96};
+    const Bytes track = Track(events);
+    file.insert(file.end(), track.begin(), track.end());
+
+    CImageData target;
+    target.FillWithNewPatches();
+    target.GetArray(1)[5].SetMemo(1, "kept");
+    const CImageData before = target;
+    ASSERT_TRUE(reader->ImportSmfBytes(file, target));
+    EXPECT_EQ(PatchBytes(target, 1, 5), PatchBytes(before, 1, 5));
+    EXPECT_EQ(target.GetArray(1)[5].GetMemo(1), "kept");
+    EXPECT_EQ(PatchBytes(target, 1, 6), Bytes(long6.begin(), long6.begin() + 128));
+    EXPECT_EQ(PatchBytes(target, 1, 7), PatchBytes(before, 1, 7));
+}
+
 } // namespace
 } // namespace test

@@ -112,6 +112,27 @@ TEST_F(EngineTest, ARequestThatCannotBeSentFailsAtOnceWithMessage2) {
     EXPECT_EQ(clock.now, start) << "no pause after a failed send";
 }
 
+TEST_F(WriteTest, ABatchWithOnePatchMidiCannotCarrySendsNothingAtAll) {
+    CImageData source;
+    source.FillWithNewPatches();
+    // A hand-made file: an F7 inside patch 3 would end the data set early.
+    AsPatch(source.GetArray(1).At(3))->Data()[60] = 0xF7;
+    EXPECT_FALSE(writer->WritePatches(0x21, {0, 1, 3}, source.GetArray(1)));
+    EXPECT_TRUE(Unit().Received().empty()) << "not even the identity request";
+    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgPatchNotSendable)});
+
+    // Preview: a 9n byte would be taken for a note.
+    AsPatch(source.GetArray(1).At(5))->Data()[0] = 0x90;
+    EXPECT_FALSE(writer->WritePatches(kTemporaryAreaCode, {5}, source.GetArray(1)));
+    EXPECT_TRUE(Unit().Received().empty());
+    EXPECT_EQ(Shown().size(), 2u);
+
+    // The same patches without the bad bytes go out as usual.
+    AsPatch(source.GetArray(1).At(3))->Data()[60] = 0x00;
+    EXPECT_TRUE(writer->WritePatches(0x21, {0, 1, 3}, source.GetArray(1)));
+    EXPECT_EQ(Unit().Received().size(), 4u);
+}
+
 // Ports without devices: every transfer says so at once and sends nothing.
 class NoDeviceTest : public EngineTest {};
 
