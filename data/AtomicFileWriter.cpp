@@ -24,6 +24,19 @@ std::filesystem::path FolderOf(const std::filesystem::path& file) {
     return folder.empty() ? std::filesystem::path(".") : folder;
 }
 
+// Renaming over a file needs only the folder's permission, so the file's own
+// protection is asked first: an existing target the user may not write is
+// left alone. A file nobody may write (every write bit clear) counts as
+// write-protected for every user, one who may write anything included.
+bool MayReplace(const std::filesystem::path& target) {
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) != 0)
+        return errno == ENOENT;
+    if (!S_ISREG(existing.st_mode))
+        return true; // not a file: the rename refuses it by itself
+    return (existing.st_mode & 0222) != 0 && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 void SyncFolder(const std::filesystem::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -42,6 +55,8 @@ CAtomicFileWriter::~CAtomicFileWriter() {
 }
 
 bool CAtomicFileWriter::Open() {
+    if (!MayReplace(target_))
+        return false;
     // ".name.tmp-<pid>-<n>": hidden, beside the target, on the same file system.
     std::string stem(".");
     stem.append(target_.filename().string()).append(".tmp-").append(std::to_string(::getpid())).append("-");

@@ -15,6 +15,8 @@ public:
     CAtomicFileWriter& operator=(const CAtomicFileWriter&) = delete;
 
     // Creates the temporary file. An existing target's permissions carry over.
+    // False, with nothing created, when the target is a file the user may not
+    // write or one marked read-only for everybody.
     bool Open();
     bool Write(std::span<const std::uint8_t> bytes);
     // Flushes and syncs the temporary file and renames it over the target.

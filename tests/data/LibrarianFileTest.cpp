@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <grp.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -267,6 +270,47 @@ TEST_F(AtomicSaveTest, PermissionsAndLinksOfThePreviousFileAreKept) {
     EXPECT_EQ(info.st_mode & 0777, 0640u);
     EXPECT_NE(datatest::ReadBytes(dir / "target.z4l"), old);
     ExpectNothingShown();
+}
+
+TEST_F(AtomicSaveTest, AFileMarkedReadOnlyIsLeftAsItIs) {
+    // No write bit at all: read-only for everybody, whoever runs the save.
+    ASSERT_EQ(::chmod((dir / "target.z4l").c_str(), 0444), 0);
+    EXPECT_FALSE(WriteLibrarianFile(dir / "target.z4l", document));
+    ExpectShownOnce(kNotSaved);
+    ExpectOldFileIntact();
+    struct stat info {};
+    ASSERT_EQ(::stat((dir / "target.z4l").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0444u);
+}
+
+// What an ordinary user may not write stays as it is, though the folder would
+// let a rename replace it. Needs a second user: run as root, the save runs in
+// a child that has become "nobody".
+TEST_F(AtomicSaveTest, AUserCannotReplaceAFileOrFillAFolderThatIsNotTheirs) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    // Open to all, so the rename alone would succeed; the file is root's, 0644.
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
+    ASSERT_EQ(::chmod((dir / "target.z4l").c_str(), 0644), 0);
+    std::filesystem::create_directory(dir / "closed");
+    ASSERT_EQ(::chmod((dir / "closed").c_str(), 0755), 0);
+    datatest::WriteBytes(dir / "closed" / "open.z4l", old);
+    ASSERT_EQ(::chmod((dir / "closed" / "open.z4l").c_str(), 0666), 0);
+
+    const auto saveAsNobody = [this] {
+        const uid_t nobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+            std::_Exit(10);
+        const bool file = WriteLibrarianFile(dir / "target.z4l", document);
+        const bool folder = WriteLibrarianFile(dir / "closed" / "open.z4l", document);
+        std::_Exit(file ? 11 : folder ? 12 : 0);
+    };
+    EXPECT_EXIT(saveAsNobody(), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(datatest::ReadBytes(dir / "target.z4l"), old);
+    std::vector<std::string> names = datatest::Names(dir.path());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"closed", "target.z4l"})) << "no temporary file left";
+    EXPECT_EQ(datatest::ReadBytes(dir / "closed" / "open.z4l"), old);
 }
 
 } // namespace
