@@ -130,7 +130,9 @@ bool CDocMan::DoSave(IDocManDocument& document, bool replace) {
     if (replace || path.isEmpty()) {
         if (path.isEmpty())
             path = ProposedName(document.GetTitle());
-        if (!DoPromptFileName(path, tr("Save As"), kFileDialogHideReadOnly | kFileDialogPathMustExist, false))
+        // The dialog asks before it replaces a file that exists.
+        const int flags = kFileDialogHideReadOnly | kFileDialogPathMustExist | kFileDialogOverwritePrompt;
+        if (!DoPromptFileName(path, tr("Save As"), flags, false))
             return false;
     }
     UL::CWaitCursor wait;

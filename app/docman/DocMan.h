@@ -93,7 +93,8 @@ public:
 
     // The document's save step (Save, Save As, and the save offered when a
     // modified window closes). With replace, or while the document has no
-    // path, the librarian file prompt asks for a name first. A path that
+    // path, the librarian file prompt asks for a name first, and asks again
+    // before it replaces a file that exists. A path that
     // another open document has (without regard to case, or the same file
     // by another name) is refused with "Cannot overwrite this file because it
     // is already in use." and nothing is written. Otherwise the document is

@@ -24,11 +24,18 @@ IDocManDocument* CFileDocTemplate::OpenDocumentFile(const QString& path) { retur
 CFileDoc* CFileDocTemplate::OpenFileDoc(const QString& path) {
     auto document = std::make_unique<CFileDoc>();
     document->SetDocMan(&docMan_);
-    const bool ready = path.isEmpty() ? document->OnNewDocument() : document->OnOpenDocument(path);
-    if (!ready)
-        return nullptr;
-    if (!path.isEmpty())
+    if (path.isEmpty()) {
+        // "Untitled1", "Untitled2", ...: each new window gets a name of its
+        // own, so that Save As never proposes the name of the one before.
+        document->SetTitle(document->GetTitle() + QString::number(untitledCount_ + 1));
+        if (!document->OnNewDocument())
+            return nullptr;
+        ++untitledCount_;
+    } else {
+        if (!document->OnOpenDocument(path))
+            return nullptr;
         document->SetPathName(path);
+    }
     document->SetCloseHandler([this](CMDIDocument& closed) { OnDocumentClosed(closed); });
     CFileDoc& result = *document;
     documents_.push_back(std::move(document));

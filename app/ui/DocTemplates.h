@@ -20,7 +20,8 @@ public:
     ~CFileDocTemplate() override;
 
     std::vector<IDocManDocument*> GetDocuments() const override;
-    // Empty path: a new "Untitled" document. Otherwise the file is read; when
+    // Empty path: a new untitled document, numbered from 1 through the run
+    // ("Untitled1", "Untitled2", ...). Otherwise the file is read; when
     // that fails no document or window is left (the reader has said why).
     IDocManDocument* OpenDocumentFile(const QString& path) override;
     // The same, typed; nullptr on failure.
@@ -32,6 +33,7 @@ private:
     CMainFrame& mainFrame_;  // not owned
     CDocMan& docMan_;        // not owned
     std::vector<std::unique_ptr<CFileDoc>> documents_;
+    int untitledCount_ = 0;  // untitled documents made so far
 };
 
 class CImageDocTemplate : public CDocTemplateBase {

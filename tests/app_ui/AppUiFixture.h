@@ -54,7 +54,11 @@ public:
 
 class NoDialogRunner : public IFileDialogRunner {
 public:
-    CFileDialogAnswer Run(const CFileDialogRequest&) override { return {}; }
+    CFileDialogAnswer Run(const CFileDialogRequest& request) override {
+        requests.push_back(request);
+        return {};
+    }
+    std::vector<CFileDialogRequest> requests;
 };
 
 class AppUiTest : public ::testing::Test {

@@ -18,10 +18,10 @@ TEST_F(AppUiTest, TitlesFollowTheWindowAndTheModifiedMark) {
     EXPECT_EQ(image.windowTitle(), "Main");
 
     CFileFrame& file = NewFileWindow(2);
-    EXPECT_EQ(file.windowTitle(), "Untitled ");
+    EXPECT_EQ(file.windowTitle(), "Untitled1 ");
     file.Document()->SetModifiedFlag(true);
-    EXPECT_EQ(file.windowTitle(), "Untitled *");
-    EXPECT_EQ(frame->windowTitle(), "ZM-47 Librarian - Untitled *");
+    EXPECT_EQ(file.windowTitle(), "Untitled1 *");
+    EXPECT_EQ(frame->windowTitle(), "ZM-47 Librarian - Untitled1 *");
 
     frame->MdiArea().setActiveSubWindow(nullptr);
     frame->UpdateTitle();
@@ -33,6 +33,22 @@ TEST_F(AppUiTest, TitlesFollowTheWindowAndTheModifiedMark) {
     ASSERT_TRUE(file.Document()->OnSaveDocument(path));
     file.Document()->SetPathName(path);
     EXPECT_EQ(file.windowTitle(), "set1.z4l ");
+}
+
+TEST_F(AppUiTest, NewWindowsAreNumberedAndSaveAsProposesTheirOwnNames) {
+    CFileFrame& first = NewFileWindow(1);
+    CFileFrame& second = NewFileWindow(1);
+    EXPECT_EQ(first.Document()->GetTitle(), "Untitled1");
+    EXPECT_EQ(second.Document()->GetTitle(), "Untitled2");
+
+    EXPECT_FALSE(second.Document()->DoFileSaveAs()); // the dialog is cancelled
+    ASSERT_EQ(runner.requests.size(), 1u);
+    EXPECT_EQ(runner.requests[0].fileName, "Untitled2.z4l");
+    EXPECT_TRUE(runner.requests[0].flags & kFileDialogOverwritePrompt);
+
+    // A number is not given twice in a run, even once its window is gone.
+    ASSERT_TRUE(first.close());
+    EXPECT_EQ(NewFileWindow(1).Document()->GetTitle(), "Untitled3");
 }
 
 TEST_F(AppUiTest, TheMainWindowRefusesToCloseUntilShutdown) {
