@@ -141,7 +141,9 @@ void CParameterListCtrl::SetCellValue(int row, int column, const GP::CellValue& 
     SetObjectText(*object, ColumnKind(column), *text);
     RedrawItems(row, row);
     if (row == editRow_) {
-        // The last selected row is stored last: the rows can move now.
+        // The last selected object is stored last (a selected "End of Line"
+        // below it stores nothing): the rows can move now, and a file is
+        // marked as changed.
         editRow_ = -1;
         SortAgain();
         if (endRow_)
@@ -153,7 +155,7 @@ bool CParameterListCtrl::BeginEdit(int row, int column) {
     const int target = row >= 0 ? row : FirstSelectedRow();
     if (IsEditing() || !ObjectOfRow(target))
         return false;
-    editRow_ = LastSelectedRow();
+    editRow_ = LastSelectedObjectRow();
     pendingUndo_ = true;
     if (GP::CEditListCtrl::BeginEdit(row, column))
         return true;
@@ -173,7 +175,7 @@ bool CParameterListCtrl::EndEdit(bool commit) {
 void CParameterListCtrl::ReplaceString(int column) {
     // A replace changes objects like an edit does: one undo step (taken only
     // when something is stored), a new sort and, in a file, the modified mark.
-    editRow_ = LastSelectedRow();
+    editRow_ = LastSelectedObjectRow();
     pendingUndo_ = true;
     GP::CEditListCtrl::ReplaceString(column);
     pendingUndo_ = false;
@@ -188,6 +190,13 @@ int CParameterListCtrl::FirstSelectedRow() const {
 int CParameterListCtrl::LastSelectedRow() const {
     const std::vector<int> rows = GetSelectedRows();
     return rows.empty() ? -1 : *std::max_element(rows.begin(), rows.end());
+}
+
+int CParameterListCtrl::LastSelectedObjectRow() const {
+    // "End of Line" shows no object and is never stored into.
+    const std::vector<int> rows = GetSelectedRows();
+    const auto last = std::find_if(rows.rbegin(), rows.rend(), [this](int row) { return ObjectOfRow(row); });
+    return last == rows.rend() ? -1 : *last;
 }
 
 std::vector<int> CParameterListCtrl::GetSelectedIndexes() const {

@@ -183,6 +183,8 @@ protected:
 private:
     // The object a row shows, or nullptr (the "End of Line" row).
     CParameter* ObjectOfRow(int row) const;
+    // The highest selected row that shows an object, or -1.
+    int LastSelectedObjectRow() const;
     void SortAgain();
     void SelectIndexes(const std::vector<int>& sortedIndexes);
     // Accepts a drag of patches with the action this list takes for it;

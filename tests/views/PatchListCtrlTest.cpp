@@ -272,6 +272,39 @@ TEST(PatchList, ReplaceStringIsOneUndoableChangeAndSortsAgain) {
     EXPECT_EQ(name(2), "Patch 2");
 }
 
+TEST(PatchList, EditsAndReplacesWithEndOfLineSelectedMarkTheFileAndSortAgain) {
+    FileList f(3);
+    QSignalSpy modified(&f.list, &CParameterListCtrl::modified);
+    f.list.SortByColumn(kName);
+    // Row 1, then Shift+End: the selection runs down to "End of Line".
+    f.list.SetFocusedRow(0);
+    QTest::keyClick(&f.list, Qt::Key_Down);
+    QTest::keyClick(&f.list, Qt::Key_End, Qt::ShiftModifier);
+    ASSERT_FALSE(f.list.IsRowSelected(0));
+    ASSERT_TRUE(f.list.IsRowSelected(3));
+    ASSERT_TRUE(EditSelected(f, 1, kName, "A"));
+    EXPECT_EQ(f.NameAt(1), "A");
+    EXPECT_EQ(f.NameAt(2), "A");
+    EXPECT_EQ(modified.count(), 1);
+    EXPECT_EQ(f.RowIndexes(), (std::vector<int>{1, 2, 0, 3})) << "sorted again, End of Line last";
+    EXPECT_TRUE(f.document.CanUndo(1));
+
+    // The same through Replace String, everything selected.
+    ReplacingList list;
+    QSignalSpy replaced(&list, &CParameterListCtrl::modified);
+    list.SetPatchArray(&f.Patches());
+    list.SetDocument(&f.document);
+    list.FillColumns();
+    list.Refresh(false, 0);
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        list.SetRowSelected(row, true);
+    list.search = "P";
+    list.replacement = "Q";
+    list.ReplaceString(kName);
+    EXPECT_EQ(f.NameAt(0), "Q0");
+    EXPECT_EQ(replaced.count(), 1);
+}
+
 TEST(PatchList, DoubleClickPreviewsOnlyAfterConfirmation) {
     FileList f(5);
     QSignalSpy previews(&f.list, &CParameterListCtrl::previewRequested);
