@@ -200,6 +200,34 @@ TEST_F(EditListEditing, PressesElsewhereEndTheEditAndPressesOnPopupsSwitchIt) {
     EXPECT_TRUE(list.stored.empty());
 }
 
+TEST_F(EditListEditing, TabKeepsTheTypingInThePopupThatGoesToEveryRow) {
+    CTestList list(20);
+    list.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &list);
+    Select(list, {1, 2, 3});
+    ASSERT_TRUE(list.BeginEdit(1, test::kName));
+    QWidget* typedInto = QApplication::focusWidget();
+    ASSERT_EQ(typedInto, list.GetPopup(1)->GetWnd());
+
+    QTest::keyClick(typedInto, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), typedInto);
+    test::TypeText(QApplication::focusWidget(), "Kept");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(list.IsEditing());
+    for (int row : {1, 2, 3}) EXPECT_EQ(list.data[row].name, "Patch 1Kept") << row;
+
+    // A pop-up that gets the focus another way is the one whose text counts.
+    Select(list, {4, 5});
+    ASSERT_TRUE(list.BeginEdit(4, test::kName));
+    list.GetPopup(5)->GetWnd()->setFocus();
+    Type(list.GetPopup(5), "Typed");
+    QTest::keyClick(list.GetPopup(5)->GetWnd(), Qt::Key_Return);
+    EXPECT_EQ(list.data[4].name, "Typed");
+    EXPECT_EQ(list.data[5].name, "Typed");
+}
+
 TEST_F(EditListEditing, ScrollingCancelsTheEdit) {
     CTestList list(60);
     Select(list, {0});

@@ -420,6 +420,11 @@ std::unique_ptr<IPopup> CEditListCtrl::CreatePopup(int row, int column) {
 }
 
 void CEditListCtrl::ConnectPopup(IPopup& popup, int id) {
+    // Tab never moves the focus into another row's pop-up, whose typing the
+    // edit would not take: pop-ups take the focus by a click only, and Tab
+    // inside one is held back (eventFilter).
+    popup.GetWnd()->setFocusPolicy(Qt::ClickFocus);
+    popup.GetWnd()->installEventFilter(this);
     if (auto* edit = dynamic_cast<CPopupEdit*>(&popup)) {
         connect(edit, &CPopupEdit::popupChanged, this, [this, id] { OnPopupEditChange(id); });
         connect(edit, &CPopupEdit::popupReturn, this, [this, id](int code) { OnPopupReturn(id, code); });
@@ -577,6 +582,24 @@ void CEditListCtrl::DestroyPopups() {
         entry.second.release();  // owned by deleteLater now
     }
     popups_.clear();
+}
+
+bool CEditListCtrl::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (IsEditing() && (type == QEvent::KeyPress || type == QEvent::FocusIn)) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (IPopup* popup = widget ? PopupOf(widget) : nullptr) {
+            if (type == QEvent::FocusIn) {
+                // The pop-up with the focus is the one typed into, however it
+                // got there: its text is what the edit takes.
+                activePopup_ = popup;
+            } else {
+                const int key = static_cast<QKeyEvent*>(event)->key();
+                if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return true;
+            }
+        }
+    }
+    return QTableView::eventFilter(watched, event);
 }
 
 IPopup* CEditListCtrl::PopupOf(QWidget* target) const {

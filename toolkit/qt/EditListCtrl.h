@@ -166,6 +166,8 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    // The pop-ups' Tab and focus (see ConnectPopup).
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
