@@ -41,11 +41,15 @@ bool CWindowCommands::WritePatches(bool selectedOnly) {
     CWriter* writer = context_.state ? context_.state->GetWriter() : nullptr;
     if (!context_.mainWindow || !array || !writer || (selectedOnly && !HasSelection()))
         return false;
+    // Patches that cannot be sent are refused before the user is asked.
+    const std::vector<int> indexes = TransferIndexes(selectedOnly);
+    if (!CWriter::CheckSendable(AreaCode(), indexes, *array))
+        return false;
     if (!Confirm(kWarnWriteUser))
         return false;
     UL::CWaitCursor wait;
     // The windows do not change, whatever the result.
-    return writer->WritePatches(AreaCode(), TransferIndexes(selectedOnly), *array);
+    return writer->WritePatches(AreaCode(), indexes, *array);
 }
 
 bool CWindowCommands::PreviewSend(int index) {

@@ -2,6 +2,8 @@
 #include "tests/commands/CommandsTestSupport.h"
 
 #include "engine/dialogs/MidiWarningDlg.h"
+#include "messages/MessageIds.h"
+#include "messages/MessageTable.h"
 #include "toolkit/profile/IniProfile.h"
 
 #include <QDialog>
@@ -117,6 +119,19 @@ TEST_F(CommandsTest, WriteAllAsksUnlessWriteUserIsSuppressedThenWritesAtOnce) {
     EXPECT_EQ(Unit().DataSetsStored(), 60);
     EXPECT_EQ(Unit().Patch(1, 5)->GetName(), "WRITTEN");
     EXPECT_FALSE(mainCommands->IsCommandEnabled(kCmdUndo)) << "writing changes no window";
+}
+
+TEST_F(CommandsTest, PatchesMidiCannotCarryAreRefusedBeforeAskingOrChoosingAFile) {
+    // As a patch copied from a damaged file would hold it.
+    AsPatch(main->Shown().At(4))->Data()[7] = 0xF7;
+    main->Select({3, 4});
+    EXPECT_FALSE(mainCommands->WritePatches(true));
+    EXPECT_FALSE(mainCommands->ExportSmf(false));
+    const std::string refused = GetMessageTable().Get(kMsgPatchNotSendable);
+    EXPECT_EQ(Shown(), std::vector<std::string>(2, refused.substr(0, refused.find('\n'))));
+    EXPECT_TRUE(confirmation.kinds.empty());
+    EXPECT_TRUE(fileDialogs.requests.empty());
+    EXPECT_EQ(Unit().IdentityRequests(), 0);
 }
 
 TEST_F(CommandsTest, PreviewSendsOnePatchToTheTemporaryPatchOnlyForAPatchOfTheArray) {
