@@ -7,41 +7,15 @@
 #include "messages/ShowMessage.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <memory>
 
 namespace sim {
 
 namespace {
 
-constexpr std::array<const char*, kAreaCount + 1> kShortAreaNames{
-    "TEMPORARY", "MEMORY", "CLEAN", "CRUNCH", "DRIVE", "HEAVY", "LEAD", "EXTREME"};
 constexpr DeviceAddress kTemporaryAddress = 0x0FFFC000;
 
 } // namespace
-
-CPatch FactoryPatch(int areaNumber, int index)
-{
-    CPatch patch;
-    patch.Initialize();
-    std::uint8_t* data = patch.Data();
-    // A small linear congruential generator seeded by the patch's place: the
-    // same bytes in every run, different bytes in every patch.
-    std::uint32_t seed = static_cast<std::uint32_t>(areaNumber * 256 + index + 1) * 2654435761u;
-    for (int i = 0; i < CPatch::kNameOffset; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        data[i] = static_cast<std::uint8_t>((seed >> 16) & 0x7F);
-    }
-    const int area = std::clamp(areaNumber, 0, kAreaCount);
-    char name[32]; // SetName keeps the first 16 characters
-    if (area == 0)
-        std::snprintf(name, sizeof name, "%s", kShortAreaNames[0]);
-    else
-        std::snprintf(name, sizeof name, "%s %02d", kShortAreaNames[static_cast<std::size_t>(area)], index + 1);
-    patch.SetName(name);
-    return patch;
-}
 
 CUnitMemory::CUnitMemory() { FillWithFactoryPatches(); }
 

@@ -1,12 +1,14 @@
 #pragma once
 // The simulated unit's patch memory: the seven areas (60 + 6 x 10 patches) and
-// the temporary patch. Fresh memory holds factory patches with distinct names
-// and parameter bytes, so that every patch that moves is recognisable.
+// the temporary patch. Fresh memory holds the factory patches (FactoryPatches.h),
+// whose names and parameter bytes all differ, so every patch that moves is
+// recognisable.
 //
 // Not thread-safe: the simulated unit guards it with its own lock.
 #include "data/Address.h"
 #include "data/ImageData.h"
 #include "data/Patch.h"
+#include "sim/FactoryPatches.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -58,10 +60,5 @@ private:
     CPatch temporary_;
     std::uint64_t generation_ = 0;
 };
-
-// The factory contents of patch `index` of area `areaNumber` (0 for the
-// temporary patch): a name like "MEMORY 07" or "CRUNCH 03" and parameter
-// bytes drawn from the area and index, all 7-bit.
-CPatch FactoryPatch(int areaNumber, int index);
 
 } // namespace sim

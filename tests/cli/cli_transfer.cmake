@@ -21,7 +21,7 @@ if(NOT err MATCHES "MEMORY  1: reading\n" OR NOT err MATCHES "SOUND LIBRARY: EXT
   message(FATAL_ERROR "no progress with the patch labels: ${err}")
 endif()
 run(show ${all})
-if(NOT out MATCHES "^1\tMEMORY 01\t" OR NOT out MATCHES "\n61\tCLEAN 01\t" OR NOT out MATCHES "\n120\tEXTREME 10\t")
+if(NOT out MATCHES "^1\tGlass Chorus Pad\t" OR NOT out MATCHES "\n61\tCrystal Clean\t" OR NOT out MATCHES "\n120\tNoise Wall Drone\t")
   message(FATAL_ERROR "the file does not hold the unit's patches in area order: ${out}")
 endif()
 
@@ -55,7 +55,7 @@ if(NOT rc EQUAL 0 OR NOT EXISTS ${memory})
 endif()
 run(read ${back} --area 1 --simulator --sim-memory ${memory})
 run(show ${back})
-if(NOT out MATCHES "^1\tINIT PATCH\t" OR NOT out MATCHES "\n2\tMEMORY 02\t" OR NOT out MATCHES "\n60\tINIT PATCH\t")
+if(NOT out MATCHES "^1\tINIT PATCH\t" OR NOT out MATCHES "\n2\tWarm Jazz Box\t" OR NOT out MATCHES "\n60\tINIT PATCH\t")
   message(FATAL_ERROR "the written patches did not survive: ${out}")
 endif()
 

@@ -37,7 +37,7 @@ TEST_F(EndToEnd, WrittenPatchesSurviveARestartOfTheSimulatedUnit)
     ASSERT_TRUE(Reader().ReadPatches(0x61, {0, 9}, image));
     EXPECT_EQ(AsPatch(image.GetArray(5).At(0))->GetName(), "KEPT 0");
     EXPECT_EQ(AsPatch(image.GetArray(5).At(9))->GetName(), "KEPT 9");
-    EXPECT_EQ(Unit().Patch(1, 0)->GetName(), "MEMORY 01") << "the rest of the memory is as it was";
+    EXPECT_EQ(Unit().Patch(1, 0)->GetName(), "Glass Chorus Pad") << "the rest of the memory is as it was";
     EXPECT_TRUE(Shown().empty());
     session.reset();
     std::filesystem::remove(path);

@@ -152,7 +152,7 @@ TEST(SimulatedUnit, StoresDataSetsAndAnswersWithTheStoredBytes)
     EXPECT_TRUE(u.unit.MemoryChanged());
     EXPECT_EQ(PatchBytes(*u.unit.Patch(6, 5)), data);
     EXPECT_EQ(PatchBytes(u.unit.TemporaryPatch()), data);
-    EXPECT_EQ(u.unit.Patch(1, 0)->GetName(), "MEMORY 01");
+    EXPECT_EQ(u.unit.Patch(1, 0)->GetName(), "Glass Chorus Pad");
 
     const auto replies = u.Exchange(Request(0x0FE0C000 + 5 * 128));
     ASSERT_EQ(replies.size(), 1u);
@@ -275,7 +275,7 @@ TEST(SimulatedUnit, MemoryFileIsWrittenOnlyAfterAChangeAndReadNextTime)
         ASSERT_TRUE(unit.UseMemoryFile(path));
         EXPECT_EQ(PatchBytes(*unit.Patch(1, 3)), data);
         EXPECT_EQ(PatchBytes(*unit.Patch(7, 0)), data);
-        EXPECT_EQ(unit.Patch(1, 4)->GetName(), "MEMORY 05");
+        EXPECT_EQ(unit.Patch(1, 4)->GetName(), "Crunch Rhythm II");
     }
     EXPECT_TRUE(dialog.shown().empty());
     std::filesystem::remove(path);

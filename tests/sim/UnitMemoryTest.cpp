@@ -28,23 +28,35 @@ TEST(UnitMemory, FactoryPatchesAreDistinctSevenBitAndRepeatable)
     sim::CUnitMemory memory;
     std::set<std::string> names;
     std::set<std::vector<std::uint8_t>> contents;
+    int fullLength = 0;
     const int counts[] = {0, 60, 10, 10, 10, 10, 10, 10};
     for (int area = 1; area <= 7; ++area) {
         EXPECT_EQ(memory.Patch(area, counts[area]), nullptr);
         for (int i = 0; i < counts[area]; ++i) {
             const CPatch* patch = memory.Patch(area, i);
             ASSERT_NE(patch, nullptr);
-            names.insert(patch->GetName());
+            const std::string name = patch->GetName();
+            names.insert(name);
+            fullLength += name.size() == 16 ? 1 : 0;
+            for (char c : name)
+                ASSERT_TRUE(c >= 0x20 && c < 0x7F) << name;
             contents.insert(Bytes(*patch));
             for (std::uint8_t byte : Bytes(*patch))
                 ASSERT_LT(byte, 0x80);
         }
     }
     EXPECT_EQ(names.size(), 120u);
+    // Most names use the whole 16 characters, so windows show what a real
+    // unit's names need; some are shorter.
+    EXPECT_GT(fullLength, 20);
+    EXPECT_LT(fullLength, 120);
     EXPECT_EQ(contents.size(), 120u);
-    EXPECT_EQ(memory.Patch(1, 6)->GetName(), "MEMORY 07");
-    EXPECT_EQ(memory.Patch(3, 2)->GetName(), "CRUNCH 03");
-    EXPECT_EQ(memory.TemporaryPatch().GetName(), "TEMPORARY");
+    EXPECT_EQ(memory.Patch(1, 6)->GetName(), "Surf Spring Tank");
+    EXPECT_EQ(memory.Patch(3, 2)->GetName(), "Garage Rock");
+    EXPECT_EQ(memory.TemporaryPatch().GetName(), "Current Sound");
+    EXPECT_EQ(memory.Patch(1, 3)->GetMemo(1), "Solo in the bridge");
+    EXPECT_EQ(memory.Patch(1, 3)->GetMemo(3), "Volume pedal up");
+    EXPECT_EQ(memory.Patch(1, 1)->GetMemo(1), "");
     EXPECT_EQ(Bytes(*sim::CUnitMemory().Patch(7, 9)), Bytes(*memory.Patch(7, 9)));
 }
 
@@ -81,13 +93,14 @@ TEST(UnitMemory, FileRoundTripInAreaOrder)
     CFileDocument file;
     ASSERT_TRUE(ReadLibrarianFile(path, file));
     ASSERT_EQ(file.Patches().Size(), 120u);
-    EXPECT_EQ(AsPatch(file.Patches().At(60))->GetName(), "CLEAN 01");
+    EXPECT_EQ(AsPatch(file.Patches().At(60))->GetName(), "Crystal Clean");
     EXPECT_EQ(Bytes(*AsPatch(file.Patches().At(114))), data);
 
     sim::CUnitMemory loaded;
     ASSERT_TRUE(loaded.Load(path));
     EXPECT_EQ(Bytes(*loaded.Patch(7, 4)), data);
-    EXPECT_EQ(loaded.Patch(4, 0)->GetName(), "DRIVE 01");
+    EXPECT_EQ(loaded.Patch(4, 0)->GetName(), "Smooth Overdrive");
+    EXPECT_EQ(loaded.Patch(1, 0)->GetMemo(2), "Neck pickup") << "memos are kept in the file";
     EXPECT_TRUE(dialog.shown().empty());
     std::filesystem::remove(path);
 }
@@ -104,7 +117,7 @@ TEST(UnitMemory, FileOfAnotherSizeIsRefusedAndChangesNothing)
     const std::uint64_t before = memory.Generation();
     EXPECT_FALSE(memory.Load(path));
     EXPECT_EQ(memory.Generation(), before);
-    EXPECT_EQ(memory.Patch(1, 0)->GetName(), "MEMORY 01");
+    EXPECT_EQ(memory.Patch(1, 0)->GetName(), "Glass Chorus Pad");
     ASSERT_EQ(dialog.shown().size(), 1u);
     EXPECT_EQ(dialog.shown()[0].text, "Cannot read files of this type.");
     std::filesystem::remove(path);
