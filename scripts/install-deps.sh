@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libboost-dev
+  # draws the program's SVG icons
+  libqt6svg6
   # JACK 2 with its headers, so that RtMidi's development package takes them
   # instead of the JACK 1 headers that would remove the JACK 2 server
   jackd2 libjack-jackd2-dev librtmidi-dev

@@ -120,6 +120,10 @@
         <source>Selected</source>
         <translation>選択</translation>
     </message>
+    <message>
+        <source>Choose the area of the ZM-47 the main window shows</source>
+        <translation>メイン ウィンドウに表示する ZM-47 のエリアを選択します</translation>
+    </message>
 </context>
 <context>
     <name>CMDIDocument</name>
@@ -351,6 +355,10 @@
         <source>Preview</source>
         <translation>プレビュー</translation>
     </message>
+    <message>
+        <source>Send this patch to the ZM-47&apos;s temporary patch to hear it, without storing it</source>
+        <translation>このパッチを ZM-47 のテンポラリ パッチに送って試聴します (保存はしません)</translation>
+    </message>
 </context>
 <context>
     <name>CParameterListCtrl</name>
@@ -427,6 +435,257 @@
     <message>
         <source>Set Up Grid</source>
         <translation>グリッドの設定</translation>
+    </message>
+</context>
+<context>
+    <name>CommandTexts</name>
+    <message>
+        <source>Create a new librarian file</source>
+        <translation>新しいライブラリアン ファイルを作成します</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>新規作成</translation>
+    </message>
+    <message>
+        <source>Open a librarian file</source>
+        <translation>ライブラリアン ファイルを開きます</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Close the active librarian file</source>
+        <translation>アクティブなライブラリアン ファイルを閉じます</translation>
+    </message>
+    <message>
+        <source>Close File</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Save the active librarian file</source>
+        <translation>アクティブなライブラリアン ファイルを上書き保存します</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>上書き保存</translation>
+    </message>
+    <message>
+        <source>Save the active librarian file under a new name</source>
+        <translation>アクティブなライブラリアン ファイルに名前を付けて保存します</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Open a copy of the active window&apos;s patches as a new librarian file</source>
+        <translation>アクティブなウィンドウのパッチを複製して新しいライブラリアン ファイルで開きます</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Read patches from a Standard MIDI File into a new librarian file</source>
+        <translation>スタンダード MIDI ファイルからパッチを新しいライブラリアン ファイルに読み込みます</translation>
+    </message>
+    <message>
+        <source>Import SMF</source>
+        <translation>SMFのインポート</translation>
+    </message>
+    <message>
+        <source>Save every patch of the active window as a Standard MIDI File</source>
+        <translation>アクティブなウィンドウのすべてのパッチをスタンダード MIDI ファイルに保存します</translation>
+    </message>
+    <message>
+        <source>Export SMF All Data</source>
+        <translation>SMFのエクスポート - すべて</translation>
+    </message>
+    <message>
+        <source>Save the selected patches as a Standard MIDI File</source>
+        <translation>選択したパッチをスタンダード MIDI ファイルに保存します</translation>
+    </message>
+    <message>
+        <source>Export SMF Selected Data</source>
+        <translation>SMFのエクスポート - 選択</translation>
+    </message>
+    <message>
+        <source>Quit the librarian; asks to save changed files</source>
+        <translation>ライブラリアンを終了します (変更されたファイルは保存を確認します)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Take back the last change of the active window</source>
+        <translation>アクティブなウィンドウの直前の変更を元に戻します</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Move the selected patches to the patch clipboard</source>
+        <translation>選択したパッチを切り取ってパッチ クリップボードに移します</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Copy the selected patches to the patch clipboard</source>
+        <translation>選択したパッチをパッチ クリップボードにコピーします</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Insert the clipboard&apos;s patches before the first selected patch</source>
+        <translation>クリップボードのパッチを選択した先頭のパッチの前に挿入します</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>挿入</translation>
+    </message>
+    <message>
+        <source>Overwrite the selected patches with the clipboard&apos;s patches</source>
+        <translation>選択したパッチをクリップボードのパッチで置き換えます</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換え</translation>
+    </message>
+    <message>
+        <source>Delete the selected patches</source>
+        <translation>選択したパッチを削除します</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Make the selected patches initial patches again</source>
+        <translation>選択したパッチを初期状態に戻します</translation>
+    </message>
+    <message>
+        <source>Initialize</source>
+        <translation>初期化</translation>
+    </message>
+    <message>
+        <source>Select every patch of the list</source>
+        <translation>リストのすべてのパッチを選択します</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Read every patch of the shown area from the ZM-47</source>
+        <translation>表示しているエリアのすべてのパッチを ZM-47 から読み込みます</translation>
+    </message>
+    <message>
+        <source>Read All</source>
+        <translation>すべて読み込み</translation>
+    </message>
+    <message>
+        <source>Read the selected patches from the ZM-47</source>
+        <translation>選択したパッチを ZM-47 から読み込みます</translation>
+    </message>
+    <message>
+        <source>Read Selected</source>
+        <translation>選択を読み込み</translation>
+    </message>
+    <message>
+        <source>Write every patch of the shown area to the ZM-47</source>
+        <translation>表示しているエリアのすべてのパッチを ZM-47 に書き込みます</translation>
+    </message>
+    <message>
+        <source>Write All</source>
+        <translation>すべて書き込み</translation>
+    </message>
+    <message>
+        <source>Write the selected patches to the ZM-47</source>
+        <translation>選択したパッチを ZM-47 に書き込みます</translation>
+    </message>
+    <message>
+        <source>Write Selected</source>
+        <translation>選択を書き込み</translation>
+    </message>
+    <message>
+        <source>Choose the MIDI devices and the device id of the ZM-47</source>
+        <translation>ZM-47 をつなぐ MIDI 機器とデバイス ID を設定します</translation>
+    </message>
+    <message>
+        <source>Set Up MIDI Devices</source>
+        <translation>MIDI機器の設定</translation>
+    </message>
+    <message>
+        <source>Choose the font and text colour of the patch lists</source>
+        <translation>パッチ リストのフォントと文字色を設定します</translation>
+    </message>
+    <message>
+        <source>Set Up Font</source>
+        <translation>フォントの設定</translation>
+    </message>
+    <message>
+        <source>Show or hide grid lines in the patch lists</source>
+        <translation>パッチ リストのグリッド線を表示するかどうかを設定します</translation>
+    </message>
+    <message>
+        <source>Set Up Grid</source>
+        <translation>グリッドの設定</translation>
+    </message>
+    <message>
+        <source>Arrange the windows so that they overlap</source>
+        <translation>ウィンドウを重ねて表示します</translation>
+    </message>
+    <message>
+        <source>Cascade</source>
+        <translation>重ねて表示</translation>
+    </message>
+    <message>
+        <source>Arrange the windows one above another</source>
+        <translation>ウィンドウを上下に並べて表示します</translation>
+    </message>
+    <message>
+        <source>Tile Horizontally</source>
+        <translation>上下に並べて表示</translation>
+    </message>
+    <message>
+        <source>Arrange the windows side by side</source>
+        <translation>ウィンドウを左右に並べて表示します</translation>
+    </message>
+    <message>
+        <source>Tile Vertically</source>
+        <translation>左右に並べて表示</translation>
+    </message>
+    <message>
+        <source>Line up the minimized windows along the bottom</source>
+        <translation>最小化したウィンドウを下端に整列します</translation>
+    </message>
+    <message>
+        <source>Arrange Icons</source>
+        <translation>アイコンの整列</translation>
+    </message>
+    <message>
+        <source>Open the user manual</source>
+        <translation>ZM-47 Librarian の使いかたを開きます</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>使いかた</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and copyright</source>
+        <translation>プログラムのバージョンと著作権を表示します</translation>
+    </message>
+    <message>
+        <source>About ZM-47 Librarian</source>
+        <translation>ZM-47 Librarianのバージョン情報</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "views/ParamView.h"
 
 #include "app/core/LibrarianState.h"
+#include "icons/ProgramIcons.h"
 #include "views/ParameterListCtrl.h"
 #include "views/PreviewButtonGeometry.h"
 #include "views/PreviewConfirmation.h"
@@ -32,6 +33,7 @@ void CParamView::SetListCtrl(CParameterListCtrl* list) {
         list_->installEventFilter(this);
         list_->SetPreviewConfirmation(confirmation_);
         connect(list_, &CParameterListCtrl::scrolledOrNavigated, this, &CParamView::RebuildPreviewButtons);
+        connect(list_, &CParameterListCtrl::rowHeightChanged, this, &CParamView::RebuildPreviewButtons);
         connect(list_, &CParameterListCtrl::previewRequested, this, &CParamView::Preview);
         connect(list_, &QObject::destroyed, this, [this] {
             list_ = nullptr;
@@ -68,7 +70,9 @@ std::unique_ptr<QPushButton> CParamView::CreateButton(int k) {
     auto button = std::make_unique<QPushButton>(this);
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(OwnIcon(QStringLiteral("patch-preview")));
     button->setToolTip(tr("Preview"));
+    button->setStatusTip(tr("Send this patch to the ZM-47's temporary patch to hear it, without storing it"));
     const int id = kFirstButtonId + k;
     connect(button.get(), &QPushButton::clicked, this, [this, id] { OnPreviewButton(id); });
     return button;
@@ -90,8 +94,12 @@ void CParamView::RebuildPreviewButtons() {
     for (int k = 0; k < count; ++k) {
         QRect rect;
         QPushButton& button = *buttons_[static_cast<std::size_t>(k)];
-        if (PlaceButton(top + k, rect))
+        if (PlaceButton(top + k, rect)) {
             button.setGeometry(rect);
+            // The play symbol fills the button, less its frame.
+            const int side = std::max(6, std::min(rect.width(), rect.height()) - 4);
+            button.setIconSize(QSize(side, side));
+        }
         button.setVisible(true);
     }
 }

@@ -25,6 +25,7 @@ CParameterListCtrl::CParameterListCtrl(bool endRow, QWidget* parent) : GP::CEdit
     SetRowDragEnabled(true);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &CParameterListCtrl::OnColumnResized);
 }
 
 CParameterListCtrl::~CParameterListCtrl() = default;
@@ -56,23 +57,97 @@ int CParameterListCtrl::GetObjectIndex(int row) const {
 }
 
 void CParameterListCtrl::FillColumns() {
+    fitting_ = true;
     while (GetColumnCount() > 0)
         DeleteColumn(GetColumnCount() - 1);
     const std::vector<ColumnEntry>& columns = GetColumns();
-    // Until the user sizes them, text columns are wide enough for a whole
-    // 16-character patch name; the number column fits its header.
-    const int textWidth = fontMetrics().horizontalAdvance(QString(16, QLatin1Char('N'))) + 12;
-    for (std::size_t k = 0; k < columns.size(); ++k) {
-        const int width = columns[k].kind == kKindNumber ? -1 : textWidth;
-        InsertColumn(static_cast<int>(k), tr(columns[k].name), columns[k].descriptor, width);
-    }
+    for (std::size_t k = 0; k < columns.size(); ++k)
+        InsertColumn(static_cast<int>(k), tr(columns[k].name), columns[k].descriptor);
+    // The natural widths need the headers in place.
+    for (int column = 0; column < GetColumnCount(); ++column)
+        SetDefaultColumnWidth(column, NaturalColumnWidth(column));
     std::string section;
     std::string key;
     GetProfileKeys(section, key);
-    LoadColumnWidths(Profile(), section, key);
+    fittedColumns_ = !LoadColumnWidths(Profile(), section, key);
+    fitting_ = false;
+    FitColumns();
+}
+
+int CParameterListCtrl::NaturalColumnWidth(int column) const {
+    const QFontMetrics metrics = fontMetrics();
+    // The cell's text stands a blank in from either side; a grid line and a
+    // pixel of air come on top.
+    const int frame = 2 * metrics.horizontalAdvance(QLatin1Char(' ')) + 2;
+    int text = 0;
+    if (ColumnKind(column) == kKindNumber) {
+        text = metrics.horizontalAdvance(QStringLiteral("888"));
+        if (endRow_)
+            text = std::max(text, metrics.horizontalAdvance(tr("End of Line")));
+    } else {
+        // Names are 16 characters of printable ASCII; the widest letter or
+        // digit sixteen times covers any name a user types.
+        int widest = 0;
+        for (char c = 0x21; c < 0x7F; ++c)
+            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+                widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(c)));
+        text = 16 * widest;
+    }
+    return std::max(text + frame, horizontalHeader()->sectionSizeHint(column));
+}
+
+void CParameterListCtrl::FitColumns() {
+    const int count = GetColumnCount();
+    if (!fittedColumns_ || fitting_ || count == 0)
+        return;
+    fitting_ = true;
+    // Number and name whole; the memos (every other text column) share what
+    // is left, none narrower than its natural width, and the last column
+    // takes the rest of the list's width.
+    int used = 0;
+    std::vector<int> sharing;
+    for (int column = 0; column < count; ++column) {
+        const int kind = ColumnKind(column);
+        if (kind >= kKindMemo1 && kind <= kKindMemo4) {
+            sharing.push_back(column);
+        } else {
+            setColumnWidth(column, NaturalColumnWidth(column));
+            used += columnWidth(column);
+        }
+    }
+    const int available = viewport()->width();
+    const int share = sharing.empty() ? 0 : (available - used) / static_cast<int>(sharing.size());
+    for (int column : sharing) {
+        const int width = std::max(NaturalColumnWidth(column) * 3 / 4, share);
+        setColumnWidth(column, width);
+        used += width;
+    }
+    const int last = count - 1;
+    if (used < available)
+        setColumnWidth(last, columnWidth(last) + available - used);
+    fitting_ = false;
+}
+
+void CParameterListCtrl::OnColumnResized() {
+    if (!fitting_)
+        fittedColumns_ = false;
+}
+
+bool CParameterListCtrl::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Resize)
+        FitColumns();
+    return GP::CEditListCtrl::viewportEvent(event);
+}
+
+void CParameterListCtrl::changeEvent(QEvent* event) {
+    GP::CEditListCtrl::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitColumns();
 }
 
 bool CParameterListCtrl::SaveColumnWidths() const {
+    if (fittedColumns_)
+        return true;
     std::string section;
     std::string key;
     GetProfileKeys(section, key);

@@ -44,7 +44,11 @@ public:
     explicit CParameterListCtrl(bool endRow, QWidget* parent = nullptr);
     ~CParameterListCtrl() override;
 
-    // Creates the columns, then gives them their stored widths.
+    // Creates the columns, then gives them their stored widths. Until the
+    // user has sized any column (nothing stored), the columns fit the list:
+    // the number and name columns show their longest texts whole, the memos
+    // share the rest and the last column takes what remains; they follow the
+    // list's width and font.
     virtual void FillColumns();
     // One row per object, plus the "End of Line" row; row i shows object i.
     virtual void FillRows();
@@ -127,8 +131,16 @@ public:
     void SetPreviewConfirmation(IPreviewConfirmation* confirmation) { confirmation_ = confirmation; }
     // The profile for the column widths (not owned); the user's by default.
     void SetProfile(GT::IProfile* profile) { profile_ = profile; }
-    // Stores the column widths; the views call it when they close.
+    // Stores the column widths once the user has sized a column (fitted
+    // widths are not stored, so they keep following the list); the views
+    // call it when they close.
     bool SaveColumnWidths() const;
+    // True while the columns fit the list by themselves.
+    bool HasFittedColumns() const { return fittedColumns_; }
+    // A column's width when it shows its longest text whole: the number
+    // column its numbers and "End of Line", text columns a whole 16-character
+    // name, in the list's font (never narrower than the header).
+    int NaturalColumnWidth(int column) const;
 
     // The list's own select-all (Ctrl+A in the list) selects the patch rows
     // as SelectAll does.
@@ -173,6 +185,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     // Forgets the column sort (the list shows another array now).
     void ResetSort();
@@ -186,6 +200,10 @@ private:
     // The highest selected row that shows an object, or -1.
     int LastSelectedObjectRow() const;
     void SortAgain();
+    // Sizes the columns to the list's width (fitted columns only).
+    void FitColumns();
+    // A column border moved: by the user unless the list is fitting.
+    void OnColumnResized();
     void SelectIndexes(const std::vector<int>& sortedIndexes);
     // Accepts a drag of patches with the action this list takes for it;
     // ignores anything else, which the frame may take (dropped files).
@@ -205,6 +223,8 @@ private:
     bool endRow_;
     // Set while an edit or replace has yet to record its undo step.
     bool pendingUndo_ = false;
+    bool fittedColumns_ = false;
+    bool fitting_ = false;
     CDocumentBase* document_ = nullptr;             // not owned
     IPreviewConfirmation* confirmation_ = nullptr;  // not owned
     GT::IProfile* profile_ = nullptr;               // not owned

@@ -23,6 +23,7 @@
 #include "engine/MidiSetup.h"
 #include "engine/Reader.h"
 #include "engine/dialogs/MidiWarningDlg.h"
+#include "icons/ProgramIcons.h"
 #include "messages/BufferedErrorOut.h"
 #include "messages/MessageTable.h"
 #include "ml/TickClock.h"
@@ -47,8 +48,6 @@
 
 namespace {
 
-// Where the main window's frame keeps its placement.
-constexpr const char* kMainWindowPlacementPath = "Window/Position4097";
 constexpr int kInstanceCommandRetryMs = 100;
 
 } // namespace
@@ -73,6 +72,10 @@ CApp::CApp(int& argc, char** argv) : QApplication(argc, argv), clock_(&ML::Syste
 {
     setOrganizationName(QStringLiteral("Tessan"));
     setApplicationName(QString::fromStdString(UL::GetVersionString("FileDescription")));
+    // Every window shows the program's own icon; the desktop matches the
+    // windows to the program's desktop entry.
+    setWindowIcon(ProgramIcon());
+    setDesktopFileName(QStringLiteral("zm47-librarian"));
 }
 
 CApp::~CApp() { ExitInstance(); }
@@ -227,11 +230,6 @@ void CApp::ShowMainFrame()
     CMainFrame& frame = *session_->mainFrame;
     frame.show();
     frame.setAcceptDrops(true);
-    // Until the user saves a placement for the main window, the MDI area
-    // would leave it at the size of its caption: it fills the area instead.
-    CImageFrame* mainWindow = frame.GetImageFrame();
-    if (mainWindow && GT::GetProfile().GetString(kMainWindowPlacementPath, "").empty())
-        mainWindow->setGeometry(QRect(QPoint(0, 0), frame.MdiArea().viewport()->size()));
 }
 
 int CApp::ExitInstance()

@@ -4,6 +4,7 @@
 #include "app/ui/ImageView.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
 #include <QMenu>
 
 CImageFrame::CImageFrame(CImageDoc& document, CMainFrame& mainFrame, GT::IProfile& profile)
@@ -28,6 +29,11 @@ CImageFrame::~CImageFrame() = default;
 void CImageFrame::ForceClose() {
     closing_ = true;
     close();
+}
+
+QRect CImageFrame::DefaultGeometry() const {
+    const QMdiArea* area = mdiArea();
+    return area ? area->viewport()->rect() : CChildFrame::DefaultGeometry();
 }
 
 void CImageFrame::closeEvent(QCloseEvent* event) {

@@ -24,6 +24,9 @@ public:
     // Shutdown: closes the frame for good.
     void ForceClose();
 
+    // Until a placement is saved for it, the main window fills the MDI area.
+    QRect DefaultGeometry() const override;
+
 protected:
     // A close request is refused unless ForceClose asked.
     void closeEvent(QCloseEvent* event) override;

@@ -4,6 +4,7 @@
 #include "app/docs/ImageDoc.h"
 #include "app/docs/UpdateHints.h"
 #include "app/ui/CommandIds.h"
+#include "app/ui/CommandTexts.h"
 #include "app/ui/ListFontQt.h"
 #include "app/ui/ViewLayout.h"
 
@@ -80,11 +81,15 @@ void CImageView::BuildControls() {
                                                     {&writeSelected_, kCmdWriteSelected}};
     for (const auto& [button, command] : buttons) {
         button->setAutoDefault(false);
+        button->setStatusTip(CommandPrompt(command));
+        button->setToolTip(CommandTip(command));
         connect(button, &QPushButton::clicked, this, [this, command] {
             if (HandlesCommand(command) && IsCommandEnabled(command))
                 OnCommand(command);
         });
     }
+    areaSelector_.setStatusTip(tr("Choose the area of the ZM-47 the main window shows"));
+    areaSelector_.setToolTip(tr("Memory / Sound Library"));
     connect(&areaSelector_, &CComboBoxA::selectionChanged, this, &CImageView::OnAreaSelectorChange);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/docs/FileDoc.h"
 #include "app/docs/ImageDoc.h"
+#include "app/ui/CommandTexts.h"
 #include "app/ui/FileFrame.h"
 #include "app/ui/FileView.h"
 #include "app/ui/ImageFrame.h"
@@ -13,7 +14,6 @@
 #include <QDropEvent>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QStyle>
 #include <QUrl>
 
 #include <algorithm>
@@ -67,6 +67,11 @@ QAction& CMainFrame::AddAction(int id, const QString& text, const QKeySequence& 
         action->setShortcutContext(Qt::WindowShortcut);
     }
     action->setData(id);
+    // The prompt shows in the status bar while the pointer rests on the
+    // command; the tip beside its tool bar button.
+    action->setStatusTip(CommandPrompt(id));
+    action->setToolTip(CommandTip(id));
+    action->setIcon(CommandIcon(id));
     connect(action.get(), &QAction::triggered, this, [this, id] { OnCommand(id); });
     addAction(action.get());
     QAction& result = *action;
@@ -159,17 +164,10 @@ bool CMainFrame::CreateToolBar() {
     toolBar_.setParent(this);
     toolBar_.setObjectName(QStringLiteral("ToolBar"));
     toolBar_.setWindowTitle(tr("Tool Bar"));
-    toolBar_.setIconSize(QSize(16, 15));
     toolBar_.setAllowedAreas(Qt::AllToolBarAreas);
-    const std::pair<int, QStyle::StandardPixmap> buttons[] = {
-        {kCmdFileNew, QStyle::SP_FileIcon},          {kCmdFileOpen, QStyle::SP_DialogOpenButton},
-        {kCmdFileSave, QStyle::SP_DialogSaveButton}, {0, QStyle::SP_CustomBase},
-        {kCmdUndo, QStyle::SP_ArrowBack},            {kCmdCut, QStyle::SP_DialogDiscardButton},
-        {kCmdCopy, QStyle::SP_FileDialogNewFolder},  {kCmdInsert, QStyle::SP_ArrowDown},
-        {kCmdReplace, QStyle::SP_BrowserReload},     {kCmdDelete, QStyle::SP_TrashIcon},
-        {0, QStyle::SP_CustomBase},                  {kCmdManual, QStyle::SP_DialogHelpButton},
-    };
-    for (const auto& [id, icon] : buttons) {
+    const int buttons[] = {kCmdFileNew, kCmdFileOpen, kCmdFileSave, 0,         kCmdUndo, kCmdCut,
+                           kCmdCopy,    kCmdInsert,   kCmdReplace,  kCmdDelete, 0,        kCmdManual};
+    for (int id : buttons) {
         if (id == 0) {
             toolBar_.addSeparator();
             continue;
@@ -177,8 +175,6 @@ bool CMainFrame::CreateToolBar() {
         QAction* action = Action(id);
         if (!action)
             return false;
-        if (action->icon().isNull())
-            action->setIcon(style()->standardIcon(icon));
         toolBar_.addAction(action);
     }
     addToolBar(Qt::TopToolBarArea, &toolBar_);

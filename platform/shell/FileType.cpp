@@ -1,5 +1,6 @@
 #include "platform/shell/FileType.h"
 
+#include "icons/ProgramIcons.h"
 #include "platform/shell/FixedNames.h"
 
 #include <QDir>
@@ -81,10 +82,12 @@ QByteArray DesktopEntry(const QString& mimeType) {
                              "Name=%1\n"
                              "Exec=%2\n"
                              "MimeType=%3;\n"
+                             "Icon=%4\n"
                              "Terminal=false\n"
                              "Categories=AudioVideo;Audio;Midi;\n")
                              .arg(QString::fromStdString(GetProductTitle()),
-                                  ExecValue(QString::fromStdString(GetProgramPath())), mimeType);
+                                  ExecValue(QString::fromStdString(GetProgramPath())), mimeType,
+                                  ProgramIconName());
     return text.toUtf8();
 }
 
@@ -139,6 +142,24 @@ void RefreshCache(const QString& tool, const QString& folder) {
 
 QString PackageFileName(const QString& mimeType) { return mimeType.section(u'/', 1) + QStringLiteral(".xml"); }
 
+// The desktop names a file type's icon after the type ("application/x-a"
+// shows "application-x-a").
+QString MimeIconName(const QString& mimeType) { return QString(mimeType).replace(u'/', u'-'); }
+
+// The program's icon and its files' icon in the user's icon theme folder,
+// where the desktop entry and the file type find them by name.
+WriteResult InstallIcons(const QString& hicolor, const QString& mimeType) {
+    const WriteResult program = WriteIfChanged(
+        hicolor + QStringLiteral("/scalable/apps/") + ProgramIconName() + QStringLiteral(".svg"), ProgramIconSvg());
+    const WriteResult file = WriteIfChanged(
+        hicolor + QStringLiteral("/scalable/mimetypes/") + MimeIconName(mimeType) + QStringLiteral(".svg"),
+        FileIconSvg());
+    if (program == WriteResult::kFailed || file == WriteResult::kFailed)
+        return WriteResult::kFailed;
+    return program == WriteResult::kWritten || file == WriteResult::kWritten ? WriteResult::kWritten
+                                                                              : WriteResult::kUnchanged;
+}
+
 } // namespace
 
 QString UserDataFolder() {
@@ -164,10 +185,18 @@ QStringList FindFileTypeOwners(const QString& extension) {
 }
 
 bool RegisterFileType(const QString& extension, const QString& mimeType, const QString& description,
-                      int /*iconIndex*/) {
+                      int iconIndex) {
     if (GetProgramPath().empty() || extension.isEmpty() || !mimeType.contains(u'/'))
         return false;
     const QString dataFolder = UserDataFolder();
+    if (iconIndex > 0) {
+        const QString hicolor = dataFolder + QStringLiteral("/icons/hicolor");
+        const WriteResult icons = InstallIcons(hicolor, mimeType);
+        if (icons == WriteResult::kFailed)
+            return false;
+        if (icons == WriteResult::kWritten)
+            RefreshCache(QStringLiteral("gtk-update-icon-cache"), hicolor);
+    }
     const QString applications = dataFolder + QStringLiteral("/applications");
     const WriteResult entry = WriteIfChanged(applications + u'/' + QLatin1String(kDesktopEntryName),
                                              DesktopEntry(mimeType));

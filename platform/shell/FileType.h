@@ -14,8 +14,9 @@ inline constexpr char kDesktopEntryName[] = "zm47-librarian.desktop";
 // MIME data, the MIME type with that glob and the description. An extension
 // that already belongs to another type is left alone. False when a file
 // could not be written. The desktop's caches are refreshed when something
-// changed. iconIndex is kept for the call's shape; the program has no icon
-// of its own.
+// changed. With an iconIndex above 0 the program's icon and its files' icon
+// are installed in the user's icon theme folder (icons/hicolor/scalable),
+// named after the program and after the MIME type.
 bool RegisterFileType(const QString& extension, const QString& mimeType, const QString& description,
                       int iconIndex);
 

@@ -6,6 +6,8 @@
 
 #include <QAction>
 
+#include <algorithm>
+
 namespace app_e2e {
 namespace {
 
@@ -20,6 +22,14 @@ TEST_F(AppTest, LangJaShowsJapaneseMenusAndMessages)
     // translated under the qualified class name.
     EXPECT_EQ(Frame().ResizeToFullAction().text(), QStringLiteral("全体に広げる"));
     EXPECT_EQ(Frame().WindowListAction().text(), QStringLiteral("ウィンドウ一覧"));
+    // Every command's status bar prompt and tip are Japanese too.
+    const auto japanese = [](const QString& text) {
+        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; });
+    };
+    for (int id : Frame().CommandIds()) {
+        EXPECT_TRUE(japanese(Frame().Action(id)->statusTip())) << id;
+        EXPECT_TRUE(japanese(Frame().Action(id)->toolTip())) << id;
+    }
     EXPECT_EQ(GetMessageTable().GetLanguage(), CMessageTable::kJapanese);
     const std::vector<std::string> shown = ShownTexts();
     EXPECT_THAT(shown, ::testing::Contains("初期ファイルを読み込めません。"));

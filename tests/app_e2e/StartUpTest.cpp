@@ -9,11 +9,19 @@
 #include "engine/EngineTextOut.h"
 #include "engine/MidiPortLists.h"
 #include "messages/MessageIds.h"
+#include "app/docs/UpdateHints.h"
+#include "app/ui/FileFrame.h"
+#include "app/ui/FileView.h"
 #include "platform/shell/FileType.h"
+#include "sim/FactoryPatches.h"
+#include "toolkit/qt/MdiFrameWndEx.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMdiArea>
+#include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
 namespace app_e2e {
@@ -84,6 +92,45 @@ TEST_F(AppTest, MainWindowIsTitledMainFillsTheFrameOnAFirstRunAndRefusesToClose)
     EXPECT_EQ(Frame().GetImageFrame(), frame);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_NE(App().GetMainView(), nullptr);
+}
+
+// Whether the list draws the cell's text without cutting it.
+bool ShownWhole(const CParameterListCtrl& list, int row, int column)
+{
+    const QString text = list.GetCellText(row, column);
+    return GP::CEditListCtrl::ElideCellText(list.fontMetrics(), text, list.columnWidth(column)) == text;
+}
+
+TEST_F(AppTest, AFirstRunShowsEveryNameWholeInBothLanguages)
+{
+    for (const char* language : {"en", "ja"}) {
+        SCOPED_TRACE(language);
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessan"), QStringLiteral("ZM-47 Librarian"))
+            .clear();
+        ASSERT_TRUE(StartWithSimulator({QStringLiteral("--lang"), QString::fromLatin1(language)}));
+        EXPECT_EQ(Frame().geometry(), GP::FirstRunFrameRect(QGuiApplication::primaryScreen()->availableGeometry()));
+
+        CImageView& view = *App().GetMainView();
+        for (int area = 1; area <= 7; ++area) {
+            GetLibrarianState().SetArea(area);
+            view.OnUpdate(kHintArea);
+            const CPatchListCtrl& list = *view.GetShownList();
+            ASSERT_GT(list.GetItemCount(), 0);
+            for (int row = 0; row < list.GetItemCount(); ++row) {
+                EXPECT_EQ(list.GetCellText(row, 1).toStdString(), sim::FactoryPatchName(area, row));
+                EXPECT_TRUE(ShownWhole(list, row, 1)) << area << "/" << row;
+                EXPECT_TRUE(ShownWhole(list, row, 0)) << area << "/" << row;
+            }
+        }
+
+        ASSERT_TRUE(Frame().OnCommand(kCmdFileNew));
+        auto* file = qobject_cast<CFileFrame*>(Frame().MdiArea().activeSubWindow());
+        ASSERT_NE(file, nullptr);
+        EXPECT_GE(file->height(), Frame().MdiArea().viewport()->height() / 2);
+        EXPECT_TRUE(ShownWhole(file->View().GetPatchList(), 0, 0));
+        App().ExitInstance();
+    }
+    GetLibrarianState().SetArea(1);
 }
 
 TEST_F(AppTest, ExitEndsTheEventLoopEvenWithTheDiagnosticWindowOpen)

@@ -7,8 +7,11 @@
 #include "app/docs/UpdateHints.h"
 #include "data/LibrarianFile.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <set>
 
 namespace test {
 namespace {
@@ -107,6 +110,7 @@ TEST_F(AppUiTest, UpdatesReachTheViewsWithContentsAndFont) {
     EXPECT_EQ(MainView().GetShownList()->GetItemCount(), 3);
     EXPECT_EQ(file.View().GetPatchList().GetItemCount(), 5);  // and the empty row
 
+    const int normalRow = MainView().GetShownList()->GetRowHeight();
     CListFont& font = GetListFont();
     const CListFont saved = font;
     font.loaded = true;
@@ -121,7 +125,63 @@ TEST_F(AppUiTest, UpdatesReachTheViewsWithContentsAndFont) {
         EXPECT_EQ(list->font().pixelSize(), 19);
         EXPECT_EQ(list->palette().color(QPalette::Text), QColor(255, 0, 0));
     }
+    // The rows grow with the font, and the preview buttons with them.
+    for (CParamView* view : {static_cast<CParamView*>(&MainView()), static_cast<CParamView*>(&file.View())}) {
+        const CParameterListCtrl& list = *view->GetListCtrl();
+        EXPECT_GT(list.GetRowHeight(), normalRow);
+        EXPECT_EQ(list.rowHeight(0), list.GetRowHeight());
+        ASSERT_GT(view->GetButtonCount(), 0);
+        EXPECT_EQ(view->GetButton(0)->height(), list.GetRowHeight() - 2);
+    }
     font = saved;
+}
+
+TEST_F(AppUiTest, ANewFileWindowOpensAtAUsableSizeAndShowsEndOfLineWhole) {
+    ASSERT_NE(fileTemplate->OpenFileDoc(QString()), nullptr);
+    auto* file = qobject_cast<CFileFrame*>(frame->MdiArea().activeSubWindow());
+    ASSERT_NE(file, nullptr);
+    const QSize area = frame->MdiArea().viewport()->size();
+    EXPECT_GE(file->width(), area.width() / 2);
+    EXPECT_GE(file->height(), area.height() / 2);
+    // Cascaded below the main window's caption, inside the area.
+    EXPECT_GT(file->y(), 0);
+    EXPECT_TRUE(QRect(QPoint(0, 0), area).contains(file->geometry()));
+    const CPatchListCtrl& list = file->View().GetPatchList();
+    ASSERT_EQ(list.GetItemCount(), 1);
+    const QString text = list.GetCellText(0, 0);
+    EXPECT_EQ(text, QStringLiteral("End of Line"));
+    EXPECT_EQ(GP::CEditListCtrl::ElideCellText(list.fontMetrics(), text, list.columnWidth(0)), text);
+    EXPECT_GE(list.GetCountPerPage(), 8) << "room for a useful number of rows";
+}
+
+TEST_F(AppUiTest, EveryCommandHasAPromptATipAndTheToolBarPicturesThem) {
+    for (int id : frame->CommandIds()) {
+        const QAction* action = frame->Action(id);
+        EXPECT_FALSE(action->statusTip().isEmpty()) << id;
+        EXPECT_FALSE(action->toolTip().isEmpty()) << id;
+    }
+    for (QAction* action : frame->ToolBar().actions()) {
+        if (action->isSeparator())
+            continue;
+        const QImage image = action->icon().pixmap(QSize(16, 16)).toImage();
+        ASSERT_FALSE(image.isNull()) << action->text().toStdString();
+    }
+    // The librarian's own commands have pictures of their own.
+    std::vector<QByteArray> own;
+    for (int id : {kCmdReadAll, kCmdWriteAll, kCmdInsert, kCmdReplace, kCmdInitialize}) {
+        const QImage image = frame->Action(id)->icon().pixmap(QSize(16, 16)).toImage();
+        ASSERT_FALSE(image.isNull()) << id;
+        own.emplace_back(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    }
+    EXPECT_EQ(std::set<QByteArray>(own.begin(), own.end()).size(), own.size());
+
+    // The main window's buttons and the preview buttons explain themselves.
+    EXPECT_EQ(MainView().GetCommandButton(kButtonReadAll)->statusTip(), frame->Action(kCmdReadAll)->statusTip());
+    ASSERT_GT(MainView().GetButtonCount(), 0);
+    const QPushButton& preview = *MainView().GetButton(0);
+    EXPECT_FALSE(preview.icon().isNull());
+    EXPECT_FALSE(preview.toolTip().isEmpty());
+    EXPECT_FALSE(preview.statusTip().isEmpty());
 }
 
 TEST_F(AppUiTest, PreviewButtonsFollowTheRowsAndAskFirst) {

@@ -60,6 +60,12 @@ TEST_F(FileTypeTest, WritesTheMimeTypeAndADesktopEntryThatOpensWithThisProgram) 
     EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=\"") + QString::fromStdString(GetProgramPath()) +
                                QStringLiteral("\" %f\n")));
     EXPECT_TRUE(entry.contains(QStringLiteral("\nMimeType=application/x-zm47-librarian;\n")));
+    // The entry and the file type show the program's own pictures.
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nIcon=zm47-librarian\n")));
+    const QString icons = home_ + QStringLiteral("/icons/hicolor/scalable/");
+    EXPECT_TRUE(ReadText(icons + QStringLiteral("apps/zm47-librarian.svg")).startsWith(QStringLiteral("<svg")));
+    EXPECT_TRUE(ReadText(icons + QStringLiteral("mimetypes/application-x-zm47-librarian.svg"))
+                    .startsWith(QStringLiteral("<svg")));
 
     const QString package = Package();
     EXPECT_TRUE(package.contains(QStringLiteral("<mime-type type=\"application/x-zm47-librarian\">")));

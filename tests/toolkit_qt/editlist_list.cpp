@@ -175,16 +175,15 @@ TEST_F(EditList, ColumnWidthsRoundTripThroughTheProfile) {
 
     CTestList list(1);
     for (int i = 0; i < list.GetColumnCount(); ++i) list.setColumnWidth(i, 7);
-    list.LoadColumnWidths(profile, "PatchListCtrl", "ColumnWidth");
+    EXPECT_TRUE(list.LoadColumnWidths(profile, "PatchListCtrl", "ColumnWidth"));
     EXPECT_EQ(list.GetColumnWidthsText(), "50,133,60,80,120");
 
-    // Missing, empty or unreadable entries are sized to their header.
+    // Missing, empty or unreadable entries give the column its default width.
     list.SetColumnWidthsText("41,,x,-5");
-    const int fit = list.horizontalHeader()->sectionSizeHint(test::kName);
-    EXPECT_EQ(list.columnWidth(test::kNumber), 41);
-    EXPECT_EQ(list.columnWidth(test::kName), fit);
-    EXPECT_EQ(list.columnWidth(test::kLevel), list.horizontalHeader()->sectionSizeHint(test::kLevel));
-    EXPECT_EQ(list.columnWidth(test::kMemo), list.horizontalHeader()->sectionSizeHint(test::kMemo));
+    EXPECT_EQ(list.GetColumnWidthsText(), "41,120,60,80,120");
+    list.SetDefaultColumnWidth(test::kMemo, 99);
+    EXPECT_FALSE(list.LoadColumnWidths(profile, "PatchListCtrl", "Missing"));
+    EXPECT_EQ(list.GetColumnWidthsText(), "50,120,60,80,99");
 }
 
 TEST(EditListElide, TextIsCutWithDotsOnlyWhenItDoesNotFit) {

@@ -4,13 +4,16 @@
 #include "toolkit/qt/MdiChildWndEx.h"
 #include "toolkit/qt/MdiFrameWndEx.h"
 
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -36,15 +39,32 @@ protected:
         frame.addToolBar(bar);
     }
 
+    static QRect FirstRun() { return GP::FirstRunFrameRect(QGuiApplication::primaryScreen()->availableGeometry()); }
+
     test::TempProfile profile;
 };
 
+TEST(MdiFirstRun, TheFrameTakesEightyPercentOfTheScreenCentred) {
+    const QRect screen(0, 24, 1366, 744);
+    const QRect frame = GP::FirstRunFrameRect(screen);
+    EXPECT_EQ(frame.size(), QSize(1092, 595));
+    EXPECT_EQ(frame.left() - screen.left(), screen.right() - frame.right());
+    EXPECT_LE(std::abs((frame.top() - screen.top()) - (screen.bottom() - frame.bottom())), 1);
+    EXPECT_EQ(GP::FirstRunFrameRect(QRect()), QRect(0, 0, 800, 600));
+}
+
 TEST_F(MdiFrame, PlacementMaximizedStateVersionAndBarsGoThroughTheProfile) {
+    const QRect firstRun = FirstRun();
     {
         GP::CMDIFrameWndEx frame(*profile);
-        EXPECT_EQ(frame.geometry(), QRect(0, 0, 800, 600));
+        EXPECT_EQ(frame.geometry(), firstRun);
     }
-    EXPECT_EQ(profile->GetString("Window/Position", ""), "0,0,800,600");
+    EXPECT_EQ(profile->GetString("Window/Position", ""), QStringLiteral("%1,%2,%3,%4")
+                                                              .arg(firstRun.left())
+                                                              .arg(firstRun.top())
+                                                              .arg(firstRun.left() + firstRun.width())
+                                                              .arg(firstRun.top() + firstRun.height())
+                                                              .toStdString());
 
     profile->WriteString("Window/Position", "10,20,650,500");
     profile->WriteInt("Window/Maximized", 1);
@@ -73,7 +93,7 @@ TEST_F(MdiFrame, PlacementMaximizedStateVersionAndBarsGoThroughTheProfile) {
 TEST_F(MdiFrame, ABrokenStoredPositionFallsBackToTheDefault) {
     profile->WriteString("Window/Position", "10,20,x,500");
     GP::CMDIFrameWndEx frame(*profile);
-    EXPECT_EQ(frame.geometry(), QRect(0, 0, 800, 600));
+    EXPECT_EQ(frame.geometry(), FirstRun());
 }
 
 TEST_F(MdiFrame, FortyWindowsListTheFirstThirtySixSortedByTitleWithTheActiveOneChecked) {
@@ -151,6 +171,30 @@ TEST_F(MdiFrame, SavedChildPositionIsUsedByTheNextChildOfTheSameSlot) {
     GP::CMDIChildWndEx* early = AddChild(hiddenFrame, QStringLiteral("early"));
     hiddenFrame.show();
     EXPECT_EQ(early->geometry(), QRect(30, 40, 300, 200));
+}
+
+TEST_F(MdiFrame, WindowsWithoutASavedPositionOpenAtAUsableSizeCascaded) {
+    GP::CMDIFrameWndEx frame(*profile);
+    frame.resize(900, 700);
+    frame.show();
+    GP::CMDIChildWndEx* first = AddChild(frame, QStringLiteral("first"));
+    const QRect usable = first->UsableArea();
+    EXPECT_EQ(first->geometry(), QRect(usable.topLeft(), QSize(usable.width() * 2 / 3, usable.height() * 2 / 3)));
+    GP::CMDIChildWndEx* second = AddChild(frame, QStringLiteral("second"));
+    const int step = second->MinimizedHeight();
+    EXPECT_EQ(second->geometry(), first->geometry().translated(step, step));
+    // A minimized window takes no place in the cascade.
+    const QRect secondPlace = second->geometry();
+    second->showMinimized();
+    GP::CMDIChildWndEx* third = AddChild(frame, QStringLiteral("third"));
+    EXPECT_EQ(third->geometry(), secondPlace);
+
+    // Past the usable area the cascade starts again at the top left.
+    for (int i = 0; i < 30; ++i) {
+        GP::CMDIChildWndEx* child = AddChild(frame, QString::number(i));
+        EXPECT_TRUE(usable.contains(child->geometry())) << i;
+        EXPECT_EQ(child->size(), first->size()) << i;
+    }
 }
 
 TEST_F(MdiFrame, ResizeCommandsFillTheAreaAboveTheRowOfMinimizedWindows) {

@@ -361,4 +361,85 @@ TEST(PatchList, ColumnWidthsAreKeptInTheProfile) {
     EXPECT_EQ(other.columnWidth(kMemo1), 77);
 }
 
+// The text a cell shows in its column's width, as the list draws it.
+QString DrawnText(const CParameterListCtrl& list, int row, int column) {
+    bool elided = false;
+    const QString text = list.GetCellText(row, column);
+    const QString drawn = GP::CEditListCtrl::ElideCellText(list.fontMetrics(), text, list.columnWidth(column), &elided);
+    return elided ? drawn : text;
+}
+
+int ColumnsWidth(const CParameterListCtrl& list) {
+    int width = 0;
+    for (int column = 0; column < list.GetColumnCount(); ++column)
+        width += list.columnWidth(column);
+    return width;
+}
+
+TEST(PatchListColumns, UntilSizedTheyShowWholeNamesAndEndOfLineAndFillTheList) {
+    FileList f(3);
+    f.Name(0, "WWWWWWWWWWWWWWWW");
+    f.Name(1, "Glass Chorus Pad");
+    f.Patches()[2].SetMemo(4, "memo");
+    ASSERT_TRUE(f.list.HasFittedColumns());
+    for (int row = 0; row < 2; ++row)
+        EXPECT_EQ(DrawnText(f.list, row, kName), f.list.GetCellText(row, kName)) << row;
+    EXPECT_EQ(DrawnText(f.list, 3, kNumber), "End of Line");
+    // The memos share the rest and the last column reaches the right edge.
+    f.list.resize(1400, f.list.height());
+    EXPECT_EQ(ColumnsWidth(f.list), f.list.viewport()->width());
+    EXPECT_EQ(f.list.columnWidth(kMemo1), f.list.columnWidth(kMemo1 + 1));
+
+    // A wider list widens the memos, not the number and the name.
+    const int name = f.list.columnWidth(kName);
+    const int memo = f.list.columnWidth(kMemo1);
+    f.list.resize(f.list.width() + 400, f.list.height());
+    EXPECT_EQ(f.list.columnWidth(kName), name);
+    EXPECT_EQ(f.list.columnWidth(kMemo1), memo + 100);
+    EXPECT_EQ(ColumnsWidth(f.list), f.list.viewport()->width());
+
+    // Fitted widths are not stored, so they keep following the list.
+    EXPECT_TRUE(f.list.SaveColumnWidths());
+    EXPECT_EQ(f.profile.GetString("PatchListCtrl/ColumnWidth", "none"), "none");
+}
+
+TEST(PatchListColumns, FollowTheFontUntilTheUserSizesOneThenTheStoredWidthsWin) {
+    FileList f(1);
+    f.Name(0, "MMMMMMMMMMMMMMMM");
+    QFont large = f.list.font();
+    large.setPixelSize(30);
+    f.list.setFont(large);
+    EXPECT_EQ(DrawnText(f.list, 0, kName), f.list.GetCellText(0, kName));
+    EXPECT_EQ(DrawnText(f.list, 1, kNumber), "End of Line");
+
+    // The user drags a column border: every width is stored from then on.
+    f.list.horizontalHeader()->resizeSection(kMemo1, 61);
+    EXPECT_FALSE(f.list.HasFittedColumns());
+    ASSERT_TRUE(f.list.SaveColumnWidths());
+    CPatchListCtrl other(1, false);
+    other.SetProfile(&f.profile);
+    other.SetPatchArray(&f.Patches());
+    other.FillColumns();
+    other.resize(900, 300);
+    EXPECT_FALSE(other.HasFittedColumns());
+    EXPECT_EQ(other.columnWidth(kMemo1), 61);
+    EXPECT_EQ(other.columnWidth(kName), f.list.columnWidth(kName));
+}
+
+TEST(PatchListRows, FollowTheListFontAndTellTheView) {
+    FileList f(5);
+    QSignalSpy changed(&f.list, &GP::CEditListCtrl::rowHeightChanged);
+    const int normal = f.list.GetRowHeight();
+    QFont font = f.list.font();
+    font.setPixelSize(40);
+    f.list.setFont(font);
+    EXPECT_GE(f.list.GetRowHeight(), 40);
+    EXPECT_EQ(f.list.rowHeight(2), f.list.GetRowHeight());
+    EXPECT_EQ(changed.count(), 1);
+    font.setPixelSize(8);
+    f.list.setFont(font);
+    EXPECT_LT(f.list.GetRowHeight(), normal);
+    EXPECT_EQ(f.list.rowHeight(4), f.list.GetRowHeight());
+}
+
 } // namespace

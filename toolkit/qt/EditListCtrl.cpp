@@ -55,7 +55,7 @@ CEditListCtrl::CEditListCtrl(QWidget* parent)
     setAutoScroll(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    FollowFont();
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setSectionsClickable(true);
@@ -76,10 +76,12 @@ int CEditListCtrl::InsertColumn(int index, const QString& header, const SELVColu
     if (IsEditing()) EndEdit(false);
     index = std::clamp(index, 0, GetColumnCount());
     model_->BeginInsertColumn(index);
-    columns_.insert(columns_.begin() + index, Column{header, column});
+    columns_.insert(columns_.begin() + index, Column{header, column, 0});
     model_->EndInsertColumn();
     if (currentColumn_ >= index) ++currentColumn_;
-    setColumnWidth(index, width >= 0 ? width : horizontalHeader()->sectionSizeHint(index));
+    const int defaultWidth = width >= 0 ? width : horizontalHeader()->sectionSizeHint(index);
+    columns_[static_cast<std::size_t>(index)].defaultWidth = defaultWidth;
+    setColumnWidth(index, defaultWidth);
     return index;
 }
 
@@ -138,6 +140,16 @@ void CEditListCtrl::SetGridLines(bool on) {
     viewport()->update();
 }
 
+int CEditListCtrl::GetDefaultColumnWidth(int index) const {
+    return index >= 0 && index < GetColumnCount() ? columns_[static_cast<std::size_t>(index)].defaultWidth : 0;
+}
+
+void CEditListCtrl::SetDefaultColumnWidth(int index, int width) {
+    if (index < 0 || index >= GetColumnCount() || width < 0) return;
+    columns_[static_cast<std::size_t>(index)].defaultWidth = width;
+    setColumnWidth(index, width);
+}
+
 QString CEditListCtrl::GetColumnWidthsText() const {
     QStringList widths;
     for (int i = 0; i < GetColumnCount(); ++i) widths << QString::number(columnWidth(i));
@@ -150,12 +162,14 @@ void CEditListCtrl::SetColumnWidthsText(const QString& text) {
         bool ok = false;
         const int width = i < entries.size() ? entries[i].trimmed().toInt(&ok) : 0;
         const bool usable = ok && width >= 0 && width <= kMaxStoredWidth;
-        setColumnWidth(i, usable ? width : horizontalHeader()->sectionSizeHint(i));
+        setColumnWidth(i, usable ? width : GetDefaultColumnWidth(i));
     }
 }
 
-void CEditListCtrl::LoadColumnWidths(GT::IProfile& profile, std::string_view section, std::string_view entry) {
-    SetColumnWidthsText(QString::fromStdString(profile.GetString(ProfilePath(section, entry), "")));
+bool CEditListCtrl::LoadColumnWidths(GT::IProfile& profile, std::string_view section, std::string_view entry) {
+    const QString stored = QString::fromStdString(profile.GetString(ProfilePath(section, entry), ""));
+    SetColumnWidthsText(stored);
+    return !stored.trimmed().isEmpty();
 }
 
 bool CEditListCtrl::SaveColumnWidths(GT::IProfile& profile, std::string_view section, std::string_view entry) const {
@@ -287,9 +301,24 @@ int CEditListCtrl::GetTopIndex() const { return std::max(0, verticalScrollBar()-
 
 void CEditListCtrl::SetTopIndex(int row) { verticalScrollBar()->setValue(std::max(0, row)); }
 
-int CEditListCtrl::GetCountPerPage() const {
-    const int height = std::max(1, verticalHeader()->defaultSectionSize());
-    return std::max(1, viewport()->height() / height);
+int CEditListCtrl::GetCountPerPage() const { return std::max(1, viewport()->height() / GetRowHeight()); }
+
+int CEditListCtrl::GetRowHeight() const { return std::max(1, verticalHeader()->defaultSectionSize()); }
+
+void CEditListCtrl::FollowFont() {
+    // The text's height and a little air above and below it.
+    const int height = fontMetrics().height() + 4;
+    QHeaderView* rows = verticalHeader();
+    if (rows->defaultSectionSize() == height && rows->minimumSectionSize() == height) return;
+    // The default size also resizes every row there is.
+    rows->setMinimumSectionSize(height);
+    rows->setDefaultSectionSize(height);
+    emit rowHeightChanged();
+}
+
+void CEditListCtrl::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) FollowFont();
 }
 
 void CEditListCtrl::EnsureRowVisible(int row) {

@@ -51,8 +51,9 @@ public:
     explicit CEditListCtrl(QWidget* parent = nullptr);
     ~CEditListCtrl() override;
 
-    // Columns. InsertColumn copies the descriptor; width < 0 fits the header.
-    // Returns the index used (clamped to the columns there are).
+    // Columns. InsertColumn copies the descriptor; width is the column's
+    // default width (< 0: fit the header). Returns the index used (clamped to
+    // the columns there are).
     int InsertColumn(int index, const QString& header, const SELVColumn& column, int width = -1);
     bool DeleteColumn(int index);
     int GetColumnCount() const { return static_cast<int>(columns_.size()); }
@@ -67,11 +68,18 @@ public:
     void SetGridLines(bool on);
     bool GetGridLines() const { return showGrid(); }
 
+    // The width a column has until widths are stored; given when it was
+    // inserted or later.
+    int GetDefaultColumnWidth(int index) const;
+    void SetDefaultColumnWidth(int index, int width);
     // Column widths as the profile keeps them: pixels in column order,
-    // decimal, separated by commas. A missing or empty entry fits its header.
+    // decimal, separated by commas. A missing, empty or unreadable entry
+    // gives the column its default width.
     QString GetColumnWidthsText() const;
     void SetColumnWidthsText(const QString& text);
-    void LoadColumnWidths(GT::IProfile& profile, std::string_view section, std::string_view entry);
+    // False when the profile holds no widths (every column then has its
+    // default width).
+    bool LoadColumnWidths(GT::IProfile& profile, std::string_view section, std::string_view entry);
     bool SaveColumnWidths(GT::IProfile& profile, std::string_view section, std::string_view entry) const;
 
     // Rows. SetItemCount makes count rows with item values 0..count-1,
@@ -101,6 +109,8 @@ public:
     void SetTopIndex(int row);
     // Whole rows that fit the viewport (at least 1).
     int GetCountPerPage() const;
+    // Every row is as high as the list's font needs; it follows the font.
+    int GetRowHeight() const;
     void EnsureRowVisible(int row);
     // The row and column under a viewport point; -1 for none.
     int HitTest(const QPoint& point, int* column = nullptr) const;
@@ -145,6 +155,8 @@ signals:
     // false on cancel; text is then empty, else the cell's text after the edit.
     void beginLabelEdit(int row, int column);
     void endLabelEdit(int row, int column, bool committed, const QString& text);
+    // The rows took a new height (the list's font changed).
+    void rowHeightChanged();
 
 protected:
     // A numeric cell's value; the default reads the text shown.
@@ -168,6 +180,7 @@ protected:
     bool event(QEvent* event) override;
     // The pop-ups' Tab and focus (see ConnectPopup).
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -181,6 +194,7 @@ private:
     struct Column {
         QString header;
         SELVColumn descriptor;
+        int defaultWidth = 0;
     };
     // The edit in progress: the value entered, absolute or as a delta.
     struct EditValue {
@@ -189,6 +203,7 @@ private:
         bool delta = true;
     };
 
+    void FollowFont();
     bool HandleKey(QKeyEvent* event);
     bool HandleChar(QKeyEvent* event);
     int NextEditableColumn(int from, int direction) const;

@@ -4,6 +4,8 @@
 
 #include <QEvent>
 #include <QMdiArea>
+
+#include <algorithm>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 
@@ -82,8 +84,10 @@ void CMDIChildWndEx::ToggleAlwaysOnTop() {
 void CMDIChildWndEx::showEvent(QShowEvent* event) {
     if (!shownOnce_) {
         shownOnce_ = true;
-        if (RestoresPosition())
-            RestorePosition();
+        // A window left to the MDI area would open at the size of its
+        // caption: it gets a usable size instead.
+        if (!(RestoresPosition() && RestorePosition()) && mdiArea() != nullptr && !isMaximized())
+            setGeometry(DefaultGeometry());
     }
     QMdiSubWindow::showEvent(event);
 }
@@ -110,13 +114,39 @@ void CMDIChildWndEx::StayBelowTopWindows() {
     ordering_ = false;
 }
 
-void CMDIChildWndEx::RestorePosition() {
+bool CMDIChildWndEx::RestorePosition() {
     // The default, a rectangle without area or one no screen could show
-    // leaves the placement to the MDI area.
+    // leaves the placement to DefaultGeometry.
     const auto stored = ParsePlacement(profile_.GetString(PositionPath(), kDefaultPlacement));
     if (!stored || stored->isEmpty())
-        return;
+        return false;
     setGeometry(*stored);
+    return true;
+}
+
+QSize CMDIChildWndEx::InitialSize() const {
+    const QRect usable = UsableArea();
+    const QSize minimum = widget() != nullptr ? widget()->minimumSizeHint() : QSize();
+    return QSize(std::max(usable.width() * 2 / 3, minimum.width()),
+                 std::max(usable.height() * 2 / 3, minimum.height()));
+}
+
+QRect CMDIChildWndEx::DefaultGeometry() const {
+    const QRect usable = UsableArea();
+    const QSize size = InitialSize().boundedTo(usable.size());
+    // Each window that is open and shown as a window moves the new one a
+    // caption's height down and to the right; past the usable area the
+    // cascade starts again at the top left.
+    int open = 0;
+    if (const QMdiArea* area = mdiArea())
+        for (const QMdiSubWindow* other : area->subWindowList())
+            if (other != this && other->isVisible() && !other->isMinimized() && !other->isMaximized())
+                ++open;
+    const int step = std::max(1, MinimizedHeight());
+    const int room = std::min(usable.width() - size.width(), usable.height() - size.height());
+    const int places = std::max(1, room / step + 1);
+    const int offset = (open % places) * step;
+    return QRect(usable.topLeft() + QPoint(offset, offset), size);
 }
 
 } // namespace GP

@@ -24,6 +24,13 @@ public:
     // Whether the position saved for the slot is applied when the window is
     // first shown.
     virtual bool RestoresPosition() const;
+    // Where the window opens when no saved position applies: at
+    // InitialSize(), cascaded below the windows already open, inside the
+    // usable area.
+    virtual QRect DefaultGeometry() const;
+    // The size of a window that opens without a saved position: two thirds
+    // of the usable area, never less than the widget's minimum size.
+    virtual QSize InitialSize() const;
     // Whether "Always at the Top" may be switched on for this window.
     virtual bool CanStayOnTop() const;
 
@@ -54,7 +61,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void RestorePosition();
+    // False when no usable position is saved for the slot.
+    bool RestorePosition();
     // Raises the siblings that stay on top above this window.
     void StayBelowTopWindows();
 

@@ -7,6 +7,8 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeySequence>
 #include <QMdiSubWindow>
 
@@ -20,8 +22,18 @@ constexpr const char* kMaximizedPath = "Window/Maximized";
 constexpr const char* kVersionPath = "Version/FileVersion";
 constexpr const char* kBarStatePath = "ControlBar/State";
 const QRect kDefaultFrameRect(0, 0, 800, 600);
+// Share of the screen's width and height a frame takes on its first run.
+constexpr int kFirstRunPercent = 80;
 
 } // namespace
+
+QRect FirstRunFrameRect(const QRect& available) {
+    if (!available.isValid())
+        return kDefaultFrameRect;
+    QRect rect(0, 0, available.width() * kFirstRunPercent / 100, available.height() * kFirstRunPercent / 100);
+    rect.moveCenter(available.center());
+    return rect;
+}
 
 CMDIFrameWndEx::CMDIFrameWndEx(GT::IProfile& profile, QWidget* parent)
     : QMainWindow(parent), profile_(profile), windowListMenu_(this), windowListAction_(this), popupAction_(this),
@@ -86,8 +98,12 @@ void CMDIFrameWndEx::SetUpActions() {
 }
 
 void CMDIFrameWndEx::RestorePlacement() {
-    const auto stored = ParseEdges(profile_.GetString(kPositionPath, FormatEdges(kDefaultFrameRect)));
-    setGeometry(stored && stored->isValid() ? *stored : kDefaultFrameRect);
+    // Until the frame has been placed once, it takes a fair part of the
+    // screen, centred on it.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect firstRun = FirstRunFrameRect(screen ? screen->availableGeometry() : QRect());
+    const auto stored = ParseEdges(profile_.GetString(kPositionPath, ""));
+    setGeometry(stored && stored->isValid() ? *stored : firstRun);
     // The normal rectangle stays what was stored; the frame opens maximized.
     if (profile_.GetInt(kMaximizedPath, 0) != 0)
         setWindowState(windowState() | Qt::WindowMaximized);

@@ -19,10 +19,16 @@ namespace GP {
 
 class CMDIChildWndEx;
 
+// Where a frame opens while no position is stored: 80 % of the width and
+// height of the screen's available area, centred on it (800 x 600 at the top
+// left when no screen is known).
+QRect FirstRunFrameRect(const QRect& available);
+
 class CMDIFrameWndEx : public QMainWindow {
     Q_OBJECT
 public:
-    // Restores the frame's stored position and maximized state.
+    // Restores the frame's stored position and maximized state; without a
+    // stored position the frame opens at FirstRunFrameRect.
     explicit CMDIFrameWndEx(GT::IProfile& profile = GT::GetProfile(), QWidget* parent = nullptr);
     // Writes the frame's normal rectangle to "Window/Position".
     ~CMDIFrameWndEx() override;
