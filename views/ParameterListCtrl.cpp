@@ -81,9 +81,9 @@ int CParameterListCtrl::NaturalColumnWidth(int column) const {
     const int frame = 2 * metrics.horizontalAdvance(QLatin1Char(' ')) + 2;
     int text = 0;
     if (ColumnKind(column) == kKindNumber) {
-        text = metrics.horizontalAdvance(QStringLiteral("888"));
-        if (endRow_)
-            text = std::max(text, metrics.horizontalAdvance(tr("End of Line")));
+        // Every list fits "End of Line", so that widths stored from the main
+        // window's lists still show it whole in a file window.
+        text = std::max(metrics.horizontalAdvance(QStringLiteral("888")), metrics.horizontalAdvance(tr("End of Line")));
     } else {
         // Names are 16 characters of printable ASCII; the widest letter or
         // digit sixteen times covers any name a user types.

@@ -138,8 +138,9 @@ public:
     // True while the columns fit the list by themselves.
     bool HasFittedColumns() const { return fittedColumns_; }
     // A column's width when it shows its longest text whole: the number
-    // column its numbers and "End of Line", text columns a whole 16-character
-    // name, in the list's font (never narrower than the header).
+    // column its numbers and "End of Line" (in every list), text columns a
+    // whole 16-character name, in the list's font (never narrower than the
+    // header).
     int NaturalColumnWidth(int column) const;
 
     // The list's own select-all (Ctrl+A in the list) selects the patch rows
