@@ -4,7 +4,11 @@
 // before the program's exit: destroying it among the static objects at exit
 // crashes inside Qt once input events were sent, and never destroying it
 // leaves the font cache behind for the leak checker.
+//
+// The program's settings go to a folder of the test run's own, so a test
+// never reads what the user's librarian (or another test run) stored.
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -25,13 +29,19 @@ public:
         static int argc = 1;
         static char name[] = "zm47-test";
         static char* argv[] = {name, nullptr};
+        environment->config_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", environment->config_->path().toUtf8());
         environment->app_ = std::make_unique<QApplication>(argc, argv);
         return *environment->app_;
     }
 
-    void TearDown() override { app_.reset(); }
+    void TearDown() override {
+        app_.reset();
+        config_.reset();
+    }
 
 private:
+    std::unique_ptr<QTemporaryDir> config_;
     std::unique_ptr<QApplication> app_;
 };
 
