@@ -85,12 +85,13 @@ int CParameterListCtrl::NaturalColumnWidth(int column) const {
         // window's lists still show it whole in a file window.
         text = std::max(metrics.horizontalAdvance(QStringLiteral("888")), metrics.horizontalAdvance(tr("End of Line")));
     } else {
-        // Names are 16 characters of printable ASCII; the widest letter or
-        // digit sixteen times covers any name a user types.
+        // Names are 16 characters; the widest letter or digit sixteen times
+        // covers any name a user types.
+        static const QString kLettersAndDigits =
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
         int widest = 0;
-        for (char c = 0x21; c < 0x7F; ++c)
-            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
-                widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(c)));
+        for (const QChar c : kLettersAndDigits)
+            widest = std::max(widest, metrics.horizontalAdvance(c));
         text = 16 * widest;
     }
     return std::max(text + frame, horizontalHeader()->sectionSizeHint(column));
