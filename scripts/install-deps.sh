@@ -10,7 +10,7 @@ packages=(
   libqt6svg6
   # JACK 2 with its headers, so that RtMidi's development package takes them
   # instead of the JACK 1 headers that would remove the JACK 2 server
-  jackd2 libjack-jackd2-dev librtmidi-dev
+  jackd2 libjack-jackd2-dev librtmidi-dev libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-l10n-tools qt6-translations-l10n fonts-ipafont-gothic
 )

@@ -2,9 +2,11 @@
 
 #include "platform/mm/rtmidi/JackSystem.h"
 #include "platform/mm/rtmidi/RtMidiBackend.h"
+#include "platform/mm/virtual/VirtualDevices.h"
 
 #include <RtMidi.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -40,7 +42,11 @@ bool JackClientFree(const std::string& client)
 } // namespace
 
 CPortSimulator::CPortSimulator()
-    : unit_([this](std::span<const std::uint8_t> bytes) { return Send(bytes); })
+    : unit_([this](std::span<const std::uint8_t> bytes) { return Send(bytes); }),
+      requestWire_([this](std::span<const std::uint8_t> bytes) {
+          unit_.Receive(bytes);
+          return true;
+      })
 {
 }
 
@@ -124,8 +130,19 @@ bool CPortSimulator::OpenJack(const std::string& portName, std::string& error)
 
 void CPortSimulator::OnMessage(double, std::vector<unsigned char>* message, void* self)
 {
-    if (message != nullptr)
-        static_cast<CPortSimulator*>(self)->unit_.Receive(*message);
+    if (message == nullptr)
+        return;
+    auto& simulator = *static_cast<CPortSimulator*>(self);
+    if (!simulator.unit_.Faults().wireSpeed) {
+        simulator.unit_.Receive(*message);
+        return;
+    }
+    // RtMidi's input thread, the only one that touches the request wire.
+    using Clock = CReplyWorker::Clock;
+    const Clock::time_point due = std::max(Clock::now(), simulator.requestWireFreeAt_) +
+                                  std::chrono::duration_cast<Clock::duration>(mm::kWireTimePerByte * message->size());
+    simulator.requestWireFreeAt_ = due;
+    simulator.requestWire_.Post(std::vector<std::uint8_t>(message->begin(), message->end()), due);
 }
 
 bool CPortSimulator::Send(std::span<const std::uint8_t> bytes)

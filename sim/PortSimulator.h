@@ -3,6 +3,7 @@
 // on the computer (this librarian included) can talk to it as to a unit on
 // a MIDI interface: virtual ports of the ALSA sequencer, or ports of a
 // running JACK server.
+#include "sim/ReplyWorker.h"
 #include "sim/SimulatedUnit.h"
 
 #include <atomic>
@@ -46,6 +47,11 @@ private:
     std::atomic<bool> inFailed_{false}; // while opening, and what the input reports later
     std::unique_ptr<RtMidiOut> out_; // outlives the unit's reply thread
     CSimulatedUnit unit_;
+    // With wire-speed timing the requests reach the unit one wire time per
+    // byte after the previous one is in, as over a cable: the ports hand
+    // them over at once.
+    CReplyWorker requestWire_;
+    CReplyWorker::Clock::time_point requestWireFreeAt_{};
     std::unique_ptr<RtMidiIn> in_; // closed first: no message after the unit is gone
 };
 

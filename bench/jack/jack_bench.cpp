@@ -1,6 +1,8 @@
 // Read All (120 patches) over JACK: this process is the librarian's engine,
 // the simulated unit runs as zm47-cli sim, a process of its own, on a
-// private JACK server with the dummy driver (48 kHz, 128-frame periods).
+// private JACK server with the dummy driver at 48 kHz, with periods of the
+// benchmark's argument in frames (128: 2.67 ms, 32: 0.67 ms). A request and
+// its answer each wait for a period, so shorter periods come nearer the wire.
 // - At wire speed (the unit answers as fast as a 31250-baud cable):
 //   x_wire_limit, the time against the time the bytes alone need.
 // - At full speed: patches per second, and the median time from one patch
@@ -35,7 +37,6 @@ constexpr int kRequestBytes = 17;
 constexpr int kDataSetBytes = 141;
 constexpr int kIdentityBytes = 6 + 15;
 constexpr int kReadAllIdentityChecks = 8;
-constexpr unsigned kPeriodFrames = 128;
 constexpr double kSampleRate = 48000;
 
 double CpuSeconds()
@@ -78,12 +79,12 @@ double MedianGap(const std::vector<Clock::time_point>& starts, Clock::time_point
 
 // A private server, the unit's process and an engine bound to its ports.
 struct UnitOverJack {
-    explicit UnitOverJack(bool wireSpeed)
+    UnitOverJack(bool wireSpeed, unsigned periodFrames)
     {
         std::string pattern = std::filesystem::temp_directory_path().string() + "/zm47-bench-jack-XXXXXX";
         if (mkdtemp(pattern.data()) == nullptr) return;
         folder = pattern;
-        if (!server.Start(folder, problem, kPeriodFrames)) return;
+        if (!server.Start(folder, problem, periodFrames)) return;
         std::vector<std::string> argv = {ZM47_CLI_PATH, "sim", "--api", "jack"};
         if (wireSpeed) argv.push_back("--wire-speed");
         if (!unit.Start(argv, folder + "/sim.out", folder + "/sim.err") ||
@@ -125,7 +126,8 @@ void ReadAll(benchmark::State& state, bool wireSpeed)
         state.SkipWithError("no jackd installed");
         return;
     }
-    UnitOverJack jack(wireSpeed);
+    const auto periodFrames = static_cast<unsigned>(state.range(0));
+    UnitOverJack jack(wireSpeed, periodFrames);
     if (!jack.ready) {
         state.SkipWithError(jack.problem.c_str());
         return;
@@ -158,7 +160,7 @@ void ReadAll(benchmark::State& state, bool wireSpeed)
     const double wireLimit = Seconds(mm::kWireTimePerByte * (long{kPatches} * (kRequestBytes + kDataSetBytes) +
                                                              long{kReadAllIdentityChecks} * kIdentityBytes))
                                  .count();
-    const double period = kPeriodFrames / kSampleRate;
+    const double period = periodFrames / kSampleRate;
     if (wireSpeed) state.counters["x_wire_limit"] = elapsed / n / wireLimit;
     state.counters["patches_per_s"] = kPatches * n / elapsed;
     state.counters["median_patch_periods"] = medianGap / n / period;
@@ -169,8 +171,8 @@ void ReadAll(benchmark::State& state, bool wireSpeed)
 void BM_ReadAllOverJackWireSpeed(benchmark::State& state) { ReadAll(state, true); }
 void BM_ReadAllOverJackFullSpeed(benchmark::State& state) { ReadAll(state, false); }
 
-BENCHMARK(BM_ReadAllOverJackWireSpeed)->UseManualTime()->Iterations(3)->Unit(benchmark::kSecond);
-BENCHMARK(BM_ReadAllOverJackFullSpeed)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAllOverJackWireSpeed)->Arg(128)->Arg(32)->UseManualTime()->Iterations(3)->Unit(benchmark::kSecond);
+BENCHMARK(BM_ReadAllOverJackFullSpeed)->Arg(128)->Arg(32)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

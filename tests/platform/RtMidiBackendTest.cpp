@@ -99,6 +99,26 @@ TEST(AlsaPorts, AnOpenPortIsGoneWhenItsNumbersAre)
     EXPECT_EQ(mm::FindAlsaPort(replugged, mm::CleanPortName(opened), 0), 1);
 }
 
+// The same unplugging and plugging in, but the device comes back under its
+// old numbers: only the lost subscription tells.
+TEST(AlsaPorts, AnOpenPortIsGoneWhenItsSubscriptionIs)
+{
+    const std::string opened = "USB MIDI:USB MIDI MIDI 1 24:0";
+    const std::string own = "ZM-47 Librarian:in 130:0";
+    const std::vector<std::string> listed = {"Midi Through:Midi Through Port-0 14:0", opened, own};
+    EXPECT_EQ(mm::AlsaAddress(opened), "24:0");
+    EXPECT_EQ(mm::AlsaAddress("system:midi_capture_1"), "");
+    const std::vector<std::string> subscribed = {"Monitor:in 131:0", own};
+    const std::vector<std::string> replugged = {"Monitor:in 131:0"};
+    EXPECT_TRUE(mm::AlsaConnectionStands(listed, opened, own, subscribed));
+    EXPECT_FALSE(mm::AlsaConnectionStands(listed, opened, own, replugged));
+    EXPECT_FALSE(mm::AlsaConnectionStands({own}, opened, own, subscribed)) << "the port itself is gone";
+    // Where the subscribers cannot be asked, or this program's port was not
+    // seen when it was opened, the numbers decide.
+    EXPECT_TRUE(mm::AlsaConnectionStands(listed, opened, own, std::nullopt));
+    EXPECT_TRUE(mm::AlsaConnectionStands(listed, opened, "", replugged));
+}
+
 TEST(RtMidiBackend, WithoutASequencerListsNothingAndPrintsNothing)
 {
     mm::RtMidiBackend backend("/nonexistent/snd/seq", false);

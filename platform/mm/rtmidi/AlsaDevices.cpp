@@ -1,9 +1,12 @@
 #include "platform/mm/rtmidi/AlsaDevices.h"
 
+#include "platform/mm/rtmidi/AlsaSequencer.h"
 #include "platform/mm/rtmidi/PortName.h"
 #include "platform/mm/rtmidi/RtMidiConnection.h"
 
 #include <algorithm>
+#include <optional>
+#include <type_traits>
 
 namespace mm {
 
@@ -18,11 +21,14 @@ struct AlsaPortRef {
 };
 
 // Opens the port on a new RtMidi object; rawName gets the port's name with
-// its numbers, which stand for the port while it is open.
+// its numbers, which stand for the port while it is open, and ownRaw the
+// name of the port RtMidi subscribed to it (empty when it was not seen).
+// An input reads from the port, an output writes to it.
 template <typename Api, typename Setup>
 MMRESULT OpenAlsaPort(const AlsaPortRef& ref, std::unique_ptr<Api>& api, std::unique_ptr<std::atomic<bool>>& failed,
-                      std::string& rawName, const char* ownPortName, Setup setup)
+                      std::string& rawName, std::string& ownRaw, const char* ownPortName, Setup setup)
 {
+    constexpr bool reads = std::is_same_v<Api, RtMidiIn>;
     failed = std::make_unique<std::atomic<bool>>(false);
     api = MakeRtMidi<Api>(RtMidi::LINUX_ALSA, *failed);
     if (!api) return MMSYSERR_NODRIVER;
@@ -31,17 +37,26 @@ MMRESULT OpenAlsaPort(const AlsaPortRef& ref, std::unique_ptr<Api>& api, std::un
     if (index < 0) return MMSYSERR_NODRIVER;
     rawName = raw[static_cast<std::size_t>(index)];
     setup(*api);
+    AlsaSequencer& sequencer = AlsaSequencer::Instance();
+    const auto before = sequencer.Subscribers(AlsaAddress(rawName), reads);
     api->openPort(static_cast<unsigned>(index), ownPortName);
     if (failed->load() || !api->isPortOpen()) return MMSYSERR_ALLOCATED;
+    const auto after = sequencer.Subscribers(AlsaAddress(rawName), reads);
+    ownRaw = before && after ? NewOwnConnection(*before, *after) : std::string();
     return MMSYSERR_NOERROR;
 }
 
 // The far side is there while the sequencer still lists the port under the
-// numbers it had when it was opened.
+// numbers it had when it was opened and the subscription made for it stands.
 template <typename Api>
-PresenceCheck AlsaPresence(Api& api, std::string rawName)
+PresenceCheck AlsaPresence(Api& api, std::string rawName, std::string ownRaw)
 {
-    return [&api, rawName = std::move(rawName)] { return AlsaPortPresent(RawPortNames(api), rawName); };
+    constexpr bool reads = std::is_same_v<Api, RtMidiIn>;
+    return [&api, rawName = std::move(rawName), ownRaw = std::move(ownRaw)] {
+        std::optional<std::vector<std::string>> subscribers;
+        if (!ownRaw.empty()) subscribers = AlsaSequencer::Instance().Subscribers(AlsaAddress(rawName), reads);
+        return AlsaConnectionStands(RawPortNames(api), rawName, ownRaw, subscribers);
+    };
 }
 
 class AlsaInputDevice final : public InputDevice {
@@ -54,9 +69,11 @@ public:
         std::unique_ptr<RtMidiIn> in;
         std::unique_ptr<std::atomic<bool>> failed;
         std::string rawName;
-        const MMRESULT result = OpenAlsaPort(ref_, in, failed, rawName, "in", [&](RtMidiIn& api) { DeliverTo(api, port); });
+        std::string ownRaw;
+        const MMRESULT result =
+            OpenAlsaPort(ref_, in, failed, rawName, ownRaw, "in", [&](RtMidiIn& api) { DeliverTo(api, port); });
         if (result != MMSYSERR_NOERROR) return result;
-        PresenceCheck present = AlsaPresence(*in, std::move(rawName));
+        PresenceCheck present = AlsaPresence(*in, std::move(rawName), std::move(ownRaw));
         connection = std::make_unique<RtMidiInputConnection>(std::move(in), std::move(failed), std::move(present));
         return MMSYSERR_NOERROR;
     }
@@ -75,9 +92,10 @@ public:
         std::unique_ptr<RtMidiOut> out;
         std::unique_ptr<std::atomic<bool>> failed;
         std::string rawName;
-        const MMRESULT result = OpenAlsaPort(ref_, out, failed, rawName, "out", [](RtMidiOut&) {});
+        std::string ownRaw;
+        const MMRESULT result = OpenAlsaPort(ref_, out, failed, rawName, ownRaw, "out", [](RtMidiOut&) {});
         if (result != MMSYSERR_NOERROR) return result;
-        PresenceCheck present = AlsaPresence(*out, std::move(rawName));
+        PresenceCheck present = AlsaPresence(*out, std::move(rawName), std::move(ownRaw));
         connection = std::make_unique<RtMidiOutputConnection>(std::move(out), std::move(failed), std::move(present));
         return MMSYSERR_NOERROR;
     }

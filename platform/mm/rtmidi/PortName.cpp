@@ -52,6 +52,22 @@ bool AlsaPortPresent(const std::vector<std::string>& rawNames, std::string_view 
     return std::find(rawNames.begin(), rawNames.end(), rawName) != rawNames.end();
 }
 
+std::string AlsaAddress(std::string_view rawName)
+{
+    const std::string clean = CleanPortName(rawName);
+    if (clean.size() == rawName.size()) return {};
+    const std::size_t space = rawName.rfind(' ');
+    return std::string(rawName.substr(space + 1));
+}
+
+bool AlsaConnectionStands(const std::vector<std::string>& rawNames, std::string_view rawName, std::string_view ownRaw,
+                          const std::optional<std::vector<std::string>>& subscribers)
+{
+    if (!AlsaPortPresent(rawNames, rawName)) return false;
+    if (ownRaw.empty() || !subscribers) return true;
+    return std::find(subscribers->begin(), subscribers->end(), ownRaw) != subscribers->end();
+}
+
 std::string JackListedName(std::string_view fullName)
 {
     return std::string(kJackPrefix) + std::string(fullName);

@@ -7,10 +7,11 @@
 // is stored by name, so they are left out of the listed name. They are the
 // port's identity while it is open: an open port whose numbers have gone
 // from the sequencer's list has been unplugged, even if a port of the same
-// name is back.
+// name is back; so has one that lost the subscription made for it.
 //
 // JACK ports are listed as "JACK: " and their full name "client:port", which
 // the server keeps unique.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,18 @@ std::string AlsaListedName(const std::string& cleanName, int occurrence);
 // True when the port opened under rawName (with its numbers) is still in the
 // sequencer's list of raw port names.
 bool AlsaPortPresent(const std::vector<std::string>& rawNames, std::string_view rawName);
+// The "client:port" numbers at the end of an ALSA port's raw name; empty
+// when it has none.
+std::string AlsaAddress(std::string_view rawName);
+// Whether an open ALSA connection still reaches the port opened under
+// rawName: the sequencer still lists the port under those numbers, and the
+// subscription made for it (ownRaw, the raw name of this program's port) is
+// still among the port's subscribers. A device plugged in again can come
+// back under the same numbers, but without the subscription. Where the
+// subscribers could not be asked (none) or this program's port was not seen
+// (ownRaw empty), the numbers decide alone.
+bool AlsaConnectionStands(const std::vector<std::string>& rawNames, std::string_view rawName, std::string_view ownRaw,
+                          const std::optional<std::vector<std::string>>& subscribers);
 
 inline constexpr std::string_view kJackPrefix = "JACK: ";
 std::string JackListedName(std::string_view fullName);
