@@ -51,13 +51,21 @@ protected:
     }
 
     // Starts the simulated unit's process and waits until its ports exist.
+    // On a loaded machine a new client can fail to reach a server that has
+    // only just started; the unit then ends at once and is started again.
     void StartUnit()
     {
-        unit = std::make_unique<test::ChildProcess>();
-        unitErr = folder + "/sim" + std::to_string(++unitStarts) + ".err";
-        ASSERT_TRUE(unit->Start({kCli, "sim", "--api", "jack", "--sim-memory", memory}, folder + "/sim.out", unitErr));
-        ASSERT_TRUE(test::WaitForJackPorts({"ZM-47 Simulator Out:out", "ZM-47 Simulator In:in"}, true))
-            << test::ReadWholeFile(unitErr);
+        const std::vector<std::string> ports = {"ZM-47 Simulator Out:out", "ZM-47 Simulator In:in"};
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            unit = std::make_unique<test::ChildProcess>();
+            unitErr = folder + "/sim" + std::to_string(++unitStarts) + ".err";
+            ASSERT_TRUE(unit->Start({kCli, "sim", "--api", "jack", "--sim-memory", memory}, folder + "/sim.out", unitErr));
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+            while (std::chrono::steady_clock::now() < deadline && !unit->Ended()) {
+                if (test::WaitForJackPorts(ports, true, std::chrono::milliseconds(100))) return;
+            }
+        }
+        FAIL() << "the simulated unit's ports did not appear: " << test::ReadWholeFile(unitErr);
     }
 
     // Ends the unit's process with signal and waits until its ports are

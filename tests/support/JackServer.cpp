@@ -67,6 +67,14 @@ bool ChildProcess::Start(const std::vector<std::string>& argv, const std::string
     return true;
 }
 
+bool ChildProcess::Ended()
+{
+    int status = 0;
+    if (!Running() || waitpid(pid_, &status, WNOHANG) != pid_) return false;
+    pid_ = -1;
+    return true;
+}
+
 int ChildProcess::Wait(std::chrono::milliseconds limit)
 {
     if (!Running()) return -1;

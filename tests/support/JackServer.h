@@ -27,6 +27,8 @@ public:
 
     bool Start(const std::vector<std::string>& argv, const std::string& outPath, const std::string& errPath);
     bool Running() const { return pid_ > 0; }
+    // True (and no longer Running) once the process has ended.
+    bool Ended();
     // Sends signal and waits up to limit for the end; the exit status, or
     // -1 when it had to be killed or was not running.
     int Stop(int signal, std::chrono::milliseconds limit);
