@@ -3,6 +3,7 @@
 #include "platform/mm/rtmidi/JackSystem.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -139,8 +140,7 @@ bool PrivateJackServer::Start(const std::string& folder, std::string& why, unsig
         why = "no jackd on PATH (Debian: apt-get install jackd2)";
         return false;
     }
-    static std::atomic<int> servers{0};
-    name_ = "zm47-test-" + std::to_string(getpid()) + "-" + std::to_string(++servers);
+    if (!TakeNameSlot(why)) return false;
     periodFrames_ = periodFrames;
     setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
     // No real-time scheduling: test machines rarely allow it.
@@ -148,6 +148,7 @@ bool PrivateJackServer::Start(const std::string& folder, std::string& why, unsig
                                            "-p", std::to_string(periodFrames)};
     if (!jackd_.Start(argv, folder + "/" + name_ + ".out", folder + "/" + name_ + ".err")) {
         why = "cannot start " + jackd;
+        ReleaseNameSlot();
         return false;
     }
     if (!PollUntil([] { return mm::JackSystem::Instance().Running(); }, std::chrono::seconds(10))) {
@@ -158,15 +159,47 @@ bool PrivateJackServer::Start(const std::string& folder, std::string& why, unsig
     return true;
 }
 
+bool PrivateJackServer::TakeNameSlot(std::string& why)
+{
+    // Six slots leave two entries of JACK's table to servers of other users.
+    constexpr int kSlots = 6;
+    // Always /tmp, never TMPDIR: tests give their programs private TMPDIRs,
+    // and the locks must be seen by every test on the machine.
+    for (int slot = 0; slot < kSlots; ++slot) {
+        const std::string lockPath = "/tmp/zm47-jack-slot-" + std::to_string(slot) + ".lock";
+        const int fd = open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+        if (fd < 0) continue;
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            slotLock_ = fd;
+            name_ = "zm47-test-" + std::to_string(slot);
+            return true;
+        }
+        close(fd);
+    }
+    why = "every JACK server slot of the tests is in use (" + std::to_string(kSlots) + " servers at once)";
+    return false;
+}
+
+void PrivateJackServer::ReleaseNameSlot()
+{
+    if (slotLock_ < 0) return;
+    close(slotLock_);
+    slotLock_ = -1;
+}
+
 void PrivateJackServer::Stop()
 {
-    if (!jackd_.Running()) return;
+    if (!jackd_.Running()) {
+        ReleaseNameSlot();
+        return;
+    }
     // jackd waits for its clients before it ends, and when it has to be
     // killed its entry stays in JACK's table of servers, which has room for
     // eight: this process's own client goes first (the callers have closed
     // their ports and ended the other programs).
     mm::JackSystem::Instance().Close();
     jackd_.Stop(SIGTERM, std::chrono::seconds(10));
+    ReleaseNameSlot();
 }
 
 bool WaitForJackPorts(const std::vector<std::string>& names, bool present, std::chrono::milliseconds limit)

@@ -72,8 +72,18 @@ public:
     unsigned PeriodFrames() const { return periodFrames_; }
 
 private:
+    // JACK keeps one system-wide table of eight servers, and a server that
+    // is killed leaves its entry behind; only a later server of the same
+    // name takes such an entry back. So servers are named from a few slots,
+    // each held by a file lock for as long as this object runs one (the
+    // kernel lets the lock go when the process dies), rather than by
+    // process id, which would fill the table for good.
+    bool TakeNameSlot(std::string& why);
+    void ReleaseNameSlot();
+
     ChildProcess jackd_;
     std::string name_;
+    int slotLock_ = -1;
     unsigned periodFrames_ = 0;
 };
 
