@@ -259,7 +259,7 @@
         <translation>アイコンの整列(&amp;A)</translation>
     </message>
     <message>
-        <source>&amp;Manual	F1</source>
+        <source>ZM-47 Librarian &amp;Manual	F1</source>
         <translation>ZM-47 Librarianの使いかた(&amp;M)	F1</translation>
     </message>
     <message>
@@ -293,6 +293,18 @@
     <message>
         <source>Tool Bar</source>
         <translation>ツール バー</translation>
+    </message>
+    <message>
+        <source>Replace Strin&amp;g...	Ctrl+H</source>
+        <translation>文字列の置換(&amp;G)...	Ctrl+H</translation>
+    </message>
+    <message>
+        <source>Replace a string in the current column of the selected rows</source>
+        <translation>選択した行の現在の列で文字列を置き換えます</translation>
+    </message>
+    <message>
+        <source>Replace String</source>
+        <translation>文字列の置換</translation>
     </message>
 </context>
 <context>

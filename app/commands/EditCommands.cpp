@@ -153,3 +153,10 @@ bool CWindowCommands::SelectAll() {
     list->SelectAll();
     return true;
 }
+
+bool CWindowCommands::ReplaceString() {
+    if (!IsCommandEnabled(kCmdReplaceString))
+        return false;
+    List()->ReplaceString(List()->GetCurrentColumn());
+    return true;
+}

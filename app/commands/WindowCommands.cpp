@@ -29,6 +29,7 @@ bool CWindowCommands::HandlesCommand(int id) const {
     case kCmdDelete:
     case kCmdInitialize:
     case kCmdSelectAll:
+    case kCmdReplaceString:
         return true;
     default:
         return false;
@@ -54,6 +55,8 @@ bool CWindowCommands::IsCommandEnabled(int id) const {
         return CanInsert();
     case kCmdReplace:
         return CanReplace();
+    case kCmdReplaceString:
+        return List()->CanReplaceString();
     default:
         return true;
     }
@@ -77,6 +80,7 @@ void CWindowCommands::OnCommand(int id) {
     case kCmdDelete: Delete(); break;
     case kCmdInitialize: Initialize(); break;
     case kCmdSelectAll: SelectAll(); break;
+    case kCmdReplaceString: ReplaceString(); break;
     default: break;
     }
 }

@@ -49,6 +49,9 @@ public:
     bool Delete();
     bool Initialize();
     bool SelectAll();
+    // Replace String on the list's current column; the list records the
+    // undo step and marks the change as an in-place edit does.
+    bool ReplaceString();
 
     // The patch indexes a transfer works on: every patch of the shown array,
     // or those of the selected rows in the order they are shown.

@@ -27,6 +27,18 @@ QString ProposedName(const QString& title) {
     return title.left(cut) + QString::fromStdString(GetFileExtension());
 }
 
+// The process-wide runner as it is when a dialog runs, so that a runner
+// installed after the document manager was made is the one asked.
+class CCurrentFileDialogRunner : public IFileDialogRunner {
+public:
+    CFileDialogAnswer Run(const CFileDialogRequest& request) override { return GetFileDialogRunner().Run(request); }
+};
+
+CCurrentFileDialogRunner& CurrentFileDialogRunner() {
+    static CCurrentFileDialogRunner runner;
+    return runner;
+}
+
 } // namespace
 
 bool IsSameDocumentPath(const QString& a, const QString& b) {
@@ -44,7 +56,7 @@ bool RememberDocumentFolder(GT::IProfile& profile, const QString& path) {
 
 bool RememberDocumentFolder(const QString& path) { return RememberDocumentFolder(GT::GetProfile(), path); }
 
-CDocMan::CDocMan() : CDocMan(GT::GetProfile(), GetFileDialogRunner()) {}
+CDocMan::CDocMan() : CDocMan(GT::GetProfile(), CurrentFileDialogRunner()) {}
 
 CDocMan::CDocMan(GT::IProfile& profile, IFileDialogRunner& runner) : profile_(profile), runner_(runner) {}
 
@@ -144,6 +156,8 @@ bool CDocMan::DoSave(IDocManDocument& document, bool replace) {
     if (!document.OnSaveDocument(path))
         return false;
     document.SetPathName(path);
+    if (savedHandler_)
+        savedHandler_(document.GetPathName());
     return true;
 }
 

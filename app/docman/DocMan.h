@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -74,6 +75,9 @@ public:
 
     // The window for the dialogs (the main frame); not owned.
     void SetDialogParent(QWidget* parent) { parent_ = parent; }
+    // Told the path of every file a document was saved to, as opened files
+    // are: the recent-file list.
+    void SetSavedHandler(std::function<void(const QString& path)> handler) { savedHandler_ = std::move(handler); }
 
     // The librarian file prompt. fileName is the current name (save) and
     // becomes the dialog's chosen path, also when it is cancelled. An empty
@@ -112,6 +116,7 @@ private:
     GT::IProfile& profile_; // not owned
     IFileDialogRunner& runner_; // not owned
     QWidget* parent_ = nullptr; // not owned
+    std::function<void(const QString& path)> savedHandler_;
     std::vector<std::pair<int, std::unique_ptr<CDocTemplateBase>>> templates_;
 };
 

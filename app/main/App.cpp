@@ -36,6 +36,7 @@
 #include "toolkit/core/TextDialog.h"
 #include "toolkit/profile/Profile.h"
 #include "toolkit/profile/VersionInfo.h"
+#include "toolkit/qt/CursorApplier.h"
 #include "toolkit/qt/ProgressBar.h"
 #include "toolkit/qt/QtTextDialog.h"
 #include "translations/Language.h"
@@ -98,6 +99,8 @@ bool CApp::InitInstance(const CAppOptions& options)
     session_ = std::make_unique<Session>();
     std::setlocale(LC_ALL, "");
     if (HandOverToFirstInstance(options)) return false;
+    // The wait cursor that long commands ask for is shown from here on.
+    UL::InstallCursorApplier();
     // The windows are made in the language chosen here.
     InstallLanguage(options.language.isEmpty() ? IsJapaneseUserInterface() : options.language == QLatin1String("ja"));
     if (!CreateFrameAndDocuments(options)) return false;
@@ -140,6 +143,7 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
     if (!options.noRegister) RegisterLibrarianFileType();
     if (!s.mainFrame->Create()) return false;
     s.docMan->SetDialogParent(s.mainFrame.get());
+    s.docMan->SetSavedHandler([recent = s.recentFiles.get()](const QString& path) { recent->Add(path); });
     s.mainFrame->SetDocMan(s.docMan.get());
     s.confirmation = std::make_unique<CMidiWarningConfirmation>(s.mainFrame.get());
     s.mainFrame->SetConfirmation(s.confirmation.get());
@@ -257,6 +261,8 @@ int CApp::ExitInstance()
     s.hooks.reset();
     s.guard.reset();
     session_.reset();
+    // Requests made after shutdown are only recorded again.
+    UL::GetCursor().SetApplier({});
     return 0;
 }
 

@@ -34,6 +34,8 @@ enum CommandId : int {
     kCmdDelete = 57088,
     kCmdInitialize = 4128,
     kCmdSelectAll = 57642,
+    // Replaces a string in the current column of the selected rows.
+    kCmdReplaceString = 32900,
     // Window.
     kCmdWindowCascade = 57650,
     kCmdWindowTileHorz = 57651,

@@ -99,6 +99,11 @@ void CMainFrame::CreateActions() {
     AddAction(kCmdDelete, tr("&Delete\tDel"), QKeySequence(Qt::Key_Delete));
     AddAction(kCmdInitialize, tr("I&nitialize\tCtrl+I"), QKeySequence(Qt::CTRL | Qt::Key_I));
     AddAction(kCmdSelectAll, tr("Select &All\tCtrl+A"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    // A key of its own: Ctrl+R is Replace, whether Replace is enabled or not.
+    QAction& replaceString =
+        AddAction(kCmdReplaceString, tr("Replace Strin&g...\tCtrl+H"), QKeySequence(Qt::CTRL | Qt::Key_H));
+    replaceString.setStatusTip(tr("Replace a string in the current column of the selected rows"));
+    replaceString.setToolTip(tr("Replace String"));
 
     AddAction(kCmdReadAll, tr("Read &All"));
     AddAction(kCmdReadSelected, tr("Read &Selected"));
@@ -114,7 +119,7 @@ void CMainFrame::CreateActions() {
     AddAction(kCmdWindowTileVert, tr("Tile &Vertically"));
     AddAction(kCmdWindowArrange, tr("&Arrange Icons"));
 
-    AddAction(kCmdManual, tr("&Manual\tF1"), QKeySequence(Qt::Key_F1));
+    AddAction(kCmdManual, tr("ZM-47 Librarian &Manual\tF1"), QKeySequence(Qt::Key_F1));
     AddAction(kCmdAbout, tr("&About ZM-47 Librarian..."));
 
     // The menu texts carry their keys after a tab for the menus; the actions
@@ -144,7 +149,7 @@ void CMainFrame::CreateMenus() {
     addMenu(tr("&File"), {kCmdFileNew, kCmdFileOpen, kCmdFileClose, kCmdFileSave, kCmdFileSaveAs, 0, kCmdDuplicate, 0,
                           kCmdImportSmf, kCmdExportSmfAll, kCmdExportSmfSelected, 0, kCmdAppExit});
     addMenu(tr("&Edit"), {kCmdUndo, 0, kCmdCut, kCmdCopy, kCmdInsert, kCmdReplace, kCmdDelete, kCmdInitialize, 0,
-                          kCmdSelectAll});
+                          kCmdReplaceString, 0, kCmdSelectAll});
     addMenu(tr("&MIDI"), {kCmdReadAll, kCmdReadSelected, 0, kCmdWriteAll, kCmdWriteSelected});
     addMenu(tr("&Setup"), {kCmdSetUpMidiDevices, kCmdSetUpFont, kCmdSetUpGrid});
     QMenu* window = addMenu(tr("&Window"), {});
@@ -158,6 +163,25 @@ void CMainFrame::CreateMenus() {
         window->addAction(action);
     SetWindowListMenu(window, 0);
     addMenu(tr("&Help"), {kCmdManual, 0, kCmdAbout});
+
+    // The patch lists' context menu: the edit commands of the Edit menu.
+    listMenu_.setParent(this, Qt::Popup);
+    for (int id : std::initializer_list<int>{kCmdCut, kCmdCopy, kCmdInsert, kCmdReplace, kCmdDelete, kCmdInitialize,
+                                             0, kCmdReplaceString, 0, kCmdSelectAll}) {
+        if (id == 0)
+            listMenu_.addSeparator();
+        else
+            listMenu_.addAction(Action(id));
+    }
+}
+
+void CMainFrame::PopupListMenu(const QPoint& globalPos) {
+    UpdateCommandStates();
+    listMenu_.popup(globalPos);
+}
+
+void CMainFrame::ConnectListMenu(GP::CEditListCtrl& list) {
+    connect(&list, &GP::CEditListCtrl::contextMenuWanted, this, &CMainFrame::PopupListMenu);
 }
 
 bool CMainFrame::CreateToolBar() {
@@ -335,6 +359,9 @@ CImageFrame& CMainFrame::CreateImageWindow(CImageDoc& document) {
     view.SetDocMan(manager_);
     if (imageCommands_)
         view.SetCommands(imageCommands_(view));
+    for (int area = 1; area <= 7; ++area)
+        if (CPatchListCtrl* list = view.GetPatchList(area))
+            ConnectListMenu(*list);
     imageFrame_ = frame;
     connect(frame, &QObject::destroyed, this, [this, frame] {
         if (imageFrame_ == frame)
@@ -349,6 +376,7 @@ CFileFrame& CMainFrame::CreateFileWindow(CFileDoc& document) {
     auto* frame = new CFileFrame(document, *this, profile_);
     CFileView& view = frame->View();
     view.SetConfirmation(confirmation_);
+    ConnectListMenu(view.GetPatchList());
     if (fileCommands_)
         view.SetCommands(fileCommands_(view));
     AddChild(*frame);

@@ -28,6 +28,9 @@ class CImageFrame;
 class CImageView;
 class CDocMan;
 class IMidiConfirmation;
+namespace GP {
+class CEditListCtrl;
+}
 class IViewCommands;
 
 class CMainFrame : public GP::CMDIFrameWndEx {
@@ -89,6 +92,11 @@ public:
     // The main window's view; nullptr before it is created.
     CImageView* GetMainView() const;
 
+    // The patch lists' context menu, with the edit commands; shown by the
+    // lists of every window.
+    QMenu& ListMenu() { return listMenu_; }
+    void PopupListMenu(const QPoint& globalPos);
+
     // Asked before the frame closes (Exit): false keeps it open, e.g. when the
     // user cancels saving a modified file. Default: always closes.
     void SetCloseQuery(std::function<bool()> query) { closeQuery_ = std::move(query); }
@@ -110,6 +118,7 @@ private:
     void CreateMenus();
     bool CreateToolBar();
     void AddChild(GP::CMDIChildWndEx& frame);
+    void ConnectListMenu(GP::CEditListCtrl& list);
     QMdiSubWindow* ActiveFrame() const;
     // Lines the minimized windows up along the bottom of the client area;
     // the other windows keep their places.
@@ -120,6 +129,7 @@ private:
     QStatusBar statusBar_;
     std::map<int, std::unique_ptr<QAction>> actions_;
     std::vector<std::unique_ptr<QMenu>> menus_;
+    QMenu listMenu_;
     QTimer idleTimer_;
     ICommandTarget* appTarget_ = nullptr;        // not owned
     IMidiConfirmation* confirmation_ = nullptr;  // not owned

@@ -7,9 +7,11 @@
 #include "app/docs/UpdateHints.h"
 #include "data/LibrarianFile.h"
 
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <set>
 
@@ -262,8 +264,11 @@ class EditingCommands : public RecordingCommands {
 public:
     bool HandlesCommand(int id) const override {
         return id == kCmdUndo || id == kCmdCut || id == kCmdCopy || id == kCmdInsert || id == kCmdReplace ||
-               id == kCmdDelete || id == kCmdInitialize || id == kCmdSelectAll || id == kCmdDuplicate;
+               id == kCmdDelete || id == kCmdInitialize || id == kCmdSelectAll || id == kCmdDuplicate ||
+               id == kCmdReplaceString;
     }
+    bool IsCommandEnabled(int id) const override { return disabled.count(id) == 0; }
+    std::set<int> disabled;
 };
 
 TEST_F(AppUiTest, AcceleratorsReachTheViewWhileItsListHasTheFocus) {
@@ -281,11 +286,75 @@ TEST_F(AppUiTest, AcceleratorsReachTheViewWhileItsListHasTheFocus) {
     const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
         {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_C, Qt::ControlModifier},
         {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_R, Qt::ControlModifier}, {Qt::Key_Delete, Qt::NoModifier},
-        {Qt::Key_I, Qt::ControlModifier}, {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_D, Qt::ControlModifier}};
+        {Qt::Key_I, Qt::ControlModifier}, {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_D, Qt::ControlModifier},
+        {Qt::Key_H, Qt::ControlModifier}};
     for (const auto& [key, modifiers] : keys)
         QTest::keyClick(&list, key, modifiers);
     EXPECT_EQ(recorded.commands, (std::vector<int>{kCmdUndo, kCmdCut, kCmdCopy, kCmdInsert, kCmdReplace, kCmdDelete,
-                                                   kCmdInitialize, kCmdSelectAll, kCmdDuplicate}));
+                                                   kCmdInitialize, kCmdSelectAll, kCmdDuplicate, kCmdReplaceString}));
+}
+
+TEST_F(AppUiTest, NoTwoCommandsShareAKey) {
+    std::set<QString> keys;
+    for (QAction* action : frame->actions()) {
+        const QString key = action->shortcut().toString();
+        if (!key.isEmpty()) {
+            EXPECT_TRUE(keys.insert(key).second) << key.toStdString();
+        }
+    }
+    EXPECT_EQ(keys.count(QStringLiteral("Ctrl+H")), 1u);
+}
+
+TEST_F(AppUiTest, CtrlRIsReplaceOnlyAndReplaceStringIsAnEditCommandOfItsOwn) {
+    frame->show();
+    QApplication::setActiveWindow(frame.get());
+    frame->MdiArea().setActiveSubWindow(frame->GetImageFrame());
+    auto editing = std::make_unique<EditingCommands>();
+    EditingCommands& recorded = *editing;
+    recorded.disabled = {kCmdReplace};  // the clipboard is empty
+    MainView().SetCommands(std::move(editing));
+    CPatchListCtrl& list = *MainView().GetShownList();
+    list.SetRowSelected(2, true);
+    list.SetCurrentColumn(1);  // the name
+    list.setFocus();
+    frame->UpdateCommandStates();
+
+    // Whatever dialog opens is noted and closed.
+    QStringList dialogs;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&dialogs] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            dialogs << modal->windowTitle();
+            modal->close();
+        }
+    });
+    closer.start();
+    QTest::keyClick(&list, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(dialogs.isEmpty()) << dialogs.join(',').toStdString();
+    EXPECT_TRUE(recorded.commands.empty());
+
+    QAction* replaceString = frame->Action(kCmdReplaceString);
+    ASSERT_NE(replaceString, nullptr);
+    EXPECT_FALSE(replaceString->statusTip().isEmpty());
+    EXPECT_FALSE(replaceString->toolTip().isEmpty());
+    bool inEditMenu = false;
+    for (QObject* object : replaceString->associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(object))
+            inEditMenu = inEditMenu || menu->actions().contains(frame->Action(kCmdCut));
+    EXPECT_TRUE(inEditMenu);
+
+    // The list's context menu offers it with the other edit commands.
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), list.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&list, &request);
+    QMenu& menu = frame->ListMenu();
+    ASSERT_TRUE(menu.isVisible());
+    EXPECT_TRUE(menu.actions().contains(replaceString));
+    EXPECT_TRUE(replaceString->isEnabled());
+    EXPECT_FALSE(frame->Action(kCmdReplace)->isEnabled());
+    menu.close();
+    replaceString->trigger();
+    EXPECT_EQ(recorded.commands, std::vector<int>{kCmdReplaceString});
 }
 
 TEST_F(AppUiTest, ClosingAFileWindowClosesItsDocumentAndAModifiedOneAsksFirst) {

@@ -7,7 +7,10 @@
 #include "toolkit/qt/PopupEdit.h"
 #include "toolkit/qt/PopupSpinEdit.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -246,22 +249,51 @@ TEST_F(EditListEditing, ReplaceStringOverSelectedRows) {
     list.replaceSearch = "aa";
     list.replaceWith = "b";
     list.SetCurrentColumn(test::kName);
-    QTest::keyClick(&list, Qt::Key_R, Qt::ControlModifier);
+    ASSERT_TRUE(list.CanReplaceString());
+    list.ReplaceString(list.GetCurrentColumn());
     EXPECT_EQ(list.data[1].name, "ba b");  // left to right, no overlap
     EXPECT_EQ(list.data[2].name, "banana");
     EXPECT_EQ(list.data[3].name, "Patch 3");
 
     // The next use starts from the strings of this one; Close changes nothing.
     list.replaceAnswer = false;
-    QTest::keyClick(&list, Qt::Key_R, Qt::ControlModifier);
+    list.ReplaceString(list.GetCurrentColumn());
     EXPECT_EQ(list.replacePresetSearch, "aa");
+    EXPECT_EQ(list.data[1].name, "ba b");
+}
 
-    // Not on a column that has no text editor.
-    list.replaceAnswer = true;
-    list.replacePresetSearch.clear();
+TEST_F(EditListEditing, ReplaceStringIsOfferedOnlyOnASelectedTextColumnAndNeverByAKeyOfTheList) {
+    CTestList list(10);
+    list.SetCurrentColumn(test::kName);
+    EXPECT_FALSE(list.CanReplaceString());  // nothing selected
+    Select(list, {1});
+    EXPECT_TRUE(list.CanReplaceString());
     list.SetCurrentColumn(test::kLevel);
-    QTest::keyClick(&list, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_FALSE(list.CanReplaceString());  // a spin column
+    list.SetCurrentColumn(test::kName);
+    ASSERT_TRUE(list.BeginEdit(1, test::kName));
+    EXPECT_FALSE(list.CanReplaceString());  // an edit runs
+    list.EndEdit(false);
+
+    // Ctrl+R belongs to the window (Replace); the list does not take it
+    // for Replace String when nobody else does.
+    for (const Qt::Key key : {Qt::Key_R, Qt::Key_H})
+        QTest::keyClick(&list, key, Qt::ControlModifier);
     EXPECT_TRUE(list.replacePresetSearch.isNull());
+    EXPECT_EQ(list.GetSelectedRows(), std::vector<int>{1});
+}
+
+TEST_F(EditListEditing, TheContextMenuIsAskedForUnlessARightClickStartedAnEdit) {
+    CTestList list(10);
+    Select(list, {1});
+    QSignalSpy wanted(&list, &GP::CEditListCtrl::contextMenuWanted);
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(5, 5), list.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&list, &request);
+    EXPECT_EQ(wanted.count(), 1);
+    ASSERT_TRUE(list.BeginEdit(1, test::kName));
+    QApplication::sendEvent(&list, &request);
+    EXPECT_EQ(wanted.count(), 1);
+    list.EndEdit(false);
 }
 
 } // namespace

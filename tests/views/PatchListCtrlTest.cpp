@@ -203,6 +203,27 @@ TEST(PatchList, InPlaceEditsStoreNamesAndMemosWithOneUndoStep) {
     EXPECT_EQ(f.Patches()[1].GetMemo(1), longMemo + "\xE9");
 }
 
+TEST(PatchList, AnEditWhileSortedEndsOnceForEachRowWithItsNewText) {
+    FileList f(4);
+    f.list.SortByColumn(kName);
+    f.SelectRows({1, 3});
+    const std::vector<int> indexes = f.list.GetSelectedIndexes();
+    QSignalSpy ended(&f.list, &GP::CEditListCtrl::endLabelEdit);
+    ASSERT_TRUE(EditSelected(f, 1, kName, "A"));
+    EXPECT_FALSE(f.list.IsEditing());
+    ASSERT_EQ(ended.count(), 2);
+    for (const QList<QVariant>& signal : ended) {
+        EXPECT_EQ(signal.at(1).toInt(), kName);
+        EXPECT_TRUE(signal.at(2).toBool());
+        EXPECT_EQ(signal.at(3).toString(), "A");
+    }
+    // The edited patches sort first now and stay selected.
+    EXPECT_EQ(f.list.GetSelectedRows(), (std::vector<int>{0, 1}));
+    EXPECT_EQ(f.list.GetSelectedIndexes(), indexes);
+    EXPECT_EQ(f.NameAt(indexes[0]), "A");
+    EXPECT_EQ(f.NameAt(indexes[1]), "A");
+}
+
 TEST(PatchList, CharactersTheTextCannotHoldAreRefusedAndNothingStored) {
     FileList f(2);
     test::CapturingTextDialog dialog;

@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -27,7 +28,6 @@ namespace GP {
 namespace {
 
 constexpr int kMaxStoredWidth = 10000;
-constexpr char16_t kCtrlR = 0x12;
 
 std::string ProfilePath(std::string_view section, std::string_view entry) {
     std::string path(section);
@@ -574,21 +574,21 @@ bool CEditListCtrl::StoreValues(const std::vector<std::pair<int, CellValue>>& va
 
 bool CEditListCtrl::EndEdit(bool commit) {
     if (!IsEditing()) return false;
-    if (commit) {
-        std::vector<std::pair<int, CellValue>> values;
-        if (!ComputeNewValues(values, kValidateCommit)) {
-            // The editors stay open for a correction.
-            if (activePopup_) activePopup_->GetWnd()->setFocus();
-            return false;
-        }
-        StoreValues(values, kValidateCommit);
+    std::vector<std::pair<int, CellValue>> values;
+    if (commit && !ComputeNewValues(values, kValidateCommit)) {
+        // The editors stay open for a correction.
+        if (activePopup_) activePopup_->GetWnd()->setFocus();
+        return false;
     }
+    // The editors close before the values are stored: a store may sort the
+    // rows, and the sort must not end this edit a second time.
     const int column = editColumn_;
     CMouseHook::Remove(*this);
     DestroyPopups();
     activePopup_ = nullptr;
-    setFocus();
     spinning_ = false;
+    if (commit) StoreValues(values, kValidateCommit);
+    setFocus();
     editColumn_ = -1;
     for (int row : GetSelectedRows())
         emit endLabelEdit(row, column, commit, commit ? GetCellText(row, column) : QString());
@@ -660,6 +660,12 @@ bool CEditListCtrl::OnHookedPress(QWidget* target, Qt::MouseButton button) {
     }
     EndEdit(false);
     return false;
+}
+
+bool CEditListCtrl::CanReplaceString() const {
+    const SELVColumn* current = GetColumn(currentColumn_);
+    return !IsEditing() && current && current->IsEditable() && current->Editor() == SELVColumn::kEditorText &&
+           GetSelectedCount() > 0;
 }
 
 void CEditListCtrl::ReplaceString(int column) {
@@ -799,14 +805,8 @@ bool CEditListCtrl::HandleChar(QKeyEvent* event) {
     if (IsEditing()) return false;
     const QString text = event->text();
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    const bool ctrlR = (ctrl && event->key() == Qt::Key_R) || (text.size() == 1 && text[0] == QChar(kCtrlR));
-    if (ctrlR) {
-        const SELVColumn* current = GetColumn(currentColumn_);
-        if (current && current->IsEditable() && current->Editor() == SELVColumn::kEditorText &&
-            GetSelectedCount() > 0)
-            ReplaceString(currentColumn_);
-        return true;
-    }
+    // Replace String is the window's command (see CanReplaceString); the
+    // list gives no control key a meaning of its own.
     if (text.size() != 1 || ctrl) return false;
     const int focused = GetFocusedRow();
     switch (text[0].unicode()) {
@@ -847,8 +847,6 @@ bool CEditListCtrl::event(QEvent* event) {
         const QString text = key->text();
         const bool character = !IsEditing() && (key->modifiers() & Qt::ControlModifier) == 0 && text.size() == 1 &&
                                QStringLiteral("$jJkK^_|hl").contains(text[0]);
-        // Ctrl+R is not claimed: a window whose accelerators name Ctrl+R
-        // keeps it, and only without one does it reach the list.
         if (enter || arrows || character) {
             event->accept();
             return true;
@@ -1000,6 +998,19 @@ void CEditListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QModelIndex index = indexAt(event->position().toPoint());
     if (index.isValid()) emit doubleClicked(index);
+}
+
+void CEditListCtrl::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    // A right click on a selected row's editable cell has started an edit.
+    if (IsEditing()) return;
+    QPoint global = event->globalPos();
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        QRect cell;
+        if (GetCellRect(GetFocusedRow(), std::max(currentColumn_, 0), cell))
+            global = viewport()->mapToGlobal(cell.bottomLeft());
+    }
+    emit contextMenuWanted(global);
 }
 
 void CEditListCtrl::wheelEvent(QWheelEvent* event) {

@@ -140,6 +140,10 @@ public:
     // Asks for a search and a replacement string and replaces in the
     // column's text of every selected row.
     virtual void ReplaceString(int column);
+    // Whether ReplaceString can run on the current column now: it has a
+    // text editor, a row is selected and no edit runs. The window offers
+    // the command (menu, shortcut, context menu); the list binds no key.
+    bool CanReplaceString() const;
 
     // The text as drawn in width pixels: unchanged when it fits with a blank
     // either side, else cut from its end and followed by "...".
@@ -157,6 +161,9 @@ signals:
     void endLabelEdit(int row, int column, bool committed, const QString& text);
     // The rows took a new height (the list's font changed).
     void rowHeightChanged();
+    // The user asked for the list's context menu (right button or the menu
+    // key) at this screen position; not while a right click starts an edit.
+    void contextMenuWanted(const QPoint& globalPos);
 
 protected:
     // A numeric cell's value; the default reads the text shown.
@@ -185,6 +192,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
