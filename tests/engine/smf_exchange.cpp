@@ -185,7 +185,11 @@ TEST_F(SmfTest, FilesOnDiskReportTheirFailuresAndKeepTheOldFile) {
     // A failed export (an index the unit does not have) leaves the file as it was.
     EXPECT_FALSE(writer->ExportSmf(path, 0x21, {0, 60}, source.GetArray(1)));
     EXPECT_FALSE(writer->ExportSmf(folder / "missing" / "x.mid", 0x21, all, source.GetArray(1)));
-    EXPECT_EQ(Shown(), (std::vector<std::string>{Text(kMsgFileNotSaved), Text(kMsgFileNotSaved)}));
+    const auto subfolder = folder / "a folder.mid";
+    ASSERT_TRUE(std::filesystem::create_directory(subfolder));
+    EXPECT_FALSE(writer->ExportSmf(subfolder, 0x21, all, source.GetArray(1)));
+    EXPECT_TRUE(std::filesystem::is_directory(subfolder));
+    EXPECT_EQ(Shown(), std::vector<std::string>(3, Text(kMsgFileNotSaved)));
     EXPECT_EQ(FileBytes(path), written);
     dialog.clear();
 
@@ -201,7 +205,7 @@ TEST_F(SmfTest, FilesOnDiskReportTheirFailuresAndKeepTheOldFile) {
     EXPECT_FALSE(reader->ImportSmf(folder / "cut.mid", cut));
     EXPECT_EQ(PatchBytes(cut, 1, 0), PatchBytes(source, 1, 0));
     EXPECT_FALSE(reader->ImportSmf(folder / "nothing-here.mid", cut));
-    EXPECT_FALSE(reader->ImportSmf(folder / "missing", cut)) << "a folder";
+    EXPECT_FALSE(reader->ImportSmf(subfolder, cut)) << "a folder";
     WriteFile(folder / "empty.mid", {});
     EXPECT_FALSE(reader->ImportSmf(folder / "empty.mid", cut));
     EXPECT_EQ(Shown(), std::vector<std::string>(4, Text(kMsgFileNotLoaded)));

@@ -146,14 +146,23 @@ TEST_F(WarningDialogTest, ShowsTheKindsQuestionAndStoresTheBoxOnOkOnly) {
     EXPECT_EQ(profile->GetInt("Option/ReadUser", -1), 0);
 }
 
-TEST_F(WarningDialogTest, EveryKindHasItsOwnValueAndMessage) {
-    const char* names[] = {"ReadUser", "WriteUser", "ReadTemporary", "WriteTemporary", "ImportSMF"};
-    const int ids[] = {17, 20, 16, 19, 15};
+TEST_F(WarningDialogTest, EachKindAsksItsOwnQuestionAndIsSuppressedOnItsOwn) {
+    // The question the user reads and the settings entry that keeps the
+    // answer, kind by kind.
+    const std::pair<int, const char*> kinds[] = {
+        {17, "ReadUser"}, {20, "WriteUser"}, {16, "ReadTemporary"}, {19, "WriteTemporary"}, {15, "ImportSMF"}};
     for (int kind = 0; kind < 5; ++kind) {
-        EXPECT_STREQ(CMidiWarningDlg::ValueName(kind), names[kind]);
-        EXPECT_EQ(CMidiWarningDlg::MessageId(kind), ids[kind]);
+        CMidiWarningDlg dialog(*profile);
+        ASSERT_TRUE(dialog.ShouldShow(kind));
+        dialog.OnInitDialog();
+        EXPECT_EQ(dialog.Text().text().toStdString(), GetMessageTable().Get(kinds[kind].first)) << kind;
+        dialog.CheckBox().setChecked(true);
+        dialog.accept();
+        EXPECT_EQ(profile->GetInt(std::string("Option/") + kinds[kind].second, -1), 1) << kind;
+        // This kind and those before it go ahead now; the others still ask.
+        for (int other = 0; other < 5; ++other)
+            EXPECT_EQ(CMidiWarningDlg(*profile).ShouldShow(other), other > kind) << kind << " " << other;
     }
-    EXPECT_EQ(CMidiWarningDlg::ValueName(5), nullptr);
 }
 
 // Answers the dialog as a user would and counts how often it was shown.

@@ -32,7 +32,10 @@ public:
 
     FakeConfirmation confirmation{true};
     std::vector<int> previews;
-    int gridAnswer = -1;  // what the grid dialog answers; -1 cancels
+    // The value chosen in the grid dialog (-1: none) and whether the
+    // dialog then ends with Cancel.
+    int gridAnswer = -1;
+    bool gridCancelled = false;
 
 protected:
     void Preview(int index) override { previews.push_back(index); }
@@ -40,7 +43,7 @@ protected:
         if (gridAnswer < 0)
             return false;
         value = gridAnswer;
-        return true;
+        return !gridCancelled;
     }
 };
 
@@ -127,11 +130,15 @@ TEST(GridSetting, OkTurnsGridLinesOnInEveryViewAndCancelChangesNothing) {
     main.view.ApplyGridLines();
     file.view.ApplyGridLines();
 
-    main.view.gridAnswer = -1;
-    main.view.OnSetUpGrid();
-    EXPECT_FALSE(file.f.list.GetGridLines());
-
     main.view.gridAnswer = 1;
+    main.view.OnSetUpGrid();
+    EXPECT_EQ(GetLibrarianState().GetGridSwitch(), 1);
+    EXPECT_TRUE(main.f.list.GetGridLines());
+    EXPECT_TRUE(file.f.list.GetGridLines());
+
+    // "Off" chosen, then Cancel: the lines stay on everywhere.
+    main.view.gridAnswer = 0;
+    main.view.gridCancelled = true;
     main.view.OnSetUpGrid();
     EXPECT_EQ(GetLibrarianState().GetGridSwitch(), 1);
     EXPECT_TRUE(main.f.list.GetGridLines());
