@@ -2,6 +2,7 @@
 
 #include "data/AtomicFileWriter.h"
 #include "data/BigEndian.h"
+#include "data/DocumentHeader.h"
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
 
@@ -16,18 +17,10 @@
 
 namespace {
 
-constexpr char kMagic[] = "ZM4LibrarianFile0000            ";
-constexpr std::size_t kMagicSize = 32;
-static_assert(sizeof kMagic - 1 == kMagicSize);
-constexpr std::size_t kCountOffset = 32;
 constexpr std::size_t kChunkSize = 64 * 1024;
 // Record length field, segment count, one 128-byte segment with its length
 // and four memo terminators: no valid patch record is shorter.
 constexpr std::size_t kSmallestPatchRecord = 4 + 4 + 4 + 128 + 4;
-
-bool HasMagic(std::span<const std::uint8_t> bytes) {
-    return bytes.size() >= kMagicSize && std::memcmp(bytes.data(), kMagic, kMagicSize) == 0;
-}
 
 // A file's bytes. The buffer is not zero-filled first: reads write every
 // byte that is used.
@@ -77,7 +70,7 @@ bool ReadWholeFile(int fd, FileBytes& bytes) {
     const std::size_t expected = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
     if (!bytes.Reserve(std::max(expected + 1, kLibrarianHeaderSize)) || !ReadUpTo(fd, bytes, kLibrarianHeaderSize))
         return false;
-    if (bytes.size < kLibrarianHeaderSize || !HasMagic(bytes.Span()))
+    if (bytes.size < kLibrarianHeaderSize || !CDocumentHeader::HasMagic(bytes.Span()))
         return true;
     while (true) {
         if (bytes.size == bytes.capacity && !bytes.Reserve(bytes.capacity + std::max(kChunkSize, bytes.capacity / 2)))
@@ -107,9 +100,10 @@ bool Fail(int messageId) {
 } // namespace
 
 bool ParseLibrarianFile(std::span<const std::uint8_t> bytes, CParameterArray& patches) {
-    if (bytes.size() < kLibrarianHeaderSize || !HasMagic(bytes))
+    CDocumentHeader header;
+    if (!header.Read(bytes))
         return Fail(kMsgCannotReadFileType);
-    const std::uint32_t count = LoadU32(bytes.subspan(kCountOffset));
+    const std::uint32_t count = header.GetCount();
 
     CByteReader reader(bytes.subspan(kLibrarianHeaderSize));
     // The count is not trusted: room is made only for records the file can hold.
@@ -146,10 +140,9 @@ bool EncodeLibrarianFile(const CParameterArray& patches, const ByteSink& sink) {
     constexpr std::size_t kMaxField = std::numeric_limits<std::uint32_t>::max();
     if (patches.Size() > kMaxField)
         return false;
-    std::vector<std::uint8_t> buffer(kMagic, kMagic + kMagicSize);
+    std::vector<std::uint8_t> buffer;
     buffer.reserve(kChunkSize + kSmallestPatchRecord);
-    AppendU32(buffer, static_cast<std::uint32_t>(patches.Size()));
-    buffer.resize(kLibrarianHeaderSize, 0);
+    CDocumentHeader(static_cast<std::uint32_t>(patches.Size())).Write(buffer);
     for (std::size_t i = 0; i < patches.Size(); ++i) {
         const std::size_t length = patches[i].GetSerializedSize();
         if (length > kMaxField)

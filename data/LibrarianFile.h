@@ -5,6 +5,7 @@
 // L bytes of a serialized patch. The initial data file has the same format.
 //
 // Every failure is shown once, here, by message id; callers only stop.
+#include "data/DocumentHeader.h"
 #include "data/FileDocument.h"
 #include "data/PatchRecord.h"
 
@@ -14,7 +15,7 @@
 #include <functional>
 #include <span>
 
-constexpr std::size_t kLibrarianHeaderSize = 160;
+constexpr std::size_t kLibrarianHeaderSize = CDocumentHeader::kSize;
 
 // Replaces the file's patches with the patches of the file at path. On any
 // failure the document is left as it was: 4 when the file cannot be read, 3

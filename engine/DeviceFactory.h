@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
-class IOruMidiDeviceFactory {
+// What any MIDI device factory offers: its lifetime and the names of the
+// devices the platform has.
+class IMidiDeviceFactory {
 public:
-    virtual ~IOruMidiDeviceFactory() = default;
+    virtual ~IMidiDeviceFactory() = default;
     // Called by start-up before the selection is loaded, and at exit after
     // every device has been released.
     virtual bool Initialize() = 0;
@@ -17,11 +19,15 @@ public:
     // The product names of the input (output) devices, in device index order.
     virtual void ListInputDeviceNames(std::vector<std::string>& names) = 0;
     virtual void ListOutputDeviceNames(std::vector<std::string>& names) = 0;
+};
+
+// The engine's factory: it also makes the engine's devices by name.
+class IOruMidiDeviceFactory : public IMidiDeviceFactory {
+public:
     // A new device of that name, closed.
     virtual std::unique_ptr<COruMidiInDevice> CreateInputDevice(const std::string& name) = 0;
     virtual std::unique_ptr<COruMidiOutDevice> CreateOutputDevice(const std::string& name) = 0;
 };
-using IMidiDeviceFactory = IOruMidiDeviceFactory;
 
 // The platform's devices: CMidiInDevice and CMidiOutDevice.
 class CNormalMidiDeviceFactory : public IOruMidiDeviceFactory {

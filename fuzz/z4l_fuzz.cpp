@@ -21,7 +21,7 @@ void Require(bool condition) {
 }
 
 // Rejected inputs show a message box each; while fuzzing they go nowhere.
-class CSilentTextDialog : public UL::ITextDialog {
+class CSilentTextDialog : public UL::ATextDialog {
 public:
     int Show(const std::string&, int, int) override { return UL::kResultOk; }
 };

@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-CParamView::CParamView(int formId, QWidget* parent) : QWidget(parent), formId_(formId) {}
+CParamView::CParamView(int formId, QSize formUnits, QWidget* parent) : GP::CFormViewEx(formId, formUnits, parent) {}
 
 CParamView::~CParamView() {
     // The list may be one of this view's children and outlive this part of
@@ -152,5 +152,5 @@ void CParamView::ApplyGridLines() {
 bool CParamView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         RebuildPreviewButtons();
-    return QWidget::eventFilter(watched, event);
+    return GP::CFormViewEx::eventFilter(watched, event);
 }

@@ -3,9 +3,10 @@
 // by the derived view) with a column of small preview buttons to its left,
 // one per visible row, and the grid setting of the lists. A preview button
 // sends the patch of its row to the unit's temporary patch for listening.
+#include "toolkit/qt/FormViewEx.h"
+
 #include <QPushButton>
 #include <QRect>
-#include <QWidget>
 
 #include <memory>
 #include <vector>
@@ -13,7 +14,7 @@
 class CParameterListCtrl;
 class IPreviewConfirmation;
 
-class CParamView : public QWidget {
+class CParamView : public GP::CFormViewEx {
     Q_OBJECT
 public:
     static constexpr int kListId = 4130;
@@ -23,11 +24,10 @@ public:
     static constexpr int kMaxButtons = kLastButtonId - kFirstButtonId + 1;
     static constexpr int kSetUpGridCommand = 32863;
 
-    // formId: the form the derived view shows (4111 main window, 4136 file).
-    explicit CParamView(int formId, QWidget* parent = nullptr);
+    // formId: the form the derived view shows (4111 main window, 4136 file),
+    // formUnits its size in dialog units.
+    CParamView(int formId, QSize formUnits, QWidget* parent = nullptr);
     ~CParamView() override;
-
-    int GetFormId() const { return formId_; }
 
     // The list shown now (not owned; a child of this view or of one of its
     // children), or nullptr. The buttons follow its rows; it gets the grid
@@ -72,7 +72,6 @@ protected:
 private:
     std::unique_ptr<QPushButton> CreateButton(int k);
 
-    int formId_;
     CParameterListCtrl* list_ = nullptr;             // not owned
     IPreviewConfirmation* confirmation_ = nullptr;  // not owned
     std::vector<std::unique_ptr<QPushButton>> buttons_;

@@ -10,7 +10,7 @@ class IDesktopOpener;
 class IFontChooser;
 class IWindowDirectory;
 class QWidget;
-struct CListFont;
+struct CFontEx;
 
 class CAppCommands : public ICommandTarget {
 public:
@@ -22,7 +22,7 @@ public:
     // Replacements for tests (not owned); the program's own when null.
     void SetFontChooser(IFontChooser* chooser) { fontChooser_ = chooser; }
     void SetDesktopOpener(IDesktopOpener* opener) { opener_ = opener; }
-    void SetListFont(CListFont* font) { font_ = font; }
+    void SetListFont(CFontEx* font) { font_ = font; }
     // The folder below which the manuals are; the program's folder when
     // empty.
     void SetProgramDirectory(const QString& folder) { programDirectory_ = folder; }
@@ -51,6 +51,6 @@ private:
     QWidget* parent_;                     // not owned
     IFontChooser* fontChooser_ = nullptr; // not owned
     IDesktopOpener* opener_ = nullptr;    // not owned
-    CListFont* font_ = nullptr;           // not owned
+    CFontEx* font_ = nullptr;           // not owned
     QString programDirectory_;
 };

@@ -51,7 +51,7 @@ CFontDescription FontDescriptionFromQFont(const QFont& font, const CFontDescript
     return description;
 }
 
-bool SetUpListFont(IFontChooser& chooser, CListFont& font, IWindowDirectory& windows, QWidget* parent) {
+bool SetUpListFont(IFontChooser& chooser, CFontEx& font, IWindowDirectory& windows, QWidget* parent) {
     QFont chosen = ToQFont(font);
     if (!chooser.ChooseFont(chosen, parent))
         return false;

@@ -35,4 +35,4 @@ CFontDescription FontDescriptionFromQFont(const QFont& font, const CFontDescript
 // Runs the chooser on the list font. After OK the font takes the chosen
 // description (its colour stays) and every window is updated with the font
 // hint; false, and nothing changed, after Cancel.
-bool SetUpListFont(IFontChooser& chooser, CListFont& font, IWindowDirectory& windows, QWidget* parent = nullptr);
+bool SetUpListFont(IFontChooser& chooser, CFontEx& font, IWindowDirectory& windows, QWidget* parent = nullptr);

@@ -21,7 +21,7 @@ void CFontDescription::SetNumbers(const std::array<int, kNumberCount>& n) {
     pitchAndFamily = n[12];
 }
 
-CListFont& GetListFont() {
-    static CListFont font;
+CFontEx& GetListFont() {
+    static CFontEx font;
     return font;
 }

@@ -30,7 +30,9 @@ struct CFontDescription {
     bool operator==(const CFontDescription&) const = default;
 };
 
-struct CListFont {
+// A font as the program keeps it: the description (none until loaded) and
+// the colour its text is drawn in. The patch lists share one.
+struct CFontEx {
     // Set once the font has been loaded (or chosen); until then nothing is
     // saved, and a load fills it.
     bool loaded = false;
@@ -42,4 +44,4 @@ struct CListFont {
 };
 
 // The one list font of the program, created on first use.
-CListFont& GetListFont();
+CFontEx& GetListFont();

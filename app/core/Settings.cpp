@@ -66,7 +66,7 @@ CFontDescription ParseFontAttribute(std::string_view text) {
     return description;
 }
 
-void LoadListFont(GT::IProfile& profile, CListFont& font) {
+void LoadListFont(GT::IProfile& profile, CFontEx& font) {
     if (font.loaded)
         return;
     const std::string face = profile.GetString(kFaceNamePath, "");
@@ -83,7 +83,7 @@ void LoadListFont(GT::IProfile& profile, CListFont& font) {
     font.loaded = true;
 }
 
-bool SaveListFont(GT::IProfile& profile, const CListFont& font) {
+bool SaveListFont(GT::IProfile& profile, const CFontEx& font) {
     if (!font.loaded)
         return true;
     bool written = profile.WriteString(kFaceNamePath, font.description.faceName);
@@ -91,7 +91,7 @@ bool SaveListFont(GT::IProfile& profile, const CListFont& font) {
     return profile.WriteInt(kColorPath, static_cast<int>(font.color)) && written;
 }
 
-void LoadSettings(GT::IProfile& profile, CLibrarianState& state, CListFont& font) {
+void LoadSettings(GT::IProfile& profile, CLibrarianState& state, CFontEx& font) {
     SetPositionMode(kPositionModeSaved);
     LoadListFont(profile, font);
     state.SetGridSwitch(profile.GetInt(kGridPath, 0));
@@ -101,7 +101,7 @@ void LoadSettings(GT::IProfile& profile, CLibrarianState& state, CListFont& font
     state.SetArea(area >= 1 && area <= kAreaCount ? area : 1);
 }
 
-bool SaveSettings(GT::IProfile& profile, const CLibrarianState& state, const CListFont& font) {
+bool SaveSettings(GT::IProfile& profile, const CLibrarianState& state, const CFontEx& font) {
     bool written = SaveListFont(profile, font);
     written = profile.WriteInt(kGridPath, state.GetGridSwitch()) && written;
     return profile.WriteInt(kModePath, state.GetArea()) && written;

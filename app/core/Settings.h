@@ -24,16 +24,16 @@ CFontDescription ParseFontAttribute(std::string_view text);
 // Fills the font from "FontFaceName", "FontAttribute" and "FontColor" unless
 // it is already loaded. Without both a face name and attributes it becomes
 // the system's default font.
-void LoadListFont(GT::IProfile& profile, CListFont& font);
+void LoadListFont(GT::IProfile& profile, CFontEx& font);
 // Writes the three font entries; a font never loaded writes nothing.
-bool SaveListFont(GT::IProfile& profile, const CListFont& font);
+bool SaveListFont(GT::IProfile& profile, const CFontEx& font);
 
 // Start-up: position mode 2, the list font, "GridSw" (default 0) and "Mode"
 // (default 1; a stored area outside 1..7 gives MEMORY).
-void LoadSettings(GT::IProfile& profile, CLibrarianState& state, CListFont& font);
+void LoadSettings(GT::IProfile& profile, CLibrarianState& state, CFontEx& font);
 // Exit: the font (when loaded), "GridSw" and "Mode". False when a value
 // could not be written.
-bool SaveSettings(GT::IProfile& profile, const CLibrarianState& state, const CListFont& font);
+bool SaveSettings(GT::IProfile& profile, const CLibrarianState& state, const CFontEx& font);
 
 // How child windows are placed when they open: 2 once the settings are
 // loaded (they use their saved placements), 0 before.

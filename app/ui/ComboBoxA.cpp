@@ -1,7 +1,7 @@
 #include "app/ui/ComboBoxA.h"
 
 CComboBoxA::CComboBoxA(QWidget* parent) : QComboBox(parent) {
-    connect(this, &QComboBox::activated, this, [this](int) { emit selectionChanged(boost::any(this)); });
+    connect(this, &QComboBox::activated, this, [this](int) { selectionEvent_.Fire(boost::any(this)); });
 }
 
 void CComboBoxA::SetItems(const std::vector<Item>& items) {

@@ -3,7 +3,7 @@
 // selected item. When the user picks an item it reports the change with
 // itself as the sender, carried type-erased, so that one handler can serve
 // several lists.
-#include <boost/any.hpp>
+#include "toolkit/core/Event.h"
 
 #include <QComboBox>
 #include <QString>
@@ -26,8 +26,10 @@ public:
     // The value of the selected item, or -1 when none is selected.
     int GetSelectedValue() const;
 
-signals:
-    // The user chose an item (also the one already selected). sender holds
-    // a CComboBoxA*.
-    void selectionChanged(const boost::any& sender);
+    // Fired when the user chooses an item (also the one already selected);
+    // the sender holds a CComboBoxA*.
+    GT::CEvent& SelectionEvent() { return selectionEvent_; }
+
+private:
+    GT::CEvent selectionEvent_;
 };

@@ -10,7 +10,7 @@
 #include <QResizeEvent>
 
 CFileView::CFileView(CFileDoc& document, QWidget* parent)
-    : CParamView(kFormId, parent), document_(&document), list_(1, true, this) {
+    : CParamView(kFormId, QSize(315, 40), parent), document_(&document), list_(1, true, this) {
     list_.SetDocument(&document.GetDocumentData());
     list_.SetDropTarget(this);
     // An edit in the list changes the file.
@@ -70,10 +70,6 @@ void CFileView::ArrangeControls() {
     RebuildPreviewButtons();
 }
 
-void CFileView::resizeEvent(QResizeEvent* event) {
-    CParamView::resizeEvent(event);
-    ArrangeControls();
-}
 
 bool CFileView::HandlesCommand(int id) const {
     return id == kCmdSetUpGrid || (commands_ && commands_->HandlesCommand(id));

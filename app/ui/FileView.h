@@ -33,7 +33,7 @@ public:
 
     void OnInitialUpdate();
     void OnUpdate(int hint) override;
-    void ArrangeControls();
+    void ArrangeControls() override;
 
     bool HandlesCommand(int id) const override;
     bool IsCommandEnabled(int id) const override;
@@ -46,7 +46,6 @@ public:
 
 protected:
     void Preview(int index) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     CFileDoc* document_;  // not owned

@@ -30,7 +30,7 @@ const std::vector<CComboBoxA::Item>& AreaItems() {
 
 } // namespace
 
-CImageView::CImageView(CImageDoc& document, QWidget* parent) : CParamView(kFormId, parent), document_(document) {
+CImageView::CImageView(CImageDoc& document, QWidget* parent) : CParamView(kFormId, QSize(315, 77), parent), document_(document) {
     for (int n = 1; n <= kAreaCount; ++n) {
         auto list = std::make_unique<CPatchListCtrl>(n, false, this);
         list->setVisible(false);
@@ -90,7 +90,7 @@ void CImageView::BuildControls() {
     }
     areaSelector_.setStatusTip(tr("Choose the area of the ZM-47 the main window shows"));
     areaSelector_.setToolTip(tr("Memory / Sound Library"));
-    connect(&areaSelector_, &CComboBoxA::selectionChanged, this, &CImageView::OnAreaSelectorChange);
+    areaSelector_.SelectionEvent().SetHandler(GT::MakeEventHandler(*this, &CImageView::OnAreaSelectorChange));
 }
 
 CPatchListCtrl* CImageView::GetPatchList(int areaNumber) const {
@@ -223,10 +223,6 @@ void CImageView::ArrangeList(CPatchListCtrl& list) {
     list.setGeometry(layout.Stretched(25, 45, 315 - 306, 77 - 70));
 }
 
-void CImageView::resizeEvent(QResizeEvent* event) {
-    CParamView::resizeEvent(event);
-    ArrangeControls();
-}
 
 bool CImageView::HandlesCommand(int id) const {
     return id == kCmdSetUpGrid || (commands_ && commands_->HandlesCommand(id));

@@ -58,7 +58,7 @@ public:
     // The area selector's change: switches to the selected area.
     void OnAreaSelectorChange(const boost::any& sender);
     // Lays the controls out after a size change and rebuilds the buttons.
-    void ArrangeControls();
+    void ArrangeControls() override;
 
     bool HandlesCommand(int id) const override;
     bool IsCommandEnabled(int id) const override;
@@ -73,7 +73,6 @@ public:
 
 protected:
     void Preview(int index) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildControls();

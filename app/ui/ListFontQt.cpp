@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-QFont ToQFont(const CListFont& font) {
+QFont ToQFont(const CFontEx& font) {
     if (!font.loaded || font.systemDefault)
         return QApplication::font();
     const CFontDescription& d = font.description;
@@ -28,7 +28,7 @@ QColor ToQColor(std::uint32_t color) {
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
-void ApplyListFont(QWidget& list, const CListFont& font) {
+void ApplyListFont(QWidget& list, const CFontEx& font) {
     list.setFont(ToQFont(font));
     QPalette palette = list.palette();
     palette.setColor(QPalette::Text, ToQColor(font.color));

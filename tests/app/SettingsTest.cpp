@@ -40,7 +40,7 @@ TEST_F(SettingsTest, FirstRunUsesTheSystemFontInBlackNoGridAndMemory) {
     CLibrarianState state;
     state.SetArea(4);
     state.SetGridSwitch(1);
-    CListFont font;
+    CFontEx font;
     SetPositionMode(0);
     LoadSettings(profile, state, font);
     EXPECT_EQ(GetPositionMode(), 2);
@@ -57,7 +57,7 @@ TEST_F(SettingsTest, SavedValuesComeBackOnTheNextRun) {
         CLibrarianState state;
         state.SetArea(5);
         state.SetGridSwitch(1);
-        CListFont font;
+        CFontEx font;
         font.loaded = true;
         font.description.faceName = "Sans Mono";
         font.description.height = -16;
@@ -70,7 +70,7 @@ TEST_F(SettingsTest, SavedValuesComeBackOnTheNextRun) {
     }
     GT::CIniProfile profile(Path());
     CLibrarianState state;
-    CListFont font;
+    CFontEx font;
     LoadSettings(profile, state, font);
     EXPECT_EQ(state.GetArea(), 5);
     EXPECT_EQ(state.GetGridSwitch(), 1);
@@ -86,7 +86,7 @@ TEST_F(SettingsTest, MissingAttributeNumbersTakeTheirDefaults) {
     GT::CIniProfile profile(Path());
     profile.WriteString("Option/FontFaceName", "Serif");
     profile.WriteString("Option/FontAttribute", "-12,0,0,0,400");
-    CListFont font;
+    CFontEx font;
     LoadListFont(profile, font);
     CFontDescription expected;
     expected.faceName = "Serif";
@@ -110,13 +110,13 @@ TEST_F(SettingsTest, AFaceWithoutAttributesGivesTheSystemFont) {
     GT::CIniProfile profile(Path());
     profile.WriteString("Option/FontFaceName", "Serif");
     profile.WriteInt("Option/FontColor", 255);
-    CListFont font;
+    CFontEx font;
     LoadListFont(profile, font);
     EXPECT_TRUE(font.systemDefault);
     EXPECT_EQ(font.color, 255u);
 
     // A font never loaded leaves the stored entries alone.
-    CListFont unloaded;
+    CFontEx unloaded;
     EXPECT_TRUE(SaveListFont(profile, unloaded));
     EXPECT_EQ(profile.GetString("Option/FontFaceName", ""), "Serif");
 }
@@ -124,7 +124,7 @@ TEST_F(SettingsTest, AFaceWithoutAttributesGivesTheSystemFont) {
 TEST_F(SettingsTest, StoredAreaOutsideTheUnitFallsBackToMemory) {
     GT::CIniProfile profile(Path());
     CLibrarianState state;
-    CListFont font;
+    CFontEx font;
     for (int stored : {0, 8, -3}) {
         profile.WriteInt("Option/Mode", stored);
         LoadSettings(profile, state, font);

@@ -44,12 +44,12 @@ public:
     ~ListFontScope() { GetListFont() = saved_; }
 
 private:
-    CListFont saved_;
+    CFontEx saved_;
 };
 
 TEST_F(CommandsTest, SetUpFontTakesFaceStyleAndSizeKeepsTheRestAndUpdatesEveryWindow) {
     ListFontScope restore;
-    CListFont& font = GetListFont();
+    CFontEx& font = GetListFont();
     font.loaded = true;
     font.systemDefault = false;
     font.description = CFontDescription{};

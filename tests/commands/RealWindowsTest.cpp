@@ -135,7 +135,7 @@ public:
 };
 
 TEST_F(RealWindows, AFontChangeReachesTheMainWindowAndEveryFileWindow) {
-    const CListFont saved = GetListFont();
+    const CFontEx saved = GetListFont();
     CFileDoc* first = fileTemplate->OpenFileDoc(QString());
     CFileDoc* second = fileTemplate->OpenFileDoc(QString());
     ASSERT_TRUE(first && second);

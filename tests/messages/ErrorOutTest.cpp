@@ -73,7 +73,7 @@ TEST(BufferedErrorOut, OtherModesDropAndEmptyFlushShowsNothing) {
 
 // A text dialog that, while its box is up, makes the buffered output receive
 // another failure, as the modal loop of a real message box may.
-class ReentrantDialog : public UL::ITextDialog {
+class ReentrantDialog : public UL::ATextDialog {
 public:
     int Show(const std::string& text, int, int) override {
         shown.push_back(text);

@@ -3,7 +3,7 @@
 namespace test {
 namespace {
 
-class Recorder : public UL::ITextDialog {
+class Recorder : public UL::ATextDialog {
 public:
     Recorder(std::shared_ptr<std::vector<CapturingTextDialog::Shown>> shown, std::shared_ptr<int> answer)
         : shown_(std::move(shown)), answer_(std::move(answer)) {}

@@ -17,7 +17,7 @@ using viewstest::FileList;
 
 class TestView : public CParamView {
 public:
-    explicit TestView(FileList& f) : CParamView(4136) {
+    explicit TestView(FileList& f) : CParamView(4136, QSize(315, 40)) {
         viewstest::App();
         f.list.setParent(this);
         f.list.show();

@@ -8,7 +8,7 @@ namespace {
 
 // Until windows exist, messages go to standard error and every question is
 // answered OK.
-class CConsoleTextDialog : public ITextDialog {
+class CConsoleTextDialog : public ATextDialog {
 public:
     int Show(const std::string& text, int, int) override {
         std::fprintf(stderr, "%s\n", text.c_str());
@@ -23,7 +23,7 @@ std::unique_ptr<ITextDialog>& Slot() {
 
 } // namespace
 
-int ITextDialog::ShowFormat(int buttons, int icon, const char* format, ...) {
+int ATextDialog::ShowFormat(int buttons, int icon, const char* format, ...) {
     std::string text;
     if (format != nullptr) {
         va_list args;

@@ -18,7 +18,14 @@ public:
     // Result: 0 OK, 2 Yes, 3 No, 1 otherwise (Cancel, closed).
     virtual int Show(const std::string& text, int buttons, int icon) = 0;
     // The same with the text formatted by printf rules first.
-    int ShowFormat(int buttons, int icon, const char* format, ...) __attribute__((format(printf, 4, 5)));
+    __attribute__((format(printf, 4, 5))) virtual int ShowFormat(int buttons, int icon, const char* format, ...) = 0;
+};
+
+// The part every text dialog shares: the formatted variant shows the
+// formatted text through Show, so a dialog only says how a text is shown.
+class ATextDialog : public ITextDialog {
+public:
+    __attribute__((format(printf, 4, 5))) int ShowFormat(int buttons, int icon, const char* format, ...) override;
 };
 
 // The process-wide text dialog. Until a window system installs its own, it is

@@ -13,7 +13,7 @@ QMessageBox::Icon TextDialogIcon(int icon);
 // 0 for OK, 2 for Yes, 3 for No, 1 for anything else.
 int TextDialogResult(QMessageBox::StandardButton clicked);
 
-class CTextDialog : public ITextDialog {
+class CTextDialog : public ATextDialog {
 public:
     // Shows a modal message box over the active window, captioned with the
     // program's name.
