@@ -51,7 +51,7 @@ void Require(bool condition, const char* what)
     std::abort();
 }
 
-class SilentDialog : public UL::ITextDialog {
+class SilentDialog : public UL::ATextDialog {
 public:
     int Show(const std::string&, int, int) override { return UL::kResultOk; }
 };
