@@ -113,8 +113,8 @@ TEST_F(AppUiTest, UpdatesReachTheViewsWithContentsAndFont) {
     EXPECT_EQ(file.View().GetPatchList().GetItemCount(), 5);  // and the empty row
 
     const int normalRow = MainView().GetShownList()->GetRowHeight();
-    CListFont& font = GetListFont();
-    const CListFont saved = font;
+    CFontEx& font = GetListFont();
+    const CFontEx saved = font;
     font.loaded = true;
     font.systemDefault = false;
     font.description.faceName = "Monospace";
