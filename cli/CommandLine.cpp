@@ -38,7 +38,7 @@ std::optional<std::vector<int>> ParseIndexList(std::string_view text)
 bool Accepts(const CommandSpec& spec, std::string_view option)
 {
     const bool deviceOption = option == "in" || option == "out" || option == "simulator" ||
-                              option == "sim-memory" || option == "device-id";
+                              option == "sim-memory" || option == "device-id" || option == "sim-corrupt-store";
     const auto& list = spec.options;
     return std::find(list.begin(), list.end(), option) != list.end() ||
            (deviceOption && std::find(list.begin(), list.end(), "device") != list.end());
@@ -54,6 +54,19 @@ bool Apply(const CommandSpec& spec, std::string_view name, std::string_view valu
         a.devices.output = value;
     } else if (name == "sim-memory") {
         a.devices.simMemory = value;
+    } else if (name == "backup") {
+        if (value.empty()) {
+            error = "--backup needs a file name";
+            return false;
+        }
+        a.backup = value;
+    } else if (name == "sim-corrupt-store") {
+        const auto n = ParseNumber(value, 1, 1000000);
+        if (!n) {
+            error = "--sim-corrupt-store takes a data set number from 1";
+            return false;
+        }
+        a.devices.simCorruptStore = static_cast<int>(*n);
     } else if (name == "port-name") {
         a.portName = value;
     } else if (name == "api") {
@@ -155,12 +168,15 @@ bool ParseArguments(const CommandSpec& spec, std::span<const std::string_view> w
             return false;
         }
         seen.emplace_back(word);
-        if (word == "simulator" || word == "wire-speed") {
+        if (word == "simulator" || word == "wire-speed" || word == "verify") {
             if (value) {
                 error = option + " takes no value";
                 return false;
             }
-            (word == "simulator" ? arguments.devices.simulator : arguments.wireSpeed) = true;
+            if (word == "simulator")
+                arguments.devices.simulator = true;
+            else
+                (word == "wire-speed" ? arguments.wireSpeed : arguments.verify) = true;
             continue;
         }
         if (!value) {
@@ -184,6 +200,10 @@ bool ParseArguments(const CommandSpec& spec, std::span<const std::string_view> w
     }
     if (!devices.simMemory.empty() && !devices.simulator && command != "sim") {
         error = "--sim-memory needs --simulator";
+        return false;
+    }
+    if (devices.simCorruptStore != 0 && !devices.simulator) {
+        error = "--sim-corrupt-store needs --simulator";
         return false;
     }
     return true;

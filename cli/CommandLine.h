@@ -18,6 +18,9 @@ struct DeviceChoice {
     bool simulator = false;
     std::string simMemory; // --sim-memory FILE.z4l
     std::uint8_t deviceId = 0x10;
+    // --sim-corrupt-store N: the simulated unit stores the N-th data set it
+    // receives (from 1) wrongly; 0 stores every one as it came.
+    int simCorruptStore = 0;
 };
 
 struct Arguments {
@@ -33,6 +36,8 @@ struct Arguments {
     bool wireSpeed = false; // sim --wire-speed
     std::string lang = "en";
     std::optional<long> count;
+    bool verify = false;  // --verify: read the written patches back
+    std::string backup;   // --backup FILE.z4l: what a write overwrites
 };
 
 // What a command accepts.

@@ -23,6 +23,8 @@ int Write(const Arguments& arguments);
 int Preview(const Arguments& arguments);
 int ExportSmfFile(const Arguments& arguments);
 int ImportSmfFile(const Arguments& arguments);
+int ExportSysExFile(const Arguments& arguments);
+int ImportSysExFile(const Arguments& arguments);
 
 // Prints "zm47-cli: " and the problem on standard error.
 void PrintError(const std::string& problem);

@@ -1,5 +1,6 @@
-// export-smf and import-smf: patches as Standard MIDI Files of data sets, as
-// the device writer and reader make and read them.
+// export-smf, import-smf, export-syx and import-syx: patches as Standard MIDI
+// Files and raw SysEx files of data sets, as the device writer and reader
+// make and read them.
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
 #include "data/FileDocument.h"
@@ -13,7 +14,11 @@
 
 namespace cli {
 
-int ExportSmfFile(const Arguments& arguments)
+namespace {
+
+enum class FileKind { Smf, SysEx };
+
+int ExportFile(const Arguments& arguments, FileKind kind)
 {
     CFileDocument file;
     const std::string& in = arguments.files[0];
@@ -28,19 +33,24 @@ int ExportSmfFile(const Arguments& arguments)
     CEngineSession session;
     if (!session.Start({}))
         return kExitFailure;
-    return session.Writer().ExportSmf(arguments.files[1], map.AreaCodeFromNumber(area), indexes, file.Patches())
-               ? kExitOk
-               : kExitFailure;
+    CWriter& writer = session.Writer();
+    const int areaCode = map.AreaCodeFromNumber(area);
+    const bool ok = kind == FileKind::Smf ? writer.ExportSmf(arguments.files[1], areaCode, indexes, file.Patches())
+                                          : writer.ExportSysEx(arguments.files[1], areaCode, indexes, file.Patches());
+    return ok ? kExitOk : kExitFailure;
 }
 
-int ImportSmfFile(const Arguments& arguments)
+int ImportFile(const Arguments& arguments, FileKind kind)
 {
     CEngineSession session;
     if (!session.Start({}))
         return kExitFailure;
     CFileDocument image;
     image.GetImage().FillWithNewPatches();
-    if (!session.Reader().ImportSmf(arguments.files[0], image.GetImage()))
+    AReader& reader = session.Reader();
+    const bool ok = kind == FileKind::Smf ? reader.ImportSmf(arguments.files[0], image.GetImage())
+                                          : reader.ImportSysEx(arguments.files[0], image.GetImage());
+    if (!ok)
         return kExitFailure;
     const int area = arguments.area.value_or(1);
     CFileDocument out;
@@ -49,5 +59,12 @@ int ImportSmfFile(const Arguments& arguments)
         out.Patches().Append(patches[i].Clone());
     return WriteLibrarianFile(arguments.files[1], out) ? kExitOk : kExitFailure;
 }
+
+} // namespace
+
+int ExportSmfFile(const Arguments& arguments) { return ExportFile(arguments, FileKind::Smf); }
+int ImportSmfFile(const Arguments& arguments) { return ImportFile(arguments, FileKind::Smf); }
+int ExportSysExFile(const Arguments& arguments) { return ExportFile(arguments, FileKind::SysEx); }
+int ImportSysExFile(const Arguments& arguments) { return ImportFile(arguments, FileKind::SysEx); }
 
 } // namespace cli

@@ -1,8 +1,18 @@
 #include "cli/StderrProgress.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace cli {
+
+void CStderrProgress::SetTitle(std::string_view title)
+{
+    if (title.empty())
+        return;
+    verb_.clear();
+    for (char c : title)
+        verb_ += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 bool CStderrProgress::SetText(std::string_view text)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // Transfer progress on standard error: one line per patch, the patch's label
-// followed by what happens to it ("MEMORY  1: reading"). Ctrl-C cancels the
+// followed by what happens to it ("MEMORY  1: reading"). A transfer made of
+// phases names each by its title ("MEMORY  1: verifying"). Ctrl-C cancels the
 // transfer before the next patch, as "Cancel" in the progress dialog does.
 #include "cli/Interrupt.h"
 #include "toolkit/core/Progress.h"
@@ -18,7 +19,8 @@ public:
     void End() override {}
     void SetRange(int) override {}
     bool SetPos(int) override { return true; }
-    void SetTitle(std::string_view) override {}
+    // A phase's title becomes the verb; an empty title keeps the verb.
+    void SetTitle(std::string_view title) override;
     bool SetText(std::string_view text) override;
     void SetCancellable(bool) override {}
     bool IsCancelled() override { return StopRequested(); }

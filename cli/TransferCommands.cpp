@@ -147,7 +147,10 @@ int Write(const Arguments& arguments)
     CStderrProgress progress("writing");
     CWriter& writer = session.Writer();
     writer.SetProgress(&progress);
-    if (!writer.WritePatches(map.AreaCodeFromNumber(area), indexes, file.Patches()))
+    CWriteChecks checks;
+    checks.verify = arguments.verify;
+    checks.backupFile = arguments.backup;
+    if (!writer.WritePatches(map.AreaCodeFromNumber(area), indexes, file.Patches(), checks))
         return StopRequested() ? Cancelled() : kExitFailure;
     return kExitOk;
 }

@@ -27,14 +27,21 @@ void PrintUsage(std::FILE* out)
         "                                       sets for area N (default 1)\n"
         "  import-smf IN.mid OUT.z4l [--area N] the patches of area N (default 1) found in a\n"
         "                                       Standard MIDI File, as a librarian file\n"
+        "  export-syx IN.z4l OUT.syx [--area N] the same data sets as a raw SysEx file\n"
+        "  import-syx IN.syx OUT.z4l [--area N] the patches of area N (default 1) found in a\n"
+        "                                       raw SysEx file; anything else in it is skipped\n"
         "\n"
         "the unit (each takes DEVICES):\n"
         "  identify                             check that a ZM-47 answers\n"
         "  read OUT.z4l --area N|all            read area N (1 MEMORY, 2..7 the sound library\n"
         "                                       banks) or all 120 patches into a librarian file\n"
-        "  write IN.z4l --area N [--indexes 0,3,7]\n"
+        "  write IN.z4l --area N [--indexes 0,3,7] [--verify] [--backup FILE.z4l]\n"
         "                                       write the file's patches to area N from its first\n"
-        "                                       patch on, or only those patch indexes (from 0)\n"
+        "                                       patch on, or only those patch indexes (from 0);\n"
+        "                                       --backup first saves the patches about to be\n"
+        "                                       overwritten (nothing is written if that fails),\n"
+        "                                       --verify reads the written patches back and fails\n"
+        "                                       naming those that differ\n"
         "  preview IN.z4l --index K             send patch K (from 0) of the file to the\n"
         "                                       unit's temporary patch\n"
         "  devices [--simulator]                list the MIDI devices (in: and out:)\n"
@@ -49,6 +56,8 @@ void PrintUsage(std::FILE* out)
         "                                       in FILE.z4l from run to run when given\n"
         "  --device-id N                        the unit's device id as its setup shows it,\n"
         "                                       17 to 32 (default 17)\n"
+        "  --sim-corrupt-store N                the simulated unit stores the N-th data set it\n"
+        "                                       receives (from 1) wrongly, to try --verify\n"
         "\n"
         "Exit status: 0 done, 1 failed (the reason on standard error), 2 usage error.\n",
         out);
@@ -66,19 +75,21 @@ struct Command {
     int (*run)(const Arguments&);
 };
 
-const std::array<Command, 10>& Commands()
+const std::array<Command, 12>& Commands()
 {
-    static const std::array<Command, 10> commands{{
+    static const std::array<Command, 12> commands{{
         {{"show", 1, 1, {"lang"}}, cli::Show},
         {{"new", 1, 1, {"count"}}, cli::New},
         {{"devices", 0, 0, {"simulator"}}, cli::Devices},
         {{"sim", 0, 0, {"api", "port-name", "sim-memory", "device-id", "wire-speed"}}, cli::RunSimulator},
         {{"identify", 0, 0, {"device"}}, cli::Identify},
         {{"read", 1, 1, {"device", "area"}, true}, cli::Read},
-        {{"write", 1, 1, {"device", "area", "indexes"}}, cli::Write},
+        {{"write", 1, 1, {"device", "area", "indexes", "verify", "backup"}}, cli::Write},
         {{"preview", 1, 1, {"device", "index"}}, cli::Preview},
         {{"export-smf", 2, 2, {"area"}}, cli::ExportSmfFile},
         {{"import-smf", 2, 2, {"area"}}, cli::ImportSmfFile},
+        {{"export-syx", 2, 2, {"area"}}, cli::ExportSysExFile},
+        {{"import-syx", 2, 2, {"area"}}, cli::ImportSysExFile},
     }};
     return commands;
 }

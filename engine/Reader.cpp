@@ -157,5 +157,8 @@ bool AReader::ReceiveDataSet(const ML::CTessanMessage& message) {
 bool AReader::Store(DeviceAddress address, std::span<const std::uint8_t> data) {
     if (address == kStatusReplyAddress || image_ == nullptr)
         return true;
-    return StoreDataSet(address, data, *image_);
+    if (!StoreDataSet(address, data, *image_))
+        return false;
+    ++storedDataSets_;
+    return true;
 }

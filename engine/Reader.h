@@ -62,6 +62,17 @@ public:
     // The same for a file already in memory, without a message.
     bool ImportSmfBytes(std::span<const std::uint8_t> file, CImageData& image);
 
+    // Reads a raw SysEx file into bytes and makes sure that it holds at least
+    // one data set that an import would store. Message 4 when it cannot be
+    // read, message 66 when it holds no such data set.
+    bool LoadSysExFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes);
+    // Stores every complete data set of a raw SysEx file that the SMF import
+    // would store (same unit, device id and checksum rules) into the image;
+    // everything else in the file is skipped. The number of data sets stored.
+    std::size_t ImportSysExBytes(std::span<const std::uint8_t> file, CImageData& image);
+    // LoadSysExFile, then ImportSysExBytes; on failure the image is unchanged.
+    bool ImportSysEx(const std::filesystem::path& path, CImageData& image);
+
     // The identity reply: checks length, device id, manufacturer and family
     // code before the requester matches it; any other universal message is
     // ignored.
@@ -83,4 +94,5 @@ private:
     CImageData* image_ = nullptr;              // not owned; set while reading
     std::vector<int> indexes_;
     std::span<const std::uint8_t> smfFile_;    // set while importing
+    std::size_t storedDataSets_ = 0;           // counted by Store
 };

@@ -4,16 +4,29 @@
 // its file mode, writes the same data sets into a Standard MIDI File.
 #include "engine/DataSmfWriter.h"
 #include "engine/Sender.h"
+#include "engine/SysExFileSink.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 class AReader;
+class CImageData;
 class CParameterArray;
 namespace GT {
 class IProgress;
 }
+
+// What a write to the unit's patch areas does besides sending the patches.
+struct CWriteChecks {
+    // Before anything is sent, the patches about to be overwritten are read
+    // from the unit and saved here as a librarian file; empty: no backup.
+    std::filesystem::path backupFile{};
+    // After the write the written patches are read back and compared byte
+    // for byte with what was sent.
+    bool verify = false;
+};
 
 class CWriter : public COruMidiSender, public COruDataSmfWriter {
 public:
@@ -46,6 +59,17 @@ public:
     // false without a message when the user cancelled or an index names no
     // patch. Patches sent before stay sent.
     bool WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
+    // WritePatches with a backup first and a read-back after, each shown as
+    // its own phase of the progress. A backup that cannot be read (message
+    // 61 after the reader's own) or saved (message 62) stops the write before
+    // anything is sent. A read-back that differs names the patches (message
+    // 60) and gives false; patches that differ stay written.
+    bool WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array,
+                      const CWriteChecks& checks);
+    // The patches of the list whose bytes in the image differ from those of
+    // the array, as the unit's labels without the colon ("MEMORY 4").
+    static std::vector<std::string> DifferingPatches(int areaCode, const std::vector<int>& indexes,
+                                                     const CParameterArray& array, const CImageData& image);
     // One data set: segment `segment` of patch `index` of the source array,
     // to the unit or, in file mode, into the file. False, with nothing sent,
     // for data the MIDI wire cannot carry.
@@ -61,7 +85,21 @@ public:
     // empty file, when a patch cannot go out as MIDI data.
     bool ExportSmfToBuffer(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
 
+    // Writes the listed patches as a raw SysEx file at path: the data sets a
+    // device write sends, one after the other, replacing an existing file
+    // only once the new one is complete. Message 5 on failure.
+    bool ExportSysEx(const std::filesystem::path& path, int areaCode, const std::vector<int>& indexes,
+                     const CParameterArray& array);
+    // The same into memory (GetSysExBytes), without a message.
+    bool ExportSysExToBuffer(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
+    const std::vector<std::uint8_t>& GetSysExBytes() const { return sysExFile_.Bytes(); }
+
 private:
+    // The reader reads the listed patches into the image as one phase of a
+    // checked write; cancelled tells whether "Cancel" ended it.
+    bool ReadPhase(int titleId, int areaCode, const std::vector<int>& indexes, CImageData& image, bool& cancelled);
+    bool BackUp(int areaCode, const std::vector<int>& indexes, const std::filesystem::path& file);
+    bool Verify(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
     // Runs WritePatchBlock over every segment of every listed patch.
     bool WriteIndexes(int areaCode, const std::vector<int>& indexes);
     // The data set as the output would send it, appended to the file.
@@ -71,4 +109,8 @@ private:
     AReader* reader_ = nullptr;                   // not owned
     const CParameterArray* source_ = nullptr;     // not owned; set while writing
     bool fileMode_ = false;
+    // In file mode: where the data sets go (this Standard MIDI File or the
+    // SysEx file).
+    COruMidiOutDevice* fileDevice_ = nullptr;   // not owned
+    CSysExFileSink sysExFile_;
 };

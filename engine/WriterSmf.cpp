@@ -1,4 +1,5 @@
-// The device writer's file mode: export of data sets as a Standard MIDI File.
+// The device writer's file mode: export of data sets as a Standard MIDI File
+// or as a raw SysEx file.
 #include "engine/Writer.h"
 
 #include "engine/MidiOut.h"
@@ -26,9 +27,33 @@ bool CWriter::ExportSmfToBuffer(int areaCode, const std::vector<int>& indexes, c
         return false;
     source_ = &array;
     fileMode_ = true;
+    fileDevice_ = this;
     const bool ok = GetOutput() != nullptr && Begin() && BeginTrack() && WriteIndexes(areaCode, indexes) &&
                     !SendFailed() && EndTrack() && Finish();
     fileMode_ = false;
+    fileDevice_ = nullptr;
+    source_ = nullptr;
+    return ok;
+}
+
+bool CWriter::ExportSysEx(const std::filesystem::path& path, int areaCode, const std::vector<int>& indexes,
+                          const CParameterArray& array) {
+    UL::CWaitCursor wait;
+    const bool ok = ExportSysExToBuffer(areaCode, indexes, array) && WriteSmfFile(path, sysExFile_.Bytes());
+    sysExFile_.Reset();
+    if (!ok)
+        ShowMessage(kMsgFileNotSaved);
+    return ok;
+}
+
+bool CWriter::ExportSysExToBuffer(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) {
+    sysExFile_.Reset();
+    source_ = &array;
+    fileMode_ = true;
+    fileDevice_ = &sysExFile_;
+    const bool ok = GetOutput() != nullptr && WriteIndexes(areaCode, indexes);
+    fileMode_ = false;
+    fileDevice_ = nullptr;
     source_ = nullptr;
     return ok;
 }
@@ -37,7 +62,9 @@ bool CWriter::AppendToFile(std::uint32_t address, std::span<const std::uint8_t> 
     // A copy of the unit's output that sends to this file instead of the
     // devices: the file holds exactly the bytes a device write sends.
     COruMidiOut file = *GetOutput();
-    file.devices = {this};
+    if (fileDevice_ == nullptr)
+        return false;
+    file.devices = {fileDevice_};
     file.SendDataSet(address, data);
-    return !SendFailed();
+    return fileDevice_ != this || !SendFailed();
 }

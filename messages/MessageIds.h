@@ -26,4 +26,13 @@ enum MessageId : int {
     kMsgDropUnreadable = 57,
     kMsgDropMemoCodePage = 58,
     kMsgDropMoveSorted = 59,
+    // Verified writes, backups before a write, raw SysEx files.
+    kMsgVerifyFailed = 60,
+    kMsgBackupNotRead = 61,
+    kMsgBackupNotSaved = 62,
+    kMsgPhaseBackup = 63,
+    kMsgPhaseWrite = 64,
+    kMsgPhaseVerify = 65,
+    kMsgNoUnitDataInFile = 66,
+    kMsgConfirmImportSysEx = 67,
 };

@@ -11,6 +11,7 @@ struct Row {
 };
 
 // In the order the table is filled. Ids 0, 1, 6, 12, 14, 18 and 21 are unused.
+// A text with %s takes one argument (ShowMessageWith).
 constexpr Row kRows[] = {
     {11, "Don't show this dialog again.",
      "次からこのダイアログを表示しない。"},
@@ -54,6 +55,21 @@ constexpr Row kRows[] = {
      "ドロップしたパッチのメモに、このウィンドウの言語では書けない文字が含まれています。\n何も変更していません。"},
     {59, "Rows can be moved only while the list is in number order.\nClick the \"Number\" column header, then move them again.",
      "行を移動できるのは、リストが番号順のときだけです。\n「番号」列の見出しをクリックしてから、もう一度移動してください。"},
+    // %s: the patches that differ, as "MEMORY 4, MEMORY 17".
+    {60, "The ZM-47 did not store these patches as they were written:\n%s\nWrite them again, or check the MIDI connection.",
+     "次のパッチが書き込んだとおりに ZM-47 に保存されませんでした。\n%s\nもう一度書き込むか、MIDI 接続を確認してください。"},
+    {61, "Nothing was written: the patches about to be overwritten could not be read from the ZM-47 for the backup.",
+     "書き込みを中止しました。上書きされるパッチを ZM-47 から読み込めなかったため、バックアップを作成できませんでした。"},
+    // %s: the backup file.
+    {62, "Nothing was written: the backup of the patches about to be overwritten could not be saved as\n%s",
+     "書き込みを中止しました。上書きされるパッチのバックアップを次のファイルに保存できませんでした。\n%s"},
+    {63, "Backing up", "バックアップ中"},
+    {64, "Writing", "書き込み中"},
+    {65, "Verifying", "照合中"},
+    {66, "The file holds no data for the ZM-47. Nothing was changed.",
+     "ファイルに ZM-47 のデータがありません。何も変更されていません。"},
+    {67, "Are you sure you want to read the SysEx file and overwrite the main window?",
+     "SysEx ファイルを読み込み、メイン・ウィンドウを上書きします。よろしいですか？"},
 };
 
 bool IsLanguage(int index) { return index == CMessageTable::kEnglish || index == CMessageTable::kJapanese; }

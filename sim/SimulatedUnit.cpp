@@ -88,6 +88,7 @@ void CSimulatedUnit::SetFaults(const UnitFaults& faults)
     std::lock_guard lock(mutex_);
     faults_ = faults;
     repliesSinceFaults_ = 0;
+    dataSetsSinceFaults_ = 0;
 }
 
 UnitFaults CSimulatedUnit::Faults() const
@@ -143,7 +144,10 @@ std::optional<CSimulatedUnit::Bytes> CSimulatedUnit::OnAddressedMessage(std::spa
     const DeviceAddress value = AddressFromBytes(address);
 
     if (command.size() == 1 && command[0] == 0x12) {
-        if (memory_.Store(value, data))
+        Bytes stored(data.begin(), data.end());
+        if (++dataSetsSinceFaults_ == faults_.corruptStore && !stored.empty())
+            stored[0] ^= 0x01;
+        if (memory_.Store(value, stored))
             ++dataSetsStored_;
         return std::nullopt;
     }

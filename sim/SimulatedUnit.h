@@ -100,6 +100,7 @@ private:
     std::uint8_t deviceId_ = kDefaultDeviceId;
     UnitFaults faults_;
     int repliesSinceFaults_ = 0;
+    int dataSetsSinceFaults_ = 0;
     CReplyWorker::Clock::time_point wireFreeAt_{};
     std::deque<Bytes> traffic_;
     std::vector<Bytes> held_;

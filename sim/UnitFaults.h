@@ -24,6 +24,10 @@ struct UnitFaults {
     // reply after it are kept back until ReleaseHeldReplies: replies as late
     // as a test wants them. 0 holds nothing.
     int holdFromReply = 0;
+    // The n-th data set received after these faults were set (counted from
+    // 1) is stored with its first data byte changed: a unit that stores a
+    // patch wrongly. 0 stores every data set as it came.
+    int corruptStore = 0;
     // Requests take their time on a 31250-baud wire before the unit sees
     // them, and each reply arrives one wire time per byte after it starts,
     // one after the other.

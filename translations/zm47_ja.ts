@@ -305,6 +305,80 @@
     <message>
         <source>Replace String</source>
         <translation>文字列の置換</translation>
+        <source>Open Backup</source>
+        <translation>バックアップを開く</translation>
+    </message>
+    <message>
+        <source>Import S&amp;ysEx...</source>
+        <translation>SysExのインポート(&amp;Y)...</translation>
+    </message>
+    <message>
+        <source>&amp;All Data...</source>
+        <translation>すべて(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Data...</source>
+        <translation>選択したデータ(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>バックアップを開く(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Writing</source>
+        <translation>書き込み後に照合する(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Before Writing</source>
+        <translation>書き込み前にバックアップする(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Reads the ZM-47 data of a SysEx file (.syx) into the main window</source>
+        <translation>SysEx ファイル (.syx) の ZM-47 のデータをメイン・ウィンドウに読み込みます</translation>
+    </message>
+    <message>
+        <source>Import SysEx</source>
+        <translation>SysExのインポート</translation>
+    </message>
+    <message>
+        <source>Saves every patch of the area shown as a SysEx file (.syx)</source>
+        <translation>表示中のエリアのすべてのパッチを SysEx ファイル (.syx) に保存します</translation>
+    </message>
+    <message>
+        <source>Export SysEx All Data</source>
+        <translation>SysExのエクスポート - すべて</translation>
+    </message>
+    <message>
+        <source>Saves the selected patches as a SysEx file (.syx)</source>
+        <translation>選択したパッチを SysEx ファイル (.syx) に保存します</translation>
+    </message>
+    <message>
+        <source>Export SysEx Selected Data</source>
+        <translation>SysExのエクスポート - 選択したデータ</translation>
+    </message>
+    <message>
+        <source>Opens one of the backups saved before patches of the ZM-47 were overwritten</source>
+        <translation>ZM-47 のパッチを上書きする前に保存したバックアップを開きます</translation>
+    </message>
+    <message>
+        <source>Reads the written patches back after every write and reports those the ZM-47 did not store</source>
+        <translation>書き込みのたびに書き込んだパッチを読み戻し、ZM-47 に保存されなかったパッチを知らせます</translation>
+    </message>
+    <message>
+        <source>Verify After Writing</source>
+        <translation>書き込み後に照合する</translation>
+    </message>
+    <message>
+        <source>Saves the patches about to be overwritten in the backup folder before every write</source>
+        <translation>書き込みのたびに、上書きされるパッチをバックアップ・フォルダーに保存します</translation>
+    </message>
+    <message>
+        <source>Back Up Before Writing</source>
+        <translation>書き込み前にバックアップする</translation>
+    </message>
+    <message>
+        <source>Export SysE&amp;x</source>
+        <translation>SysExのエクスポート(&amp;X)</translation>
     </message>
 </context>
 <context>

@@ -3,11 +3,13 @@
 #include "app/commands/CommandWindow.h"
 #include "app/commands/FontCommand.h"
 #include "app/core/ListFont.h"
+#include "app/core/WriteSettings.h"
 #include "app/ui/CommandIds.h"
 #include "engine/dialogs/MidiSetupDialog.h"
 #include "platform/shell/DesktopOpener.h"
 #include "platform/shell/FixedNames.h"
 #include "platform/shell/Manual.h"
+#include "toolkit/profile/Profile.h"
 #include "toolkit/qt/AboutDialog.h"
 
 #include <QApplication>
@@ -17,7 +19,17 @@ CAppCommands::CAppCommands(IWindowDirectory& windows, QWidget* parent) : windows
 CAppCommands::~CAppCommands() = default;
 
 bool CAppCommands::HandlesCommand(int id) const {
-    return id == kCmdAbout || id == kCmdManual || id == kCmdSetUpMidiDevices || id == kCmdSetUpFont;
+    return id == kCmdAbout || id == kCmdManual || id == kCmdSetUpMidiDevices || id == kCmdSetUpFont ||
+           id == kCmdVerifyWrites || id == kCmdBackUpBeforeWriting;
+}
+
+bool CAppCommands::IsCommandChecked(int id) const {
+    GT::IProfile& profile = profile_ ? *profile_ : GT::GetProfile();
+    if (id == kCmdVerifyWrites)
+        return LoadWriteSettings(profile).verify;
+    if (id == kCmdBackUpBeforeWriting)
+        return LoadWriteSettings(profile).backup;
+    return false;
 }
 
 void CAppCommands::OnCommand(int id) {
@@ -26,6 +38,8 @@ void CAppCommands::OnCommand(int id) {
     case kCmdManual: OnManual(); break;
     case kCmdSetUpMidiDevices: OnSetUpMidiDevices(); break;
     case kCmdSetUpFont: OnSetUpFont(); break;
+    case kCmdVerifyWrites: OnVerifyWrites(); break;
+    case kCmdBackUpBeforeWriting: OnBackUpBeforeWriting(); break;
     default: break;
     }
 }
@@ -43,6 +57,16 @@ bool CAppCommands::OnSetUpMidiDevices() { return RunMidiSetupDialog(); }
 bool CAppCommands::OnSetUpFont() {
     CQtFontChooser dialog;
     return SetUpListFont(fontChooser_ ? *fontChooser_ : dialog, font_ ? *font_ : GetListFont(), windows_, parent_);
+}
+
+void CAppCommands::OnVerifyWrites() {
+    GT::IProfile& profile = profile_ ? *profile_ : GT::GetProfile();
+    SaveVerifyWrites(profile, !LoadWriteSettings(profile).verify);
+}
+
+void CAppCommands::OnBackUpBeforeWriting() {
+    GT::IProfile& profile = profile_ ? *profile_ : GT::GetProfile();
+    SaveBackUpBeforeWriting(profile, !LoadWriteSettings(profile).backup);
 }
 
 void CAppCommands::RunAboutDialog() {

@@ -1,7 +1,8 @@
 #pragma once
 // The commands the application itself handles: About, the manual, "Set Up
-// MIDI Devices" and "Set Up Font". The main frame asks this target after the
-// active window's view.
+// MIDI Devices", "Set Up Font" and the two switches of the writes (read-back
+// and backup). The main frame asks this target after the active window's
+// view.
 #include "app/ui/CommandTarget.h"
 
 #include <QString>
@@ -9,6 +10,9 @@
 class IDesktopOpener;
 class IFontChooser;
 class IWindowDirectory;
+namespace GT {
+class IProfile;
+}
 class QWidget;
 struct CFontEx;
 
@@ -23,11 +27,15 @@ public:
     void SetFontChooser(IFontChooser* chooser) { fontChooser_ = chooser; }
     void SetDesktopOpener(IDesktopOpener* opener) { opener_ = opener; }
     void SetListFont(CFontEx* font) { font_ = font; }
+    // Where the switches are kept; the process-wide profile when null.
+    void SetProfile(GT::IProfile* profile) { profile_ = profile; }
     // The folder below which the manuals are; the program's folder when
     // empty.
     void SetProgramDirectory(const QString& folder) { programDirectory_ = folder; }
 
     bool HandlesCommand(int id) const override;
+    // The switches of the writes show a check mark while they are on.
+    bool IsCommandChecked(int id) const override;
     void OnCommand(int id) override;
 
     // The About dialog with the program's name, version and notice.
@@ -40,6 +48,10 @@ public:
     bool OnSetUpMidiDevices();
     // The font dialog for the lists; true after OK.
     bool OnSetUpFont();
+    // Turns reading back after writes on or off.
+    void OnVerifyWrites();
+    // Turns the backup before writes on or off.
+    void OnBackUpBeforeWriting();
 
 protected:
     // Run the modal dialogs; tests replace them.
@@ -52,5 +64,6 @@ private:
     IFontChooser* fontChooser_ = nullptr; // not owned
     IDesktopOpener* opener_ = nullptr;    // not owned
     CFontEx* font_ = nullptr;           // not owned
+    GT::IProfile* profile_ = nullptr;     // not owned
     QString programDirectory_;
 };

@@ -3,6 +3,8 @@
 // the window that runs the commands outlives them.
 #include "app/commands/CommandWindow.h"
 
+#include <QString>
+
 class CLibrarianState;
 class IFileDialogRunner;
 class IMidiConfirmation;
@@ -26,4 +28,7 @@ struct CCommandContext {
     // program's own when null.
     GT::IProfile* profile = nullptr;
     IFileDialogRunner* fileDialogs = nullptr;
+    // Where the backups made before writes go; the user's data folder's
+    // "backups" (BackupFolder) when empty.
+    QString backupFolder;
 };

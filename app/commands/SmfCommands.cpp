@@ -1,4 +1,4 @@
-// Import SMF and Export SMF of the main window.
+// Import SMF and Export SMF, Import SysEx and Export SysEx of the main window.
 #include "app/commands/WindowCommands.h"
 
 #include "app/core/LibrarianState.h"
@@ -31,6 +31,13 @@ std::optional<QString> PromptSmf(const CCommandContext& context, bool open) {
 
 void RememberSmf(const CCommandContext& context, const QString& path) {
     RememberSmfFile(context.profile ? *context.profile : GT::GetProfile(), path);
+}
+
+std::optional<QString> PromptSysEx(const CCommandContext& context, bool open) {
+    QWidget* parent = context.window ? context.window->GetDialogParent() : nullptr;
+    GT::IProfile& profile = context.profile ? *context.profile : GT::GetProfile();
+    IFileDialogRunner& runner = context.fileDialogs ? *context.fileDialogs : GetFileDialogRunner();
+    return PromptSysExFileName(open, parent, profile, runner);
 }
 
 } // namespace
@@ -75,5 +82,47 @@ bool CWindowCommands::ExportSmf(bool selectedOnly) {
     if (!writer->ExportSmf(LocalPath(*path), AreaCode(), indexes, *array))
         return false;
     RememberSmf(context_, *path);
+    return true;
+}
+
+bool CWindowCommands::ImportSysEx() {
+    CParameterListCtrl* list = List();
+    CDocumentBase* data = Data();
+    AReader* reader = context_.state ? context_.state->GetReader() : nullptr;
+    if (!context_.mainWindow || !list || !data || !reader)
+        return false;
+    if (!Confirm(kWarnImportSysEx))
+        return false;
+    const std::optional<QString> path = PromptSysEx(context_, true);
+    if (!path)
+        return false;
+    UL::CWaitCursor wait;
+    // The reader says why a file is refused; a refused file changes nothing,
+    // not even the undo step.
+    std::vector<std::uint8_t> bytes;
+    if (!reader->LoadSysExFile(LocalPath(*path), bytes))
+        return false;
+    data->SaveUndo(0);
+    reader->ImportSysExBytes(bytes, data->GetImage());
+    RememberSysExFile(Profile(), *path);
+    list->Refresh(true, 0);
+    return true;
+}
+
+bool CWindowCommands::ExportSysEx(bool selectedOnly) {
+    const CParameterArray* array = ShownArray();
+    CWriter* writer = context_.state ? context_.state->GetWriter() : nullptr;
+    if (!context_.mainWindow || !array || !writer)
+        return false;
+    const std::vector<int> indexes = TransferIndexes(selectedOnly);
+    if (indexes.empty())
+        return false;
+    const std::optional<QString> path = PromptSysEx(context_, false);
+    if (!path)
+        return false;
+    UL::CWaitCursor wait;
+    if (!writer->ExportSysEx(LocalPath(*path), AreaCode(), indexes, *array))
+        return false;
+    RememberSysExFile(Profile(), *path);
     return true;
 }

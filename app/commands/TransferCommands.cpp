@@ -3,6 +3,8 @@
 #include "app/commands/WindowCommands.h"
 
 #include "app/core/LibrarianState.h"
+#include "app/core/WriteSettings.h"
+#include "engine/BackupFiles.h"
 #include "data/DocumentBase.h"
 #include "data/ParameterAddress.h"
 #include "data/ParameterArray.h"
@@ -11,6 +13,17 @@
 #include "engine/dialogs/MidiWarningDlg.h"
 #include "toolkit/core/CursorChanger.h"
 #include "views/ParameterListCtrl.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <ctime>
+
+QString BackupFolder() {
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                           QStringLiteral("/backups"));
+}
 
 bool CWindowCommands::ReadPatches(bool selectedOnly) {
     CParameterListCtrl* list = List();
@@ -48,8 +61,18 @@ bool CWindowCommands::WritePatches(bool selectedOnly) {
     if (!Confirm(kWarnWriteUser))
         return false;
     UL::CWaitCursor wait;
+    const CWriteSettings settings = LoadWriteSettings(Profile());
+    const QString folder = context_.backupFolder.isEmpty() ? BackupFolder() : context_.backupFolder;
+    const std::filesystem::path backups = QFile::encodeName(folder).toStdString();
+    CWriteChecks checks;
+    checks.verify = settings.verify;
+    if (settings.backup)
+        checks.backupFile = NewBackupPath(backups, Area(), std::time(nullptr));
     // The windows do not change, whatever the result.
-    return writer->WritePatches(AreaCode(), indexes, *array);
+    const bool written = writer->WritePatches(AreaCode(), indexes, *array, checks);
+    if (settings.backup)
+        PruneBackups(backups, settings.backupCount);
+    return written;
 }
 
 bool CWindowCommands::PreviewSend(int index) {

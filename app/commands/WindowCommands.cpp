@@ -6,6 +6,7 @@
 #include "data/ParameterAddress.h"
 #include "data/ParameterArray.h"
 #include "engine/dialogs/MidiWarningDlg.h"
+#include "toolkit/profile/Profile.h"
 #include "views/ParameterListCtrl.h"
 
 CWindowCommands::CWindowCommands(const CCommandContext& context) : context_(context) {}
@@ -19,6 +20,9 @@ bool CWindowCommands::HandlesCommand(int id) const {
     case kCmdImportSmf:
     case kCmdExportSmfAll:
     case kCmdExportSmfSelected:
+    case kCmdImportSysEx:
+    case kCmdExportSysExAll:
+    case kCmdExportSysExSelected:
         return context_.mainWindow;
     case kCmdDuplicate:
     case kCmdUndo:
@@ -43,6 +47,7 @@ bool CWindowCommands::IsCommandEnabled(int id) const {
     case kCmdReadSelected:
     case kCmdWriteSelected:
     case kCmdExportSmfSelected:
+    case kCmdExportSysExSelected:
         return HasSelection();
     case kCmdUndo:
         return Data() && Data()->CanUndo(context_.mainWindow ? Area() : 1);
@@ -71,6 +76,9 @@ void CWindowCommands::OnCommand(int id) {
     case kCmdImportSmf: ImportSmf(); break;
     case kCmdExportSmfAll: ExportSmf(false); break;
     case kCmdExportSmfSelected: ExportSmf(true); break;
+    case kCmdImportSysEx: ImportSysEx(); break;
+    case kCmdExportSysExAll: ExportSysEx(false); break;
+    case kCmdExportSysExSelected: ExportSysEx(true); break;
     case kCmdDuplicate: Duplicate(); break;
     case kCmdUndo: Undo(); break;
     case kCmdCut: Cut(); break;
@@ -111,6 +119,8 @@ CParameterArray* CWindowCommands::ShownArray() const {
 bool CWindowCommands::Confirm(int kind) const {
     return context_.confirmation && context_.confirmation->Confirm(kind);
 }
+
+GT::IProfile& CWindowCommands::Profile() const { return context_.profile ? *context_.profile : GT::GetProfile(); }
 
 bool CWindowCommands::HasSelection() const {
     const CParameterListCtrl* list = List();

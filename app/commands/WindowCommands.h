@@ -16,6 +16,10 @@ class CDocumentBase;
 class CParameterArray;
 class CParameterListCtrl;
 
+// The folder of the backups made before writes: "backups" in the user's
+// data folder (~/.local/share/Tessan/ZM-47 Librarian/backups on Linux).
+QString BackupFolder();
+
 class CWindowCommands : public IViewCommands {
 public:
     explicit CWindowCommands(const CCommandContext& context);
@@ -40,6 +44,10 @@ public:
     bool WritePatches(bool selectedOnly);
     bool ImportSmf();
     bool ExportSmf(bool selectedOnly);
+    // Import SysEx asks as Import SMF does, then records the undo step only
+    // once the file turned out to hold data for the unit.
+    bool ImportSysEx();
+    bool ExportSysEx(bool selectedOnly);
     bool Duplicate();
     bool Undo();
     bool Cut();
@@ -66,6 +74,7 @@ private:
     int Area() const;
     int AreaCode() const;
     bool Confirm(int kind) const;
+    GT::IProfile& Profile() const;
 
     // Enabling rules of the edit commands.
     bool HasSelection() const;

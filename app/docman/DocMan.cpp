@@ -84,7 +84,7 @@ std::vector<IDocManDocument*> CDocMan::GetDocuments() const {
 }
 
 bool CDocMan::DoPromptFileName(QString& fileName, const QString& title, int flags, bool openFileDialog,
-                               CDocTemplateBase* /*docTemplate*/) {
+                               CDocTemplateBase* /*docTemplate*/, const QString& folder) {
     CFilterList filters;
     filters.Add(QString::fromStdString(GetProductTitle()), QString::fromStdString(GetFileExtension()));
     filters.Add(QStringLiteral("All Files"), QStringLiteral("*.*"));
@@ -93,7 +93,7 @@ bool CDocMan::DoPromptFileName(QString& fileName, const QString& title, int flag
 
     const QString remembered = QString::fromStdString(profile_.GetString(kDocumentFolder, ""));
     if (openFileDialog) {
-        dialog.SetInitialFolder(remembered);
+        dialog.SetInitialFolder(folder.isEmpty() ? remembered : folder);
         dialog.SetFileName(QString());
     } else {
         const QFileInfo current(fileName);
@@ -115,6 +115,16 @@ IDocManDocument* CDocMan::OnFileNew() {
 IDocManDocument* CDocMan::OnFileOpen() {
     QString fileName;
     if (!DoPromptFileName(fileName, QString(), 0, true))
+        return nullptr;
+    return OpenDocumentFile(fileName);
+}
+
+IDocManDocument* CDocMan::OnFileOpenIn(const QString& folder, const QString& title) {
+    // A first backup has not been made yet: the dialog still shows where
+    // they will be.
+    QDir().mkpath(folder);
+    QString fileName;
+    if (!DoPromptFileName(fileName, title, 0, true, nullptr, folder))
         return nullptr;
     return OpenDocumentFile(fileName);
 }

@@ -82,14 +82,19 @@ public:
     // The librarian file prompt. fileName is the current name (save) and
     // becomes the dialog's chosen path, also when it is cancelled. An empty
     // title gives the dialog's own. True when the dialog ended with OK.
+    // An open dialog with a folder given starts there instead of the
+    // remembered folder.
     bool DoPromptFileName(QString& fileName, const QString& title, int flags, bool openFileDialog,
-                          CDocTemplateBase* docTemplate = nullptr);
+                          CDocTemplateBase* docTemplate = nullptr, const QString& folder = QString());
 
     // New: a new, untitled librarian file window.
     IDocManDocument* OnFileNew();
     // Open: asks for a librarian file and opens it. Null when cancelled or
     // when it could not be opened.
     IDocManDocument* OnFileOpen();
+    // Open Backup: the same, with the dialog in the folder of backups (made
+    // when missing). A backup opens like any librarian file.
+    IDocManDocument* OnFileOpenIn(const QString& folder, const QString& title);
     // Opens path with the first template (command line, open command, dropped
     // files, recent files). A document already open on path (compared
     // without regard to case) is activated and returned instead.

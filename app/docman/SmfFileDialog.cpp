@@ -6,38 +6,66 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <string>
+
 namespace {
 
-const char kSmfFolder[] = "SMF/InitialDirectory";
-const char kSmfFileName[] = "SMF/InitialFileName";
+// One kind of exchange file: its profile section, filter and extension.
+struct ExchangeKind {
+    const char* section;
+    const char* filterName;
+    const char* extension;
+};
 
-} // namespace
+constexpr ExchangeKind kSmf{"SMF", "Standard MIDI Files", ".mid"};
+constexpr ExchangeKind kSysEx{"SysEx", "SysEx Files", ".syx"};
 
-std::optional<QString> PromptSmfFileName(bool openFileDialog, QWidget* parent, GT::IProfile& profile,
-                                         IFileDialogRunner& runner) {
+std::string Entry(const ExchangeKind& kind, const char* name) { return std::string(kind.section) + "/" + name; }
+
+std::optional<QString> PromptFileName(const ExchangeKind& kind, bool openFileDialog, QWidget* parent,
+                                      GT::IProfile& profile, IFileDialogRunner& runner) {
+    const QString extension = QString::fromLatin1(kind.extension);
     CFilterList filters;
-    filters.Add(QStringLiteral("Standard MIDI Files"), QStringLiteral(".mid"));
+    filters.Add(QString::fromLatin1(kind.filterName), extension);
     filters.Add(QStringLiteral("All Files"), QStringLiteral("*.*"));
-    CFileDialogA dialog(openFileDialog, QStringLiteral(".mid"), QString(), 0, filters, QString(), parent, profile,
-                        runner);
-    dialog.SetInitialFolder(QString::fromStdString(profile.GetString(kSmfFolder, "")));
-    dialog.SetFileName(openFileDialog ? QString()
-                                      : QString::fromStdString(profile.GetString(kSmfFileName, "Untitled.mid")));
-    dialog.SetFilterIndexProfile(QStringLiteral("SMF"), QStringLiteral("InitialFilterIndex"), 0);
+    CFileDialogA dialog(openFileDialog, extension, QString(), 0, filters, QString(), parent, profile, runner);
+    dialog.SetInitialFolder(QString::fromStdString(profile.GetString(Entry(kind, "InitialDirectory"), "")));
+    const std::string untitled = "Untitled" + std::string(kind.extension);
+    dialog.SetFileName(openFileDialog
+                           ? QString()
+                           : QString::fromStdString(profile.GetString(Entry(kind, "InitialFileName"), untitled)));
+    dialog.SetFilterIndexProfile(QString::fromLatin1(kind.section), QStringLiteral("InitialFilterIndex"), 0);
     if (dialog.DoModal() != CFileDialogA::kOk || dialog.GetPathName().isEmpty())
         return std::nullopt;
     return dialog.GetPathName();
 }
 
+bool RememberFile(const ExchangeKind& kind, GT::IProfile& profile, const QString& path) {
+    const QFileInfo file(QDir::current().absoluteFilePath(path));
+    const bool folder =
+        profile.WriteString(Entry(kind, "InitialDirectory"), QDir::cleanPath(file.absolutePath()).toStdString());
+    const bool name = profile.WriteString(Entry(kind, "InitialFileName"), file.fileName().toStdString());
+    return folder && name;
+}
+
+} // namespace
+
+std::optional<QString> PromptSmfFileName(bool openFileDialog, QWidget* parent, GT::IProfile& profile,
+                                         IFileDialogRunner& runner) {
+    return PromptFileName(kSmf, openFileDialog, parent, profile, runner);
+}
+
+std::optional<QString> PromptSysExFileName(bool openFileDialog, QWidget* parent, GT::IProfile& profile,
+                                           IFileDialogRunner& runner) {
+    return PromptFileName(kSysEx, openFileDialog, parent, profile, runner);
+}
+
+bool RememberSysExFile(GT::IProfile& profile, const QString& path) { return RememberFile(kSysEx, profile, path); }
+
 std::optional<QString> PromptSmfFileName(bool openFileDialog, QWidget* parent) {
     return PromptSmfFileName(openFileDialog, parent, GT::GetProfile(), GetFileDialogRunner());
 }
 
-bool RememberSmfFile(GT::IProfile& profile, const QString& path) {
-    const QFileInfo file(QDir::current().absoluteFilePath(path));
-    const bool folder = profile.WriteString(kSmfFolder, QDir::cleanPath(file.absolutePath()).toStdString());
-    const bool name = profile.WriteString(kSmfFileName, file.fileName().toStdString());
-    return folder && name;
-}
+bool RememberSmfFile(GT::IProfile& profile, const QString& path) { return RememberFile(kSmf, profile, path); }
 
 bool RememberSmfFile(const QString& path) { return RememberSmfFile(GT::GetProfile(), path); }

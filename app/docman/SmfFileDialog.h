@@ -1,7 +1,8 @@
 #pragma once
-// The file dialog of Import SMF and Export SMF. It starts in the folder of
-// the last imported or exported file and, for export, proposes that file's
-// name ("Untitled.mid" the first time).
+// The file dialogs of Import SMF and Export SMF, and of Import SysEx and
+// Export SysEx. Each starts in the folder of the last file of its kind
+// imported or exported and, for export, proposes that file's name
+// ("Untitled.mid" or "Untitled.syx" the first time).
 #include <QString>
 
 #include <optional>
@@ -23,3 +24,8 @@ std::optional<QString> PromptSmfFileName(bool openFileDialog, QWidget* parent = 
 // folder and "SMF"/"InitialFileName" = its name.
 bool RememberSmfFile(GT::IProfile& profile, const QString& path);
 bool RememberSmfFile(const QString& path);
+
+// The same for raw SysEx files (.syx), remembered in section "SysEx".
+std::optional<QString> PromptSysExFileName(bool openFileDialog, QWidget* parent, GT::IProfile& profile,
+                                           IFileDialogRunner& runner);
+bool RememberSysExFile(GT::IProfile& profile, const QString& path);

@@ -4,15 +4,19 @@
 #include "app/main/AppRecentFiles.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
+#include "app/commands/WindowCommands.h"
 
 CAppCommandTarget::CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles)
     : frame_(frame), manager_(manager), recentFiles_(recentFiles), windows_(manager), commands_(windows_, &frame)
 {
 }
 
+bool CAppCommandTarget::IsCommandChecked(int id) const { return commands_.IsCommandChecked(id); }
+
 bool CAppCommandTarget::HandlesCommand(int id) const
 {
-    return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdAppExit || commands_.HandlesCommand(id);
+    return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdOpenBackup || id == kCmdAppExit ||
+           commands_.HandlesCommand(id);
 }
 
 void CAppCommandTarget::OnCommand(int id)
@@ -23,6 +27,10 @@ void CAppCommandTarget::OnCommand(int id)
         break;
     case kCmdFileOpen:
         if (IDocManDocument* document = manager_.OnFileOpen()) recentFiles_.Add(document->GetPathName());
+        break;
+    case kCmdOpenBackup:
+        if (IDocManDocument* document = manager_.OnFileOpenIn(BackupFolder(), CMainFrame::tr("Open Backup")))
+            recentFiles_.Add(document->GetPathName());
         break;
     case kCmdAppExit:
         // The frame asks about modified files before it closes; closing it

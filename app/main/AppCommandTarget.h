@@ -17,6 +17,7 @@ public:
     CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles);
 
     bool HandlesCommand(int id) const override;
+    bool IsCommandChecked(int id) const override;
     void OnCommand(int id) override;
 
     CAppCommands& AppCommands() { return commands_; }

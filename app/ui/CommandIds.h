@@ -20,11 +20,19 @@ enum CommandId : int {
     kCmdImportSmf = 32861,
     kCmdExportSmfAll = 32859,
     kCmdExportSmfSelected = 32860,
+    kCmdImportSysEx = 33060,
+    kCmdExportSysExAll = 33061,
+    kCmdExportSysExSelected = 33062,
+    kCmdOpenBackup = 33063,
     // The unit.
     kCmdReadAll = 32784,
     kCmdReadSelected = 32785,
     kCmdWriteAll = 32797,
     kCmdWriteSelected = 32798,
+    // Settings of the writes: read back what was written, back up what a
+    // write overwrites (check marks).
+    kCmdVerifyWrites = 33064,
+    kCmdBackUpBeforeWriting = 33065,
     // Editing.
     kCmdUndo = 57643,
     kCmdCut = 57635,

@@ -89,6 +89,10 @@ void CMainFrame::CreateActions() {
     AddAction(kCmdImportSmf, tr("&Import SMF..."));
     AddAction(kCmdExportSmfAll, tr("Export SMF All &Data..."));
     AddAction(kCmdExportSmfSelected, tr("Export SMF S&elected Data..."));
+    AddAction(kCmdImportSysEx, tr("Import S&ysEx..."));
+    AddAction(kCmdExportSysExAll, tr("&All Data..."));
+    AddAction(kCmdExportSysExSelected, tr("&Selected Data..."));
+    AddAction(kCmdOpenBackup, tr("Open &Backup..."));
     AddAction(kCmdAppExit, tr("E&xit"));
 
     AddAction(kCmdUndo, tr("&Undo\tCtrl+Z"), QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -113,6 +117,8 @@ void CMainFrame::CreateActions() {
     AddAction(kCmdSetUpMidiDevices, tr("Set Up &MIDI Devices..."));
     AddAction(kCmdSetUpFont, tr("Set Up &Font..."));
     AddAction(kCmdSetUpGrid, tr("Set Up &Grid..."));
+    AddAction(kCmdVerifyWrites, tr("&Verify After Writing"));
+    AddAction(kCmdBackUpBeforeWriting, tr("&Back Up Before Writing"));
 
     AddAction(kCmdWindowCascade, tr("&Cascade"));
     AddAction(kCmdWindowTileHorz, tr("Tile &Horizontally"));
@@ -122,6 +128,8 @@ void CMainFrame::CreateActions() {
     AddAction(kCmdManual, tr("ZM-47 Librarian &Manual\tF1"), QKeySequence(Qt::Key_F1));
     AddAction(kCmdAbout, tr("&About ZM-47 Librarian..."));
 
+    DescribeWriteProtectionActions();
+
     // The menu texts carry their keys after a tab for the menus; the actions
     // show them from the shortcut, so the tab part is dropped here.
     for (auto& [id, action] : actions_) {
@@ -129,6 +137,31 @@ void CMainFrame::CreateActions() {
         const qsizetype tab = text.indexOf(QLatin1Char('\t'));
         if (tab >= 0)
             action->setText(text.left(tab));
+    }
+}
+
+void CMainFrame::DescribeWriteProtectionActions() {
+    const std::pair<int, std::pair<QString, QString>> texts[] = {
+        {kCmdImportSysEx,
+         {tr("Reads the ZM-47 data of a SysEx file (.syx) into the main window"), tr("Import SysEx")}},
+        {kCmdExportSysExAll,
+         {tr("Saves every patch of the area shown as a SysEx file (.syx)"), tr("Export SysEx All Data")}},
+        {kCmdExportSysExSelected,
+         {tr("Saves the selected patches as a SysEx file (.syx)"), tr("Export SysEx Selected Data")}},
+        {kCmdOpenBackup,
+         {tr("Opens one of the backups saved before patches of the ZM-47 were overwritten"), tr("Open Backup")}},
+        {kCmdVerifyWrites,
+         {tr("Reads the written patches back after every write and reports those the ZM-47 did not store"),
+          tr("Verify After Writing")}},
+        {kCmdBackUpBeforeWriting,
+         {tr("Saves the patches about to be overwritten in the backup folder before every write"),
+          tr("Back Up Before Writing")}},
+    };
+    for (const auto& [id, text] : texts) {
+        if (QAction* action = Action(id)) {
+            action->setStatusTip(text.first);
+            action->setToolTip(text.second);
+        }
     }
 }
 
@@ -146,12 +179,21 @@ void CMainFrame::CreateMenus() {
         menus_.push_back(std::move(menu));
         return result;
     };
-    addMenu(tr("&File"), {kCmdFileNew, kCmdFileOpen, kCmdFileClose, kCmdFileSave, kCmdFileSaveAs, 0, kCmdDuplicate, 0,
-                          kCmdImportSmf, kCmdExportSmfAll, kCmdExportSmfSelected, 0, kCmdAppExit});
+    QMenu* file = addMenu(tr("&File"), {kCmdFileNew, kCmdFileOpen, kCmdOpenBackup, kCmdFileClose, kCmdFileSave,
+                                        kCmdFileSaveAs, 0, kCmdDuplicate, 0, kCmdImportSmf, kCmdExportSmfAll,
+                                        kCmdExportSmfSelected, kCmdImportSysEx});
+    auto exportSysEx = std::make_unique<QMenu>(tr("Export SysE&x"), this);
+    exportSysEx->addAction(Action(kCmdExportSysExAll));
+    exportSysEx->addAction(Action(kCmdExportSysExSelected));
+    file->addMenu(exportSysEx.get());
+    menus_.push_back(std::move(exportSysEx));
+    file->addSeparator();
+    file->addAction(Action(kCmdAppExit));
     addMenu(tr("&Edit"), {kCmdUndo, 0, kCmdCut, kCmdCopy, kCmdInsert, kCmdReplace, kCmdDelete, kCmdInitialize, 0,
                           kCmdReplaceString, 0, kCmdSelectAll});
     addMenu(tr("&MIDI"), {kCmdReadAll, kCmdReadSelected, 0, kCmdWriteAll, kCmdWriteSelected});
-    addMenu(tr("&Setup"), {kCmdSetUpMidiDevices, kCmdSetUpFont, kCmdSetUpGrid});
+    addMenu(tr("&Setup"), {kCmdSetUpMidiDevices, kCmdSetUpFont, kCmdSetUpGrid, 0, kCmdVerifyWrites,
+                           kCmdBackUpBeforeWriting});
     QMenu* window = addMenu(tr("&Window"), {});
     window->addMenu(&WindowListMenu());
     window->addSeparator();

@@ -16,12 +16,13 @@ struct KindEntry {
     int messageId;
 };
 
-constexpr std::array<KindEntry, 5> kKinds{{
+constexpr std::array<KindEntry, 6> kKinds{{
     {"ReadUser", kMsgConfirmRead},
     {"WriteUser", kMsgConfirmWrite},
     {"ReadTemporary", kMsgConfirmReadTemporary},
     {"WriteTemporary", kMsgConfirmWriteTemporary},
     {"ImportSMF", kMsgConfirmImportSmf},
+    {"ImportSysEx", kMsgConfirmImportSysEx},
 }};
 
 const KindEntry* Entry(int kind) {

@@ -17,6 +17,7 @@ enum MidiWarningKind : int {
     kWarnReadTemporary = 2,
     kWarnWriteTemporary = 3,
     kWarnImportSmf = 4,
+    kWarnImportSysEx = 5,
 };
 
 // Asks before a transfer of a kind; true to go on. The commands and the

@@ -201,6 +201,7 @@ protected:
         context.windows = &windows;
         context.profile = &main->profile;
         context.fileDialogs = &fileDialogs;
+        context.backupFolder = backups.path();
         return context;
     }
 
@@ -233,6 +234,8 @@ protected:
 
     TestClock clock;
     test::CapturingTextDialog dialog;
+    // The backups the writes make, never the user's own folder.
+    QTemporaryDir backups;
     FakeConfirmation confirmation;
     FakeFileDialogs fileDialogs;
     TestWindows windows;

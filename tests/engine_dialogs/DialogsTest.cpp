@@ -150,8 +150,9 @@ TEST_F(WarningDialogTest, EachKindAsksItsOwnQuestionAndIsSuppressedOnItsOwn) {
     // The question the user reads and the settings entry that keeps the
     // answer, kind by kind.
     const std::pair<int, const char*> kinds[] = {
-        {17, "ReadUser"}, {20, "WriteUser"}, {16, "ReadTemporary"}, {19, "WriteTemporary"}, {15, "ImportSMF"}};
-    for (int kind = 0; kind < 5; ++kind) {
+        {17, "ReadUser"}, {20, "WriteUser"}, {16, "ReadTemporary"}, {19, "WriteTemporary"}, {15, "ImportSMF"},
+        {67, "ImportSysEx"}};
+    for (int kind = 0; kind < 6; ++kind) {
         CMidiWarningDlg dialog(*profile);
         ASSERT_TRUE(dialog.ShouldShow(kind));
         dialog.OnInitDialog();
@@ -160,7 +161,7 @@ TEST_F(WarningDialogTest, EachKindAsksItsOwnQuestionAndIsSuppressedOnItsOwn) {
         dialog.accept();
         EXPECT_EQ(profile->GetInt(std::string("Option/") + kinds[kind].second, -1), 1) << kind;
         // This kind and those before it go ahead now; the others still ask.
-        for (int other = 0; other < 5; ++other)
+        for (int other = 0; other < 6; ++other)
             EXPECT_EQ(CMidiWarningDlg(*profile).ShouldShow(other), other > kind) << kind << " " << other;
     }
 }

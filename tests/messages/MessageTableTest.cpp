@@ -19,7 +19,8 @@ const char* const kEnglish2 =
     "Unable to read/write data.\nChoose \"Help - ZM-47 Librarian Manual\", and refer to \"6. If the display "
     "indicates 'Unable to read/write data.'\".";
 
-constexpr int kUsedIds[] = {2, 3, 4, 5, 7, 8, 9, 10, 11, 13, 15, 16, 17, 19, 20, 30, 55, 56, 57, 58, 59};
+constexpr int kUsedIds[] = {2, 3, 4, 5, 7, 8, 9, 10, 11, 13, 15, 16, 17, 19, 20, 30, 55, 56, 57, 58, 59,
+                             60, 61, 62, 63, 64, 65, 66, 67};
 constexpr int kUnusedIds[] = {0, 1, 6, 12, 14, 18, 21};
 
 CMessageTable FilledTable() {

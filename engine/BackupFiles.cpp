@@ -1,0 +1,83 @@
+#include "engine/BackupFiles.h"
+
+#include "data/ParameterAddress.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+constexpr const char* kExtension = ".z4l";
+// "YYYY-MM-DD_hhmmss_": the part of the name that sorts by time.
+constexpr std::size_t kStampSize = 18;
+
+// "SOUND LIBRARY: CLEAN" becomes "SOUND-LIBRARY-CLEAN": letters, digits and
+// single dashes only, so the name is safe on every file system.
+std::string FileNamePart(const std::string& text) {
+    std::string part;
+    for (char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            part += c;
+        else if (!part.empty() && part.back() != '-')
+            part += '-';
+    }
+    while (!part.empty() && part.back() == '-')
+        part.pop_back();
+    return part.empty() ? "AREA" : part;
+}
+
+bool IsStamp(const std::string& name) {
+    if (name.size() < kStampSize)
+        return false;
+    for (std::size_t i = 0; i < kStampSize; ++i) {
+        const char c = name[i];
+        bool wanted = std::isdigit(static_cast<unsigned char>(c)) != 0;
+        if (i == 4 || i == 7)
+            wanted = c == '-';
+        else if (i == 10 || i == 17)
+            wanted = c == '_';
+        if (!wanted)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::filesystem::path NewBackupPath(const std::filesystem::path& folder, int areaNumber, std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H%M%S_", &local);
+    const std::string base = stamp + FileNamePart(CParameterAddress().AreaName(areaNumber));
+    std::filesystem::path path = folder / (base + kExtension);
+    std::error_code error;
+    for (int n = 2; std::filesystem::exists(path, error); ++n)
+        path = folder / (base + "_" + std::to_string(n) + kExtension);
+    return path;
+}
+
+bool IsBackupFileName(const std::filesystem::path& name) {
+    const std::string text = name.filename().string();
+    return IsStamp(text) && name.extension() == kExtension && text.size() > kStampSize + 4;
+}
+
+int PruneBackups(const std::filesystem::path& folder, int keep) {
+    std::error_code error;
+    std::vector<std::filesystem::path> backups;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        if (it->is_regular_file(error) && IsBackupFileName(it->path()))
+            backups.push_back(it->path());
+    if (keep < 0 || backups.size() <= static_cast<std::size_t>(keep))
+        return 0;
+    // Newest first: the names start with the time of the write.
+    std::sort(backups.begin(), backups.end(), [](const auto& a, const auto& b) { return a.filename() > b.filename(); });
+    int deleted = 0;
+    for (std::size_t i = static_cast<std::size_t>(keep); i < backups.size(); ++i)
+        if (std::filesystem::remove(backups[i], error))
+            ++deleted;
+    return deleted;
+}

@@ -1,0 +1,1 @@
+zm47_add_fuzzer(syx LIBS zm47_ml)

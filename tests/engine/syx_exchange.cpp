@@ -1,0 +1,117 @@
+// Raw SysEx files: the exact bytes of an export, what an import of a file
+// mixed with other bytes keeps, and files on disk.
+#include "tests/engine/transfer_support.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+namespace test {
+namespace {
+
+constexpr DeviceAddress kMemory = 0x0FE00000; // 7F 00 00 00
+
+Bytes Join(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+class SysExTest : public TransferTest {
+protected:
+    void SetUp() override {
+        TransferTest::SetUp();
+        source.FillWithNewPatches();
+        for (int i = 0; i < 60; ++i)
+            std::copy_n(UnitData(kMemory + static_cast<DeviceAddress>(i * 128)).begin(), 128,
+                        AsPatch(source.GetArray(1).At(static_cast<std::size_t>(i)))->Data());
+        target.FillWithNewPatches();
+        std::string pattern = (std::filesystem::temp_directory_path() / "zm47-syx-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+        TransferTest::TearDown();
+    }
+    static Bytes Good(int index) {
+        const DeviceAddress address = kMemory + static_cast<DeviceAddress>(index * 128);
+        return DataSet(address, UnitData(address));
+    }
+    static Bytes FileBytes(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    static void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    CImageData source;
+    CImageData target;
+    std::filesystem::path folder;
+};
+
+TEST_F(SysExTest, ExportIsTheDataSetsOfADeviceWriteOneAfterAnother) {
+    ASSERT_TRUE(writer->ExportSysExToBuffer(0x21, {0, 7, 59}, source.GetArray(1)));
+    EXPECT_EQ(writer->GetSysExBytes(), Join({Good(0), Good(7), Good(59)}));
+    EXPECT_EQ(writer->GetSysExBytes().size(), 3u * 141u);
+    EXPECT_TRUE(Unit().Received().empty()) << "an export talks to no device";
+    EXPECT_TRUE(progress.log.empty());
+
+    // The Standard MIDI File export still goes to its own file afterwards.
+    ASSERT_TRUE(writer->ExportSmfToBuffer(0x21, {0}, source.GetArray(1)));
+    EXPECT_EQ(writer->GetFileBytes().size(), 14u + 8u + (1u + 1u + 2u + 140u) + 4u);
+
+    // An index the unit does not have fails the export.
+    EXPECT_FALSE(writer->ExportSysExToBuffer(0x21, {0, 60}, source.GetArray(1)));
+}
+
+TEST_F(SysExTest, ImportOfAFileMixedWithJunkKeepsOnlyTheGoodDataSets) {
+    Bytes badChecksum = Good(1);
+    badChecksum[badChecksum.size() - 2] ^= 0x01;
+    const Bytes otherDevice = DataSet(kMemory + 2 * 128, UnitData(kMemory + 2 * 128), 0x11);
+    const Bytes third = Good(3);
+    const Bytes brokenByStatus = Join({Bytes(third.begin(), third.begin() + 40), {0x90, 0x40, 0x7F}});
+    const Bytes identityReply = IdentityReply();
+    const Bytes sixth = Good(6);
+    const Bytes cutShort(sixth.begin(), sixth.begin() + 100);
+    const Bytes file = Join({{0x00, 0x12, 0xFE}, Good(0), {0xC0, 0x05}, badChecksum, otherDevice, brokenByStatus,
+                             identityReply, {0xF7, 0xF7}, Good(5), cutShort});
+
+    const CImageData before = target;
+    EXPECT_EQ(reader->ImportSysExBytes(file, target), 2u);
+    EXPECT_EQ(PatchBytes(target, 1, 0), UnitData(kMemory));
+    EXPECT_EQ(PatchBytes(target, 1, 5), UnitData(kMemory + 5 * 128));
+    for (int index : {1, 2, 3, 4, 6})
+        EXPECT_EQ(PatchBytes(target, 1, index), PatchBytes(before, 1, index)) << index;
+    EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(SysExTest, FilesOnDiskRoundTripAndAFileWithoutUnitDataChangesNothing) {
+    const auto path = folder / "patches.syx";
+    ASSERT_TRUE(writer->ExportSysEx(path, 0x21, {4, 9}, source.GetArray(1)));
+    EXPECT_EQ(FileBytes(path), Join({Good(4), Good(9)}));
+    ASSERT_TRUE(reader->ImportSysEx(path, target));
+    EXPECT_EQ(PatchBytes(target, 1, 4), PatchBytes(source, 1, 4));
+    EXPECT_EQ(PatchBytes(target, 1, 9), PatchBytes(source, 1, 9));
+    EXPECT_TRUE(Shown().empty());
+
+    // Another unit's data, and no file at all: a message each, nothing stored.
+    WriteFile(folder / "other.syx", DataSet(kMemory, UnitData(kMemory), 0x12));
+    CImageData untouched;
+    untouched.FillWithNewPatches();
+    const CImageData before = untouched;
+    EXPECT_FALSE(reader->ImportSysEx(folder / "other.syx", untouched));
+    EXPECT_FALSE(reader->ImportSysEx(folder / "missing.syx", untouched));
+    EXPECT_FALSE(writer->ExportSysEx(folder / "no" / "such.syx", 0x21, {0}, source.GetArray(1)));
+    EXPECT_EQ(Shown(), (std::vector<std::string>{Text(kMsgNoUnitDataInFile), Text(kMsgFileNotLoaded),
+                                                 Text(kMsgFileNotSaved)}));
+    EXPECT_EQ(PatchBytes(untouched, 1, 0), PatchBytes(before, 1, 0));
+}
+
+} // namespace
+} // namespace test
