@@ -13,10 +13,13 @@ class CSysExFileSink : public COruMidiOutDevice {
 public:
     CSysExFileSink() : COruMidiOutDevice("SysEx file") {}
 
-    // Anything but a whole system-exclusive message has no place in the file.
-    void Send(std::span<const std::uint8_t> bytes) override {
-        if (ML::IsSystemExclusive(bytes))
-            bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+    // Anything but a whole system-exclusive message has no place in the
+    // file and is refused.
+    bool Send(std::span<const std::uint8_t> bytes) override {
+        if (!ML::IsSystemExclusive(bytes))
+            return false;
+        bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+        return true;
     }
 
     void Reset() { bytes_.clear(); }

@@ -65,6 +65,5 @@ bool CWriter::AppendToFile(std::uint32_t address, std::span<const std::uint8_t> 
     if (fileDevice_ == nullptr)
         return false;
     file.devices = {fileDevice_};
-    file.SendDataSet(address, data);
-    return fileDevice_ != this || !SendFailed();
+    return file.SendDataSet(address, data) && (fileDevice_ != this || !SendFailed());
 }
