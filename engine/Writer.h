@@ -60,7 +60,8 @@ public:
     // patch. Patches sent before stay sent.
     bool WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
     // WritePatches with a backup first and a read-back after, each shown as
-    // its own phase of the progress. A backup that cannot be read (message
+    // its own phase of the progress. A patch that cannot be sent stops it
+    // before the backup (message 30). A backup that cannot be read (message
     // 61 after the reader's own) or saved (message 62) stops the write before
     // anything is sent. A read-back that differs names the patches (message
     // 60) and gives false; patches that differ stay written.
@@ -87,7 +88,8 @@ public:
 
     // Writes the listed patches as a raw SysEx file at path: the data sets a
     // device write sends, one after the other, replacing an existing file
-    // only once the new one is complete. Message 5 on failure.
+    // only once the new one is complete. Message 30 (no file written) when a
+    // patch cannot go out as MIDI data, message 5 on any other failure.
     bool ExportSysEx(const std::filesystem::path& path, int areaCode, const std::vector<int>& indexes,
                      const CParameterArray& array);
     // The same into memory (GetSysExBytes), without a message.

@@ -51,6 +51,10 @@ bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const 
     const bool checked = !checks.backupFile.empty() || checks.verify;
     if (!checked)
         return WritePatches(areaCode, indexes, array);
+    // A patch that cannot be sent stops the write before the backup reads
+    // anything.
+    if (!CheckSendable(areaCode, indexes, array))
+        return false;
     if (!GetMidiSetup().IsSetUp()) {
         ShowMessage(kMsgMidiNotSetUp);
         return false;

@@ -39,6 +39,8 @@ bool CWriter::ExportSmfToBuffer(int areaCode, const std::vector<int>& indexes, c
 bool CWriter::ExportSysEx(const std::filesystem::path& path, int areaCode, const std::vector<int>& indexes,
                           const CParameterArray& array) {
     UL::CWaitCursor wait;
+    if (!CheckSendable(areaCode, indexes, array))
+        return false;
     const bool ok = ExportSysExToBuffer(areaCode, indexes, array) && WriteSmfFile(path, sysExFile_.Bytes());
     sysExFile_.Reset();
     if (!ok)

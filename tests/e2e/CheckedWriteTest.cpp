@@ -137,6 +137,14 @@ TEST_F(CheckedWrite, ABackupThatCannotBeSavedOrReadLeavesTheUnitUntouched)
                                                  "Nothing was written: the patches about to be overwritten could not "
                                                  "be read from the ZM-47 for the backup."}));
     EXPECT_FALSE(std::filesystem::exists(folder / "b.z4l"));
+
+    // A patch that cannot be sent: refused before the backup reads anything.
+    Simulator().SetFaults({});
+    const int requests = Unit().DataRequests();
+    AsPatch(image.GetArray(1).At(2))->Data()[0] = 0xF7;
+    EXPECT_FALSE(Writer().WritePatches(0x21, indexes, image.GetArray(1), {.backupFile = folder / "c.z4l"}));
+    EXPECT_EQ(Unit().DataRequests(), requests);
+    EXPECT_FALSE(std::filesystem::exists(folder / "c.z4l"));
     EXPECT_EQ(Unit().DataSetsStored(), 0);
     EXPECT_EQ(UnitMemory(indexes), before);
 }

@@ -79,14 +79,15 @@ TEST_F(SysExTest, ImportOfAFileMixedWithJunkKeepsOnlyTheGoodDataSets) {
     const Bytes identityReply = IdentityReply();
     const Bytes sixth = Good(6);
     const Bytes cutShort(sixth.begin(), sixth.begin() + 100);
+    const Bytes insidePatch = DataSet(kMemory + 7 * 128 + 4, UnitData(kMemory + 7 * 128));
     const Bytes file = Join({{0x00, 0x12, 0xFE}, Good(0), {0xC0, 0x05}, badChecksum, otherDevice, brokenByStatus,
-                             identityReply, {0xF7, 0xF7}, Good(5), cutShort});
+                             identityReply, {0xF7, 0xF7}, insidePatch, Good(5), cutShort});
 
     const CImageData before = target;
     EXPECT_EQ(reader->ImportSysExBytes(file, target), 2u);
     EXPECT_EQ(PatchBytes(target, 1, 0), UnitData(kMemory));
     EXPECT_EQ(PatchBytes(target, 1, 5), UnitData(kMemory + 5 * 128));
-    for (int index : {1, 2, 3, 4, 6})
+    for (int index : {1, 2, 3, 4, 6, 7})
         EXPECT_EQ(PatchBytes(target, 1, index), PatchBytes(before, 1, index)) << index;
     EXPECT_TRUE(Shown().empty());
 }
@@ -111,6 +112,14 @@ TEST_F(SysExTest, FilesOnDiskRoundTripAndAFileWithoutUnitDataChangesNothing) {
     EXPECT_EQ(Shown(), (std::vector<std::string>{Text(kMsgNoUnitDataInFile), Text(kMsgFileNotLoaded),
                                                  Text(kMsgFileNotSaved)}));
     EXPECT_EQ(PatchBytes(untouched, 1, 0), PatchBytes(before, 1, 0));
+
+    // A patch holding a byte MIDI cannot carry: refused, the file left as it was.
+    dialog.clear();
+    AsPatch(source.GetArray(1).At(9))->Data()[127] = 0x80;
+    EXPECT_FALSE(writer->ExportSysEx(path, 0x21, {4, 9}, source.GetArray(1)));
+    EXPECT_FALSE(writer->ExportSysExToBuffer(0x21, {9}, source.GetArray(1)));
+    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgPatchNotSendable)});
+    EXPECT_EQ(FileBytes(path), Join({Good(4), Good(9)}));
 }
 
 } // namespace
