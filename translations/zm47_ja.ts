@@ -333,50 +333,6 @@
         <translation>書き込み前にバックアップする(&amp;B)</translation>
     </message>
     <message>
-        <source>Reads the ZM-47 data of a SysEx file (.syx) into the main window</source>
-        <translation>SysEx ファイル (.syx) の ZM-47 のデータをメイン・ウィンドウに読み込みます</translation>
-    </message>
-    <message>
-        <source>Import SysEx</source>
-        <translation>SysExのインポート</translation>
-    </message>
-    <message>
-        <source>Saves every patch of the area shown as a SysEx file (.syx)</source>
-        <translation>表示中のエリアのすべてのパッチを SysEx ファイル (.syx) に保存します</translation>
-    </message>
-    <message>
-        <source>Export SysEx All Data</source>
-        <translation>SysExのエクスポート - すべて</translation>
-    </message>
-    <message>
-        <source>Saves the selected patches as a SysEx file (.syx)</source>
-        <translation>選択したパッチを SysEx ファイル (.syx) に保存します</translation>
-    </message>
-    <message>
-        <source>Export SysEx Selected Data</source>
-        <translation>SysExのエクスポート - 選択したデータ</translation>
-    </message>
-    <message>
-        <source>Opens one of the backups saved before patches of the ZM-47 were overwritten</source>
-        <translation>ZM-47 のパッチを上書きする前に保存したバックアップを開きます</translation>
-    </message>
-    <message>
-        <source>Reads the written patches back after every write and reports those the ZM-47 did not store</source>
-        <translation>書き込みのたびに書き込んだパッチを読み戻し、ZM-47 に保存されなかったパッチを知らせます</translation>
-    </message>
-    <message>
-        <source>Verify After Writing</source>
-        <translation>書き込み後に照合する</translation>
-    </message>
-    <message>
-        <source>Saves the patches about to be overwritten in the backup folder before every write</source>
-        <translation>書き込みのたびに、上書きされるパッチをバックアップ・フォルダーに保存します</translation>
-    </message>
-    <message>
-        <source>Back Up Before Writing</source>
-        <translation>書き込み前にバックアップする</translation>
-    </message>
-    <message>
         <source>Export SysE&amp;x</source>
         <translation>SysExのエクスポート(&amp;X)</translation>
     </message>
@@ -772,6 +728,54 @@
     <message>
         <source>About ZM-47 Librarian</source>
         <translation>ZM-47 Librarianのバージョン情報</translation>
+    </message>
+    <message>
+        <source>Read the ZM-47 data of a SysEx file (.syx) into the main window</source>
+        <translation>SysEx ファイル (.syx) の ZM-47 のデータをメイン・ウィンドウに読み込みます</translation>
+    </message>
+    <message>
+        <source>Import SysEx</source>
+        <translation>SysExのインポート</translation>
+    </message>
+    <message>
+        <source>Save every patch of the shown area as a SysEx file (.syx)</source>
+        <translation>表示中のエリアのすべてのパッチを SysEx ファイル (.syx) に保存します</translation>
+    </message>
+    <message>
+        <source>Export SysEx All Data</source>
+        <translation>SysExのエクスポート - すべて</translation>
+    </message>
+    <message>
+        <source>Save the selected patches as a SysEx file (.syx)</source>
+        <translation>選択したパッチを SysEx ファイル (.syx) に保存します</translation>
+    </message>
+    <message>
+        <source>Export SysEx Selected Data</source>
+        <translation>SysExのエクスポート - 選択したデータ</translation>
+    </message>
+    <message>
+        <source>Open one of the backups saved before patches of the ZM-47 were overwritten</source>
+        <translation>ZM-47 のパッチを上書きする前に保存したバックアップを開きます</translation>
+    </message>
+    <message>
+        <source>Open Backup</source>
+        <translation>バックアップを開く</translation>
+    </message>
+    <message>
+        <source>Read the patches back after every write and report those the ZM-47 did not store</source>
+        <translation>書き込みのたびにパッチを読み戻し、ZM-47 に保存されなかったパッチを知らせます</translation>
+    </message>
+    <message>
+        <source>Verify After Writing</source>
+        <translation>書き込み後に照合する</translation>
+    </message>
+    <message>
+        <source>Save the patches about to be overwritten in the backup folder before every write</source>
+        <translation>書き込みのたびに、上書きされるパッチをバックアップ・フォルダーに保存します</translation>
+    </message>
+    <message>
+        <source>Back Up Before Writing</source>
+        <translation>書き込み前にバックアップする</translation>
     </message>
 </context>
 <context>

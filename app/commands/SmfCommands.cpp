@@ -115,7 +115,8 @@ bool CWindowCommands::ExportSysEx(bool selectedOnly) {
     if (!context_.mainWindow || !array || !writer)
         return false;
     const std::vector<int> indexes = TransferIndexes(selectedOnly);
-    if (indexes.empty())
+    // Patches that cannot be exported are refused before a file is chosen.
+    if (indexes.empty() || !CWriter::CheckSendable(AreaCode(), indexes, *array))
         return false;
     const std::optional<QString> path = PromptSysEx(context_, false);
     if (!path)

@@ -128,8 +128,6 @@ void CMainFrame::CreateActions() {
     AddAction(kCmdManual, tr("ZM-47 Librarian &Manual\tF1"), QKeySequence(Qt::Key_F1));
     AddAction(kCmdAbout, tr("&About ZM-47 Librarian..."));
 
-    DescribeWriteProtectionActions();
-
     // The menu texts carry their keys after a tab for the menus; the actions
     // show them from the shortcut, so the tab part is dropped here.
     for (auto& [id, action] : actions_) {
@@ -137,31 +135,6 @@ void CMainFrame::CreateActions() {
         const qsizetype tab = text.indexOf(QLatin1Char('\t'));
         if (tab >= 0)
             action->setText(text.left(tab));
-    }
-}
-
-void CMainFrame::DescribeWriteProtectionActions() {
-    const std::pair<int, std::pair<QString, QString>> texts[] = {
-        {kCmdImportSysEx,
-         {tr("Reads the ZM-47 data of a SysEx file (.syx) into the main window"), tr("Import SysEx")}},
-        {kCmdExportSysExAll,
-         {tr("Saves every patch of the area shown as a SysEx file (.syx)"), tr("Export SysEx All Data")}},
-        {kCmdExportSysExSelected,
-         {tr("Saves the selected patches as a SysEx file (.syx)"), tr("Export SysEx Selected Data")}},
-        {kCmdOpenBackup,
-         {tr("Opens one of the backups saved before patches of the ZM-47 were overwritten"), tr("Open Backup")}},
-        {kCmdVerifyWrites,
-         {tr("Reads the written patches back after every write and reports those the ZM-47 did not store"),
-          tr("Verify After Writing")}},
-        {kCmdBackUpBeforeWriting,
-         {tr("Saves the patches about to be overwritten in the backup folder before every write"),
-          tr("Back Up Before Writing")}},
-    };
-    for (const auto& [id, text] : texts) {
-        if (QAction* action = Action(id)) {
-            action->setStatusTip(text.first);
-            action->setToolTip(text.second);
-        }
     }
 }
 

@@ -115,9 +115,6 @@ protected:
 private:
     QAction& AddAction(int id, const QString& text, const QKeySequence& key = {});
     void CreateActions();
-    // Status-bar prompts and tool tips of the SysEx, backup and read-back
-    // commands.
-    void DescribeWriteProtectionActions();
     void CreateMenus();
     bool CreateToolBar();
     void AddChild(GP::CMDIChildWndEx& frame);
