@@ -303,8 +303,6 @@
         <translation>選択した行の現在の列で文字列を置き換えます</translation>
     </message>
     <message>
-        <source>Replace String</source>
-        <translation>文字列の置換</translation>
         <source>Open Backup</source>
         <translation>バックアップを開く</translation>
     </message>
@@ -335,6 +333,10 @@
     <message>
         <source>Export SysE&amp;x</source>
         <translation>SysExのエクスポート(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Replace String</source>
+        <translation>文字列の置換</translation>
     </message>
 </context>
 <context>
