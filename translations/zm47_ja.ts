@@ -143,200 +143,12 @@
         <translation>ZM-47 Librarian</translation>
     </message>
     <message>
-        <source>&amp;New	Ctrl+N</source>
-        <translation>新規作成(&amp;N)	Ctrl+N</translation>
-    </message>
-    <message>
-        <source>&amp;Open...	Ctrl+O</source>
-        <translation>開く(&amp;O)...	Ctrl+O</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>閉じる(&amp;C)</translation>
-    </message>
-    <message>
-        <source>&amp;Save	Ctrl+S</source>
-        <translation>上書き保存(&amp;S)	Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>名前を付けて保存(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>D&amp;uplicate	Ctrl+D</source>
-        <translation>複製(&amp;U)	Ctrl+D</translation>
-    </message>
-    <message>
-        <source>&amp;Import SMF...</source>
-        <translation>SMFのインポート(&amp;I)...</translation>
-    </message>
-    <message>
-        <source>Export SMF All &amp;Data...</source>
-        <translation>SMFのエクスポート - すべて(&amp;D)...</translation>
-    </message>
-    <message>
-        <source>Export SMF S&amp;elected Data...</source>
-        <translation>SMFのエクスポート - 選択(&amp;E)...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>終了(&amp;X)</translation>
-    </message>
-    <message>
-        <source>&amp;Undo	Ctrl+Z</source>
-        <translation>元に戻す(&amp;U)	Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t	Ctrl+X</source>
-        <translation>切り取り(&amp;T)	Ctrl+X</translation>
-    </message>
-    <message>
-        <source>&amp;Copy	Ctrl+C</source>
-        <translation>コピー(&amp;C)	Ctrl+C</translation>
-    </message>
-    <message>
-        <source>&amp;Insert	Ctrl+V</source>
-        <translation>挿入(&amp;I)	Ctrl+V</translation>
-    </message>
-    <message>
-        <source>&amp;Replace	Ctrl+R</source>
-        <translation>置き換え(&amp;R)	Ctrl+R</translation>
-    </message>
-    <message>
-        <source>&amp;Delete	Del</source>
-        <translation>削除(&amp;D)	Del</translation>
-    </message>
-    <message>
-        <source>I&amp;nitialize	Ctrl+I</source>
-        <translation>初期化(&amp;N)	Ctrl+I</translation>
-    </message>
-    <message>
-        <source>Select &amp;All	Ctrl+A</source>
-        <translation>すべて選択(&amp;A)	Ctrl+A</translation>
-    </message>
-    <message>
-        <source>Read &amp;All</source>
-        <translation>すべて読み込み(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Read &amp;Selected</source>
-        <translation>選択を読み込み(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Write All</source>
-        <translation>すべて書き込み(&amp;W)</translation>
-    </message>
-    <message>
-        <source>W&amp;rite Selected</source>
-        <translation>選択を書き込み(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Set Up &amp;MIDI Devices...</source>
-        <translation>MIDI機器の設定(&amp;M)...</translation>
-    </message>
-    <message>
-        <source>Set Up &amp;Font...</source>
-        <translation>フォントの設定(&amp;F)...</translation>
-    </message>
-    <message>
-        <source>Set Up &amp;Grid...</source>
-        <translation>グリッドの設定(&amp;G)...</translation>
-    </message>
-    <message>
-        <source>&amp;Cascade</source>
-        <translation>重ねて表示(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Tile &amp;Horizontally</source>
-        <translation>上下に並べて表示(&amp;H)</translation>
-    </message>
-    <message>
-        <source>Tile &amp;Vertically</source>
-        <translation>左右に並べて表示(&amp;V)</translation>
-    </message>
-    <message>
-        <source>&amp;Arrange Icons</source>
-        <translation>アイコンの整列(&amp;A)</translation>
-    </message>
-    <message>
-        <source>ZM-47 Librarian &amp;Manual	F1</source>
-        <translation>ZM-47 Librarianの使いかた(&amp;M)	F1</translation>
-    </message>
-    <message>
-        <source>&amp;About ZM-47 Librarian...</source>
-        <translation>ZM-47 Librarianのバージョン情報(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>ファイル(&amp;F)</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>編集(&amp;E)</translation>
-    </message>
-    <message>
-        <source>&amp;MIDI</source>
-        <translation>&amp;MIDI</translation>
-    </message>
-    <message>
-        <source>&amp;Setup</source>
-        <translation>設定(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Window</source>
-        <translation>ウィンドウ(&amp;W)</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>ヘルプ(&amp;H)</translation>
-    </message>
-    <message>
         <source>Tool Bar</source>
         <translation>ツール バー</translation>
     </message>
     <message>
-        <source>Replace Strin&amp;g...	Ctrl+H</source>
-        <translation>文字列の置換(&amp;G)...	Ctrl+H</translation>
-    </message>
-    <message>
-        <source>Replace a string in the current column of the selected rows</source>
-        <translation>選択した行の現在の列で文字列を置き換えます</translation>
-    </message>
-    <message>
         <source>Open Backup</source>
         <translation>バックアップを開く</translation>
-    </message>
-    <message>
-        <source>Import S&amp;ysEx...</source>
-        <translation>SysExのインポート(&amp;Y)...</translation>
-    </message>
-    <message>
-        <source>&amp;All Data...</source>
-        <translation>すべて(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>&amp;Selected Data...</source>
-        <translation>選択したデータ(&amp;S)...</translation>
-    </message>
-    <message>
-        <source>Open &amp;Backup...</source>
-        <translation>バックアップを開く(&amp;B)...</translation>
-    </message>
-    <message>
-        <source>&amp;Verify After Writing</source>
-        <translation>書き込み後に照合する(&amp;V)</translation>
-    </message>
-    <message>
-        <source>&amp;Back Up Before Writing</source>
-        <translation>書き込み前にバックアップする(&amp;B)</translation>
-    </message>
-    <message>
-        <source>Export SysE&amp;x</source>
-        <translation>SysExのエクスポート(&amp;X)</translation>
-    </message>
-    <message>
-        <source>Replace String</source>
-        <translation>文字列の置換</translation>
     </message>
 </context>
 <context>
@@ -778,6 +590,194 @@
     <message>
         <source>Back Up Before Writing</source>
         <translation>書き込み前にバックアップする</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新規作成(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>バックアップを開く(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>上書き保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation>複製(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Import SMF...</source>
+        <translation>SMFのインポート(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Export SMF All &amp;Data...</source>
+        <translation>SMFのエクスポート - すべて(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Export SMF S&amp;elected Data...</source>
+        <translation>SMFのエクスポート - 選択(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Import S&amp;ysEx...</source>
+        <translation>SysExのインポート(&amp;Y)...</translation>
+    </message>
+    <message>
+        <source>&amp;All Data...</source>
+        <translation>すべて(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Selected Data...</source>
+        <translation>選択したデータ(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>挿入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>置き換え(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>I&amp;nitialize</source>
+        <translation>初期化(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Replace Strin&amp;g...</source>
+        <translation>文字列の置換(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Replace a string in the current column of the selected rows</source>
+        <translation>選択した行の現在の列で文字列を置き換えます</translation>
+    </message>
+    <message>
+        <source>Replace String</source>
+        <translation>文字列の置換</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>すべて選択(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Read &amp;All</source>
+        <translation>すべて読み込み(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Read &amp;Selected</source>
+        <translation>選択を読み込み(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Write All</source>
+        <translation>すべて書き込み(&amp;W)</translation>
+    </message>
+    <message>
+        <source>W&amp;rite Selected</source>
+        <translation>選択を書き込み(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Set Up &amp;MIDI Devices...</source>
+        <translation>MIDI機器の設定(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Set Up &amp;Font...</source>
+        <translation>フォントの設定(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Set Up &amp;Grid...</source>
+        <translation>グリッドの設定(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>&amp;Verify After Writing</source>
+        <translation>書き込み後に照合する(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Before Writing</source>
+        <translation>書き込み前にバックアップする(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>重ねて表示(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Horizontally</source>
+        <translation>上下に並べて表示(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Tile &amp;Vertically</source>
+        <translation>左右に並べて表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>アイコンの整列(&amp;A)</translation>
+    </message>
+    <message>
+        <source>ZM-47 Librarian &amp;Manual</source>
+        <translation>ZM-47 Librarianの使いかた(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;About ZM-47 Librarian...</source>
+        <translation>ZM-47 Librarianのバージョン情報(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Export SysE&amp;x</source>
+        <translation>SysExのエクスポート(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;MIDI</source>
+        <translation>&amp;MIDI</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>設定(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>ウィンドウ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -60,9 +61,10 @@ bool CMainFrame::Create() {
     return true;
 }
 
-QAction& CMainFrame::AddAction(int id, const QString& text, const QKeySequence& key) {
-    auto action = std::make_unique<QAction>(text, this);
-    if (!key.isEmpty()) {
+QAction& CMainFrame::AddAction(const CCommandRow& row) {
+    const int id = row.id;
+    auto action = std::make_unique<QAction>(CommandLabel(id), this);
+    if (const QKeySequence key = CommandShortcut(id); !key.isEmpty()) {
         action->setShortcut(key);
         action->setShortcutContext(Qt::WindowShortcut);
     }
@@ -80,114 +82,59 @@ QAction& CMainFrame::AddAction(int id, const QString& text, const QKeySequence& 
 }
 
 void CMainFrame::CreateActions() {
-    AddAction(kCmdFileNew, tr("&New\tCtrl+N"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    AddAction(kCmdFileOpen, tr("&Open...\tCtrl+O"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    AddAction(kCmdFileClose, tr("&Close"));
-    AddAction(kCmdFileSave, tr("&Save\tCtrl+S"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    AddAction(kCmdFileSaveAs, tr("Save &As..."));
-    AddAction(kCmdDuplicate, tr("D&uplicate\tCtrl+D"), QKeySequence(Qt::CTRL | Qt::Key_D));
-    AddAction(kCmdImportSmf, tr("&Import SMF..."));
-    AddAction(kCmdExportSmfAll, tr("Export SMF All &Data..."));
-    AddAction(kCmdExportSmfSelected, tr("Export SMF S&elected Data..."));
-    AddAction(kCmdImportSysEx, tr("Import S&ysEx..."));
-    AddAction(kCmdExportSysExAll, tr("&All Data..."));
-    AddAction(kCmdExportSysExSelected, tr("&Selected Data..."));
-    AddAction(kCmdOpenBackup, tr("Open &Backup..."));
-    AddAction(kCmdAppExit, tr("E&xit"));
-
-    AddAction(kCmdUndo, tr("&Undo\tCtrl+Z"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    AddAction(kCmdCut, tr("Cu&t\tCtrl+X"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    AddAction(kCmdCopy, tr("&Copy\tCtrl+C"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    AddAction(kCmdInsert, tr("&Insert\tCtrl+V"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    AddAction(kCmdReplace, tr("&Replace\tCtrl+R"), QKeySequence(Qt::CTRL | Qt::Key_R));
-    AddAction(kCmdDelete, tr("&Delete\tDel"), QKeySequence(Qt::Key_Delete));
-    AddAction(kCmdInitialize, tr("I&nitialize\tCtrl+I"), QKeySequence(Qt::CTRL | Qt::Key_I));
-    AddAction(kCmdSelectAll, tr("Select &All\tCtrl+A"), QKeySequence(Qt::CTRL | Qt::Key_A));
-    // A key of its own: Ctrl+R is Replace, whether Replace is enabled or not.
-    QAction& replaceString =
-        AddAction(kCmdReplaceString, tr("Replace Strin&g...\tCtrl+H"), QKeySequence(Qt::CTRL | Qt::Key_H));
-    replaceString.setStatusTip(tr("Replace a string in the current column of the selected rows"));
-    replaceString.setToolTip(tr("Replace String"));
-
-    AddAction(kCmdReadAll, tr("Read &All"));
-    AddAction(kCmdReadSelected, tr("Read &Selected"));
-    AddAction(kCmdWriteAll, tr("&Write All"));
-    AddAction(kCmdWriteSelected, tr("W&rite Selected"));
-
-    AddAction(kCmdSetUpMidiDevices, tr("Set Up &MIDI Devices..."));
-    AddAction(kCmdSetUpFont, tr("Set Up &Font..."));
-    AddAction(kCmdSetUpGrid, tr("Set Up &Grid..."));
-    AddAction(kCmdVerifyWrites, tr("&Verify After Writing"));
-    AddAction(kCmdBackUpBeforeWriting, tr("&Back Up Before Writing"));
-
-    AddAction(kCmdWindowCascade, tr("&Cascade"));
-    AddAction(kCmdWindowTileHorz, tr("Tile &Horizontally"));
-    AddAction(kCmdWindowTileVert, tr("Tile &Vertically"));
-    AddAction(kCmdWindowArrange, tr("&Arrange Icons"));
-
-    AddAction(kCmdManual, tr("ZM-47 Librarian &Manual\tF1"), QKeySequence(Qt::Key_F1));
-    AddAction(kCmdAbout, tr("&About ZM-47 Librarian..."));
-
-    // The menu texts carry their keys after a tab for the menus; the actions
-    // show them from the shortcut, so the tab part is dropped here.
-    for (auto& [id, action] : actions_) {
-        const QString text = action->text();
-        const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-        if (tab >= 0)
-            action->setText(text.left(tab));
-    }
+    for (const CCommandRow& row : CommandRows())
+        if (row.id != 0)
+            AddAction(row);
 }
 
 void CMainFrame::CreateMenus() {
-    auto addMenu = [this](const QString& title, std::initializer_list<int> ids) {
-        auto menu = std::make_unique<QMenu>(title, this);
-        for (int id : ids) {
-            if (id == 0)
-                menu->addSeparator();
-            else
-                menu->addAction(Action(id));
-        }
-        menuBar()->addMenu(menu.get());
-        QMenu* result = menu.get();
+    // The menus in menu bar order; a submenu goes into its parent where its
+    // first command comes in the rows.
+    std::map<CommandMenu, QMenu*> menus;
+    std::map<CommandMenu, CommandMenu> parents;
+    for (const CCommandMenu& entry : CommandMenus()) {
+        auto menu = std::make_unique<QMenu>(CommandMenuTitle(entry.menu), this);
+        menus[entry.menu] = menu.get();
+        parents[entry.menu] = entry.parent;
+        if (entry.parent == kMenuNone)
+            menuBar()->addMenu(menu.get());
         menus_.push_back(std::move(menu));
-        return result;
-    };
-    QMenu* file = addMenu(tr("&File"), {kCmdFileNew, kCmdFileOpen, kCmdOpenBackup, kCmdFileClose, kCmdFileSave,
-                                        kCmdFileSaveAs, 0, kCmdDuplicate, 0, kCmdImportSmf, kCmdExportSmfAll,
-                                        kCmdExportSmfSelected, kCmdImportSysEx});
-    auto exportSysEx = std::make_unique<QMenu>(tr("Export SysE&x"), this);
-    exportSysEx->addAction(Action(kCmdExportSysExAll));
-    exportSysEx->addAction(Action(kCmdExportSysExSelected));
-    file->addMenu(exportSysEx.get());
-    menus_.push_back(std::move(exportSysEx));
-    file->addSeparator();
-    file->addAction(Action(kCmdAppExit));
-    addMenu(tr("&Edit"), {kCmdUndo, 0, kCmdCut, kCmdCopy, kCmdInsert, kCmdReplace, kCmdDelete, kCmdInitialize, 0,
-                          kCmdReplaceString, 0, kCmdSelectAll});
-    addMenu(tr("&MIDI"), {kCmdReadAll, kCmdReadSelected, 0, kCmdWriteAll, kCmdWriteSelected});
-    addMenu(tr("&Setup"), {kCmdSetUpMidiDevices, kCmdSetUpFont, kCmdSetUpGrid, 0, kCmdVerifyWrites,
-                           kCmdBackUpBeforeWriting});
-    QMenu* window = addMenu(tr("&Window"), {});
+    }
+    QMenu* window = menus[kMenuWindow];
     window->addMenu(&WindowListMenu());
     window->addSeparator();
-    for (int id : {kCmdWindowCascade, kCmdWindowTileHorz, kCmdWindowTileVert, kCmdWindowArrange})
-        window->addAction(Action(id));
+
+    // The patch lists' context menu takes its commands from the menus, with
+    // the lines between them.
+    listMenu_.setParent(this, Qt::Popup);
+    bool listLine = false;
+    std::set<CommandMenu> placed;
+    for (const CCommandRow& row : CommandRows()) {
+        QMenu* menu = row.menu == kMenuNone ? nullptr : menus[row.menu];
+        if (!menu)
+            continue;
+        if (const CommandMenu parent = parents[row.menu]; parent != kMenuNone && placed.insert(row.menu).second)
+            menus[parent]->addMenu(menu);
+        if (row.id == 0) {
+            menu->addSeparator();
+            listLine = !listMenu_.isEmpty();
+            continue;
+        }
+        menu->addAction(Action(row.id));
+        if (row.places & CCommandRow::kListMenu) {
+            if (listLine)
+                listMenu_.addSeparator();
+            listLine = false;
+            listMenu_.addAction(Action(row.id));
+        }
+    }
+
+    // The frame's own window commands follow the librarian's.
     window->addSeparator();
     for (QAction* action : {&WindowListAction(), &ResizeToFullAction(), &MaximizeHeightAction(),
                             &MaximizeWidthAction(), &SavePositionAction(), &AlwaysOnTopAction()})
         window->addAction(action);
     SetWindowListMenu(window, 0);
-    addMenu(tr("&Help"), {kCmdManual, 0, kCmdAbout});
-
-    // The patch lists' context menu: the edit commands of the Edit menu.
-    listMenu_.setParent(this, Qt::Popup);
-    for (int id : std::initializer_list<int>{kCmdCut, kCmdCopy, kCmdInsert, kCmdReplace, kCmdDelete, kCmdInitialize,
-                                             0, kCmdReplaceString, 0, kCmdSelectAll}) {
-        if (id == 0)
-            listMenu_.addSeparator();
-        else
-            listMenu_.addAction(Action(id));
-    }
 }
 
 void CMainFrame::PopupListMenu(const QPoint& globalPos) {
@@ -204,14 +151,15 @@ bool CMainFrame::CreateToolBar() {
     toolBar_.setObjectName(QStringLiteral("ToolBar"));
     toolBar_.setWindowTitle(tr("Tool Bar"));
     toolBar_.setAllowedAreas(Qt::AllToolBarAreas);
-    const int buttons[] = {kCmdFileNew, kCmdFileOpen, kCmdFileSave, 0,         kCmdUndo, kCmdCut,
-                           kCmdCopy,    kCmdInsert,   kCmdReplace,  kCmdDelete, 0,        kCmdManual};
-    for (int id : buttons) {
-        if (id == 0) {
-            toolBar_.addSeparator();
+    // The tool bar's commands in menu order, a line between two menus.
+    CommandMenu lastMenu = kMenuNone;
+    for (const CCommandRow& row : CommandRows()) {
+        if (row.id == 0 || !(row.places & CCommandRow::kToolBar))
             continue;
-        }
-        QAction* action = Action(id);
+        if (lastMenu != kMenuNone && row.menu != lastMenu)
+            toolBar_.addSeparator();
+        lastMenu = row.menu;
+        QAction* action = Action(row.id);
         if (!action)
             return false;
         toolBar_.addAction(action);

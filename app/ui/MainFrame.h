@@ -1,7 +1,8 @@
 #pragma once
 // The program's main frame: menu bar, tool bar and status bar around the MDI
-// area with the main window and the librarian file windows. Every menu item,
-// accelerator and tool bar button is a QAction known by its command id;
+// area with the main window and the librarian file windows, all made from the
+// command table (CommandTexts.h). Every menu item, accelerator and tool bar
+// button is a QAction known by its command id;
 // triggering one routes the command to the active window's view, then its
 // document, then the application, and a command nobody handles is disabled.
 #include "app/ui/CommandIds.h"
@@ -27,6 +28,7 @@ class CImageDoc;
 class CImageFrame;
 class CImageView;
 class CDocMan;
+struct CCommandRow;
 class IMidiConfirmation;
 namespace GP {
 class CEditListCtrl;
@@ -113,7 +115,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    QAction& AddAction(int id, const QString& text, const QKeySequence& key = {});
+    QAction& AddAction(const CCommandRow& row);
     void CreateActions();
     void CreateMenus();
     bool CreateToolBar();

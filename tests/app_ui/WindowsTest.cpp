@@ -9,6 +9,7 @@
 
 #include <QContextMenuEvent>
 #include <QImage>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -184,6 +185,53 @@ TEST_F(AppUiTest, EveryCommandHasAPromptATipAndTheToolBarPicturesThem) {
     EXPECT_FALSE(preview.icon().isNull());
     EXPECT_FALSE(preview.toolTip().isEmpty());
     EXPECT_FALSE(preview.statusTip().isEmpty());
+}
+
+// The items of a menu or bar as "label" or "|" for a line; a submenu as
+// "label>".
+QStringList Items(const QList<QAction*>& actions) {
+    QStringList items;
+    for (const QAction* action : actions)
+        items << (action->isSeparator() ? QStringLiteral("|") : action->text() + (action->menu() ? QStringLiteral(">") : QString()));
+    return items;
+}
+
+TEST_F(AppUiTest, MenusToolBarAndListMenuAreLaidOutFromTheCommandRows) {
+    QStringList bar;
+    QMenu* file = nullptr;
+    QMenu* window = nullptr;
+    for (QAction* top : frame->menuBar()->actions()) {
+        bar << top->text();
+        if (top->text() == QStringLiteral("&File"))
+            file = top->menu();
+        if (top->text() == QStringLiteral("&Window"))
+            window = top->menu();
+    }
+    EXPECT_EQ(bar, (QStringList{"&File", "&Edit", "&MIDI", "&Setup", "&Window", "&Help"}));
+    ASSERT_NE(file, nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Items(file->actions()),
+              (QStringList{"&New", "&Open...", "Open &Backup...", "&Close", "&Save", "Save &As...", "|", "D&uplicate", "|",
+                           "&Import SMF...", "Export SMF All &Data...", "Export SMF S&elected Data...", "Import S&ysEx...",
+                           "Export SysE&x>", "|", "E&xit"}));
+    const QAction* exportSysEx = file->actions().at(13);
+    ASSERT_NE(exportSysEx->menu(), nullptr);
+    EXPECT_EQ(Items(exportSysEx->menu()->actions()), (QStringList{"&All Data...", "&Selected Data..."}));
+    // The window list first, the frame's own window commands last.
+    const QStringList windowItems = Items(window->actions());
+    ASSERT_GE(windowItems.size(), 7);
+    EXPECT_EQ(windowItems.mid(1, 6),
+              (QStringList{"|", "&Cascade", "Tile &Horizontally", "Tile &Vertically", "&Arrange Icons", "|"}));
+
+    EXPECT_EQ(Items(frame->ListMenu().actions()), (QStringList{"Cu&t", "&Copy", "&Insert", "&Replace", "&Delete",
+                                                               "I&nitialize", "|", "Replace Strin&g...", "|", "Select &All"}));
+    EXPECT_EQ(Items(frame->ToolBar().actions()), (QStringList{"&New", "&Open...", "&Save", "|", "&Undo", "Cu&t", "&Copy",
+                                                              "&Insert", "&Replace", "&Delete", "|", "ZM-47 Librarian &Manual"}));
+    // Each shortcut is the one of its row, shown by the menu from the key.
+    EXPECT_EQ(frame->Action(kCmdFileNew)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(frame->Action(kCmdDelete)->shortcut(), QKeySequence(Qt::Key_Delete));
+    EXPECT_EQ(frame->Action(kCmdManual)->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_TRUE(frame->Action(kCmdFileSaveAs)->shortcut().isEmpty());
 }
 
 TEST_F(AppUiTest, PreviewButtonsFollowTheRowsAndAskFirst) {
