@@ -35,4 +35,10 @@ enum MessageId : int {
     kMsgPhaseVerify = 65,
     kMsgNoUnitDataInFile = 66,
     kMsgConfirmImportSysEx = 67,
+    // The history library: set aside when damaged or newer, not opened, not
+    // written. The program goes on either way.
+    kMsgLibraryDamaged = 100,
+    kMsgLibraryNewer = 101,
+    kMsgLibraryNotOpened = 102,
+    kMsgLibraryNotWritten = 103,
 };

@@ -70,6 +70,16 @@ constexpr Row kRows[] = {
      "ファイルに ZM-47 のデータがありません。何も変更されていません。"},
     {67, "Are you sure you want to read the SysEx file and overwrite the main window?",
      "SysEx ファイルを読み込み、メイン・ウィンドウを上書きします。よろしいですか？"},
+    // %s: the name the library file was set aside under.
+    {100, "The history library was damaged. It was set aside as\n%s\nand a new, empty library keeps the history from now on.",
+     "履歴ライブラリが壊れていました。次の名前で保管し、これからは新しい空のライブラリに履歴を記録します。\n%s"},
+    {101, "The history library was made by a newer version of the ZM-47 Librarian. It was set aside as\n%s\nand a new, empty library keeps the history from now on.",
+     "履歴ライブラリは新しいバージョンの ZM-47 Librarian で作成されています。次の名前で保管し、これからは新しい空のライブラリに履歴を記録します。\n%s"},
+    // %s: the library file.
+    {102, "The history library could not be opened:\n%s\nThe program goes on without keeping history.",
+     "履歴ライブラリを開けませんでした。\n%s\n履歴を記録せずに続けます。"},
+    {103, "The history library could not be written (the disk may be full or the folder read-only):\n%s\nTransfers and files are not affected, but this history is not kept.",
+     "履歴ライブラリに書き込めませんでした（ディスクがいっぱいか、フォルダーが読み取り専用の可能性があります）。\n%s\n転送とファイルには影響しませんが、この履歴は記録されません。"},
 };
 
 bool IsLanguage(int index) { return index == CMessageTable::kEnglish || index == CMessageTable::kJapanese; }

@@ -12,6 +12,8 @@ packages=(
   # instead of the JACK 1 headers that would remove the JACK 2 server
   jackd2 libjack-jackd2-dev librtmidi-dev libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the library of patches and the unit's history
+  libsqlite3-dev
   qt6-l10n-tools qt6-translations-l10n fonts-ipafont-gothic
 )
 

@@ -20,7 +20,7 @@ const char* const kEnglish2 =
     "indicates 'Unable to read/write data.'\".";
 
 constexpr int kUsedIds[] = {2, 3, 4, 5, 7, 8, 9, 10, 11, 13, 15, 16, 17, 19, 20, 30, 55, 56, 57, 58, 59,
-                             60, 61, 62, 63, 64, 65, 66, 67};
+                             60, 61, 62, 63, 64, 65, 66, 67, 100, 101, 102, 103};
 constexpr int kUnusedIds[] = {0, 1, 6, 12, 14, 18, 21};
 
 CMessageTable FilledTable() {

@@ -1,0 +1,1 @@
+zm47_add_fuzzer(library LIBS zm47_library)

@@ -1,0 +1,63 @@
+#pragma once
+// A prepared SQLite statement that finalizes itself, with typed binds and
+// columns. Failures are results (the SQLite code), never exceptions.
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+class CSqlStatement {
+public:
+    CSqlStatement() = default;
+    CSqlStatement(sqlite3* db, std::string_view sql);
+    ~CSqlStatement();
+    CSqlStatement(const CSqlStatement&) = delete;
+    CSqlStatement& operator=(const CSqlStatement&) = delete;
+    CSqlStatement(CSqlStatement&& other) noexcept;
+    CSqlStatement& operator=(CSqlStatement&& other) noexcept;
+
+    bool Ok() const { return stmt_ != nullptr; }
+    int PrepareResult() const { return prepared_; }
+
+    CSqlStatement& Bind(int index, std::int64_t value);
+    CSqlStatement& Bind(int index, std::string_view text);
+    CSqlStatement& Bind(int index, std::span<const std::uint8_t> blob);
+    CSqlStatement& BindNull(int index);
+
+    // SQLITE_ROW, SQLITE_DONE or an error code.
+    int Step();
+    // Step until done; true when it ended with SQLITE_DONE.
+    bool Run();
+    // Ready for new binds and steps.
+    void Reset();
+
+    std::int64_t Int(int column) const;
+    bool IsNull(int column) const;
+    std::string Text(int column) const;
+    std::span<const std::uint8_t> Blob(int column) const;
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+    int prepared_ = SQLITE_OK;
+};
+
+// Runs SQL text without results; true on success.
+bool ExecSql(sqlite3* db, std::string_view sql);
+
+// BEGIN IMMEDIATE on construction, ROLLBACK on destruction unless committed.
+class CSqlTransaction {
+public:
+    explicit CSqlTransaction(sqlite3* db);
+    ~CSqlTransaction();
+    CSqlTransaction(const CSqlTransaction&) = delete;
+    CSqlTransaction& operator=(const CSqlTransaction&) = delete;
+    bool Began() const { return began_; }
+    bool Commit();
+
+private:
+    sqlite3* db_;
+    bool began_ = false;
+    bool done_ = false;
+};
