@@ -2,15 +2,13 @@
 
 #include "app/docs/FileDoc.h"
 #include "app/docs/UpdateHints.h"
-#include "app/ui/CommandIds.h"
 #include "app/ui/ListFontQt.h"
 #include "app/ui/ViewLayout.h"
-#include "engine/dialogs/MidiWarningDlg.h"
 
 #include <QResizeEvent>
 
 CFileView::CFileView(CFileDoc& document, QWidget* parent)
-    : CParamView(kFormId, QSize(315, 40), parent), document_(&document), list_(1, true, this) {
+    : CWindowView(kFormId, QSize(315, 40), parent), document_(&document), list_(1, true, this) {
     list_.SetDocument(&document.GetDocumentData());
     list_.SetDropTarget(this);
     // An edit in the list changes the file.
@@ -24,7 +22,6 @@ CFileView::CFileView(CFileDoc& document, QWidget* parent)
         list_.SetDocument(nullptr);
         list_.SetPatchArray(nullptr);
     });
-    SetPreviewConfirmation(this);
     document.AddView(this);
 }
 
@@ -41,8 +38,6 @@ void CFileView::DetachDocument() {
     document_ = nullptr;
     list_.SetDocument(nullptr);
 }
-
-void CFileView::SetCommands(std::unique_ptr<IViewCommands> commands) { commands_ = std::move(commands); }
 
 void CFileView::OnInitialUpdate() {
     if (document_)
@@ -70,29 +65,3 @@ void CFileView::ArrangeControls() {
     RebuildPreviewButtons();
 }
 
-
-bool CFileView::HandlesCommand(int id) const {
-    return id == kCmdSetUpGrid || (commands_ && commands_->HandlesCommand(id));
-}
-
-bool CFileView::IsCommandEnabled(int id) const {
-    if (id == kCmdSetUpGrid)
-        return true;
-    return commands_ && commands_->IsCommandEnabled(id);
-}
-
-void CFileView::OnCommand(int id) {
-    if (id == kCmdSetUpGrid)
-        OnSetUpGrid();
-    else if (commands_)
-        commands_->OnCommand(id);
-}
-
-bool CFileView::ConfirmPreview() { return confirmation_ && confirmation_->Confirm(kWarnWriteTemporary); }
-
-void CFileView::Preview(int index) {
-    if (commands_)
-        commands_->PreviewSend(index);
-}
-
-bool CFileView::DropPatches(const CPatchDrop& drop) { return commands_ && commands_->DropPatches(drop); }

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include "data/ParameterAddress.h"
-#include "engine/dialogs/MidiWarningDlg.h"
 
 #include <QResizeEvent>
 
@@ -30,7 +29,7 @@ const std::vector<CComboBoxA::Item>& AreaItems() {
 
 } // namespace
 
-CImageView::CImageView(CImageDoc& document, QWidget* parent) : CParamView(kFormId, QSize(315, 77), parent), document_(document) {
+CImageView::CImageView(CImageDoc& document, QWidget* parent) : CWindowView(kFormId, QSize(315, 77), parent), document_(document) {
     for (int n = 1; n <= kAreaCount; ++n) {
         auto list = std::make_unique<CPatchListCtrl>(n, false, this);
         list->setVisible(false);
@@ -39,7 +38,6 @@ CImageView::CImageView(CImageDoc& document, QWidget* parent) : CParamView(kFormI
         lists_[static_cast<std::size_t>(n - 1)] = std::move(list);
     }
     BuildControls();
-    SetPreviewConfirmation(this);
     document_.AddView(this);
     // A document deleted under the view (at shutdown) is only forgotten.
     connect(&document_, &QObject::destroyed, this, [this] {
@@ -115,8 +113,6 @@ QPushButton* CImageView::GetCommandButton(int buttonId) {
         return nullptr;
     }
 }
-
-void CImageView::SetCommands(std::unique_ptr<IViewCommands> commands) { commands_ = std::move(commands); }
 
 void CImageView::OnInitialUpdate() {
     readSelected_.setEnabled(false);
@@ -224,37 +220,10 @@ void CImageView::ArrangeList(CPatchListCtrl& list) {
 }
 
 
-bool CImageView::HandlesCommand(int id) const {
-    return id == kCmdSetUpGrid || (commands_ && commands_->HandlesCommand(id));
-}
-
-bool CImageView::IsCommandEnabled(int id) const {
-    if (id == kCmdSetUpGrid)
-        return true;
-    return commands_ && commands_->IsCommandEnabled(id);
-}
-
-void CImageView::OnCommand(int id) {
-    if (id == kCmdSetUpGrid)
-        OnSetUpGrid();
-    else if (commands_)
-        commands_->OnCommand(id);
-}
-
 void CImageView::OnIdleUpdate() {
     const CParameterListCtrl* list = GetListCtrl();
     const bool selected = list && list->GetSelectedCount() > 0;
     readSelected_.setEnabled(selected);
     writeSelected_.setEnabled(selected);
-    if (commands_)
-        commands_->OnIdleUpdate();
+    CWindowView::OnIdleUpdate();
 }
-
-bool CImageView::ConfirmPreview() { return confirmation_ && confirmation_->Confirm(kWarnWriteTemporary); }
-
-void CImageView::Preview(int index) {
-    if (commands_)
-        commands_->PreviewSend(index);
-}
-
-bool CImageView::DropPatches(const CPatchDrop& drop) { return commands_ && commands_->DropPatches(drop); }

@@ -4,13 +4,9 @@
 // current area's is shown. Choosing another area switches every window to it
 // and empties the patch clipboard: patches copied in one area cannot be
 // pasted into another.
-#include "app/docs/DocumentView.h"
 #include "app/ui/ComboBoxA.h"
-#include "app/ui/ViewCommands.h"
-#include "views/ParamView.h"
-#include "views/PatchDrag.h"
+#include "app/ui/WindowView.h"
 #include "views/PatchListCtrl.h"
-#include "views/PreviewConfirmation.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -20,11 +16,9 @@
 #include <memory>
 
 class CImageDoc;
-class IMidiConfirmation;
 class CDocMan;
 
-class CImageView : public CParamView, public IDocumentView, public ICommandTarget, public IPreviewConfirmation,
-                   public IPatchDropTarget {
+class CImageView : public CWindowView {
     Q_OBJECT
 public:
     static constexpr int kFormId = 4111;
@@ -42,11 +36,6 @@ public:
     // One of the four buttons by its id (4267..4270), or nullptr.
     QPushButton* GetCommandButton(int buttonId);
 
-    // The command handlers (owned) and the confirmation before a preview is
-    // sent (not owned; without one nothing is sent).
-    void SetCommands(std::unique_ptr<IViewCommands> commands);
-    IViewCommands* GetCommands() const { return commands_.get(); }
-    void SetConfirmation(IMidiConfirmation* confirmation) { confirmation_ = confirmation; }
     // For "every window" updates (not owned).
     void SetDocMan(CDocMan* manager) { manager_ = manager; }
 
@@ -60,19 +49,8 @@ public:
     // Lays the controls out after a size change and rebuilds the buttons.
     void ArrangeControls() override;
 
-    bool HandlesCommand(int id) const override;
-    bool IsCommandEnabled(int id) const override;
-    void OnCommand(int id) override;
     // Enables the "Selected" buttons while rows are selected.
-    void OnIdleUpdate();
-
-    bool ConfirmPreview() override;
-    // Patches dropped on the list go to the window's commands.
-    bool DropPatches(const CPatchDrop& drop) override;
-    QWidget* ViewWidget() override { return this; }
-
-protected:
-    void Preview(int index) override;
+    void OnIdleUpdate() override;
 
 private:
     void BuildControls();
@@ -91,8 +69,6 @@ private:
     QPushButton readSelected_;
     QPushButton writeAll_;
     QPushButton writeSelected_;
-    std::unique_ptr<IViewCommands> commands_;
-    IMidiConfirmation* confirmation_ = nullptr;  // not owned
     CDocMan* manager_ = nullptr;                 // not owned
     bool documentGone_ = false;
 };

@@ -300,12 +300,8 @@ void CMainFrame::UpdateCommandStates() {
         action->setCheckable(checked);
         action->setChecked(checked);
     }
-    if (auto* frame = qobject_cast<CImageFrame*>(MdiArea().activeSubWindow()))
-        frame->View().OnIdleUpdate();
-    else if (auto* frame = qobject_cast<CFileFrame*>(MdiArea().activeSubWindow())) {
-        if (IViewCommands* commands = frame->View().GetCommands())
-            commands->OnIdleUpdate();
-    }
+    if (auto* windowView = dynamic_cast<CWindowView*>(view))
+        windowView->OnIdleUpdate();
     GP::CMDIFrameWndEx::UpdateCommandStates();
 }
 
