@@ -1,4 +1,5 @@
-// Import SMF and Export SMF, Import SysEx and Export SysEx of the main window.
+// Import and Export of the main window's exchange files: Standard MIDI Files
+// and raw SysEx files, one path per direction.
 #include "app/commands/WindowCommands.h"
 
 #include "app/core/LibrarianState.h"
@@ -20,52 +21,72 @@
 
 namespace {
 
-std::filesystem::path LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+using Path = std::filesystem::path;
 
-std::optional<QString> PromptSmf(const CCommandContext& context, bool open) {
-    QWidget* parent = context.window ? context.window->GetDialogParent() : nullptr;
-    GT::IProfile& profile = context.profile ? *context.profile : GT::GetProfile();
-    IFileDialogRunner& runner = context.fileDialogs ? *context.fileDialogs : GetFileDialogRunner();
-    return PromptSmfFileName(open, parent, profile, runner);
+// What differs between the two kinds of exchange file.
+struct CExchangeFormat {
+    int importWarning;  // the confirmation asked before an import
+    std::optional<QString> (*prompt)(bool open, QWidget* parent, GT::IProfile& profile, IFileDialogRunner& runner);
+    bool (*remember)(GT::IProfile& profile, const QString& path);
+    bool (CWriter::*write)(const Path& path, int areaCode, const std::vector<int>& indexes,
+                           const CParameterArray& array);
+};
+
+const CExchangeFormat& Format(CWindowCommands::ExchangeFile file) {
+    static const CExchangeFormat smf{kWarnImportSmf, &PromptSmfFileName, &RememberSmfFile, &CWriter::ExportSmf};
+    static const CExchangeFormat sysEx{kWarnImportSysEx, &PromptSysExFileName, &RememberSysExFile,
+                                       &CWriter::ExportSysEx};
+    return file == CWindowCommands::kSmfFile ? smf : sysEx;
 }
 
-void RememberSmf(const CCommandContext& context, const QString& path) {
-    RememberSmfFile(context.profile ? *context.profile : GT::GetProfile(), path);
-}
-
-std::optional<QString> PromptSysEx(const CCommandContext& context, bool open) {
-    QWidget* parent = context.window ? context.window->GetDialogParent() : nullptr;
-    GT::IProfile& profile = context.profile ? *context.profile : GT::GetProfile();
-    IFileDialogRunner& runner = context.fileDialogs ? *context.fileDialogs : GetFileDialogRunner();
-    return PromptSysExFileName(open, parent, profile, runner);
-}
+Path LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 } // namespace
 
-bool CWindowCommands::ImportSmf() {
+std::optional<QString> CWindowCommands::PromptExchangeFile(ExchangeFile file, bool open) const {
+    QWidget* parent = context_.window ? context_.window->GetDialogParent() : nullptr;
+    IFileDialogRunner& runner = context_.fileDialogs ? *context_.fileDialogs : GetFileDialogRunner();
+    return Format(file).prompt(open, parent, Profile(), runner);
+}
+
+bool CWindowCommands::ImportFile(ExchangeFile file) {
     CParameterListCtrl* list = List();
     CDocumentBase* data = Data();
     AReader* reader = context_.state ? context_.state->GetReader() : nullptr;
     if (!context_.mainWindow || !list || !data || !reader)
         return false;
-    if (!Confirm(kWarnImportSmf))
+    if (!Confirm(Format(file).importWarning))
         return false;
-    // Every area: a file may hold patches of any of them.
-    data->SaveUndo(0);
+    // Every area: a file may hold patches of any of them. An SMF is read
+    // straight into the image, so its undo step comes first (even when the
+    // file is not chosen after all): what a failing file stored before the
+    // failure stays and can be undone. A SysEx file is read whole first; a
+    // refused one changes nothing, not even the undo step.
+    if (file == kSmfFile)
+        data->SaveUndo(0);
     bool imported = false;
-    if (const std::optional<QString> path = PromptSmf(context_, true)) {
+    if (const std::optional<QString> path = PromptExchangeFile(file, true)) {
         UL::CWaitCursor wait;
-        // The reader shows why a file cannot be read; what it stored before
-        // the failure stays and can be undone.
-        imported = reader->ImportSmf(LocalPath(*path), data->GetImage());
+        // The reader says why a file cannot be read.
+        if (file == kSmfFile) {
+            imported = reader->ImportSmf(LocalPath(*path), data->GetImage());
+        } else {
+            std::vector<std::uint8_t> bytes;
+            imported = reader->LoadSysExFile(LocalPath(*path), bytes);
+            if (imported) {
+                data->SaveUndo(0);
+                reader->ImportSysExBytes(bytes, data->GetImage());
+            }
+        }
         if (imported)
-            RememberSmf(context_, *path);
+            Format(file).remember(Profile(), *path);
     }
-    list->Refresh(true, 0);
+    if (imported || file == kSmfFile)
+        list->Refresh(true, 0);
     return imported;
 }
 
-bool CWindowCommands::ExportSmf(bool selectedOnly) {
+bool CWindowCommands::ExportFile(ExchangeFile file, bool selectedOnly) {
     const CParameterArray* array = ShownArray();
     CWriter* writer = context_.state ? context_.state->GetWriter() : nullptr;
     if (!context_.mainWindow || !array || !writer)
@@ -74,56 +95,13 @@ bool CWindowCommands::ExportSmf(bool selectedOnly) {
     // Patches that cannot be exported are refused before a file is chosen.
     if (indexes.empty() || !CWriter::CheckSendable(AreaCode(), indexes, *array))
         return false;
-    const std::optional<QString> path = PromptSmf(context_, false);
+    const std::optional<QString> path = PromptExchangeFile(file, false);
     if (!path)
         return false;
     UL::CWaitCursor wait;
     // The writer shows why a file cannot be written.
-    if (!writer->ExportSmf(LocalPath(*path), AreaCode(), indexes, *array))
+    if (!(writer->*Format(file).write)(LocalPath(*path), AreaCode(), indexes, *array))
         return false;
-    RememberSmf(context_, *path);
-    return true;
-}
-
-bool CWindowCommands::ImportSysEx() {
-    CParameterListCtrl* list = List();
-    CDocumentBase* data = Data();
-    AReader* reader = context_.state ? context_.state->GetReader() : nullptr;
-    if (!context_.mainWindow || !list || !data || !reader)
-        return false;
-    if (!Confirm(kWarnImportSysEx))
-        return false;
-    const std::optional<QString> path = PromptSysEx(context_, true);
-    if (!path)
-        return false;
-    UL::CWaitCursor wait;
-    // The reader says why a file is refused; a refused file changes nothing,
-    // not even the undo step.
-    std::vector<std::uint8_t> bytes;
-    if (!reader->LoadSysExFile(LocalPath(*path), bytes))
-        return false;
-    data->SaveUndo(0);
-    reader->ImportSysExBytes(bytes, data->GetImage());
-    RememberSysExFile(Profile(), *path);
-    list->Refresh(true, 0);
-    return true;
-}
-
-bool CWindowCommands::ExportSysEx(bool selectedOnly) {
-    const CParameterArray* array = ShownArray();
-    CWriter* writer = context_.state ? context_.state->GetWriter() : nullptr;
-    if (!context_.mainWindow || !array || !writer)
-        return false;
-    const std::vector<int> indexes = TransferIndexes(selectedOnly);
-    // Patches that cannot be exported are refused before a file is chosen.
-    if (indexes.empty() || !CWriter::CheckSendable(AreaCode(), indexes, *array))
-        return false;
-    const std::optional<QString> path = PromptSysEx(context_, false);
-    if (!path)
-        return false;
-    UL::CWaitCursor wait;
-    if (!writer->ExportSysEx(LocalPath(*path), AreaCode(), indexes, *array))
-        return false;
-    RememberSysExFile(Profile(), *path);
+    Format(file).remember(Profile(), *path);
     return true;
 }

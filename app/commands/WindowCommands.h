@@ -10,6 +10,7 @@
 #include "app/commands/CommandContext.h"
 #include "app/ui/ViewCommands.h"
 
+#include <optional>
 #include <vector>
 
 class CDocumentBase;
@@ -42,12 +43,18 @@ public:
     // false when it was not enabled, not confirmed, cancelled or failed.
     bool ReadPatches(bool selectedOnly);
     bool WritePatches(bool selectedOnly);
-    bool ImportSmf();
-    bool ExportSmf(bool selectedOnly);
+    // The exchange files of the main window: a file of either kind is
+    // imported into the main window's areas, and the shown area's patches
+    // (all or the selected ones) are exported to one.
+    enum ExchangeFile { kSmfFile, kSysExFile };
+    bool ImportFile(ExchangeFile file);
+    bool ExportFile(ExchangeFile file, bool selectedOnly);
+    bool ImportSmf() { return ImportFile(kSmfFile); }
+    bool ExportSmf(bool selectedOnly) { return ExportFile(kSmfFile, selectedOnly); }
     // Import SysEx asks as Import SMF does, then records the undo step only
     // once the file turned out to hold data for the unit.
-    bool ImportSysEx();
-    bool ExportSysEx(bool selectedOnly);
+    bool ImportSysEx() { return ImportFile(kSysExFile); }
+    bool ExportSysEx(bool selectedOnly) { return ExportFile(kSysExFile, selectedOnly); }
     bool Duplicate();
     bool Undo();
     bool Cut();
@@ -75,6 +82,8 @@ private:
     int AreaCode() const;
     bool Confirm(int kind) const;
     GT::IProfile& Profile() const;
+    // The file dialog of an import (open) or export; nothing when cancelled.
+    std::optional<QString> PromptExchangeFile(ExchangeFile file, bool open) const;
 
     // Enabling rules of the edit commands.
     bool HasSelection() const;
