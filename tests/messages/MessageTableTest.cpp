@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
+#include <set>
 #include <string>
 
 namespace {
@@ -19,9 +22,18 @@ const char* const kEnglish2 =
     "Unable to read/write data.\nChoose \"Help - ZM-47 Librarian Manual\", and refer to \"6. If the display "
     "indicates 'Unable to read/write data.'\".";
 
-constexpr int kUsedIds[] = {2, 3, 4, 5, 7, 8, 9, 10, 11, 13, 15, 16, 17, 19, 20, 30, 55, 56, 57, 58, 59,
-                             60, 61, 62, 63, 64, 65, 66, 67, 100, 101, 102, 103};
-constexpr int kUnusedIds[] = {0, 1, 6, 12, 14, 18, 21};
+// The ids the program names: every "kMsgName = number," of MessageIds.h.
+std::set<int> DeclaredIds() {
+    std::ifstream in(std::string(ZM47_SOURCE_DIR) + "/messages/MessageIds.h");
+    std::set<int> ids;
+    const std::regex entry(R"(^\s*kMsg\w+\s*=\s*(\d+)\b)");
+    std::smatch match;
+    for (std::string line; std::getline(in, line);)
+        if (std::regex_search(line, match, entry)) {
+            EXPECT_TRUE(ids.insert(std::stoi(match[1])).second) << line;
+        }
+    return ids;
+}
 
 CMessageTable FilledTable() {
     CMessageTable table;
@@ -42,25 +54,30 @@ TEST(MessageTable, JapaneseTextsAreByteExactAndSwitchingBackNeedsNoRefill) {
     EXPECT_EQ(table.Get(kMsgMidiConnectError), "MIDI connect error.");
 }
 
-TEST(MessageTable, EveryUsedIdHasTextInBothLanguagesAndUnusedIdsHaveNone) {
+TEST(MessageTable, EveryDeclaredIdHasTextInBothLanguagesAndNoOtherIdHasAny) {
+    const std::set<int> declared = DeclaredIds();
+    ASSERT_GT(declared.size(), 20u) << "messages/MessageIds.h not read";
+    ASSERT_TRUE(declared.contains(kMsgUnableToReadWrite));
     CMessageTable table = FilledTable();
     for (int language : {CMessageTable::kEnglish, CMessageTable::kJapanese}) {
         ASSERT_TRUE(table.SetLanguage(language));
-        for (int id : kUsedIds)
-            EXPECT_FALSE(table.Get(id).empty()) << "id " << id << " language " << language;
-        for (int id : kUnusedIds)
-            EXPECT_EQ(table.Get(id), "") << "id " << id;
-        // Asking again for an unused id still gives the empty text.
-        EXPECT_EQ(table.Get(6), "");
+        for (int id : declared) EXPECT_FALSE(table.Get(id).empty()) << "id " << id << " language " << language;
+        // One text per declared id: the table has none for another id.
+        EXPECT_EQ(table.Size(language), declared.size()) << "language " << language;
+        for (int id = 0; id <= *declared.rbegin() + 1; ++id)
+            if (!declared.contains(id)) {
+                EXPECT_EQ(table.Get(id), "") << "id " << id;
+            }
     }
 }
 
 TEST(MessageTable, RefillingLeavesOneTextPerIdAndLanguage) {
     CMessageTable table = FilledTable();
+    const std::size_t english = table.Size(CMessageTable::kEnglish);
     table.Add(CMessageTable::kEnglish, kMsgFileNotSaved, "changed");
     FillMessageTable(table);
-    EXPECT_EQ(table.Size(CMessageTable::kEnglish), std::size(kUsedIds));
-    EXPECT_EQ(table.Size(CMessageTable::kJapanese), std::size(kUsedIds));
+    EXPECT_EQ(table.Size(CMessageTable::kEnglish), english);
+    EXPECT_EQ(table.Size(CMessageTable::kJapanese), english);
     EXPECT_EQ(table.Get(kMsgFileNotSaved), "The file could not be saved.");
 }
 
