@@ -66,6 +66,12 @@ int RunSimulator(const Arguments& arguments)
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         if (!unit.SaveIfChanged())
             return kExitFailure;
+        if (simulator.Lost()) {
+            // Its ports went with the server; nobody could reach the unit.
+            std::fprintf(stderr, "zm47-cli: the JACK server has gone, and the simulated unit's ports with it; "
+                                 "the simulated unit ends\n");
+            return kExitFailure;
+        }
     }
     std::fprintf(stderr, "zm47-cli: %d identity requests, %d data requests, %d data sets stored\n",
                  unit.IdentityRequests(), unit.DataRequests(), unit.DataSetsStored());

@@ -11,6 +11,9 @@ packages=(
   # JACK 2 with its headers, so that RtMidi's development package takes them
   # instead of the JACK 1 headers that would remove the JACK 2 server
   jackd2 libjack-jackd2-dev librtmidi-dev libasound2-dev
+  # PipeWire with its own libjack (used only under pw-jack, so JACK 2 stays
+  # the system's libjack), for the tests on PipeWire
+  pipewire pipewire-bin pipewire-jack
   libgtest-dev libgmock-dev libbenchmark-dev
   # the library of patches and the unit's history
   libsqlite3-dev

@@ -1,5 +1,6 @@
 #include "sim/PortSimulator.h"
 
+#include "platform/mm/rtmidi/Abandoned.h"
 #include "platform/mm/rtmidi/JackSystem.h"
 #include "platform/mm/rtmidi/RtMidiBackend.h"
 #include "platform/mm/virtual/VirtualDevices.h"
@@ -39,6 +40,21 @@ bool JackClientFree(const std::string& client)
     }
 }
 
+// True once every port of names exists for other clients, waiting for them
+// at most a few seconds, while the server they were made on runs.
+bool JackPortsShow(const std::vector<std::string>& names, std::uint64_t server)
+{
+    mm::JackSystem& jack = mm::JackSystem::Instance();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    for (;;) {
+        if (std::all_of(names.begin(), names.end(), [&](const std::string& name) { return jack.HasPort(name); }))
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline || !jack.Alive(server, false))
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
 } // namespace
 
 CPortSimulator::CPortSimulator()
@@ -50,10 +66,28 @@ CPortSimulator::CPortSimulator()
 {
 }
 
-CPortSimulator::~CPortSimulator()
+CPortSimulator::~CPortSimulator() { CloseOrAbandon(); }
+
+void CPortSimulator::CloseOrAbandon()
 {
+    const bool jack = system_ == PortSystem::Jack;
+    if (jack && (in_ || out_) && !mm::JackSystem::Instance().Alive(jackServer_, true)) {
+        // libjack has given up the clients of a server that went (JACK 2
+        // deletes them when the next client opens): closing them would
+        // crash. Nothing calls the input back once its server is gone.
+        if (in_)
+            in_->cancelCallback();
+        mm::Abandon(std::move(in_));
+        mm::Abandon(std::move(out_));
+        return;
+    }
     if (in_)
         in_->closePort(); // ends RtMidi's input
+}
+
+bool CPortSimulator::Lost()
+{
+    return system_ == PortSystem::Jack && !mm::JackSystem::Instance().Alive(jackServer_, true);
 }
 
 bool CPortSimulator::Open(const std::string& portName, PortSystem system, std::string& error)
@@ -92,8 +126,11 @@ bool CPortSimulator::OpenAlsa(const std::string& portName, std::string& error)
 bool CPortSimulator::OpenJack(const std::string& portName, std::string& error)
 {
     // Asked first: RtMidi prints when it finds no server.
-    if (!mm::JackSystem::Instance().Running()) {
-        error = "no JACK server answers; start one (for example jackd -d dummy) or use --api alsa";
+    mm::JackSystem& jack = mm::JackSystem::Instance();
+    jackServer_ = jack.Answering();
+    if (jackServer_ == 0) {
+        error = "no JACK server answers; start one (for example jackd -d dummy), run this under pw-jack where "
+                "PipeWire is the sound server, or use --api alsa";
         return false;
     }
     const std::string inClient = portName + " In";
@@ -104,27 +141,28 @@ bool CPortSimulator::OpenJack(const std::string& portName, std::string& error)
         error = "the JACK ports \"" + portName + "\" already exist; is another simulated unit running?";
         return false;
     }
+    // Kept at once, whatever follows: the destructor closes them, or gives
+    // them up if the server goes meanwhile.
     try {
-        auto out = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, outClient);
-        out->setErrorCallback(&RecordError, &inFailed_);
-        out->openVirtualPort("out");
-        auto in = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, inClient);
-        in->setErrorCallback(&RecordError, &inFailed_);
-        in->ignoreTypes(false, true, true);
-        in->setCallback(&CPortSimulator::OnMessage, this);
-        in->openVirtualPort("in");
-        if (inFailed_ || !mm::JackSystem::Instance().HasPort(outClient + ":out") ||
-            !mm::JackSystem::Instance().HasPort(inClient + ":in")) {
-            error = "cannot create the JACK ports \"" + portName + "\"";
-            return false;
-        }
-        out->setErrorCallback(&RecordError, &sendFailed_);
-        out_ = std::move(out);
-        in_ = std::move(in);
+        out_ = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, outClient);
+        out_->setErrorCallback(&RecordError, &inFailed_);
+        out_->openVirtualPort("out");
+        in_ = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, inClient);
+        in_->setErrorCallback(&RecordError, &inFailed_);
+        in_->ignoreTypes(false, true, true);
+        in_->setCallback(&CPortSimulator::OnMessage, this);
+        in_->openVirtualPort("in");
     } catch (const RtMidiError& failure) {
         error = "cannot create the JACK ports \"" + portName + "\": " + failure.getMessage();
         return false;
     }
+    // A port one client registers shows up for the others a moment later on
+    // some servers (PipeWire); until then nobody can connect to it.
+    if (inFailed_ || !JackPortsShow({outClient + ":out", inClient + ":in"}, jackServer_)) {
+        error = "cannot create the JACK ports \"" + portName + "\"";
+        return false;
+    }
+    out_->setErrorCallback(&RecordError, &sendFailed_);
     return true;
 }
 
@@ -147,7 +185,9 @@ void CPortSimulator::OnMessage(double, std::vector<unsigned char>* message, void
 
 bool CPortSimulator::Send(std::span<const std::uint8_t> bytes)
 {
-    if (!out_)
+    // RtMidi's JACK output would wait for ever on a full buffer that no
+    // server empties any more.
+    if (!out_ || (system_ == PortSystem::Jack && !mm::JackSystem::Instance().Alive(jackServer_, false)))
         return false;
     sendFailed_ = false;
     out_->sendMessage(bytes.data(), bytes.size());

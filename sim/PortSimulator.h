@@ -33,6 +33,10 @@ public:
     bool Open(const std::string& portName, PortSystem system, std::string& error);
     // The system the ports were made on (Alsa or Jack) after Open.
     PortSystem System() const { return system_; }
+    // True once the JACK server the ports were made on has gone (asked with
+    // a round trip): the ports are gone with it, and nobody can reach the
+    // unit any more. Never for ALSA's ports, which last as long as this.
+    bool Lost();
 
     CSimulatedUnit& Unit() { return unit_; }
 
@@ -42,7 +46,12 @@ private:
     bool OpenAlsa(const std::string& portName, std::string& error);
     bool OpenJack(const std::string& portName, std::string& error);
 
+    // JACK objects are closed only while their server runs (see Lost);
+    // those of a server that went are given up, never destroyed.
+    void CloseOrAbandon();
+
     PortSystem system_ = PortSystem::Automatic;
+    std::uint64_t jackServer_ = 0;  // the server the JACK ports were made on
     std::atomic<bool> sendFailed_{false};
     std::atomic<bool> inFailed_{false}; // while opening, and what the input reports later
     std::unique_ptr<RtMidiOut> out_; // outlives the unit's reply thread

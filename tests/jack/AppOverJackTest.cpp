@@ -10,6 +10,10 @@
 #include "sim/SimulatedUnit.h"
 #include "tests/app_e2e/AppFixture.h"
 #include "toolkit/profile/Profile.h"
+#include "toolkit/qt/ProgressBar.h"
+
+#include <QApplication>
+#include <QTimer>
 
 #include <QSettings>
 
@@ -110,6 +114,52 @@ TEST_F(AppOverJack, ReadsWritesPreviewsAndReconnectsToTheUnitsProcess)
     ASSERT_TRUE(Commands().ReadPatches(false));
     EXPECT_EQ(MainPatch(1, 3).GetName(), "OVER JACK") << "the unit's process kept what was written";
     EXPECT_EQ(transient, std::vector<std::string>{"MIDI reconnected."});
+    EXPECT_THAT(Shown(), IsEmpty());
+}
+
+// The server ends in the middle of a read (the unit answers at wire speed,
+// so a bank takes seconds): the read fails with "MIDI connect error.", the
+// program runs on, and once a server with the unit's ports is back the next
+// read reconnects, says so once and brings the patches.
+TEST_F(AppOverJack, AServerThatEndsMidReadFailsItAndTheNextReadReconnects)
+{
+    ASSERT_TRUE(Start());
+    StopUnit(SIGINT);
+    unitAtWireSpeed = true;
+    StartUnit();
+
+    // The progress dialog lets Qt's events run at every patch: the server is
+    // stopped from there once a few patches have come.
+    bool stopped = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<UL::CProgressBar*>(widget);
+            if (stopped || progress == nullptr || !progress->IsShown() || progress->Bar().value() < 3) continue;
+            stopped = true;
+            server.Stop();
+        }
+    });
+    watch.start(5);
+    // The new unit's process is reconnected to first.
+    ASSERT_TRUE(Commands().PreviewSend(3));
+    transient.clear();
+    MainPatch(1, 3).SetName("CHANGED HERE");
+    EXPECT_FALSE(Commands().ReadPatches(false));
+    watch.stop();
+    ASSERT_TRUE(stopped) << "the read ended before the server could be stopped";
+    EXPECT_EQ(transient, std::vector<std::string>{"MIDI connect error."});
+    EXPECT_EQ(unit->Wait(std::chrono::seconds(10)), 1);
+
+    std::string why;
+    ASSERT_TRUE(server.Start(folder, why)) << why;
+    unitAtWireSpeed = false;
+    StartUnit();
+    dialogs.clear();
+    ASSERT_TRUE(Commands().ReadPatches(false));
+    EXPECT_EQ(transient, (std::vector<std::string>{"MIDI connect error.", "MIDI reconnected."}));
+    const sim::CSimulatedUnit reference([](std::span<const std::uint8_t>) { return true; });
+    EXPECT_EQ(MainPatch(1, 3).GetName(), reference.Patch(1, 3)->GetName());
     EXPECT_THAT(Shown(), IsEmpty());
 }
 

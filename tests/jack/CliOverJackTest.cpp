@@ -9,6 +9,7 @@ namespace jack_test {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 using CliOverJack = JackFixture;
 
@@ -70,6 +71,46 @@ TEST_F(CliOverJack, IdentifyReadWriteAndPreviewThroughJackPorts)
     EXPECT_EQ(status, 0) << said;
     // Two patches and the temporary patch.
     EXPECT_THAT(said, HasSubstr("3 data sets stored")) << said;
+}
+
+// The server ends in the middle of a Read All (the unit answers at wire
+// speed, so the read takes seconds): the read fails and says why, nothing
+// is written, and the unit's process ends too, saying why. Once a server
+// runs again with the unit on it, a read goes through.
+TEST_F(CliOverJack, AServerThatEndsMidReadFailsItAndTheNextServerIsUsed)
+{
+    unit->Stop(SIGINT, std::chrono::seconds(10));
+    unitAtWireSpeed = true;
+    StartUnit();
+    const std::string cut = folder + "/cut.z4l";
+    const std::string readErr = folder + "/cut.err";
+    test::ChildProcess reader;
+    ASSERT_TRUE(reader.Start({kCli, "read", cut, "--area", "all", "--in", kUnitInput, "--out", kUnitOutput},
+                             folder + "/cut.out", readErr));
+    ASSERT_TRUE(test::PollUntil([&] { return test::ReadWholeFile(readErr).find("MEMORY  3: reading") != std::string::npos; },
+                                std::chrono::seconds(30)))
+        << test::ReadWholeFile(readErr);
+    server.Stop();
+
+    const int status = reader.Wait(std::chrono::seconds(60));
+    const std::string said = test::ReadWholeFile(readErr);
+    EXPECT_EQ(status, 1) << said;
+    EXPECT_THAT(said, HasSubstr("MIDI connect error."));
+    EXPECT_THAT(said, Not(HasSubstr("Sanitizer")));
+    EXPECT_FALSE(std::filesystem::exists(cut));
+    EXPECT_EQ(unit->Wait(std::chrono::seconds(10)), 1);
+    EXPECT_THAT(test::ReadWholeFile(unitErr), HasSubstr("the JACK server has gone"));
+
+    std::string why;
+    ASSERT_TRUE(server.Start(folder, why)) << why;
+    unitAtWireSpeed = false;
+    StartUnit();
+    const std::string all = folder + "/all.z4l";
+    const test::RunResult read = Cli({"read", all, "--area", "all", "--in", kUnitInput, "--out", kUnitOutput});
+    ASSERT_EQ(read.status, 0) << read.err;
+    const std::string reference = folder + "/reference.z4l";
+    ASSERT_EQ(Cli({"read", reference, "--area", "all", "--simulator"}).status, 0);
+    EXPECT_EQ(test::ReadWholeFile(all), test::ReadWholeFile(reference));
 }
 
 } // namespace

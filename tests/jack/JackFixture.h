@@ -59,7 +59,9 @@ protected:
         for (int attempt = 0; attempt < 3; ++attempt) {
             unit = std::make_unique<test::ChildProcess>();
             unitErr = folder + "/sim" + std::to_string(++unitStarts) + ".err";
-            ASSERT_TRUE(unit->Start({kCli, "sim", "--api", "jack", "--sim-memory", memory}, folder + "/sim.out", unitErr));
+            std::vector<std::string> argv = {kCli, "sim", "--api", "jack", "--sim-memory", memory};
+            if (unitAtWireSpeed) argv.push_back("--wire-speed");
+            ASSERT_TRUE(unit->Start(argv, folder + "/sim.out", unitErr));
             const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
             while (std::chrono::steady_clock::now() < deadline && !unit->Ended()) {
                 if (test::WaitForJackPorts(ports, true, std::chrono::milliseconds(100))) return;
@@ -90,6 +92,7 @@ protected:
     std::unique_ptr<test::ChildProcess> unit;
     std::string unitErr;
     int unitStarts = 0;
+    bool unitAtWireSpeed = false;  // for the next StartUnit
 };
 
 } // namespace jack_test

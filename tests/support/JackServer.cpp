@@ -18,11 +18,10 @@
 namespace test {
 
 namespace {
-
 using Clock = std::chrono::steady_clock;
+} // namespace
 
-template <typename Condition>
-bool PollUntil(Condition condition, std::chrono::milliseconds limit)
+bool PollUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit)
 {
     const auto deadline = Clock::now() + limit;
     for (;;) {
@@ -31,8 +30,6 @@ bool PollUntil(Condition condition, std::chrono::milliseconds limit)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
-
-} // namespace
 
 ChildProcess::~ChildProcess()
 {

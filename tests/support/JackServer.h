@@ -10,6 +10,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,10 @@ RunResult RunProgram(const std::vector<std::string>& argv, const std::string& fo
                      std::chrono::milliseconds limit = std::chrono::seconds(60));
 
 std::string ReadWholeFile(const std::string& path);
+
+// Polls condition every few milliseconds until it holds (true) or limit
+// has passed (false).
+bool PollUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit);
 
 class PrivateJackServer {
 public:

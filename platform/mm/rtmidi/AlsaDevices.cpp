@@ -24,23 +24,24 @@ struct AlsaPortRef {
 // its numbers, which stand for the port while it is open, and ownRaw the
 // name of the port RtMidi subscribed to it (empty when it was not seen).
 // An input reads from the port, an output writes to it.
-template <typename Api, typename Setup>
-MMRESULT OpenAlsaPort(const AlsaPortRef& ref, std::unique_ptr<Api>& api, std::unique_ptr<std::atomic<bool>>& failed,
-                      std::string& rawName, std::string& ownRaw, const char* ownPortName, Setup setup)
+template <typename Api>
+MMRESULT OpenAlsaPort(const AlsaPortRef& ref, RtMidiHandle<Api>& handle, std::string& rawName, std::string& ownRaw,
+                      const char* ownPortName)
 {
     constexpr bool reads = std::is_same_v<Api, RtMidiIn>;
-    failed = std::make_unique<std::atomic<bool>>(false);
-    api = MakeRtMidi<Api>(RtMidi::LINUX_ALSA, *failed);
+    std::unique_ptr<Api>& api = handle.api;
+    std::atomic<bool>& failed = *handle.failed;
+    api = MakeRtMidi<Api>(RtMidi::LINUX_ALSA, failed);
     if (!api) return MMSYSERR_NODRIVER;
     const std::vector<std::string> raw = RawPortNames(*api);
     const int index = FindAlsaPort(raw, ref.cleanName, ref.occurrence);
     if (index < 0) return MMSYSERR_NODRIVER;
     rawName = raw[static_cast<std::size_t>(index)];
-    setup(*api);
+    if constexpr (reads) DeliverTo(*api, *handle.relay);
     AlsaSequencer& sequencer = AlsaSequencer::Instance();
     const auto before = sequencer.Subscribers(AlsaAddress(rawName), reads);
     api->openPort(static_cast<unsigned>(index), ownPortName);
-    if (failed->load() || !api->isPortOpen()) return MMSYSERR_ALLOCATED;
+    if (failed.load() || !api->isPortOpen()) return MMSYSERR_ALLOCATED;
     const auto after = sequencer.Subscribers(AlsaAddress(rawName), reads);
     ownRaw = before && after ? NewOwnConnection(*before, *after) : std::string();
     return MMSYSERR_NOERROR;
@@ -66,15 +67,14 @@ public:
 
     MMRESULT Connect(MidiIn& port, std::unique_ptr<InputConnection>& connection) override
     {
-        std::unique_ptr<RtMidiIn> in;
-        std::unique_ptr<std::atomic<bool>> failed;
+        RtMidiHandle<RtMidiIn> in;
+        in.relay = std::make_unique<InputRelay>(port);
         std::string rawName;
         std::string ownRaw;
-        const MMRESULT result =
-            OpenAlsaPort(ref_, in, failed, rawName, ownRaw, "in", [&](RtMidiIn& api) { DeliverTo(api, port); });
+        const MMRESULT result = OpenAlsaPort(ref_, in, rawName, ownRaw, "in");
         if (result != MMSYSERR_NOERROR) return result;
-        PresenceCheck present = AlsaPresence(*in, std::move(rawName), std::move(ownRaw));
-        connection = std::make_unique<RtMidiInputConnection>(std::move(in), std::move(failed), std::move(present));
+        PresenceCheck present = AlsaPresence(*in.api, std::move(rawName), std::move(ownRaw));
+        connection = std::make_unique<RtMidiInputConnection>(std::move(in), std::move(present));
         return MMSYSERR_NOERROR;
     }
 
@@ -89,14 +89,13 @@ public:
 
     MMRESULT Connect(std::unique_ptr<OutputConnection>& connection) override
     {
-        std::unique_ptr<RtMidiOut> out;
-        std::unique_ptr<std::atomic<bool>> failed;
+        RtMidiHandle<RtMidiOut> out;
         std::string rawName;
         std::string ownRaw;
-        const MMRESULT result = OpenAlsaPort(ref_, out, failed, rawName, ownRaw, "out", [](RtMidiOut&) {});
+        const MMRESULT result = OpenAlsaPort(ref_, out, rawName, ownRaw, "out");
         if (result != MMSYSERR_NOERROR) return result;
-        PresenceCheck present = AlsaPresence(*out, std::move(rawName), std::move(ownRaw));
-        connection = std::make_unique<RtMidiOutputConnection>(std::move(out), std::move(failed), std::move(present));
+        PresenceCheck present = AlsaPresence(*out.api, std::move(rawName), std::move(ownRaw));
+        connection = std::make_unique<RtMidiOutputConnection>(std::move(out), std::move(present));
         return MMSYSERR_NOERROR;
     }
 

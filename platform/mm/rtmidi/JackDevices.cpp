@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <thread>
+#include <type_traits>
 
 namespace mm {
 
@@ -18,25 +19,29 @@ constexpr std::chrono::milliseconds kConnectionShowsWithin{500};
 // Opens a port of this program on a new RtMidi object (a JACK client of its
 // own) and connects it to the far port fullName. ownPort gets the full name
 // of the port made, which the far port's connections must keep holding.
-template <typename Api, typename Setup>
-MMRESULT OpenJackPort(const std::string& fullName, std::unique_ptr<Api>& api,
-                      std::unique_ptr<std::atomic<bool>>& failed, std::string& ownPort, const char* ownPortName,
-                      Setup setup)
+// The object belongs to the server that answered before it was made, and
+// is called only while that server runs.
+template <typename Api>
+MMRESULT OpenJackPort(const std::string& fullName, RtMidiHandle<Api>& handle, std::string& ownPort,
+                      const char* ownPortName)
 {
     JackSystem& jack = JackSystem::Instance();
     // RtMidi's JACK objects print when they find no server; they are only
     // made when one answers.
-    if (!jack.Running()) return MMSYSERR_NODRIVER;
-    failed = std::make_unique<std::atomic<bool>>(false);
-    api = MakeRtMidi<Api>(RtMidi::UNIX_JACK, *failed);
-    if (!api || failed->load()) return MMSYSERR_NODRIVER;
+    const JackSystem::Server server = jack.Answering();
+    if (server == 0) return MMSYSERR_NODRIVER;
+    handle.system = [server](bool confirm) { return JackSystem::Instance().Alive(server, confirm); };
+    std::unique_ptr<Api>& api = handle.api;
+    std::atomic<bool>& failed = *handle.failed;
+    api = MakeRtMidi<Api>(RtMidi::UNIX_JACK, failed);
+    if (!api || failed.load()) return MMSYSERR_NODRIVER;
     const std::vector<std::string> raw = RawPortNames(*api);
     const auto found = std::find(raw.begin(), raw.end(), fullName);
     if (found == raw.end()) return MMSYSERR_NODRIVER;
-    setup(*api);
+    if constexpr (std::is_same_v<Api, RtMidiIn>) DeliverTo(*api, *handle.relay);
     const std::vector<std::string> before = jack.Connections(fullName);
     api->openPort(static_cast<unsigned>(found - raw.begin()), ownPortName);
-    if (failed->load() || !api->isPortOpen()) return MMSYSERR_ALLOCATED;
+    if (failed.load() || !api->isPortOpen()) return MMSYSERR_ALLOCATED;
     // RtMidi does not say whether the connection was made; the far port's
     // connections do, once the server's graph has taken it in (at the start
     // of a following cycle).
@@ -44,7 +49,7 @@ MMRESULT OpenJackPort(const std::string& fullName, std::unique_ptr<Api>& api,
     for (;;) {
         ownPort = NewOwnConnection(before, jack.Connections(fullName));
         if (!ownPort.empty()) return MMSYSERR_NOERROR;
-        if (std::chrono::steady_clock::now() >= deadline) return MMSYSERR_ALLOCATED;
+        if (std::chrono::steady_clock::now() >= deadline || !jack.Alive(server, false)) return MMSYSERR_ALLOCATED;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
@@ -66,13 +71,12 @@ public:
 
     MMRESULT Connect(MidiIn& port, std::unique_ptr<InputConnection>& connection) override
     {
-        std::unique_ptr<RtMidiIn> in;
-        std::unique_ptr<std::atomic<bool>> failed;
+        RtMidiHandle<RtMidiIn> in;
+        in.relay = std::make_unique<InputRelay>(port);
         std::string ownPort;
-        const MMRESULT result = OpenJackPort(fullName_, in, failed, ownPort, "in", [&](RtMidiIn& api) { DeliverTo(api, port); });
+        const MMRESULT result = OpenJackPort(fullName_, in, ownPort, "in");
         if (result != MMSYSERR_NOERROR) return result;
-        connection = std::make_unique<RtMidiInputConnection>(std::move(in), std::move(failed),
-                                                             JackPresence(fullName_, std::move(ownPort)));
+        connection = std::make_unique<RtMidiInputConnection>(std::move(in), JackPresence(fullName_, std::move(ownPort)));
         return MMSYSERR_NOERROR;
     }
 
@@ -88,13 +92,11 @@ public:
 
     MMRESULT Connect(std::unique_ptr<OutputConnection>& connection) override
     {
-        std::unique_ptr<RtMidiOut> out;
-        std::unique_ptr<std::atomic<bool>> failed;
+        RtMidiHandle<RtMidiOut> out;
         std::string ownPort;
-        const MMRESULT result = OpenJackPort(fullName_, out, failed, ownPort, "out", [](RtMidiOut&) {});
+        const MMRESULT result = OpenJackPort(fullName_, out, ownPort, "out");
         if (result != MMSYSERR_NOERROR) return result;
-        connection = std::make_unique<RtMidiOutputConnection>(std::move(out), std::move(failed),
-                                                              JackPresence(fullName_, std::move(ownPort)));
+        connection = std::make_unique<RtMidiOutputConnection>(std::move(out), JackPresence(fullName_, std::move(ownPort)));
         return MMSYSERR_NOERROR;
     }
 

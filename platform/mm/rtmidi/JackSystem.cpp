@@ -1,14 +1,16 @@
 #include "platform/mm/rtmidi/JackSystem.h"
 
+#include "platform/mm/rtmidi/Abandoned.h"
 #include "platform/mm/rtmidi/PortName.h"
 
 #include <jack/jack.h>
 #include <jack/midiport.h>
 
-#include <atomic>
-#include <cstdlib>
+#include <cstring>
 
 namespace mm {
+
+std::atomic<bool> JackSystem::clientsDeleted_{false};
 
 namespace {
 
@@ -36,37 +38,88 @@ void JackSystem::Quiet()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        jack_set_error_function(&Silent);
+        jack_set_error_function(&JackSystem::OnError);
         jack_set_info_function(&Silent);
     });
 }
 
-void JackSystem::OnShutdown(void* self)
+void JackSystem::OnError(const char* text)
 {
-    // libjack's thread; the client is closed by the next call that needs it.
-    std::atomic_ref<bool>(static_cast<JackSystem*>(self)->shutDown_).store(true);
+    // JACK 2's libjack, opening a client after its server went, deletes the
+    // clients still open on the old one and says so only here.
+    if (text != nullptr && std::strstr(text, "clients are still allocated") != nullptr) clientsDeleted_ = true;
+}
+
+void JackSystem::OnShutdown(void* watch)
+{
+    // libjack's thread; the next call under the mutex draws the consequences.
+    static_cast<Watch*>(watch)->gone = true;
+}
+
+void JackSystem::ServerGone()
+{
+    // The client and its watch are left as they are, never closed: the
+    // server is gone, and libjack takes the client back (or already has)
+    // when the next client opens.
+    client_ = nullptr;
+    Abandon(std::unique_ptr<Watch>(watch_));
+    watch_ = nullptr;
+    ++server_;
+}
+
+void JackSystem::Settle()
+{
+    if (clientsDeleted_.exchange(false) || (watch_ != nullptr && watch_->gone)) ServerGone();
 }
 
 bool JackSystem::EnsureClient()
 {
-    if (client_ != nullptr && std::atomic_ref<bool>(shutDown_).load()) {
-        jack_client_close(client_);
-        client_ = nullptr;
-    }
+    Settle();
     if (client_ != nullptr) return true;
     Quiet();
-    std::atomic_ref<bool>(shutDown_).store(false);
     const std::string name(kOwnClientName);
-    client_ = jack_client_open(name.c_str(), JackNoStartServer, nullptr);
-    if (client_ == nullptr) return false;
-    jack_on_shutdown(client_, &JackSystem::OnShutdown, this);
+    jack_client_t* opened = jack_client_open(name.c_str(), JackNoStartServer, nullptr);
+    // Opening has deleted any client left of a server that went; and
+    // without a server now, whatever server there was is gone.
+    if (clientsDeleted_.exchange(false) || opened == nullptr) ++server_;
+    if (opened == nullptr) return false;
+    client_ = opened;
+    watch_ = new Watch;
+    jack_on_shutdown(client_, &JackSystem::OnShutdown, watch_);
     return true;
 }
 
-bool JackSystem::Running()
+bool JackSystem::RoundTrip()
+{
+    // A question only the server can answer: JACK 2 asks it over its socket
+    // and fails at once when the server has gone.
+    char* uuid = jack_get_uuid_for_client_name(client_, jack_get_client_name(client_));
+    if (uuid == nullptr) return false;
+    jack_free(uuid);
+    return true;
+}
+
+JackSystem::Server JackSystem::Answering()
 {
     std::lock_guard lock(mutex_);
-    return EnsureClient();
+    if (!EnsureClient()) return 0;
+    if (RoundTrip()) return server_;
+    ServerGone();
+    return EnsureClient() && RoundTrip() ? server_ : 0;
+}
+
+bool JackSystem::Alive(Server server, bool confirm)
+{
+    std::lock_guard lock(mutex_);
+    Settle();
+    if (server != server_) return false;
+    if (!confirm) return true;
+    // A client closed on purpose is opened again to ask; finding no server
+    // ends the number.
+    if (!EnsureClient() || server != server_) return false;
+    if (RoundTrip()) return true;
+    ServerGone();
+    return false;
 }
 
 std::vector<std::string> JackSystem::MidiPorts(bool sources)
@@ -97,8 +150,13 @@ bool JackSystem::Connected(const std::string& port, const std::string& other)
 void JackSystem::Close()
 {
     std::lock_guard lock(mutex_);
-    if (client_ != nullptr) jack_client_close(client_);
+    Settle();
+    if (client_ == nullptr) return;
+    // No word comes from a closed client: its watch goes with it.
+    jack_client_close(client_);
+    delete watch_;
     client_ = nullptr;
+    watch_ = nullptr;
 }
 
 bool JackSystem::HasPort(const std::string& port)

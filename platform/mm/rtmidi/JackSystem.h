@@ -2,9 +2,20 @@
 // The JACK server as the backend sees it, through one client of its own that
 // registers no ports: whether a server runs, which MIDI ports it has and
 // which ports they are connected to. The client is opened on demand and
-// never starts a server; when the server goes away it is dropped and opened
-// again by the next call that finds a server. libjack's own printing is
-// silenced for the whole process before the first call into it.
+// never starts a server. libjack's own printing is silenced for the whole
+// process before the first call into it.
+//
+// Every JACK object of this process (this client, and the RtMidi objects
+// that carry the ports) belongs to the server that answered when it was
+// made. Servers are numbered one after another as this process meets them;
+// a number ends when its server is seen gone: the shutdown callback, a
+// round trip that fails, or an open that finds no server. Once a number
+// has ended, no object of it may be called again, not even to be closed:
+// libjack (JACK 2) deletes the clients of a server that went away behind
+// their owners' backs as soon as the next client is opened, and a client
+// whose server is gone crashes when its ports are unregistered.
+#include <atomic>
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -15,6 +26,8 @@ namespace mm {
 
 class JackSystem {
 public:
+    using Server = std::uint64_t;  // 0: none
+
     // Never destroyed, like the backend that uses it.
     static JackSystem& Instance();
 
@@ -22,8 +35,17 @@ public:
     // program that opens JACK clients calls this first.
     static void Quiet();
 
+    // The number of the server that answers now, asked with a round trip;
+    // 0 when none does. Called right before JACK objects are made, which
+    // then belong to it.
+    Server Answering();
+    // True while server has not been seen gone. confirm asks the server now
+    // (a round trip) instead of trusting what was last heard: for the last
+    // call an object makes into libjack, its close.
+    bool Alive(Server server, bool confirm);
+
     // True when a JACK server answers now.
-    bool Running();
+    bool Running() { return Answering() != 0; }
     // Full names ("client:port") of the MIDI ports that send (sources true)
     // or receive; empty without a server.
     std::vector<std::string> MidiPorts(bool sources);
@@ -33,18 +55,34 @@ public:
     bool Connected(const std::string& port, const std::string& other);
     // True when a port of this full name exists.
     bool HasPort(const std::string& port);
-    // Closes the client; the next call opens one again. A server that is
-    // being stopped waits for its clients to go.
+    // Closes the client while its server runs; the next call opens one
+    // again. A server that is being stopped waits for its clients to go.
     void Close();
 
 private:
     JackSystem() = default;
-    bool EnsureClient();  // with mutex_ held
-    static void OnShutdown(void* self);
+    // What libjack's thread tells one client: its server went. One per
+    // client, left with it when the client is given up, so that a late
+    // word from an old client never reaches a newer one.
+    struct Watch {
+        std::atomic<bool> gone{false};
+    };
+
+    // With mutex_ held:
+    bool EnsureClient();
+    void Settle();  // draws the consequences of what libjack said meanwhile
+    void ServerGone();
+    bool RoundTrip();  // with a client
+    static void OnShutdown(void* watch);
+    static void OnError(const char* text);
 
     std::mutex mutex_;
     _jack_client* client_ = nullptr;
-    bool shutDown_ = false;  // set by libjack's thread when the server went
+    Watch* watch_ = nullptr;  // the client's
+    Server server_ = 1;
+    // Set when libjack says it has deleted the clients of a server that
+    // went: this one's client among them.
+    static std::atomic<bool> clientsDeleted_;
 };
 
 } // namespace mm

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -30,31 +31,72 @@ std::vector<std::string> RawPortNames(Api& api)
     return names;
 }
 
-// Sets port up to receive everything RtMidi gets and hand it on.
-void DeliverTo(RtMidiIn& in, MidiIn& port);
+// Where RtMidi's input thread hands what it received: a port, until the
+// port is detached. Detaching waits for a delivery in flight.
+class InputRelay {
+public:
+    explicit InputRelay(MidiIn& port) : port_(&port) {}
+    void Detach();
+    static void OnMessage(double timeStamp, std::vector<unsigned char>* message, void* relay);
+
+private:
+    std::mutex mutex_;
+    MidiIn* port_;
+};
+
+// Sets in up to receive everything and hand it to relay.
+void DeliverTo(RtMidiIn& in, InputRelay& relay);
 
 using PresenceCheck = std::function<bool()>;
+// Whether the MIDI system an RtMidi object lives on is still there, so that
+// the object may be called at all; confirm asks the system now rather than
+// trusting what was last heard.
+using SystemCheck = std::function<bool(bool confirm)>;
+inline bool AlwaysThere(bool) { return true; }
+
+// An RtMidi object with what it points to: the flag its error callback sets
+// and, for an input, the relay its input thread delivers to.
+template <typename Api>
+struct RtMidiHandle {
+    RtMidiHandle() = default;
+    RtMidiHandle(RtMidiHandle&&) noexcept = default;
+    RtMidiHandle& operator=(RtMidiHandle&&) = delete;
+    // Closes the port and destroys the object while its system is there.
+    // An object whose system has gone (a JACK server that ended) is left
+    // alone, never destroyed: closing it would call into a client that
+    // libjack has given up, or already deleted, and crash. The object, its
+    // flag and its relay stay allocated for the rest of the process; the
+    // relay is detached first, so nothing reaches the port after this.
+    ~RtMidiHandle();
+
+    std::unique_ptr<Api> api;
+    std::unique_ptr<std::atomic<bool>> failed = std::make_unique<std::atomic<bool>>(false);
+    std::unique_ptr<InputRelay> relay;
+    SystemCheck system = &AlwaysThere;
+};
 
 class RtMidiInputConnection final : public InputConnection {
 public:
-    RtMidiInputConnection(std::unique_ptr<RtMidiIn> in, std::unique_ptr<std::atomic<bool>> failed,
-                          PresenceCheck present);
-    // Closing the port ends RtMidi's input, so no callback follows.
-    ~RtMidiInputConnection() override;
-    bool Present() const override { return present_(); }
+    RtMidiInputConnection(RtMidiHandle<RtMidiIn> in, PresenceCheck present)
+        : in_(std::move(in)), present_(std::move(present))
+    {
+    }
+    // The handle closes the port, which ends RtMidi's input, or detaches
+    // the relay: no callback follows.
+    bool Present() const override { return in_.system(false) && present_(); }
 
 private:
-    std::unique_ptr<RtMidiIn> in_;
-    std::unique_ptr<std::atomic<bool>> failed_;
+    RtMidiHandle<RtMidiIn> in_;
     PresenceCheck present_;
 };
 
 class RtMidiOutputConnection final : public OutputConnection {
 public:
-    RtMidiOutputConnection(std::unique_ptr<RtMidiOut> out, std::unique_ptr<std::atomic<bool>> failed,
-                           PresenceCheck present);
-    ~RtMidiOutputConnection() override;
-    bool Present() const override { return present_(); }
+    RtMidiOutputConnection(RtMidiHandle<RtMidiOut> out, PresenceCheck present)
+        : out_(std::move(out)), present_(std::move(present))
+    {
+    }
+    bool Present() const override { return out_.system(false) && present_(); }
     MMRESULT SendShort(std::span<const std::uint8_t> bytes) override { return Send(bytes); }
     MMRESULT SendLong(std::span<const std::uint8_t> bytes, bool& completed) override
     {
@@ -64,11 +106,12 @@ public:
     void Reset() override {}
 
 private:
-    // Whatever RtMidi reports while sending, a warning too, is a failed send.
+    // Whatever RtMidi reports while sending, a warning too, is a failed send;
+    // so is a send after the system has gone (which RtMidi's JACK output
+    // would wait on for ever once its buffer is full).
     MMRESULT Send(std::span<const std::uint8_t> bytes);
 
-    std::unique_ptr<RtMidiOut> out_;
-    std::unique_ptr<std::atomic<bool>> failed_;
+    RtMidiHandle<RtMidiOut> out_;
     PresenceCheck present_;
 };
 
