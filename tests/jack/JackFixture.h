@@ -1,7 +1,8 @@
 #pragma once
-// A test on a private JACK server with the simulated unit running as
+// A test on a private JACK server (JACK 2's jackd, or PipeWire through its
+// libjack: see PrivateJackServer) with the simulated unit running as
 // zm47-cli sim, a process of its own, on JACK ports. Skipped, saying why,
-// where no jackd is installed.
+// where that server is not installed.
 #include "tests/support/JackServer.h"
 
 #include <gmock/gmock.h>
@@ -27,8 +28,8 @@ class JackFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (test::PrivateJackServer::FindJackd().empty())
-            GTEST_SKIP() << "no jackd installed (Debian: jackd2); the tests on a real MIDI system need one";
+        const std::string missing = test::PrivateJackServer::Missing();
+        if (!missing.empty()) GTEST_SKIP() << missing;
         std::string pattern = std::filesystem::temp_directory_path().string() + "/zm47-jack-XXXXXX";
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder = pattern;

@@ -118,19 +118,27 @@ RunResult RunProgram(const std::vector<std::string>& argv, const std::string& fo
 
 PrivateJackServer::~PrivateJackServer() { Stop(); }
 
-std::string PrivateJackServer::FindJackd()
+std::string FindProgram(const std::string& name)
 {
     const char* path = std::getenv("PATH");
     std::istringstream folders(path != nullptr ? path : "/usr/bin:/bin");
     std::string folder;
     while (std::getline(folders, folder, ':')) {
-        const std::string candidate = folder + "/jackd";
+        const std::string candidate = folder + "/" + name;
         if (access(candidate.c_str(), X_OK) == 0) return candidate;
     }
     return {};
 }
 
+std::string PrivateJackServer::FindJackd() { return FindProgram("jackd"); }
+
 bool PrivateJackServer::Start(const std::string& folder, std::string& why, unsigned periodFrames)
+{
+    periodFrames_ = periodFrames;
+    return PipeWireChosen() ? StartPipeWire(folder, why) : StartJackd(folder, why);
+}
+
+bool PrivateJackServer::StartJackd(const std::string& folder, std::string& why)
 {
     const std::string jackd = FindJackd();
     if (jackd.empty()) {
@@ -138,11 +146,10 @@ bool PrivateJackServer::Start(const std::string& folder, std::string& why, unsig
         return false;
     }
     if (!TakeNameSlot(why)) return false;
-    periodFrames_ = periodFrames;
     setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
     // No real-time scheduling: test machines rarely allow it.
     const std::vector<std::string> argv = {jackd, "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000",
-                                           "-p", std::to_string(periodFrames)};
+                                           "-p", std::to_string(periodFrames_)};
     if (!jackd_.Start(argv, folder + "/" + name_ + ".out", folder + "/" + name_ + ".err")) {
         why = "cannot start " + jackd;
         ReleaseNameSlot();
@@ -190,6 +197,7 @@ void PrivateJackServer::Stop()
         ReleaseNameSlot();
         return;
     }
+    // jackd and PipeWire alike.
     // jackd waits for its clients before it ends, and when it has to be
     // killed its entry stays in JACK's table of servers, which has room for
     // eight: this process's own client goes first (the callers have closed

@@ -58,6 +58,14 @@ std::string ReadWholeFile(const std::string& path);
 // has passed (false).
 bool PollUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit);
 
+// The program name on PATH as a path; empty when there is none.
+std::string FindProgram(const std::string& name);
+
+// A private server that JACK programs talk to: JACK 2's jackd, or PipeWire
+// reached through its own libjack. Which one is the environment's choice
+// (ZM47_TEST_SERVER=pipewire), made for a whole test program, because
+// PipeWire is reached only by a process that loaded PipeWire's libjack
+// (LD_LIBRARY_PATH), this one and the programs it starts alike.
 class PrivateJackServer {
 public:
     PrivateJackServer() = default;
@@ -65,18 +73,30 @@ public:
     PrivateJackServer(const PrivateJackServer&) = delete;
     PrivateJackServer& operator=(const PrivateJackServer&) = delete;
 
+    static bool PipeWireChosen();
+    // Empty when the chosen server can be run here; otherwise why not (no
+    // jackd, no pipewire, or this process not on PipeWire's libjack).
+    static std::string Missing();
     // The jackd program on PATH; empty when there is none.
     static std::string FindJackd();
 
-    // Starts jackd with the dummy driver at 48 kHz and periodFrames, waits
-    // until it answers and sets JACK_DEFAULT_SERVER. False with the reason in
-    // why.
+    // Starts the server at 48 kHz with periods of periodFrames and waits
+    // until it answers. jackd runs with the dummy driver under a name of
+    // its own, set as JACK_DEFAULT_SERVER; PipeWire runs in a runtime
+    // folder of its own under folder, set as XDG_RUNTIME_DIR, with its
+    // period fixed on that server alone. False with the reason in why.
     bool Start(const std::string& folder, std::string& why, unsigned periodFrames = 128);
     void Stop();
     const std::string& Name() const { return name_; }
     unsigned PeriodFrames() const { return periodFrames_; }
+    // PipeWire: a quantum fixed on the server (true), or left to what its
+    // clients ask for (false, the way a desktop runs it). For the next Start.
+    void SetFixedPeriod(bool fixed) { fixedPeriod_ = fixed; }
 
 private:
+    bool StartJackd(const std::string& folder, std::string& why);
+    bool StartPipeWire(const std::string& folder, std::string& why);
+
     // JACK keeps one system-wide table of eight servers, and a server that
     // is killed leaves its entry behind; only a later server of the same
     // name takes such an entry back. So servers are named from a few slots,
@@ -86,10 +106,11 @@ private:
     bool TakeNameSlot(std::string& why);
     void ReleaseNameSlot();
 
-    ChildProcess jackd_;
+    ChildProcess jackd_;  // or pipewire
     std::string name_;
     int slotLock_ = -1;
     unsigned periodFrames_ = 0;
+    bool fixedPeriod_ = true;
 };
 
 // Polls the running server until every port of names exists (present true)

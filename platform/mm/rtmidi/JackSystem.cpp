@@ -26,6 +26,13 @@ std::vector<std::string> TakeNames(const char** names)
     return result;
 }
 
+// True when the libjack in use is PipeWire's, which says so in its version.
+bool OnPipeWire()
+{
+    const char* version = jack_get_version_string();
+    return version != nullptr && std::strstr(version, "PipeWire") != nullptr;
+}
+
 } // namespace
 
 JackSystem& JackSystem::Instance()
@@ -86,6 +93,10 @@ bool JackSystem::EnsureClient()
     client_ = opened;
     watch_ = new Watch;
     jack_on_shutdown(client_, &JackSystem::OnShutdown, watch_);
+    // PipeWire's libjack tells only active clients that the server went.
+    // JACK 2 tells every client, and would wake an active one in every
+    // period for nothing.
+    if (OnPipeWire()) jack_activate(client_);
     return true;
 }
 
