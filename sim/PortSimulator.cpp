@@ -87,7 +87,9 @@ void CPortSimulator::CloseOrAbandon()
 
 bool CPortSimulator::Lost()
 {
-    return system_ == PortSystem::Jack && !mm::JackSystem::Instance().Alive(jackServer_, true);
+    // The server's shutdown word is enough here: asked every few hundred
+    // milliseconds, a round trip each time would only add to its work.
+    return system_ == PortSystem::Jack && !mm::JackSystem::Instance().Alive(jackServer_, false);
 }
 
 bool CPortSimulator::Open(const std::string& portName, PortSystem system, std::string& error)

@@ -33,8 +33,7 @@ public:
     bool Open(const std::string& portName, PortSystem system, std::string& error);
     // The system the ports were made on (Alsa or Jack) after Open.
     PortSystem System() const { return system_; }
-    // True once the JACK server the ports were made on has gone (asked with
-    // a round trip): the ports are gone with it, and nobody can reach the
+    // True once the JACK server the ports were made on has gone: the ports are gone with it, and nobody can reach the
     // unit any more. Never for ALSA's ports, which last as long as this.
     bool Lost();
 
