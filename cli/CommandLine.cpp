@@ -38,7 +38,8 @@ std::optional<std::vector<int>> ParseIndexList(std::string_view text)
 bool Accepts(const CommandSpec& spec, std::string_view option)
 {
     const bool deviceOption = option == "in" || option == "out" || option == "simulator" ||
-                              option == "sim-memory" || option == "device-id" || option == "sim-corrupt-store";
+                              option == "sim-memory" || option == "device-id" || option == "sim-corrupt-store" ||
+                              option == "sim-silent-from";
     const auto& list = spec.options;
     return std::find(list.begin(), list.end(), option) != list.end() ||
            (deviceOption && std::find(list.begin(), list.end(), "device") != list.end());
@@ -67,6 +68,13 @@ bool Apply(const CommandSpec& spec, std::string_view name, std::string_view valu
             return false;
         }
         a.devices.simCorruptStore = static_cast<int>(*n);
+    } else if (name == "sim-silent-from") {
+        const auto n = ParseNumber(value, 1, 1000000);
+        if (!n) {
+            error = "--sim-silent-from takes a reply number from 1";
+            return false;
+        }
+        a.devices.simSilentFrom = static_cast<int>(*n);
     } else if (name == "port-name") {
         a.portName = value;
     } else if (name == "api") {
@@ -204,6 +212,10 @@ bool ParseArguments(const CommandSpec& spec, std::span<const std::string_view> w
     }
     if (devices.simCorruptStore != 0 && !devices.simulator) {
         error = "--sim-corrupt-store needs --simulator";
+        return false;
+    }
+    if (devices.simSilentFrom != 0 && !devices.simulator) {
+        error = "--sim-silent-from needs --simulator";
         return false;
     }
     return true;

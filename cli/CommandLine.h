@@ -21,6 +21,9 @@ struct DeviceChoice {
     // --sim-corrupt-store N: the simulated unit stores the N-th data set it
     // receives (from 1) wrongly; 0 stores every one as it came.
     int simCorruptStore = 0;
+    // --sim-silent-from N: the simulated unit answers nothing from its N-th
+    // reply (from 1) on, as a unit switched off mid-transfer; 0 answers all.
+    int simSilentFrom = 0;
 };
 
 struct Arguments {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -25,6 +26,10 @@ int ExportSmfFile(const Arguments& arguments);
 int ImportSmfFile(const Arguments& arguments);
 int ExportSysExFile(const Arguments& arguments);
 int ImportSysExFile(const Arguments& arguments);
+
+// False, after saying which, when an output of the command is the same file
+// as one of its inputs or another of its outputs (links followed).
+bool CheckFilePairs(std::string_view command, const Arguments& arguments);
 
 // Prints "zm47-cli: " and the problem on standard error.
 void PrintError(const std::string& problem);

@@ -55,9 +55,11 @@ bool CEngineSession::StartSimulator(const DeviceChoice& choice)
     // The simulated unit is set up with the id the user chose, as a real
     // unit would have to be.
     simulator_->Unit().SetDeviceId(choice.deviceId);
-    if (choice.simCorruptStore != 0) {
+    if (choice.simCorruptStore != 0 || choice.simSilentFrom != 0) {
         sim::UnitFaults faults;
         faults.corruptStore = choice.simCorruptStore;
+        faults.dropReply = choice.simSilentFrom;
+        faults.dropCount = choice.simSilentFrom != 0 ? 1000000 : 1;
         simulator_->Unit().SetFaults(faults);
     }
     return choice.simMemory.empty() || simulator_->Unit().UseMemoryFile(choice.simMemory);

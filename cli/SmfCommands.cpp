@@ -8,6 +8,10 @@
 #include "data/ParameterAddress.h"
 #include "engine/Reader.h"
 #include "engine/Writer.h"
+#include "messages/MessageIds.h"
+#include "messages/ShowMessage.h"
+
+#include <cstdio>
 
 #include <string>
 #include <vector>
@@ -53,11 +57,21 @@ int ImportFile(const Arguments& arguments, FileKind kind)
     if (!ok)
         return kExitFailure;
     const int area = arguments.area.value_or(1);
+    // A file with data sets for other areas only holds nothing for this one:
+    // refused like a file with none, rather than saved as new patches.
+    const CImportTally& tally = reader.LastImport();
+    if (tally.PatchesIn(area).empty()) {
+        ShowMessage(kMsgNoUnitDataInFile);
+        return kExitFailure;
+    }
     CFileDocument out;
     const CParameterArray& patches = image.GetImage().GetArray(area);
     for (std::size_t i = 0; i < patches.Size(); ++i)
         out.Patches().Append(patches[i].Clone());
-    return WriteLibrarianFile(arguments.files[1], out) ? kExitOk : kExitFailure;
+    if (!WriteLibrarianFile(arguments.files[1], out))
+        return kExitFailure;
+    std::printf("%s\n", ImportSummary(tally, area).c_str());
+    return kExitOk;
 }
 
 } // namespace

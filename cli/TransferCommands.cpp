@@ -100,7 +100,14 @@ int Read(const Arguments& arguments)
             return Cancelled();
         if (!failed.empty()) {
             // A backup must never hold initial patches in place of the unit's.
-            PrintError("could not read " + AreaList(failed) + "; no file written");
+            // The read stops at the area that failed: the later ones were
+            // never tried.
+            const CParameterAddress areas;
+            const std::vector<int> later(failed.begin() + 1, failed.end());
+            const std::string text = later.empty()
+                                         ? MessageWith(kMsgReadAllStoppedLast, areas.AreaName(failed[0]))
+                                         : MessageWith(kMsgReadAllStopped, {areas.AreaName(failed[0]), AreaList(later)});
+            PrintError(text + " No file was written.");
             return kExitFailure;
         }
         return SaveAreas(document.GetImage(), kAllAreas, path) ? kExitOk : kExitFailure;

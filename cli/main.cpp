@@ -1,7 +1,13 @@
 // zm47-cli: the librarian's data and the unit from a shell.
 #include "cli/CommandLine.h"
+#include "app/core/LibrarianState.h"
 #include "cli/Commands.h"
+#include "messages/MessageIds.h"
 #include "messages/MessageTable.h"
+#include "messages/ShowMessage.h"
+
+#include <algorithm>
+#include <filesystem>
 
 #include <array>
 #include <cstdio>
@@ -59,6 +65,8 @@ void PrintUsage(std::FILE* out)
         "                                       17 to 32 (default 17)\n"
         "  --sim-corrupt-store N                the simulated unit stores the N-th data set it\n"
         "                                       receives (from 1) wrongly, to try --verify\n"
+        "  --sim-silent-from N                  the simulated unit answers nothing from its N-th\n"
+        "                                       reply (from 1) on, as if switched off\n"
         "\n"
         "Exit status: 0 done, 1 failed (the reason on standard error), 2 usage error.\n",
         out);
@@ -95,6 +103,28 @@ const std::array<Command, 12>& Commands()
     return commands;
 }
 
+// The manual beside the program, as the window program finds it.
+std::string ManualFile()
+{
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    std::string name = GetMessageTable().Get(kMsgManualPath);
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return error ? name : (program.parent_path() / name).lexically_normal().string();
+}
+
+// The texts that send the user to the window program's menus and dialogs
+// say what to do in a shell instead.
+void UseCommandLineTexts()
+{
+    // The librarian state fills the table when it is made: made first, so
+    // that these texts stay.
+    GetLibrarianState();
+    CMessageTable& table = GetMessageTable();
+    table.Add(CMessageTable::kEnglish, kMsgUnableToReadWrite, MessageWith(kMsgUnableToReadWriteCli, ManualFile()));
+    table.Add(CMessageTable::kEnglish, kMsgMidiNotSetUp, table.Get(kMsgMidiNotSetUpCli));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -109,6 +139,7 @@ int main(int argc, char** argv)
     const std::vector<std::string_view> words(argv + 2, argv + argc);
     // Errors are shown in English on standard error.
     GetMessageTable().SetLanguage(CMessageTable::kEnglish);
+    UseCommandLineTexts();
     for (const Command& command : Commands()) {
         if (command.spec.name != name)
             continue;
@@ -121,6 +152,8 @@ int main(int argc, char** argv)
             return Usage(std::string(name) + " needs --area");
         if (name == "preview" && !arguments.index)
             return Usage("preview needs --index");
+        if (!cli::CheckFilePairs(name, arguments))
+            return cli::kExitFailure;
         return command.run(arguments);
     }
     return Usage("unknown command " + std::string(name));

@@ -28,12 +28,14 @@ std::filesystem::path FolderOf(const std::filesystem::path& file) {
 // protection is asked first: an existing target the user may not write is
 // left alone. A file nobody may write (every write bit clear) counts as
 // write-protected for every user, one who may write anything included.
+// Anything but a regular file (a pipe, a device, a folder) is never
+// replaced: a rename would turn /dev/full or a FIFO into a plain file.
 bool MayReplace(const std::filesystem::path& target) {
     struct stat existing {};
     if (::stat(target.c_str(), &existing) != 0)
         return errno == ENOENT;
     if (!S_ISREG(existing.st_mode))
-        return true; // not a file: the rename refuses it by itself
+        return false;
     return (existing.st_mode & 0222) != 0 && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
 }
 

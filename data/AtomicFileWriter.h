@@ -16,7 +16,8 @@ public:
 
     // Creates the temporary file. An existing target's permissions carry over.
     // False, with nothing created, when the target is a file the user may not
-    // write or one marked read-only for everybody.
+    // write or one marked read-only for everybody, or exists and is not a
+    // regular file at all.
     bool Open();
     bool Write(std::span<const std::uint8_t> bytes);
     // Flushes and syncs the temporary file and renames it over the target.

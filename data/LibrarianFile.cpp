@@ -3,17 +3,12 @@
 #include "data/AtomicFileWriter.h"
 #include "data/BigEndian.h"
 #include "data/DocumentHeader.h"
+#include "data/FileAccess.h"
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <limits>
-#include <new>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -22,74 +17,31 @@ constexpr std::size_t kChunkSize = 64 * 1024;
 // and four memo terminators: no valid patch record is shorter.
 constexpr std::size_t kSmallestPatchRecord = 4 + 4 + 4 + 128 + 4;
 
-// A file's bytes. The buffer is not zero-filled first: reads write every
-// byte that is used.
-struct FileBytes {
-    std::unique_ptr<std::uint8_t[]> data;
-    std::size_t size = 0;
-    std::size_t capacity = 0;
-    std::span<const std::uint8_t> Span() const { return {data.get(), size}; }
-    // False when the memory cannot be had (a huge file is a failed load, not a crash).
-    bool Reserve(std::size_t n) {
-        if (n <= capacity)
-            return true;
-        std::unique_ptr<std::uint8_t[]> larger(new (std::nothrow) std::uint8_t[n]);
-        if (!larger)
-            return false;
-        if (size > 0)
-            std::memcpy(larger.get(), data.get(), size);
-        data = std::move(larger);
-        capacity = n;
-        return true;
-    }
-};
+// Bytes after the last record are ignored, so some are allowed even to a
+// file of no records.
+constexpr std::uint64_t kTrailingSlack = 1024 * 1024;
 
-// Appends up to `count` bytes, fewer only at the end of the file. False on a read error.
-bool ReadUpTo(int fd, FileBytes& bytes, std::size_t count) {
-    const std::size_t end = bytes.size + count;
-    while (bytes.size < end) {
-        const ssize_t got = ::read(fd, bytes.data.get() + bytes.size, end - bytes.size);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return got == 0;
-        bytes.size += static_cast<std::size_t>(got);
-    }
-    return true;
+// How large a file may be whose header names `count` records: room for each
+// record far beyond any real patch with its memos, and never more than
+// kMaxLibrarianFileSize. A file past that is endless input, not a library.
+std::uint64_t LimitForCount(std::uint32_t count) {
+    const std::uint64_t limit =
+        kLibrarianHeaderSize + kTrailingSlack + static_cast<std::uint64_t>(count) * (4 + kMaxPatchRecordSize);
+    return std::min<std::uint64_t>(limit, kMaxLibrarianFileSize);
 }
 
 // Reads the file into memory: the header first, and the rest only when the
 // header is a librarian file's (the parser rejects anything else from the
-// header alone). False when the file cannot be opened or read.
-bool ReadWholeFile(int fd, FileBytes& bytes) {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))
-        return false;
-    // One byte more than the size, so that the read that finds the end needs
-    // no further room; a file that grows meanwhile is read on in chunks.
-    const std::size_t expected = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
-    if (!bytes.Reserve(std::max(expected + 1, kLibrarianHeaderSize)) || !ReadUpTo(fd, bytes, kLibrarianHeaderSize))
-        return false;
-    if (bytes.size < kLibrarianHeaderSize || !CDocumentHeader::HasMagic(bytes.Span()))
-        return true;
-    while (true) {
-        if (bytes.size == bytes.capacity && !bytes.Reserve(bytes.capacity + std::max(kChunkSize, bytes.capacity / 2)))
-            return false;
-        const std::size_t before = bytes.size;
-        if (!ReadUpTo(fd, bytes, bytes.capacity - bytes.size))
-            return false;
-        if (bytes.size < bytes.capacity || bytes.size == before)
-            return true;
-    }
-}
-
-bool ReadWholeFile(const std::filesystem::path& path, FileBytes& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ReadWholeFile(fd, bytes);
-    ::close(fd);
-    return ok;
+// header alone), up to what the header's count allows.
+InputFileStatus ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
+    CInputFile file(path);
+    InputFileStatus status = file.ReadUpTo(bytes, kLibrarianHeaderSize);
+    if (status != InputFileStatus::kRead)
+        return status;
+    CDocumentHeader header;
+    if (!header.Read(bytes))
+        return InputFileStatus::kRead;
+    return file.ReadTo(bytes, LimitForCount(header.GetCount()));
 }
 
 bool Fail(int messageId) {
@@ -130,10 +82,13 @@ bool ParseLibrarianFile(std::span<const std::uint8_t> bytes, CParameterArray& pa
 }
 
 bool ReadLibrarianFile(const std::filesystem::path& path, CFileDocument& document) {
-    FileBytes bytes;
-    if (!ReadWholeFile(path, bytes))
-        return Fail(kMsgFileNotLoaded);
-    return ParseLibrarianFile(bytes.Span(), document.Patches());
+    std::vector<std::uint8_t> bytes;
+    const InputFileStatus status = ReadWholeFile(path, bytes);
+    if (status != InputFileStatus::kRead) {
+        ShowInputFileFailure(status, path, kMsgFileNotLoaded);
+        return false;
+    }
+    return ParseLibrarianFile(bytes, document.Patches());
 }
 
 bool EncodeLibrarianFile(const CParameterArray& patches, const ByteSink& sink) {
@@ -176,6 +131,8 @@ bool ReplaceWithLibrarianFile(const std::filesystem::path& path, const CParamete
 
 bool WriteLibrarianFile(const std::filesystem::path& path, const CFileDocument& document,
                         const std::function<ByteSink(ByteSink fileSink)>& wrap) {
+    if (!CheckSaveTarget(path))
+        return false;
     if (!ReplaceWithLibrarianFile(path, document.Patches(), wrap))
         return Fail(kMsgFileNotSaved);
     return true;

@@ -16,16 +16,23 @@
 #include <span>
 
 constexpr std::size_t kLibrarianHeaderSize = CDocumentHeader::kSize;
+// A record of one patch (segments, memos) is a few hundred bytes; a file is
+// read only as far as its header's count allows at this size per record.
+constexpr std::uint64_t kMaxPatchRecordSize = 64 * 1024;
+// And never beyond this, whatever the count says.
+constexpr std::uint64_t kMaxLibrarianFileSize = 1024ull * 1024 * 1024;
 
 // Replaces the file's patches with the patches of the file at path. On any
 // failure the document is left as it was: 4 when the file cannot be read, 3
 // when it is not a librarian file or a record is malformed, 4 when the last
-// record is cut short.
+// record is cut short; 70 for a pipe, a device or a folder, 71 for a file
+// larger than its header's count allows (kMaxPatchRecordSize per record).
 bool ReadLibrarianFile(const std::filesystem::path& path, CFileDocument& document);
 
 // Saves the document's patches. The previous file at path is replaced only
 // once the new one is completely on disk; on failure it stays untouched, no
-// temporary file is left and message 5 is shown.
+// temporary file is left and message 5 is shown (72 when something that is
+// not a regular file is in the way).
 bool WriteLibrarianFile(const std::filesystem::path& path, const CFileDocument& document);
 
 // The parser behind ReadLibrarianFile, for whole files already in memory.

@@ -24,11 +24,12 @@ bool StoreDataSet(DeviceAddress address, std::span<const std::uint8_t> bytes, CI
     if (!segment)
         return false;
 
-    patch->ClearMemos();
-    // Never more than the unit's patch size, even where a file gave the
-    // patch a longer segment.
+    // Only a whole patch is stored: a shorter data set would leave the old
+    // rest behind its new first bytes, a longer one would be cut silently.
     const auto unitSize = static_cast<std::size_t>(std::max(map.SegmentSizeFor(code, blockCode), 0));
-    const std::size_t count = std::min({bytes.size(), segment->size(), unitSize});
-    std::copy_n(bytes.begin(), count, segment->begin());
+    if (unitSize == 0 || bytes.size() != unitSize || segment->size() < unitSize)
+        return false;
+    patch->ClearMemos();
+    std::copy_n(bytes.begin(), unitSize, segment->begin());
     return true;
 }

@@ -61,8 +61,30 @@ std::filesystem::path NewBackupPath(const std::filesystem::path& folder, int are
 }
 
 bool IsBackupFileName(const std::filesystem::path& name) {
+    // Only a name exactly as NewBackupPath makes it: stamp, one of the seven
+    // area labels, an optional "_n" (n from 2, no leading zero) and the
+    // extension. A user's own file in the folder ("..._MEMORY (copy).z4l",
+    // "..._MEMORY_mine.z4l") is never taken for a backup.
     const std::string text = name.filename().string();
-    return IsStamp(text) && name.extension() == kExtension && text.size() > kStampSize + 4;
+    const std::string extension(kExtension);
+    if (!IsStamp(text) || text.size() <= kStampSize + extension.size() ||
+        text.compare(text.size() - extension.size(), extension.size(), extension) != 0)
+        return false;
+    const std::string rest = text.substr(kStampSize, text.size() - kStampSize - extension.size());
+    const CParameterAddress map;
+    for (int area = 1; area <= kAreaCount; ++area) {
+        const std::string label = FileNamePart(map.AreaName(area));
+        if (rest.compare(0, label.size(), label) != 0)
+            continue;
+        const std::string suffix = rest.substr(label.size());
+        if (suffix.empty())
+            return true;
+        if (suffix.size() < 2 || suffix[0] != '_' || suffix[1] == '0')
+            continue;
+        if (std::all_of(suffix.begin() + 1, suffix.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return suffix != "_1";
+    }
+    return false;
 }
 
 int PruneBackups(const std::filesystem::path& folder, int keep) {

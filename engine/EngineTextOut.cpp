@@ -14,7 +14,11 @@ void CEngineTextOut::Output(std::string_view text)
         sink_(text);
         return;
     }
+    // Each report is a line of its own: "MIDI connect error." must not run
+    // into the error message that follows it.
     std::fwrite(text.data(), 1, text.size(), stderr);
+    if (text.empty() || text.back() != '\n')
+        std::fputc('\n', stderr);
     std::fflush(stderr);
 }
 

@@ -160,5 +160,12 @@ bool AReader::Store(DeviceAddress address, std::span<const std::uint8_t> data) {
     if (!StoreDataSet(address, data, *image_))
         return false;
     ++storedDataSets_;
+    // Only a file import keeps a tally: a read from the unit stores on the
+    // receive path, which allocates nothing.
+    if (importing_) {
+        const CParameterAddress map;
+        const int code = map.AreaCodeFromAddress(address);
+        tally_.stored.emplace_back(map.AreaNumberFromCode(code), map.IndexFromAddress(address, code));
+    }
     return true;
 }

@@ -3,6 +3,7 @@
 // checking that the right kind of unit answers, and imports the data sets of
 // a Standard MIDI File into an image the same way.
 #include "data/Address.h"
+#include "engine/ImportTally.h"
 #include "engine/Requester.h"
 #include "ml/SmfReader.h"
 
@@ -80,8 +81,11 @@ public:
     // A matching data set is stored into the image being read.
     bool ReceiveDataSet(const ML::CTessanMessage& message) override;
 
+    // What the last import (SMF or SysEx, file or bytes) stored and skipped.
+    const CImportTally& LastImport() const { return tally_; }
+
     // Stores a SysEx event that is a data set of this unit with a correct
-    // checksum; drops every other. Always true.
+    // checksum and exactly a patch's data; drops every other. Always true.
     bool OnSysEx(std::uint32_t delta, const ML::CLongMessage& message) override;
     std::size_t Read(std::span<std::uint8_t> out, std::size_t position) override;
 
@@ -95,4 +99,6 @@ private:
     std::vector<int> indexes_;
     std::span<const std::uint8_t> smfFile_;    // set while importing
     std::size_t storedDataSets_ = 0;           // counted by Store
+    CImportTally tally_;                       // of the import under way
+    bool importing_ = false;                   // set while a file's data sets are stored
 };

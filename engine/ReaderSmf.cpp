@@ -27,7 +27,12 @@ bool SameBytes(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b)
 bool AReader::ImportSmf(const std::filesystem::path& path, CImageData& image) {
     UL::CWaitCursor wait;
     std::vector<std::uint8_t> file;
-    if (!ReadSmfFile(path, file) || !ImportSmfBytes(file, image)) {
+    const InputFileStatus status = ReadSmfFile(path, file);
+    if (status != InputFileStatus::kRead) {
+        ShowInputFileFailure(status, path, kMsgFileNotLoaded);
+        return false;
+    }
+    if (!ImportSmfBytes(file, image)) {
         ShowMessage(kMsgFileNotLoaded);
         return false;
     }
@@ -37,7 +42,10 @@ bool AReader::ImportSmf(const std::filesystem::path& path, CImageData& image) {
 bool AReader::ImportSmfBytes(std::span<const std::uint8_t> file, CImageData& image) {
     image_ = &image;
     smfFile_ = file;
+    tally_.Clear();
+    importing_ = true;
     const bool ok = ParseSmf();
+    importing_ = false;
     smfFile_ = {};
     image_ = nullptr;
     return ok;
@@ -52,6 +60,7 @@ std::size_t AReader::Read(std::span<std::uint8_t> out, std::size_t position) {
 }
 
 bool AReader::OnSysEx(std::uint32_t /*delta*/, const ML::CLongMessage& message) {
+    ++tally_.seen;
     if (message.size() < 2 || message[0] != 0xF0 || message[1] != kManufacturer)
         return true;
     // The unit's identifiers as the port it answers on is configured.

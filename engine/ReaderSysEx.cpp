@@ -12,8 +12,9 @@
 
 bool AReader::LoadSysExFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
     UL::CWaitCursor wait;
-    if (!ReadSmfFile(path, bytes)) {
-        ShowMessage(kMsgFileNotLoaded);
+    const InputFileStatus status = ReadSmfFile(path, bytes);
+    if (status != InputFileStatus::kRead) {
+        ShowInputFileFailure(status, path, kMsgFileNotLoaded);
         return false;
     }
     // A trial import into new patches: only a data set that would be stored
@@ -30,12 +31,17 @@ bool AReader::LoadSysExFile(const std::filesystem::path& path, std::vector<std::
 std::size_t AReader::ImportSysExBytes(std::span<const std::uint8_t> file, CImageData& image) {
     image_ = &image;
     storedDataSets_ = 0;
+    tally_.Clear();
+    importing_ = true;
     ML::CLongMessage message;
     ML::ForEachSysEx(file, [this, &message](std::span<const std::uint8_t> bytes) {
         // The same gate as a SysEx event of a Standard MIDI File.
         if (message.Assign(bytes))
             OnSysEx(0, message);
+        else
+            ++tally_.seen;
     });
+    importing_ = false;
     image_ = nullptr;
     return storedDataSets_;
 }

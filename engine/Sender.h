@@ -23,6 +23,8 @@ public:
     // when the output has no port or a device failed to send it, message 2
     // is shown and the result is false (no pause).
     bool Send(DeviceAddress address, std::span<const std::uint8_t> data);
+    // The same without the message: the caller says what the failure means.
+    bool SendQuietly(DeviceAddress address, std::span<const std::uint8_t> data);
 
     void SetOutput(COruMidiOut* output) { output_ = output; }
     COruMidiOut* GetOutput() const { return output_; }

@@ -5,7 +5,10 @@
 #include "engine/MidiOut.h"
 #include "engine/MidiSetup.h"
 #include "engine/Reader.h"
+#include "engine/ImportTally.h"
+#include "messages/ErrorOut.h"
 #include "messages/MessageIds.h"
+#include "messages/MessageTable.h"
 #include "messages/ShowMessage.h"
 #include "toolkit/core/Progress.h"
 
@@ -70,11 +73,42 @@ bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const 
         progress_->Begin();
     }
     fileMode_ = false;
+    sendFailed_ = false;
     const bool ok = WriteIndexes(areaCode, indexes);
     if (progress_ != nullptr)
         progress_->End();
     source_ = nullptr;
+    if (!ok && sendFailed_)
+        ShowCutOff(areaCode, indexes, failedStep_);
+    sendFailed_ = false;
     return ok;
+}
+
+void CWriter::ShowCutOff(int areaCode, const std::vector<int>& indexes, std::size_t step) const {
+    const CParameterAddress map;
+    // Numbered as the lists show them; the area's name once, in front.
+    auto numbers = [&](std::size_t from, std::size_t to) {
+        std::vector<std::pair<int, int>> patches;
+        for (std::size_t i = from; i < to && i < indexes.size(); ++i)
+            patches.emplace_back(1, indexes[i]);
+        std::sort(patches.begin(), patches.end());
+        const std::string ranges = PatchRanges(patches);
+        const std::string prefix = map.AreaName(1) + " ";
+        return ranges.compare(0, prefix.size(), prefix) == 0 ? ranges.substr(prefix.size()) : ranges;
+    };
+    if (areaCode == kTemporaryAreaCode) {
+        ShowMessage(kMsgUnableToReadWrite); // one patch, nothing stored
+        return;
+    }
+    const std::string area = map.AreaName(map.AreaNumberFromCode(areaCode)) + " ";
+    std::string text = GetMessageTable().Get(kMsgUnableToReadWrite) + "\n\n";
+    if (step == 0)
+        text += MessageWith(kMsgWrittenNone, area + numbers(0, indexes.size()));
+    else
+        text += MessageWith(kMsgWrittenPart, {area + numbers(0, step), numbers(step, indexes.size())});
+    if (!backupOfWrite_.empty())
+        text += "\n" + MessageWith(kMsgBackupIsIn, backupOfWrite_.string());
+    GetErrorOut().Write(text);
 }
 
 bool CWriter::WriteIndexes(int areaCode, const std::vector<int>& indexes) {
@@ -91,8 +125,10 @@ bool CWriter::WriteIndexes(int areaCode, const std::vector<int>& indexes) {
         if (patch == nullptr || !AReader::IsUnitPatch(areaCode, index))
             return false;
         for (int segment = 0; segment < patch->GetSegmentCount(0); ++segment)
-            if (!WritePatchBlock(areaCode, index, kPatchBlockCode, segment))
+            if (!WritePatchBlock(areaCode, index, kPatchBlockCode, segment)) {
+                failedStep_ = step;
                 return false;
+            }
     }
     return true;
 }
@@ -118,5 +154,8 @@ bool CWriter::WritePatchBlock(int areaCode, int index, int blockCode, int segmen
         if (progress_->IsCancelled())
             return false;
     }
-    return COruMidiSender::Send(address, data);
+    if (COruMidiSender::SendQuietly(address, data))
+        return true;
+    sendFailed_ = true;
+    return false;
 }

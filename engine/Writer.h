@@ -57,7 +57,9 @@ public:
     // cannot go out as MIDI data; message 13 (nothing sent) when the devices
     // are not set up; message 2 when the unit does not identify itself;
     // false without a message when the user cancelled or an index names no
-    // patch. Patches sent before stay sent.
+    // patch. Patches sent before stay sent: when sending fails part way,
+    // message 2 says which patches were written and which were not (and,
+    // in a checked write, where the backup of the earlier contents is).
     bool WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
     // WritePatches with a backup first and a read-back after, each shown as
     // its own phase of the progress. A patch that cannot be sent stops it
@@ -106,6 +108,8 @@ private:
     bool WriteIndexes(int areaCode, const std::vector<int>& indexes);
     // The data set as the output would send it, appended to the file.
     bool AppendToFile(std::uint32_t address, std::span<const std::uint8_t> data);
+    // Message 2 with how far a write got before sending failed at `step`.
+    void ShowCutOff(int areaCode, const std::vector<int>& indexes, std::size_t step) const;
 
     GT::IProgress* progress_ = nullptr;           // not owned
     AReader* reader_ = nullptr;                   // not owned
@@ -115,4 +119,9 @@ private:
     // SysEx file).
     COruMidiOutDevice* fileDevice_ = nullptr;   // not owned
     CSysExFileSink sysExFile_;
+    // Set while WriteIndexes runs to the unit: where sending failed, if it did.
+    bool sendFailed_ = false;
+    std::size_t failedStep_ = 0;
+    // The backup a checked write made before sending; empty otherwise.
+    std::filesystem::path backupOfWrite_;
 };

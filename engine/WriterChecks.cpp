@@ -68,7 +68,9 @@ bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const 
     GT::IProgress* const own = progress_;
     CPhaseProgress phase(own, GetMessageTable().Get(kMsgPhaseWrite));
     progress_ = &phase;
+    backupOfWrite_ = checks.backupFile;
     const bool written = WritePatches(areaCode, indexes, array);
+    backupOfWrite_.clear();
     progress_ = own;
     if (!written)
         return false;

@@ -2,6 +2,7 @@
 // or as a raw SysEx file.
 #include "engine/Writer.h"
 
+#include "data/FileAccess.h"
 #include "engine/MidiOut.h"
 #include "engine/SmfExchange.h"
 #include "messages/MessageIds.h"
@@ -11,7 +12,7 @@
 bool CWriter::ExportSmf(const std::filesystem::path& path, int areaCode, const std::vector<int>& indexes,
                         const CParameterArray& array) {
     UL::CWaitCursor wait;
-    if (!CheckSendable(areaCode, indexes, array))
+    if (!CheckSendable(areaCode, indexes, array) || !CheckSaveTarget(path))
         return false;
     const bool ok = ExportSmfToBuffer(areaCode, indexes, array) && WriteSmfFile(path, GetFileBytes());
     // The file in memory is no longer needed once it is on disk.
@@ -39,7 +40,7 @@ bool CWriter::ExportSmfToBuffer(int areaCode, const std::vector<int>& indexes, c
 bool CWriter::ExportSysEx(const std::filesystem::path& path, int areaCode, const std::vector<int>& indexes,
                           const CParameterArray& array) {
     UL::CWaitCursor wait;
-    if (!CheckSendable(areaCode, indexes, array))
+    if (!CheckSendable(areaCode, indexes, array) || !CheckSaveTarget(path))
         return false;
     const bool ok = ExportSysExToBuffer(areaCode, indexes, array) && WriteSmfFile(path, sysExFile_.Bytes());
     sysExFile_.Reset();

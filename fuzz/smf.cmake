@@ -1,1 +1,1 @@
-zm47_add_fuzzer(smf LIBS zm47_ml)
+zm47_add_fuzzer(smf LIBS zm47_engine zm47_data)

@@ -1,6 +1,8 @@
 // Standard MIDI Files from anywhere: the reader must end every file, however
 // broken, with a result and without reading past it. The SysEx messages of a
-// file that parses are written out again and must read back the same.
+// file that parses are written out again and must read back the same. The
+// import stores only whole data sets of a patch.
+#include "fuzz/ImportCheck.h"
 #include "ml/SmfBuffer.h"
 
 #include <cstddef>
@@ -41,7 +43,11 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Collector reader(std::span<const std::uint8_t>(data, size));
-    if (!reader.ParseSmf()) return 0;
+    const bool parsed = reader.ParseSmf();
+    fuzzcheck::Harness().Check(reader.messages, [&](AReader& importer, CImageData& image) {
+        importer.ImportSmfBytes(std::span<const std::uint8_t>(data, size), image);
+    });
+    if (!parsed) return 0;
 
     ML::CSmfBufferWriter writer;
     Require(writer.Begin() && writer.BeginTrack());

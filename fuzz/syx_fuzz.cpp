@@ -1,7 +1,8 @@
 // Raw SysEx files from anywhere: the splitter must hand on only whole
 // system-exclusive messages that lie inside the file, in file order and
 // without overlap; written out one after the other they must split into the
-// same messages again.
+// same messages again. The import stores only whole data sets of a patch.
+#include "fuzz/ImportCheck.h"
 #include "ml/LongMessage.h"
 #include "ml/SysExStream.h"
 
@@ -37,5 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> clean;
     for (const auto& message : messages) clean.insert(clean.end(), message.begin(), message.end());
     Require(Split(clean) == messages);
+    fuzzcheck::Harness().Check(messages, [&](AReader& reader, CImageData& image) {
+        reader.ImportSysExBytes(std::span<const std::uint8_t>(data, size), image);
+    });
     return 0;
 }

@@ -35,6 +35,27 @@ enum MessageId : int {
     kMsgPhaseVerify = 65,
     kMsgNoUnitDataInFile = 66,
     kMsgConfirmImportSysEx = 67,
+    // Inputs and save targets that are not what they must be.
+    kMsgInputNotAFile = 70,
+    kMsgInputTooLarge = 71,
+    kMsgSaveTargetNotAFile = 72,
+    kMsgOutputIsInput = 73,
+    // What an import of data sets took and skipped.
+    kMsgPatchesImported = 74,
+    kMsgPatchImported = 75,
+    kMsgDataSetsSkipped = 76,
+    kMsgDataSetSkipped = 77,
+    kMsgSimMemoryWrongCount = 78,
+    // How far a write that was cut off got, and where the backup is.
+    kMsgWrittenPart = 79,
+    kMsgWrittenNone = 80,
+    kMsgBackupIsIn = 81,
+    // A Read All that stopped at an area.
+    kMsgReadAllStopped = 82,
+    kMsgReadAllStoppedLast = 83,
+    // The texts of 2 and 13 for zm47-cli, which has no menus or dialogs.
+    kMsgUnableToReadWriteCli = 84,
+    kMsgMidiNotSetUpCli = 85,
     // The history library: set aside when damaged or newer, not opened, not
     // written. The program goes on either way.
     kMsgLibraryDamaged = 100,

@@ -11,14 +11,14 @@ struct Row {
 };
 
 // In the order the table is filled. Ids 0, 1, 6, 12, 14, 18 and 21 are unused.
-// A text with %s takes one argument (ShowMessageWith).
+// A text with %s takes its arguments in order (MessageWith).
 constexpr Row kRows[] = {
     {11, "Don't show this dialog again.",
      "次からこのダイアログを表示しない。"},
     {2, "Unable to read/write data.\nChoose \"Help - ZM-47 Librarian Manual\", and refer to \"6. If the display indicates 'Unable to read/write data.'\".",
      "データを読み込み／書き込みできませんでした。\n「ヘルプ － ZM-47 Librarianの使いかた」を選択し、『6. 「データを読み込み／書き込みできませんでした」と表示された場合』をご覧ください。"},
-    {13, "MIDI devices aren't set up correctly.\nMake sure the settings in the \"Set Up MIDI Devices\" dialog box.",
-     "MIDI機器が正しく設定されていません。\n「設定」－「MIDI機器の設定」を確認してください。"},
+    {13, "MIDI devices aren't set up correctly.\nMake sure the settings in the \"Set Up MIDI Devices\" dialog box are right.",
+     "MIDI機器が正しく設定されていません。\n「設定」－「MIDI機器の設定」ダイアログ・ボックスの設定が正しいか確認してください。"},
     {15, "Are you sure you want to read the SMF and overwrite the main window?",
      "SMF をインポートし、メイン・ウィンドウを上書きします。よろしいですか？"},
     {3, "Cannot read files of this type.",
@@ -70,6 +70,41 @@ constexpr Row kRows[] = {
      "ファイルに ZM-47 のデータがありません。何も変更されていません。"},
     {67, "Are you sure you want to read the SysEx file and overwrite the main window?",
      "SysEx ファイルを読み込み、メイン・ウィンドウを上書きします。よろしいですか？"},
+    // %s: the file.
+    {70, "%s\nis not a file (it is a folder, a device or a pipe). Nothing was read from it.",
+     "%s\nはファイルではありません（フォルダー、デバイスまたはパイプです）。読み込みは行いませんでした。"},
+    {71, "%s\nis far larger than any file of this kind. It was not read.",
+     "%s\nは、この種類のファイルとしては大きすぎます。読み込みは行いませんでした。"},
+    {72, "%s\nis not a file (it is a folder, a device or a pipe). Nothing was saved; it was left as it was.",
+     "%s\nはファイルではありません（フォルダー、デバイスまたはパイプです）。保存は行わず、そのままにしました。"},
+    // %s: the output, then the input it would replace.
+    {73, "%s\nis the same file as the one read from,\n%s\nNothing was written.",
+     "%s\nは、読み込み元の次のファイルと同じファイルです。\n%s\n書き込みは行いませんでした。"},
+    // %s: the number of patches, then where they went ("MEMORY 1-8").
+    {74, "%s patches imported (%s)", "%s 個のパッチをインポートしました（%s）"},
+    {75, "%s patch imported (%s)", "%s 個のパッチをインポートしました（%s）"},
+    // %s: the number of data sets; follows 74 or 75.
+    {76, "; %s data sets skipped", "。%s 個のデータ・セットはスキップしました"},
+    {77, "; %s data set skipped", "。%s 個のデータ・セットはスキップしました"},
+    // %s: the file, then the number of patches it holds.
+    {78, "%s\nholds %s patches. The simulated unit keeps its memory in a librarian file of all the unit's 120 patches (MEMORY and the six sound library banks, in that order).",
+     "%s\nには %s 個のパッチが入っています。シミュレーターは、本体の全 120 パッチ（MEMORY と 6 つのサウンド・ライブラリー・バンクの順）のライブラリアン・ファイルにメモリーを保存します。"},
+    // %s: the patches written ("MEMORY 1-13"), then those not written ("14-60").
+    {79, "%s were written, %s were not.", "%s は書き込まれました。%s は書き込まれていません。"},
+    // %s: the patches not written.
+    {80, "%s were not written.", "%s は書き込まれていません。"},
+    // %s: the backup file.
+    {81, "The patches as they were before this write are saved in\n%s",
+     "書き込み前のパッチは次のファイルに保存されています。\n%s"},
+    // %s: the area that failed, then the areas after it.
+    {82, "Could not read %s; %s were not read.", "%s を読み込めませんでした。%s は読み込んでいません。"},
+    // %s: the area that failed, the last one.
+    {83, "Could not read %s.", "%s を読み込めませんでした。"},
+    // %s: the manual's file.
+    {84, "Unable to read/write data.\nSee \"6. If the display indicates 'Unable to read/write data.'\" in the manual:\n%s",
+     "データを読み込み／書き込みできませんでした。\nマニュアル（次のファイル）の『6. 「データを読み込み／書き込みできませんでした」と表示された場合』をご覧ください。\n%s"},
+    {85, "MIDI devices aren't set up correctly.\nCheck the devices given with --in and --out (zm47-cli devices lists them), or use --simulator.",
+     "MIDI機器が正しく設定されていません。\n--in と --out で指定した機器を確認するか（zm47-cli devices で一覧できます）、--simulator を使ってください。"},
     // %s: the name the library file was set aside under.
     {100, "The history library was damaged. It was set aside as\n%s\nand a new, empty library keeps the history from now on.",
      "履歴ライブラリが壊れていました。次の名前で保管し、これからは新しい空のライブラリに履歴を記録します。\n%s"},

@@ -77,7 +77,8 @@ bool CUnitMemory::Load(const std::filesystem::path& path)
         return false;
     const CParameterArray& patches = document.Patches();
     if (patches.Size() != kPatchTotal) {
-        ShowMessage(kMsgCannotReadFileType);
+        // A librarian file all the same (one area's, say): say what is wanted.
+        ShowMessageWith(kMsgSimMemoryWrongCount, {path.string(), std::to_string(patches.Size())});
         return false;
     }
     for (std::size_t i = 0; i < patches.Size(); ++i) {

@@ -4,6 +4,8 @@
 // buttons) and the program's set of windows (a new file window for
 // Duplicate, updates that reach every window). The views implement these
 // for the real windows; tests implement them without a main frame.
+#include <string>
+
 class CDocumentBase;
 class CParameterListCtrl;
 class QWidget;
@@ -24,6 +26,9 @@ public:
     virtual void UpdateViews(int hint) = 0;
     // The parent of the dialogs a command opens; may be nullptr.
     virtual QWidget* GetDialogParent() const { return nullptr; }
+    // A line in the window's status bar (what an import took); a window
+    // without one shows nothing.
+    virtual void ShowStatus(const std::string& /*text*/) {}
 };
 
 class IWindowDirectory {

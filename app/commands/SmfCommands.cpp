@@ -6,10 +6,13 @@
 #include "app/docman/FileDialogRunner.h"
 #include "app/docman/SmfFileDialog.h"
 #include "data/DocumentBase.h"
+#include "data/ImageData.h"
 #include "data/ParameterArray.h"
 #include "engine/Reader.h"
 #include "engine/Writer.h"
 #include "engine/dialogs/MidiWarningDlg.h"
+#include "messages/MessageIds.h"
+#include "messages/ShowMessage.h"
 #include "toolkit/core/CursorChanger.h"
 #include "toolkit/profile/Profile.h"
 #include "views/ParameterListCtrl.h"
@@ -41,6 +44,31 @@ const CExchangeFormat& Format(CWindowCommands::ExchangeFile file) {
 
 Path LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+// Reads the SMF into new patches first and takes over the patches it
+// stored: a file that holds nothing the unit takes changes nothing and is
+// refused as a SysEx file without such data is (message 66). What a failing
+// file stored before the failure is still taken.
+bool ImportSmfFile(AReader& reader, const Path& path, CDocumentBase& data) {
+    CImageData trial;
+    trial.FillWithNewPatches();
+    const bool imported = reader.ImportSmf(path, trial);
+    const CImportTally& tally = reader.LastImport();
+    if (tally.stored.empty()) {
+        if (imported)
+            ShowMessage(kMsgNoUnitDataInFile);
+        return false;
+    }
+    for (const auto& [area, index] : tally.PatchesIn(0)) {
+        CParameterArray& patches = data.GetArray(area);
+        const auto at = static_cast<std::size_t>(index);
+        if (at >= patches.Size() || trial.GetArray(area).At(at) == nullptr)
+            continue;
+        patches.Remove(at);
+        patches.Insert(at, trial.GetArray(area).At(at)->Clone());
+    }
+    return imported;
+}
+
 } // namespace
 
 std::optional<QString> CWindowCommands::PromptExchangeFile(ExchangeFile file, bool open) const {
@@ -69,7 +97,7 @@ bool CWindowCommands::ImportFile(ExchangeFile file) {
         UL::CWaitCursor wait;
         // The reader says why a file cannot be read.
         if (file == kSmfFile) {
-            imported = reader->ImportSmf(LocalPath(*path), data->GetImage());
+            imported = ImportSmfFile(*reader, LocalPath(*path), *data);
         } else {
             std::vector<std::uint8_t> bytes;
             imported = reader->LoadSysExFile(LocalPath(*path), bytes);
@@ -78,8 +106,11 @@ bool CWindowCommands::ImportFile(ExchangeFile file) {
                 reader->ImportSysExBytes(bytes, data->GetImage());
             }
         }
-        if (imported)
+        if (imported) {
             Format(file).remember(Profile(), *path);
+            // What the file gave, and what it held that was not taken.
+            context_.window->ShowStatus(ImportSummary(reader->LastImport(), 0));
+        }
     }
     if (imported || file == kSmfFile)
         list->Refresh(true, 0);

@@ -7,6 +7,9 @@
 #include "app/ui/FileView.h"
 #include "app/ui/ImageView.h"
 
+#include <QMainWindow>
+#include <QStatusBar>
+
 CParameterListCtrl* CImageViewWindow::GetList() const { return view_.GetShownList(); }
 
 CDocumentBase* CImageViewWindow::GetData() const { return &view_.GetDocument().GetDocumentData(); }
@@ -16,6 +19,11 @@ void CImageViewWindow::RebuildPreviewButtons() { view_.RebuildPreviewButtons(); 
 void CImageViewWindow::UpdateViews(int hint) { view_.GetDocument().UpdateAllViews(nullptr, hint); }
 
 QWidget* CImageViewWindow::GetDialogParent() const { return view_.window(); }
+
+void CImageViewWindow::ShowStatus(const std::string& text) {
+    if (auto* frame = qobject_cast<QMainWindow*>(view_.window()))
+        frame->statusBar()->showMessage(QString::fromStdString(text));
+}
 
 CParameterListCtrl* CFileViewWindow::GetList() const { return &view_.GetPatchList(); }
 

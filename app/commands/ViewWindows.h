@@ -22,6 +22,7 @@ public:
     void RebuildPreviewButtons() override;
     void UpdateViews(int hint) override;
     QWidget* GetDialogParent() const override;
+    void ShowStatus(const std::string& text) override;
 
 private:
     CImageView& view_;  // not owned

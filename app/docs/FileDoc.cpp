@@ -1,7 +1,10 @@
 #include "app/docs/FileDoc.h"
 
 #include "data/LibrarianFile.h"
+#include "messages/ShowMessage.h"
 #include "toolkit/profile/Profile.h"
+
+#include <QDir>
 
 #include <filesystem>
 
@@ -21,6 +24,9 @@ bool CFileDoc::OnNewDocument() {
 }
 
 bool CFileDoc::OnOpenDocument(const QString& path) {
+    // A file that cannot be opened is named in the message: it may have come
+    // from the command line or a double click, not from a dialog.
+    const CMessageFile named(QDir::toNativeSeparators(path).toStdString());
     if (!ReadLibrarianFile(ToPath(path), data_))
         return false;
     SetModifiedFlag(false);

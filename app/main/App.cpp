@@ -24,7 +24,6 @@
 #include "engine/Reader.h"
 #include "engine/dialogs/MidiWarningDlg.h"
 #include "icons/ProgramIcons.h"
-#include "messages/BufferedErrorOut.h"
 #include "messages/MessageTable.h"
 #include "ml/TickClock.h"
 #include "platform/shell/CommandLinePath.h"
@@ -107,11 +106,10 @@ bool CApp::InitInstance(const CAppOptions& options)
     if (!StartEngine(options)) return false;
     LoadInitialData();
     CreateMainWindow();
-    if (!ProcessCommandLine(options.file)) {
-        GetBufferedErrorOut().Flush();
-        GetLibrarianState().DeleteTransferObjects();
-        return false;
-    }
+    // A file that cannot be opened has been named in a message; the
+    // librarian goes on without it, as it does when a running one is handed
+    // such a file.
+    ProcessCommandLine(options.file);
     ShowMainFrame();
     return true;
 }

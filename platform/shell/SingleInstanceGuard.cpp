@@ -25,10 +25,25 @@ bool IsServerAlive(const QString& name) {
 
 } // namespace
 
+QString CMMF::DisplayKey() {
+    // The display the windows go to: a Wayland display where there is one,
+    // else the X display. Letters, digits and dots only, so that
+    // "localhost:10.0" makes a valid socket name.
+    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty())
+        display = qEnvironmentVariable("DISPLAY");
+    QString key;
+    for (const QChar c : display)
+        key += c.isLetterOrNumber() || c == u'.' ? c : u'_';
+    return key;
+}
+
 QString CMMF::ServerNameFor(const QString& applicationName) {
     // Local socket names share one folder between users; the user id keeps
-    // each user's instances apart.
-    return applicationName + u'-' + QString::number(::getuid());
+    // each user's instances apart, and the display each of his sessions: a
+    // start on another display is a librarian of its own there, not a
+    // window brought forward on a screen nobody looks at.
+    return applicationName + u'-' + QString::number(::getuid()) + u'-' + DisplayKey();
 }
 
 CMMF::CMMF(const QString& name) : name_(name) {

@@ -1,6 +1,7 @@
 #pragma once
 // The single-instance guard. The first instance of the program listens on a
-// local socket that only its user can reach, named after the application; a
+// local socket that only its user can reach, named after the application and
+// the display; a
 // later instance finds it there, hands it a command text (the open command of
 // its file, or nothing at all to just bring the first one forward) and ends.
 #include <QLocalServer>
@@ -39,8 +40,10 @@ public:
     // Texts that arrived while no handler was set.
     std::size_t PendingCount() const { return pending_.size(); }
 
-    // The socket name of an application for the current user.
+    // The socket name of an application for the current user and display.
     static QString ServerNameFor(const QString& applicationName);
+    // The display this process shows its windows on, as part of a socket name.
+    static QString DisplayKey();
 
 private:
     void OnNewConnection();

@@ -84,7 +84,9 @@ TEST_F(AppTest, DroppedFilesOpenInTheOrderGiven)
     for (IDocManDocument* document : App().GetDocMan()->GetTemplate(CDocMan::kFileTemplateId)->GetDocuments())
         paths.push_back(document->GetPathName());
     EXPECT_EQ(paths, (std::vector<QString>{first, second}));
-    EXPECT_EQ(ShownTexts(), std::vector<std::string>{GetMessageTable().Get(4)});
+    // The file that could not be opened is named.
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{GetMessageTable().Get(4) + "\n" +
+                                                     temp.filePath(QStringLiteral("none.z4l")).toStdString()});
 }
 
 } // namespace

@@ -110,6 +110,7 @@ public:
     CDocumentBase* GetData() const override { return data.get(); }
     void SetModified() override { ++modified; }
     void RebuildPreviewButtons() override { ++rebuilds; }
+    void ShowStatus(const std::string& text) override { statuses.push_back(text); }
     void UpdateViews(int hint) override {
         hints.push_back(hint);
         // As the main view does: the current area's list on an area switch.
@@ -137,6 +138,7 @@ public:
     int modified = 0;
     int rebuilds = 0;
     std::vector<int> hints;
+    std::vector<std::string> statuses;
 
 private:
     void ShowArea() {

@@ -94,5 +94,32 @@ TEST_F(CommandsTest, ImportReadsAnExportedFileIntoItsAreaAndUndoTakesItBack) {
     EXPECT_EQ(Shown(), std::vector<std::string>{"The file could not be loaded."});
 }
 
+TEST_F(CommandsTest, ImportSaysWhatItTookAndRefusesAFileWithNothingForTheUnit) {
+    QTemporaryDir folder;
+    GetLibrarianState().SetArea(4);
+    windows.UpdateAllViews(1);
+    AsPatch(main->Shown().At(3))->SetName("DRIVE FOUR");
+    fileDialogs.answer = folder.filePath("bank.mid");
+    ASSERT_TRUE(mainCommands->ExportSmf(false));
+    AsPatch(main->data->GetArray(4).At(3))->SetName("OVERWRITTEN");
+    ASSERT_TRUE(mainCommands->ImportSmf());
+    EXPECT_EQ(NameOf(main->data->GetArray(4), 3), "DRIVE FOUR");
+    EXPECT_EQ(main->statuses, std::vector<std::string>{"10 patches imported (SOUND LIBRARY: DRIVE 1\xE2\x80\x93" "10)"});
+
+    // A proper SMF without one data set for the unit changes nothing and
+    // says so, as a SysEx file without one does.
+    QFile empty(folder.filePath("empty.mid"));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.write(QByteArray("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk\0\0\0\x0C"
+                           "\0\xF0\x05\x7E\x10\x06\x01\xF7\0\xFF\x2F\0", 14 + 8 + 12));
+    empty.close();
+    AsPatch(main->data->GetArray(4).At(3))->SetName("KEPT");
+    fileDialogs.answer = empty.fileName();
+    EXPECT_FALSE(mainCommands->ImportSmf());
+    EXPECT_EQ(Shown(), std::vector<std::string>{"The file holds no data for the ZM-47. Nothing was changed."});
+    EXPECT_EQ(NameOf(main->data->GetArray(4), 3), "KEPT");
+    EXPECT_EQ(main->statuses.size(), 1u);
+}
+
 } // namespace
 } // namespace commandstest

@@ -104,20 +104,28 @@ protected:
     CImageData image;
 };
 
-TEST_F(StoreDataSetTest, LongDataIsCutShortDataChangesOnlyItsBytesMemosAreEmptied) {
+TEST_F(StoreDataSetTest, OnlyDataOfExactlyAPatchIsStoredAndThenTheMemosAreEmptied) {
     Bytes received(130);
     for (std::size_t i = 0; i < received.size(); ++i)
         received[i] = static_cast<std::uint8_t>(i + 1);
-    ASSERT_TRUE(StoreDataSet(AddressFromBytes(Bytes{0x7F, 0x00, 0x05, 0x00}), received, image));
+    const Bytes before5 = DataOf(1, 5);
+    // Longer: it would be cut silently; shorter: new first bytes over the old
+    // rest ("GlIT PATCH"). Neither changes anything, memos included.
+    EXPECT_FALSE(StoreDataSet(AddressFromBytes(Bytes{0x7F, 0x00, 0x05, 0x00}), received, image));
+    EXPECT_FALSE(StoreDataSet(AddressFromBytes(Bytes{0x7F, 0x00, 0x05, 0x00}), Bytes(127, 0x55), image));
+    EXPECT_FALSE(StoreDataSet(AddressFromBytes(Bytes{0x7F, 0x00, 0x05, 0x00}), Bytes{}, image));
+    EXPECT_EQ(DataOf(1, 5), before5);
+    EXPECT_EQ(At(1, 5).GetMemo(1), "memo");
+
+    ASSERT_TRUE(StoreDataSet(AddressFromBytes(Bytes{0x7F, 0x00, 0x05, 0x00}),
+                             Bytes(received.begin(), received.begin() + 128), image));
     EXPECT_EQ(DataOf(1, 5), Bytes(received.begin(), received.begin() + 128));
     EXPECT_EQ(At(1, 5).GetMemo(1), "");
     EXPECT_EQ(At(1, 4).GetMemo(1), "memo");
 
-    Bytes expected = DataOf(4, 9);
-    std::fill_n(expected.begin(), 10, 0x55);
     // DRIVE, area 4, lies at 7F 02.
-    ASSERT_TRUE(StoreDataSet(AddressFromBytes(Bytes{0x7F, 0x02, 0x09, 0x00}), Bytes(10, 0x55), image));
-    EXPECT_EQ(DataOf(4, 9), expected);
+    ASSERT_TRUE(StoreDataSet(AddressFromBytes(Bytes{0x7F, 0x02, 0x09, 0x00}), Bytes(128, 0x55), image));
+    EXPECT_EQ(DataOf(4, 9), Bytes(128, 0x55));
     EXPECT_EQ(At(4, 9).GetMemo(1), "");
 }
 
@@ -143,12 +151,14 @@ TEST_F(StoreDataSetTest, DataSetsAddressedInsideAPatchChangeNothing) {
     EXPECT_EQ(At(1, 5).GetMemo(1), "memo");
 }
 
-TEST_F(StoreDataSetTest, APatchWithALongerSegmentTakesAtMostTheUnitsSize) {
+TEST_F(StoreDataSetTest, APatchWithALongerSegmentTakesAPatchsDataAtItsStart) {
     // A hand-made file may give a patch a segment longer than the unit's.
     CParameter::Segment* segment = image.GetArray(1)[3].FindSegment(0, 0);
     ASSERT_NE(segment, nullptr);
     segment->assign(200, 0x00);
-    ASSERT_TRUE(StoreDataSet(AddressFromBytes(Bytes{0x7F, 0x00, 0x03, 0x00}), Bytes(200, 0x33), image));
+    EXPECT_FALSE(StoreDataSet(AddressFromBytes(Bytes{0x7F, 0x00, 0x03, 0x00}), Bytes(200, 0x33), image));
+    EXPECT_EQ(DataOf(1, 3), Bytes(200, 0x00));
+    ASSERT_TRUE(StoreDataSet(AddressFromBytes(Bytes{0x7F, 0x00, 0x03, 0x00}), Bytes(128, 0x33), image));
     Bytes expected(200, 0x00);
     std::fill_n(expected.begin(), 128, 0x33);
     EXPECT_EQ(DataOf(1, 3), expected);

@@ -191,7 +191,7 @@ TEST_F(LibrarianFileTest, UnreadableFilesReportNotLoaded) {
     EXPECT_FALSE(ReadLibrarianFile(dir / "missing.z4l", document));
     ExpectShownOnce(kNotLoaded);
     EXPECT_FALSE(ReadLibrarianFile(dir.path(), document));
-    ExpectShownOnce(kNotLoaded);
+    ExpectShownOnce(dir.path().string() + "\nis not a file (it is a folder, a device or a pipe). Nothing was read from it.");
 }
 
 TEST_F(LibrarianFileTest, ReadPatchRecordLeavesThePatchAloneOnFailure) {
@@ -252,7 +252,8 @@ TEST_F(AtomicSaveTest, AWriteFailingPartWayKeepsThePreviousFile) {
 TEST_F(AtomicSaveTest, ARenameOrCreateThatFailsLeavesNoTemporary) {
     std::filesystem::create_directories(dir / "folder.z4l" / "inside"); // cannot be replaced by a file
     EXPECT_FALSE(WriteLibrarianFile(dir / "folder.z4l", document));
-    ExpectShownOnce(kNotSaved);
+    ExpectShownOnce((dir / "folder.z4l").string() +
+                    "\nis not a file (it is a folder, a device or a pipe). Nothing was saved; it was left as it was.");
     EXPECT_EQ(datatest::Names(dir.path() / "folder.z4l"), std::vector<std::string>{"inside"});
     std::filesystem::remove_all(dir / "folder.z4l");
     EXPECT_FALSE(WriteLibrarianFile(dir / "no such folder" / "x.z4l", document));

@@ -66,4 +66,31 @@ TEST_F(BackupFolder, PruningKeepsTheNewestAndLeavesOtherFilesAlone) {
     EXPECT_EQ(PruneBackups(folder / "missing", 0), 0);
 }
 
+TEST_F(BackupFolder, PruningTakesOnlyNamesTheProgramWrites) {
+    // The user's own files that merely start with a date and time stay,
+    // however old they are.
+    const std::vector<std::string> own{"2019-01-01_000000_MEMORY (copy).z4l", "2019-01-01_000000_MEMORY_mine.z4l",
+                                       "2019-01-01_000000_MYSTUFF.z4l",       "2019-01-01_000000_MEMORY_02.z4l",
+                                       "2019-01-01_000000_MEMORY_1.z4l",      "2019-01-01_000000_MEMORY_.z4l",
+                                       "2019-01-01_000000_.z4l",              "2019-01-01_000000_MEMORYX.z4l",
+                                       "2019-01-01_000000_MEMORY.z4l.z4l",    "2019-01-01_000000_memory.z4l"};
+    for (const std::string& name : own) {
+        Touch(name);
+        EXPECT_FALSE(IsBackupFileName(name)) << name;
+    }
+    const std::vector<std::string> written{"2019-01-01_000000_MEMORY_12.z4l", "2019-01-01_000000_SOUND-LIBRARY-CLEAN.z4l",
+                                           "2026-01-01_000000_MEMORY.z4l"};
+    for (const std::string& name : written) {
+        Touch(name);
+        EXPECT_TRUE(IsBackupFileName(name)) << name;
+    }
+    for (int area = 1; area <= 7; ++area)
+        EXPECT_TRUE(IsBackupFileName(NewBackupPath(folder, area, 0))) << area;
+    EXPECT_EQ(PruneBackups(folder, 1), 2);
+    std::vector<std::string> left = own;
+    left.push_back("2026-01-01_000000_MEMORY.z4l");
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(Names(), left);
+}
+
 } // namespace

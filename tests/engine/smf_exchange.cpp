@@ -189,7 +189,8 @@ TEST_F(SmfTest, FilesOnDiskReportTheirFailuresAndKeepTheOldFile) {
     ASSERT_TRUE(std::filesystem::create_directory(subfolder));
     EXPECT_FALSE(writer->ExportSmf(subfolder, 0x21, all, source.GetArray(1)));
     EXPECT_TRUE(std::filesystem::is_directory(subfolder));
-    EXPECT_EQ(Shown(), std::vector<std::string>(3, Text(kMsgFileNotSaved)));
+    EXPECT_EQ(Shown(), (std::vector<std::string>{Text(kMsgFileNotSaved), Text(kMsgFileNotSaved),
+                                                 MessageWith(kMsgSaveTargetNotAFile, subfolder.string())}));
     EXPECT_EQ(FileBytes(path), written);
     dialog.clear();
 
@@ -208,7 +209,9 @@ TEST_F(SmfTest, FilesOnDiskReportTheirFailuresAndKeepTheOldFile) {
     EXPECT_FALSE(reader->ImportSmf(subfolder, cut)) << "a folder";
     WriteFile(folder / "empty.mid", {});
     EXPECT_FALSE(reader->ImportSmf(folder / "empty.mid", cut));
-    EXPECT_EQ(Shown(), std::vector<std::string>(4, Text(kMsgFileNotLoaded)));
+    EXPECT_EQ(Shown(), (std::vector<std::string>{Text(kMsgFileNotLoaded), Text(kMsgFileNotLoaded),
+                                                 MessageWith(kMsgInputNotAFile, subfolder.string()),
+                                                 Text(kMsgFileNotLoaded)}));
 }
 
 TEST_F(SmfTest, PatchesMidiCannotCarryAreNeverExported) {
@@ -226,13 +229,19 @@ TEST_F(SmfTest, PatchesMidiCannotCarryAreNeverExported) {
     EXPECT_TRUE(writer->GetFileBytes().empty());
 }
 
-TEST_F(SmfTest, ImportStoresOnlyDataSetsAtAPatchsStartAndAtMost128Bytes) {
+TEST_F(SmfTest, ImportStoresOnlyDataSetsOfExactlyAPatchAtItsStart) {
     const DeviceAddress patch5 = 0x0FE00000 + 5 * 128;
-    Bytes long6 = UnitData(6 * 128, 140);
+    const Bytes long6 = UnitData(6 * 128, 140);
+    const Bytes short8 = UnitData(8 * 128, 100);
     Bytes events;
-    for (const Bytes& event : {SysExEvent(DataSet(patch5 + 64, UnitData(1))),
-                               SysExEvent(DataSet(patch5 + 1, UnitData(2, 10))),
-                               SysExEvent(DataSet(patch5 + 128, long6))}) {
+    // Inside patch 5, one byte in, a longer one at patch 6, a shorter one and
+    // the two halves of one at patch 8; whole ones at patches 9 and 10.
+    for (const Bytes& event :
+         {SysExEvent(DataSet(patch5 + 64, UnitData(1))), SysExEvent(DataSet(patch5 + 1, UnitData(2, 10))),
+          SysExEvent(DataSet(patch5 + 128, long6)), SysExEvent(DataSet(patch5 + 384, short8)),
+          SysExEvent(DataSet(patch5 + 384, UnitData(8 * 128, 64))),
+          SysExEvent(DataSet(patch5 + 384 + 64, UnitData(8 * 128 + 64, 64))),
+          SysExEvent(DataSet(patch5 + 512, UnitData(9 * 128))), SysExEvent(DataSet(patch5 + 640, UnitData(10 * 128)))}) {
         events.insert(events.end(), event.begin(), event.end());
     }
     Bytes file{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96};
@@ -242,12 +251,17 @@ TEST_F(SmfTest, ImportStoresOnlyDataSetsAtAPatchsStartAndAtMost128Bytes) {
     CImageData target;
     target.FillWithNewPatches();
     target.GetArray(1)[5].SetMemo(1, "kept");
+    target.GetArray(1)[8].SetMemo(1, "kept too");
     const CImageData before = target;
     ASSERT_TRUE(reader->ImportSmfBytes(file, target));
-    EXPECT_EQ(PatchBytes(target, 1, 5), PatchBytes(before, 1, 5));
+    for (int index : {5, 6, 7, 8})
+        EXPECT_EQ(PatchBytes(target, 1, index), PatchBytes(before, 1, index)) << index;
     EXPECT_EQ(target.GetArray(1)[5].GetMemo(1), "kept");
-    EXPECT_EQ(PatchBytes(target, 1, 6), Bytes(long6.begin(), long6.begin() + 128));
-    EXPECT_EQ(PatchBytes(target, 1, 7), PatchBytes(before, 1, 7));
+    EXPECT_EQ(target.GetArray(1)[8].GetMemo(1), "kept too");
+    EXPECT_EQ(PatchBytes(target, 1, 9), UnitData(9 * 128));
+    EXPECT_EQ(PatchBytes(target, 1, 10), UnitData(10 * 128));
+    EXPECT_EQ(ImportSummary(reader->LastImport(), 1), "2 patches imported (MEMORY 10\xE2\x80\x93" "11); 6 data sets skipped");
+    EXPECT_TRUE(reader->LastImport().PatchesIn(2).empty());
 }
 
 } // namespace

@@ -92,6 +92,38 @@ TEST_F(SysExTest, ImportOfAFileMixedWithJunkKeepsOnlyTheGoodDataSets) {
     EXPECT_TRUE(Shown().empty());
 }
 
+TEST_F(SysExTest, OnlyDataSetsOfExactlyAPatchAreStoredAndTheImportSaysWhatItSkipped) {
+    const DeviceAddress patch0 = kMemory;
+    // A shorter data set would land "GlIT PATCH" over the old rest; a longer
+    // one would be cut silently; two halves would give half a patch.
+    const Bytes shortOne = DataSet(patch0, UnitData(patch0, 2));
+    const Bytes longOne = DataSet(patch0 + 128, UnitData(patch0 + 128, 129));
+    const Bytes firstHalf = DataSet(patch0 + 256, UnitData(patch0 + 256, 64));
+    const Bytes secondHalf = DataSet(patch0 + 256 + 64, UnitData(patch0 + 256 + 64, 64));
+    const DeviceAddress clean = 0x0FE04000; // SOUND LIBRARY: CLEAN 1
+    const Bytes file = Join({shortOne, longOne, firstHalf, secondHalf, Good(3), Good(4), Good(5), Good(7),
+                             DataSet(clean + 2 * 128, UnitData(clean + 2 * 128)), Good(4)});
+    const CImageData before = target;
+    EXPECT_EQ(reader->ImportSysExBytes(file, target), 6u);
+    for (int index : {0, 1, 2, 6})
+        EXPECT_EQ(PatchBytes(target, 1, index), PatchBytes(before, 1, index)) << index;
+    EXPECT_EQ(PatchBytes(target, 1, 3), UnitData(kMemory + 3 * 128));
+    EXPECT_EQ(PatchBytes(target, 2, 2), UnitData(clean + 2 * 128));
+    const std::string dash = "\xE2\x80\x93";
+    EXPECT_EQ(ImportSummary(reader->LastImport(), 0),
+              "5 patches imported (MEMORY 4" + dash + "6, 8, SOUND LIBRARY: CLEAN 3); 4 data sets skipped");
+    EXPECT_EQ(ImportSummary(reader->LastImport(), 2), "1 patch imported (SOUND LIBRARY: CLEAN 3); 9 data sets skipped");
+    EXPECT_EQ(reader->ImportSysExBytes(Join({Good(0), shortOne}), target), 1u);
+    EXPECT_EQ(ImportSummary(reader->LastImport(), 1), "1 patch imported (MEMORY 1); 1 data set skipped");
+    EXPECT_EQ(reader->ImportSysExBytes(Good(0), target), 1u);
+    EXPECT_EQ(ImportSummary(reader->LastImport(), 1), "1 patch imported (MEMORY 1)");
+
+    // A file of such data sets alone holds nothing for the unit.
+    WriteFile(folder / "short.syx", Join({shortOne, longOne}));
+    EXPECT_FALSE(reader->ImportSysEx(folder / "short.syx", target));
+    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgNoUnitDataInFile)});
+}
+
 TEST_F(SysExTest, FilesOnDiskRoundTripAndAFileWithoutUnitDataChangesNothing) {
     const auto path = folder / "patches.syx";
     ASSERT_TRUE(writer->ExportSysEx(path, 0x21, {4, 9}, source.GetArray(1)));

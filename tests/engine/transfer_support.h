@@ -6,10 +6,12 @@
 // unit's ports as at start-up.
 #include "data/ImageData.h"
 #include "data/ParameterAddress.h"
+#include "engine/ImportTally.h"
 #include "engine/Reader.h"
 #include "engine/Writer.h"
 #include "messages/MessageIds.h"
 #include "messages/MessageTable.h"
+#include "messages/ShowMessage.h"
 #include "ml/TessanMessage.h"
 #include "platform/mm/virtual/VirtualDevices.h"
 #include "tests/engine/setup_support.h"
@@ -111,6 +113,8 @@ public:
         pair_.output.Unplug();
         pair_.input.Unplug();
     }
+    // Pulls only the cable into the unit: what it sends still arrives.
+    void UnplugInput() { pair_.output.Unplug(); }
 
 private:
     void OnReceived(std::span<const std::uint8_t> span) {

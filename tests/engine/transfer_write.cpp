@@ -5,7 +5,9 @@
 
 #include "data/ImageDocument.h"
 
+#include <filesystem>
 #include <numeric>
+#include <unistd.h>
 
 namespace test {
 namespace {
@@ -79,9 +81,49 @@ TEST_F(WriteTest, AWriteStopsWithMessage2WhenTheUnitGoesAwayHalfWay) {
 
     EXPECT_FALSE(writer->WritePatches(0x21, all, source.GetArray(1)));
     EXPECT_EQ(stored, 29u);
-    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite)});
+    // How far it got, not only that it failed.
+    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite) +
+                                                "\n\nMEMORY 1\xE2\x80\x93" "29 were written, 30\xE2\x80\x93" "60 were not."});
     EXPECT_EQ(transient, std::vector<std::string>{Text(kMsgMidiConnectError)});
     EXPECT_EQ(progress.log.back(), "end");
+}
+
+TEST_F(WriteTest, ACutOffWriteSaysWhereTheBackupOfTheEarlierContentsIs) {
+    std::size_t stored = 0;
+    Unit().SetReply([&](const Bytes& received) {
+        if (received.size() == 141 && ++stored == 13)
+            Unit().Unplug();
+        return FakeUnit::Healthy(received);
+    });
+    CImageData source;
+    source.FillWithNewPatches();
+    std::vector<int> all(60);
+    std::iota(all.begin(), all.end(), 0);
+    CWriteChecks checks;
+    checks.backupFile = std::filesystem::temp_directory_path() / ("zm47-cutoff-" + std::to_string(::getpid()) + ".z4l");
+
+    EXPECT_FALSE(writer->WritePatches(0x21, all, source.GetArray(1), checks));
+    EXPECT_EQ(stored, 13u);
+    EXPECT_TRUE(std::filesystem::exists(checks.backupFile));
+    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite) +
+                                                "\n\nMEMORY 1\xE2\x80\x93" "13 were written, 14\xE2\x80\x93" "60 were not.\n"
+                                                "The patches as they were before this write are saved in\n" +
+                                                checks.backupFile.string()});
+    std::filesystem::remove(checks.backupFile);
+}
+
+TEST_F(WriteTest, AWriteCutOffBeforeItsFirstPatchSaysNoneWasWritten) {
+    // The unit answers the identity request, and then its input is gone.
+    Unit().SetReply([&](const Bytes& received) {
+        if (IsIdentityRequest(received))
+            Unit().UnplugInput();
+        return FakeUnit::Healthy(received);
+    });
+    CImageData source;
+    source.FillWithNewPatches();
+    EXPECT_FALSE(writer->WritePatches(0x31, {9, 0, 1, 2, 5}, source.GetArray(1)));
+    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite) +
+                                                "\n\nSOUND LIBRARY: CLEAN 1\xE2\x80\x93" "3, 6, 10 were not written."});
 }
 
 // A request that cannot be sent fails at once: no waiting for an answer to

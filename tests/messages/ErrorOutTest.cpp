@@ -95,4 +95,28 @@ TEST(BufferedErrorOut, TextBufferedWhileTheBoxIsUpWaitsForTheNextFlush) {
     UL::SetTextDialog(std::move(previous));
 }
 
+TEST(ShowMessage, ArgumentsFillTheirPlacesInOrderAndAFileBeingOpenedIsNamed) {
+    test::CapturingTextDialog dialog;
+    EXPECT_EQ(MessageWith(kMsgOutputIsInput, {"out %s.z4l", "in.z4l"}),
+              "out %s.z4l\nis the same file as the one read from,\nin.z4l\nNothing was written.");
+    EXPECT_EQ(MessageWith(kMsgBackupNotSaved, "b.z4l"),
+              "Nothing was written: the backup of the patches about to be overwritten could not be saved as\nb.z4l");
+    {
+        const CMessageFile outer("/home/user/outer.z4l");
+        {
+            const CMessageFile inner("/home/user/damaged.z4l");
+            ShowMessage(kMsgFileNotLoaded);
+            // A text that names the file already does not name it twice.
+            ShowMessageWith(kMsgInputNotAFile, "/home/user/damaged.z4l");
+        }
+        ShowMessage(kMsgCannotReadFileType);
+    }
+    ShowMessage(kMsgFileNotLoaded);
+    ASSERT_EQ(dialog.shown().size(), 4u);
+    EXPECT_EQ(dialog.shown()[0].text, "The file could not be loaded.\n/home/user/damaged.z4l");
+    EXPECT_EQ(dialog.shown()[1].text, MessageWith(kMsgInputNotAFile, "/home/user/damaged.z4l"));
+    EXPECT_EQ(dialog.shown()[2].text, "Cannot read files of this type.\n/home/user/outer.z4l");
+    EXPECT_EQ(dialog.shown()[3].text, "The file could not be loaded.");
+}
+
 } // namespace

@@ -95,4 +95,16 @@ TEST(MessageTable, UnknownLanguagesAreRefusedAndChangeNothing) {
                                             "\xE3\x81\xA7\xE3\x81\x97\xE3\x81\x9F\xE3\x80\x82");
 }
 
+TEST(MessageTable, TheDevicesMessageSaysWhatToMakeSureOf) {
+    CMessageTable table = FilledTable();
+    EXPECT_EQ(table.Get(kMsgMidiNotSetUp), "MIDI devices aren't set up correctly.\nMake sure the settings in the "
+                                           "\"Set Up MIDI Devices\" dialog box are right.");
+    ASSERT_TRUE(table.SetLanguage(CMessageTable::kJapanese));
+    // "...MIDI機器の設定」ダイアログ・ボックスの設定が正しいか確認してください。"
+    const std::string japanese = table.Get(kMsgMidiNotSetUp);
+    EXPECT_NE(japanese.find("\xE3\x83\x80\xE3\x82\xA4\xE3\x82\xA2\xE3\x83\xAD\xE3\x82\xB0"), std::string::npos)
+        << "names the dialog box";
+    EXPECT_EQ(japanese.substr(japanese.size() - 3), "\xE3\x80\x82") << "ends its sentence";
+}
+
 } // namespace

@@ -94,4 +94,31 @@ TEST_F(SingleInstanceGuardTest, SocketLeftByACrashedInstanceIsTakenOver) {
     EXPECT_TRUE(WaitForTexts(1));
 }
 
+// The same user on two displays: each start is the first instance on its own
+// display, and a later start on the same display still hands over.
+TEST_F(SingleInstanceGuardTest, EachDisplayOfAUserHasAnInstanceOfItsOwn) {
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    const QString application = QStringLiteral("zm47-test-") + QUuid::createUuid().toString(QUuid::Id128);
+    qputenv("DISPLAY", ":5");
+    const QString here = CMMF::ServerNameFor(application);
+    qputenv("DISPLAY", "otherhost:11.0");
+    const QString there = CMMF::ServerNameFor(application);
+    EXPECT_EQ(CMMF::DisplayKey(), QStringLiteral("otherhost_11.0"));
+    qputenv("DISPLAY", display);
+    if (wayland.isNull())
+        qunsetenv("WAYLAND_DISPLAY");
+    else
+        qputenv("WAYLAND_DISPLAY", wayland);
+
+    EXPECT_NE(here, there);
+    CMMF first(here);
+    CMMF elsewhere(there);
+    EXPECT_TRUE(first.IsFirstInstance());
+    EXPECT_TRUE(elsewhere.IsFirstInstance());
+    CMMF again(here);
+    EXPECT_FALSE(again.IsFirstInstance());
+}
+
 } // namespace

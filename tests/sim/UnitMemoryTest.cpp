@@ -119,7 +119,10 @@ TEST(UnitMemory, FileOfAnotherSizeIsRefusedAndChangesNothing)
     EXPECT_EQ(memory.Generation(), before);
     EXPECT_EQ(memory.Patch(1, 0)->GetName(), "Glass Chorus Pad");
     ASSERT_EQ(dialog.shown().size(), 1u);
-    EXPECT_EQ(dialog.shown()[0].text, "Cannot read files of this type.");
+    // A valid librarian file of one area: the message says what is wanted.
+    EXPECT_EQ(dialog.shown()[0].text, path.string() + "\nholds 60 patches. The simulated unit keeps its memory in a "
+                                                      "librarian file of all the unit's 120 patches (MEMORY and the six "
+                                                      "sound library banks, in that order).");
     std::filesystem::remove(path);
 }
 
