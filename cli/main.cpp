@@ -5,11 +5,13 @@
 #include "messages/MessageIds.h"
 #include "messages/MessageTable.h"
 #include "messages/ShowMessage.h"
+#include "platform/shell/FixedNames.h"
+
+#include "zm47_version.h"
 
 #include <algorithm>
-#include <filesystem>
-
 #include <array>
+#include <filesystem>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -24,6 +26,7 @@ void PrintUsage(std::FILE* out)
 {
     std::fputs(
         "usage: zm47-cli COMMAND [ARGS]\n"
+        "       zm47-cli --help | --version\n"
         "\n"
         "files:\n"
         "  show FILE.z4l [--lang en|ja]         list the patches: number, name, four memos\n"
@@ -39,10 +42,10 @@ void PrintUsage(std::FILE* out)
         "\n"
         "the unit (each takes DEVICES):\n"
         "  identify                             check that a ZM-47 answers\n"
-        "  read OUT.z4l --area N|all            read area N (1 MEMORY, 2..7 the sound library\n"
+        "  read OUT.z4l --area 1..7|all         read an area (1 MEMORY, 2..7 the sound library\n"
         "                                       banks) or all 120 patches into a librarian file\n"
-        "  write IN.z4l --area N [--indexes 0,3,7] [--verify] [--backup FILE.z4l]\n"
-        "                                       write the file's patches to area N from its first\n"
+        "  write IN.z4l --area 1..7 [--indexes 0,3,7] [--verify] [--backup FILE.z4l]\n"
+        "                                       write the file's patches to the area from its first\n"
         "                                       patch on, or only those patch indexes (from 0);\n"
         "                                       --backup first saves the patches about to be\n"
         "                                       overwritten (nothing is written if that fails),\n"
@@ -103,14 +106,14 @@ const std::array<Command, 12>& Commands()
     return commands;
 }
 
-// The manual beside the program, as the window program finds it.
+// The manual where the window program finds it: beside the program in the
+// build tree, in share/zm47-librarian when installed.
 std::string ManualFile()
 {
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     std::string name = GetMessageTable().Get(kMsgManualPath);
     std::replace(name.begin(), name.end(), '\\', '/');
-    return error ? name : (program.parent_path() / name).lexically_normal().string();
+    const std::string& folder = GetProgramFilesDirectory();
+    return folder.empty() ? name : (std::filesystem::path(folder) / name).lexically_normal().string();
 }
 
 // The texts that send the user to the window program's menus and dialogs
@@ -134,6 +137,10 @@ int main(int argc, char** argv)
     const std::string_view name = argv[1];
     if (name == "help" || name == "--help" || name == "-h") {
         PrintUsage(stdout);
+        return cli::kExitOk;
+    }
+    if (name == "--version") {
+        std::fputs("zm47-cli " ZM47_VERSION "\n", stdout);
         return cli::kExitOk;
     }
     const std::vector<std::string_view> words(argv + 2, argv + argc);

@@ -18,6 +18,9 @@ packages=(
   # the library of patches and the unit's history
   libsqlite3-dev
   qt6-l10n-tools qt6-translations-l10n fonts-ipafont-gothic
+  # the desktop's validators, which the tests run on the desktop entry and
+  # the AppStream metainfo made by the build
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -24,6 +24,10 @@
         <translation>このオプションの一覧を表示します。</translation>
     </message>
     <message>
+        <source>Show the program's version.</source>
+        <translation>プログラムのバージョンを表示します。</translation>
+    </message>
+    <message>
         <source>A librarian file (.z4l) to open.</source>
         <translation>開くライブラリアン・ファイル（.z4l）。</translation>
     </message>
@@ -949,6 +953,10 @@ Done: close this list.</source>
     <message>
         <source>About %1</source>
         <translation>%1 のバージョン情報</translation>
+    </message>
+    <message>
+        <source>Distributed under the %1 License.</source>
+        <translation>%1 ライセンスのもとで配布されています。</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,7 @@ void CAppCommands::OnAbout() { RunAboutDialog(); }
 
 bool CAppCommands::OnManual() {
     const QString folder =
-        programDirectory_.isEmpty() ? QString::fromStdString(GetProgramDirectory()) : programDirectory_;
+        programDirectory_.isEmpty() ? QString::fromStdString(GetProgramFilesDirectory()) : programDirectory_;
     return OpenManual(folder, opener_ ? *opener_ : GetDesktopOpener());
 }
 

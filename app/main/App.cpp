@@ -75,7 +75,7 @@ CApp::CApp(int& argc, char** argv) : QApplication(argc, argv), clock_(&ML::Syste
     // Every window shows the program's own icon; the desktop matches the
     // windows to the program's desktop entry.
     setWindowIcon(ProgramIcon());
-    setDesktopFileName(QStringLiteral("zm47-librarian"));
+    setDesktopFileName(QStringLiteral(ZM47_APP_ID));
 }
 
 CApp::~CApp() { ExitInstance(); }

@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "zm47_version.h"
+
 namespace {
 
 struct Parser {
@@ -21,12 +23,14 @@ struct Parser {
                                   QCoreApplication::translate("AppOptions", "Do not register the .z4l file type.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QCoreApplication::translate("AppOptions", "Show these options.")};
+    QCommandLineOption version{QStringLiteral("version"),
+                               QCoreApplication::translate("AppOptions", "Show the program's version.")};
 
     Parser()
     {
         parser.setApplicationDescription(QStringLiteral("ZM-47 Librarian"));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({simulator, simMemory, language, noRegister, help});
+        parser.addOptions({simulator, simMemory, language, noRegister, help, version});
         parser.addPositionalArgument(QStringLiteral("FILE"),
                                      QCoreApplication::translate("AppOptions", "A librarian file (.z4l) to open."),
                                      QStringLiteral("[FILE]"));
@@ -44,6 +48,7 @@ bool ParseAppOptions(const QStringList& arguments, CAppOptions& options, QString
     }
     options = CAppOptions{};
     options.help = p.parser.isSet(p.help);
+    options.version = p.parser.isSet(p.version);
     options.simulator = p.parser.isSet(p.simulator);
     options.simMemory = p.parser.value(p.simMemory);
     options.noRegister = p.parser.isSet(p.noRegister);
@@ -76,3 +81,5 @@ QString AppOptionsHelp()
     // Without an application object yet the parser cannot name the program.
     return p.parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("zm47-librarian"));
 }
+
+QString AppVersionText() { return QStringLiteral("zm47-librarian " ZM47_VERSION "\n"); }

@@ -1,6 +1,6 @@
 #pragma once
 // The options of zm47-librarian: [--simulator [--sim-memory FILE.z4l]]
-// [--lang en|ja] [--no-register] [--help] [FILE].
+// [--lang en|ja] [--no-register] [--help] [--version] [FILE].
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +15,7 @@ struct CAppOptions {
     // Leaves the desktop's file type associations alone.
     bool noRegister = false;
     bool help = false;
+    bool version = false;
     // The librarian file to open after start-up, as given; empty for none.
     QString file;
 };
@@ -25,3 +26,5 @@ bool ParseAppOptions(const QStringList& arguments, CAppOptions& options, QString
 
 // The --help text.
 QString AppOptionsHelp();
+// The --version text: "zm47-librarian 1.2.3" and a line break.
+QString AppVersionText();

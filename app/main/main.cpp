@@ -1,5 +1,5 @@
 // zm47-librarian [--simulator [--sim-memory FILE.z4l]] [--lang en|ja]
-//                [--no-register] [--help] [FILE]
+//                [--no-register] [--help] [--version] [FILE]
 #include "app/main/App.h"
 #include "app/main/AppOptions.h"
 
@@ -28,6 +28,10 @@ int main(int argc, char** argv)
     }
     if (options.help) {
         std::fputs(qPrintable(AppOptionsHelp()), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::fputs(qPrintable(AppVersionText()), stdout);
         return 0;
     }
     CApp app(argc, argv);

@@ -221,6 +221,8 @@ bool RegisterFileType(const QString& extension, const QString& mimeType, const Q
 }
 
 bool RegisterLibrarianFileType() {
+    if (IsInstalledProgram())
+        return true;
     return RegisterFileType(QString::fromStdString(GetFileExtension()), QLatin1String(kLibrarianMimeType),
                             QString::fromStdString(GetModelName()) + QStringLiteral(" Librarian Document"), 1);
 }

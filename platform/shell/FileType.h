@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 
-inline constexpr char kLibrarianMimeType[] = "application/x-zm47-librarian";
-inline constexpr char kDesktopEntryName[] = "zm47-librarian.desktop";
+#include "zm47_version.h"
+
+inline constexpr char kLibrarianMimeType[] = ZM47_MIME_TYPE;
+inline constexpr char kDesktopEntryName[] = ZM47_APP_ID ".desktop";
 
 // Writes the desktop entry (program path with %f, MIME type, name) and, when
 // no other MIME type claims "*" + extension in the user's or the system's
@@ -21,6 +23,8 @@ bool RegisterFileType(const QString& extension, const QString& mimeType, const Q
                       int iconIndex);
 
 // The start-up call: ".z4l", kLibrarianMimeType, "ZM-47 Librarian Document".
+// An installed program leaves the user's folder alone: its package has put
+// the desktop entry, the file type and the icons where every user finds them.
 bool RegisterLibrarianFileType();
 
 // The MIME types that claim files ending in extension (compared without

@@ -43,4 +43,23 @@ const std::string& GetProgramDirectory() {
     return directory;
 }
 
-std::string GetInitialDataFilePath() { return GetProgramDirectory() + "/Script/ZM4L/" + GetInitialDataFileName(); }
+std::string FindProgramFilesDirectory(const std::string& programDirectory) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path beside(programDirectory);
+    if (fs::is_directory(beside / "Script", error) || fs::is_directory(beside / "Manual", error))
+        return programDirectory;
+    const fs::path shared = (beside / ".." / "share" / "zm47-librarian").lexically_normal();
+    if (fs::is_directory(shared, error))
+        return shared.string();
+    return programDirectory;
+}
+
+const std::string& GetProgramFilesDirectory() {
+    static const std::string directory = FindProgramFilesDirectory(GetProgramDirectory());
+    return directory;
+}
+
+bool IsInstalledProgram() { return GetProgramFilesDirectory() != GetProgramDirectory(); }
+
+std::string GetInitialDataFilePath() { return GetProgramFilesDirectory() + "/Script/ZM4L/" + GetInitialDataFileName(); }

@@ -25,4 +25,4 @@ bool OpenManual(const QString& programDirectory, IDesktopOpener& opener) {
     return true;
 }
 
-bool OpenManual() { return OpenManual(QString::fromStdString(GetProgramDirectory()), GetDesktopOpener()); }
+bool OpenManual() { return OpenManual(QString::fromStdString(GetProgramFilesDirectory()), GetDesktopOpener()); }

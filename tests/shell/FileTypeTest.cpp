@@ -43,7 +43,7 @@ protected:
         saved_.emplace_back(name, qgetenv(name));
         qputenv(name, value.toUtf8());
     }
-    QString DesktopEntry() const { return ReadText(home_ + QStringLiteral("/applications/zm47-librarian.desktop")); }
+    QString DesktopEntry() const { return ReadText(home_ + QStringLiteral("/applications/") + QLatin1String(kDesktopEntryName)); }
     QString Package() const { return ReadText(home_ + QStringLiteral("/mime/packages/x-zm47-librarian.xml")); }
 
     QTemporaryDir folder_;

@@ -228,6 +228,7 @@ TEST_F(WindowsDialogs, AboutBoxShowsTheVersionStrings) {
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About ") + QString::fromStdString(UL::GetVersionString("FileDescription")));
     EXPECT_EQ(about.Description().text().toStdString(), UL::GetVersionString("FileDescription"));
     EXPECT_EQ(about.LegalNotice().text().toStdString(), UL::GetVersionString("LegalCopyright"));
+    EXPECT_EQ(about.Licence().text(), QStringLiteral("Distributed under the MIT License."));
 }
 
 TEST_F(WindowsDialogs, TheWaitCursorIsTheApplicationsCursorWhileItLives) {

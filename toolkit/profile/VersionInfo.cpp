@@ -13,6 +13,8 @@ std::string GetVersionString(std::string_view name) {
         return ZM47_PRODUCT_VERSION;
     if (name == "LegalCopyright")
         return ZM47_LEGAL_COPYRIGHT;
+    if (name == "License")
+        return ZM47_LICENSE;
     return {};
 }
 

@@ -27,11 +27,12 @@ CAboutDialog::CAboutDialog(const QIcon& icon, QWidget* parent)
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     const QIcon shown = icon_.isNull() ? QApplication::windowIcon() : icon_;
     iconLabel_.setPixmap(shown.pixmap(iconSize, iconSize));
-    layout_.addWidget(&iconLabel_, 0, 0, 3, 1, Qt::AlignTop);
+    layout_.addWidget(&iconLabel_, 0, 0, 4, 1, Qt::AlignTop);
     layout_.addWidget(&description_, 0, 1);
     layout_.addWidget(&version_, 1, 1);
     layout_.addWidget(&legal_, 2, 1);
-    layout_.addWidget(&buttons_, 3, 0, 1, 2);
+    layout_.addWidget(&licence_, 3, 1);
+    layout_.addWidget(&buttons_, 4, 0, 1, 2);
     setLayout(&layout_);
     connect(&buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     Fill(false);
@@ -49,6 +50,7 @@ void CAboutDialog::Fill(bool withProductNumbers) {
     version_.setText(
         AboutVersionText(GetVersionString("FileVersion"), GetVersionString("ProductVersion"), withProductNumbers));
     legal_.setText(QString::fromStdString(GetVersionString("LegalCopyright")));
+    licence_.setText(tr("Distributed under the %1 License.").arg(QString::fromStdString(GetVersionString("License"))));
 }
 
 } // namespace UL

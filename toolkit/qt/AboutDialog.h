@@ -1,6 +1,6 @@
 #pragma once
-// The about box: the program's name, version and copyright notice from its
-// version strings. With Ctrl held while it opens, the version line also
+// The about box: the program's name, version, copyright notice and licence
+// from its version strings. With Ctrl held while it opens, the version line also
 // shows the four numbers of the product version.
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -25,6 +25,7 @@ public:
     const QLabel& Description() const { return description_; }
     const QLabel& Version() const { return version_; }
     const QLabel& LegalNotice() const { return legal_; }
+    const QLabel& Licence() const { return licence_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -38,6 +39,7 @@ private:
     QLabel description_;
     QLabel version_;
     QLabel legal_;
+    QLabel licence_;
     QDialogButtonBox buttons_;
 };
 
