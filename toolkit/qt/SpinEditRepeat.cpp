@@ -58,7 +58,12 @@ int SystemKeyboardDelay() {
 
 int SystemKeyboardSpeed() {
     // The repeat rate in characters per second, mapped back onto 0..31.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    // Qt 6.5 gives the rate with its fraction and deprecates the whole number.
+    const double rate = QGuiApplication::styleHints()->keyboardAutoRepeatRateF();
+#else
     const double rate = QGuiApplication::styleHints()->keyboardAutoRepeatRate();
+#endif
     if (rate <= 0.0) return 31;
     return std::clamp(static_cast<int>(std::lround((rate - 2.5) / 27.5 * 31.0)), 0, 31);
 }
