@@ -119,6 +119,31 @@ bool Apply(const CommandSpec& spec, std::string_view name, std::string_view valu
             error = "--count takes a number from 0 to 1000000";
             return false;
         }
+    } else if (name == "library") {
+        if (value.empty()) {
+            error = "--library needs a file name";
+            return false;
+        }
+        a.libraryPath = value;
+    } else if (name == "limit") {
+        a.limit = ParseNumber(value, 1, 1000000000);
+        if (!a.limit) {
+            error = "--limit takes a number from 1";
+            return false;
+        }
+    } else if (name == "show") {
+        const auto id = ParseNumber(value, 1, 0x7FFFFFFFFFFFFFFF);
+        if (!id) {
+            error = "--show takes a history ID (the first column of history)";
+            return false;
+        }
+        a.showId = *id;
+    } else if (name == "before") {
+        if (value.empty()) {
+            error = "--before needs a date";
+            return false;
+        }
+        a.before = value;
     } else if (name == "lang") {
         if (value != "en" && value != "ja") {
             error = "--lang takes en or ja";
@@ -176,15 +201,23 @@ bool ParseArguments(const CommandSpec& spec, std::span<const std::string_view> w
             return false;
         }
         seen.emplace_back(word);
-        if (word == "simulator" || word == "wire-speed" || word == "verify") {
+        if (word == "simulator" || word == "wire-speed" || word == "verify" || word == "no-library") {
             if (value) {
                 error = option + " takes no value";
                 return false;
             }
             if (word == "simulator")
                 arguments.devices.simulator = true;
+            else if (word == "no-library")
+                arguments.noLibrary = true;
             else
                 (word == "wire-speed" ? arguments.wireSpeed : arguments.verify) = true;
+            continue;
+        }
+        // duplicates --library alone: the whole library, not a file.
+        if (word == "library" && command == "duplicates" && !value &&
+            (i + 1 == words.size() || words[i + 1].starts_with("--"))) {
+            arguments.wholeLibrary = true;
             continue;
         }
         if (!value) {
@@ -208,6 +241,10 @@ bool ParseArguments(const CommandSpec& spec, std::span<const std::string_view> w
     }
     if (!devices.simMemory.empty() && !devices.simulator && command != "sim") {
         error = "--sim-memory needs --simulator";
+        return false;
+    }
+    if (arguments.noLibrary && !arguments.libraryPath.empty()) {
+        error = "--library cannot be combined with --no-library";
         return false;
     }
     if (devices.simCorruptStore != 0 && !devices.simulator) {

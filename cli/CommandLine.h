@@ -41,6 +41,15 @@ struct Arguments {
     std::optional<long> count;
     bool verify = false;  // --verify: read the written patches back
     std::string backup;   // --backup FILE.z4l: what a write overwrites
+    // The history library: --library FILE instead of the user's; with
+    // --no-library nothing is recorded. duplicates --library (no value)
+    // means the whole library.
+    std::string libraryPath;
+    bool noLibrary = false;
+    bool wholeLibrary = false;
+    std::optional<long> limit;             // history --limit K
+    std::optional<std::int64_t> showId;    // history --show ID
+    std::string before;                    // library forget --before DATE
 };
 
 // What a command accepts.

@@ -26,6 +26,12 @@ int ExportSmfFile(const Arguments& arguments);
 int ImportSmfFile(const Arguments& arguments);
 int ExportSysExFile(const Arguments& arguments);
 int ImportSysExFile(const Arguments& arguments);
+int Restore(const Arguments& arguments);
+int History(const Arguments& arguments);
+int Diff(const Arguments& arguments);
+int Find(const Arguments& arguments);
+int Duplicates(const Arguments& arguments);
+int LibraryCommand(const Arguments& arguments);
 
 // False, after saying which, when an output of the command is the same file
 // as one of its inputs or another of its outputs (links followed).

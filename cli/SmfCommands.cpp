@@ -3,6 +3,7 @@
 // make and read them.
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
+#include "cli/LibrarySession.h"
 #include "data/FileDocument.h"
 #include "data/LibrarianFile.h"
 #include "data/ParameterAddress.h"
@@ -71,6 +72,13 @@ int ImportFile(const Arguments& arguments, FileKind kind)
     if (!WriteLibrarianFile(arguments.files[1], out))
         return kExitFailure;
     std::printf("%s\n", ImportSummary(tally, area).c_str());
+    // The history keeps the patches the file really held, whatever the area.
+    CLibrarySession library(arguments);
+    CImageData held;
+    PrepareImportImage(held);
+    if (kind == FileKind::Smf ? reader.ImportSmf(arguments.files[0], held) : reader.ImportSysEx(arguments.files[0], held))
+        library.Recorder().FileImported(arguments.files[0], held);
+    library.Recorder().FileSeen(arguments.files[1], EFileEvent::kSaved, out.Patches());
     return kExitOk;
 }
 

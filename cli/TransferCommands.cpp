@@ -2,18 +2,23 @@
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
 #include "cli/Interrupt.h"
+#include "cli/LibrarySession.h"
 #include "cli/StderrProgress.h"
 #include "data/FileDocument.h"
 #include "data/ImageDocument.h"
 #include "data/LibrarianFile.h"
 #include "data/ParameterAddress.h"
+#include "engine/BackupFiles.h"
 #include "engine/MidiSetup.h"
 #include "engine/Reader.h"
 #include "engine/Writer.h"
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -32,7 +37,8 @@ std::vector<int> FirstIndexes(std::size_t count)
 }
 
 // Saves the patches of the areas, in the order given, as a librarian file.
-bool SaveAreas(const CImageData& image, const std::vector<int>& areas, const std::string& path)
+bool SaveAreas(const CImageData& image, const std::vector<int>& areas, const std::string& path,
+               IHistoryRecorder& history)
 {
     CFileDocument file;
     for (int area : areas) {
@@ -40,7 +46,30 @@ bool SaveAreas(const CImageData& image, const std::vector<int>& areas, const std
         for (std::size_t i = 0; i < patches.Size(); ++i)
             file.Patches().Append(patches[i].Clone());
     }
-    return WriteLibrarianFile(path, file);
+    if (!WriteLibrarianFile(path, file))
+        return false;
+    history.FileSeen(path, EFileEvent::kSaved, file.Patches());
+    return true;
+}
+
+// A checked write of the listed patches of the array (indexed by slot) to
+// area, recorded in the history: the backup as "before write", what was sent
+// as "written".
+bool WriteRecorded(CWriter& writer, int area, const std::vector<int>& indexes, const CParameterArray& array,
+                   const CWriteChecks& checks, IHistoryRecorder& history)
+{
+    const CParameterAddress map;
+    CWriteRecord record;
+    record.started = std::time(nullptr);
+    const bool written = writer.WritePatches(map.AreaCodeFromNumber(area), indexes, array, checks);
+    std::error_code error;
+    if (!checks.backupFile.empty() && std::filesystem::exists(checks.backupFile, error))
+        record.backupFile = checks.backupFile;
+    record.sent = writer.LastWriteSent();
+    if (checks.verify)
+        record.verify = writer.LastReadBackMatched() ? EVerify::kPassed : EVerify::kFailed;
+    history.UnitWritten(area, indexes, array, record);
+    return written;
 }
 
 std::string AreaList(const std::vector<int>& areas)
@@ -92,12 +121,18 @@ int Read(const Arguments& arguments)
     CImageDocument document;
     document.GetImage().FillWithNewPatches();
 
+    CLibrarySession library(arguments);
+
     if (*arguments.area == Arguments::kAllAreas) {
         std::vector<int> failed;
         if (!reader.ReadAll(document, &failed))
             return kExitFailure;
         if (StopRequested())
             return Cancelled();
+        // The areas that were read are states of the unit, whatever else failed.
+        for (int area : kAllAreas)
+            if (std::find(failed.begin(), failed.end(), area) == failed.end())
+                library.Recorder().UnitRead(area, {}, document.GetImage().GetArray(area));
         if (!failed.empty()) {
             // A backup must never hold initial patches in place of the unit's.
             // The read stops at the area that failed: the later ones were
@@ -110,13 +145,14 @@ int Read(const Arguments& arguments)
             PrintError(text + " No file was written.");
             return kExitFailure;
         }
-        return SaveAreas(document.GetImage(), kAllAreas, path) ? kExitOk : kExitFailure;
+        return SaveAreas(document.GetImage(), kAllAreas, path, library.Recorder()) ? kExitOk : kExitFailure;
     }
     const int area = *arguments.area;
     const auto indexes = FirstIndexes(static_cast<std::size_t>(map.PatchCount(area)));
     if (!reader.ReadPatches(map.AreaCodeFromNumber(area), indexes, document.GetImage()))
         return StopRequested() ? Cancelled() : kExitFailure;
-    return SaveAreas(document.GetImage(), {area}, path) ? kExitOk : kExitFailure;
+    library.Recorder().UnitRead(area, {}, document.GetImage().GetArray(area));
+    return SaveAreas(document.GetImage(), {area}, path, library.Recorder()) ? kExitOk : kExitFailure;
 }
 
 int Write(const Arguments& arguments)
@@ -157,7 +193,76 @@ int Write(const Arguments& arguments)
     CWriteChecks checks;
     checks.verify = arguments.verify;
     checks.backupFile = arguments.backup;
-    if (!writer.WritePatches(map.AreaCodeFromNumber(area), indexes, file.Patches(), checks))
+    CLibrarySession library(arguments);
+    library.Recorder().FileSeen(path, EFileEvent::kOpened, file.Patches());
+    if (!WriteRecorded(writer, area, indexes, file.Patches(), checks, library.Recorder()))
+        return StopRequested() ? Cancelled() : kExitFailure;
+    return kExitOk;
+}
+
+int Restore(const Arguments& arguments)
+{
+    const std::string& id = arguments.files[0];
+    const char* end = id.data() + id.size();
+    LibraryId stateId = 0;
+    if (const auto [ptr, ec] = std::from_chars(id.data(), end, stateId); ec != std::errc() || ptr != end || stateId <= 0) {
+        PrintError("restore takes a history ID (the first column of history), not " + id);
+        return kExitUsage;
+    }
+    if (arguments.noLibrary) {
+        PrintError("restore reads the history library; leave out --no-library");
+        return kExitUsage;
+    }
+    CLibrarySession library(arguments);
+    if (!library.Library()) {
+        PrintError("no history library");
+        return kExitFailure;
+    }
+    const auto state = library.Library()->State(stateId);
+    if (!state) {
+        PrintError("the history has no state " + id);
+        return kExitFailure;
+    }
+    const CParameterAddress map;
+    const int area = state->info.area;
+    std::vector<int> indexes;
+    if (arguments.indexes) {
+        for (int index : *arguments.indexes) {
+            if (index >= map.PatchCount(area)) {
+                PrintError(map.AreaName(area) + " has patch indexes 0 to " + std::to_string(map.PatchCount(area) - 1) +
+                           ", not " + std::to_string(index));
+                return kExitUsage;
+            }
+            if (!state->patches[static_cast<std::size_t>(index)]) {
+                PrintError("state " + id + " does not hold " + map.AreaName(area) + " " + std::to_string(index + 1));
+                return kExitFailure;
+            }
+            indexes.push_back(index);
+        }
+    } else {
+        for (std::size_t i = 0; i < state->patches.size(); ++i)
+            if (state->patches[i])
+                indexes.push_back(static_cast<int>(i));
+    }
+    // The state's patches by slot; what the library holds goes only to the
+    // unit, never into a file of the user's.
+    CConcreteParameterArray<CPatch> patches;
+    patches.Resize(state->patches.size());
+    for (int index : indexes)
+        patches[static_cast<std::size_t>(index)] = *state->patches[static_cast<std::size_t>(index)];
+    if (!CWriter::CheckSendable(map.AreaCodeFromNumber(area), indexes, patches))
+        return kExitFailure;
+    CEngineSession session;
+    if (!session.Start(arguments.devices))
+        return kExitFailure;
+    CInterruptGuard interrupt;
+    CStderrProgress progress("restoring");
+    CWriter& writer = session.Writer();
+    writer.SetProgress(&progress);
+    CWriteChecks checks;
+    checks.verify = true;
+    checks.backupFile = NewBackupPath(library.BackupFolder(), area, std::time(nullptr));
+    if (!WriteRecorded(writer, area, indexes, patches, checks, library.Recorder()))
         return StopRequested() ? Cancelled() : kExitFailure;
     return kExitOk;
 }

@@ -60,6 +60,30 @@ void PrintUsage(std::FILE* out)
         "                                       --wire-speed it answers as fast as a MIDI cable;\n"
         "                                       it ends with status 1 when its JACK server ends\n"
         "\n"
+        "the history library (every state of the unit seen, every patch and file):\n"
+        "  history [--area N] [--limit K]       the unit's states, newest first: ID, time, area,\n"
+        "                                       event (read, before write, written), patches\n"
+        "                                       changed since the area's state before (- for none)\n"
+        "  history --show ID [--lang en|ja]     that state's patches, as show lists them\n"
+        "  diff A B                             A and B each a history ID or a .z4l file: one line\n"
+        "                                       per patch that differs: number, name in A, name\n"
+        "                                       in B, what (name, sound, name+sound or memo)\n"
+        "  restore ID [--indexes 0,3] DEVICES   write that state's patches (or only those indexes)\n"
+        "                                       back to its area, with a backup first (in backups\n"
+        "                                       beside the library) and a read-back after\n"
+        "  find TEXT                            every patch whose name or memo holds TEXT\n"
+        "                                       (any case): name and where it is or was\n"
+        "  duplicates FILE.z4l|--library        groups of patches with the same sound\n"
+        "                                       (bytes 0 to 95): numbers or places, names\n"
+        "  library add FILE...                  take .z4l, .syx and .mid files into the library\n"
+        "  library check                        SQLite's integrity check of the library\n"
+        "  library forget --before DATE         delete the states and files seen before DATE\n"
+        "                                       (2026-12-01 or 2026-12-01T10:00:00)\n"
+        "  read, write, restore, import-smf and import-syx record what they saw.\n"
+        "  --library FILE                       this library instead of the user's\n"
+        "                                       (~/.local/share/Tessan/ZM-47 Librarian/library.sqlite)\n"
+        "  --no-library                         record nothing\n"
+        "\n"
         "DEVICES:\n"
         "  --in NAME --out NAME                 the MIDI devices the unit is connected to\n"
         "  --simulator [--sim-memory FILE.z4l]  the simulated unit instead; its memory is kept\n"
@@ -87,21 +111,27 @@ struct Command {
     int (*run)(const Arguments&);
 };
 
-const std::array<Command, 12>& Commands()
+const std::array<Command, 18>& Commands()
 {
-    static const std::array<Command, 12> commands{{
+    static const std::array<Command, 18> commands{{
         {{"show", 1, 1, {"lang"}}, cli::Show},
         {{"new", 1, 1, {"count"}}, cli::New},
         {{"devices", 0, 0, {"simulator"}}, cli::Devices},
         {{"sim", 0, 0, {"api", "port-name", "sim-memory", "device-id", "wire-speed"}}, cli::RunSimulator},
         {{"identify", 0, 0, {"device"}}, cli::Identify},
-        {{"read", 1, 1, {"device", "area"}, true}, cli::Read},
-        {{"write", 1, 1, {"device", "area", "indexes", "verify", "backup"}}, cli::Write},
+        {{"read", 1, 1, {"device", "area", "library", "no-library"}, true}, cli::Read},
+        {{"write", 1, 1, {"device", "area", "indexes", "verify", "backup", "library", "no-library"}}, cli::Write},
+        {{"restore", 1, 1, {"device", "indexes", "library"}}, cli::Restore},
         {{"preview", 1, 1, {"device", "index"}}, cli::Preview},
         {{"export-smf", 2, 2, {"area"}}, cli::ExportSmfFile},
-        {{"import-smf", 2, 2, {"area"}}, cli::ImportSmfFile},
+        {{"import-smf", 2, 2, {"area", "library", "no-library"}}, cli::ImportSmfFile},
         {{"export-syx", 2, 2, {"area"}}, cli::ExportSysExFile},
-        {{"import-syx", 2, 2, {"area"}}, cli::ImportSysExFile},
+        {{"import-syx", 2, 2, {"area", "library", "no-library"}}, cli::ImportSysExFile},
+        {{"history", 0, 0, {"area", "limit", "show", "lang", "library"}}, cli::History},
+        {{"diff", 2, 2, {"library"}}, cli::Diff},
+        {{"find", 1, 1, {"library"}}, cli::Find},
+        {{"duplicates", 0, 1, {"library"}}, cli::Duplicates},
+        {{"library", 1, 100000, {"before", "library"}}, cli::LibraryCommand},
     }};
     return commands;
 }

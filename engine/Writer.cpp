@@ -54,6 +54,7 @@ bool CWriter::CheckSendable(int areaCode, const std::vector<int>& indexes, const
 }
 
 bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) {
+    lastSent_ = false;
     if (!CheckSendable(areaCode, indexes, array))
         return false;
     source_ = &array;
@@ -81,6 +82,7 @@ bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const 
     if (!ok && sendFailed_)
         ShowCutOff(areaCode, indexes, failedStep_);
     sendFailed_ = false;
+    lastSent_ = ok;
     return ok;
 }
 

@@ -71,6 +71,13 @@ public:
                       const CWriteChecks& checks);
     // The patches of the list whose bytes in the image differ from those of
     // the array, as the unit's labels without the colon ("MEMORY 4").
+    // How the last WritePatches to the unit ended, for the history: whether
+    // every listed patch was sent, and, for a checked write with read-back,
+    // whether the patches read back were those sent (false when no
+    // read-back was made or it could not be read).
+    bool LastWriteSent() const { return lastSent_; }
+    bool LastReadBackMatched() const { return lastMatched_; }
+
     static std::vector<std::string> DifferingPatches(int areaCode, const std::vector<int>& indexes,
                                                      const CParameterArray& array, const CImageData& image);
     // One data set: segment `segment` of patch `index` of the source array,
@@ -124,4 +131,6 @@ private:
     std::size_t failedStep_ = 0;
     // The backup a checked write made before sending; empty otherwise.
     std::filesystem::path backupOfWrite_;
+    bool lastSent_ = false;
+    bool lastMatched_ = false;
 };

@@ -49,6 +49,8 @@ bool SaveBackup(const std::filesystem::path& file, const CParameterArray& patche
 bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array,
                            const CWriteChecks& checks) {
     const bool checked = !checks.backupFile.empty() || checks.verify;
+    lastMatched_ = false;
+    lastSent_ = false;
     if (!checked)
         return WritePatches(areaCode, indexes, array);
     // A patch that cannot be sent stops the write before the backup reads
@@ -74,7 +76,10 @@ bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const 
     progress_ = own;
     if (!written)
         return false;
-    return !checks.verify || Verify(areaCode, indexes, array);
+    if (!checks.verify)
+        return true;
+    lastMatched_ = Verify(areaCode, indexes, array);
+    return lastMatched_;
 }
 
 bool CWriter::ReadPhase(int titleId, int areaCode, const std::vector<int>& indexes, CImageData& image,

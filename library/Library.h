@@ -75,7 +75,7 @@ struct CStateInfo {
 // 10 for a bank); a slot the state does not cover holds nullopt.
 struct CUnitState {
     CStateInfo info;
-    std::vector<std::optional<CPatch>> slots;
+    std::vector<std::optional<CPatch>> patches;
     // The library's id of each slot's patch (0 where the slot is nullopt).
     std::vector<LibraryId> patchIds;
 };
@@ -88,7 +88,7 @@ struct CLastKnownState {
     // no state at all.
     LibraryId newestId = 0;
     std::time_t newestTime = 0;
-    std::vector<std::optional<CPatch>> slots;
+    std::vector<std::optional<CPatch>> patches;
     // When each slot's patch was last seen there (0 where unknown).
     std::vector<std::time_t> slotTimes;
 };

@@ -91,7 +91,7 @@ std::optional<CUnitState> CLibrary::State(LibraryId id) {
         return std::nullopt;
     const auto size = static_cast<std::size_t>(AreaSize(state.info.area));
     ids.resize(size, 0);
-    state.slots.resize(size);
+    state.patches.resize(size);
     state.patchIds = ids;
     for (std::size_t i = 0; i < size; ++i) {
         if (ids[i] == 0)
@@ -99,7 +99,7 @@ std::optional<CUnitState> CLibrary::State(LibraryId id) {
         CPatch patch;
         if (!LoadPatch(ids[i], patch))
             return std::nullopt;
-        state.slots[i] = std::move(patch);
+        state.patches[i] = std::move(patch);
     }
     return state;
 }
@@ -108,7 +108,7 @@ CLastKnownState CLibrary::LastKnownState(int area) {
     CLastKnownState state;
     state.area = area;
     const auto size = static_cast<std::size_t>(AreaSize(area));
-    state.slots.resize(size);
+    state.patches.resize(size);
     std::vector<LibraryId> ids;
     if (!LastKnownIds(area, ids, &state.slotTimes))
         return state;
@@ -121,7 +121,7 @@ CLastKnownState CLibrary::LastKnownState(int area) {
     for (std::size_t i = 0; i < size; ++i) {
         CPatch patch;
         if (ids[i] != 0 && LoadPatch(ids[i], patch))
-            state.slots[i] = std::move(patch);
+            state.patches[i] = std::move(patch);
         else
             state.slotTimes[i] = 0;
     }

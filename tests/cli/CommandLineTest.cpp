@@ -101,3 +101,46 @@ TEST(CommandLine, DeviceIdIsTheNumberTheSetupShows)
 }
 
 } // namespace
+
+TEST(CommandLine, TheHistoryLibraryOptions)
+{
+    const CommandSpec duplicates{"duplicates", 0, 1, {"library"}};
+    const CommandSpec history{"history", 0, 0, {"area", "limit", "show", "library"}};
+    const CommandSpec read{"read", 1, 1, {"device", "area", "library", "no-library"}, true};
+    std::string error;
+
+    // duplicates --library alone means the whole library; with a value it
+    // names the library file, as for every other command.
+    Arguments whole;
+    ASSERT_TRUE(Parse(duplicates, {"--library"}, whole, error)) << error;
+    EXPECT_TRUE(whole.wholeLibrary);
+    EXPECT_TRUE(whole.libraryPath.empty());
+    Arguments named;
+    ASSERT_TRUE(Parse(duplicates, {"--library", "my.sqlite"}, named, error)) << error;
+    EXPECT_FALSE(named.wholeLibrary);
+    EXPECT_EQ(named.libraryPath, "my.sqlite");
+    Arguments before;
+    EXPECT_FALSE(Parse(duplicates, {"--library", "--library=x.sqlite"}, before, error));
+    Arguments elsewhere;
+    EXPECT_FALSE(Parse(history, {"--library"}, elsewhere, error));
+    EXPECT_EQ(error, "--library needs a value");
+
+    Arguments shown;
+    ASSERT_TRUE(Parse(history, {"--show", "12", "--limit=3", "--area", "2"}, shown, error)) << error;
+    EXPECT_EQ(shown.showId, 12);
+    EXPECT_EQ(shown.limit, 3);
+    for (std::vector<std::string_view> bad : {std::vector<std::string_view>{"--show", "0"}, {"--show", "x"},
+                                              {"--limit", "0"}, {"--limit", "-1"}}) {
+        Arguments a;
+        EXPECT_FALSE(Parse(history, bad, a, error)) << bad[0] << " " << bad[1];
+    }
+
+    Arguments off;
+    ASSERT_TRUE(Parse(read, {"out.z4l", "--area", "1", "--no-library"}, off, error)) << error;
+    EXPECT_TRUE(off.noLibrary);
+    Arguments both;
+    EXPECT_FALSE(Parse(read, {"out.z4l", "--area", "1", "--no-library", "--library", "x"}, both, error));
+    EXPECT_EQ(error, "--library cannot be combined with --no-library");
+    Arguments valued;
+    EXPECT_FALSE(Parse(read, {"out.z4l", "--no-library=yes"}, valued, error));
+}

@@ -93,22 +93,22 @@ TEST(LibraryStates, ChangesAreCountedAndPartialStatesMergeIntoTheLastKnownState)
     EXPECT_EQ(info->slotCount, 2);
     const auto state = library->State(partial);
     ASSERT_TRUE(state);
-    ASSERT_EQ(state->slots.size(), 10u);
-    EXPECT_FALSE(state->slots[0]);
-    ASSERT_TRUE(state->slots[4]);
-    EXPECT_EQ(state->slots[4]->GetName(), "Edited");
+    ASSERT_EQ(state->patches.size(), 10u);
+    EXPECT_FALSE(state->patches[0]);
+    ASSERT_TRUE(state->patches[4]);
+    EXPECT_EQ(state->patches[4]->GetName(), "Edited");
 
     const CLastKnownState last = library->LastKnownState(3);
     EXPECT_EQ(last.newestId, partial);
-    ASSERT_EQ(last.slots.size(), 10u);
-    ASSERT_TRUE(last.slots[0] && last.slots[4]);
-    EXPECT_EQ(last.slots[0]->GetName(), "Patch 100");
-    EXPECT_EQ(last.slots[4]->GetName(), "Edited");
+    ASSERT_EQ(last.patches.size(), 10u);
+    ASSERT_TRUE(last.patches[0] && last.patches[4]);
+    EXPECT_EQ(last.patches[0]->GetName(), "Patch 100");
+    EXPECT_EQ(last.patches[4]->GetName(), "Edited");
     EXPECT_EQ(last.slotTimes[0], 1000);
     EXPECT_EQ(last.slotTimes[4], 2000);
     // Another area knows nothing.
     EXPECT_EQ(library->LastKnownState(2).newestId, 0);
-    EXPECT_FALSE(library->LastKnownState(2).slots[0]);
+    EXPECT_FALSE(library->LastKnownState(2).patches[0]);
 
     const auto slot = library->SlotHistory(3, 4);
     ASSERT_EQ(slot.size(), 2u);
@@ -192,9 +192,9 @@ TEST(LibraryBackups, ExistingBackupsAreTakenInOnceAsBeforeWriteStatesDatedByThei
     EXPECT_EQ(history[1].event, EUnitEvent::kBeforeWrite);
     EXPECT_EQ(LocalTimeText(history[1].time), "2026-03-14T09:30:12");
     const auto clean = library->State(history[1].id);
-    ASSERT_TRUE(clean && clean->slots[2]);
-    EXPECT_EQ(clean->slots[2]->GetName(), "Was Here");
-    EXPECT_EQ(clean->slots[2]->GetMemo(1), "") << "the slot name is the backup's, not the unit's";
+    ASSERT_TRUE(clean && clean->patches[2]);
+    EXPECT_EQ(clean->patches[2]->GetName(), "Was Here");
+    EXPECT_EQ(clean->patches[2]->GetMemo(1), "") << "the slot name is the backup's, not the unit's";
     EXPECT_EQ(clean->info.slotCount, 1);
 }
 
@@ -313,9 +313,9 @@ TEST(LibraryOpen, AVersion1LibraryIsMigratedWithItsStatesFilesAndMemos) {
     EXPECT_EQ(history[0].changed, 1);
     EXPECT_EQ(history[1].slotCount, 2);
     const auto last = library->LastKnownState(2);
-    ASSERT_TRUE(last.slots[0] && last.slots[1]);
-    EXPECT_EQ(last.slots[0]->GetName(), "Old 1");
-    EXPECT_EQ(last.slots[1]->GetMemo(4), "kept");
+    ASSERT_TRUE(last.patches[0] && last.patches[1]);
+    EXPECT_EQ(last.patches[0]->GetName(), "Old 1");
+    EXPECT_EQ(last.patches[1]->GetMemo(4), "kept");
     const auto file = library->FilePatches("/old/file.z4l");
     ASSERT_TRUE(file && file->size() == 2u);
     EXPECT_EQ((*file)[1].GetName(), "Old 1");
