@@ -2,6 +2,7 @@
 // and raw SysEx files, one path per direction.
 #include "app/commands/WindowCommands.h"
 
+#include "app/core/HistoryAccess.h"
 #include "app/core/LibrarianState.h"
 #include "app/docman/FileDialogRunner.h"
 #include "app/docman/SmfFileDialog.h"
@@ -110,6 +111,13 @@ bool CWindowCommands::ImportFile(ExchangeFile file) {
             Format(file).remember(Profile(), *path);
             // What the file gave, and what it held that was not taken.
             context_.window->ShowStatus(ImportSummary(reader->LastImport(), 0));
+            // The history keeps the patches the file holds, not the window's
+            // areas around them: the file is read once more into an image of
+            // its own.
+            CImageData held;
+            PrepareImportImage(held);
+            if (file == kSmfFile ? reader->ImportSmf(LocalPath(*path), held) : reader->ImportSysEx(LocalPath(*path), held))
+                GetHistoryRecorder().FileImported(LocalPath(*path), held);
         }
     }
     if (imported || file == kSmfFile)

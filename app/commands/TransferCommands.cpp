@@ -2,6 +2,7 @@
 // both windows.
 #include "app/commands/WindowCommands.h"
 
+#include "app/core/HistoryAccess.h"
 #include "app/core/LibrarianState.h"
 #include "app/core/WriteSettings.h"
 #include "engine/BackupFiles.h"
@@ -38,6 +39,8 @@ bool CWindowCommands::ReadPatches(bool selectedOnly) {
     const int area = Area();
     data->SaveUndo(area);
     const bool read = reader->ReadPatches(AreaCode(), indexes, data->GetImage());
+    if (read)
+        GetHistoryRecorder().UnitRead(area, indexes, *ShownArray());
     if (!read) {
         // Patches read before the failure are taken back. The undo step is
         // then made again from the restored area, so that a later Undo does
@@ -69,7 +72,16 @@ bool CWindowCommands::WritePatches(bool selectedOnly) {
     if (settings.backup)
         checks.backupFile = NewBackupPath(backups, Area(), std::time(nullptr));
     // The windows do not change, whatever the result.
+    CWriteRecord record;
+    record.started = std::time(nullptr);
     const bool written = writer->WritePatches(AreaCode(), indexes, *array, checks);
+    std::error_code missing;
+    if (settings.backup && std::filesystem::exists(checks.backupFile, missing))
+        record.backupFile = checks.backupFile;
+    record.sent = writer->LastWriteSent();
+    if (settings.verify)
+        record.verify = writer->LastReadBackMatched() ? EVerify::kPassed : EVerify::kFailed;
+    GetHistoryRecorder().UnitWritten(Area(), indexes, *array, record);
     if (settings.backup)
         PruneBackups(backups, settings.backupCount);
     return written;

@@ -1,5 +1,6 @@
 #include "app/docs/FileDoc.h"
 
+#include "app/core/HistoryAccess.h"
 #include "data/LibrarianFile.h"
 #include "messages/ShowMessage.h"
 #include "toolkit/profile/Profile.h"
@@ -29,6 +30,7 @@ bool CFileDoc::OnOpenDocument(const QString& path) {
     const CMessageFile named(QDir::toNativeSeparators(path).toStdString());
     if (!ReadLibrarianFile(ToPath(path), data_))
         return false;
+    GetHistoryRecorder().FileSeen(ToPath(path), EFileEvent::kOpened, data_.Patches());
     SetModifiedFlag(false);
     RememberFolder(path);
     return true;
@@ -37,6 +39,7 @@ bool CFileDoc::OnOpenDocument(const QString& path) {
 bool CFileDoc::OnSaveDocument(const QString& path) {
     if (!WriteLibrarianFile(ToPath(path), data_))
         return false;
+    GetHistoryRecorder().FileSeen(ToPath(path), EFileEvent::kSaved, data_.Patches());
     SetModifiedFlag(false);
     RememberFolder(path);
     return true;

@@ -1,10 +1,13 @@
 #include "app/main/App.h"
 
+#include "app/core/HistoryAccess.h"
+#include "app/core/HistorySettings.h"
 #include "app/core/LibrarianState.h"
 #include "app/core/ListFont.h"
 #include "app/core/Settings.h"
 #include "app/core/TransferObjects.h"
 #include "app/commands/InstallCommands.h"
+#include "app/commands/WindowCommands.h"
 #include "app/docman/DocMan.h"
 #include "app/docs/ImageDoc.h"
 #include "app/docs/UpdateHints.h"
@@ -38,12 +41,17 @@
 #include "toolkit/qt/CursorApplier.h"
 #include "toolkit/qt/ProgressBar.h"
 #include "toolkit/qt/QtTextDialog.h"
+#include "library/Library.h"
 #include "translations/Language.h"
 
+#include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <clocale>
 
 namespace {
@@ -64,6 +72,25 @@ struct CApp::Session {
     std::unique_ptr<CDocMan> docMan;
     std::unique_ptr<CMidiWarningConfirmation> confirmation;
     std::unique_ptr<CAppCommandTarget> commands;
+    // The history library and the recorder the commands record through.
+    std::unique_ptr<CLibrary> library;
+    std::unique_ptr<CHistoryRecorder> history;
+
+    // Opens "library.sqlite" in the user's data folder, beside the backups;
+    // without it the program goes on as before (Open has said why).
+    void OpenLibrary()
+    {
+        const std::string path =
+            QFile::encodeName(QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                              QStringLiteral("/library.sqlite")))
+                .toStdString();
+        library = CLibrary::Open(path);
+        history = std::make_unique<CHistoryRecorder>(library.get());
+        history->SetEnabled(LoadKeepHistory(GT::GetProfile()));
+        SetHistory(library.get(), history.get());
+        if (library && history->IsEnabled())
+            library->TakeInBackups(QFile::encodeName(BackupFolder()).toStdString());
+    }
     CImageDocTemplate* imageTemplate = nullptr; // owned by docMan
     bool engineStarted = false;
 };
@@ -105,6 +132,7 @@ bool CApp::InitInstance(const CAppOptions& options)
     if (!CreateFrameAndDocuments(options)) return false;
     if (!StartEngine(options)) return false;
     LoadInitialData();
+    session_->OpenLibrary();
     CreateMainWindow();
     // A file that cannot be opened has been named in a message; the
     // librarian goes on without it, as it does when a running one is handed
@@ -216,8 +244,14 @@ void CApp::CreateMainWindow()
     CImageDoc* document = s.imageTemplate->GetImageDoc();
     if (!document) return;
     // A failed area is undone by the reader and keeps its initial patches;
-    // the reader has said why.
-    if (AReader* reader = GetLibrarianState().GetReader()) reader->ReadAll(document->GetDocumentData());
+    // the reader has said why. The areas read are states of the unit.
+    if (AReader* reader = GetLibrarianState().GetReader()) {
+        std::vector<int> failed;
+        if (reader->ReadAll(document->GetDocumentData(), &failed))
+            for (int area = 1; area <= 7; ++area)
+                if (std::find(failed.begin(), failed.end(), area) == failed.end())
+                    GetHistoryRecorder().UnitRead(area, {}, document->GetDocumentData().GetArray(area));
+    }
     document->UpdateAllViews(nullptr, kHintContents);
 }
 
@@ -243,6 +277,9 @@ int CApp::ExitInstance()
         if (CImageFrame* frame = s.mainFrame->GetImageFrame()) frame->ForceClose();
     }
     if (s.engineStarted) ShutdownEngine(GetLibrarianState());
+    SetHistory(nullptr, nullptr);
+    s.history.reset();
+    s.library.reset();
     GetMidiDeviceFactory().SetDeviceClock(ML::SystemTickClock());
     if (s.mainFrame) {
         s.mainFrame->hide();
