@@ -141,9 +141,13 @@ std::unique_ptr<CLibrary> CLibrary::Open(const std::filesystem::path& path) {
     return std::unique_ptr<CLibrary>(new CLibrary(path, db));
 }
 
-CLibrary::CLibrary(std::filesystem::path path, sqlite3* db) : path_(std::move(path)), db_(db) {}
+CLibrary::CLibrary(std::filesystem::path path, sqlite3* db)
+    : path_(std::move(path)), db_(db), cache_(std::make_unique<CSqlCache>(db)) {}
 
-CLibrary::~CLibrary() { sqlite3_close_v2(db_); }
+CLibrary::~CLibrary() {
+    cache_.reset();
+    sqlite3_close_v2(db_);
+}
 
 void CLibrary::RecordingFailed() {
     if (reportedFailure_)

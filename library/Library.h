@@ -29,6 +29,7 @@
 #include <vector>
 
 struct sqlite3;
+class CSqlCache;
 
 using LibraryId = std::int64_t;
 
@@ -239,5 +240,6 @@ private:
 
     std::filesystem::path path_;
     sqlite3* db_ = nullptr;
+    std::unique_ptr<CSqlCache> cache_;
     bool reportedFailure_ = false;
 };

@@ -119,13 +119,13 @@ std::vector<int> BackupSlots(const CParameterArray& patches, int area) {
 
 } // namespace
 
-bool CLibrary::StorePatch(const CPatch& patch, LibraryId& id) { return StorePatchRow(db_, patch, id); }
+bool CLibrary::StorePatch(const CPatch& patch, LibraryId& id) { return StorePatchRow(*cache_, patch, id); }
 
-bool CLibrary::StoreList(const std::vector<LibraryId>& ids, LibraryId& id) { return StoreListRow(db_, ids, id); }
+bool CLibrary::StoreList(const std::vector<LibraryId>& ids, LibraryId& id) { return StoreListRow(*cache_, ids, id); }
 
-bool CLibrary::LoadPatch(LibraryId id, CPatch& patch) { return LoadPatchRow(db_, id, patch); }
+bool CLibrary::LoadPatch(LibraryId id, CPatch& patch) { return LoadPatchRow(*cache_, id, patch); }
 
-bool CLibrary::LoadList(LibraryId id, std::vector<LibraryId>& ids) { return LoadListRow(db_, id, ids); }
+bool CLibrary::LoadList(LibraryId id, std::vector<LibraryId>& ids) { return LoadListRow(*cache_, id, ids); }
 
 bool CLibrary::LastKnownIds(int area, std::vector<LibraryId>& ids, std::vector<std::time_t>* times) {
     const auto size = static_cast<std::size_t>(AreaSize(area));
@@ -134,19 +134,19 @@ bool CLibrary::LastKnownIds(int area, std::vector<LibraryId>& ids, std::vector<s
         times->assign(size, 0);
     std::size_t missing = size;
     bool any = false;
-    CSqlStatement states(db_, "SELECT s.time, l.slots FROM states s JOIN slot_lists l ON l.id = s.list "
+    auto states = cache_->Get("SELECT s.time, l.slots FROM states s JOIN slot_lists l ON l.id = s.list "
                               "WHERE s.area = ? ORDER BY s.id DESC");
-    states.Bind(1, area);
-    while (missing > 0 && states.Step() == SQLITE_ROW) {
+    states->Bind(1, area);
+    while (missing > 0 && states->Step() == SQLITE_ROW) {
         any = true;
         std::vector<LibraryId> list;
-        if (!DecodeSlotList(states.Blob(1), list))
+        if (!DecodeSlotList(states->Blob(1), list))
             continue;
         for (std::size_t i = 0; i < size && i < list.size(); ++i) {
             if (ids[i] == 0 && list[i] != 0) {
                 ids[i] = list[i];
                 if (times)
-                    (*times)[i] = static_cast<std::time_t>(states.Int(0));
+                    (*times)[i] = static_cast<std::time_t>(states->Int(0));
                 --missing;
             }
         }
@@ -199,14 +199,14 @@ LibraryId CLibrary::RecordUnitState(int area, EUnitEvent event, const std::vecto
         RecordingFailed();
         return 0;
     }
-    CSqlStatement insert(db_, "INSERT INTO states(time, area, event, verify, changed, list) VALUES(?, ?, ?, ?, ?, ?)");
-    insert.Bind(1, static_cast<std::int64_t>(when)).Bind(2, area).Bind(3, static_cast<std::int64_t>(event));
-    insert.Bind(4, static_cast<std::int64_t>(verify)).Bind(6, list);
+    auto insert = cache_->Get("INSERT INTO states(time, area, event, verify, changed, list) VALUES(?, ?, ?, ?, ?, ?)");
+    insert->Bind(1, static_cast<std::int64_t>(when)).Bind(2, area).Bind(3, static_cast<std::int64_t>(event));
+    insert->Bind(4, static_cast<std::int64_t>(verify)).Bind(6, list);
     if (changed)
-        insert.Bind(5, static_cast<std::int64_t>(*changed));
+        insert->Bind(5, static_cast<std::int64_t>(*changed));
     else
-        insert.BindNull(5);
-    if (!insert.Run()) {
+        insert->BindNull(5);
+    if (!insert->Run()) {
         RecordingFailed();
         return 0;
     }

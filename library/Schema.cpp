@@ -78,6 +78,7 @@ bool CollectLists(sqlite3* db, std::string_view sql, std::map<std::int64_t, std:
 // Version 1 to 2. Patches keep their ids; each state and file becomes one
 // row with its list; the changes are counted as a new recording counts them.
 int MigrateFrom1(sqlite3* db) {
+    CSqlCache cache(db);
     if (!ExecSql(db, "ALTER TABLE patches RENAME TO patches_v1; ALTER TABLE states RENAME TO states_v1; "
                      "ALTER TABLE files RENAME TO files_v1; DROP INDEX patches_hash;") ||
         !ExecSql(db, kCreateVersion2))
@@ -91,7 +92,7 @@ int MigrateFrom1(sqlite3* db) {
             if (!PatchFromStored(old.Blob(1), old.Blob(2), patch))
                 return SQLITE_CORRUPT;
             std::int64_t id = 0;
-            if (!StorePatchRow(db, patch, id))
+            if (!StorePatchRow(cache, patch, id))
                 return ErrorOf(db);
             patchIds[old.Int(0)] = id;
         }
@@ -137,7 +138,7 @@ int MigrateFrom1(sqlite3* db) {
                 if (ids[i] != 0)
                     last[i] = ids[i];
             std::int64_t list = 0;
-            if (!StoreListRow(db, ids, list))
+            if (!StoreListRow(cache, ids, list))
                 return ErrorOf(db);
             insert.Bind(1, states.Int(0)).Bind(2, states.Int(1)).Bind(3, area).Bind(4, states.Int(3));
             insert.Bind(5, states.Int(4)).Bind(7, list);
@@ -163,7 +164,7 @@ int MigrateFrom1(sqlite3* db) {
             std::int64_t list = 0;
             if (!remap(ids))
                 return SQLITE_CORRUPT;
-            if (!StoreListRow(db, ids, list))
+            if (!StoreListRow(cache, ids, list))
                 return ErrorOf(db);
             insert.Bind(1, files.Int(0)).Bind(2, files.Text(1)).Bind(3, files.Int(2)).Bind(4, files.Int(3));
             if (!insert.Bind(5, list).Run())

@@ -104,3 +104,11 @@ bool CSqlTransaction::Commit() {
     done_ = ExecSql(db_, "COMMIT");
     return done_;
 }
+
+CSqlCache::CHandle CSqlCache::Get(const char* sql) {
+    auto& statement = statements_[sql];
+    if (!statement || !statement->Ok())
+        statement = std::make_unique<CSqlStatement>(db_, sql);
+    statement->Reset();
+    return CHandle(*statement);
+}

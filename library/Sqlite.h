@@ -4,9 +4,11 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 class CSqlStatement {
 public:
@@ -60,4 +62,34 @@ private:
     sqlite3* db_;
     bool began_ = false;
     bool done_ = false;
+};
+
+// Statements prepared once per connection and kept: recording runs the same
+// few statements for every patch of every state.
+class CSqlCache {
+public:
+    // Resets its statement (and clears the bindings) when it goes, so that no
+    // statement keeps a read open between calls.
+    class CHandle {
+    public:
+        explicit CHandle(CSqlStatement& statement) : statement_(&statement) {}
+        ~CHandle() { statement_->Reset(); }
+        CHandle(const CHandle&) = delete;
+        CHandle& operator=(const CHandle&) = delete;
+        CSqlStatement* operator->() const { return statement_; }
+        CSqlStatement& operator*() const { return *statement_; }
+
+    private:
+        CSqlStatement* statement_;
+    };
+
+    explicit CSqlCache(sqlite3* db) : db_(db) {}
+    sqlite3* Db() const { return db_; }
+    // The statement of sql, which must be a string literal (its address is
+    // the key).
+    CHandle Get(const char* sql);
+
+private:
+    sqlite3* db_;
+    std::unordered_map<const char*, std::unique_ptr<CSqlStatement>> statements_;
 };

@@ -20,33 +20,33 @@ bool HasMemos(const CPatch& patch) {
 }
 
 // The memo set's id, 0 for four empty memos.
-bool StoreMemoSet(sqlite3* db, const CPatch& patch, std::int64_t& id) {
+bool StoreMemoSet(CSqlCache& db, const CPatch& patch, std::int64_t& id) {
     id = 0;
     if (!HasMemos(patch))
         return true;
     const std::vector<std::uint8_t> memos = EncodeMemos(patch);
     const std::int64_t hash = ContentHash(memos);
-    CSqlStatement find(db, "SELECT id, memos FROM memo_sets WHERE hash = ?");
-    find.Bind(1, hash);
+    auto find = db.Get("SELECT id, memos FROM memo_sets WHERE hash = ?");
+    find->Bind(1, hash);
     int step;
-    while ((step = find.Step()) == SQLITE_ROW) {
-        if (SameBytes(find.Blob(1), memos)) {
-            id = find.Int(0);
+    while ((step = find->Step()) == SQLITE_ROW) {
+        if (SameBytes(find->Blob(1), memos)) {
+            id = find->Int(0);
             return true;
         }
     }
     if (step != SQLITE_DONE)
         return false;
-    CSqlStatement insert(db, "INSERT INTO memo_sets(hash, memos) VALUES(?, ?)");
-    if (!insert.Bind(1, hash).Bind(2, memos).Run())
+    auto insert = db.Get("INSERT INTO memo_sets(hash, memos) VALUES(?, ?)");
+    if (!insert->Bind(1, hash).Bind(2, memos).Run())
         return false;
-    id = sqlite3_last_insert_rowid(db);
+    id = sqlite3_last_insert_rowid(db.Db());
     return true;
 }
 
 } // namespace
 
-bool StorePatchRow(sqlite3* db, const CPatch& patch, std::int64_t& id) {
+bool StorePatchRow(CSqlCache& db, const CPatch& patch, std::int64_t& id) {
     id = 0;
     const auto data = PatchBytes(patch);
     if (data.size() != static_cast<std::size_t>(CPatch::kDataSize))
@@ -55,68 +55,68 @@ bool StorePatchRow(sqlite3* db, const CPatch& patch, std::int64_t& id) {
     if (!StoreMemoSet(db, patch, memoSet))
         return false;
     const std::int64_t hash = ContentHash(data, static_cast<std::uint64_t>(memoSet) * 0x9E3779B97F4A7C15ULL + 1);
-    CSqlStatement find(db, "SELECT id, data, ifnull(memo_set, 0) FROM patches WHERE hash = ?");
-    find.Bind(1, hash);
+    auto find = db.Get("SELECT id, data, ifnull(memo_set, 0) FROM patches WHERE hash = ?");
+    find->Bind(1, hash);
     int step;
-    while ((step = find.Step()) == SQLITE_ROW) {
-        if (find.Int(2) == memoSet && SameBytes(find.Blob(1), data)) {
-            id = find.Int(0);
+    while ((step = find->Step()) == SQLITE_ROW) {
+        if (find->Int(2) == memoSet && SameBytes(find->Blob(1), data)) {
+            id = find->Int(0);
             return true;
         }
     }
     if (step != SQLITE_DONE)
         return false;
-    CSqlStatement insert(db, "INSERT INTO patches(hash, sound_hash, data, memo_set) VALUES(?, ?, ?, ?)");
-    insert.Bind(1, hash).Bind(2, ContentHash(SoundBytes(patch))).Bind(3, data);
+    auto insert = db.Get("INSERT INTO patches(hash, sound_hash, data, memo_set) VALUES(?, ?, ?, ?)");
+    insert->Bind(1, hash).Bind(2, ContentHash(SoundBytes(patch))).Bind(3, data);
     if (memoSet != 0)
-        insert.Bind(4, memoSet);
+        insert->Bind(4, memoSet);
     else
-        insert.BindNull(4);
-    if (!insert.Run())
+        insert->BindNull(4);
+    if (!insert->Run())
         return false;
-    id = sqlite3_last_insert_rowid(db);
-    CSqlStatement search(db, "INSERT INTO patch_search(rowid, text) VALUES(?, ?)");
-    return search.Bind(1, id).Bind(2, SearchText(patch)).Run();
+    id = sqlite3_last_insert_rowid(db.Db());
+    auto search = db.Get("INSERT INTO patch_search(rowid, text) VALUES(?, ?)");
+    return search->Bind(1, id).Bind(2, SearchText(patch)).Run();
 }
 
-bool StoreListRow(sqlite3* db, const std::vector<std::int64_t>& ids, std::int64_t& id) {
+bool StoreListRow(CSqlCache& db, const std::vector<std::int64_t>& ids, std::int64_t& id) {
     const std::vector<std::uint8_t> slots = EncodeSlotList(ids);
     const std::int64_t hash = ContentHash(slots);
-    CSqlStatement find(db, "SELECT id, slots FROM slot_lists WHERE hash = ?");
-    find.Bind(1, hash);
+    auto find = db.Get("SELECT id, slots FROM slot_lists WHERE hash = ?");
+    find->Bind(1, hash);
     int step;
-    while ((step = find.Step()) == SQLITE_ROW) {
-        if (SameBytes(find.Blob(1), slots)) {
-            id = find.Int(0);
+    while ((step = find->Step()) == SQLITE_ROW) {
+        if (SameBytes(find->Blob(1), slots)) {
+            id = find->Int(0);
             return true;
         }
     }
     if (step != SQLITE_DONE)
         return false;
-    CSqlStatement insert(db, "INSERT INTO slot_lists(hash, slots) VALUES(?, ?)");
-    if (!insert.Bind(1, hash).Bind(2, slots).Run())
+    auto insert = db.Get("INSERT INTO slot_lists(hash, slots) VALUES(?, ?)");
+    if (!insert->Bind(1, hash).Bind(2, slots).Run())
         return false;
-    id = sqlite3_last_insert_rowid(db);
-    CSqlStatement member(db, "INSERT INTO list_patches(patch, list, position) VALUES(?, ?, ?)");
+    id = sqlite3_last_insert_rowid(db.Db());
+    auto member = db.Get("INSERT INTO list_patches(patch, list, position) VALUES(?, ?, ?)");
     for (std::size_t position = 0; position < ids.size(); ++position) {
         if (ids[position] == 0)
             continue;
-        member.Bind(1, ids[position]).Bind(2, id).Bind(3, static_cast<std::int64_t>(position));
-        if (!member.Run())
+        member->Bind(1, ids[position]).Bind(2, id).Bind(3, static_cast<std::int64_t>(position));
+        if (!member->Run())
             return false;
     }
     return true;
 }
 
-bool LoadPatchRow(sqlite3* db, std::int64_t id, CPatch& patch) {
-    CSqlStatement load(db, "SELECT p.data, m.memos FROM patches p LEFT JOIN memo_sets m ON m.id = p.memo_set "
+bool LoadPatchRow(CSqlCache& db, std::int64_t id, CPatch& patch) {
+    auto load = db.Get("SELECT p.data, m.memos FROM patches p LEFT JOIN memo_sets m ON m.id = p.memo_set "
                            "WHERE p.id = ?");
-    load.Bind(1, id);
-    return load.Step() == SQLITE_ROW && PatchFromStored(load.Blob(0), load.Blob(1), patch);
+    load->Bind(1, id);
+    return load->Step() == SQLITE_ROW && PatchFromStored(load->Blob(0), load->Blob(1), patch);
 }
 
-bool LoadListRow(sqlite3* db, std::int64_t id, std::vector<std::int64_t>& ids) {
-    CSqlStatement load(db, "SELECT slots FROM slot_lists WHERE id = ?");
-    load.Bind(1, id);
-    return load.Step() == SQLITE_ROW && DecodeSlotList(load.Blob(0), ids);
+bool LoadListRow(CSqlCache& db, std::int64_t id, std::vector<std::int64_t>& ids) {
+    auto load = db.Get("SELECT slots FROM slot_lists WHERE id = ?");
+    load->Bind(1, id);
+    return load->Step() == SQLITE_ROW && DecodeSlotList(load->Blob(0), ids);
 }

@@ -4,7 +4,7 @@
 // bytes, so equal contents always share one row.
 #include "data/Patch.h"
 
-#include <sqlite3.h>
+#include "library/Sqlite.h"
 
 #include <cstdint>
 #include <vector>
@@ -12,9 +12,9 @@
 // The id of the patch's row, made when new; 0 in id (and true) for a patch
 // without 128 bytes of data, which the library does not keep. False when
 // the database failed.
-bool StorePatchRow(sqlite3* db, const CPatch& patch, std::int64_t& id);
+bool StorePatchRow(CSqlCache& db, const CPatch& patch, std::int64_t& id);
 // The id of the list's row, made (with its list_patches rows) when new.
-bool StoreListRow(sqlite3* db, const std::vector<std::int64_t>& ids, std::int64_t& id);
+bool StoreListRow(CSqlCache& db, const std::vector<std::int64_t>& ids, std::int64_t& id);
 // False when the row is missing or its contents do not parse.
-bool LoadPatchRow(sqlite3* db, std::int64_t id, CPatch& patch);
-bool LoadListRow(sqlite3* db, std::int64_t id, std::vector<std::int64_t>& ids);
+bool LoadPatchRow(CSqlCache& db, std::int64_t id, CPatch& patch);
+bool LoadListRow(CSqlCache& db, std::int64_t id, std::vector<std::int64_t>& ids);
