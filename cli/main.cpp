@@ -79,7 +79,7 @@ void PrintUsage(std::FILE* out)
         "  library check                        SQLite's integrity check of the library\n"
         "  library forget --before DATE         delete the states and files seen before DATE\n"
         "                                       (2026-12-01 or 2026-12-01T10:00:00)\n"
-        "  read, write, restore, import-smf and import-syx record what they saw.\n"
+        "  The commands read, write, restore, import-smf and import-syx record what they saw.\n"
         "  --library FILE                       this library instead of the user's\n"
         "                                       (~/.local/share/Tessan/ZM-47 Librarian/library.sqlite)\n"
         "  --no-library                         record nothing\n"

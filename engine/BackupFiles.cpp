@@ -60,7 +60,7 @@ std::filesystem::path NewBackupPath(const std::filesystem::path& folder, int are
     return path;
 }
 
-bool IsBackupFileName(const std::filesystem::path& name) {
+bool ParseBackupFileName(const std::filesystem::path& name, std::time_t& when, int& areaNumber) {
     // Only a name exactly as NewBackupPath makes it: stamp, one of the seven
     // area labels, an optional "_n" (n from 2, no leading zero) and the
     // extension. A user's own file in the folder ("..._MEMORY (copy).z4l",
@@ -72,19 +72,40 @@ bool IsBackupFileName(const std::filesystem::path& name) {
         return false;
     const std::string rest = text.substr(kStampSize, text.size() - kStampSize - extension.size());
     const CParameterAddress map;
-    for (int area = 1; area <= kAreaCount; ++area) {
+    int found = 0;
+    for (int area = 1; area <= kAreaCount && found == 0; ++area) {
         const std::string label = FileNamePart(map.AreaName(area));
         if (rest.compare(0, label.size(), label) != 0)
             continue;
         const std::string suffix = rest.substr(label.size());
         if (suffix.empty())
-            return true;
-        if (suffix.size() < 2 || suffix[0] != '_' || suffix[1] == '0')
-            continue;
-        if (std::all_of(suffix.begin() + 1, suffix.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            return suffix != "_1";
+            found = area;
+        else if (suffix.size() >= 2 && suffix[0] == '_' && suffix[1] != '0' && suffix != "_1" &&
+                 std::all_of(suffix.begin() + 1, suffix.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            found = area;
     }
-    return false;
+    if (found == 0)
+        return false;
+    std::tm local{};
+    local.tm_year = std::stoi(text.substr(0, 4)) - 1900;
+    local.tm_mon = std::stoi(text.substr(5, 2)) - 1;
+    local.tm_mday = std::stoi(text.substr(8, 2));
+    local.tm_hour = std::stoi(text.substr(11, 2));
+    local.tm_min = std::stoi(text.substr(13, 2));
+    local.tm_sec = std::stoi(text.substr(15, 2));
+    local.tm_isdst = -1;
+    const std::time_t time = std::mktime(&local);
+    if (time == -1)
+        return false;
+    when = time;
+    areaNumber = found;
+    return true;
+}
+
+bool IsBackupFileName(const std::filesystem::path& name) {
+    std::time_t when = 0;
+    int area = 0;
+    return ParseBackupFileName(name, when, area);
 }
 
 int PruneBackups(const std::filesystem::path& folder, int keep) {

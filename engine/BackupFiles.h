@@ -12,6 +12,9 @@ std::filesystem::path NewBackupPath(const std::filesystem::path& folder, int are
 
 // Whether a file name is one NewBackupPath makes.
 bool IsBackupFileName(const std::filesystem::path& name);
+// The same test, and when it passes, the local time of the write and the
+// area the name says; on false both are left as they were.
+bool ParseBackupFileName(const std::filesystem::path& name, std::time_t& when, int& areaNumber);
 
 // Deletes the oldest backups of the folder until at most keep are left.
 // Files of other names are never touched. The number deleted.

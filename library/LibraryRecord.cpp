@@ -4,6 +4,7 @@
 #include "data/FileDocument.h"
 #include "data/LibrarianFile.h"
 #include "data/ParameterAddress.h"
+#include "engine/BackupFiles.h"
 #include "library/Sqlite.h"
 #include "library/Store.h"
 #include "library/StoredForms.h"
@@ -19,56 +20,6 @@ namespace {
 int AreaSize(int area) { return CParameterAddress().PatchCount(area); }
 
 bool IsArea(int area) { return area >= 1 && area <= 7; }
-
-// The area part of a backup's name, as the backups are named:
-// "SOUND LIBRARY: CLEAN" is "SOUND-LIBRARY-CLEAN".
-std::string BackupNamePart(const std::string& text) {
-    std::string part;
-    for (char c : text) {
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            part += c;
-        else if (!part.empty() && part.back() != '-')
-            part += '-';
-    }
-    while (!part.empty() && part.back() == '-')
-        part.pop_back();
-    return part;
-}
-
-// "2026-03-14_093012_MEMORY.z4l" (or "..._MEMORY_2.z4l"): its local time
-// and area; false for any other name.
-bool ParseBackupName(const std::string& name, std::time_t& time, int& area) {
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-    char rest[128] = {};
-    if (name.size() > 100 || name.size() < 23 || name.substr(name.size() - 4) != ".z4l")
-        return false;
-    if (std::sscanf(name.c_str(), "%4d-%2d-%2d_%2d%2d%2d_%100s", &year, &month, &day, &hour, &minute, &second,
-                    rest) != 7)
-        return false;
-    std::string tail(rest);
-    tail.resize(tail.size() - 4); // ".z4l"
-    const CParameterAddress map;
-    area = 0;
-    for (int n = 1; n <= 7; ++n) {
-        const std::string part = BackupNamePart(map.AreaName(n));
-        if (tail == part || (tail.starts_with(part + "_") &&
-                             std::all_of(tail.begin() + static_cast<std::ptrdiff_t>(part.size() + 1), tail.end(),
-                                         [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })))
-            area = n;
-    }
-    if (area == 0)
-        return false;
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    local.tm_isdst = -1;
-    time = std::mktime(&local);
-    return time != -1;
-}
 
 // "MEMORY 12" names slot 11 of MEMORY: the first memo a backup gives each
 // patch. -1 when the text names no slot of the area.
@@ -298,7 +249,7 @@ int CLibrary::TakeInBackups(const std::filesystem::path& folder) {
         const std::string name = path.filename().string();
         std::time_t time = 0;
         int area = 0;
-        if (!ParseBackupName(name, time, area))
+        if (!ParseBackupFileName(path, time, area))
             continue;
         CSqlStatement seen(db_, "SELECT 1 FROM taken_backups WHERE name = ?");
         seen.Bind(1, name);

@@ -1,7 +1,7 @@
 #include "app/docs/FileDoc.h"
 
-#include "app/core/HistoryAccess.h"
 #include "data/LibrarianFile.h"
+#include "library/HistoryRecorder.h"
 #include "messages/ShowMessage.h"
 #include "toolkit/profile/Profile.h"
 
@@ -30,7 +30,8 @@ bool CFileDoc::OnOpenDocument(const QString& path) {
     const CMessageFile named(QDir::toNativeSeparators(path).toStdString());
     if (!ReadLibrarianFile(ToPath(path), data_))
         return false;
-    GetHistoryRecorder().FileSeen(ToPath(path), EFileEvent::kOpened, data_.Patches());
+    if (recorder_)
+        recorder_->FileSeen(ToPath(path), EFileEvent::kOpened, data_.Patches());
     SetModifiedFlag(false);
     RememberFolder(path);
     return true;
@@ -39,7 +40,8 @@ bool CFileDoc::OnOpenDocument(const QString& path) {
 bool CFileDoc::OnSaveDocument(const QString& path) {
     if (!WriteLibrarianFile(ToPath(path), data_))
         return false;
-    GetHistoryRecorder().FileSeen(ToPath(path), EFileEvent::kSaved, data_.Patches());
+    if (recorder_)
+        recorder_->FileSeen(ToPath(path), EFileEvent::kSaved, data_.Patches());
     SetModifiedFlag(false);
     RememberFolder(path);
     return true;

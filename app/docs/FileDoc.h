@@ -6,6 +6,8 @@
 #include "app/docs/Doc.h"
 #include "data/FileDocument.h"
 
+class IHistoryRecorder;
+
 namespace GT {
 class IProfile;
 }
@@ -20,6 +22,10 @@ public:
     explicit CFileDoc(QObject* parent = nullptr);
     explicit CFileDoc(GT::IProfile& profile, QObject* parent = nullptr);
 
+    // Where a successful open or save is recorded (not owned; none: not
+    // recorded). The template that makes the window's document sets it.
+    void SetHistoryRecorder(IHistoryRecorder* recorder) { recorder_ = recorder; }
+
     CFileDocument& GetDocumentData() { return data_; }
     const CFileDocument& GetDocumentData() const { return data_; }
 
@@ -33,5 +39,6 @@ private:
     void RememberFolder(const QString& path);
 
     GT::IProfile& profile_;  // not owned
+    IHistoryRecorder* recorder_ = nullptr;  // not owned
     CFileDocument data_;
 };

@@ -277,9 +277,6 @@ int CApp::ExitInstance()
         if (CImageFrame* frame = s.mainFrame->GetImageFrame()) frame->ForceClose();
     }
     if (s.engineStarted) ShutdownEngine(GetLibrarianState());
-    SetHistory(nullptr, nullptr);
-    s.history.reset();
-    s.library.reset();
     GetMidiDeviceFactory().SetDeviceClock(ML::SystemTickClock());
     if (s.mainFrame) {
         s.mainFrame->hide();
@@ -289,6 +286,10 @@ int CApp::ExitInstance()
     s.confirmation.reset();
     s.mainFrame.reset();
     s.docMan.reset();
+    // After the documents, which record their saves through it.
+    SetHistory(nullptr, nullptr);
+    s.history.reset();
+    s.library.reset();
     s.simulator.reset();
     if (s.recentFiles) s.recentFiles->Save();
     s.recentFiles.reset();

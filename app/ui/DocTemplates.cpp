@@ -1,5 +1,6 @@
 #include "app/ui/DocTemplates.h"
 
+#include "app/core/HistoryAccess.h"
 #include "app/docs/FileDoc.h"
 #include "app/docs/ImageDoc.h"
 #include "app/ui/FileFrame.h"
@@ -24,6 +25,7 @@ IDocManDocument* CFileDocTemplate::OpenDocumentFile(const QString& path) { retur
 CFileDoc* CFileDocTemplate::OpenFileDoc(const QString& path) {
     auto document = std::make_unique<CFileDoc>();
     document->SetDocMan(&docMan_);
+    document->SetHistoryRecorder(&GetHistoryRecorder());
     if (path.isEmpty()) {
         // "Untitled1", "Untitled2", ...: each new window gets a name of its
         // own, so that Save As never proposes the name of the one before.

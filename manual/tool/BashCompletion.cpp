@@ -203,7 +203,19 @@ CompletionModel BuildCompletionModel(const std::string& program, const HelpText&
                     if (!command.optionSpecs.count(name)) command.optionSpecs[name] = group.specs.at(name);
                 }
             }
-            model.commands.push_back(command);
+            // A command with several lines of its own ("history",
+            // "history --show ID") is one command with all their options.
+            const auto same = std::find_if(model.commands.begin(), model.commands.end(),
+                                           [&](const CommandCompletion& known) { return known.name == command.name; });
+            if (same == model.commands.end()) {
+                model.commands.push_back(command);
+                continue;
+            }
+            for (const std::string& name : command.options) {
+                AddUnique(same->options, name);
+                if (!same->optionSpecs.count(name)) same->optionSpecs[name] = command.optionSpecs.at(name);
+            }
+            if (same->argumentExtensions.empty()) same->argumentExtensions = command.argumentExtensions;
         }
     }
 

@@ -87,11 +87,13 @@ TEST_F(HistoryTest, NothingIsRecordedWithKeepHistoryOffOrWhenNothingWasSent) {
 
 TEST_F(HistoryTest, FilesOpenedAndSavedAreRecordedWithTheirPatches) {
     CFileDoc saved(main->profile);
+    saved.SetHistoryRecorder(recorder.get());
     saved.GetDocumentData().GetArray(1).Resize(3);
     AsPatch(saved.GetDocumentData().GetArray(1).At(2))->SetName("In A File");
     const QString path = folder.filePath("set.z4l");
     ASSERT_TRUE(saved.OnSaveDocument(path));
     CFileDoc opened(main->profile);
+    opened.SetHistoryRecorder(recorder.get());
     ASSERT_TRUE(opened.OnOpenDocument(path));
     const auto files = library->Files();
     ASSERT_EQ(files.size(), 2u);

@@ -46,7 +46,9 @@ includes() {
   done
 }
 
-expect "zm47-cli re" "read"
+expect "zm47-cli re" "read restore"
+expect "zm47-cli hist" "history"
+expect "zm47-cli history --" "--area --lang --limit --show"
 expect "zm47-cli --v" "--version"
 expect "zm47-cli read x.z4l --area " "1 2 3 4 5 6 7 all"
 expect "zm47-cli write x.z4l --area " "1 2 3 4 5 6 7"
