@@ -59,8 +59,18 @@ if [ -e "$HOME/.local/share/applications" ]; then
   exit 1
 fi
 echo "== installed files"
-dpkg -L zm47-librarian | grep -E "^/usr/(bin|share/(applications|metainfo|mime/packages|man/man1|bash-completion/completions|zm47-librarian/(Manual|Script/ZM4L))/.)"
+dpkg -L zm47-librarian | grep -E "^/usr/(bin|share/(applications|icons/hicolor/scalable/[a-z]+|metainfo|mime/packages|man/man1|bash-completion/completions|zm47-librarian/(Manual|Script/ZM4L))/.)"
 echo "== bash completion"
 bash -c ". /usr/share/bash-completion/completions/zm47-cli && complete -p zm47-cli"
+echo "== the menu entry"
+cat /usr/share/applications/*.desktop
 '
+# The man pages as a reader sees them; man-db comes after the checks above,
+# so that it cannot have brought anything the package needs.
+echo "== man pages"
+chroot_run "apt-get install -y -q --no-install-recommends man-db >/dev/null 2>&1
+for page in zm47-librarian zm47-cli; do
+  MANWIDTH=80 man -P cat \$page 2>&1 | sed -n '1,12p'
+  echo ...
+done"
 echo "== the package installs and both programs run on $suite"

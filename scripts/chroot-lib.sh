@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the scripts that try the librarian in a fresh Debian system:
 # makes a minimal chroot with debootstrap, mounts what programs inside need
 # and takes every mount down again on exit, whatever happened.

@@ -40,8 +40,14 @@ out=build/package
 work=$out/src
 rm -rf "$out"
 mkdir -p "$work"
-git ls-files -z --cached --others --exclude-standard |
-  tar --null --files-from=- --ignore-failed-read -c -f - | tar -x -f - -C "$work"
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  git ls-files -z --cached --others --exclude-standard |
+    tar --null --files-from=- --ignore-failed-read -c -f - | tar -x -f - -C "$work"
+else
+  # A copy of the sources without git (a CI that unpacks an archive, for
+  # one): everything but the build folders.
+  tar --exclude=./build --exclude='./build-*' --exclude=./.git -c -f - . | tar -x -f - -C "$work"
+fi
 # debhelper gives the build a home of its own; the compiler cache stays the
 # user's, so that a second package build reuses the first one's objects.
 if command -v ccache >/dev/null; then
