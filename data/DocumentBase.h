@@ -4,6 +4,8 @@
 // current and the saved state, so a second Undo redoes the change.
 #include "data/ImageData.h"
 
+class CUnitProvenance;
+
 class CDocumentBase {
 public:
     virtual ~CDocumentBase() = default;
@@ -18,4 +20,8 @@ public:
     // Remembers area n (0 = every area) before a change.
     virtual void SaveUndo(int areaNumber) = 0;
     virtual bool CanUndo(int areaNumber) const = 0;
+    // Where the rows came from, for data that mirrors the unit (the main
+    // window's); null for a file's data.
+    virtual CUnitProvenance* GetProvenance() { return nullptr; }
+    virtual const CUnitProvenance* GetProvenance() const { return nullptr; }
 };

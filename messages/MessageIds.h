@@ -62,4 +62,11 @@ enum MessageId : int {
     kMsgLibraryNewer = 101,
     kMsgLibraryNotOpened = 102,
     kMsgLibraryNotWritten = 103,
+    // Where the main window's rows came from: a remembered state is never
+    // written as if read; rows never read ask first; quitting with changes
+    // that were never written asks first.
+    kMsgWriteRemembered = 130,
+    kMsgWriteNotRead = 131,
+    kMsgUnsentChanges = 132,
+    kMsgUnsentQuestion = 133,
 };

@@ -115,6 +115,15 @@ constexpr Row kRows[] = {
      "履歴ライブラリを開けませんでした。\n%s\n履歴を記録せずに続けます。"},
     {103, "The history library could not be written (the disk may be full or the folder read-only):\n%s\nTransfers and files are not affected, but this history is not kept.",
      "履歴ライブラリに書き込めませんでした（ディスクがいっぱいか、フォルダーが読み取り専用の可能性があります）。\n%s\n転送とファイルには影響しませんが、この履歴は記録されません。"},
+    // %s: the area, "MEMORY".
+    {130, "%s shows the last known state of the ZM-47, not what the unit holds now: it could not be read.\nNothing was written. Read the area from the ZM-47 first.",
+     "%s には ZM-47 の最後に分かっている状態が表示されていますが、本体を読み込めなかったため、現在の内容とは限りません。\n何も書き込んでいません。先にこのエリアを ZM-47 から読み込んでください。"},
+    {131, "%s has not been read from the ZM-47: the patches to be written are the librarian's initial patches, not the unit's.\nAre you sure you want to write them to the ZM-47?",
+     "%s は ZM-47 から読み込まれていません。書き込むパッチは本体のものではなく、ライブラリアンの初期パッチです。\nZM-47 に書き込みますか？"},
+    {132, "%s has changes that are not written to the ZM-47.",
+     "%s には ZM-47 に書き込まれていない変更があります。"},
+    {133, "Write them to the ZM-47 before quitting? Changes that are discarded are lost.",
+     "終了する前に ZM-47 に書き込みますか？破棄した変更は失われます。"},
 };
 
 bool IsLanguage(int index) { return index == CMessageTable::kEnglish || index == CMessageTable::kJapanese; }

@@ -81,6 +81,37 @@
     </message>
 </context>
 <context>
+    <name>CDuplicatesDialog</name>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>重複の検索</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Search &amp;Again</source>
+        <translation>再検索(&amp;A)</translation>
+    </message>
+    <message>
+        <source>%1 patches with the same sound</source>
+        <translation>同じ音色のパッチ %1 個</translation>
+    </message>
+    <message>
+        <source>No two patches here have the same sound.</source>
+        <translation>同じ音色のパッチはありません。</translation>
+    </message>
+    <message>
+        <source>%1 groups, %2 patches: the same sound (data bytes 0 to 95), whatever the names. Choose one to select it in the list.</source>
+        <translation>%1 グループ、%2 個のパッチが、名前に関係なく同じ音色（データのバイト 0～95）です。選ぶと一覧で選択されます。</translation>
+    </message>
+</context>
+<context>
     <name>CFileDialogA</name>
     <message>
         <source>Open</source>
@@ -783,6 +814,18 @@
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
+    <message>
+        <source>Find D&amp;uplicates...</source>
+        <translation>重複の検索(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>List the patches of the active window that have the same sound, whatever their names</source>
+        <translation>アクティブなウィンドウで、名前に関係なく同じ音色のパッチを一覧にします</translation>
+    </message>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>重複の検索</translation>
+    </message>
 </context>
 <context>
     <name>GP::CEditListCtrl</name>
@@ -931,6 +974,41 @@ Done: close this list.</source>
     </message>
 </context>
 <context>
+    <name>ProvenanceText</name>
+    <message>
+        <source>Last read %1, reading from the ZM-47…</source>
+        <translation>最終読み込み %1、ZM-47 から読み込み中…</translation>
+    </message>
+    <message>
+        <source>Last known state from %1: it could not be read from the ZM-47 now, so it is not written</source>
+        <translation>%1 の時点で分かっている状態です。今回は ZM-47 から読み込めなかったため、書き込みはできません</translation>
+    </message>
+    <message>
+        <source>Not read from the ZM-47</source>
+        <translation>ZM-47 から読み込まれていません</translation>
+    </message>
+    <message>
+        <source>Marked patches were changed on the ZM-47 since %1</source>
+        <translation>印の付いたパッチは %1 以降に ZM-47 で変更されています</translation>
+    </message>
+    <message>
+        <source>Marked rows were changed here and are not written to the ZM-47 (%1)</source>
+        <translation>印の付いた行はここで変更され、ZM-47 に書き込まれていません（%1）</translation>
+    </message>
+    <message>
+        <source>Last known state from %1, not read from the ZM-47 now</source>
+        <translation>%1 の時点で分かっている状態です。今回は ZM-47 から読み込まれていません</translation>
+    </message>
+    <message>
+        <source>Changed on the ZM-47 since %1</source>
+        <translation>%1 以降に ZM-47 で変更されています</translation>
+    </message>
+    <message>
+        <source>Changed here, not written to the ZM-47</source>
+        <translation>ここで変更され、ZM-47 に書き込まれていません</translation>
+    </message>
+</context>
+<context>
     <name>QMdiSubWindow</name>
     <message>
         <source>&amp;Close</source>
@@ -971,6 +1049,17 @@ Done: close this list.</source>
     <message>
         <source>Diagnostic Messages</source>
         <translation>診断メッセージ</translation>
+    </message>
+</context>
+<context>
+    <name>UnsentChanges</name>
+    <message>
+        <source>&amp;Write</source>
+        <translation>書き込む(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>破棄(&amp;D)</translation>
     </message>
 </context>
 </TS>

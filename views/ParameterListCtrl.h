@@ -126,6 +126,7 @@ public:
 
     // The document whose undo step an in-place edit records (not owned).
     void SetDocument(CDocumentBase* document) { document_ = document; }
+    CDocumentBase* GetDocument() const { return document_; }
     // Asked before a double-click sends a patch to the unit (not owned).
     // Without one nothing is sent.
     void SetPreviewConfirmation(IPreviewConfirmation* confirmation) { confirmation_ = confirmation; }

@@ -1,7 +1,10 @@
 #include "views/PatchListCtrl.h"
 
 #include "app/core/LibrarianState.h"
+#include "data/DocumentBase.h"
 #include "data/Patch.h"
+#include "data/UnitProvenance.h"
+#include "views/ProvenanceText.h"
 #include "toolkit/core/TextDialog.h"
 
 namespace {
@@ -94,4 +97,13 @@ void CPatchListCtrl::SetObjectText(CParameter& object, int kind, const QString& 
     }
     if (CPatch* patch = AsPatch(&object))
         patch->SetName(text.toLatin1().toStdString());
+}
+
+CParameterListCtrl::RowLook CPatchListCtrl::GetRowLook(int row) const {
+    const CDocumentBase* document = GetDocument();
+    const CUnitProvenance* provenance = document ? document->GetProvenance() : nullptr;
+    const int index = GetObjectIndex(row);
+    if (!provenance || !array_ || index < 0)
+        return {};
+    return RowLookOf(provenance->Status(areaNumber_, index, *array_));
 }

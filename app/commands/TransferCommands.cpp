@@ -9,9 +9,13 @@
 #include "data/DocumentBase.h"
 #include "data/ParameterAddress.h"
 #include "data/ParameterArray.h"
+#include "data/UnitProvenance.h"
 #include "engine/Reader.h"
 #include "engine/Writer.h"
 #include "engine/dialogs/MidiWarningDlg.h"
+#include "messages/MessageIds.h"
+#include "messages/ShowMessage.h"
+#include "toolkit/core/TextDialog.h"
 #include "toolkit/core/CursorChanger.h"
 #include "views/ParameterListCtrl.h"
 
@@ -39,9 +43,11 @@ bool CWindowCommands::ReadPatches(bool selectedOnly) {
     const int area = Area();
     data->SaveUndo(area);
     const bool read = reader->ReadPatches(AreaCode(), indexes, data->GetImage());
-    if (read)
+    if (read) {
         GetHistoryRecorder().UnitRead(area, indexes, *ShownArray());
-    if (!read) {
+        if (CUnitProvenance* provenance = data->GetProvenance())
+            provenance->MarkRead(area, indexes, data->GetArray(area), std::time(nullptr));
+    } else {
         // Patches read before the failure are taken back. The undo step is
         // then made again from the restored area, so that a later Undo does
         // not bring the half-read area back.
@@ -59,9 +65,34 @@ bool CWindowCommands::WritePatches(bool selectedOnly) {
         return false;
     // Patches that cannot be sent are refused before the user is asked.
     const std::vector<int> indexes = TransferIndexes(selectedOnly);
+    const int area = Area();
     if (!CWriter::CheckSendable(AreaCode(), indexes, *array))
         return false;
-    if (!Confirm(kWarnWriteUser))
+    // Rows that are not the unit's ask a question of their own, which then
+    // stands for the usual confirmation.
+    switch (CheckUnitContents(area, indexes)) {
+    case kContentsRefused: return false;
+    case kContentsNotRead:
+        if (UL::GetTextDialog().Show(MessageWith(kMsgWriteNotRead, AreaName(area)), UL::kButtonsYesNo,
+                                     UL::kIconQuestion) != UL::kResultYes)
+            return false;
+        break;
+    case kContentsKnown:
+        if (!Confirm(kWarnWriteUser))
+            return false;
+        break;
+    }
+    return WriteRows(area, indexes);
+}
+
+bool CWindowCommands::WriteRows(int area, const std::vector<int>& indexes) {
+    CDocumentBase* data = Data();
+    CWriter* writer = context_.state ? context_.state->GetWriter() : nullptr;
+    if (!context_.mainWindow || !data || !writer || area < 1 || area > kAreaCount || indexes.empty())
+        return false;
+    const CParameterArray& array = data->GetArray(area);
+    const int areaCode = CParameterAddress().AreaCodeFromNumber(area);
+    if (!CWriter::CheckSendable(areaCode, indexes, array))
         return false;
     UL::CWaitCursor wait;
     const CWriteSettings settings = LoadWriteSettings(Profile());
@@ -70,22 +101,51 @@ bool CWindowCommands::WritePatches(bool selectedOnly) {
     CWriteChecks checks;
     checks.verify = settings.verify;
     if (settings.backup)
-        checks.backupFile = NewBackupPath(backups, Area(), std::time(nullptr));
-    // The windows do not change, whatever the result.
+        checks.backupFile = NewBackupPath(backups, area, std::time(nullptr));
+    // The window's patches do not change, whatever the result; after a
+    // write the unit holds them, so their marks go.
     CWriteRecord record;
     record.started = std::time(nullptr);
-    const bool written = writer->WritePatches(AreaCode(), indexes, *array, checks);
+    const bool written = writer->WritePatches(areaCode, indexes, array, checks);
     std::error_code missing;
     if (settings.backup && std::filesystem::exists(checks.backupFile, missing))
         record.backupFile = checks.backupFile;
     record.sent = writer->LastWriteSent();
     if (settings.verify)
         record.verify = writer->LastReadBackMatched() ? EVerify::kPassed : EVerify::kFailed;
-    GetHistoryRecorder().UnitWritten(Area(), indexes, *array, record);
+    GetHistoryRecorder().UnitWritten(area, indexes, array, record);
     if (settings.backup)
         PruneBackups(backups, settings.backupCount);
+    if (written) {
+        if (CUnitProvenance* provenance = data->GetProvenance())
+            provenance->MarkWritten(area, indexes, array, std::time(nullptr));
+        if (CParameterListCtrl* list = List())
+            list->viewport()->update();
+    }
     return written;
 }
+
+CWindowCommands::UnitContents CWindowCommands::CheckUnitContents(int area, const std::vector<int>& indexes) const {
+    const CDocumentBase* data = Data();
+    const CUnitProvenance* provenance = data ? data->GetProvenance() : nullptr;
+    if (!provenance)
+        return kContentsKnown;
+    const CParameterArray& array = data->GetArray(area);
+    bool notRead = false;
+    for (int index : indexes) {
+        const RowStatus status = provenance->Status(area, index, array);
+        if (status.OnlyRemembered()) {
+            // A remembered state is what the unit held once, not what it
+            // holds: writing it back unasked could undo changes made since.
+            ShowMessageWith(kMsgWriteRemembered, AreaName(area));
+            return kContentsRefused;
+        }
+        notRead = notRead || status.NotRead();
+    }
+    return notRead ? kContentsNotRead : kContentsKnown;
+}
+
+std::string CWindowCommands::AreaName(int area) { return CParameterAddress().AreaName(area); }
 
 bool CWindowCommands::PreviewSend(int index) {
     // The caller (preview button or double-click) has confirmed already.

@@ -34,6 +34,7 @@ bool CWindowCommands::HandlesCommand(int id) const {
     case kCmdInitialize:
     case kCmdSelectAll:
     case kCmdReplaceString:
+    case kCmdFindDuplicates:
         return true;
     default:
         return false;
@@ -89,6 +90,7 @@ void CWindowCommands::OnCommand(int id) {
     case kCmdInitialize: Initialize(); break;
     case kCmdSelectAll: SelectAll(); break;
     case kCmdReplaceString: ReplaceString(); break;
+    case kCmdFindDuplicates: FindDuplicates(); break;
     default: break;
     }
 }

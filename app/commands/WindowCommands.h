@@ -11,6 +11,7 @@
 #include "app/ui/ViewCommands.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 class CDocumentBase;
@@ -42,7 +43,13 @@ public:
     // The commands one by one. Each returns true when it did its work;
     // false when it was not enabled, not confirmed, cancelled or failed.
     bool ReadPatches(bool selectedOnly);
+    // Rows the unit's contents are unknown for are refused (a remembered
+    // state the start-up read could not confirm); rows never read and not
+    // changed by the user ask a question that names the area.
     bool WritePatches(bool selectedOnly);
+    // The normal write (backup, verify) of the listed rows of an area of
+    // the main window, without asking; their marks go once written.
+    bool WriteRows(int area, const std::vector<int>& indexes);
     // The exchange files of the main window: a file of either kind is
     // imported into the main window's areas, and the shown area's patches
     // (all or the selected ones) are exported to one.
@@ -67,12 +74,19 @@ public:
     // Replace String on the list's current column; the list records the
     // undo step and marks the change as an in-place edit does.
     bool ReplaceString();
+    // Opens the list of the window's patches that share a sound.
+    bool FindDuplicates();
 
     // The patch indexes a transfer works on: every patch of the shown array,
     // or those of the selected rows in the order they are shown.
     std::vector<int> TransferIndexes(bool selectedOnly) const;
 
 private:
+    enum UnitContents { kContentsKnown, kContentsNotRead, kContentsRefused };
+    // Whether the rows hold what the unit holds; says why when refused.
+    UnitContents CheckUnitContents(int area, const std::vector<int>& indexes) const;
+    static std::string AreaName(int area);
+
     CParameterListCtrl* List() const;
     CDocumentBase* Data() const;
     // The array the window shows: the current area's in the main window,

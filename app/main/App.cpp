@@ -19,8 +19,11 @@
 #include "app/ui/DocTemplates.h"
 #include "app/ui/ImageFrame.h"
 #include "app/ui/CommandIds.h"
+#include "app/ui/ImageView.h"
 #include "app/ui/MainFrame.h"
 #include "data/InitialFileDocument.h"
+#include "data/ParameterAddress.h"
+#include "data/UnitProvenance.h"
 #include "engine/DeviceFactory.h"
 #include "engine/MidiManager.h"
 #include "engine/MidiSetup.h"
@@ -53,6 +56,8 @@
 
 #include <algorithm>
 #include <clocale>
+#include <ctime>
+#include <numeric>
 
 namespace {
 
@@ -177,7 +182,8 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
     s.commands = std::make_unique<CAppCommandTarget>(*s.mainFrame, *s.docMan, *s.recentFiles);
     AttachRecentFiles();
     s.mainFrame->SetApplicationTarget(s.commands.get());
-    s.mainFrame->SetCloseQuery([manager = s.docMan.get()] { return manager->SaveAllModified(); });
+    s.mainFrame->SetCloseQuery(
+        [this, manager = s.docMan.get()] { return SettleUnsentChanges() && manager->SaveAllModified(); });
     connect(s.mainFrame.get(), &CMainFrame::filesDropped, this, &CApp::OnFilesDropped);
     LoadSettings(GT::GetProfile(), GetLibrarianState(), GetListFont());
     return true;
@@ -243,16 +249,34 @@ void CApp::CreateMainWindow()
     s.imageTemplate->OpenDocumentFile(QString());
     CImageDoc* document = s.imageTemplate->GetImageDoc();
     if (!document) return;
-    // A failed area is undone by the reader and keeps its initial patches;
-    // the reader has said why. The areas read are states of the unit.
+    // A failed area is undone by the reader and keeps its initial patches,
+    // shown as not read; the reader has said why. The areas read are states
+    // of the unit.
     if (AReader* reader = GetLibrarianState().GetReader()) {
+        CImageDocument& data = document->GetDocumentData();
         std::vector<int> failed;
-        if (reader->ReadAll(document->GetDocumentData(), &failed))
-            for (int area = 1; area <= 7; ++area)
-                if (std::find(failed.begin(), failed.end(), area) == failed.end())
-                    GetHistoryRecorder().UnitRead(area, {}, document->GetDocumentData().GetArray(area));
+        if (reader->ReadAll(data, &failed)) {
+            const std::int64_t now = std::time(nullptr);
+            for (int area = 1; area <= kAreaCount; ++area) {
+                if (std::find(failed.begin(), failed.end(), area) != failed.end()) continue;
+                std::vector<int> indexes(data.GetArray(area).Size());
+                std::iota(indexes.begin(), indexes.end(), 0);
+                data.GetProvenance()->MarkRead(area, indexes, data.GetArray(area), now);
+                GetHistoryRecorder().UnitRead(area, {}, data.GetArray(area));
+            }
+        }
     }
     document->UpdateAllViews(nullptr, kHintContents);
+}
+
+bool CApp::SettleUnsentChanges()
+{
+    CImageView* view = GetMainView();
+    auto* commands = view ? dynamic_cast<CWindowCommands*>(view->GetCommands()) : nullptr;
+    if (!commands) return true;
+    if (unsentQuestion_) return ::SettleUnsentChanges(*commands, unsentQuestion_);
+    CMainFrame* frame = GetMainFrame();
+    return ::SettleUnsentChanges(*commands, [frame](const QString& text) { return AskUnsentChanges(frame, text); });
 }
 
 bool CApp::ProcessCommandLine(const QString& file)

@@ -5,6 +5,7 @@
 // second start, files dropped on the main frame), runs the idle-time flush of
 // the buffered error output, and takes everything down in a fixed order at
 // the end (ExitInstance).
+#include "app/commands/UnsentChanges.h"
 #include "app/main/AppOptions.h"
 
 #include <QApplication>
@@ -78,6 +79,10 @@ public:
     void SetTickClock(ML::ITickClock& clock) { clock_ = &clock; }
     void SetInitialDataPath(const std::string& path) { initialDataPath_ = path; }
     void SetSimulatorSetUp(std::function<void(sim::CVirtualSimulator&)> setUp) { simulatorSetUp_ = std::move(setUp); }
+    // The question asked before the program ends with changes never
+    // written to the unit; a message box with Write, Discard and Cancel by
+    // default.
+    void SetUnsentQuestion(UnsentQuestion question) { unsentQuestion_ = std::move(question); }
 
 private:
     struct Session;
@@ -94,10 +99,14 @@ private:
     void OnInstanceCommand(const QString& command);
     void OnFilesDropped(const QStringList& paths);
     bool OpenDocumentFile(const QString& path);
+    // Before the frame closes: the main window's changes never written to
+    // the unit. True when the program may end.
+    bool SettleUnsentChanges();
 
     std::unique_ptr<Session> session_;
     bool handedOver_ = false;
     ML::ITickClock* clock_;  // not owned
     std::string initialDataPath_;
     std::function<void(sim::CVirtualSimulator&)> simulatorSetUp_;
+    UnsentQuestion unsentQuestion_;
 };

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include "data/ParameterAddress.h"
+#include "data/UnitProvenance.h"
+#include "views/ProvenanceText.h"
 
 #include <QResizeEvent>
 
@@ -59,6 +61,9 @@ void CImageView::BuildControls() {
     areaSelector_.setParent(this);
     selectorLabel_.setParent(this);
     previewLabel_.setParent(this);
+    notice_.setParent(this);
+    notice_.setVisible(false);
+    notice_.setTextFormat(Qt::PlainText);
     readGroup_.setParent(this);
     writeGroup_.setParent(this);
     selectorLabel_.setText(tr("Memory / Sound Library"));
@@ -131,6 +136,7 @@ void CImageView::OnUpdate(int hint) {
     RebuildList(hint);
     if (area >= 1 && area <= kAreaCount)
         RebuildPreviewButtons();
+    UpdateNotice();
     setUpdatesEnabled(true);
     update();
 }
@@ -216,7 +222,45 @@ void CImageView::ArrangeControls() {
 
 void CImageView::ArrangeList(CPatchListCtrl& list) {
     const CViewLayout layout(*this);
-    list.setGeometry(layout.Stretched(25, 45, 315 - 306, 77 - 70));
+    // The line above the list, when shown, takes the list's first row of
+    // space.
+    QRect rect = layout.Stretched(25, 45, 315 - 306, 77 - 70);
+    if (!notice_.isHidden()) {
+        const int line = notice_.sizeHint().height() + layout.Y(2);
+        notice_.setGeometry(rect.left(), rect.top(), rect.width(), line);
+        rect.setTop(rect.top() + line);
+    }
+    list.setGeometry(rect);
+}
+
+void CImageView::UpdateNotice() {
+    const int area = GetLibrarianState().GetArea();
+    const CUnitProvenance* provenance = documentGone_ ? nullptr : document_.GetDocumentData().GetProvenance();
+    QString text;
+    if (provenance && area >= 1 && area <= kAreaCount) {
+        const AreaSummary summary = provenance->Summarize(area, document_.GetDocumentData().GetArray(area));
+        text = AreaNoticeText(summary);
+        // Rows of other kinds are told apart by their marks; the line takes
+        // the colour of what it says.
+        QPalette palette = notice_.palette();
+        palette.setColor(QPalette::WindowText, summary.notice == AreaNotice::kChangedOnUnit ? ChangedOnUnitColor()
+                                               : summary.notice == AreaNotice::kChangedByUser
+                                                   ? ChangedHereColor().darker(130)
+                                                   : this->palette().color(QPalette::WindowText));
+        notice_.setPalette(palette);
+    }
+    const bool show = !text.isEmpty();
+    if (text == notice_.text() && show == !notice_.isHidden())
+        return;
+    notice_.setText(text);
+    if (show != !notice_.isHidden()) {
+        notice_.setVisible(show);
+        if (CPatchListCtrl* list = GetShownList())
+            ArrangeList(*list);
+        RebuildPreviewButtons();
+    }
+    if (CPatchListCtrl* list = GetShownList())
+        list->viewport()->update();
 }
 
 
@@ -225,5 +269,6 @@ void CImageView::OnIdleUpdate() {
     const bool selected = list && list->GetSelectedCount() > 0;
     readSelected_.setEnabled(selected);
     writeSelected_.setEnabled(selected);
+    UpdateNotice();
     CWindowView::OnIdleUpdate();
 }

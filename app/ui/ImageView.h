@@ -49,8 +49,14 @@ public:
     // Lays the controls out after a size change and rebuilds the buttons.
     void ArrangeControls() override;
 
-    // Enables the "Selected" buttons while rows are selected.
+    // Enables the "Selected" buttons while rows are selected, and keeps the
+    // line above the list up to date.
     void OnIdleUpdate() override;
+    // The line above the list: where the shown area's rows came from
+    // (hidden when there is nothing to say).
+    const QLabel& GetNotice() const { return notice_; }
+    // Brings the line above the list and the rows' marks up to date.
+    void UpdateNotice();
 
 private:
     void BuildControls();
@@ -63,6 +69,7 @@ private:
     std::array<std::unique_ptr<CPatchListCtrl>, 7> lists_;
     QLabel selectorLabel_;
     QLabel previewLabel_;
+    QLabel notice_;
     QGroupBox readGroup_;
     QGroupBox writeGroup_;
     QPushButton readAll_;

@@ -11,6 +11,7 @@
 #include "toolkit/qt/SELVColumn.h"
 
 #include <QString>
+#include <QColor>
 #include <QTableView>
 
 #include <cstdint>
@@ -124,6 +125,16 @@ public:
 
     // The text shown in a cell (asked whenever the cell is drawn).
     virtual QString GetCellText(int row, int column) const = 0;
+
+    // How a row stands out, asked whenever it is drawn: dimmed text, a
+    // coloured mark along its left edge with a light tint of that colour,
+    // and a tool tip saying why.
+    struct RowLook {
+        bool dimmed = false;
+        QColor mark;  // invalid: no mark
+        QString tip;
+    };
+    virtual RowLook GetRowLook(int /*row*/) const { return {}; }
 
     // In-place editing.
     bool IsEditing() const { return activePopup_ != nullptr; }

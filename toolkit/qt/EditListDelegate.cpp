@@ -15,11 +15,31 @@ void CEditListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const bool selected = enabled && list_.IsRowSelected(index.row());
     const QRect rect = option.rect;
 
+    const CEditListCtrl::RowLook look = list_.GetRowLook(index.row());
+
     painter->save();
-    painter->fillRect(rect, selected ? palette.color(QPalette::Active, QPalette::Highlight)
-                                     : palette.color(QPalette::Base));
+    QColor base = palette.color(QPalette::Base);
+    if (look.mark.isValid()) {
+        // A light tint of the mark's colour over the whole row.
+        QColor tint = look.mark;
+        tint.setAlpha(40);
+        base = QColor::fromRgbF(base.redF() + (tint.redF() - base.redF()) * tint.alphaF(),
+                                base.greenF() + (tint.greenF() - base.greenF()) * tint.alphaF(),
+                                base.blueF() + (tint.blueF() - base.blueF()) * tint.alphaF());
+    }
+    painter->fillRect(rect, selected ? palette.color(QPalette::Active, QPalette::Highlight) : base);
     QColor textColor = selected ? palette.color(QPalette::Active, QPalette::HighlightedText)
                                 : palette.color(QPalette::Text);
+    if (look.dimmed && !selected) {
+        // Halfway between the text and the background: styles differ in
+        // whether their disabled text colour differs at all.
+        const QColor text = palette.color(QPalette::Text);
+        textColor = QColor::fromRgbF((text.redF() + base.redF()) / 2, (text.greenF() + base.greenF()) / 2,
+                                     (text.blueF() + base.blueF()) / 2);
+    }
+    // The mark runs down the left edge of the row's first column.
+    if (look.mark.isValid() && index.column() == list_.horizontalHeader()->logicalIndex(0))
+        painter->fillRect(QRect(rect.left(), rect.top(), 4, rect.height()), look.mark);
     if (!enabled) {
         textColor = QColor(0x80, 0x80, 0x80);
         if (textColor == palette.color(QPalette::Base)) textColor = QColor(0xC0, 0xC0, 0xC0);

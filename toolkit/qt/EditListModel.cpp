@@ -19,6 +19,10 @@ QVariant CEditListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole: return list_.GetCellText(index.row(), index.column());
     case Qt::TextAlignmentRole: return QVariant::fromValue(ToQtAlignment(list_.GetColumnFlags(index.column())));
+    case Qt::ToolTipRole: {
+        const QString tip = list_.GetRowLook(index.row()).tip;
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
     default: return {};
     }
 }
