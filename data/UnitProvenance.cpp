@@ -53,14 +53,23 @@ void CUnitProvenance::Start(const CImageData& image) {
 }
 
 void CUnitProvenance::Remember(int number, const CParameterArray& patches, std::int64_t stateTime) {
+    RememberSlots(number, patches, std::vector<std::int64_t>(patches.Size(), stateTime));
+}
+
+void CUnitProvenance::RememberSlots(int number, const CParameterArray& patches,
+                                    const std::vector<std::int64_t>& slotTimes) {
     Area* area = FindArea(number);
     if (!area)
         return;
-    area->rows.assign(patches.Size(), Row{});
-    for (std::size_t i = 0; i < patches.Size(); ++i) {
+    if (area->rows.size() < patches.Size())
+        area->rows.resize(patches.Size());
+    for (std::size_t i = 0; i < patches.Size() && i < slotTimes.size(); ++i) {
+        if (slotTimes[i] == 0)
+            continue;
         Row& row = area->rows[i];
+        row = Row{};
         row.source = RowSource::kRemembered;
-        row.time = stateTime;
+        row.time = slotTimes[i];
         row.known = BytesOf(patches.At(i));
     }
 }

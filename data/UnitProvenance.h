@@ -76,6 +76,10 @@ public:
     // The rows of the area show a state remembered from stateTime; the
     // caller has put those patches into the window.
     void Remember(int area, const CParameterArray& patches, std::int64_t stateTime);
+    // The same, slot by slot: slotTimes[i] is when the last known state saw
+    // row i's patch; a row with time 0 (or beyond the list) was never seen
+    // by any state and stays as it was.
+    void RememberSlots(int area, const CParameterArray& patches, const std::vector<std::int64_t>& slotTimes);
     // The listed rows now hold what the unit holds (read at `time`). A
     // remembered row whose patch differs from the remembered one is marked
     // changed on the unit since the remembered state's time; any other

@@ -2,6 +2,7 @@
 
 #include "app/core/HistoryAccess.h"
 #include "app/core/HistorySettings.h"
+#include "app/core/LastKnownState.h"
 #include "app/core/LibrarianState.h"
 #include "app/core/ListFont.h"
 #include "app/core/Settings.h"
@@ -98,6 +99,9 @@ struct CApp::Session {
     }
     CImageDocTemplate* imageTemplate = nullptr; // owned by docMan
     bool engineStarted = false;
+    // The areas the main window showed from the last known state while the
+    // start-up read ran.
+    std::vector<int> rememberedAreas;
 };
 
 CApp::CApp(int& argc, char** argv) : QApplication(argc, argv), clock_(&ML::SystemTickClock())
@@ -138,12 +142,16 @@ bool CApp::InitInstance(const CAppOptions& options)
     if (!StartEngine(options)) return false;
     LoadInitialData();
     session_->OpenLibrary();
+    // The main window shows the last known state at once; the start-up read
+    // then confirms or replaces it while the window is already on screen.
     CreateMainWindow();
+    ShowMainFrame();
+    if (startUpShown_) startUpShown_();
+    ReadUnitAtStartUp();
     // A file that cannot be opened has been named in a message; the
     // librarian goes on without it, as it does when a running one is handed
     // such a file.
     ProcessCommandLine(options.file);
-    ShowMainFrame();
     return true;
 }
 
@@ -249,11 +257,29 @@ void CApp::CreateMainWindow()
     s.imageTemplate->OpenDocumentFile(QString());
     CImageDoc* document = s.imageTemplate->GetImageDoc();
     if (!document) return;
-    // A failed area is undone by the reader and keeps its initial patches,
-    // shown as not read; the reader has said why. The areas read are states
-    // of the unit.
-    if (AReader* reader = GetLibrarianState().GetReader()) {
+    // Without Keep History the library is not kept up to date, so its last
+    // known state would only be an old one.
+    if (s.library && s.history && s.history->IsEnabled()) {
         CImageDocument& data = document->GetDocumentData();
+        s.rememberedAreas = ShowLastKnownState(*s.library, data);
+        for (int area : s.rememberedAreas) data.GetProvenance()->SetReading(area, true);
+    }
+    document->UpdateAllViews(nullptr, kHintContents);
+    if (CImageView* view = GetMainView()) view->UpdateNotice();
+}
+
+void CApp::ReadUnitAtStartUp()
+{
+    Session& s = *session_;
+    CImageDoc* document = s.imageTemplate ? s.imageTemplate->GetImageDoc() : nullptr;
+    if (!document) return;
+    CImageDocument& data = document->GetDocumentData();
+    // A failed area is undone by the reader and keeps what it showed: its
+    // initial patches, shown as not read, or its last known state, shown as
+    // remembered and refused by Write. The reader has said why. The areas
+    // read are states of the unit; a row whose patch differs from the
+    // remembered one is marked changed on the unit.
+    if (AReader* reader = GetLibrarianState().GetReader()) {
         std::vector<int> failed;
         if (reader->ReadAll(data, &failed)) {
             const std::int64_t now = std::time(nullptr);
@@ -266,7 +292,9 @@ void CApp::CreateMainWindow()
             }
         }
     }
+    for (int area : s.rememberedAreas) data.GetProvenance()->SetReading(area, false);
     document->UpdateAllViews(nullptr, kHintContents);
+    if (CImageView* view = GetMainView()) view->UpdateNotice();
 }
 
 bool CApp::SettleUnsentChanges()
@@ -290,6 +318,9 @@ void CApp::ShowMainFrame()
     CMainFrame& frame = *session_->mainFrame;
     frame.show();
     frame.setAcceptDrops(true);
+    // Painted before the start-up read begins, so that the last known state
+    // is on screen while the unit is read.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 int CApp::ExitInstance()

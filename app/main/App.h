@@ -83,6 +83,9 @@ public:
     // written to the unit; a message box with Write, Discard and Cancel by
     // default.
     void SetUnsentQuestion(UnsentQuestion question) { unsentQuestion_ = std::move(question); }
+    // Called during start-up once the main frame is on screen with the last
+    // known state, before the start-up read.
+    void SetStartUpShown(std::function<void()> shown) { startUpShown_ = std::move(shown); }
 
 private:
     struct Session;
@@ -93,7 +96,11 @@ private:
     bool StartEngine(const CAppOptions& options);
     void ChooseLanguage();
     void LoadInitialData();
+    // The main window, showing the library's last known state where there
+    // is one.
     void CreateMainWindow();
+    // Reads every area of the unit into the main window.
+    void ReadUnitAtStartUp();
     bool ProcessCommandLine(const QString& file);
     void ShowMainFrame();
     void OnInstanceCommand(const QString& command);
@@ -109,4 +116,5 @@ private:
     std::string initialDataPath_;
     std::function<void(sim::CVirtualSimulator&)> simulatorSetUp_;
     UnsentQuestion unsentQuestion_;
+    std::function<void()> startUpShown_;
 };

@@ -112,6 +112,28 @@ TEST_F(UnitProvenanceTest, ARememberedStateTheReadCouldNotConfirmStaysMarkedAsSu
     EXPECT_EQ(Summary(4).remembered, 9);
 }
 
+TEST_F(UnitProvenanceTest, SlotsRememberedFromDifferentStatesKeepTheirOwnTimesAndUnseenSlotsStayNotRead) {
+    CParameterArray& memory = document.GetArray(1);
+    std::vector<std::int64_t> times(60, 800);
+    times[5] = 300; // seen last by an older state
+    times[7] = 0;   // never seen by any state
+    provenance().RememberSlots(1, memory, times);
+    provenance().SetReading(1, true);
+    EXPECT_EQ(Summary(1).notice, AreaNotice::kReading);
+    EXPECT_EQ(Summary(1).time, 800) << "the newest state's time";
+    EXPECT_EQ(Summary(1).remembered, 59);
+    EXPECT_TRUE(Status(1, 7).NotRead());
+
+    PatchAt(document, 1, 5).SetName("PANEL EDIT");
+    PatchAt(document, 1, 6).SetName("PANEL EDIT");
+    provenance().MarkRead(1, AllOf(memory), memory, 900);
+    provenance().SetReading(1, false);
+    EXPECT_EQ(Status(1, 5).changedOnUnitSince, 300);
+    EXPECT_EQ(Status(1, 6).changedOnUnitSince, 800);
+    EXPECT_EQ(Status(1, 7).changedOnUnitSince, 0) << "nothing was remembered to differ from";
+    EXPECT_EQ(Summary(1).time, 300) << "the earliest since";
+}
+
 TEST_F(UnitProvenanceTest, IndexesOutsideTheAreaAndUnknownAreasAreIgnored) {
     provenance().MarkRead(1, {-1, 60, 500}, document.GetArray(1), 100);
     provenance().MarkWritten(9, {0}, document.GetArray(1), 100);
