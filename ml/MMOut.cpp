@@ -65,6 +65,15 @@ bool CMMOut::ShortMsg(std::uint32_t packed)
     return handle_ == nullptr || Report(mm::midiOutShortMsg(handle_, packed));
 }
 
+mm::DWORD CMMOut::Support() const
+{
+    if (handle_ == nullptr) return 0;
+    mm::MIDIOUTCAPSA caps;
+    if (mm::midiOutGetDevCapsA(reinterpret_cast<mm::UINT_PTR>(handle_), &caps, sizeof caps) != mm::MMSYSERR_NOERROR)
+        return 0;
+    return caps.dwSupport;
+}
+
 bool CMMOut::IsOpen() const
 {
     if (handle_ == nullptr) return false;

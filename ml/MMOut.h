@@ -30,6 +30,9 @@ public:
     bool ShortMsg(std::uint32_t packed);
 
     bool IsOpen() const;
+    // The MIDICAPS_ flags the open device declares; 0 with none open or
+    // when it cannot be asked (nothing is reported).
+    mm::DWORD Support() const;
     mm::HMIDIOUT Handle() const { return handle_; }
 
 private:

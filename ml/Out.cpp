@@ -22,12 +22,15 @@ COut::~COut()
 bool COut::Open(const std::string& name)
 {
     Close();
-    return OpenByName(name, 0, 0, mm::CALLBACK_NULL);
+    if (!OpenByName(name, 0, 0, mm::CALLBACK_NULL)) return false;
+    selfPaced_ = (Support() & mm::MIDICAPS_SELFPACED) != 0;
+    return true;
 }
 
 bool COut::Close()
 {
     ResetPort();
+    selfPaced_ = false;
     return CMMOut::Close();
 }
 
@@ -79,7 +82,10 @@ void COut::Pace(std::uint32_t length)
 {
     const int remaining = pacing_.Remaining();
     if (remaining > 0) clock_.Sleep(static_cast<std::uint32_t>(remaining));
-    pacing_.duration = static_cast<int>(std::uint64_t{length} * 1000 / kWireBytesPerSecond) + extraGap_;
+    // The wire time imitates a cable; the extra gap is what the far side
+    // asks for between messages, whatever carries them.
+    const int wire = selfPaced_ ? 0 : static_cast<int>(std::uint64_t{length} * 1000 / kWireBytesPerSecond);
+    pacing_.duration = wire + extraGap_;
     completion_.Restart();
     pacing_.Restart();
 }

@@ -4,7 +4,9 @@
 // until the device has finished with it (at most 2000 ms); consecutive long
 // messages are spaced by their time on the 31250-baud wire (3125 bytes a
 // second) plus an extra gap, so an interface never gets a message while the
-// previous one may still be on its way out.
+// previous one may still be on its way out. A device that declares it
+// times its own delivery (MIDICAPS_SELFPACED) is spaced by the extra gap
+// alone.
 #include "ml/MMOut.h"
 #include "ml/Packet.h"
 #include "ml/TickClock.h"
@@ -27,7 +29,7 @@ public:
     ~COut() override;
 
     // Opens the output device of that product name (closing any open one
-    // first).
+    // first) and takes in what it declares of its timing.
     bool Open(const std::string& name);
     bool Close();
 
@@ -51,6 +53,7 @@ private:
     CTickTimer completion_;
     CTickTimer pacing_;
     int extraGap_ = 0;
+    bool selfPaced_ = false;  // the open device's
 };
 
 } // namespace ML

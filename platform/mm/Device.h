@@ -45,6 +45,8 @@ class OutputDevice {
 public:
     virtual ~OutputDevice() = default;
     virtual const std::string& Name() const = 0;
+    // What the device declares of itself: MIDICAPS_ flags.
+    virtual DWORD Support() const { return 0; }
     virtual MMRESULT Connect(std::unique_ptr<OutputConnection>& connection) = 0;
 };
 

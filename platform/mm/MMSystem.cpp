@@ -54,12 +54,14 @@ MMRESULT midiOutGetDevCapsA(UINT_PTR uDeviceID, MIDIOUTCAPSA* caps, UINT cbCaps)
     if (MidiOut* open = Table().FindOut(uDeviceID)) {
         if (!open->Present()) return MMSYSERR_NODRIVER;
         CopyName(open->Name(), caps->szPname);
+        caps->dwSupport = open->Support();
         return MMSYSERR_NOERROR;
     }
     if (uDeviceID > 0xFFFFFFFFu) return MMSYSERR_INVALHANDLE;
     auto device = Table().Output(static_cast<UINT>(uDeviceID));
     if (!device) return MMSYSERR_BADDEVICEID;
     CopyName(device->Name(), caps->szPname);
+    caps->dwSupport = device->Support();
     return MMSYSERR_NOERROR;
 }
 

@@ -100,6 +100,13 @@ struct MIDIOUTCAPSA {
     DWORD dwSupport = 0;
 };
 inline constexpr std::uint16_t MOD_MIDIPORT = 1;
+// Output support flag: the device itself decides when the bytes of a long
+// message are out and the next one may follow. Either it takes a cable's
+// time before it flags the message done, or no cable lies behind it (a
+// port of another program on a JACK server, which gets each message whole
+// in the server's next period). A port then waits nothing of its own to
+// imitate a cable's byte rate. Without the flag, a cable is assumed.
+inline constexpr DWORD MIDICAPS_SELFPACED = 0x100;
 
 // hMidiIn, message, instance, param1, param2. MIM_DATA: param1 is the packed
 // short message (status | data1 << 8 | data2 << 16), param2 the milliseconds

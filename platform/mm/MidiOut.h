@@ -22,6 +22,7 @@ public:
     MMRESULT Close();
 
     const std::string& Name() const { return device_->Name(); }
+    DWORD Support() const { return device_->Support(); }
     bool Present() const;
 
     MMRESULT Prepare(MIDIHDR* header);

@@ -143,5 +143,20 @@ TEST_F(PortsOverJack, TheUnitAnswersAndAGoneOrRestartedUnitLeavesTheHandlesClose
     EXPECT_TRUE(Answered());
 }
 
+// The unit's port belongs to another program, not to a cable: it says so,
+// and the output port of the engine then does not imitate a cable's rate.
+TEST_F(PortsOverJack, APortOfAnotherProgramDeclaresItNeedsNoCablePacing)
+{
+    const auto output = OutputIndex(kUnitOutput);
+    ASSERT_TRUE(output);
+    mm::MIDIOUTCAPSA caps;
+    ASSERT_EQ(mm::midiOutGetDevCapsA(*output, &caps, sizeof caps), mm::MMSYSERR_NOERROR);
+    EXPECT_EQ(caps.dwSupport & mm::MIDICAPS_SELFPACED, mm::MIDICAPS_SELFPACED);
+    ASSERT_EQ(mm::midiOutOpen(&out, *output, 0, 0, mm::CALLBACK_NULL), mm::MMSYSERR_NOERROR);
+    caps = {};
+    ASSERT_EQ(mm::midiOutGetDevCapsA(reinterpret_cast<mm::UINT_PTR>(out), &caps, sizeof caps), mm::MMSYSERR_NOERROR);
+    EXPECT_EQ(caps.dwSupport & mm::MIDICAPS_SELFPACED, mm::MIDICAPS_SELFPACED);
+}
+
 } // namespace
 } // namespace jack_test

@@ -77,6 +77,41 @@ TEST_F(OutputPort, ConsecutiveLongMessagesAreSpacedByTheirWireTime)
     EXPECT_EQ(receivedAt[3] - receivedAt[2], 420u);
 }
 
+// A device that times its own delivery (a program's port on a JACK server)
+// gets each message as soon as the previous one is done: the port adds no
+// cable time of its own, only the extra gap.
+TEST_F(OutputPort, ADeviceThatTimesItsOwnDeliveryIsNotPacedAgain)
+{
+    mm::VirtualOutputDevice paced("ports-out-paced", [this](std::span<const std::uint8_t>) {
+        receivedAt.push_back(clock.GetTickCount());
+    });
+    paced.DeclareSelfPaced(true);
+    ASSERT_TRUE(port.Open("ports-out-paced"));
+    port.SetExtraGap(0);
+    EXPECT_TRUE(port.SendLong(SysEx(1250, 1)));
+    EXPECT_TRUE(port.SendLong(SysEx(1250, 2)));
+    EXPECT_TRUE(port.SendLong(SysEx(17, 3)));
+    ASSERT_EQ(receivedAt.size(), 3u);
+    EXPECT_EQ(receivedAt[2], receivedAt[0]);
+    EXPECT_TRUE(clock.Sleeps().empty());
+
+    port.SetExtraGap(20);
+    EXPECT_TRUE(port.SendLong(SysEx(1250, 4)));
+    EXPECT_TRUE(port.SendLong(SysEx(1250, 5)));
+    ASSERT_EQ(receivedAt.size(), 5u);
+    EXPECT_EQ(receivedAt[4] - receivedAt[3], 20u);
+
+    // Back on a device that declares nothing, the cable time is waited again.
+    port.SetExtraGap(0);
+    ASSERT_TRUE(port.Open("ports-out"));
+    received.clear();
+    receivedAt.clear();
+    EXPECT_TRUE(port.SendLong(SysEx(1250, 6)));
+    EXPECT_TRUE(port.SendLong(SysEx(1250, 7)));
+    ASSERT_EQ(receivedAt.size(), 2u);
+    EXPECT_EQ(receivedAt[1] - receivedAt[0], 400u);
+}
+
 TEST_F(OutputPort, ACompletionThatNeverComesResetsTheDeviceAfter2000ms)
 {
     test::RecordingReporter reporter(test::RecordingReporter::kOutput);

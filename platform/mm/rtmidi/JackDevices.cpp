@@ -87,8 +87,12 @@ private:
 
 class JackOutputDevice final : public OutputDevice {
 public:
-    explicit JackOutputDevice(std::string fullName) : fullName_(std::move(fullName)), listedName_(JackListedName(fullName_)) {}
+    JackOutputDevice(std::string fullName, bool physical)
+        : fullName_(std::move(fullName)), listedName_(JackListedName(fullName_)), physical_(physical)
+    {
+    }
     const std::string& Name() const override { return listedName_; }
+    DWORD Support() const override { return physical_ ? 0 : MIDICAPS_SELFPACED; }
 
     MMRESULT Connect(std::unique_ptr<OutputConnection>& connection) override
     {
@@ -103,25 +107,25 @@ public:
 private:
     std::string fullName_;
     std::string listedName_;
+    bool physical_;
 };
-
-template <typename Device, typename Base>
-void AddDevices(const std::vector<std::string>& fullNames, std::vector<std::shared_ptr<Base>>& devices)
-{
-    for (const std::string& name : fullNames)
-        if (!IsOwnPort(name)) devices.push_back(std::make_shared<Device>(name));
-}
 
 } // namespace
 
 void AddJackInputs(const std::vector<std::string>& fullNames, std::vector<std::shared_ptr<InputDevice>>& devices)
 {
-    AddDevices<JackInputDevice>(fullNames, devices);
+    for (const std::string& name : fullNames)
+        if (!IsOwnPort(name)) devices.push_back(std::make_shared<JackInputDevice>(name));
 }
 
-void AddJackOutputs(const std::vector<std::string>& fullNames, std::vector<std::shared_ptr<OutputDevice>>& devices)
+void AddJackOutputs(const std::vector<std::string>& fullNames, const std::vector<std::string>& physicalNames,
+                    std::vector<std::shared_ptr<OutputDevice>>& devices)
 {
-    AddDevices<JackOutputDevice>(fullNames, devices);
+    for (const std::string& name : fullNames) {
+        if (IsOwnPort(name)) continue;
+        const bool physical = std::find(physicalNames.begin(), physicalNames.end(), name) != physicalNames.end();
+        devices.push_back(std::make_shared<JackOutputDevice>(name, physical));
+    }
 }
 
 } // namespace mm

@@ -133,12 +133,12 @@ bool JackSystem::Alive(Server server, bool confirm)
     return false;
 }
 
-std::vector<std::string> JackSystem::MidiPorts(bool sources)
+std::vector<std::string> JackSystem::MidiPorts(bool sources, bool physical)
 {
     std::lock_guard lock(mutex_);
     if (!EnsureClient()) return {};
-    return TakeNames(jack_get_ports(client_, nullptr, JACK_DEFAULT_MIDI_TYPE,
-                                    sources ? JackPortIsOutput : JackPortIsInput));
+    const unsigned long flags = (sources ? JackPortIsOutput : JackPortIsInput) | (physical ? JackPortIsPhysical : 0);
+    return TakeNames(jack_get_ports(client_, nullptr, JACK_DEFAULT_MIDI_TYPE, flags));
 }
 
 std::vector<std::string> JackSystem::Connections(const std::string& port)

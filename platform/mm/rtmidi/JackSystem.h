@@ -47,8 +47,9 @@ public:
     // True when a JACK server answers now.
     bool Running() { return Answering() != 0; }
     // Full names ("client:port") of the MIDI ports that send (sources true)
-    // or receive; empty without a server.
-    std::vector<std::string> MidiPorts(bool sources);
+    // or receive; empty without a server. physical: only the ports that
+    // stand for hardware (a cable behind them).
+    std::vector<std::string> MidiPorts(bool sources, bool physical = false);
     // Full names of the ports connected to port; empty when it does not exist.
     std::vector<std::string> Connections(const std::string& port);
     // True when both ports exist and are connected to each other.

@@ -46,7 +46,10 @@ void RtMidiBackend::ListOutputs(std::vector<std::shared_ptr<OutputDevice>>& devi
         if (!outputLister_) outputLister_ = MakeRtMidi<RtMidiOut>(RtMidi::LINUX_ALSA, listerFailed_);
         if (outputLister_) AddAlsaOutputs(RawPortNames(*outputLister_), devices);
     }
-    if (useJack_) AddJackOutputs(JackSystem::Instance().MidiPorts(false), devices);
+    if (useJack_) {
+        JackSystem& jack = JackSystem::Instance();
+        AddJackOutputs(jack.MidiPorts(false), jack.MidiPorts(false, true), devices);
+    }
 }
 
 } // namespace mm

@@ -51,6 +51,7 @@ void VirtualOutputDevice::HoldLongMessages(bool hold) { core_->HoldLongMessages(
 int VirtualOutputDevice::Resets() const { return core_->Resets(); }
 void VirtualOutputDevice::FailOpens(MMRESULT result) { core_->FailOpens(result); }
 void VirtualOutputDevice::SetWireSpeed(bool on) { core_->SetWireSpeed(on); }
+void VirtualOutputDevice::DeclareSelfPaced(bool on) { core_->DeclareSelfPaced(on); }
 
 void VirtualOutputDevice::Unplug()
 {

@@ -86,6 +86,9 @@ public:
     void FailOpens(MMRESULT result);
     // Each message takes its wire time before the send call returns.
     void SetWireSpeed(bool on);
+    // Declares MIDICAPS_SELFPACED, as a device does that needs no cable
+    // imitated; a port reads it when it opens the device.
+    void DeclareSelfPaced(bool on);
     void Unplug();
 
 private:

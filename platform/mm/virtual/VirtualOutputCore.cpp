@@ -114,6 +114,18 @@ void VirtualOutputCore::SetWireSpeed(bool on)
     wireSpeed_ = on;
 }
 
+DWORD VirtualOutputCore::Support() const
+{
+    std::lock_guard lock(mutex_);
+    return selfPaced_ ? MIDICAPS_SELFPACED : 0;
+}
+
+void VirtualOutputCore::DeclareSelfPaced(bool on)
+{
+    std::lock_guard lock(mutex_);
+    selfPaced_ = on;
+}
+
 void VirtualOutputCore::Unplug()
 {
     std::lock_guard lock(mutex_);

@@ -15,6 +15,7 @@ public:
     VirtualOutputCore(std::string name, VirtualOutputDevice::Handler handler);
 
     const std::string& Name() const override { return name_; }
+    DWORD Support() const override;
     MMRESULT Connect(std::unique_ptr<OutputConnection>& connection) override;
     void Disconnect();
 
@@ -28,6 +29,7 @@ public:
     int Resets() const;
     void FailOpens(MMRESULT result);
     void SetWireSpeed(bool on);
+    void DeclareSelfPaced(bool on);
     void Unplug();
 
 private:
@@ -37,6 +39,7 @@ private:
     bool open_ = false;
     bool wireSpeed_ = false;
     bool hold_ = false;
+    bool selfPaced_ = false;
     int resets_ = 0;
     MMRESULT openResult_ = MMSYSERR_NOERROR;
     // Held while the handler runs, so that a new handler never meets a call
