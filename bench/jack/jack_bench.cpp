@@ -1,8 +1,15 @@
 // Read All (120 patches) over JACK: this process is the librarian's engine,
 // the simulated unit runs as zm47-cli sim, a process of its own, on a
-// private JACK server with the dummy driver at 48 kHz, with periods of the
-// benchmark's argument in frames (128: 2.67 ms, 32: 0.67 ms). A request and
-// its answer each wait for a period, so shorter periods come nearer the wire.
+// private server at 48 kHz with periods of the benchmark's argument in
+// frames (1024: 21.3 ms, 128: 2.67 ms, 32: 0.67 ms). The server is JACK 2's
+// jackd with the dummy driver, or with ZM47_TEST_SERVER=pipewire and
+// PipeWire's libjack on LD_LIBRARY_PATH (as the tests run it) a private
+// PipeWire, its period fixed on that server. A request and its answer each
+// wait for a period, so shorter periods come nearer the wire.
+// - On a desktop's PipeWire (PipeWire only): the period is not fixed on the
+//   server but left to its clients, as a desktop runs it (1024 frames
+//   unless a client asks otherwise), and the librarian asks for what it
+//   needs while the transfer runs.
 // - At wire speed (the unit answers as fast as a 31250-baud cable):
 //   x_wire_limit, the time against the time the bytes alone need.
 // - At full speed: patches per second, and the median time from one patch
@@ -79,11 +86,12 @@ double MedianGap(const std::vector<Clock::time_point>& starts, Clock::time_point
 
 // A private server, the unit's process and an engine bound to its ports.
 struct UnitOverJack {
-    UnitOverJack(bool wireSpeed, unsigned periodFrames)
+    UnitOverJack(bool wireSpeed, unsigned periodFrames, bool fixedPeriod)
     {
         std::string pattern = std::filesystem::temp_directory_path().string() + "/zm47-bench-jack-XXXXXX";
         if (mkdtemp(pattern.data()) == nullptr) return;
         folder = pattern;
+        server.SetFixedPeriod(fixedPeriod);
         if (!server.Start(folder, problem, periodFrames)) return;
         std::vector<std::string> argv = {ZM47_CLI_PATH, "sim", "--api", "jack"};
         if (wireSpeed) argv.push_back("--wire-speed");
@@ -120,14 +128,21 @@ struct UnitOverJack {
     bool ready = false;
 };
 
-void ReadAll(benchmark::State& state, bool wireSpeed)
+void ReadAll(benchmark::State& state, bool wireSpeed, bool fixedPeriod = true)
 {
-    if (test::PrivateJackServer::FindJackd().empty()) {
-        state.SkipWithError("no jackd installed");
+    const std::string missing = test::PrivateJackServer::Missing();
+    if (!missing.empty()) {
+        state.SkipWithError(missing.c_str());
         return;
     }
+    const bool pipeWire = test::PrivateJackServer::PipeWireChosen();
+    if (!fixedPeriod && !pipeWire) {
+        state.SkipWithError("a desktop's period is PipeWire's (ZM47_TEST_SERVER=pipewire)");
+        return;
+    }
+    state.SetLabel(pipeWire ? "pipewire" : "jackd");
     const auto periodFrames = static_cast<unsigned>(state.range(0));
-    UnitOverJack jack(wireSpeed, periodFrames);
+    UnitOverJack jack(wireSpeed, periodFrames, fixedPeriod);
     if (!jack.ready) {
         state.SkipWithError(jack.problem.c_str());
         return;
@@ -164,15 +179,26 @@ void ReadAll(benchmark::State& state, bool wireSpeed)
     if (wireSpeed) state.counters["x_wire_limit"] = elapsed / n / wireLimit;
     state.counters["patches_per_s"] = kPatches * n / elapsed;
     state.counters["median_patch_periods"] = medianGap / n / period;
+    state.counters["median_patch_ms"] = medianGap / n * 1000;
     state.counters["period_ms"] = period * 1000;
     state.counters["cpu_pct"] = 100.0 * cpu / elapsed;
 }
 
 void BM_ReadAllOverJackWireSpeed(benchmark::State& state) { ReadAll(state, true); }
 void BM_ReadAllOverJackFullSpeed(benchmark::State& state) { ReadAll(state, false); }
+void BM_ReadAllOnDesktopPipeWireWireSpeed(benchmark::State& state) { ReadAll(state, true, false); }
 
-BENCHMARK(BM_ReadAllOverJackWireSpeed)->Arg(128)->Arg(32)->UseManualTime()->Iterations(3)->Unit(benchmark::kSecond);
+BENCHMARK(BM_ReadAllOverJackWireSpeed)
+    ->Arg(1024)
+    ->Arg(256)
+    ->Arg(128)
+    ->Arg(32)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kSecond);
 BENCHMARK(BM_ReadAllOverJackFullSpeed)->Arg(128)->Arg(32)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+// The argument is the period the desktop runs at before the transfer.
+BENCHMARK(BM_ReadAllOnDesktopPipeWireWireSpeed)->Arg(1024)->UseManualTime()->Iterations(3)->Unit(benchmark::kSecond);
 
 } // namespace
 
