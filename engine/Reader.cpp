@@ -9,6 +9,7 @@
 #include "engine/MidiSetup.h"
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
+#include "ml/TransferScope.h"
 #include "toolkit/core/Progress.h"
 
 namespace {
@@ -62,6 +63,7 @@ bool AReader::ReadPatches(int areaCode, const std::vector<int>& indexes, CImageD
         image_ = nullptr;
         return false;
     }
+    const ML::CTransferScope transfer;
     if (!CheckIdentity()) {
         image_ = nullptr;
         return false;
@@ -112,6 +114,7 @@ bool AReader::ReadAll(CDocumentBase& document, std::vector<int>* failedAreas) {
         ShowMessage(kMsgMidiNotSetUp);
         return false;
     }
+    const ML::CTransferScope transfer;
     if (!CheckIdentity())
         return false;
     const CParameterAddress map;

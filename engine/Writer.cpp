@@ -10,6 +10,7 @@
 #include "messages/MessageIds.h"
 #include "messages/MessageTable.h"
 #include "messages/ShowMessage.h"
+#include "ml/TransferScope.h"
 #include "toolkit/core/Progress.h"
 
 #include <algorithm>
@@ -63,6 +64,7 @@ bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const 
         source_ = nullptr;
         return false;
     }
+    const ML::CTransferScope transfer;
     if (reader_ == nullptr || !reader_->CheckIdentity()) {
         source_ = nullptr;
         return false;

@@ -13,6 +13,7 @@
 #include "messages/MessageIds.h"
 #include "messages/MessageTable.h"
 #include "messages/ShowMessage.h"
+#include "ml/TransferScope.h"
 
 #include <algorithm>
 #include <system_error>
@@ -61,6 +62,8 @@ bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const 
         ShowMessage(kMsgMidiNotSetUp);
         return false;
     }
+    // The backup, the write and the read-back as one transfer.
+    const ML::CTransferScope transfer;
     for (int index : indexes)
         if (!AReader::IsUnitPatch(areaCode, index) || index >= static_cast<int>(array.Size()))
             return false;

@@ -56,6 +56,10 @@ public:
     // The devices present now, in the backend's order.
     virtual void ListInputs(std::vector<std::shared_ptr<InputDevice>>& devices) = 0;
     virtual void ListOutputs(std::vector<std::shared_ptr<OutputDevice>>& devices) = 0;
+    // A transfer of many requests and replies begins and ends; the table
+    // calls these once for the outermost of nested transfers.
+    virtual void TransferBegins() {}
+    virtual void TransferEnds() {}
 };
 
 } // namespace mm

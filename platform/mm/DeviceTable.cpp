@@ -136,4 +136,18 @@ std::unique_ptr<MidiOut> DeviceTable::Remove(MidiOut* out)
     return Take(openOuts_, out);
 }
 
+void DeviceTable::BeginTransfer()
+{
+    std::lock_guard lock(transferMutex_);
+    if (transfers_++ > 0) return;
+    for (Backend* backend : backends_) backend->TransferBegins();
+}
+
+void DeviceTable::EndTransfer()
+{
+    std::lock_guard lock(transferMutex_);
+    if (transfers_ == 0 || --transfers_ > 0) return;
+    for (Backend* backend : backends_) backend->TransferEnds();
+}
+
 } // namespace mm

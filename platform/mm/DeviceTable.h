@@ -36,6 +36,11 @@ public:
     std::unique_ptr<MidiIn> Remove(MidiIn* in);
     std::unique_ptr<MidiOut> Remove(MidiOut* out);
 
+    // Counts nested transfers and tells the backends when the outermost
+    // begins and ends.
+    void BeginTransfer();
+    void EndTransfer();
+
 private:
     DeviceTable();
     std::vector<Backend*> backends_;
@@ -47,6 +52,9 @@ private:
     bool outputsListed_ = false;
     std::vector<std::unique_ptr<MidiIn>> openIns_;
     std::vector<std::unique_ptr<MidiOut>> openOuts_;
+
+    std::mutex transferMutex_;  // held while the backends are told
+    int transfers_ = 0;
 };
 
 } // namespace mm

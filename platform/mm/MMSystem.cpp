@@ -182,4 +182,7 @@ MMRESULT midiOutReset(HMIDIOUT hmo)
     return hmo->Reset();
 }
 
+void midiTransferBegin() { Table().BeginTransfer(); }
+void midiTransferEnd() { Table().EndTransfer(); }
+
 } // namespace mm

@@ -142,4 +142,13 @@ MMRESULT midiOutShortMsg(HMIDIOUT hmo, DWORD dwMsg);
 MMRESULT midiOutLongMsg(HMIDIOUT hmo, MIDIHDR* hdr, UINT cbHdr);
 MMRESULT midiOutReset(HMIDIOUT hmo);
 
+// A transfer of many requests and replies runs between these two calls
+// (they nest; an end without a begin does nothing). Meanwhile a backend
+// whose server delivers messages once a period may ask for short periods
+// for this program's own ports, and gives them back at the end. The
+// settings of a server, which every program on it shares, are never
+// changed.
+void midiTransferBegin();
+void midiTransferEnd();
+
 } // namespace mm

@@ -3,7 +3,9 @@
 // gone, and opening again when it is back.
 #include "tests/jack/JackFixture.h"
 
+#include "ml/TransferScope.h"
 #include "platform/mm/MMSystem.h"
+#include "platform/mm/rtmidi/JackSystem.h"
 
 #include <atomic>
 #include <cstring>
@@ -156,6 +158,55 @@ TEST_F(PortsOverJack, APortOfAnotherProgramDeclaresItNeedsNoCablePacing)
     caps = {};
     ASSERT_EQ(mm::midiOutGetDevCapsA(reinterpret_cast<mm::UINT_PTR>(out), &caps, sizeof caps), mm::MMSYSERR_NOERROR);
     EXPECT_EQ(caps.dwSupport & mm::MIDICAPS_SELFPACED, mm::MIDICAPS_SELFPACED);
+}
+
+// A server whose period is left to its clients, as a desktop's PipeWire
+// runs (1024 frames unless a client asks for less); JACK 2 runs at the
+// fixture's period as always.
+class PeriodOverJack : public PortsOverJack {
+protected:
+    void SetUp() override
+    {
+        server.SetFixedPeriod(false);
+        PortsOverJack::SetUp();
+    }
+};
+
+TEST_F(PeriodOverJack, ATransferRunsThisProgramsPortsAtShortPeriodsOnPipeWireOnly)
+{
+    mm::JackSystem& jack = mm::JackSystem::Instance();
+    const unsigned found = jack.Period();
+    ASSERT_GT(found, 0u);
+    EXPECT_FALSE(jack.ShortenPeriod(64)) << "nothing is asked while the program has no JACK ports";
+
+    Open();
+    ASSERT_FALSE(HasFatalFailure());
+    if (!test::PrivateJackServer::PipeWireChosen()) {
+        // JACK 2 has one period for every program: it is never asked.
+        EXPECT_FALSE(jack.ShortenPeriod(64));
+        EXPECT_EQ(jack.Period(), found);
+        return;
+    }
+    ASSERT_EQ(found, 1024u);
+    {
+        const ML::CTransferScope transfer;
+        EXPECT_TRUE(test::PollUntil([&] { return jack.Period() == 128; }, std::chrono::seconds(5)));
+        {
+            const ML::CTransferScope nested;
+        }
+        EXPECT_EQ(jack.Period(), 128u) << "only the outermost transfer gives the period back";
+        EXPECT_TRUE(Answered());
+    }
+    // Back at once, and it stays: nothing of this program holds the short
+    // period any more.
+    EXPECT_EQ(jack.Period(), found);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(jack.Period(), found);
+    // The settings every program on the server shares were never touched.
+    const test::RunResult settings =
+        test::RunProgram({test::FindProgram("pw-metadata"), "-n", "settings", "0", "clock.force-quantum"}, folder,
+                         std::chrono::seconds(10));
+    EXPECT_THAT(settings.out, ::testing::HasSubstr("value:'0'"));
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 #include <jack/jack.h>
 #include <jack/midiport.h>
 
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace mm {
 
@@ -168,6 +170,42 @@ void JackSystem::Close()
     delete watch_;
     client_ = nullptr;
     watch_ = nullptr;
+}
+
+unsigned JackSystem::Period()
+{
+    std::lock_guard lock(mutex_);
+    if (!EnsureClient()) return 0;
+    return jack_get_buffer_size(client_);
+}
+
+bool JackSystem::ShortenPeriod(unsigned frames)
+{
+    std::lock_guard lock(mutex_);
+    if (periodBefore_ != 0 || !EnsureClient() || !OnPipeWire()) return false;
+    // This program's ports are those of clients of its own name.
+    const std::string own = "^" + std::string(kOwnClientName) + "(-[0-9]+)?:";
+    if (TakeNames(jack_get_ports(client_, own.c_str(), JACK_DEFAULT_MIDI_TYPE, 0)).empty()) return false;
+    const jack_nframes_t found = jack_get_buffer_size(client_);
+    if (found <= frames || jack_set_buffer_size(client_, frames) != 0) return false;
+    periodBefore_ = found;
+    shortenedOn_ = server_;
+    return true;
+}
+
+void JackSystem::RestorePeriod()
+{
+    std::lock_guard lock(mutex_);
+    Settle();
+    const unsigned before = periodBefore_;
+    periodBefore_ = 0;
+    // A server that went took the request with it.
+    if (before == 0 || shortenedOn_ != server_ || client_ == nullptr) return;
+    jack_set_buffer_size(client_, before);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kRestoreWithinMs);
+    while (jack_get_buffer_size(client_) != before && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    jack_set_buffer_size(client_, 0);
 }
 
 bool JackSystem::HasPort(const std::string& port)

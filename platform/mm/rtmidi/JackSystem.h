@@ -60,6 +60,22 @@ public:
     // again. A server that is being stopped waits for its clients to go.
     void Close();
 
+    // The server's period in frames now; 0 without a server.
+    unsigned Period();
+    // Asks for periods of at most frames while this program has JACK ports,
+    // on PipeWire only: its libjack makes the request a property of this
+    // program's own client (the quantum that node wants), which ends with
+    // RestorePeriod or the client. JACK 2 would change its one period for
+    // every program: there, and where the period is short enough already,
+    // nothing is done. True when the period was asked for.
+    bool ShortenPeriod(unsigned frames);
+    // Gives the period back as ShortenPeriod found it. The JACK clients on
+    // PipeWire, this program's own among them, hold the period they run at
+    // once nobody asks for another, so the period found is asked for until
+    // it runs (at most kRestoreWithin), then nothing is asked for any more.
+    void RestorePeriod();
+    static constexpr int kRestoreWithinMs = 250;
+
 private:
     JackSystem() = default;
     // What libjack's thread tells one client: its server went. One per
@@ -81,6 +97,9 @@ private:
     _jack_client* client_ = nullptr;
     Watch* watch_ = nullptr;  // the client's
     Server server_ = 1;
+    // While ShortenPeriod holds: the period it found and its server.
+    unsigned periodBefore_ = 0;
+    Server shortenedOn_ = 0;
     // Set when libjack says it has deleted the clients of a server that
     // went: this one's client among them.
     static std::atomic<bool> clientsDeleted_;

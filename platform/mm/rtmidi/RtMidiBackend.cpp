@@ -52,4 +52,14 @@ void RtMidiBackend::ListOutputs(std::vector<std::shared_ptr<OutputDevice>>& devi
     }
 }
 
+void RtMidiBackend::TransferBegins()
+{
+    if (useJack_) JackSystem::Instance().ShortenPeriod(kTransferPeriodFrames);
+}
+
+void RtMidiBackend::TransferEnds()
+{
+    if (useJack_) JackSystem::Instance().RestorePeriod();
+}
+
 } // namespace mm
