@@ -6,6 +6,8 @@
 #include "app/core/WriteSettings.h"
 #include "app/ui/CommandIds.h"
 #include "engine/dialogs/MidiSetupDialog.h"
+#include "messages/MessageIds.h"
+#include "messages/ShowMessage.h"
 #include "platform/shell/DesktopOpener.h"
 #include "platform/shell/FixedNames.h"
 #include "platform/shell/Manual.h"
@@ -49,7 +51,10 @@ void CAppCommands::OnAbout() { RunAboutDialog(); }
 bool CAppCommands::OnManual() {
     const QString folder =
         programDirectory_.isEmpty() ? QString::fromStdString(GetProgramFilesDirectory()) : programDirectory_;
-    return OpenManual(folder, opener_ ? *opener_ : GetDesktopOpener());
+    if (OpenManual(folder, opener_ ? *opener_ : GetDesktopOpener()))
+        return true;
+    ShowMessage(kMsgManualNotLoaded);
+    return false;
 }
 
 bool CAppCommands::OnSetUpMidiDevices() { return RunMidiSetupDialog(); }

@@ -2,9 +2,7 @@
 
 #include "messages/MessageIds.h"
 #include "messages/MessageTable.h"
-#include "messages/ShowMessage.h"
 #include "platform/shell/DesktopOpener.h"
-#include "platform/shell/FixedNames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,11 +16,5 @@ QString GetManualPath(const QString& programDirectory) {
 
 bool OpenManual(const QString& programDirectory, IDesktopOpener& opener) {
     const QString path = GetManualPath(programDirectory);
-    if (!QFileInfo(path).isFile() || !opener.OpenLocalFile(path)) {
-        ShowMessage(kMsgManualNotLoaded);
-        return false;
-    }
-    return true;
+    return QFileInfo(path).isFile() && opener.OpenLocalFile(path);
 }
-
-bool OpenManual() { return OpenManual(QString::fromStdString(GetProgramFilesDirectory()), GetDesktopOpener()); }

@@ -8,8 +8,7 @@ class IDesktopOpener;
 // programDirectory + "/" + the manual's name in the current language.
 QString GetManualPath(const QString& programDirectory);
 
-// Opens the manual below programDirectory with the opener. A missing file, or
-// one the desktop cannot open, shows message 10 and gives false.
+// Opens the manual below programDirectory with the opener. False for a
+// missing file or one the desktop cannot open; telling the user is the
+// caller's part (message 10).
 bool OpenManual(const QString& programDirectory, IDesktopOpener& opener);
-// The same below GetProgramDirectory() with the process-wide opener.
-bool OpenManual();

@@ -54,22 +54,21 @@ TEST_F(ManualTest, OpensTheManualOfTheCurrentLanguage) {
     EXPECT_TRUE(dialog_.shown().empty());
 }
 
-TEST_F(ManualTest, MissingManualShowsMessage10AndOpensNothing) {
+// Failures are only reported; the application tells the user.
+TEST_F(ManualTest, MissingManualGivesFalseAndOpensNothing) {
     PlaceManual("ZM-47LibrarianManualE.pdf");
     GetMessageTable().SetLanguage(CMessageTable::kJapanese); // only the English one is there
     EXPECT_FALSE(OpenManual(folder_.path(), opener_));
     EXPECT_TRUE(opener_.opened.empty());
-    ASSERT_EQ(dialog_.shown().size(), 1u);
-    EXPECT_EQ(dialog_.shown()[0].text, GetMessageTable().Get(kMsgManualNotLoaded));
-    EXPECT_EQ(dialog_.shown()[0].icon, UL::kIconExclamation);
+    EXPECT_TRUE(dialog_.shown().empty());
 }
 
-TEST_F(ManualTest, DesktopThatCannotOpenItShowsMessage10) {
+TEST_F(ManualTest, DesktopThatCannotOpenItGivesFalse) {
     PlaceManual("ZM-47LibrarianManualE.pdf");
     opener_.answer = false;
     EXPECT_FALSE(OpenManual(folder_.path(), opener_));
-    ASSERT_EQ(dialog_.shown().size(), 1u);
-    EXPECT_EQ(dialog_.shown()[0].text, GetMessageTable().Get(kMsgManualNotLoaded));
+    EXPECT_EQ(opener_.opened.size(), 1u);
+    EXPECT_TRUE(dialog_.shown().empty());
 }
 
 } // namespace
