@@ -179,7 +179,7 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
     s.mainFrame = std::make_unique<CMainFrame>();
     s.docMan = std::make_unique<CDocMan>();
     s.imageTemplate = AddLibrarianTemplates(*s.mainFrame, *s.docMan).image;
-    if (!options.noRegister) RegisterLibrarianFileType();
+    if (!options.noRegister) RegisterLibrarianFileType({ProgramIconName(), ProgramIconSvg(), FileIconSvg()});
     if (!s.mainFrame->Create()) return false;
     s.docMan->SetDialogParent(s.mainFrame.get());
     s.docMan->SetSavedHandler([recent = s.recentFiles.get()](const QString& path) { recent->Add(path); });

@@ -1,6 +1,5 @@
 #include "platform/shell/FileType.h"
 
-#include "icons/ProgramIcons.h"
 #include "platform/shell/FixedNames.h"
 
 #include <QDir>
@@ -75,7 +74,7 @@ QString ExecValue(const QString& program) {
     return u'"' + quoted + QStringLiteral("\" %f");
 }
 
-QByteArray DesktopEntry(const QString& mimeType) {
+QByteArray DesktopEntry(const QString& mimeType, const QString& iconName) {
     const QString text = QStringLiteral(
                              "[Desktop Entry]\n"
                              "Type=Application\n"
@@ -87,7 +86,7 @@ QByteArray DesktopEntry(const QString& mimeType) {
                              "Categories=AudioVideo;Audio;Midi;\n")
                              .arg(QString::fromStdString(GetProductTitle()),
                                   ExecValue(QString::fromStdString(GetProgramPath())), mimeType,
-                                  ProgramIconName());
+                                  iconName);
     return text.toUtf8();
 }
 
@@ -148,12 +147,15 @@ QString MimeIconName(const QString& mimeType) { return QString(mimeType).replace
 
 // The program's icon and its files' icon in the user's icon theme folder,
 // where the desktop entry and the file type find them by name.
-WriteResult InstallIcons(const QString& hicolor, const QString& mimeType) {
-    const WriteResult program = WriteIfChanged(
-        hicolor + QStringLiteral("/scalable/apps/") + ProgramIconName() + QStringLiteral(".svg"), ProgramIconSvg());
-    const WriteResult file = WriteIfChanged(
+WriteResult InstallIcons(const QString& hicolor, const QString& mimeType, const CFileTypeIcons& icons) {
+    const auto install = [](const QString& path, const QByteArray& svg) {
+        return svg.isEmpty() ? WriteResult::kUnchanged : WriteIfChanged(path, svg);
+    };
+    const WriteResult program = install(
+        hicolor + QStringLiteral("/scalable/apps/") + icons.programIconName + QStringLiteral(".svg"), icons.programSvg);
+    const WriteResult file = install(
         hicolor + QStringLiteral("/scalable/mimetypes/") + MimeIconName(mimeType) + QStringLiteral(".svg"),
-        FileIconSvg());
+        icons.fileSvg);
     if (program == WriteResult::kFailed || file == WriteResult::kFailed)
         return WriteResult::kFailed;
     return program == WriteResult::kWritten || file == WriteResult::kWritten ? WriteResult::kWritten
@@ -185,21 +187,19 @@ QStringList FindFileTypeOwners(const QString& extension) {
 }
 
 bool RegisterFileType(const QString& extension, const QString& mimeType, const QString& description,
-                      int iconIndex) {
+                      const CFileTypeIcons& icons) {
     if (GetProgramPath().empty() || extension.isEmpty() || !mimeType.contains(u'/'))
         return false;
     const QString dataFolder = UserDataFolder();
-    if (iconIndex > 0) {
-        const QString hicolor = dataFolder + QStringLiteral("/icons/hicolor");
-        const WriteResult icons = InstallIcons(hicolor, mimeType);
-        if (icons == WriteResult::kFailed)
-            return false;
-        if (icons == WriteResult::kWritten)
-            RefreshCache(QStringLiteral("gtk-update-icon-cache"), hicolor);
-    }
+    const QString hicolor = dataFolder + QStringLiteral("/icons/hicolor");
+    const WriteResult pictures = InstallIcons(hicolor, mimeType, icons);
+    if (pictures == WriteResult::kFailed)
+        return false;
+    if (pictures == WriteResult::kWritten)
+        RefreshCache(QStringLiteral("gtk-update-icon-cache"), hicolor);
     const QString applications = dataFolder + QStringLiteral("/applications");
     const WriteResult entry = WriteIfChanged(applications + u'/' + QLatin1String(kDesktopEntryName),
-                                             DesktopEntry(mimeType));
+                                             DesktopEntry(mimeType, icons.programIconName));
     if (entry == WriteResult::kFailed)
         return false;
 
@@ -220,9 +220,9 @@ bool RegisterFileType(const QString& extension, const QString& mimeType, const Q
     return true;
 }
 
-bool RegisterLibrarianFileType() {
+bool RegisterLibrarianFileType(const CFileTypeIcons& icons) {
     if (IsInstalledProgram())
         return true;
     return RegisterFileType(QString::fromStdString(GetFileExtension()), QLatin1String(kLibrarianMimeType),
-                            QString::fromStdString(GetModelName()) + QStringLiteral(" Librarian Document"), 1);
+                            QString::fromStdString(GetModelName()) + QStringLiteral(" Librarian Document"), icons);
 }

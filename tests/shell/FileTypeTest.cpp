@@ -1,5 +1,7 @@
 #include "platform/shell/FileType.h"
 
+#include "icons/ProgramIcons.h"
+
 #include "platform/shell/FixedNames.h"
 #include "tests/shell/ShellTestApp.h"
 
@@ -52,8 +54,10 @@ protected:
     std::vector<std::pair<const char*, QByteArray>> saved_;
 };
 
+CFileTypeIcons ProgramIcons() { return {ProgramIconName(), ProgramIconSvg(), FileIconSvg()}; }
+
 TEST_F(FileTypeTest, WritesTheMimeTypeAndADesktopEntryThatOpensWithThisProgram) {
-    ASSERT_TRUE(RegisterLibrarianFileType());
+    ASSERT_TRUE(RegisterLibrarianFileType(ProgramIcons()));
     const QString entry = DesktopEntry();
     EXPECT_TRUE(entry.startsWith(QStringLiteral("[Desktop Entry]\n")));
     EXPECT_TRUE(entry.contains(QStringLiteral("\nName=ZM-47 Librarian\n")));
@@ -74,7 +78,7 @@ TEST_F(FileTypeTest, WritesTheMimeTypeAndADesktopEntryThatOpensWithThisProgram) 
     EXPECT_EQ(FindFileTypeOwners(QStringLiteral(".z4l")), QStringList{QLatin1String(kLibrarianMimeType)});
 
     // The next start finds its own registration and keeps it.
-    EXPECT_TRUE(RegisterLibrarianFileType());
+    EXPECT_TRUE(RegisterLibrarianFileType(ProgramIcons()));
     EXPECT_EQ(Package().size(), package.size());
 }
 
@@ -84,7 +88,7 @@ TEST_F(FileTypeTest, ExtensionOwnedByAnotherApplicationIsLeftAlone) {
                           "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
                           "  <mime-type type=\"application/x-other-tool\"><glob pattern=\"*.Z4L\"/></mime-type>\n"
                           "</mime-info>\n"));
-    EXPECT_TRUE(RegisterLibrarianFileType());
+    EXPECT_TRUE(RegisterLibrarianFileType(ProgramIcons()));
     EXPECT_TRUE(Package().isEmpty());
     EXPECT_FALSE(DesktopEntry().isEmpty()) << "the program itself is still offered";
     EXPECT_EQ(FindFileTypeOwners(QStringLiteral(".z4l")), QStringList{QStringLiteral("application/x-other-tool")});
@@ -92,13 +96,13 @@ TEST_F(FileTypeTest, ExtensionOwnedByAnotherApplicationIsLeftAlone) {
 
 TEST_F(FileTypeTest, OwnersInTheDesktopsGlobListsCountToo) {
     ASSERT_TRUE(WriteText(home_ + QStringLiteral("/mime/globs2"), "# comment\n50:application/x-other-tool:*.z4l\n"));
-    EXPECT_TRUE(RegisterLibrarianFileType());
+    EXPECT_TRUE(RegisterLibrarianFileType(ProgramIcons()));
     EXPECT_TRUE(Package().isEmpty());
 }
 
 TEST_F(FileTypeTest, UnwritableDataFolderFails) {
     ASSERT_TRUE(WriteText(home_, "a file, not a folder"));
-    EXPECT_FALSE(RegisterLibrarianFileType());
+    EXPECT_FALSE(RegisterLibrarianFileType(ProgramIcons()));
 }
 
 } // namespace
