@@ -25,7 +25,7 @@ CEngineSession::~CEngineSession()
         // The program's exit order: reader and writer, devices, factory,
         // manager.
         GetMidiInputs()[0].receiver = nullptr;
-        ShutdownEngine(GetLibrarianState());
+        ShutdownEngine(state_);
         GetMidiDeviceFactory().SetDeviceClock(ML::SystemTickClock());
     }
     simulator_.reset(); // saves its memory file when it changed
@@ -42,7 +42,7 @@ bool CEngineSession::Start(const DeviceChoice& choice)
     started_ = true;
     GetMidiDeviceFactory().SetDeviceClock(clock_);
     GetMidiDeviceFactory().Initialize();
-    if (!CreateTransferObjects(GetLibrarianState(), nullptr, clock_)) {
+    if (!CreateTransferObjects(state_, nullptr, clock_)) {
         PrintError("Unable to create MIDI manager.");
         return false;
     }
@@ -88,8 +88,8 @@ bool CEngineSession::BindAndOpen(const DeviceChoice& choice)
     return false;
 }
 
-AReader& CEngineSession::Reader() { return *GetLibrarianState().GetReader(); }
+AReader& CEngineSession::Reader() { return *state_.GetReader(); }
 
-CWriter& CEngineSession::Writer() { return *GetLibrarianState().GetWriter(); }
+CWriter& CEngineSession::Writer() { return *state_.GetWriter(); }
 
 } // namespace cli

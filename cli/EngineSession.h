@@ -4,6 +4,7 @@
 // chosen devices (or the simulated unit's pair) bound to the unit's ports
 // and opened. Destruction shuts the engine down in the program's exit order
 // and, last, stops the simulated unit, which saves its memory file.
+#include "app/core/LibrarianState.h"
 #include "cli/CommandLine.h"
 #include "ml/TickClock.h"
 #include "sim/VirtualSimulator.h"
@@ -30,6 +31,9 @@ public:
 
     AReader& Reader();
     CWriter& Writer();
+    // The session's librarian state: the reader and writer, and for windows
+    // and commands run on this engine (tests) the area and the clipboard.
+    CLibrarianState& State() { return state_; }
     // The simulated unit when --simulator was given, else null.
     sim::CVirtualSimulator* Simulator() { return simulator_.get(); }
 
@@ -38,6 +42,7 @@ private:
     bool BindAndOpen(const DeviceChoice& choice);
 
     ML::ITickClock& clock_;
+    CLibrarianState state_;
     std::unique_ptr<sim::CVirtualSimulator> simulator_;
     bool started_ = false;
 };

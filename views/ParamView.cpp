@@ -1,6 +1,6 @@
 #include "views/ParamView.h"
 
-#include "app/core/LibrarianState.h"
+#include "views/GridSetting.h"
 #include "icons/ProgramIcons.h"
 #include "views/ParameterListCtrl.h"
 #include "views/PreviewButtonGeometry.h"
@@ -132,13 +132,14 @@ bool CParamView::RunGridDialog(int& value) {
 }
 
 void CParamView::OnSetUpGrid() {
-    int value = GetLibrarianState().GetGridSwitch();
+    int value = grid_ ? grid_->GetGridSwitch() : 0;
     if (RunGridDialog(value))
         ApplyGridSetting(value);
 }
 
 void CParamView::ApplyGridSetting(int value) {
-    GetLibrarianState().SetGridSwitch(value);
+    if (grid_)
+        grid_->SetGridSwitch(value);
     for (QWidget* widget : QApplication::allWidgets())
         if (auto* view = qobject_cast<CParamView*>(widget))
             view->ApplyGridLines();
@@ -146,7 +147,7 @@ void CParamView::ApplyGridSetting(int value) {
 
 void CParamView::ApplyGridLines() {
     if (list_)
-        list_->SetGridLines(GetLibrarianState().GetGridSwitch() != 0);
+        list_->SetGridLines(grid_ && grid_->GetGridSwitch() != 0);
 }
 
 bool CParamView::eventFilter(QObject* watched, QEvent* event) {

@@ -1,7 +1,7 @@
 #pragma once
 // The form both window views stand on: the patch list (control 4130, placed
 // by the derived view) with a column of small preview buttons to its left,
-// one per visible row, and the grid setting of the lists. A preview button
+// one per visible row, and the grid setting of the lists (handed in). A preview button
 // sends the patch of its row to the unit's temporary patch for listening.
 #include "toolkit/qt/FormViewEx.h"
 
@@ -12,6 +12,7 @@
 #include <vector>
 
 class CParameterListCtrl;
+class IGridSetting;
 class IPreviewConfirmation;
 
 class CParamView : public GP::CFormViewEx {
@@ -53,11 +54,14 @@ public:
     // confirmation; nothing for a row without a patch.
     void OnPreviewButton(int id);
 
+    // The program's grid setting (not owned); without one the list shows no
+    // grid lines and Set Up Grid starts from "off".
+    void SetGridSetting(IGridSetting* grid) { grid_ = grid; }
     // "Set Up Grid...": asks for the setting; on OK every view's list takes it.
     void OnSetUpGrid();
     // Makes value the program's grid setting and applies it to the list of
     // every open view.
-    static void ApplyGridSetting(int value);
+    void ApplyGridSetting(int value);
     // Gives this view's list the program's grid setting.
     void ApplyGridLines();
 
@@ -74,5 +78,6 @@ private:
 
     CParameterListCtrl* list_ = nullptr;             // not owned
     IPreviewConfirmation* confirmation_ = nullptr;  // not owned
+    IGridSetting* grid_ = nullptr;                  // not owned
     std::vector<std::unique_ptr<QPushButton>> buttons_;
 };

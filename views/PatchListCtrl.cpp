@@ -1,9 +1,9 @@
 #include "views/PatchListCtrl.h"
 
-#include "app/core/LibrarianState.h"
 #include "data/DocumentBase.h"
 #include "data/Patch.h"
 #include "data/UnitProvenance.h"
+#include "views/PatchClipboard.h"
 #include "views/ProvenanceText.h"
 #include "toolkit/core/TextDialog.h"
 
@@ -39,7 +39,8 @@ const std::vector<CParameterListCtrl::ColumnEntry>& PatchColumns() {
 } // namespace
 
 CPatchListCtrl::CPatchListCtrl(int areaNumber, bool endRow, QWidget* parent)
-    : CParameterListCtrl(endRow, parent), areaNumber_(areaNumber) {}
+    : CParameterListCtrl(endRow, parent), areaNumber_(areaNumber),
+      ownClipboard_(std::make_unique<CConcreteParameterArray<CPatch>>()) {}
 
 void CPatchListCtrl::SetPatchArray(CParameterArray* array) {
     if (array != array_)
@@ -51,7 +52,9 @@ std::unique_ptr<CParameterArray> CPatchListCtrl::CreateArray() const {
     return std::make_unique<CConcreteParameterArray<CPatch>>();
 }
 
-CParameterArray& CPatchListCtrl::GetClipboard() const { return GetLibrarianState().GetClipboard().GetArray(1); }
+CParameterArray& CPatchListCtrl::GetClipboard() const {
+    return clipboard_ ? clipboard_->GetPatchClipboard() : *ownClipboard_;
+}
 
 const std::vector<CParameterListCtrl::ColumnEntry>& CPatchListCtrl::GetColumns() const { return PatchColumns(); }
 

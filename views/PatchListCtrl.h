@@ -1,9 +1,13 @@
 #pragma once
 // The patch list of a window: the patches of one area (main window) or of a
 // librarian file (file window, which ends with the "End of Line" row). Its
-// clipboard is the program's patch clipboard; its column widths are kept in
-// section "PatchListCtrl", entry "ColumnWidth".
+// clipboard is the program's patch clipboard, handed in; its column widths
+// are kept in section "PatchListCtrl", entry "ColumnWidth".
 #include "views/ParameterListCtrl.h"
+
+#include <memory>
+
+class IPatchClipboard;
 
 class CPatchListCtrl : public CParameterListCtrl {
     Q_OBJECT
@@ -18,6 +22,9 @@ public:
 
     CParameterArray* GetArray() const override { return array_; }
     std::unique_ptr<CParameterArray> CreateArray() const override;
+    // The clipboard shared by every list (not owned). Without one the list
+    // has a clipboard of its own.
+    void SetPatchClipboard(IPatchClipboard* clipboard) { clipboard_ = clipboard; }
     CParameterArray& GetClipboard() const override;
     const std::vector<ColumnEntry>& GetColumns() const override;
     void GetProfileKeys(std::string& section, std::string& key) const override;
@@ -36,4 +43,6 @@ protected:
 private:
     CParameterArray* array_ = nullptr;  // not owned
     int areaNumber_;
+    IPatchClipboard* clipboard_ = nullptr;            // not owned
+    std::unique_ptr<CParameterArray> ownClipboard_;  // without a shared one
 };

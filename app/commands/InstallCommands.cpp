@@ -18,11 +18,12 @@ struct CViewCommandParts {
     std::unique_ptr<IWindowDirectory> windows;
 };
 
-CCommandContext MakeContext(const CViewCommandParts& parts, bool mainWindow, IMidiConfirmation* confirmation) {
+CCommandContext MakeContext(const CViewCommandParts& parts, bool mainWindow, CLibrarianState& state,
+                            IMidiConfirmation* confirmation) {
     CCommandContext context;
     context.window = parts.window.get();
     context.mainWindow = mainWindow;
-    context.state = &GetLibrarianState();
+    context.state = &state;
     context.confirmation = confirmation;
     context.windows = parts.windows.get();
     return context;
@@ -30,21 +31,18 @@ CCommandContext MakeContext(const CViewCommandParts& parts, bool mainWindow, IMi
 
 class CViewCommands : private CViewCommandParts, public CWindowCommands {
 public:
-    CViewCommands(std::unique_ptr<ICommandWindow> window, bool mainWindow, CDocMan& manager,
-                  IMidiConfirmation* confirmation)
+    CViewCommands(std::unique_ptr<ICommandWindow> window, bool mainWindow, CDocMan& manager, CMainFrame& frame)
         : CViewCommandParts{std::move(window), std::make_unique<CDocManWindows>(manager)},
-          CWindowCommands(MakeContext(*this, mainWindow, confirmation)) {}
+          CWindowCommands(MakeContext(*this, mainWindow, frame.LibrarianState(), frame.GetConfirmation())) {}
 };
 
 } // namespace
 
 void InstallWindowCommands(CMainFrame& frame, CDocMan& manager) {
     frame.SetImageViewCommands([&frame, &manager](CImageView& view) -> std::unique_ptr<IViewCommands> {
-        return std::make_unique<CViewCommands>(std::make_unique<CImageViewWindow>(view), true, manager,
-                                               frame.GetConfirmation());
+        return std::make_unique<CViewCommands>(std::make_unique<CImageViewWindow>(view), true, manager, frame);
     });
     frame.SetFileViewCommands([&frame, &manager](CFileView& view) -> std::unique_ptr<IViewCommands> {
-        return std::make_unique<CViewCommands>(std::make_unique<CFileViewWindow>(view), false, manager,
-                                               frame.GetConfirmation());
+        return std::make_unique<CViewCommands>(std::make_unique<CFileViewWindow>(view), false, manager, frame);
     });
 }

@@ -42,7 +42,3 @@ int CLibrarianState::GetIdentityResult() const { return ::GetIdentityResult(); }
 
 bool CLibrarianState::IsMidiReady() const { return GetMidiSetup().IsSetUp(); }
 
-CLibrarianState& GetLibrarianState() {
-    static CLibrarianState state;
-    return state;
-}

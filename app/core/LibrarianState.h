@@ -1,30 +1,35 @@
 #pragma once
 // What ties the windows to the unit: the device reader and writer, the patch
 // clipboard shared by every patch list, the area the main window shows and
-// the grid switch of the lists. One object for the whole program.
+// the grid switch of the lists. One object for the whole program, made by
+// the application (or the command-line tool's session) and handed to the
+// windows and commands that use it.
 #include "data/ImageData.h"
+#include "views/GridSetting.h"
+#include "views/PatchClipboard.h"
 
 #include <memory>
 
 class AReader;
 class CWriter;
 
-class CLibrarianState {
+class CLibrarianState : public IGridSetting, public IPatchClipboard {
 public:
     // Fills the message table, so every message id has its text from now on.
     CLibrarianState();
-    ~CLibrarianState();
+    ~CLibrarianState() override;
     CLibrarianState(const CLibrarianState&) = delete;
     CLibrarianState& operator=(const CLibrarianState&) = delete;
 
     int GetArea() const { return area_; }
     void SetArea(int areaNumber) { area_ = areaNumber; }
-    int GetGridSwitch() const { return gridSwitch_; }
-    void SetGridSwitch(int on) { gridSwitch_ = on; }
+    int GetGridSwitch() const override { return gridSwitch_; }
+    void SetGridSwitch(int on) override { gridSwitch_ = on; }
 
     // Area 1 of the clipboard image holds the copied patches.
     CImageData& GetClipboard() { return clipboard_; }
     const CImageData& GetClipboard() const { return clipboard_; }
+    CParameterArray& GetPatchClipboard() override { return clipboard_.GetArray(1); }
     // Deletes every patch on the clipboard.
     void ClearClipboard();
 
@@ -49,6 +54,3 @@ private:
     int area_ = 1;
     int gridSwitch_ = 0;
 };
-
-// The program's librarian state, created on first use.
-CLibrarianState& GetLibrarianState();

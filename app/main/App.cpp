@@ -69,6 +69,8 @@ constexpr int kInstanceCommandRetryMs = 100;
 // Everything start-up makes and shutdown takes down again, in the order it
 // is made.
 struct CApp::Session {
+    // The windows and the commands point to it: it goes last.
+    CLibrarianState state;
     std::unique_ptr<CMMF> guard;
     std::unique_ptr<CAppEventHooks> hooks;
     std::unique_ptr<CAppTextSinks> sinks;
@@ -176,7 +178,7 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
     Session& s = *session_;
     s.recentFiles = std::make_unique<CAppRecentFiles>(GT::GetProfile());
     s.recentFiles->Load();
-    s.mainFrame = std::make_unique<CMainFrame>();
+    s.mainFrame = std::make_unique<CMainFrame>(s.state);
     s.docMan = std::make_unique<CDocMan>();
     s.imageTemplate = AddLibrarianTemplates(*s.mainFrame, *s.docMan).image;
     if (!options.noRegister) RegisterLibrarianFileType({ProgramIconName(), ProgramIconSvg(), FileIconSvg()});
@@ -193,7 +195,7 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
     s.mainFrame->SetCloseQuery(
         [this, manager = s.docMan.get()] { return SettleUnsentChanges() && manager->SaveAllModified(); });
     connect(s.mainFrame.get(), &CMainFrame::filesDropped, this, &CApp::OnFilesDropped);
-    LoadSettings(GT::GetProfile(), GetLibrarianState(), GetListFont());
+    LoadSettings(GT::GetProfile(), session_->state, GetListFont());
     return true;
 }
 
@@ -215,7 +217,7 @@ bool CApp::StartEngine(const CAppOptions& options)
                                  UL::kIconExclamation);
         return false;
     }
-    if (!CreateTransferObjects(GetLibrarianState(), &UL::GetProgressBarB(), *clock_)) return false;
+    if (!CreateTransferObjects(session_->state, &UL::GetProgressBarB(), *clock_)) return false;
     ChooseLanguage();
     GetMidiDeviceFactory().Initialize();
     GetMidiSetup().Load(GT::GetProfile());
@@ -279,7 +281,7 @@ void CApp::ReadUnitAtStartUp()
     // remembered and refused by Write. The reader has said why. The areas
     // read are states of the unit; a row whose patch differs from the
     // remembered one is marked changed on the unit.
-    if (AReader* reader = GetLibrarianState().GetReader()) {
+    if (AReader* reader = s.state.GetReader()) {
         std::vector<int> failed;
         if (reader->ReadAll(data, &failed)) {
             const std::int64_t now = std::time(nullptr);
@@ -328,10 +330,10 @@ int CApp::ExitInstance()
     if (!session_) return 0;
     Session& s = *session_;
     if (s.imageTemplate && s.imageTemplate->GetImageDoc()) {
-        SaveSettings(GT::GetProfile(), GetLibrarianState(), GetListFont());
+        SaveSettings(GT::GetProfile(), session_->state, GetListFont());
         if (CImageFrame* frame = s.mainFrame->GetImageFrame()) frame->ForceClose();
     }
-    if (s.engineStarted) ShutdownEngine(GetLibrarianState());
+    if (s.engineStarted) ShutdownEngine(session_->state);
     GetMidiDeviceFactory().SetDeviceClock(ML::SystemTickClock());
     if (s.mainFrame) {
         s.mainFrame->hide();
@@ -413,3 +415,5 @@ sim::CVirtualSimulator* CApp::GetSimulator() const
 {
     return session_ && session_->simulator ? &session_->simulator->Simulator() : nullptr;
 }
+
+CLibrarianState* CApp::GetLibrarianState() const { return session_ ? &session_->state : nullptr; }

@@ -16,6 +16,7 @@
 #include <string>
 
 class CImageView;
+class CLibrarianState;
 class CMainFrame;
 class CDocMan;
 class CAppRecentFiles;
@@ -64,6 +65,8 @@ public:
     CMainFrame* GetMainFrame() const;
     CDocMan* GetDocMan() const;
     CAppRecentFiles* GetRecentFiles() const;
+    // The librarian state of this run; null outside a run.
+    CLibrarianState* GetLibrarianState() const;
     // The simulated unit of --simulator, else null.
     sim::CVirtualSimulator* GetSimulator() const;
 

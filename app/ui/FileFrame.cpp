@@ -2,11 +2,12 @@
 
 #include "app/docs/FileDoc.h"
 #include "app/ui/FileView.h"
+#include "app/ui/MainFrame.h"
 
 #include <QCloseEvent>
 
 CFileFrame::CFileFrame(CFileDoc& document, CMainFrame& mainFrame, GT::IProfile& profile)
-    : CChildFrame(kPositionIndex, mainFrame, profile), view_(new CFileView(document, this)) {
+    : CChildFrame(kPositionIndex, mainFrame, profile), view_(new CFileView(document, mainFrame.LibrarianState(), this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     connect(&document, &CMDIDocument::titleChanged, this, &CFileFrame::UpdateTitle);

@@ -1,5 +1,6 @@
 #include "app/ui/FileView.h"
 
+#include "app/core/LibrarianState.h"
 #include "app/docs/FileDoc.h"
 #include "app/docs/UpdateHints.h"
 #include "app/ui/ListFontQt.h"
@@ -7,8 +8,10 @@
 
 #include <QResizeEvent>
 
-CFileView::CFileView(CFileDoc& document, QWidget* parent)
+CFileView::CFileView(CFileDoc& document, CLibrarianState& state, QWidget* parent)
     : CWindowView(kFormId, QSize(315, 40), parent), document_(&document), list_(1, true, this) {
+    SetGridSetting(&state);
+    list_.SetPatchClipboard(&state);
     list_.SetDocument(&document.GetDocumentData());
     list_.SetDropTarget(this);
     // An edit in the list changes the file.

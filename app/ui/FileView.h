@@ -5,13 +5,15 @@
 #include "views/PatchListCtrl.h"
 
 class CFileDoc;
+class CLibrarianState;
 
 class CFileView : public CWindowView {
     Q_OBJECT
 public:
     static constexpr int kFormId = 4136;
 
-    explicit CFileView(CFileDoc& document, QWidget* parent = nullptr);
+    // state: the grid setting and the patch clipboard of the list (not owned).
+    CFileView(CFileDoc& document, CLibrarianState& state, QWidget* parent = nullptr);
     ~CFileView() override;
 
     // Null once the document has been closed.

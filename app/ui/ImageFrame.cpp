@@ -2,6 +2,7 @@
 
 #include "app/docs/ImageDoc.h"
 #include "app/ui/ImageView.h"
+#include "app/ui/MainFrame.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -9,7 +10,7 @@
 
 CImageFrame::CImageFrame(CImageDoc& document, CMainFrame& mainFrame, GT::IProfile& profile)
     : CChildFrame(kPositionIndex, mainFrame, profile), document_(document),
-      view_(new CImageView(document, this)) {
+      view_(new CImageView(document, mainFrame.LibrarianState(), this)) {
     setWidget(view_);
     setWindowTitle(tr("Main"));
     // No close button, and Close greyed in the window menu: the main window

@@ -31,12 +31,15 @@ const std::vector<CComboBoxA::Item>& AreaItems() {
 
 } // namespace
 
-CImageView::CImageView(CImageDoc& document, QWidget* parent) : CWindowView(kFormId, QSize(315, 77), parent), document_(document) {
+CImageView::CImageView(CImageDoc& document, CLibrarianState& state, QWidget* parent)
+    : CWindowView(kFormId, QSize(315, 77), parent), document_(document), state_(state) {
+    SetGridSetting(&state_);
     for (int n = 1; n <= kAreaCount; ++n) {
         auto list = std::make_unique<CPatchListCtrl>(n, false, this);
         list->setVisible(false);
         list->SetDocument(&document_.GetDocumentData());
         list->SetDropTarget(this);
+        list->SetPatchClipboard(&state_);
         lists_[static_cast<std::size_t>(n - 1)] = std::move(list);
     }
     BuildControls();
@@ -102,7 +105,7 @@ CPatchListCtrl* CImageView::GetPatchList(int areaNumber) const {
     return lists_[static_cast<std::size_t>(areaNumber - 1)].get();
 }
 
-CPatchListCtrl* CImageView::GetShownList() const { return GetPatchList(GetLibrarianState().GetArea()); }
+CPatchListCtrl* CImageView::GetShownList() const { return GetPatchList(state_.GetArea()); }
 
 QPushButton* CImageView::GetCommandButton(int buttonId) {
     switch (buttonId) {
@@ -125,13 +128,13 @@ void CImageView::OnInitialUpdate() {
     for (int n = 1; n <= kAreaCount; ++n)
         GetPatchList(n)->SetPatchArray(&document_.GetDocumentData().GetArray(n));
     areaSelector_.SetItems(AreaItems());
-    areaSelector_.SelectValue(GetLibrarianState().GetArea());
+    areaSelector_.SelectValue(state_.GetArea());
     OnUpdate(kHintContents);
 }
 
 void CImageView::OnUpdate(int hint) {
     setUpdatesEnabled(false);
-    const int area = GetLibrarianState().GetArea();
+    const int area = state_.GetArea();
     areaSelector_.SelectValue(area);
     RebuildList(hint);
     if (area >= 1 && area <= kAreaCount)
@@ -172,10 +175,10 @@ void CImageView::OnAreaSelectorChange(const boost::any& sender) {
     if (CParameterListCtrl* shown = GetListCtrl())
         shown->SaveColumnWidths();
     const int area = areaSelector_.GetSelectedValue();
-    if (area != GetLibrarianState().GetArea() && area >= 1 && area <= kAreaCount) {
-        GetLibrarianState().SetArea(area);
+    if (area != state_.GetArea() && area >= 1 && area <= kAreaCount) {
+        state_.SetArea(area);
         // Patches copied in one area cannot be pasted into another.
-        GetLibrarianState().ClearClipboard();
+        state_.ClearClipboard();
         SwitchWindowsToArea();
     }
     setUpdatesEnabled(true);

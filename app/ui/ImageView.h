@@ -17,6 +17,7 @@
 
 class CImageDoc;
 class CDocMan;
+class CLibrarianState;
 
 class CImageView : public CWindowView {
     Q_OBJECT
@@ -24,7 +25,9 @@ public:
     static constexpr int kFormId = 4111;
     static constexpr int kAreaSelectorId = 4291;
 
-    explicit CImageView(CImageDoc& document, QWidget* parent = nullptr);
+    // state: the current area, the patch clipboard and the grid setting of
+    // the lists (not owned).
+    CImageView(CImageDoc& document, CLibrarianState& state, QWidget* parent = nullptr);
     ~CImageView() override;
 
     CImageDoc& GetDocument() const { return document_; }
@@ -65,6 +68,7 @@ private:
     void ArrangeList(CPatchListCtrl& list);
 
     CImageDoc& document_;
+    CLibrarianState& state_;  // not owned
     CComboBoxA areaSelector_;
     std::array<std::unique_ptr<CPatchListCtrl>, 7> lists_;
     QLabel selectorLabel_;

@@ -25,7 +25,8 @@ constexpr int kIdleInterval = 250;  // ms between command state updates
 
 } // namespace
 
-CMainFrame::CMainFrame(GT::IProfile& profile, QWidget* parent) : GP::CMDIFrameWndEx(profile, parent), profile_(profile) {
+CMainFrame::CMainFrame(CLibrarianState& state, GT::IProfile& profile, QWidget* parent)
+    : GP::CMDIFrameWndEx(profile, parent), state_(state), profile_(profile) {
     setWindowTitle(ApplicationName());
     idleTimer_.setInterval(kIdleInterval);
     connect(&idleTimer_, &QTimer::timeout, this, &CMainFrame::UpdateCommandStates);

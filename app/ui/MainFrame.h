@@ -28,6 +28,7 @@ class CImageDoc;
 class CImageFrame;
 class CImageView;
 class CDocMan;
+class CLibrarianState;
 struct CCommandRow;
 class IMidiConfirmation;
 namespace GP {
@@ -41,7 +42,9 @@ public:
     using ImageViewCommandsFactory = std::function<std::unique_ptr<IViewCommands>(CImageView&)>;
     using FileViewCommandsFactory = std::function<std::unique_ptr<IViewCommands>(CFileView&)>;
 
-    explicit CMainFrame(GT::IProfile& profile = GT::GetProfile(), QWidget* parent = nullptr);
+    // state: the program's librarian state (not owned), which the windows'
+    // views get: the current area, the patch clipboard, the grid setting.
+    explicit CMainFrame(CLibrarianState& state, GT::IProfile& profile = GT::GetProfile(), QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // The creation step: menus, tool bar ("Tool Bar"), status bar with one
@@ -74,6 +77,8 @@ public:
     // lets the active view update its own controls. Runs on a short timer
     // and after every command.
     void UpdateCommandStates();
+
+    CLibrarianState& LibrarianState() const { return state_; }
 
     // What every new window gets: its view's command handlers, the
     // confirmation before transfers (not owned) and the document manager
@@ -126,7 +131,8 @@ private:
     // the other windows keep their places.
     void ArrangeIcons();
 
-    GT::IProfile& profile_;  // not owned
+    CLibrarianState& state_;  // not owned
+    GT::IProfile& profile_;   // not owned
     QToolBar toolBar_;
     QStatusBar statusBar_;
     std::map<int, std::unique_ptr<QAction>> actions_;

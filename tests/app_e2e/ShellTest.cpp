@@ -103,7 +103,7 @@ TEST_F(ShellTest, CommandLineFileThatCannotBeOpenedIsNamedAndTheLibrarianGoesOn)
         EXPECT_FALSE(App().HandedOver());
         EXPECT_EQ(ShownTexts(), std::vector<std::string>{NotLoaded(path)});
         EXPECT_TRUE(Frame().isVisible());
-        EXPECT_NE(GetLibrarianState().GetReader(), nullptr);
+        EXPECT_NE(App().GetLibrarianState()->GetReader(), nullptr);
         EXPECT_EQ(FileWindowCount(), 0u);
         App().ExitInstance();
         EXPECT_EQ(App().GetMainFrame(), nullptr);

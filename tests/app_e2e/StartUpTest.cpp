@@ -44,8 +44,8 @@ TEST_F(AppTest, StartUpReadFillsEveryAreaOfTheMainWindowFromTheUnit)
             EXPECT_EQ(MainPatchName(area, index), unit.Patch(area, index)->GetName()) << area << "/" << index;
     }
     EXPECT_NE(MainPatchName(1, 0), "INIT TEST");
-    EXPECT_NE(GetLibrarianState().GetReader(), nullptr);
-    EXPECT_NE(GetLibrarianState().GetWriter(), nullptr);
+    EXPECT_NE(App().GetLibrarianState()->GetReader(), nullptr);
+    EXPECT_NE(App().GetLibrarianState()->GetWriter(), nullptr);
 }
 
 TEST_F(AppTest, SilentUnitIsReportedOnceAndTheMainWindowKeepsTheInitialPatches)
@@ -112,7 +112,7 @@ TEST_F(AppTest, AFirstRunShowsEveryNameWholeInBothLanguages)
 
         CImageView& view = *App().GetMainView();
         for (int area = 1; area <= 7; ++area) {
-            GetLibrarianState().SetArea(area);
+            App().GetLibrarianState()->SetArea(area);
             view.OnUpdate(kHintArea);
             const CPatchListCtrl& list = *view.GetShownList();
             ASSERT_GT(list.GetItemCount(), 0);
@@ -130,7 +130,6 @@ TEST_F(AppTest, AFirstRunShowsEveryNameWholeInBothLanguages)
         EXPECT_TRUE(ShownWhole(file->View().GetPatchList(), 0, 0));
         App().ExitInstance();
     }
-    GetLibrarianState().SetArea(1);
 }
 
 TEST_F(AppTest, ExitEndsTheEventLoopEvenWithTheDiagnosticWindowOpen)
@@ -162,18 +161,17 @@ TEST_F(AppTest, FileTypeIsRegisteredWithTheDesktopUnlessNoRegisterIsGiven)
 TEST_F(AppTest, ShutdownSavesTheSettingsAndTakesTheEngineDown)
 {
     ASSERT_TRUE(StartWithSimulator());
-    GetLibrarianState().SetArea(6);
+    App().GetLibrarianState()->SetArea(6);
     App().ExitInstance();
     EXPECT_EQ(GT::GetProfile().GetInt("Option/Mode", 0), 6);
     EXPECT_EQ(App().GetMainFrame(), nullptr);
-    EXPECT_EQ(GetLibrarianState().GetReader(), nullptr);
-    EXPECT_EQ(GetLibrarianState().GetWriter(), nullptr);
+    EXPECT_EQ(App().GetLibrarianState(), nullptr);
     EXPECT_TRUE(GetMidiInputs().empty());
     EXPECT_TRUE(GetMidiOutputs().empty());
 
     // The next start shows the area that was shown last.
     ASSERT_TRUE(StartWithSimulator());
-    EXPECT_EQ(GetLibrarianState().GetArea(), 6);
+    EXPECT_EQ(App().GetLibrarianState()->GetArea(), 6);
 }
 
 } // namespace

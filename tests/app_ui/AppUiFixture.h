@@ -65,10 +65,8 @@ class AppUiTest : public ::testing::Test {
 protected:
     void SetUp() override {
         WindowsApp();
-        GetLibrarianState().SetArea(1);
-        GetLibrarianState().ClearClipboard();
         docMan = std::make_unique<CDocMan>(*profile, runner);
-        frame = std::make_unique<CMainFrame>(*profile);
+        frame = std::make_unique<CMainFrame>(state, *profile);
         frame->resize(900, 700);
         ASSERT_TRUE(frame->Create());
         frame->SetDocMan(docMan.get());
@@ -94,8 +92,6 @@ protected:
         // Windows before the documents they show.
         frame.reset();
         docMan.reset();
-        GetLibrarianState().SetArea(1);
-        GetLibrarianState().ClearClipboard();
     }
 
     CImageView& MainView() { return *frame->GetMainView(); }
@@ -111,6 +107,7 @@ protected:
         return *file;
     }
 
+    CLibrarianState state;
     TempProfile profile;
     CapturingTextDialog messages;
     NoDialogRunner runner;

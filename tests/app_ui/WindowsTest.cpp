@@ -74,7 +74,7 @@ TEST_F(AppUiTest, TheMainWindowRefusesToCloseUntilShutdown) {
 TEST_F(AppUiTest, TheAreaSwitchShowsThatAreasListEmptiesTheClipboardAndReachesFileWindows) {
     CFileFrame& file = NewFileWindow(3);
     frame->MdiArea().setActiveSubWindow(frame->GetImageFrame());
-    GetLibrarianState().GetClipboard().GetArray(1).Resize(2);
+    state.GetClipboard().GetArray(1).Resize(2);
     CComboBoxA& selector = MainView().GetAreaSelector();
     ASSERT_EQ(selector.count(), 7);
     EXPECT_EQ(selector.itemText(1), "SOUND LIBRARY: CLEAN");
@@ -82,13 +82,13 @@ TEST_F(AppUiTest, TheAreaSwitchShowsThatAreasListEmptiesTheClipboardAndReachesFi
     // The area already shown changes nothing.
     selector.setCurrentIndex(0);
     emit selector.activated(0);
-    EXPECT_EQ(GetLibrarianState().GetClipboard().GetArray(1).Size(), 2u);
+    EXPECT_EQ(state.GetClipboard().GetArray(1).Size(), 2u);
 
     file.View().GetPatchList().SetRowSelected(1, true);
     selector.setCurrentIndex(2);
     emit selector.activated(2);
-    EXPECT_EQ(GetLibrarianState().GetArea(), 3);
-    EXPECT_EQ(GetLibrarianState().GetClipboard().GetArray(1).Size(), 0u);
+    EXPECT_EQ(state.GetArea(), 3);
+    EXPECT_EQ(state.GetClipboard().GetArray(1).Size(), 0u);
     CPatchListCtrl* shown = MainView().GetShownList();
     ASSERT_EQ(shown, MainView().GetPatchList(3));
     EXPECT_EQ(MainView().GetListCtrl(), shown);
@@ -99,7 +99,7 @@ TEST_F(AppUiTest, TheAreaSwitchShowsThatAreasListEmptiesTheClipboardAndReachesFi
     EXPECT_EQ(file.View().GetPatchList().GetSelectedCount(), 0);
 
     // A change from elsewhere (start-up's "Mode") is shown in the selector.
-    GetLibrarianState().SetArea(7);
+    state.SetArea(7);
     ImageDoc().UpdateAllViews(nullptr, kHintArea);
     EXPECT_EQ(selector.GetSelectedValue(), 7);
 }
@@ -441,7 +441,8 @@ TEST_F(FileDocTest, AFailedOpenLeavesNoDocumentAndStoresNothing) {
     EXPECT_EQ(profile->GetString("Document/InitialDirectory", "-"), "-");
 
     // Through the template no window is left either.
-    CMainFrame frame(*profile);
+    CLibrarianState state;
+    CMainFrame frame(state, *profile);
     ASSERT_TRUE(frame.Create());
     NoDialogRunner runner;
     CDocMan docMan(*profile, runner);

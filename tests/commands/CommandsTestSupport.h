@@ -97,9 +97,10 @@ inline std::vector<std::string> NamesOf(const CParameterArray& array) {
 // The main window's list follows the current area on update hint 1.
 class TestWindow : public ICommandWindow {
 public:
-    TestWindow(bool mainWindow, std::unique_ptr<CDocumentBase> data)
-        : main(mainWindow), data(std::move(data)), list(1, !mainWindow) {
+    TestWindow(bool mainWindow, std::unique_ptr<CDocumentBase> data, CLibrarianState& state)
+        : main(mainWindow), data(std::move(data)), list(1, !mainWindow), state(state) {
         list.SetProfile(&profile);
+        list.SetPatchClipboard(&state);
         list.SetDocument(this->data.get());
         ShowArea();
         list.resize(500, 400);
@@ -139,10 +140,11 @@ public:
     int rebuilds = 0;
     std::vector<int> hints;
     std::vector<std::string> statuses;
+    CLibrarianState& state;
 
 private:
     void ShowArea() {
-        list.SetPatchArray(&data->GetArray(main ? GetLibrarianState().GetArea() : 1));
+        list.SetPatchArray(&data->GetArray(main ? state.GetArea() : 1));
         list.FillColumns();
         list.Refresh(false, 0);
     }
@@ -152,7 +154,7 @@ private:
 class TestWindows : public IWindowDirectory {
 public:
     ICommandWindow* OpenUntitledFileWindow() override {
-        files.push_back(std::make_unique<TestWindow>(false, std::make_unique<CFileDocument>()));
+        files.push_back(std::make_unique<TestWindow>(false, std::make_unique<CFileDocument>(), *state));
         return files.back().get();
     }
     void UpdateAllViews(int hint) override {
@@ -162,6 +164,7 @@ public:
             file->UpdateViews(hint);
     }
     TestWindow* main = nullptr; // not owned
+    CLibrarianState* state = nullptr; // not owned
     std::vector<std::unique_ptr<TestWindow>> files;
 };
 
@@ -172,15 +175,14 @@ class CommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
-        GetLibrarianState().SetArea(1);
-        GetLibrarianState().ClearClipboard();
         cli::DeviceChoice choice;
         choice.simulator = true;
         session = std::make_unique<cli::CEngineSession>(clock);
         ASSERT_TRUE(session->Start(choice));
         auto image = std::make_unique<CImageDocument>();
         image->GetImage().FillWithNewPatches();
-        main = std::make_unique<TestWindow>(true, std::move(image));
+        windows.state = &State();
+        main = std::make_unique<TestWindow>(true, std::move(image), State());
         windows.main = main.get();
         mainCommands = std::make_unique<CWindowCommands>(Context(*main));
     }
@@ -188,17 +190,17 @@ protected:
         mainCommands.reset();
         main.reset();
         session.reset();
-        GetLibrarianState().SetArea(1);
-        GetLibrarianState().ClearClipboard();
     }
 
     static QApplication& App() { return AppEnvironment::Get(); }
+    // The engine session's librarian state, which the windows and commands share.
+    CLibrarianState& State() { return session->State(); }
 
     CCommandContext Context(TestWindow& window) {
         CCommandContext context;
         context.window = &window;
         context.mainWindow = window.main;
-        context.state = &GetLibrarianState();
+        context.state = &State();
         context.confirmation = &confirmation;
         context.windows = &windows;
         context.profile = &main->profile;

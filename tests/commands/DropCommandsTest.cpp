@@ -74,10 +74,8 @@ protected:
     void SetUp() override {
         AppEnvironment::Get();
         GetMessageTable().SetLanguage(CMessageTable::kEnglish);
-        GetLibrarianState().SetArea(1);
-        GetLibrarianState().ClearClipboard();
         docMan = std::make_unique<CDocMan>(profile, fileDialogs);
-        frame = std::make_unique<CMainFrame>(profile);
+        frame = std::make_unique<CMainFrame>(state, profile);
         frame->resize(1000, 800);
         ASSERT_TRUE(frame->Create());
         frame->SetDocMan(docMan.get());
@@ -100,10 +98,9 @@ protected:
         frame.reset();
         docMan.reset();
         GetMessageTable().SetLanguage(CMessageTable::kEnglish);
-        GetLibrarianState().SetArea(1);
-        GetLibrarianState().ClearClipboard();
     }
 
+    CLibrarianState& State() { return state; }
     CImageView& MainView() { return *frame->GetMainView(); }
     CPatchListCtrl& MainList() { return *MainView().GetShownList(); }
     CImageDocument& MainData() { return imageTemplate->GetImageDoc()->GetDocumentData(); }
@@ -167,6 +164,7 @@ protected:
     std::string LastMessage() const { return messages.shown().empty() ? "" : messages.shown().back().text; }
     static std::string Text(int id) { return GetMessageTable().Get(id); }
 
+    CLibrarianState state;
     QTemporaryDir dir;
     GT::CIniProfile profile{dir.filePath("profile.ini").toStdString()};
     test::CapturingTextDialog messages;
@@ -204,7 +202,7 @@ TEST_F(DropTest, AnAreaTakesOnlyPatchesThatFitFromTheDropRowAndOnlyThoseOfItsOwn
     ASSERT_NE(three, nullptr);
     // A bank has ten rows: three patches fit from row 7 on, not from row 8
     // or below the last row.
-    GetLibrarianState().SetArea(2);
+    State().SetArea(2);
     MainView().OnUpdate(1);
     for (int row : {8, 10}) {
         messages.clear();

@@ -29,7 +29,7 @@ TEST_F(CommandsTest, CutOfFiveInMemoryKeepsSixtyRowsAndUndoPutsThemBack) {
     EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 55),
               Join(Names("M", 0, 9), Names("M", 15, 59)));
     EXPECT_EQ(std::vector<std::string>(names.begin() + 55, names.end()), std::vector<std::string>(5, "INIT PATCH"));
-    EXPECT_EQ(NamesOf(GetLibrarianState().GetClipboard().GetArray(1)), Names("M", 10, 14));
+    EXPECT_EQ(NamesOf(State().GetClipboard().GetArray(1)), Names("M", 10, 14));
     EXPECT_TRUE(main->SelectedRows().empty());
 
     ASSERT_TRUE(mainCommands->Undo());
@@ -66,7 +66,7 @@ TEST_F(CommandsTest, DeleteReplaceAndInitializeInTheMainWindow) {
     ASSERT_TRUE(mainCommands->Delete());
     EXPECT_EQ(main->Shown().Size(), 60u);
     EXPECT_EQ(NameOf(main->Shown(), 59), "INIT PATCH");
-    EXPECT_TRUE(GetLibrarianState().GetClipboard().GetArray(1).Size() == 0) << "Delete keeps the clipboard";
+    EXPECT_TRUE(State().GetClipboard().GetArray(1).Size() == 0) << "Delete keeps the clipboard";
 
     main->Select({1});
     ASSERT_TRUE(mainCommands->Copy());
@@ -120,7 +120,7 @@ TEST_F(CommandsTest, FileWindowEditsMarkTheDocumentAndFollowTheButtons) {
 }
 
 TEST_F(CommandsTest, DuplicateOpensAModifiedFileWindowWithACopyOfTheAreaShown) {
-    GetLibrarianState().SetArea(7);
+    State().SetArea(7);
     windows.UpdateAllViews(1);
     AsPatch(main->Shown().At(0))->SetName("EXTREME 1");
 

@@ -39,7 +39,7 @@ TEST_F(CommandsTest, MainWindowEnablesByTheSelectionTheClipboardAndTheAreasUndo)
     // Undo follows the undo step of the area shown.
     ASSERT_TRUE(c.Initialize());
     EXPECT_TRUE(c.IsCommandEnabled(kCmdUndo));
-    GetLibrarianState().SetArea(2);
+    State().SetArea(2);
     windows.UpdateAllViews(1);
     EXPECT_FALSE(c.IsCommandEnabled(kCmdUndo));
 }
@@ -55,13 +55,13 @@ TEST_F(CommandsTest, FileWindowHasNoUnitCommandsAndItsEmptyLastRowCountsForInser
 
     // Only the empty row after the last patch selected.
     file.Select({3});
-    GetLibrarianState().GetClipboard().GetArray(1).Resize(1);
+    State().GetClipboard().GetArray(1).Resize(1);
     for (int id : kSelectionCommands)
         EXPECT_FALSE(c.IsCommandEnabled(id)) << id;
     EXPECT_FALSE(c.IsCommandEnabled(kCmdReplace));
     EXPECT_TRUE(c.IsCommandEnabled(kCmdInsert)) << "inserting there appends";
     EXPECT_FALSE(c.Copy()) << "a command whose rule does not hold does nothing";
-    EXPECT_EQ(GetLibrarianState().GetClipboard().GetArray(1).Size(), 1u);
+    EXPECT_EQ(State().GetClipboard().GetArray(1).Size(), 1u);
 
     file.Select({1, 3});
     for (int id : kSelectionCommands)
@@ -70,7 +70,7 @@ TEST_F(CommandsTest, FileWindowHasNoUnitCommandsAndItsEmptyLastRowCountsForInser
     EXPECT_FALSE(c.IsCommandEnabled(kCmdUndo));
 
     // An area switch empties the clipboard: nothing to insert or replace with.
-    GetLibrarianState().ClearClipboard();
+    State().ClearClipboard();
     EXPECT_FALSE(c.IsCommandEnabled(kCmdInsert));
     EXPECT_FALSE(c.IsCommandEnabled(kCmdReplace));
 }

@@ -23,14 +23,12 @@ class RealWindows : public ::testing::Test {
 protected:
     void SetUp() override {
         AppEnvironment::Get();
-        GetLibrarianState().SetArea(1);
-        GetLibrarianState().ClearClipboard();
         cli::DeviceChoice choice;
         choice.simulator = true;
         session = std::make_unique<cli::CEngineSession>(clock);
         ASSERT_TRUE(session->Start(choice));
         docMan = std::make_unique<CDocMan>(profile, fileDialogs);
-        frame = std::make_unique<CMainFrame>(profile);
+        frame = std::make_unique<CMainFrame>(session->State(), profile);
         frame->resize(900, 700);
         ASSERT_TRUE(frame->Create());
         frame->SetDocMan(docMan.get());
@@ -47,8 +45,6 @@ protected:
         frame.reset();
         docMan.reset();
         session.reset();
-        GetLibrarianState().SetArea(1);
-        GetLibrarianState().ClearClipboard();
     }
 
     CImageView& MainView() { return *frame->GetMainView(); }
@@ -99,8 +95,8 @@ TEST_F(RealWindows, MenuCommandsReadCopyAndDuplicateAndAnAreaSwitchDisablesInser
 
     // Another area: the clipboard is emptied, Insert disabled.
     ChooseArea(2);
-    EXPECT_EQ(GetLibrarianState().GetArea(), 3);
-    EXPECT_EQ(GetLibrarianState().GetClipboard().GetArray(1).Size(), 0u);
+    EXPECT_EQ(session->State().GetArea(), 3);
+    EXPECT_EQ(session->State().GetClipboard().GetArray(1).Size(), 0u);
     MainView().GetShownList()->SelectRange(0, 0, true);
     EXPECT_FALSE(Enabled(kCmdInsert));
 

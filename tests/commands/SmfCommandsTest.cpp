@@ -67,7 +67,7 @@ TEST_F(CommandsTest, ImportCancelledStillRecordsTheUndoStepAndChangesNothing) {
 TEST_F(CommandsTest, ImportReadsAnExportedFileIntoItsAreaAndUndoTakesItBack) {
     QTemporaryDir folder;
     const QString path = folder.filePath("bank.mid");
-    GetLibrarianState().SetArea(4);
+    State().SetArea(4);
     windows.UpdateAllViews(1);
     AsPatch(main->Shown().At(3))->SetName("DRIVE FOUR");
     fileDialogs.answer = path;
@@ -75,7 +75,7 @@ TEST_F(CommandsTest, ImportReadsAnExportedFileIntoItsAreaAndUndoTakesItBack) {
 
     // Back in MEMORY with DRIVE changed, the import restores DRIVE.
     AsPatch(main->data->GetArray(4).At(3))->SetName("OVERWRITTEN");
-    GetLibrarianState().SetArea(1);
+    State().SetArea(1);
     windows.UpdateAllViews(1);
     ASSERT_TRUE(mainCommands->ImportSmf());
     EXPECT_EQ(NameOf(main->data->GetArray(4), 3), "DRIVE FOUR");

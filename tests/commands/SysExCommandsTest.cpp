@@ -13,7 +13,7 @@ namespace {
 
 TEST_F(CommandsTest, SysExExportAndImportRoundTripAndAFileWithoutUnitDataChangesNothing) {
     QTemporaryDir folder;
-    GetLibrarianState().SetArea(4);
+    State().SetArea(4);
     windows.UpdateAllViews(1);
     AsPatch(main->Shown().At(3))->SetName("DRIVE FOUR");
     main->Select({3});

@@ -47,7 +47,7 @@ TEST_F(CommandsTest, ReadSelectedReadsExactlyTheSelectedPatchesAndKeepsThemSelec
 
 TEST_F(CommandsTest, ReadAllOfABankAndAReadThatIsNotConfirmedChangesNothing) {
     ASSERT_TRUE(Unit().SetPatch(5, 9, Named("HEAVY TEN")));
-    GetLibrarianState().SetArea(5);
+    State().SetArea(5);
     windows.UpdateAllViews(1);
 
     confirmation.answer = false;

@@ -14,6 +14,7 @@ namespace {
 
 using viewstest::FakeConfirmation;
 using viewstest::FileList;
+using viewstest::TestGrid;
 
 class TestView : public CParamView {
 public:
@@ -126,13 +127,15 @@ TEST(PreviewButtons, NothingIsSentBesideRowsWithoutAPatch) {
 TEST(GridSetting, OkTurnsGridLinesOnInEveryViewAndCancelChangesNothing) {
     ViewOverList main(5);
     ViewOverList file(5);
-    GetLibrarianState().SetGridSwitch(0);
+    TestGrid grid;
+    main.view.SetGridSetting(&grid);
+    file.view.SetGridSetting(&grid);
     main.view.ApplyGridLines();
     file.view.ApplyGridLines();
 
     main.view.gridAnswer = 1;
     main.view.OnSetUpGrid();
-    EXPECT_EQ(GetLibrarianState().GetGridSwitch(), 1);
+    EXPECT_EQ(grid.GetGridSwitch(), 1);
     EXPECT_TRUE(main.f.list.GetGridLines());
     EXPECT_TRUE(file.f.list.GetGridLines());
 
@@ -140,11 +143,11 @@ TEST(GridSetting, OkTurnsGridLinesOnInEveryViewAndCancelChangesNothing) {
     main.view.gridAnswer = 0;
     main.view.gridCancelled = true;
     main.view.OnSetUpGrid();
-    EXPECT_EQ(GetLibrarianState().GetGridSwitch(), 1);
+    EXPECT_EQ(grid.GetGridSwitch(), 1);
     EXPECT_TRUE(main.f.list.GetGridLines());
     EXPECT_TRUE(file.f.list.GetGridLines());
 
-    CParamView::ApplyGridSetting(0);
+    file.view.ApplyGridSetting(0);
     EXPECT_FALSE(file.f.list.GetGridLines());
 }
 

@@ -121,6 +121,24 @@ TEST(PatchList, ReplaceRepeatsTwoClipboardPatchesOverFiveRows) {
     EXPECT_EQ(AsPatch(&f.list.GetClipboard()[1])->GetName(), "P7");
 }
 
+TEST(PatchList, ListsHandedOneClipboardShareItAndAListWithoutOneKeepsItsOwn) {
+    FileList from(4);
+    FileList to(2);
+    to.list.SetPatchClipboard(&from.clipboard);
+    from.SelectRows({3});
+    from.list.CopySelected();
+    ASSERT_EQ(from.clipboard.patches.Size(), 1u);
+    to.SelectRows({0});
+    EXPECT_EQ(to.list.InsertClipboard(), 1);
+    EXPECT_EQ(to.NameAt(0), "P3");
+
+    // Without a shared clipboard a list copies to and pastes from its own.
+    CPatchListCtrl alone(1, true);
+    alone.SetPatchClipboard(nullptr);
+    EXPECT_EQ(alone.GetClipboard().Size(), 0u);
+    EXPECT_NE(&alone.GetClipboard(), &from.list.GetClipboard());
+}
+
 TEST(PatchList, DeleteInsertInitializeAndSelectAllOnSelections) {
     FileList f(6);
     f.SelectRows({1, 3});

@@ -2,10 +2,12 @@
 // What the view tests share: the one QApplication (offscreen platform), a
 // file window's patch list over a document with named patches, and a
 // profile in a temporary file so the user's settings are never touched.
-#include "app/core/LibrarianState.h"
 #include "data/FileDocument.h"
+#include "data/ParameterArray.h"
 #include "data/Patch.h"
 #include "toolkit/profile/IniProfile.h"
+#include "views/GridSetting.h"
+#include "views/PatchClipboard.h"
 #include "views/PatchListCtrl.h"
 #include "views/PreviewConfirmation.h"
 
@@ -37,13 +39,28 @@ public:
     int asked = 0;
 };
 
+// A clipboard of its own for each list under test.
+class TestClipboard : public IPatchClipboard {
+public:
+    CParameterArray& GetPatchClipboard() override { return patches; }
+    CConcreteParameterArray<CPatch> patches;
+};
+
+// The grid setting the views under test share.
+class TestGrid : public IGridSetting {
+public:
+    int GetGridSwitch() const override { return on; }
+    void SetGridSwitch(int value) override { on = value; }
+    int on = 0;
+};
+
 inline std::string PatchName(int k) { return "P" + std::to_string(k); }
 
 // A file window's list (with the "End of Line" row) over `count` patches
 // named P0, P1, ..., shown and sized so that about 20 rows are visible.
 struct FileList {
     explicit FileList(int count, bool endRow = true) : list(1, endRow) {
-        GetLibrarianState().ClearClipboard();
+        list.SetPatchClipboard(&clipboard);
         Patches().Resize(static_cast<std::size_t>(count));
         for (int k = 0; k < count; ++k)
             Name(k, PatchName(k));
@@ -76,6 +93,7 @@ struct FileList {
     QTemporaryDir dir;
     GT::CIniProfile profile{dir.filePath("profile.ini").toStdString()};
     CFileDocument document;
+    TestClipboard clipboard;
     CPatchListCtrl list;
 };
 
