@@ -150,9 +150,6 @@ std::string ManualFile()
 // say what to do in a shell instead.
 void UseCommandLineTexts()
 {
-    // The librarian state fills the table when it is made: made first, so
-    // that these texts stay.
-    GetLibrarianState();
     CMessageTable& table = GetMessageTable();
     table.Add(CMessageTable::kEnglish, kMsgUnableToReadWrite, MessageWith(kMsgUnableToReadWriteCli, ManualFile()));
     table.Add(CMessageTable::kEnglish, kMsgMidiNotSetUp, table.Get(kMsgMidiNotSetUpCli));

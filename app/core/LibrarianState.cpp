@@ -11,7 +11,6 @@ CLibrarianState::CLibrarianState() {
     // The port list must outlive this object, whose destructor detaches the
     // reader from it: created first, it is destroyed last at process end.
     GetMidiInputs();
-    FillMessageTable(GetMessageTable());
     SetIdentityResult(kIdentityNotConfirmed);
 }
 

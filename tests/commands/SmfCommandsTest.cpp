@@ -96,7 +96,7 @@ TEST_F(CommandsTest, ImportReadsAnExportedFileIntoItsAreaAndUndoTakesItBack) {
 
 TEST_F(CommandsTest, ImportSaysWhatItTookAndRefusesAFileWithNothingForTheUnit) {
     QTemporaryDir folder;
-    GetLibrarianState().SetArea(4);
+    State().SetArea(4);
     windows.UpdateAllViews(1);
     AsPatch(main->Shown().At(3))->SetName("DRIVE FOUR");
     fileDialogs.answer = folder.filePath("bank.mid");
