@@ -237,7 +237,7 @@ void CImageView::ArrangeList(CPatchListCtrl& list) {
 }
 
 void CImageView::UpdateNotice() {
-    const int area = GetLibrarianState().GetArea();
+    const int area = state_.GetArea();
     const CUnitProvenance* provenance = documentGone_ ? nullptr : document_.GetDocumentData().GetProvenance();
     QString text;
     if (provenance && area >= 1 && area <= kAreaCount) {
