@@ -25,18 +25,6 @@
 #include <utility>
 
 namespace GP {
-namespace {
-
-constexpr int kMaxStoredWidth = 10000;
-
-std::string ProfilePath(std::string_view section, std::string_view entry) {
-    std::string path(section);
-    path += '/';
-    path += entry;
-    return path;
-}
-
-} // namespace
 
 CEditListCtrl::CEditListCtrl(QWidget* parent)
     : QTableView(parent),
@@ -76,11 +64,10 @@ int CEditListCtrl::InsertColumn(int index, const QString& header, const SELVColu
     if (IsEditing()) EndEdit(false);
     index = std::clamp(index, 0, GetColumnCount());
     model_->BeginInsertColumn(index);
-    columns_.insert(columns_.begin() + index, Column{header, column, 0});
+    columns_.Insert(index, header, column, 0);
     model_->EndInsertColumn();
-    if (currentColumn_ >= index) ++currentColumn_;
     const int defaultWidth = width >= 0 ? width : horizontalHeader()->sectionSizeHint(index);
-    columns_[static_cast<std::size_t>(index)].defaultWidth = defaultWidth;
+    columns_.SetDefaultWidth(index, defaultWidth);
     setColumnWidth(index, defaultWidth);
     return index;
 }
@@ -89,39 +76,28 @@ bool CEditListCtrl::DeleteColumn(int index) {
     if (index < 0 || index >= GetColumnCount()) return false;
     if (IsEditing()) EndEdit(false);
     model_->BeginRemoveColumn(index);
-    columns_.erase(columns_.begin() + index);
+    columns_.Remove(index);
     model_->EndRemoveColumn();
-    if (index == currentColumn_)
-        currentColumn_ = -1;
-    else if (index < currentColumn_)
-        --currentColumn_;
     return true;
 }
 
-int CEditListCtrl::GetColumnFlags(int index) const {
-    const SELVColumn* column = GetColumn(index);
-    return column ? column->flags : 0;
-}
+int CEditListCtrl::GetColumnFlags(int index) const { return columns_.Flags(index); }
 
-const SELVColumn* CEditListCtrl::GetColumn(int index) const {
-    return index >= 0 && index < GetColumnCount() ? &columns_[static_cast<std::size_t>(index)].descriptor : nullptr;
-}
+const SELVColumn* CEditListCtrl::GetColumn(int index) const { return columns_.Descriptor(index); }
 
-QString CEditListCtrl::GetColumnText(int index) const {
-    return index >= 0 && index < GetColumnCount() ? columns_[static_cast<std::size_t>(index)].header : QString();
-}
+QString CEditListCtrl::GetColumnText(int index) const { return columns_.Header(index); }
 
 void CEditListCtrl::SetCurrentColumn(int column) {
-    const int old = currentColumn_;
-    currentColumn_ = GetColumnCount() == 0 ? -1 : std::clamp(column, 0, GetColumnCount() - 1);
-    if (old != currentColumn_) {
+    const int old = columns_.SetCurrent(column);
+    const int current = columns_.Current();
+    if (old != current) {
         model_->HeaderChanged(old);
-        model_->HeaderChanged(currentColumn_);
+        model_->HeaderChanged(current);
     }
-    if (currentColumn_ < 0) return;
+    if (current < 0) return;
     // Bring the column into view horizontally.
-    const int left = columnViewportPosition(currentColumn_);
-    const int right = left + columnWidth(currentColumn_);
+    const int left = columnViewportPosition(current);
+    const int right = left + columnWidth(current);
     QScrollBar* bar = horizontalScrollBar();
     if (left < 0)
         bar->setValue(bar->value() + left);
@@ -140,40 +116,31 @@ void CEditListCtrl::SetGridLines(bool on) {
     viewport()->update();
 }
 
-int CEditListCtrl::GetDefaultColumnWidth(int index) const {
-    return index >= 0 && index < GetColumnCount() ? columns_[static_cast<std::size_t>(index)].defaultWidth : 0;
-}
+int CEditListCtrl::GetDefaultColumnWidth(int index) const { return columns_.DefaultWidth(index); }
 
 void CEditListCtrl::SetDefaultColumnWidth(int index, int width) {
-    if (index < 0 || index >= GetColumnCount() || width < 0) return;
-    columns_[static_cast<std::size_t>(index)].defaultWidth = width;
-    setColumnWidth(index, width);
+    if (columns_.SetDefaultWidth(index, width)) setColumnWidth(index, width);
 }
 
 QString CEditListCtrl::GetColumnWidthsText() const {
-    QStringList widths;
-    for (int i = 0; i < GetColumnCount(); ++i) widths << QString::number(columnWidth(i));
-    return widths.join(u',');
+    std::vector<int> widths;
+    for (int i = 0; i < GetColumnCount(); ++i) widths.push_back(columnWidth(i));
+    return CEditListColumns::FormatWidths(widths);
 }
 
 void CEditListCtrl::SetColumnWidthsText(const QString& text) {
-    const QStringList entries = text.split(u',');
-    for (int i = 0; i < GetColumnCount(); ++i) {
-        bool ok = false;
-        const int width = i < entries.size() ? entries[i].trimmed().toInt(&ok) : 0;
-        const bool usable = ok && width >= 0 && width <= kMaxStoredWidth;
-        setColumnWidth(i, usable ? width : GetDefaultColumnWidth(i));
-    }
+    const std::vector<int> widths = columns_.ParseWidths(text);
+    for (int i = 0; i < static_cast<int>(widths.size()); ++i) setColumnWidth(i, widths[static_cast<std::size_t>(i)]);
 }
 
 bool CEditListCtrl::LoadColumnWidths(GT::IProfile& profile, std::string_view section, std::string_view entry) {
-    const QString stored = QString::fromStdString(profile.GetString(ProfilePath(section, entry), ""));
+    const QString stored = CEditListColumns::LoadWidthsText(profile, section, entry);
     SetColumnWidthsText(stored);
     return !stored.trimmed().isEmpty();
 }
 
 bool CEditListCtrl::SaveColumnWidths(GT::IProfile& profile, std::string_view section, std::string_view entry) const {
-    return profile.WriteString(ProfilePath(section, entry), GetColumnWidthsText().toStdString());
+    return CEditListColumns::SaveWidthsText(profile, section, entry, GetColumnWidthsText());
 }
 
 // ---------------------------------------------------------------------------
@@ -185,7 +152,7 @@ void CEditListCtrl::SetItemCount(int count) {
     items_.resize(static_cast<std::size_t>(std::max(count, 0)));
     std::iota(items_.begin(), items_.end(), std::intptr_t{0});
     model_->EndReset();
-    selectionMark_ = -1;
+    selector_.SetSelectionMark(-1);
 }
 
 std::intptr_t CEditListCtrl::GetItemData(int row) const {
@@ -207,6 +174,7 @@ void CEditListCtrl::SortItems(const std::function<bool(std::intptr_t, std::intpt
     std::vector<char> wasSelected(static_cast<std::size_t>(count), 0);
     for (int row : GetSelectedRows()) wasSelected[static_cast<std::size_t>(row)] = 1;
     const int focused = GetFocusedRow();
+    const int mark = selector_.SelectionMark();
 
     std::vector<std::intptr_t> items(items_.size());
     std::vector<char> selected(items_.size());
@@ -217,13 +185,13 @@ void CEditListCtrl::SortItems(const std::function<bool(std::intptr_t, std::intpt
         items[static_cast<std::size_t>(i)] = items_[static_cast<std::size_t>(from)];
         selected[static_cast<std::size_t>(i)] = wasSelected[static_cast<std::size_t>(from)];
         if (from == focused) newFocused = i;
-        if (from == selectionMark_) newMark = i;
+        if (from == mark) newMark = i;
     }
     items_ = std::move(items);
     model_->RowsChanged(0, count - 1);
     SelectExactly(selected);
     if (newFocused >= 0) SetFocusedRow(newFocused);
-    selectionMark_ = newMark;
+    selector_.SetSelectionMark(newMark);
 }
 
 void CEditListCtrl::RedrawItems(int first, int last) {
@@ -384,7 +352,6 @@ bool CEditListCtrl::BeginEdit(int row, int column) {
 
     const int top = GetTopIndex();
     const int last = std::min(top + GetCountPerPage(), GetItemCount()) - 1;
-    editColumn_ = column;
     for (int r : selected) emit beginLabelEdit(r, column);
     for (int r : selected) {
         if (r < top || r > last) continue;
@@ -395,19 +362,11 @@ bool CEditListCtrl::BeginEdit(int row, int column) {
     }
     if (popups_.empty()) {
         // Every selected row is out of view: nothing to type into.
-        editColumn_ = -1;
         for (int r : selected) emit endLabelEdit(r, column, false, QString());
         return false;
     }
     activePopup_ = GetPopup(row) ? GetPopup(row) : popups_.begin()->second.get();
-    editValue_ = EditValue{};
-    if (descriptor->IsNumeric()) {
-        editValue_.delta = true;
-    } else {
-        editValue_.text = activePopup_->GetText();
-        editValue_.delta = false;
-    }
-    spinning_ = false;
+    session_.Begin(column, *descriptor, activePopup_->GetText());
     for (auto& entry : popups_) entry.second->GetWnd()->show();
     activePopup_->GetWnd()->setFocus();
     CMouseHook::Install(*this);
@@ -469,65 +428,51 @@ void CEditListCtrl::ConnectPopup(IPopup& popup, int id) {
     }
 }
 
-void CEditListCtrl::OnSpinBegin(int) { spinning_ = true; }
+void CEditListCtrl::OnSpinBegin(int) { session_.SetSpinning(true); }
 
-void CEditListCtrl::OnSpinEnd(int) { spinning_ = false; }
+void CEditListCtrl::OnSpinEnd(int) { session_.SetSpinning(false); }
+
+void CEditListCtrl::CopyActiveText(IPopup& active, const QString& text) {
+    for (auto& entry : popups_)
+        if (entry.second.get() != &active) entry.second->SetText(text);
+}
 
 void CEditListCtrl::OnPopupEditChange(int id) {
     IPopup* popup = PopupById(id);
-    if (spinning_ || !popup || popup != activePopup_) return;
+    if (session_.IsSpinning() || !popup || popup != activePopup_) return;
     const QString text = popup->GetText();
-    for (auto& entry : popups_)
-        if (entry.second.get() != popup) entry.second->SetText(text);
-    editValue_.text = text;
-    editValue_.delta = false;
-    const SELVColumn* descriptor = GetColumn(editColumn_);
-    if (descriptor && descriptor->IsNumeric()) {
-        // An unreadable number is kept as NaN, which no row accepts.
-        double number = std::nan("");
-        if (auto* spin = dynamic_cast<CPopupSpinEdit*>(popup); spin && spin->Parse(text, &number) &&
-                                                               descriptor->IsInteger())
-            number = std::round(number);
-        editValue_.number = number;
+    CopyActiveText(*popup, text);
+    const SELVColumn* descriptor = GetColumn(session_.Column());
+    if (!descriptor || !descriptor->IsNumeric()) {
+        session_.TakeText(text);
+        return;
     }
+    // An unreadable number is kept as NaN, which no row accepts.
+    double number = std::nan("");
+    if (auto* spin = dynamic_cast<CPopupSpinEdit*>(popup); spin && spin->Parse(text, &number) &&
+                                                           descriptor->IsInteger())
+        number = std::round(number);
+    session_.TakeNumber(text, number);
 }
 
 void CEditListCtrl::OnPopupSelEndOk(int id) {
     IPopup* popup = PopupById(id);
     if (!popup || popup != activePopup_) return;
     const QString text = popup->GetText();
-    for (auto& entry : popups_)
-        if (entry.second.get() != popup) entry.second->SetText(text);
-    editValue_.text = text;
-    editValue_.delta = false;
+    CopyActiveText(*popup, text);
+    session_.TakeText(text);
 }
 
 bool CEditListCtrl::OnSpinStep(int id, double delta) {
     IPopup* popup = PopupById(id);
     if (!popup) return false;
     activePopup_ = popup;
-    const std::vector<int> rows = GetSelectedRows();
-    const double next = editValue_.number + delta;
     // Every selected row must take the step, or none does.
-    for (int row : rows) {
-        double value = next;
-        if (editValue_.delta) {
-            double own = 0.0;
-            if (!GetCellValue(row, editColumn_, &own)) return false;
-            value = own + next;
-        }
-        if (!IsValidCellValue(row, editColumn_, value, kValidateSpin)) return false;
-    }
-    editValue_.number = next;
+    if (!session_.Step(GetSelectedRows(), delta)) return false;
     for (auto& [row, other] : popups_) {
-        if (other.get() == popup) continue;
         auto* spin = dynamic_cast<CPopupSpinEdit*>(other.get());
-        double own = 0.0;
-        if (!spin) continue;
-        if (editValue_.delta && GetCellValue(row, editColumn_, &own))
-            spin->SetValue(own + next);
-        else if (!editValue_.delta)
-            spin->SetValue(next);
+        double shown = 0.0;
+        if (other.get() != popup && spin && session_.ShownNumber(row, &shown)) spin->SetValue(shown);
     }
     return true;
 }
@@ -538,58 +483,29 @@ void CEditListCtrl::OnPopupReturn(int id, int code) {
     EndEdit(code == IPopup::kReturnEnter && activePopup_->IsModified());
 }
 
-bool CEditListCtrl::ComputeNewValues(std::vector<std::pair<int, CellValue>>& values, ValidateMode mode) {
-    const SELVColumn* descriptor = GetColumn(editColumn_);
-    if (!descriptor) return false;
-    values.clear();
-    for (int row : GetSelectedRows()) {
-        if (!descriptor->IsNumeric()) {
-            values.emplace_back(row, editValue_.text);
-            continue;
-        }
-        double number = editValue_.number;
-        if (editValue_.delta) {
-            double own = 0.0;
-            if (!GetCellValue(row, editColumn_, &own)) own = std::nan("");
-            number = own + editValue_.number;
-        }
-        values.emplace_back(row, number);
-    }
-    validating_ = true;
-    bool valid = true;
-    for (const auto& [row, value] : values)
-        if (!IsValidCellValue(row, editColumn_, value, mode)) {
-            valid = false;
-            break;
-        }
-    validating_ = false;
-    return valid;
-}
-
-bool CEditListCtrl::StoreValues(const std::vector<std::pair<int, CellValue>>& values, ValidateMode) {
-    for (const auto& [row, value] : values) SetCellValue(row, editColumn_, value);
+void CEditListCtrl::StoreValues(int column, const CEditSession::RowValues& values) {
+    for (const auto& [row, value] : values) SetCellValue(row, column, value);
     if (!values.empty()) RedrawItems(values.front().first, values.back().first);
-    return true;
 }
 
 bool CEditListCtrl::EndEdit(bool commit) {
     if (!IsEditing()) return false;
-    std::vector<std::pair<int, CellValue>> values;
-    if (commit && !ComputeNewValues(values, kValidateCommit)) {
+    CEditSession::RowValues values;
+    if (commit && !session_.NewValues(GetSelectedRows(), kValidateCommit, values)) {
         // The editors stay open for a correction.
         if (activePopup_) activePopup_->GetWnd()->setFocus();
         return false;
     }
     // The editors close before the values are stored: a store may sort the
     // rows, and the sort must not end this edit a second time.
-    const int column = editColumn_;
+    const int column = session_.Column();
     CMouseHook::Remove(*this);
     DestroyPopups();
     activePopup_ = nullptr;
-    spinning_ = false;
-    if (commit) StoreValues(values, kValidateCommit);
+    session_.SetSpinning(false);
+    if (commit) StoreValues(column, values);
     setFocus();
-    editColumn_ = -1;
+    session_.End();
     for (int row : GetSelectedRows())
         emit endLabelEdit(row, column, commit, commit ? GetCellText(row, column) : QString());
     viewport()->update();
@@ -644,7 +560,7 @@ IPopup* CEditListCtrl::PopupOf(QWidget* target) const {
 }
 
 bool CEditListCtrl::OnHookedPress(QWidget* target, Qt::MouseButton button) {
-    if (validating_ || !IsEditing()) return false;
+    if (session_.IsValidating() || !IsEditing()) return false;
     for (const auto& entry : popups_)
         if (auto* spin = dynamic_cast<CPopupSpinEdit*>(entry.second.get())) {
             QWidget* slider = &spin->GetSlider();
@@ -663,7 +579,7 @@ bool CEditListCtrl::OnHookedPress(QWidget* target, Qt::MouseButton button) {
 }
 
 bool CEditListCtrl::CanReplaceString() const {
-    const SELVColumn* current = GetColumn(currentColumn_);
+    const SELVColumn* current = GetColumn(GetCurrentColumn());
     return !IsEditing() && current && current->IsEditable() && current->Editor() == SELVColumn::kEditorText &&
            GetSelectedCount() > 0;
 }
@@ -677,19 +593,9 @@ void CEditListCtrl::ReplaceString(int column) {
     CReplaceStringDlg::LastSearch() = search;
     CReplaceStringDlg::LastReplacement() = replacement;
 
-    std::vector<std::pair<int, CellValue>> values;
+    CEditSession::RowValues values;
     for (int row : GetSelectedRows()) values.emplace_back(row, ReplaceAll(GetCellText(row, column), search, replacement));
-    validating_ = true;
-    bool valid = true;
-    for (const auto& [row, value] : values)
-        if (!IsValidCellValue(row, column, value, kValidateReplace)) {
-            valid = false;
-            break;
-        }
-    validating_ = false;
-    if (!valid) return;
-    for (const auto& [row, value] : values) SetCellValue(row, column, value);
-    if (!values.empty()) RedrawItems(values.front().first, values.back().first);
+    if (session_.AllAccepted(column, values, kValidateReplace)) StoreValues(column, values);
 }
 
 bool CEditListCtrl::RunReplaceDialog(QString& search, QString& replacement) {
@@ -726,110 +632,10 @@ QString CEditListCtrl::ElideCellText(const QFontMetrics& metrics, const QString&
 }
 
 // ---------------------------------------------------------------------------
-// Keys
-
-int CEditListCtrl::NextEditableColumn(int from, int direction) const {
-    const QHeaderView* header = horizontalHeader();
-    const int count = GetColumnCount();
-    int visual = from >= 0 ? header->visualIndex(from) : (direction > 0 ? -1 : count);
-    for (visual += direction; visual >= 0 && visual < count; visual += direction) {
-        const int logical = header->logicalIndex(visual);
-        if (GetColumn(logical)->IsEditable()) return logical;
-    }
-    return -1;
-}
-
-void CEditListCtrl::MoveFocusRow(int row, Qt::KeyboardModifiers modifiers) {
-    if (GetItemCount() == 0) return;
-    row = std::clamp(row, 0, GetItemCount() - 1);
-    if (modifiers & Qt::ShiftModifier) {
-        const int mark = selectionMark_ >= 0 ? selectionMark_ : row;
-        std::vector<char> states(static_cast<std::size_t>(GetItemCount()), 0);
-        for (int r = std::min(mark, row); r <= std::max(mark, row); ++r) states[static_cast<std::size_t>(r)] = 1;
-        SelectExactly(states);
-    } else if (!(modifiers & Qt::ControlModifier)) {
-        selectionModel()->clearSelection();
-        SetRowSelected(row, true);
-        selectionMark_ = row;
-    }
-    SetFocusedRow(row);
-    EnsureRowVisible(row);
-}
-
-bool CEditListCtrl::HandleKey(QKeyEvent* event) {
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const int focused = GetFocusedRow();
-    const int page = GetCountPerPage();
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        if (NextEditableColumn(-1, 1) < 0) return false;
-        const SELVColumn* current = GetColumn(currentColumn_);
-        if (current && current->IsEditable()) {
-            const int top = GetTopIndex();
-            const int last = std::min(top + page, GetItemCount()) - 1;
-            int row = -1;
-            for (int r : GetSelectedRows())
-                if (r >= top && r <= last) {
-                    row = r;
-                    break;
-                }
-            BeginEdit(row, currentColumn_);
-        }
-        return true;
-    }
-    case Qt::Key_Left:
-    case Qt::Key_Right: {
-        const int next = NextEditableColumn(currentColumn_, event->key() == Qt::Key_Left ? -1 : 1);
-        if (next >= 0) SetCurrentColumn(next);
-        return true;
-    }
-    case Qt::Key_Up: MoveFocusRow(focused - 1, modifiers); return true;
-    case Qt::Key_Down: MoveFocusRow(focused + 1, modifiers); return true;
-    case Qt::Key_PageUp: MoveFocusRow(focused - page + 1, modifiers); return true;
-    case Qt::Key_PageDown: MoveFocusRow(focused + page - 1, modifiers); return true;
-    case Qt::Key_Home: MoveFocusRow(0, modifiers); return true;
-    case Qt::Key_End: MoveFocusRow(GetItemCount() - 1, modifiers); return true;
-    case Qt::Key_Space:
-        if ((modifiers & Qt::ControlModifier) && focused >= 0) {
-            SetRowSelected(focused, !IsRowSelected(focused));
-            selectionMark_ = focused;
-            return true;
-        }
-        return false;
-    default: return HandleChar(event);
-    }
-}
-
-bool CEditListCtrl::HandleChar(QKeyEvent* event) {
-    if (IsEditing()) return false;
-    const QString text = event->text();
-    const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    // Replace String is the window's command (see CanReplaceString); the
-    // list gives no control key a meaning of its own.
-    if (text.size() != 1 || ctrl) return false;
-    const int focused = GetFocusedRow();
-    switch (text[0].unicode()) {
-    case u'$': SetCurrentColumn(GetColumnCount() - 1); return true;
-    case u'j':
-    case u'J': MoveFocusRow(focused + 1, Qt::NoModifier); return true;
-    case u'k':
-    case u'K': MoveFocusRow(focused - 1, Qt::NoModifier); return true;
-    case u'^':
-    case u'_':
-    case u'|': SetCurrentColumn(0); return true;
-    case u'h':
-    case u'l': {
-        const int next = NextEditableColumn(currentColumn_, text[0] == u'h' ? -1 : 1);
-        if (next >= 0) SetCurrentColumn(next);
-        return true;
-    }
-    default: return false;
-    }
-}
+// Keys and mouse (the selector decides what they do to the selection)
 
 void CEditListCtrl::keyPressEvent(QKeyEvent* event) {
-    if (HandleKey(event)) {
+    if (selector_.HandleKey(*event)) {
         event->accept();
         return;
     }
@@ -840,14 +646,7 @@ bool CEditListCtrl::event(QEvent* event) {
     // The list's own keys are not shortcuts of the window (a dialog's default
     // button, a menu accelerator) while the list has the focus.
     if (event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const int code = key->key();
-        const bool enter = (code == Qt::Key_Return || code == Qt::Key_Enter) && NextEditableColumn(-1, 1) >= 0;
-        const bool arrows = code == Qt::Key_Left || code == Qt::Key_Right;
-        const QString text = key->text();
-        const bool character = !IsEditing() && (key->modifiers() & Qt::ControlModifier) == 0 && text.size() == 1 &&
-                               QStringLiteral("$jJkK^_|hl").contains(text[0]);
-        if (enter || arrows || character) {
+        if (selector_.IsListKey(*static_cast<QKeyEvent*>(event))) {
             event->accept();
             return true;
         }
@@ -855,137 +654,27 @@ bool CEditListCtrl::event(QEvent* event) {
     return QTableView::event(event);
 }
 
-// ---------------------------------------------------------------------------
-// Mouse
-
 void CEditListCtrl::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        PressLeft(event);
-    else if (event->button() == Qt::RightButton)
-        PressRight(event);
-    else
-        QTableView::mousePressEvent(event);
-}
-
-void CEditListCtrl::PressLeft(QMouseEvent* event) {
-    if (selectionMode() == QAbstractItemView::SingleSelection) {
-        QTableView::mousePressEvent(event);
-        return;
-    }
-    setFocus(Qt::MouseFocusReason);
-    leftPressInside_ = true;
-    int column = -1;
-    const int row = HitTest(event->position().toPoint(), &column);
-    if (row < 0 || column < 0) return;
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    lastDragY_ = event->position().toPoint().y();
-    if (modifiers & Qt::ShiftModifier) {
-        dragMode_ = kDragRange;
-        if (selectionMark_ < 0 || selectionMark_ >= GetItemCount()) selectionMark_ = row;
-        DragTo(row);
-        return;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        dragMode_ = kDragToggle;
-        SetRowSelected(row, !IsRowSelected(row));
-        selectionMark_ = row;
-        toggleSnapshot_.assign(static_cast<std::size_t>(GetItemCount()), 0);
-        for (int r : GetSelectedRows()) toggleSnapshot_[static_cast<std::size_t>(r)] = 1;
-        SetFocusedRow(row);
-        return;
-    }
-    if (rowDragEnabled_ && IsRowSelected(row)) {
-        // Perhaps the start of a drag of the whole selection: it stays until
-        // the release shows that this was only a click.
-        pendingDragRow_ = row;
-        pendingDragPoint_ = event->position().toPoint();
-        SetFocusedRow(row);
-        return;
-    }
-    dragMode_ = kDragSingle;
-    selectionMark_ = row;
-    DragTo(row);
-}
-
-void CEditListCtrl::PressRight(QMouseEvent* event) {
-    setFocus(Qt::MouseFocusReason);
-    rightPressInside_ = true;
-    int column = -1;
-    const int row = HitTest(event->position().toPoint(), &column);
-    const SELVColumn* descriptor = GetColumn(column);
-    if (!descriptor || !descriptor->IsEditable()) return;
-    SetCurrentColumn(column);
-    if (IsRowSelected(row)) BeginEdit(row, column);
-}
-
-void CEditListCtrl::DragTo(int row) {
-    if (row < 0 || row >= GetItemCount() || selectionMark_ < 0) return;
-    const int first = std::min(selectionMark_, row);
-    const int last = std::max(selectionMark_, row);
-    std::vector<char> states;
-    if (dragMode_ == kDragToggle && toggleSnapshot_.size() == static_cast<std::size_t>(GetItemCount())) {
-        states = toggleSnapshot_;
-        const char markState = toggleSnapshot_[static_cast<std::size_t>(selectionMark_)];
-        for (int r = first; r <= last; ++r) states[static_cast<std::size_t>(r)] = markState;
+    if (event->button() == Qt::LeftButton) {
+        if (!selector_.PressLeft(*event)) QTableView::mousePressEvent(event);
+    } else if (event->button() == Qt::RightButton) {
+        selector_.PressRight(*event);
     } else {
-        states.assign(static_cast<std::size_t>(GetItemCount()), 0);
-        for (int r = first; r <= last; ++r) states[static_cast<std::size_t>(r)] = 1;
+        QTableView::mousePressEvent(event);
     }
-    SelectExactly(states);
-    SetFocusedRow(row);
 }
 
 void CEditListCtrl::mouseMoveEvent(QMouseEvent* event) {
-    if (pendingDragRow_ >= 0) {
-        if (!(event->buttons() & Qt::LeftButton)) {
-            pendingDragRow_ = -1;
-        } else if ((event->position().toPoint() - pendingDragPoint_).manhattanLength() >=
-                   QApplication::startDragDistance()) {
-            // The drag takes the mouse: no release reaches the list after it.
-            pendingDragRow_ = -1;
-            leftPressInside_ = false;
-            StartRowDrag();
-        }
-        return;
-    }
-    if (dragMode_ == kDragNone) {
-        QTableView::mouseMoveEvent(event);
-        return;
-    }
-    const int y = event->position().toPoint().y();
-    const bool upwards = y < lastDragY_;
-    const bool downwards = y > lastDragY_;
-    lastDragY_ = y;
-    const int top = GetTopIndex();
-    int row = -1;
-    if (y < 0 && upwards) {
-        SetTopIndex(top - 1);
-        row = GetTopIndex();
-    } else if (y >= viewport()->height() && downwards) {
-        SetTopIndex(top + 1);
-        row = std::min(GetTopIndex() + GetCountPerPage(), GetItemCount()) - 1;
-    } else if (y >= 0 && y < viewport()->height()) {
-        row = rowAt(y);
-        if (row < 0) row = GetItemCount() - 1;  // below the last row
-    }
-    if (row >= 0) DragTo(row);
+    if (!selector_.Move(*event)) QTableView::mouseMoveEvent(event);
 }
 
 void CEditListCtrl::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        if (pendingDragRow_ >= 0 && pendingDragRow_ < GetItemCount()) {
-            // A click on a selected row: select it alone after all.
-            dragMode_ = kDragSingle;
-            selectionMark_ = pendingDragRow_;
-            DragTo(pendingDragRow_);
-        }
-        pendingDragRow_ = -1;
-        dragMode_ = kDragNone;
-        toggleSnapshot_.clear();
+        const bool clicked = selector_.ReleaseLeft();
         if (selectionMode() == QAbstractItemView::SingleSelection) QTableView::mouseReleaseEvent(event);
-        if (std::exchange(leftPressInside_, false)) emit leftClicked();
+        if (clicked) emit leftClicked();
     } else if (event->button() == Qt::RightButton) {
-        if (std::exchange(rightPressInside_, false)) emit rightClicked();
+        if (selector_.ReleaseRight()) emit rightClicked();
     } else {
         QTableView::mouseReleaseEvent(event);
     }
@@ -1007,7 +696,7 @@ void CEditListCtrl::contextMenuEvent(QContextMenuEvent* event) {
     QPoint global = event->globalPos();
     if (event->reason() != QContextMenuEvent::Mouse) {
         QRect cell;
-        if (GetCellRect(GetFocusedRow(), std::max(currentColumn_, 0), cell))
+        if (GetCellRect(GetFocusedRow(), std::max(GetCurrentColumn(), 0), cell))
             global = viewport()->mapToGlobal(cell.bottomLeft());
     }
     emit contextMenuWanted(global);

@@ -7,6 +7,9 @@
 // created) that follows them through sorting. The current column is marked
 // by a leading '*' in its header. Nothing is stored by the control itself:
 // the derived class reads and stores cell values and may refuse them.
+#include "toolkit/qt/EditListColumns.h"
+#include "toolkit/qt/EditListSelector.h"
+#include "toolkit/qt/EditSession.h"
 #include "toolkit/qt/Popup.h"
 #include "toolkit/qt/SELVColumn.h"
 
@@ -19,7 +22,6 @@
 #include <map>
 #include <memory>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 class QFontMetrics;
@@ -34,18 +36,12 @@ class CEditListDelegate;
 class CEditListModel;
 class CMouseHook;
 
-// A value entered for a cell: the text of text and drop-down columns, the
-// number of numeric columns.
-using CellValue = std::variant<QString, double>;
-
-class CEditListCtrl : public QTableView {
+class CEditListCtrl : public QTableView, private IEditCells {
     Q_OBJECT
 public:
     using SELVColumn = GP::SELVColumn;
-    // Why a value is checked: a spin step (asked often; should not talk to
-    // the user), the end of an edit, a replace.
-    enum ValidateMode { kValidateSpin = 0, kValidateCommit = 1, kValidateReplace = 2 };
-    enum DragMode { kDragNone = 0, kDragSingle = 1, kDragRange = 2, kDragToggle = 3 };
+    using ValidateMode = EditValidateMode;
+    using enum EditValidateMode;
     // A pop-up's id is its row + kPopupIdBase.
     static constexpr int kPopupIdBase = 100;
 
@@ -57,12 +53,12 @@ public:
     // the columns there are).
     int InsertColumn(int index, const QString& header, const SELVColumn& column, int width = -1);
     bool DeleteColumn(int index);
-    int GetColumnCount() const { return static_cast<int>(columns_.size()); }
+    int GetColumnCount() const { return columns_.Count(); }
     int GetColumnFlags(int index) const;
     const SELVColumn* GetColumn(int index) const;
     // The header text as given, without the current column's '*'.
     QString GetColumnText(int index) const;
-    int GetCurrentColumn() const { return currentColumn_; }
+    int GetCurrentColumn() const { return columns_.Current(); }
     void SetCurrentColumn(int column);
     // The cell's rectangle in viewport coordinates; false without such a cell.
     bool GetCellRect(int row, int column, QRect& rect) const;
@@ -102,8 +98,8 @@ public:
     void SetAllSelected(bool selected);
     std::vector<int> GetSelectedRows() const;
     int GetSelectedCount() const;
-    int GetSelectionMark() const { return selectionMark_; }
-    void SetSelectionMark(int row) { selectionMark_ = row; }
+    int GetSelectionMark() const { return selector_.SelectionMark(); }
+    void SetSelectionMark(int row) { selector_.SetSelectionMark(row); }
     int GetFocusedRow() const;
     void SetFocusedRow(int row);
     int GetTopIndex() const;
@@ -120,8 +116,8 @@ public:
     // the selection, and moving the mouse on from there with the button held
     // calls StartRowDrag. A release without such a move selects that row
     // alone, as the press would have done without dragging.
-    void SetRowDragEnabled(bool on) { rowDragEnabled_ = on; }
-    bool IsRowDragEnabled() const { return rowDragEnabled_; }
+    void SetRowDragEnabled(bool on) { selector_.SetRowDragEnabled(on); }
+    bool IsRowDragEnabled() const { return selector_.IsRowDragEnabled(); }
 
     // The text shown in a cell (asked whenever the cell is drawn).
     virtual QString GetCellText(int row, int column) const = 0;
@@ -210,64 +206,37 @@ protected:
 
 private:
     friend class CMouseHook;
-    struct Column {
-        QString header;
-        SELVColumn descriptor;
-        int defaultWidth = 0;
-    };
-    // The edit in progress: the value entered, absolute or as a delta.
-    struct EditValue {
-        QString text;
-        double number = 0.0;
-        bool delta = true;
-    };
+    friend class CEditListSelector;
+
+    // The session's view of the rows: the overridable value functions.
+    bool ReadCellNumber(int row, int column, double* out) override { return GetCellValue(row, column, out); }
+    bool AcceptsCellValue(int row, int column, const CellValue& value, ValidateMode mode) override {
+        return IsValidCellValue(row, column, value, mode);
+    }
 
     void FollowFont();
-    bool HandleKey(QKeyEvent* event);
-    bool HandleChar(QKeyEvent* event);
-    int NextEditableColumn(int from, int direction) const;
-    // Moves the focus to row as the navigation keys do (Shift: a range from
-    // the selection mark, Ctrl: the focus alone).
-    void MoveFocusRow(int row, Qt::KeyboardModifiers modifiers);
-    void PressLeft(QMouseEvent* event);
-    void PressRight(QMouseEvent* event);
-    void DragTo(int row);
     void SelectExactly(const std::vector<char>& states);
     void OnPopupReturn(int id, int code);
     std::unique_ptr<IPopup> CreatePopup(int row, int column);
     void ConnectPopup(IPopup& popup, int id);
     IPopup* PopupById(int id) const;
     bool OnSpinStep(int id, double delta);
-    bool ComputeNewValues(std::vector<std::pair<int, CellValue>>& values, ValidateMode mode);
-    bool StoreValues(const std::vector<std::pair<int, CellValue>>& values, ValidateMode mode);
+    // Sets every other pop-up's text to the active one's.
+    void CopyActiveText(IPopup& active, const QString& text);
+    void StoreValues(int column, const CEditSession::RowValues& values);
     // Mouse presses anywhere in the program while editing; true swallows it.
     bool OnHookedPress(QWidget* target, Qt::MouseButton button);
     IPopup* PopupOf(QWidget* target) const;
     void DestroyPopups();
 
     std::unique_ptr<CEditListModel> model_;
-    std::vector<Column> columns_;
+    CEditListColumns columns_;
     std::vector<std::intptr_t> items_;
-    int currentColumn_ = -1;
-    int selectionMark_ = -1;
-    // Editing.
-    int editColumn_ = -1;
+    CEditSession session_{*this};
+    CEditListSelector selector_{*this};
+    // The pop-up editors of the edit in progress, by row.
     std::map<int, std::unique_ptr<IPopup>> popups_;
     IPopup* activePopup_ = nullptr;
-    EditValue editValue_;
-    bool spinning_ = false;
-    bool validating_ = false;
-    // Mouse selection.
-    DragMode dragMode_ = kDragNone;
-    std::vector<char> toggleSnapshot_;
-    int lastDragY_ = 0;
-    bool leftPressInside_ = false;
-    bool rightPressInside_ = false;
-    // Row dragging: the selected row pressed, and where, until the mouse
-    // moves far enough to start a drag or the button is released.
-    bool rowDragEnabled_ = false;
-    int pendingDragRow_ = -1;
-    QPoint pendingDragPoint_;
     std::unique_ptr<CEditListDelegate> delegate_;
 };
 
