@@ -10,15 +10,13 @@
 #include "ml/LongMessage.h"
 #include "ml/ShortMessage.h"
 #include "ml/TessanMessage.h"
+#include "ml/UnitIdentity.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr std::uint8_t kSystemExclusive = 0xF0;
-constexpr std::uint8_t kTessanManufacturer = 0x41;
-constexpr std::uint8_t kUniversalNonRealTime = 0x7E;
-constexpr std::uint8_t kUniversalRealTime = 0x7F;
 constexpr std::uint8_t kTimingClock = 0xF8;
 
 bool IsCommand(const ML::CTessanMessage& message, const ML::CMessage& command)
@@ -33,7 +31,7 @@ void COruMidiIn::OnReceive(std::span<const std::uint8_t> bytes)
 {
     if (bytes.empty()) return;
     const std::uint8_t first = bytes[0];
-    if (first == kSystemExclusive && bytes.size() >= 2 && bytes[1] == kTessanManufacturer) {
+    if (first == kSystemExclusive && bytes.size() >= 2 && bytes[1] == ML::kMakerId) {
         OnAddressChecksum(bytes);
     } else if (first == kSystemExclusive) {
         OnSystemExclusive(bytes);
@@ -71,8 +69,8 @@ void COruMidiIn::OnSystemExclusive(std::span<const std::uint8_t> bytes)
     ML::CLongMessage message;
     if (!message.Assign(bytes)) return;
     const std::uint8_t manufacturer = message.GetManufacturerId();
-    if (manufacturer != kUniversalNonRealTime && manufacturer != kUniversalRealTime) return;
-    if (manufacturer == kUniversalNonRealTime && message.GetSubId1() == 0x06 && message.GetSubId2() == 0x01) {
+    if (manufacturer != ML::kUniversalNonRealTime && manufacturer != ML::kUniversalRealTime) return;
+    if (manufacturer == ML::kUniversalNonRealTime && message.GetSubId1() == 0x06 && message.GetSubId2() == 0x01) {
         if (responder) responder->RespondIdentity(message);
         return;
     }

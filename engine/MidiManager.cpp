@@ -4,6 +4,7 @@
 #include "engine/MidiDevices.h"
 #include "engine/MidiPortLists.h"
 #include "engine/MidiSetup.h"
+#include "ml/UnitIdentity.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ bool ConfigureEnginePorts(const char* unitName)
     // configuration (tests, tools) starts from the same defaults.
     inputs.assign(2, COruMidiIn());
     outputs.assign(2, COruMidiOut());
-    const std::vector<std::uint8_t> modelId{0x00, 0x00, 0x45};
+    const std::vector<std::uint8_t> modelId(ML::kModelId.begin(), ML::kModelId.end());
     inputs[0].modelId = modelId;
     inputs[0].name = unitName;
     outputs[0].modelId = modelId;

@@ -2,6 +2,7 @@
 // The base of the engine's logical MIDI ports: one conversation partner on
 // the MIDI side, with the identifiers its address/checksum messages carry.
 #include "engine/ElementDefinition.h"
+#include "ml/UnitIdentity.h"
 
 #include <cstdint>
 #include <string>
@@ -19,8 +20,8 @@ public:
     bool ParseAttributes(OruAttributes& attributes);
 
     std::string name;
-    std::uint8_t manufacturerId = 0x41;
-    std::uint8_t deviceId = 0x10;
+    std::uint8_t manufacturerId = ML::kMakerId;
+    std::uint8_t deviceId = ML::kDefaultDeviceId;
     std::vector<std::uint8_t> modelId;
     std::int32_t addressSize = 4;
     std::vector<std::string> rootStructNames;

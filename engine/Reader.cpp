@@ -10,16 +10,14 @@
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
 #include "ml/TransferScope.h"
+#include "ml/UnitIdentity.h"
 #include "toolkit/core/Progress.h"
 
 namespace {
 
-constexpr std::uint8_t kUniversalNonRealTime = 0x7E;
 constexpr std::uint8_t kGeneralInformation = 0x06;
 constexpr std::uint8_t kIdentityRequest = 0x01;
 constexpr std::uint8_t kIdentityReply = 0x02;
-constexpr std::uint8_t kManufacturer = 0x41;
-constexpr std::uint8_t kFamilyCode[] = {0x45, 0x02};
 // F0 7E dd 06 02 41 f f + six bytes + F7: twelve bytes between the device
 // id's offset and the final F7.
 constexpr std::size_t kIdentityReplySize = 15;
@@ -44,7 +42,7 @@ bool AReader::CheckIdentity() {
     SetIdentityResult(kIdentityNotConfirmed);
     if (GetOutput() == nullptr)
         return false;
-    const std::vector<std::uint8_t> request{0xF0, kUniversalNonRealTime, GetOutput()->deviceId,
+    const std::vector<std::uint8_t> request{0xF0, ML::kUniversalNonRealTime, GetOutput()->deviceId,
                                             kGeneralInformation, kIdentityRequest, 0xF7};
     if (!RequestUniversal(request))
         return false;
@@ -139,9 +137,9 @@ bool AReader::ReceiveUniversal(const ML::CLongMessage& message) {
         return false;
     if (message.size() != kIdentityReplySize || message[2] != GetOutput()->deviceId)
         return false;
-    if (message[3] != kGeneralInformation || message[4] != kIdentityReply || message[5] != kManufacturer)
+    if (message[3] != kGeneralInformation || message[4] != kIdentityReply || message[5] != ML::kMakerId)
         return false;
-    if (message[6] != kFamilyCode[0] || message[7] != kFamilyCode[1]) {
+    if (message[6] != ML::kFamilyCode[0] || message[7] != ML::kFamilyCode[1]) {
         // Another kind of unit answered: stop waiting, identity unconfirmed.
         SetState(kUniversalReceived);
         return false;

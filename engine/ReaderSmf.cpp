@@ -8,6 +8,7 @@
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
 #include "ml/TessanMessage.h"
+#include "ml/UnitIdentity.h"
 #include "toolkit/core/CursorChanger.h"
 
 #include <algorithm>
@@ -16,7 +17,6 @@ namespace {
 
 // The data sets of a file carry four address bytes, as the unit's do.
 constexpr int kFileAddressSize = 4;
-constexpr std::uint8_t kManufacturer = 0x41;
 
 bool SameBytes(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end());
@@ -61,7 +61,7 @@ std::size_t AReader::Read(std::span<std::uint8_t> out, std::size_t position) {
 
 bool AReader::OnSysEx(std::uint32_t /*delta*/, const ML::CLongMessage& message) {
     ++tally_.seen;
-    if (message.size() < 2 || message[0] != 0xF0 || message[1] != kManufacturer)
+    if (message.size() < 2 || message[0] != 0xF0 || message[1] != ML::kMakerId)
         return true;
     // The unit's identifiers as the port it answers on is configured.
     const COruMidi* port = GetInput();

@@ -15,6 +15,9 @@ namespace {
 
 constexpr std::uint8_t kUniversalNonRealTime = 0x7E;
 constexpr std::uint8_t kAllDevices = 0x7F;
+// The unit's identity, written out here rather than taken from the program's
+// ml/UnitIdentity.h: the simulated unit is the other side of the cable, and a
+// wrong value in the program must show as a unit that does not answer.
 constexpr std::uint8_t kManufacturerId = 0x41;
 constexpr std::array<std::uint8_t, 3> kModelId{0x00, 0x00, 0x45};
 constexpr std::array<std::uint8_t, 2> kFamilyCode{0x45, 0x02};
