@@ -1,6 +1,7 @@
 // The test run's one application object, made after the run has moved its
 // home, profile, data, runtime and temporary folders into a folder of its own.
 #include "app/main/App.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -47,10 +48,9 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    char pattern[] = "/tmp/zm47-app-e2e-XXXXXX";
-    const char* home = ::mkdtemp(pattern);
-    if (!home) return 1;
-    MoveHome(home);
+    const test::TempFolder home("zm47-app-e2e");
+    if (home.path().empty()) return 1;
+    MoveHome(home.str());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     g_standardHandler = qInstallMessageHandler(QuietOffscreenNotes);
     int status = 0;
@@ -58,6 +58,5 @@ int main(int argc, char** argv)
         CApp app(argc, argv);
         status = RUN_ALL_TESTS();
     }
-    QDir(QString::fromUtf8(home)).removeRecursively();
     return status;
 }

@@ -5,6 +5,7 @@
 #include "data/ImageData.h"
 #include "data/InitialFileDocument.h"
 #include "data/Patch.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,35 +16,13 @@
 #include <iterator>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace datatest {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A fresh folder, removed with everything in it when the object goes.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zm47-data-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            ADD_FAILURE() << "mkdtemp failed";
-        path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using TempDir = test::TempFolder;
 
 inline std::vector<std::string> Names(const std::filesystem::path& folder) {
     std::vector<std::string> names;

@@ -7,10 +7,10 @@
 #include "data/ImageData.h"
 #include "data/LibrarianFile.h"
 #include "toolkit/core/Progress.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace e2e {
 namespace {
@@ -38,9 +38,6 @@ class CheckedWrite : public EndToEnd {
 protected:
     void SetUp() override
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zm47-checked-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
         image.FillWithNewPatches();
         // Patches unlike anything the unit holds.
         CParameterArray& memory = image.GetArray(1);
@@ -50,11 +47,6 @@ protected:
                 patch->Data()[b] = static_cast<std::uint8_t>((i * 5 + static_cast<std::size_t>(b) * 3 + 1) & 0x7F);
             patch->SetName("NEW " + std::to_string(i + 1));
         }
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
     }
     std::vector<Bytes> UnitMemory(const std::vector<int>& indexes)
     {
@@ -67,7 +59,7 @@ protected:
     std::string LastText() const { return dialog.shown().empty() ? std::string() : dialog.shown().back().text; }
 
     CImageData image;
-    std::filesystem::path folder;
+    test::TempFolder folder{"zm47-checked"};
 };
 
 TEST_F(CheckedWrite, AUnitThatStoresOnePatchWronglyFailsVerificationNamingThatPatch)

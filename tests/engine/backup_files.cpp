@@ -1,27 +1,18 @@
 // The backup folder: names by time and area, and keeping only the newest.
 #include "engine/BackupFiles.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 class BackupFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zm47-backups-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
     void Touch(const std::string& name) { std::ofstream(folder / name) << "x"; }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
@@ -31,7 +22,8 @@ protected:
         return names;
     }
 
-    std::filesystem::path folder;
+    test::TempFolder scratch{"zm47-backups"};
+    const std::filesystem::path& folder = scratch.path();
 };
 
 TEST_F(BackupFolder, NamesCarryDateTimeAndAreaAndNeverReuseAName) {

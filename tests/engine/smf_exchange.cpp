@@ -5,34 +5,15 @@
 #include "engine/SmfExchange.h"
 #include "ml/SmfBuffer.h"
 #include "tests/ml/smf_recorder.h"
+#include "tests/support/TempFolder.h"
 
 #include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace test {
 namespace {
-
-// A fresh folder, removed with everything in it.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zm47-smf-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            ADD_FAILURE() << "mkdtemp failed";
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
 
 Bytes FileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -91,7 +72,7 @@ protected:
 
     CImageData source;
     std::vector<int> all;
-    ScratchFolder folder;
+    TempFolder folder{"zm47-smf"};
 };
 
 TEST_F(SmfTest, SixtyPatchesBecomeOneTrackOfSixtyDataSetsSpacedForTheWire) {

@@ -1,11 +1,11 @@
 // Raw SysEx files: the exact bytes of an export, what an import of a file
 // mixed with other bytes keeps, and files on disk.
 #include "tests/engine/transfer_support.h"
+#include "tests/support/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace test {
 namespace {
@@ -28,14 +28,6 @@ protected:
             std::copy_n(UnitData(kMemory + static_cast<DeviceAddress>(i * 128)).begin(), 128,
                         AsPatch(source.GetArray(1).At(static_cast<std::size_t>(i)))->Data());
         target.FillWithNewPatches();
-        std::string pattern = (std::filesystem::temp_directory_path() / "zm47-syx-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-        TransferTest::TearDown();
     }
     static Bytes Good(int index) {
         const DeviceAddress address = kMemory + static_cast<DeviceAddress>(index * 128);
@@ -52,7 +44,7 @@ protected:
 
     CImageData source;
     CImageData target;
-    std::filesystem::path folder;
+    TempFolder folder{"zm47-syx"};
 };
 
 TEST_F(SysExTest, ExportIsTheDataSetsOfADeviceWriteOneAfterAnother) {

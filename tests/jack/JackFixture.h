@@ -4,6 +4,7 @@
 // zm47-cli sim, a process of its own, on JACK ports. Skipped, saying why,
 // where that server is not installed.
 #include "tests/support/JackServer.h"
+#include "tests/support/TempFolder.h"
 
 #include <gmock/gmock.h>
 
@@ -30,9 +31,9 @@ protected:
     {
         const std::string missing = test::PrivateJackServer::Missing();
         if (!missing.empty()) GTEST_SKIP() << missing;
-        std::string pattern = std::filesystem::temp_directory_path().string() + "/zm47-jack-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
+        scratch = std::make_unique<test::TempFolder>("zm47-jack");
+        folder = scratch->str();
+        ASSERT_FALSE(folder.empty());
         std::string why;
         ASSERT_TRUE(server.Start(folder, why)) << why;
         memory = folder + "/sim-memory.z4l";
@@ -48,7 +49,7 @@ protected:
         if (unit && unit->Running()) StopUnit(SIGINT);
         unit.reset();
         server.Stop();
-        if (!folder.empty()) std::filesystem::remove_all(folder);
+        scratch.reset();
     }
 
     // Starts the simulated unit's process and waits until its ports exist.
@@ -87,6 +88,7 @@ protected:
         return test::RunProgram(arguments, folder);
     }
 
+    std::unique_ptr<test::TempFolder> scratch;
     std::string folder;
     std::string memory;
     test::PrivateJackServer server;
