@@ -1,5 +1,6 @@
 #include "ml/MMIn.h"
 
+#include "ml/DeviceNames.h"
 #include "ml/MMReporter.h"
 
 namespace ML {
@@ -23,13 +24,8 @@ bool CMMIn::OpenById(mm::UINT id, mm::MIDIINPROC callback, mm::DWORD_PTR instanc
 
 bool CMMIn::OpenByName(const std::string& name, mm::MIDIINPROC callback, mm::DWORD_PTR instance, mm::DWORD flags)
 {
-    const mm::UINT count = mm::midiInGetNumDevs();
-    for (mm::UINT i = 0; i < count; ++i) {
-        mm::MIDIINCAPSA caps;
-        if (Report(mm::midiInGetDevCapsA(i, &caps, sizeof caps)) && name == caps.szPname)
-            return OpenById(i, callback, instance, flags);
-    }
-    return false;
+    const int index = FindInputDevice(name);
+    return index >= 0 && OpenById(static_cast<mm::UINT>(index), callback, instance, flags);
 }
 
 bool CMMIn::Close()

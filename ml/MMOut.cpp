@@ -1,5 +1,6 @@
 #include "ml/MMOut.h"
 
+#include "ml/DeviceNames.h"
 #include "ml/MMReporter.h"
 
 namespace ML {
@@ -23,13 +24,8 @@ bool CMMOut::OpenById(mm::UINT id, mm::DWORD_PTR callback, mm::DWORD_PTR instanc
 
 bool CMMOut::OpenByName(const std::string& name, mm::DWORD_PTR callback, mm::DWORD_PTR instance, mm::DWORD flags)
 {
-    const mm::UINT count = mm::midiOutGetNumDevs();
-    for (mm::UINT i = 0; i < count; ++i) {
-        mm::MIDIOUTCAPSA caps;
-        if (Report(mm::midiOutGetDevCapsA(i, &caps, sizeof caps)) && name == caps.szPname)
-            return OpenById(i, callback, instance, flags);
-    }
-    return false;
+    const int index = FindOutputDevice(name);
+    return index >= 0 && OpenById(static_cast<mm::UINT>(index), callback, instance, flags);
 }
 
 bool CMMOut::Close()

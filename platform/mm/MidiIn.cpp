@@ -1,19 +1,11 @@
 #include "platform/mm/MidiIn.h"
 
+#include "platform/mm/MidiHeader.h"
+
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 
 namespace mm {
-
-namespace {
-
-void SetFlags(MIDIHDR& header, DWORD flags)
-{
-    std::atomic_ref<DWORD>(header.dwFlags).store(flags, std::memory_order_release);
-}
-
-} // namespace
 
 MidiIn::MidiIn(std::shared_ptr<InputDevice> device, MIDIINPROC callback, DWORD_PTR instance)
     : device_(std::move(device)), callback_(callback), instance_(instance)
@@ -54,31 +46,23 @@ bool MidiIn::Present() const
 
 MMRESULT MidiIn::Prepare(MIDIHDR* header)
 {
-    if (header == nullptr || header->lpData == nullptr) return MMSYSERR_INVALPARAM;
     std::lock_guard lock(mutex_);
-    SetFlags(*header, header->dwFlags | MHDR_PREPARED);
-    return MMSYSERR_NOERROR;
+    return PrepareHeader(header);
 }
 
 MMRESULT MidiIn::Unprepare(MIDIHDR* header)
 {
-    if (header == nullptr) return MMSYSERR_INVALPARAM;
     std::lock_guard lock(mutex_);
-    if (header->dwFlags & MHDR_INQUEUE) return MIDIERR_STILLPLAYING;
-    SetFlags(*header, header->dwFlags & ~MHDR_PREPARED);
-    return MMSYSERR_NOERROR;
+    return UnprepareHeader(header);
 }
 
 MMRESULT MidiIn::AddBuffer(MIDIHDR* header)
 {
-    if (header == nullptr || header->lpData == nullptr || header->dwBufferLength == 0)
-        return MMSYSERR_INVALPARAM;
     std::lock_guard lock(mutex_);
-    if (!(header->dwFlags & MHDR_PREPARED)) return MIDIERR_UNPREPARED;
-    if (header->dwFlags & MHDR_INQUEUE) return MIDIERR_STILLPLAYING;
+    if (const MMRESULT result = CheckQueueable(header); result != MMSYSERR_NOERROR) return result;
     header->dwBytesRecorded = 0;
     header->lpNext = nullptr;
-    SetFlags(*header, (header->dwFlags & ~MHDR_DONE) | MHDR_INQUEUE);
+    MarkQueued(*header);
     if (tail_ != nullptr)
         tail_->lpNext = header;
     else
@@ -179,7 +163,7 @@ void MidiIn::ReturnHead(UINT message)
     if (head_ == nullptr) tail_ = nullptr;
     header->lpNext = nullptr;
     --queued_;
-    SetFlags(*header, (header->dwFlags & ~MHDR_INQUEUE) | MHDR_DONE);
+    MarkDone(*header);
     Call(message, reinterpret_cast<DWORD_PTR>(header), Timestamp());
 }
 

@@ -1,20 +1,11 @@
 #include "platform/mm/MidiOut.h"
 
+#include "platform/mm/MidiHeader.h"
 #include "platform/mm/MidiStreamParser.h"
 
-#include <atomic>
 #include <cstdint>
 
 namespace mm {
-
-namespace {
-
-void SetFlags(MIDIHDR& header, DWORD flags)
-{
-    std::atomic_ref<DWORD>(header.dwFlags).store(flags, std::memory_order_release);
-}
-
-} // namespace
 
 MidiOut::MidiOut(std::shared_ptr<OutputDevice> device) : device_(std::move(device)) {}
 
@@ -38,19 +29,14 @@ bool MidiOut::Present() const
 
 MMRESULT MidiOut::Prepare(MIDIHDR* header)
 {
-    if (header == nullptr || header->lpData == nullptr) return MMSYSERR_INVALPARAM;
     std::lock_guard lock(mutex_);
-    SetFlags(*header, header->dwFlags | MHDR_PREPARED);
-    return MMSYSERR_NOERROR;
+    return PrepareHeader(header);
 }
 
 MMRESULT MidiOut::Unprepare(MIDIHDR* header)
 {
-    if (header == nullptr) return MMSYSERR_INVALPARAM;
     std::lock_guard lock(mutex_);
-    if (header->dwFlags & MHDR_INQUEUE) return MIDIERR_STILLPLAYING;
-    SetFlags(*header, header->dwFlags & ~MHDR_PREPARED);
-    return MMSYSERR_NOERROR;
+    return UnprepareHeader(header);
 }
 
 MMRESULT MidiOut::ShortMsg(DWORD packed)
@@ -66,23 +52,20 @@ MMRESULT MidiOut::ShortMsg(DWORD packed)
 
 MMRESULT MidiOut::LongMsg(MIDIHDR* header)
 {
-    if (header == nullptr || header->lpData == nullptr || header->dwBufferLength == 0)
-        return MMSYSERR_INVALPARAM;
     std::lock_guard lock(mutex_);
-    if (!(header->dwFlags & MHDR_PREPARED)) return MIDIERR_UNPREPARED;
-    if (header->dwFlags & MHDR_INQUEUE) return MIDIERR_STILLPLAYING;
+    if (const MMRESULT result = CheckQueueable(header); result != MMSYSERR_NOERROR) return result;
     if (pending_ != nullptr) return MIDIERR_NOTREADY;
     if (!Present()) return MMSYSERR_NODRIVER;
-    SetFlags(*header, (header->dwFlags & ~MHDR_DONE) | MHDR_INQUEUE);
+    MarkQueued(*header);
     bool completed = true;
     const auto* data = reinterpret_cast<const std::uint8_t*>(header->lpData);
     const MMRESULT result = connection_->SendLong({data, header->dwBufferLength}, completed);
     if (result != MMSYSERR_NOERROR) {
-        SetFlags(*header, header->dwFlags & ~MHDR_INQUEUE);
+        SetHeaderFlags(*header, header->dwFlags & ~MHDR_INQUEUE);
         return result;
     }
     if (completed)
-        SetFlags(*header, (header->dwFlags & ~MHDR_INQUEUE) | MHDR_DONE);
+        MarkDone(*header);
     else
         pending_ = header;
     return MMSYSERR_NOERROR;
@@ -93,7 +76,7 @@ MMRESULT MidiOut::Reset()
     std::lock_guard lock(mutex_);
     if (connection_) connection_->Reset();
     if (pending_ != nullptr) {
-        SetFlags(*pending_, (pending_->dwFlags & ~MHDR_INQUEUE) | MHDR_DONE);
+        MarkDone(*pending_);
         pending_ = nullptr;
     }
     return MMSYSERR_NOERROR;

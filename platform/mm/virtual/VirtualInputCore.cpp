@@ -28,8 +28,7 @@ VirtualInputCore::~VirtualInputCore() = default;
 MMRESULT VirtualInputCore::Connect(MidiIn& port, std::unique_ptr<InputConnection>& connection)
 {
     std::lock_guard lock(mutex_);
-    if (!present_) return MMSYSERR_NODRIVER;
-    if (openResult_ != MMSYSERR_NOERROR) return openResult_;
+    if (const MMRESULT refusal = OpenRefusal(); refusal != MMSYSERR_NOERROR) return refusal;
     if (port_ != nullptr) return MMSYSERR_ALLOCATED;
     port_ = &port;
     stopping_ = false;
@@ -83,12 +82,6 @@ bool VirtualInputCore::IsOpen() const
     return port_ != nullptr;
 }
 
-bool VirtualInputCore::Present() const
-{
-    std::lock_guard lock(mutex_);
-    return present_;
-}
-
 int VirtualInputCore::QueuedBuffers() const
 {
     std::lock_guard lock(mutex_);
@@ -99,18 +92,6 @@ void VirtualInputCore::ReturnFirstBuffer()
 {
     std::lock_guard lock(mutex_);
     if (port_ != nullptr) port_->ReturnFirstBuffer();
-}
-
-void VirtualInputCore::FailOpens(MMRESULT result)
-{
-    std::lock_guard lock(mutex_);
-    openResult_ = result;
-}
-
-void VirtualInputCore::SetWireSpeed(bool on)
-{
-    std::lock_guard lock(mutex_);
-    wireSpeed_ = on;
 }
 
 void VirtualInputCore::Unplug()

@@ -6,6 +6,7 @@
 #include "platform/mm/Device.h"
 #include "platform/mm/MidiIn.h"
 #include "platform/mm/MidiStreamParser.h"
+#include "platform/mm/virtual/VirtualDeviceState.h"
 
 #include <condition_variable>
 #include <cstdint>
@@ -18,7 +19,9 @@
 
 namespace mm {
 
-class VirtualInputCore final : public InputDevice, public std::enable_shared_from_this<VirtualInputCore> {
+class VirtualInputCore final : public InputDevice,
+                               public VirtualDeviceState,
+                               public std::enable_shared_from_this<VirtualInputCore> {
 public:
     static constexpr std::size_t kQueueSize = 16 * 1024;
 
@@ -32,11 +35,8 @@ public:
     bool Send(std::span<const std::uint8_t> bytes);
     void WaitUntilDelivered();
     bool IsOpen() const;
-    bool Present() const;
     int QueuedBuffers() const;
     void ReturnFirstBuffer();
-    void FailOpens(MMRESULT result);
-    void SetWireSpeed(bool on);
     void Unplug();
 
 private:
@@ -44,11 +44,7 @@ private:
     std::size_t Take(std::uint8_t* target, std::size_t most);
 
     const std::string name_;
-    mutable std::mutex mutex_;
     std::condition_variable changed_;
-    bool present_ = true;
-    bool wireSpeed_ = false;
-    MMRESULT openResult_ = MMSYSERR_NOERROR;
     MidiIn* port_ = nullptr;  // not owned: the port that has the device open
     bool stopping_ = false;
     bool busy_ = false;  // the delivery thread is handing bytes to the port

@@ -37,8 +37,7 @@ VirtualOutputCore::VirtualOutputCore(std::string name, VirtualOutputDevice::Hand
 MMRESULT VirtualOutputCore::Connect(std::unique_ptr<OutputConnection>& connection)
 {
     std::lock_guard lock(mutex_);
-    if (!present_) return MMSYSERR_NODRIVER;
-    if (openResult_ != MMSYSERR_NOERROR) return openResult_;
+    if (const MMRESULT refusal = OpenRefusal(); refusal != MMSYSERR_NOERROR) return refusal;
     if (open_) return MMSYSERR_ALLOCATED;
     open_ = true;
     connection = std::make_unique<VirtualOutputConnection>(shared_from_this());
@@ -84,12 +83,6 @@ bool VirtualOutputCore::IsOpen() const
     return open_;
 }
 
-bool VirtualOutputCore::Present() const
-{
-    std::lock_guard lock(mutex_);
-    return present_;
-}
-
 void VirtualOutputCore::HoldLongMessages(bool hold)
 {
     std::lock_guard lock(mutex_);
@@ -100,18 +93,6 @@ int VirtualOutputCore::Resets() const
 {
     std::lock_guard lock(mutex_);
     return resets_;
-}
-
-void VirtualOutputCore::FailOpens(MMRESULT result)
-{
-    std::lock_guard lock(mutex_);
-    openResult_ = result;
-}
-
-void VirtualOutputCore::SetWireSpeed(bool on)
-{
-    std::lock_guard lock(mutex_);
-    wireSpeed_ = on;
 }
 
 DWORD VirtualOutputCore::Support() const

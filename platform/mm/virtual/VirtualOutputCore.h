@@ -2,6 +2,7 @@
 // The state of one virtual output device, shared by its far-side owner, the
 // device lists and the connection of the port that has it open.
 #include "platform/mm/Device.h"
+#include "platform/mm/virtual/VirtualDeviceState.h"
 #include "platform/mm/virtual/VirtualDevices.h"
 
 #include <memory>
@@ -10,7 +11,9 @@
 
 namespace mm {
 
-class VirtualOutputCore final : public OutputDevice, public std::enable_shared_from_this<VirtualOutputCore> {
+class VirtualOutputCore final : public OutputDevice,
+                                public VirtualDeviceState,
+                                public std::enable_shared_from_this<VirtualOutputCore> {
 public:
     VirtualOutputCore(std::string name, VirtualOutputDevice::Handler handler);
 
@@ -24,24 +27,17 @@ public:
 
     void SetHandler(VirtualOutputDevice::Handler handler);
     bool IsOpen() const;
-    bool Present() const;
     void HoldLongMessages(bool hold);
     int Resets() const;
-    void FailOpens(MMRESULT result);
-    void SetWireSpeed(bool on);
     void DeclareSelfPaced(bool on);
     void Unplug();
 
 private:
     const std::string name_;
-    mutable std::mutex mutex_;
-    bool present_ = true;
     bool open_ = false;
-    bool wireSpeed_ = false;
     bool hold_ = false;
     bool selfPaced_ = false;
     int resets_ = 0;
-    MMRESULT openResult_ = MMSYSERR_NOERROR;
     // Held while the handler runs, so that a new handler never meets a call
     // of the old one.
     std::mutex handlerMutex_;
