@@ -1,8 +1,8 @@
 // devices and sim: what MIDI devices there are, and the simulated unit on
 // the system's MIDI ports.
 #include "cli/Commands.h"
-#include "cli/Interrupt.h"
-#include "engine/DeviceFactory.h"
+#include "cli/InterruptGuard.h"
+#include "engine/MidiDeviceFactory.h"
 #include "sim/PortSimulator.h"
 #include "sim/VirtualSimulator.h"
 

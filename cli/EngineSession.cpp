@@ -3,7 +3,7 @@
 #include "app/core/LibrarianState.h"
 #include "app/core/TransferObjects.h"
 #include "cli/Commands.h"
-#include "engine/DeviceFactory.h"
+#include "engine/MidiDeviceFactory.h"
 #include "engine/MidiManager.h"
 #include "engine/MidiPortLists.h"
 #include "engine/MidiSetup.h"

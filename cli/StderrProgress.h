@@ -3,7 +3,7 @@
 // followed by what happens to it ("MEMORY  1: reading"). A transfer made of
 // phases names each by its title ("MEMORY  1: verifying"). Ctrl-C cancels the
 // transfer before the next patch, as "Cancel" in the progress dialog does.
-#include "cli/Interrupt.h"
+#include "cli/InterruptGuard.h"
 #include "toolkit/core/Progress.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 // identify, read, write and preview: the unit through the engine.
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
-#include "cli/Interrupt.h"
+#include "cli/InterruptGuard.h"
 #include "cli/LibrarySession.h"
 #include "cli/StderrProgress.h"
 #include "data/FileDocument.h"

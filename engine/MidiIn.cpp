@@ -2,8 +2,8 @@
 
 #include "engine/EngineTextOut.h"
 #include "engine/MidiDevice.h"
-#include "engine/MidiInReceiver.h"
-#include "engine/MidiInResponder.h"
+#include "engine/MidiReceiver.h"
+#include "engine/MidiResponder.h"
 #include "engine/MidiOut.h"
 #include "engine/MidiPortLists.h"
 #include "engine/StructRegistry.h"

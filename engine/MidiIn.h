@@ -4,7 +4,7 @@
 // identifiers and hands them to the receiver (the requester), the responder
 // and the structs; what it accepts may also be forwarded unchanged to the
 // devices of a through output.
-#include "engine/MidiPort.h"
+#include "engine/Midi.h"
 
 #include <cstdint>
 #include <span>

@@ -1,7 +1,7 @@
 #include "engine/MidiManager.h"
 
 #include "engine/EngineTextOut.h"
-#include "engine/MidiDevices.h"
+#include "engine/MidiDeviceList.h"
 #include "engine/MidiPortLists.h"
 #include "engine/MidiSetup.h"
 #include "ml/UnitIdentity.h"

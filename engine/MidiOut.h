@@ -1,7 +1,7 @@
 #pragma once
 // A logical MIDI output: sends messages to every physical output device bound
 // to it, in binding order.
-#include "engine/MidiPort.h"
+#include "engine/Midi.h"
 #include "ml/Message.h"
 
 #include <cstdint>

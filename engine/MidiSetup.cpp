@@ -1,11 +1,11 @@
 #include "engine/MidiSetup.h"
 
-#include "engine/DeviceFactory.h"
-#include "engine/MidiDevices.h"
+#include "engine/MidiDeviceFactory.h"
+#include "engine/MidiDeviceList.h"
 #include "engine/MidiPortLists.h"
 #include "engine/MidiSetupState.h"
-#include "engine/PluginRouter.h"
-#include "engine/MidiPort.h"
+#include "engine/MidiPluginRouter.h"
+#include "engine/Midi.h"
 #include "platform/msgwin/MessageQueue.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 // a Standard MIDI File into an image the same way.
 #include "data/Address.h"
 #include "engine/ImportTally.h"
-#include "engine/Requester.h"
+#include "engine/MidiRequester.h"
 #include "ml/SmfReader.h"
 
 #include <cstddef>

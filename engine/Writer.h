@@ -3,7 +3,7 @@
 // after the reader has checked that the right kind of unit answers; and, in
 // its file mode, writes the same data sets into a Standard MIDI File.
 #include "engine/DataSmfWriter.h"
-#include "engine/Sender.h"
+#include "engine/MidiSender.h"
 #include "engine/SysExFileSink.h"
 
 #include <cstdint>

@@ -9,7 +9,7 @@
 // This class holds what works on any parameter array; a derived class says
 // which array, clipboard, columns and profile entries it uses.
 #include "toolkit/qt/EditListCtrl.h"
-#include "views/PatchDrag.h"
+#include "views/PatchDrop.h"
 
 #include <QString>
 

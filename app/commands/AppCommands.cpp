@@ -2,7 +2,7 @@
 
 #include "app/commands/CommandWindow.h"
 #include "app/commands/FontCommand.h"
-#include "app/core/ListFont.h"
+#include "app/core/FontEx.h"
 #include "app/core/WriteSettings.h"
 #include "app/ui/CommandIds.h"
 #include "engine/dialogs/MidiSetupDialog.h"

@@ -9,7 +9,7 @@
 #include "toolkit/core/CursorChanger.h"
 #include "views/ParameterEdits.h"
 #include "views/ParameterListCtrl.h"
-#include "views/PatchDrag.h"
+#include "views/PatchDrop.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // size of a screen font) and every open window shows its rows in it at once.
 // The choice is kept in the program's list font, which the settings write
 // to the profile at exit.
-#include "app/core/ListFont.h"
+#include "app/core/FontEx.h"
 
 #include <QFont>
 

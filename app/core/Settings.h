@@ -2,7 +2,7 @@
 // The settings the application shell keeps in section "Option" of the
 // profile: the list font, the grid switch and the area shown in the main
 // window. They are read once at start-up and written once at exit.
-#include "app/core/ListFont.h"
+#include "app/core/FontEx.h"
 
 #include <string>
 #include <string_view>

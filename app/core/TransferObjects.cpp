@@ -1,7 +1,7 @@
 #include "app/core/TransferObjects.h"
 
 #include "app/core/LibrarianState.h"
-#include "engine/DeviceFactory.h"
+#include "engine/MidiDeviceFactory.h"
 #include "engine/MidiManager.h"
 #include "engine/MidiPortLists.h"
 #include "engine/MidiSetup.h"

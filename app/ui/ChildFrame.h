@@ -3,7 +3,7 @@
 // "Window"/"Position<index>" and uses it once the settings are loaded;
 // its context menu does nothing, and a right click on its caption opens the
 // window list pop-up of the main frame.
-#include "toolkit/qt/MdiChildWndEx.h"
+#include "toolkit/qt/MDIChildWndEx.h"
 
 class CMainFrame;
 

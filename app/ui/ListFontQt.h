@@ -1,6 +1,6 @@
 #pragma once
 // The program's list font as the windows use it.
-#include "app/core/ListFont.h"
+#include "app/core/FontEx.h"
 
 #include <QColor>
 #include <QFont>

@@ -7,7 +7,7 @@
 // document, then the application, and a command nobody handles is disabled.
 #include "app/ui/CommandIds.h"
 #include "app/ui/CommandTarget.h"
-#include "toolkit/qt/MdiFrameWndEx.h"
+#include "toolkit/qt/MDIFrameWndEx.h"
 
 #include <QAction>
 #include <QMenu>

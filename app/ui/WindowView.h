@@ -6,7 +6,7 @@
 #include "app/docs/DocumentView.h"
 #include "app/ui/ViewCommands.h"
 #include "views/ParamView.h"
-#include "views/PatchDrag.h"
+#include "views/PatchDrop.h"
 #include "views/PreviewConfirmation.h"
 
 #include <memory>

@@ -14,7 +14,7 @@
 #include "app/ui/FileView.h"
 #include "platform/shell/FileType.h"
 #include "sim/FactoryPatches.h"
-#include "toolkit/qt/MdiFrameWndEx.h"
+#include "toolkit/qt/MDIFrameWndEx.h"
 
 #include <QApplication>
 #include <QFile>

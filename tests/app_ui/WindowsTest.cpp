@@ -3,7 +3,7 @@
 // command routing and the file document's open and save.
 #include "tests/app_ui/AppUiFixture.h"
 
-#include "app/core/ListFont.h"
+#include "app/core/FontEx.h"
 #include "app/docs/UpdateHints.h"
 #include "data/LibrarianFile.h"
 

@@ -4,7 +4,7 @@
 
 #include "app/commands/AppCommands.h"
 #include "app/commands/FontCommand.h"
-#include "app/core/ListFont.h"
+#include "app/core/FontEx.h"
 #include "app/docs/UpdateHints.h"
 #include "messages/MessageTable.h"
 #include "platform/shell/DesktopOpener.h"

@@ -14,7 +14,7 @@
 #include "app/ui/MainFrame.h"
 #include "messages/MessageIds.h"
 #include "messages/MessageTable.h"
-#include "views/PatchDrag.h"
+#include "views/PatchDrop.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

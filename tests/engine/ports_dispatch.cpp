@@ -1,6 +1,6 @@
 // The receive dispatch of a logical input: which messages reach the
 // receiver, which are dropped, and what the through pair forwards.
-#include "engine/MidiInResponder.h"
+#include "engine/MidiResponder.h"
 #include "tests/engine/setup_support.h"
 
 #include "ml/TessanMessage.h"

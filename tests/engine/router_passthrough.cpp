@@ -1,6 +1,6 @@
 // The plug-in router passes traffic only as its flags say, and the device
 // lookups of the setup ask it first.
-#include "engine/PluginRouter.h"
+#include "engine/MidiPluginRouter.h"
 #include "tests/engine/setup_support.h"
 
 namespace test {

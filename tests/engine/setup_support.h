@@ -4,8 +4,8 @@
 // an output device that record what they get, and pumping until something
 // has arrived.
 #include "engine/EngineTextOut.h"
-#include "engine/MidiDevices.h"
-#include "engine/MidiInReceiver.h"
+#include "engine/MidiDeviceList.h"
+#include "engine/MidiReceiver.h"
 #include "engine/MidiManager.h"
 #include "engine/MidiPortLists.h"
 #include "engine/MidiSetup.h"

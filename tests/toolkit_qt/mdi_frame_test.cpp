@@ -1,8 +1,8 @@
 #include "tests/toolkit_qt/windows_app.h"
 #include "tests/toolkit_qt/windows_profile.h"
 #include "toolkit/profile/VersionInfo.h"
-#include "toolkit/qt/MdiChildWndEx.h"
-#include "toolkit/qt/MdiFrameWndEx.h"
+#include "toolkit/qt/MDIChildWndEx.h"
+#include "toolkit/qt/MDIFrameWndEx.h"
 
 #include <QGuiApplication>
 #include <QKeySequence>

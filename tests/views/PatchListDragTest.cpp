@@ -4,7 +4,7 @@
 // window to take them.
 #include "tests/views/ViewsTestSupport.h"
 
-#include "views/PatchDrag.h"
+#include "views/PatchDrop.h"
 
 #include <QDragEnterEvent>
 #include <QMimeData>

@@ -1,7 +1,7 @@
 #include "toolkit/qt/WindowListDlg.h"
 
 #include "toolkit/core/TextDialog.h"
-#include "toolkit/qt/MdiFrameWndEx.h"
+#include "toolkit/qt/MDIFrameWndEx.h"
 
 #include <QMdiSubWindow>
 

@@ -4,7 +4,7 @@
 // thread's queue. Only handling the notices on that thread, afterwards,
 // makes messages.
 #include "engine/MidiIn.h"
-#include "engine/MidiInReceiver.h"
+#include "engine/MidiReceiver.h"
 #include "engine/MidiManager.h"
 #include "engine/MidiPortLists.h"
 #include "engine/MidiSetup.h"

@@ -1,4 +1,4 @@
-#include "engine/MidiDevices.h"
+#include "engine/MidiDeviceList.h"
 
 COruMidiInDevices& GetMidiInDevices()
 {

@@ -1,4 +1,4 @@
-#include "engine/DeviceFactory.h"
+#include "engine/MidiDeviceFactory.h"
 
 #include "engine/MidiInDevice.h"
 #include "engine/MidiOutDevice.h"

@@ -1,4 +1,4 @@
-#include "cli/Interrupt.h"
+#include "cli/InterruptGuard.h"
 
 #include <csignal>
 

@@ -4,7 +4,7 @@
 // arrived or the time is up, and tries again once. Everything runs on the
 // user-interface thread; replies are matched on the thread that waits.
 #include "data/Address.h"
-#include "engine/MidiInReceiver.h"
+#include "engine/MidiReceiver.h"
 #include "ml/TickClock.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "toolkit/qt/MdiFrameWndEx.h"
+#include "toolkit/qt/MDIFrameWndEx.h"
 
 #include "toolkit/profile/VersionInfo.h"
-#include "toolkit/qt/MdiChildWndEx.h"
+#include "toolkit/qt/MDIChildWndEx.h"
 #include "toolkit/qt/ResizeDlgRect.h"
 #include "toolkit/qt/WindowListDlg.h"
 

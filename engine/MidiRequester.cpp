@@ -1,4 +1,4 @@
-#include "engine/Requester.h"
+#include "engine/MidiRequester.h"
 
 #include "engine/MidiIn.h"
 #include "engine/MidiOut.h"

@@ -1,4 +1,4 @@
-#include "app/core/ListFont.h"
+#include "app/core/FontEx.h"
 
 std::array<int, CFontDescription::kNumberCount> CFontDescription::Numbers() const {
     return {height, width, escapement, orientation, weight, italic, underline,

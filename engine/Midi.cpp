@@ -1,4 +1,4 @@
-#include "engine/MidiPort.h"
+#include "engine/Midi.h"
 
 #include "engine/EngineTextOut.h"
 #include "engine/StructRegistry.h"

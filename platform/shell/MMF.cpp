@@ -1,4 +1,4 @@
-#include "platform/shell/SingleInstanceGuard.h"
+#include "platform/shell/MMF.h"
 
 #include <QLocalSocket>
 

@@ -1,4 +1,4 @@
-#include "toolkit/qt/MdiChildWndEx.h"
+#include "toolkit/qt/MDIChildWndEx.h"
 
 #include "toolkit/qt/ResizeDlgRect.h"
 

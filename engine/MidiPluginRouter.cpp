@@ -1,4 +1,4 @@
-#include "engine/PluginRouter.h"
+#include "engine/MidiPluginRouter.h"
 
 #include "engine/MidiOut.h"
 

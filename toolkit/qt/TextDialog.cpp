@@ -1,4 +1,4 @@
-#include "toolkit/qt/QtTextDialog.h"
+#include "toolkit/qt/TextDialog.h"
 
 #include "toolkit/profile/VersionInfo.h"
 

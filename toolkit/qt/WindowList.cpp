@@ -1,6 +1,6 @@
-#include "toolkit/qt/MdiWindowList.h"
+#include "toolkit/qt/WindowList.h"
 
-#include "toolkit/qt/MdiChildWndEx.h"
+#include "toolkit/qt/MDIChildWndEx.h"
 
 namespace GP {
 

@@ -1,4 +1,4 @@
-#include "views/PatchDrag.h"
+#include "views/PatchDrop.h"
 
 #include "toolkit/core/CodePage.h"
 

@@ -1,4 +1,4 @@
-#include "engine/Sender.h"
+#include "engine/MidiSender.h"
 
 #include "engine/MidiOut.h"
 #include "messages/MessageIds.h"

@@ -6,7 +6,7 @@
 // stretched to the full height or width of the MDI area or remember its
 // position; a window list dialog opens, closes, tiles or minimizes several
 // windows at once.
-#include "toolkit/qt/MdiWindowList.h"
+#include "toolkit/qt/WindowList.h"
 #include "toolkit/profile/Profile.h"
 
 #include <QAction>
