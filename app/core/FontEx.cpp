@@ -1,24 +1,25 @@
 #include "app/core/FontEx.h"
 
+namespace {
+
+// The numbers' fields in the order the profile stores them.
+constexpr std::array<int CFontDescription::*, CFontDescription::kNumberCount> kNumberFields{
+    &CFontDescription::height,       &CFontDescription::width,        &CFontDescription::escapement,
+    &CFontDescription::orientation,  &CFontDescription::weight,       &CFontDescription::italic,
+    &CFontDescription::underline,    &CFontDescription::strikeOut,    &CFontDescription::charSet,
+    &CFontDescription::outPrecision, &CFontDescription::clipPrecision, &CFontDescription::quality,
+    &CFontDescription::pitchAndFamily};
+
+} // namespace
+
 std::array<int, CFontDescription::kNumberCount> CFontDescription::Numbers() const {
-    return {height, width, escapement, orientation, weight, italic, underline,
-            strikeOut, charSet, outPrecision, clipPrecision, quality, pitchAndFamily};
+    std::array<int, kNumberCount> numbers{};
+    for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = this->*kNumberFields[i];
+    return numbers;
 }
 
-void CFontDescription::SetNumbers(const std::array<int, kNumberCount>& n) {
-    height = n[0];
-    width = n[1];
-    escapement = n[2];
-    orientation = n[3];
-    weight = n[4];
-    italic = n[5];
-    underline = n[6];
-    strikeOut = n[7];
-    charSet = n[8];
-    outPrecision = n[9];
-    clipPrecision = n[10];
-    quality = n[11];
-    pitchAndFamily = n[12];
+void CFontDescription::SetNumbers(const std::array<int, kNumberCount>& numbers) {
+    for (std::size_t i = 0; i < numbers.size(); ++i) this->*kNumberFields[i] = numbers[i];
 }
 
 CFontEx& GetListFont() {
