@@ -12,13 +12,14 @@ namespace {
 class ProgressBar : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::WindowsApp();
         owner.setWindowTitle(QStringLiteral("owner"));
         owner.show();
         QApplication::setActiveWindow(&owner);
     }
     void TearDown() override { progress.End(); }
 
+    // Made before the widgets below: each case may run in a process of its own.
+    QApplication& app = test::WindowsApp();
     QWidget owner;
     UL::CProgressBar progress;
 };
