@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-std::span<const std::uint8_t> PatchBytes(const CPatch& patch) {
+std::span<const std::uint8_t> PatchDataBytes(const CPatch& patch) {
     const CParameter::Segment* segment = patch.FindSegment(0, 0);
     if (!segment)
         return {};
@@ -11,7 +11,7 @@ std::span<const std::uint8_t> PatchBytes(const CPatch& patch) {
 }
 
 std::span<const std::uint8_t> SoundBytes(const CPatch& patch) {
-    const auto bytes = PatchBytes(patch);
+    const auto bytes = PatchDataBytes(patch);
     return bytes.first(std::min(bytes.size(), kSoundSize));
 }
 
@@ -19,8 +19,8 @@ EPatchDifference ComparePatches(const CPatch& a, const CPatch& b) {
     const auto soundA = SoundBytes(a);
     const auto soundB = SoundBytes(b);
     const bool sound = !std::equal(soundA.begin(), soundA.end(), soundB.begin(), soundB.end());
-    const auto bytesA = PatchBytes(a);
-    const auto bytesB = PatchBytes(b);
+    const auto bytesA = PatchDataBytes(a);
+    const auto bytesB = PatchDataBytes(b);
     const auto restA = bytesA.subspan(soundA.size());
     const auto restB = bytesB.subspan(soundB.size());
     const bool name = !std::equal(restA.begin(), restA.end(), restB.begin(), restB.end());

@@ -22,7 +22,7 @@ EPatchDifference ComparePatches(const CPatch& a, const CPatch& b);
 std::string DifferenceText(EPatchDifference difference);
 
 // The patch's data bytes (empty for a patch without its data segment).
-std::span<const std::uint8_t> PatchBytes(const CPatch& patch);
+std::span<const std::uint8_t> PatchDataBytes(const CPatch& patch);
 // Bytes 0 to 95 (fewer when the data is shorter).
 std::span<const std::uint8_t> SoundBytes(const CPatch& patch);
 

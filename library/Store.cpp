@@ -48,7 +48,7 @@ bool StoreMemoSet(CSqlCache& db, const CPatch& patch, std::int64_t& id) {
 
 bool StorePatchRow(CSqlCache& db, const CPatch& patch, std::int64_t& id) {
     id = 0;
-    const auto data = PatchBytes(patch);
+    const auto data = PatchDataBytes(patch);
     if (data.size() != static_cast<std::size_t>(CPatch::kDataSize))
         return true;
     std::int64_t memoSet = 0;

@@ -62,6 +62,10 @@ enum MessageId : int {
     kMsgLibraryNewer = 101,
     kMsgLibraryNotOpened = 102,
     kMsgLibraryNotWritten = 103,
+    // The history windows without a library; before a state is written back
+    // to the unit (argument: the patches and the state's time).
+    kMsgNoLibrary = 104,
+    kMsgRestoreQuestion = 105,
     // Where the main window's rows came from: a remembered state is never
     // written as if read; rows never read ask first; quitting with changes
     // that were never written asks first.

@@ -115,6 +115,11 @@ constexpr Row kRows[] = {
      "履歴ライブラリを開けませんでした。\n%s\n履歴を記録せずに続けます。"},
     {103, "The history library could not be written (the disk may be full or the folder read-only):\n%s\nTransfers and files are not affected, but this history is not kept.",
      "履歴ライブラリに書き込めませんでした（ディスクがいっぱいか、フォルダーが読み取り専用の可能性があります）。\n%s\n転送とファイルには影響しませんが、この履歴は記録されません。"},
+    {104, "The history library is not open, so there is no history to show.\nThe message at start-up said why; the library is opened again at the next start.",
+     "履歴ライブラリが開いていないため、表示できる履歴がありません。\n理由は起動時のメッセージのとおりです。次に起動したときにもう一度開きます。"},
+    // %s: the slots and the state's time, "MEMORY 3, 12 (2026-12-08 10:00)".
+    {105, "Write %s back to the ZM-47?\nThe patches replace those of the main window; the unit's present patches are backed up first if backups are on, and read back after if verifying is on.",
+     "%s を ZM-47 に書き戻しますか？\nパッチはメイン・ウィンドウのパッチと置き換わります。バックアップがオンなら本体の今のパッチを先にバックアップし、照合がオンなら書き込み後に読み戻して確かめます。"},
     // %s: the area, "MEMORY".
     {130, "%s shows the last known state of the ZM-47, not what the unit holds now: it could not be read.\nNothing was written. Read the area from the ZM-47 first.",
      "%s には ZM-47 の最後に分かっている状態が表示されていますが、本体を読み込めなかったため、現在の内容とは限りません。\n何も書き込んでいません。先にこのエリアを ZM-47 から読み込んでください。"},

@@ -24,7 +24,7 @@
         <translation>このオプションの一覧を表示します。</translation>
     </message>
     <message>
-        <source>Show the program's version.</source>
+        <source>Show the program&apos;s version.</source>
         <translation>プログラムのバージョンを表示します。</translation>
     </message>
     <message>
@@ -120,6 +120,121 @@
     <message>
         <source>Save As</source>
         <translation>名前を付けて保存</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryWindow</name>
+    <message>
+        <source>Read</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Before a write</source>
+        <translation>書き込み前</translation>
+    </message>
+    <message>
+        <source>Written, verified</source>
+        <translation>書き込み（照合済み）</translation>
+    </message>
+    <message>
+        <source>Written, verify failed</source>
+        <translation>書き込み（照合失敗）</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>サウンド</translation>
+    </message>
+    <message>
+        <source>name and sound</source>
+        <translation>名前とサウンド</translation>
+    </message>
+    <message>
+        <source>memo</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>All areas</source>
+        <translation>すべてのエリア</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>エリア</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>できごと</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>Patches changed since the area&apos;s state before</source>
+        <translation>そのエリアの前の状態から変わったパッチの数</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>In this state</source>
+        <translation>この状態</translation>
+    </message>
+    <message>
+        <source>In the main window</source>
+        <translation>メイン・ウィンドウ</translation>
+    </message>
+    <message>
+        <source>Differs in</source>
+        <translation>違い</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Area...</source>
+        <translation>エリアを復元(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Selected...</source>
+        <translation>選択したパッチを復元(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Write every patch of this state back to its area of the ZM-47</source>
+        <translation>この状態のすべてのパッチを ZM-47 の元のエリアに書き戻します</translation>
+    </message>
+    <message>
+        <source>Write the selected patches of this state back to the ZM-47</source>
+        <translation>この状態の選択したパッチを ZM-47 に書き戻します</translation>
+    </message>
+    <message>
+        <source>Copy the selected patches to the patch clipboard; they can also be dragged into a file window</source>
+        <translation>選択したパッチをパッチ・クリップボードにコピーします。ファイル・ウィンドウにドラッグすることもできます</translation>
+    </message>
+    <message>
+        <source>Choose a state to see its patches beside the main window&apos;s.</source>
+        <translation>状態を選ぶと、そのパッチをメイン・ウィンドウのパッチと並べて表示します。</translation>
+    </message>
+    <message>
+        <source>%1, %2 (%3): %4 patches, %5 differ from the main window.</source>
+        <translation>%1、%2（%3）：%4 個のパッチ、うち %5 個がメイン・ウィンドウと違います。</translation>
     </message>
 </context>
 <context>
@@ -326,6 +441,33 @@
     <message>
         <source>Set Up Grid</source>
         <translation>グリッドの設定</translation>
+    </message>
+</context>
+<context>
+    <name>CSlotHistoryDialog</name>
+    <message>
+        <source>History of %1</source>
+        <translation>%1 の履歴</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>First seen</source>
+        <translation>最初に見た日時</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>最後に見た日時</translation>
+    </message>
+    <message>
+        <source>The library has seen no patch in %1.</source>
+        <translation>履歴ライブラリには %1 のパッチの記録がありません。</translation>
+    </message>
+    <message>
+        <source>%1 has held %2 different patches, oldest first. Drag them into a file window to keep them.</source>
+        <translation>%1 にはこれまでに %2 個の異なるパッチが入っていました（古い順）。残すには、ファイル・ウィンドウにドラッグしてください。</translation>
     </message>
 </context>
 <context>
@@ -826,6 +968,30 @@
         <source>Find Duplicates</source>
         <translation>重複の検索</translation>
     </message>
+    <message>
+        <source>&amp;History of This Slot...</source>
+        <translation>このスロットの履歴(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>List every patch this slot of the ZM-47 has held, and when</source>
+        <translation>ZM-47 のこのスロットにこれまで入っていたすべてのパッチと、その日時を一覧にします</translation>
+    </message>
+    <message>
+        <source>History of This Slot</source>
+        <translation>このスロットの履歴</translation>
+    </message>
+    <message>
+        <source>H&amp;istory</source>
+        <translation>履歴(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Show the states of the ZM-47 the librarian has seen, compare one with the main window and restore it</source>
+        <translation>ライブラリアンが見た ZM-47 の状態を表示し、メイン・ウィンドウと比べて復元します</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
 </context>
 <context>
     <name>GP::CEditListCtrl</name>
@@ -971,6 +1137,13 @@ Done: close this list.</source>
 残す：選んだウィンドウを開いたまま、ほかのウィンドウをすべて最小化します。
 上下に並べる／左右に並べる：選んだウィンドウを残し、ほかのウィンドウを最小化して、上下または左右に並べます。
 完了：この一覧を閉じます。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommands</name>
+    <message>
+        <source>&amp;History of %1 %2...</source>
+        <translation>%1 %2 の履歴(&amp;H)...</translation>
     </message>
 </context>
 <context>

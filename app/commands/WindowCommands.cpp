@@ -1,5 +1,6 @@
 #include "app/commands/WindowCommands.h"
 
+#include "app/core/HistoryAccess.h"
 #include "app/core/LibrarianState.h"
 #include "app/ui/CommandIds.h"
 #include "data/DocumentBase.h"
@@ -36,6 +37,8 @@ bool CWindowCommands::HandlesCommand(int id) const {
     case kCmdReplaceString:
     case kCmdFindDuplicates:
         return true;
+    case kCmdSlotHistory:
+        return context_.mainWindow;
     default:
         return false;
     }
@@ -63,6 +66,8 @@ bool CWindowCommands::IsCommandEnabled(int id) const {
         return CanReplace();
     case kCmdReplaceString:
         return List()->CanReplaceString();
+    case kCmdSlotHistory:
+        return HasSelection() && GetHistoryLibrary() != nullptr;
     default:
         return true;
     }
@@ -91,6 +96,7 @@ void CWindowCommands::OnCommand(int id) {
     case kCmdSelectAll: SelectAll(); break;
     case kCmdReplaceString: ReplaceString(); break;
     case kCmdFindDuplicates: FindDuplicates(); break;
+    case kCmdSlotHistory: ShowSlotHistory(); break;
     default: break;
     }
 }

@@ -76,6 +76,14 @@ public:
     bool ReplaceString();
     // Opens the list of the window's patches that share a sound.
     bool FindDuplicates();
+    // "History of MEMORY 12" for the first selected row of the main window.
+    bool ShowSlotHistory();
+    // Puts the listed slots of `patches` (indexed by slot) into the main
+    // window's area as one undo step and writes them with the normal write
+    // (backup, verify), after asking; `when` names the state restored.
+    bool RestorePatches(int area, const std::vector<int>& indexes, const CParameterArray& patches, const QString& when);
+    // The slot history's label names the slot.
+    QString CommandText(int id) const override;
 
     // The patch indexes a transfer works on: every patch of the shown array,
     // or those of the selected rows in the order they are shown.

@@ -4,6 +4,7 @@
 #include "app/main/AppRecentFiles.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
+#include "app/commands/HistoryCommands.h"
 #include "app/commands/WindowCommands.h"
 
 CAppCommandTarget::CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles)
@@ -15,7 +16,7 @@ bool CAppCommandTarget::IsCommandChecked(int id) const { return commands_.IsComm
 
 bool CAppCommandTarget::HandlesCommand(int id) const
 {
-    return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdOpenBackup || id == kCmdAppExit ||
+    return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdOpenBackup || id == kCmdAppExit || id == kCmdHistory ||
            commands_.HandlesCommand(id);
 }
 
@@ -31,6 +32,9 @@ void CAppCommandTarget::OnCommand(int id)
     case kCmdOpenBackup:
         if (IDocManDocument* document = manager_.OnFileOpenIn(BackupFolder(), CMainFrame::tr("Open Backup")))
             recentFiles_.Add(document->GetPathName());
+        break;
+    case kCmdHistory:
+        OpenHistoryWindow(frame_);
         break;
     case kCmdAppExit:
         // The frame asks about modified files before it closes; closing it

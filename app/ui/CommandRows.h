@@ -110,6 +110,11 @@ ZM47_SEPARATOR(kMenuEdit)
 ZM47_COMMAND(kCmdSelectAll, 57642, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "Select &All"), "Ctrl+A",
              QT_TRANSLATE_NOOP("CommandTexts", "Select every patch of the list"), QT_TRANSLATE_NOOP("CommandTexts", "Select All"),
              kNoIcon, nullptr, kListMenu)
+// Only in the patch lists' context menu, after a line; the main window
+// names the slot in the label ("History of MEMORY 12").
+ZM47_COMMAND(kCmdSlotHistory, 33151, kMenuNone, QT_TRANSLATE_NOOP("CommandTexts", "&History of This Slot..."), nullptr,
+             QT_TRANSLATE_NOOP("CommandTexts", "List every patch this slot of the ZM-47 has held, and when"),
+             QT_TRANSLATE_NOOP("CommandTexts", "History of This Slot"), kNoIcon, nullptr, kListMenu)
 
 // MIDI: the unit.
 ZM47_COMMAND(kCmdReadAll, 32784, kMenuMidi, QT_TRANSLATE_NOOP("CommandTexts", "Read &All"), nullptr,
@@ -160,6 +165,10 @@ ZM47_COMMAND(kCmdWindowTileVert, 57652, kMenuWindow, QT_TRANSLATE_NOOP("CommandT
 ZM47_COMMAND(kCmdWindowArrange, 57649, kMenuWindow, QT_TRANSLATE_NOOP("CommandTexts", "&Arrange Icons"), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Line up the minimized windows along the bottom"),
              QT_TRANSLATE_NOOP("CommandTexts", "Arrange Icons"), kNoIcon, nullptr, 0)
+ZM47_SEPARATOR(kMenuWindow)
+ZM47_COMMAND(kCmdHistory, 33150, kMenuWindow, QT_TRANSLATE_NOOP("CommandTexts", "H&istory"), nullptr,
+             QT_TRANSLATE_NOOP("CommandTexts", "Show the states of the ZM-47 the librarian has seen, compare one with the main window and restore it"),
+             QT_TRANSLATE_NOOP("CommandTexts", "History"), kNoIcon, nullptr, 0)
 
 // Help.
 ZM47_COMMAND(kCmdManual, 32858, kMenuHelp, QT_TRANSLATE_NOOP("CommandTexts", "ZM-47 Librarian &Manual"), "F1",

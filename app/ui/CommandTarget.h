@@ -3,6 +3,8 @@
 // the file window's document and the application. The main frame asks the
 // active view first, then its document, then the application; a command that
 // none of them handles is disabled.
+#include <QString>
+
 class ICommandTarget {
 public:
     virtual ~ICommandTarget() = default;
@@ -14,4 +16,7 @@ public:
     virtual bool IsCommandChecked(int id) const { return id == 0; }
     // Runs the command (the frame has checked that it is enabled).
     virtual void OnCommand(int id) = 0;
+    // The menu text of a command that names what it works on now ("History
+    // of MEMORY 12"); empty for the command's own label.
+    virtual QString CommandText(int /*id*/) const { return QString(); }
 };

@@ -112,8 +112,16 @@ void CMainFrame::CreateMenus() {
     std::set<CommandMenu> placed;
     for (const CCommandRow& row : CommandRows()) {
         QMenu* menu = row.menu == kMenuNone ? nullptr : menus[row.menu];
-        if (!menu)
+        if (!menu) {
+            // A command of the list menu alone comes after a line.
+            if (row.id != 0 && (row.places & CCommandRow::kListMenu)) {
+                if (!listMenu_.isEmpty())
+                    listMenu_.addSeparator();
+                listMenu_.addAction(Action(row.id));
+                listLine = false;
+            }
             continue;
+        }
         if (const CommandMenu parent = parents[row.menu]; parent != kMenuNone && placed.insert(row.menu).second)
             menus[parent]->addMenu(menu);
         if (row.id == 0) {
@@ -293,6 +301,11 @@ void CMainFrame::UpdateCommandStates() {
         } else if (view && view->HandlesCommand(id)) {
             enabled = view->IsCommandEnabled(id);
             checked = view->IsCommandChecked(id);
+            // A label that names what the command works on now.
+            const QString text = view->CommandText(id);
+            const QString label = text.isEmpty() ? CommandLabel(id) : text;
+            if (action->text() != label)
+                action->setText(label);
         } else if (appTarget_ && appTarget_->HandlesCommand(id)) {
             enabled = appTarget_->IsCommandEnabled(id);
             checked = appTarget_->IsCommandChecked(id);

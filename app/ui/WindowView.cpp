@@ -28,6 +28,8 @@ void CWindowView::OnCommand(int id) {
         commands_->OnCommand(id);
 }
 
+QString CWindowView::CommandText(int id) const { return commands_ ? commands_->CommandText(id) : QString(); }
+
 void CWindowView::OnIdleUpdate() {
     if (commands_)
         commands_->OnIdleUpdate();

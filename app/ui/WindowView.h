@@ -32,6 +32,7 @@ public:
     bool HandlesCommand(int id) const override;
     bool IsCommandEnabled(int id) const override;
     void OnCommand(int id) override;
+    QString CommandText(int id) const override;
     // Called when the frame updates command states; the handlers' turn.
     virtual void OnIdleUpdate();
 

@@ -224,7 +224,8 @@ TEST_F(AppUiTest, MenusToolBarAndListMenuAreLaidOutFromTheCommandRows) {
               (QStringList{"|", "&Cascade", "Tile &Horizontally", "Tile &Vertically", "&Arrange Icons", "|"}));
 
     EXPECT_EQ(Items(frame->ListMenu().actions()), (QStringList{"Cu&t", "&Copy", "&Insert", "&Replace", "&Delete",
-                                                               "I&nitialize", "|", "Replace Strin&g...", "|", "Select &All"}));
+                                                               "I&nitialize", "|", "Replace Strin&g...", "|", "Select &All",
+                                                               "|", "&History of This Slot..."}));
     EXPECT_EQ(Items(frame->ToolBar().actions()), (QStringList{"&New", "&Open...", "&Save", "|", "&Undo", "Cu&t", "&Copy",
                                                               "&Insert", "&Replace", "&Delete", "|", "ZM-47 Librarian &Manual"}));
     // Each shortcut is the one of its row, shown by the menu from the key.
