@@ -66,6 +66,11 @@ enum MessageId : int {
     // to the unit (argument: the patches and the state's time).
     kMsgNoLibrary = 104,
     kMsgRestoreQuestion = 105,
+    // Setup - Forget History Older Than: the question (argument: the date),
+    // what was deleted (argument: the count) and a failure.
+    kMsgForgetQuestion = 106,
+    kMsgForgotten = 107,
+    kMsgForgetFailed = 108,
     // Where the main window's rows came from: a remembered state is never
     // written as if read; rows never read ask first; quitting with changes
     // that were never written asks first.

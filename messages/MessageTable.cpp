@@ -120,6 +120,14 @@ constexpr Row kRows[] = {
     // %s: the slots and the state's time, "MEMORY 3, 12 (2026-12-08 10:00)".
     {105, "Write %s back to the ZM-47?\nThe patches replace those of the main window; the unit's present patches are backed up first if backups are on, and read back after if verifying is on.",
      "%s を ZM-47 に書き戻しますか？\nパッチはメイン・ウィンドウのパッチと置き換わります。バックアップがオンなら本体の今のパッチを先にバックアップし、照合がオンなら書き込み後に読み戻して確かめます。"},
+    // %s: the date, "2026-01-01".
+    {106, "Delete from the history library every state of the ZM-47 and every file sighting from before %s, and the patches nothing else refers to?\nThis cannot be undone. Your files and backups are not touched.",
+     "%s より前の ZM-47 の状態とファイルの記録を、ほかから参照されていないパッチとともに履歴ライブラリから削除しますか？\n元に戻すことはできません。ファイルとバックアップはそのまま残ります。"},
+    // %s: the number of states and sightings deleted.
+    {107, "%s states and file sightings were deleted from the history library.",
+     "%s 件の状態とファイルの記録を履歴ライブラリから削除しました。"},
+    {108, "The history library could not delete the old history; nothing was deleted.",
+     "履歴ライブラリから古い履歴を削除できませんでした。何も削除していません。"},
     // %s: the area, "MEMORY".
     {130, "%s shows the last known state of the ZM-47, not what the unit holds now: it could not be read.\nNothing was written. Read the area from the ZM-47 first.",
      "%s には ZM-47 の最後に分かっている状態が表示されていますが、本体を読み込めなかったため、現在の内容とは限りません。\n何も書き込んでいません。先にこのエリアを ZM-47 から読み込んでください。"},

@@ -992,6 +992,30 @@
         <source>History</source>
         <translation>履歴</translation>
     </message>
+    <message>
+        <source>Keep &amp;History</source>
+        <translation>履歴を記録(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Record every state of the ZM-47 and every patch the librarian sees in the history library</source>
+        <translation>ライブラリアンが見た ZM-47 のすべての状態とすべてのパッチを履歴ライブラリに記録します</translation>
+    </message>
+    <message>
+        <source>Keep History</source>
+        <translation>履歴を記録</translation>
+    </message>
+    <message>
+        <source>&amp;Forget History Older Than...</source>
+        <translation>古い履歴を削除(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Delete from the history library what was seen before a date you choose</source>
+        <translation>指定した日付より前に見た記録を履歴ライブラリから削除します</translation>
+    </message>
+    <message>
+        <source>Forget History</source>
+        <translation>古い履歴の削除</translation>
+    </message>
 </context>
 <context>
     <name>GP::CEditListCtrl</name>
@@ -1144,6 +1168,17 @@ Done: close this list.</source>
     <message>
         <source>&amp;History of %1 %2...</source>
         <translation>%1 %2 の履歴(&amp;H)...</translation>
+    </message>
+</context>
+<context>
+    <name>HistorySetup</name>
+    <message>
+        <source>Forget History</source>
+        <translation>古い履歴の削除</translation>
+    </message>
+    <message>
+        <source>Forget what the history library saw before this date:</source>
+        <translation>この日付より前に履歴ライブラリが見た記録を削除します：</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include "app/commands/CommandWindow.h"
 #include "app/commands/FontCommand.h"
 #include "app/core/FontEx.h"
+#include "app/core/HistoryAccess.h"
+#include "app/core/HistorySettings.h"
 #include "app/core/WriteSettings.h"
 #include "app/ui/CommandIds.h"
 #include "engine/dialogs/MidiSetupDialog.h"
@@ -22,7 +24,15 @@ CAppCommands::~CAppCommands() = default;
 
 bool CAppCommands::HandlesCommand(int id) const {
     return id == kCmdAbout || id == kCmdManual || id == kCmdSetUpMidiDevices || id == kCmdSetUpFont ||
-           id == kCmdVerifyWrites || id == kCmdBackUpBeforeWriting;
+           id == kCmdVerifyWrites || id == kCmdBackUpBeforeWriting || id == kCmdKeepHistory ||
+           id == kCmdForgetHistory;
+}
+
+bool CAppCommands::IsCommandEnabled(int id) const {
+    // Without a library there is nothing to keep or forget.
+    if (id == kCmdKeepHistory || id == kCmdForgetHistory)
+        return GetHistoryLibrary() != nullptr;
+    return id != 0;
 }
 
 bool CAppCommands::IsCommandChecked(int id) const {
@@ -31,6 +41,8 @@ bool CAppCommands::IsCommandChecked(int id) const {
         return LoadWriteSettings(profile).verify;
     if (id == kCmdBackUpBeforeWriting)
         return LoadWriteSettings(profile).backup;
+    if (id == kCmdKeepHistory)
+        return LoadKeepHistory(profile);
     return false;
 }
 
@@ -42,6 +54,8 @@ void CAppCommands::OnCommand(int id) {
     case kCmdSetUpFont: OnSetUpFont(); break;
     case kCmdVerifyWrites: OnVerifyWrites(); break;
     case kCmdBackUpBeforeWriting: OnBackUpBeforeWriting(); break;
+    case kCmdKeepHistory: OnKeepHistory(); break;
+    case kCmdForgetHistory: OnForgetHistory(); break;
     default: break;
     }
 }

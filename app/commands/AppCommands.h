@@ -5,7 +5,10 @@
 // view.
 #include "app/ui/CommandTarget.h"
 
+#include <QDate>
 #include <QString>
+
+#include <optional>
 
 class IDesktopOpener;
 class IFontChooser;
@@ -36,6 +39,7 @@ public:
     bool HandlesCommand(int id) const override;
     // The switches of the writes show a check mark while they are on.
     bool IsCommandChecked(int id) const override;
+    bool IsCommandEnabled(int id) const override;
     void OnCommand(int id) override;
 
     // The About dialog with the program's name, version and notice.
@@ -52,11 +56,20 @@ public:
     void OnVerifyWrites();
     // Turns the backup before writes on or off.
     void OnBackUpBeforeWriting();
+    // Turns the recording in the history library on or off, at once and
+    // for the next starts.
+    void OnKeepHistory();
+    // Asks a date, then whether to delete what the library saw before it;
+    // true when something was deleted.
+    bool OnForgetHistory();
 
 protected:
     // Run the modal dialogs; tests replace them.
     virtual void RunAboutDialog();
     virtual bool RunMidiSetupDialog();
+    // The date before which the history is forgotten; nothing when
+    // cancelled.
+    virtual std::optional<QDate> AskForgetDate();
 
 private:
     IWindowDirectory& windows_;           // not owned

@@ -150,6 +150,15 @@ ZM47_COMMAND(kCmdVerifyWrites, 33064, kMenuSetup, QT_TRANSLATE_NOOP("CommandText
 ZM47_COMMAND(kCmdBackUpBeforeWriting, 33065, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "&Back Up Before Writing"), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Save the patches about to be overwritten in the backup folder before every write"),
              QT_TRANSLATE_NOOP("CommandTexts", "Back Up Before Writing"), kNoIcon, nullptr, 0)
+// The history library: whether it is kept (a check mark), and the only way
+// anything is deleted from it.
+ZM47_SEPARATOR(kMenuSetup)
+ZM47_COMMAND(kCmdKeepHistory, 33152, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "Keep &History"), nullptr,
+             QT_TRANSLATE_NOOP("CommandTexts", "Record every state of the ZM-47 and every patch the librarian sees in the history library"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Keep History"), kNoIcon, nullptr, 0)
+ZM47_COMMAND(kCmdForgetHistory, 33153, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "&Forget History Older Than..."), nullptr,
+             QT_TRANSLATE_NOOP("CommandTexts", "Delete from the history library what was seen before a date you choose"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Forget History"), kNoIcon, nullptr, 0)
 
 // Window: the frame puts its window list first and its own window commands
 // (full size, always on top, ...) after these.

@@ -4,7 +4,13 @@
 
 #include "app/core/HistoryAccess.h"
 #include "app/docs/FileDoc.h"
+#include "app/commands/AppCommands.h"
+#include "app/ui/CommandIds.h"
 #include "library/Library.h"
+#include "messages/MessageIds.h"
+#include "messages/ShowMessage.h"
+
+#include <QDateTime>
 
 #include <QTemporaryDir>
 
@@ -104,6 +110,64 @@ TEST_F(HistoryTest, FilesOpenedAndSavedAreRecordedWithTheirPatches) {
     ASSERT_EQ(found.size(), 1u);
     ASSERT_EQ(found[0].places.size(), 1u);
     EXPECT_EQ(PlaceText(found[0].places[0]), QFile::encodeName(path).toStdString() + " #3");
+}
+
+// Setup - Forget History with the date dialog answered.
+class ForgetCommands : public CAppCommands {
+public:
+    using CAppCommands::CAppCommands;
+    std::optional<QDate> date;
+    int asked = 0;
+
+protected:
+    std::optional<QDate> AskForgetDate() override {
+        ++asked;
+        return date;
+    }
+};
+
+TEST_F(HistoryTest, KeepHistoryTurnsTheRecordingOffAtOnceAndForgetDeletesOnlyWhatIsOlderAfterAsking) {
+    ForgetCommands commands(windows);
+    commands.SetProfile(&main->profile);
+    EXPECT_TRUE(commands.IsCommandEnabled(kCmdKeepHistory));
+    EXPECT_TRUE(commands.IsCommandChecked(kCmdKeepHistory)) << "on by default";
+    commands.OnCommand(kCmdKeepHistory);
+    EXPECT_FALSE(commands.IsCommandChecked(kCmdKeepHistory));
+    EXPECT_FALSE(recorder->IsEnabled());
+    ASSERT_TRUE(mainCommands->ReadPatches(false));
+    EXPECT_EQ(library->StateCount(), 0) << "off at once, not at the next start";
+    commands.OnCommand(kCmdKeepHistory);
+    EXPECT_TRUE(recorder->IsEnabled());
+    EXPECT_EQ(main->profile.GetInt("Option/KeepHistory", -1), 1);
+
+    // One state from 2020, one from now.
+    const QDateTime old(QDate(2020, 5, 1), QTime(12, 0));
+    library->RecordUnitState(1, EUnitEvent::kRead, {}, main->Shown(), EVerify::kNotChecked,
+                             static_cast<std::time_t>(old.toSecsSinceEpoch()));
+    ASSERT_TRUE(mainCommands->ReadPatches(false));
+    ASSERT_EQ(library->StateCount(), 2);
+
+    commands.date.reset();
+    EXPECT_FALSE(commands.OnForgetHistory()) << "cancelled";
+    commands.date = QDate(2021, 1, 1);
+    dialog.setAnswer(UL::kResultNo);
+    dialog.clear();
+    EXPECT_FALSE(commands.OnForgetHistory()) << "declined";
+    EXPECT_EQ(Shown(), std::vector<std::string>{MessageWith(kMsgForgetQuestion, "2021-01-01").substr(
+                           0, MessageWith(kMsgForgetQuestion, "2021-01-01").find('\n'))});
+    EXPECT_EQ(library->StateCount(), 2);
+
+    dialog.setAnswer(UL::kResultYes);
+    EXPECT_TRUE(commands.OnForgetHistory());
+    EXPECT_EQ(library->StateCount(), 1);
+    EXPECT_EQ(library->History().at(0).event, EUnitEvent::kRead);
+    EXPECT_GT(library->History().at(0).time, old.toSecsSinceEpoch());
+    EXPECT_EQ(commands.asked, 3);
+
+    // Without a library neither command is offered.
+    SetHistory(nullptr, nullptr);
+    EXPECT_FALSE(commands.IsCommandEnabled(kCmdForgetHistory));
+    EXPECT_FALSE(commands.IsCommandEnabled(kCmdKeepHistory));
 }
 
 } // namespace
