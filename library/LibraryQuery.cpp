@@ -180,8 +180,12 @@ struct CPlaceIndex {
 std::vector<CFoundPatch> CLibrary::Find(std::string_view text, int limit) {
     std::vector<CFoundPatch> found;
     // The trigram index answers texts of three characters or more; shorter
-    // ones scan the same column, which is still one narrow table.
-    std::string sql = "SELECT rowid FROM patch_search WHERE text LIKE ? ESCAPE '\\' ORDER BY rowid";
+    // ones scan the same column, which is still one narrow table. SQLite
+    // hands a LIKE with an ESCAPE clause to no index, so the clause is used
+    // only for the rare text that holds a wildcard or the escape itself.
+    const bool plain = text.find_first_of("%_\\") == std::string_view::npos;
+    std::string sql = plain ? "SELECT rowid FROM patch_search WHERE text LIKE ? ORDER BY rowid"
+                            : "SELECT rowid FROM patch_search WHERE text LIKE ? ESCAPE '\\' ORDER BY rowid";
     if (limit > 0)
         sql += " LIMIT " + std::to_string(limit);
     CSqlStatement rows(db_, sql);
