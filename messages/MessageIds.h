@@ -78,4 +78,7 @@ enum MessageId : int {
     kMsgWriteNotRead = 131,
     kMsgUnsentChanges = 132,
     kMsgUnsentQuestion = 133,
+    // Edit - Find: the file no longer holds the found patch (argument: the
+    // file).
+    kMsgPatchNotInFile = 140,
 };

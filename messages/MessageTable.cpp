@@ -137,6 +137,9 @@ constexpr Row kRows[] = {
      "%s には ZM-47 に書き込まれていない変更があります。"},
     {133, "Write them to the ZM-47 before quitting? Changes that are discarded are lost.",
      "終了する前に ZM-47 に書き込みますか？破棄した変更は失われます。"},
+    // %s: the file.
+    {140, "The file no longer holds this patch; it has changed since the librarian saw it:\n%s",
+     "このファイルにはもうこのパッチがありません。ライブラリアンが記録した後に変更されています。\n%s"},
 };
 
 bool IsLanguage(int index) { return index == CMessageTable::kEnglish || index == CMessageTable::kJapanese; }

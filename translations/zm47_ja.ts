@@ -123,6 +123,81 @@
     </message>
 </context>
 <context>
+    <name>CFindWindow</name>
+    <message>
+        <source>%1, No. %2</source>
+        <translation>%1 の No. %2</translation>
+    </message>
+    <message>
+        <source>%1 on the ZM-47 now</source>
+        <translation>ZM-47 の %1（現在）</translation>
+    </message>
+    <message>
+        <source>%1 on the ZM-47, last seen %2</source>
+        <translation>ZM-47 の %1（最後に確認: %2）</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>&amp;Name or memo contains:</source>
+        <translation>名前かメモに含む文字(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Text to find, in any case</source>
+        <translation>検索する文字（大文字と小文字は区別しません）</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>試聴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Show Where It Is</source>
+        <translation>その場所を表示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Send the patch to the temporary patch of the ZM-47 to hear it</source>
+        <translation>パッチを ZM-47 のテンポラリー・パッチに送って音を確かめます</translation>
+    </message>
+    <message>
+        <source>Open the file with the patch selected, or select its slot in the main window</source>
+        <translation>パッチを選択した状態でファイルを開くか、メイン・ウィンドウでそのスロットを選択します</translation>
+    </message>
+    <message>
+        <source>Type part of a name or memo. Found patches can be dragged into a file window.</source>
+        <translation>名前かメモの一部を入力してください。見つかったパッチはファイル・ウィンドウにドラッグできます。</translation>
+    </message>
+    <message>
+        <source>No patch of the library holds &quot;%1&quot; in its name or memos.</source>
+        <translation>名前かメモに「%1」を含むパッチはライブラリにありません。</translation>
+    </message>
+    <message>
+        <source>The first %1 patches that hold &quot;%2&quot;; type more to narrow the search.</source>
+        <translation>「%2」を含むパッチのうち最初の %1 件です。文字を足して絞り込んでください。</translation>
+    </message>
+    <message>
+        <source>%1, and %2 more places</source>
+        <translation>%1 ほか %2 か所</translation>
+    </message>
+    <message>
+        <source>Patches that hold &quot;%1&quot;: %2. Drag them into a file window to keep them.</source>
+        <translation>「%1」を含むパッチ: %2 件。ファイル・ウィンドウにドラッグすると保存できます。</translation>
+    </message>
+</context>
+<context>
     <name>CHistoryWindow</name>
     <message>
         <source>Read</source>
@@ -1015,6 +1090,18 @@
     <message>
         <source>Forget History</source>
         <translation>古い履歴の削除</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>検索(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Find every patch the librarian has seen by part of its name or memo, and where it is</source>
+        <translation>ライブラリアンが扱ったパッチを名前かメモの一部で検索し、その場所を表示します</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@ bool CAppCommandTarget::IsCommandChecked(int id) const { return commands_.IsComm
 
 bool CAppCommandTarget::HandlesCommand(int id) const
 {
-    return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdOpenBackup || id == kCmdAppExit || id == kCmdHistory ||
+    return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdOpenBackup || id == kCmdAppExit || id == kCmdHistory || id == kCmdFind ||
            commands_.HandlesCommand(id);
 }
 
@@ -35,6 +35,9 @@ void CAppCommandTarget::OnCommand(int id)
         break;
     case kCmdHistory:
         OpenHistoryWindow(frame_);
+        break;
+    case kCmdFind:
+        OpenFindWindow(frame_);
         break;
     case kCmdAppExit:
         // The frame asks about modified files before it closes; closing it

@@ -103,6 +103,9 @@ ZM47_SEPARATOR(kMenuEdit)
 ZM47_COMMAND(kCmdReplaceString, 32900, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "Replace Strin&g..."), "Ctrl+H",
              QT_TRANSLATE_NOOP("CommandTexts", "Replace a string in the current column of the selected rows"),
              QT_TRANSLATE_NOOP("CommandTexts", "Replace String"), kNoIcon, nullptr, kListMenu)
+ZM47_COMMAND(kCmdFind, 33154, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "&Find..."), "Ctrl+F",
+             QT_TRANSLATE_NOOP("CommandTexts", "Find every patch the librarian has seen by part of its name or memo, and where it is"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Find"), kNoIcon, nullptr, 0)
 ZM47_COMMAND(kCmdFindDuplicates, 33131, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "Find D&uplicates..."), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "List the patches of the active window that have the same sound, whatever their names"),
              QT_TRANSLATE_NOOP("CommandTexts", "Find Duplicates"), kNoIcon, nullptr, 0)
