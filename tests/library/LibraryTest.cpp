@@ -143,8 +143,11 @@ TEST(LibraryFind, NamesAndMemosIgnoringCaseInBothCodePagesWithTheirPlaces) {
     const auto japanese = library->Find("リーン");
     ASSERT_EQ(japanese.size(), 1u);
     EXPECT_EQ(PlaceText(japanese[0].places[0]), "MEMORY 6 (unit, now)");
-    // Short texts and LIKE's own characters.
+    // Short texts (which scan instead of using the index): any case, one
+    // Japanese character, and LIKE's own characters.
     EXPECT_EQ(library->Find("Ot").size(), 1u);
+    EXPECT_EQ(library->Find("oT").size(), 1u);
+    EXPECT_EQ(library->Find("リ").size(), 1u);
     EXPECT_TRUE(library->Find("%").empty());
     EXPECT_TRUE(library->Find("Glass_Chorus").empty());
 }
@@ -209,6 +212,7 @@ TEST(LibraryMaintenance, ForgettingDropsOldStatesAndWhatOnlyTheyHeld) {
     EXPECT_EQ(library->StateCount(), 1);
     EXPECT_EQ(library->PatchCount(), 10);
     EXPECT_TRUE(library->Find("Patch 2").empty());
+    EXPECT_TRUE(library->Find(" 2").empty()) << "the scan of short texts sees no forgotten patch";
     EXPECT_EQ(library->Find("Patch 5").size(), 1u);
     std::vector<std::string> problems;
     EXPECT_TRUE(library->Check(problems)) << (problems.empty() ? "" : problems[0]);
