@@ -316,14 +316,14 @@
     <name>CImageFrame</name>
     <message>
         <source>Main</source>
-        <translation>Main</translation>
+        <translation>メイン</translation>
     </message>
 </context>
 <context>
     <name>CImageView</name>
     <message>
         <source>Memory / Sound Library</source>
-        <translation>Memory / Sound Library</translation>
+        <translation>メモリー／サウンド・ライブラリー</translation>
     </message>
     <message>
         <source>Preview</source>
@@ -354,7 +354,7 @@
     <name>CMDIDocument</name>
     <message>
         <source>Untitled</source>
-        <translation>Untitled</translation>
+        <translation>無題</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
@@ -396,7 +396,7 @@
     </message>
     <message>
         <source>Through</source>
-        <translation>Through</translation>
+        <translation>スルー</translation>
     </message>
     <message>
         <source>I&amp;nput:</source>
@@ -445,7 +445,7 @@
     <name>CParameterListCtrl</name>
     <message>
         <source>End of Line</source>
-        <translation>End of Line</translation>
+        <translation>終端</translation>
     </message>
     <message>
         <source>Number</source>
@@ -1314,7 +1314,7 @@ Done: close this list.</source>
     <name>QObject</name>
     <message>
         <source>Main</source>
-        <translation>Main</translation>
+        <translation>メイン</translation>
     </message>
 </context>
 <context>
