@@ -1,7 +1,8 @@
 #pragma once
 // A fresh folder of the test's own below the system's temporary folder,
-// removed with everything in it when the object goes. A folder that cannot
-// be made fails the test that asked for it.
+// removed with everything in it when the object goes (also after the test
+// made it read-only). A folder that cannot be made fails the test that asked
+// for it.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -24,7 +25,9 @@ public:
     }
     ~TempFolder() {
         std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+        if (path_.empty()) return;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
