@@ -4,6 +4,7 @@
 #include "tests/app_ui/AppUiFixture.h"
 
 #include "app/core/FontEx.h"
+#include "tests/support/ActiveWindow.h"
 #include "app/docs/UpdateHints.h"
 #include "data/LibrarianFile.h"
 
@@ -322,7 +323,7 @@ public:
 
 TEST_F(AppUiTest, AcceleratorsReachTheViewWhileItsListHasTheFocus) {
     frame->show();
-    QApplication::setActiveWindow(frame.get());
+    ASSERT_TRUE(test::MakeActive(*frame));
     frame->MdiArea().setActiveSubWindow(frame->GetImageFrame());
     auto editing = std::make_unique<EditingCommands>();
     EditingCommands& recorded = *editing;
@@ -356,7 +357,7 @@ TEST_F(AppUiTest, NoTwoCommandsShareAKey) {
 
 TEST_F(AppUiTest, CtrlRIsReplaceOnlyAndReplaceStringIsAnEditCommandOfItsOwn) {
     frame->show();
-    QApplication::setActiveWindow(frame.get());
+    ASSERT_TRUE(test::MakeActive(*frame));
     frame->MdiArea().setActiveSubWindow(frame->GetImageFrame());
     auto editing = std::make_unique<EditingCommands>();
     EditingCommands& recorded = *editing;

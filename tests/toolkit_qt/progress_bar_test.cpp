@@ -1,4 +1,5 @@
 #include "platform/msgwin/MessageWindow.h"
+#include "tests/support/ActiveWindow.h"
 #include "tests/toolkit_qt/windows_app.h"
 #include "toolkit/qt/ProgressBar.h"
 
@@ -14,7 +15,7 @@ protected:
     void SetUp() override {
         owner.setWindowTitle(QStringLiteral("owner"));
         owner.show();
-        QApplication::setActiveWindow(&owner);
+        ASSERT_TRUE(test::MakeActive(owner));
     }
     void TearDown() override { progress.End(); }
 
