@@ -9,6 +9,7 @@
 namespace {
 
 constexpr const char* kEnDash = "\xE2\x80\x93";
+constexpr const char* kEllipsis = "\xE2\x80\xA6";
 
 } // namespace
 
@@ -27,15 +28,28 @@ std::vector<std::pair<int, int>> CImportTally::PatchesIn(int area) const {
     return patches;
 }
 
-std::string PatchRanges(const std::vector<std::pair<int, int>>& patches) {
+std::string PatchRanges(const std::vector<std::pair<int, int>>& patches, std::size_t maxRanges) {
     const CParameterAddress map;
-    std::string text;
+    // Each range as [first, last] positions in patches.
+    std::vector<std::pair<std::size_t, std::size_t>> ranges;
     for (std::size_t i = 0; i < patches.size();) {
-        const int area = patches[i].first;
         std::size_t end = i;
-        while (end + 1 < patches.size() && patches[end + 1].first == area &&
+        while (end + 1 < patches.size() && patches[end + 1].first == patches[i].first &&
                patches[end + 1].second == patches[end].second + 1)
             ++end;
+        ranges.emplace_back(i, end);
+        i = end + 1;
+    }
+    const bool cut = maxRanges >= 2 && ranges.size() > maxRanges;
+    std::string text;
+    for (std::size_t r = 0; r < ranges.size(); ++r) {
+        if (cut && r >= maxRanges - 1 && r + 1 < ranges.size()) {
+            if (r == maxRanges - 1)
+                text += std::string(", ") + kEllipsis;
+            continue;
+        }
+        const auto [i, end] = ranges[r];
+        const int area = patches[i].first;
         if (!text.empty())
             text += ", ";
         // The area's name only where its numbers begin.
@@ -44,7 +58,6 @@ std::string PatchRanges(const std::vector<std::pair<int, int>>& patches) {
         text += std::to_string(patches[i].second + 1);
         if (end > i)
             text += kEnDash + std::to_string(patches[end].second + 1);
-        i = end + 1;
     }
     return text;
 }

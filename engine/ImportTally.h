@@ -3,6 +3,7 @@
 // and what it skipped, and the line that tells the user:
 // "8 patches imported (MEMORY 1–8); 2 data sets skipped".
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,8 +24,10 @@ struct CImportTally {
 };
 
 // "MEMORY 1–8, 10, SOUND LIBRARY: CLEAN 3": the patches grouped by area,
-// neighbouring numbers as one range.
-std::string PatchRanges(const std::vector<std::pair<int, int>>& patches);
+// neighbouring numbers as one range. Beyond maxRanges ranges the list is cut
+// short: the first maxRanges - 1 of them, "…" and the last one
+// ("MEMORY 1, 3, 5, …, 59").
+std::string PatchRanges(const std::vector<std::pair<int, int>>& patches, std::size_t maxRanges = SIZE_MAX);
 
 // The summary of an import that kept only the patches of `area` (0: every
 // area): the distinct patches taken and where they went, and how many SysEx

@@ -81,4 +81,13 @@ enum MessageId : int {
     // Edit - Find: the file no longer holds the found patch (argument: the
     // file).
     kMsgPatchNotInFile = 140,
+    // The questions before a transfer name the patches (argument: the
+    // number, then the list "MEMORY 2, 5, 9"); for one patch the list
+    // alone stands for the phrase.
+    kMsgPatchesPhrase = 164,
+    // Asked above the question of its kind (argument: the phrase).
+    kMsgQuestionRead = 165,
+    kMsgQuestionWrite = 166,
+    // Argument: the patch ("MEMORY 4 “Lead”").
+    kMsgQuestionPreview = 167,
 };

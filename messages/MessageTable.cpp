@@ -140,6 +140,13 @@ constexpr Row kRows[] = {
     // %s: the file.
     {140, "The file no longer holds this patch; it has changed since the librarian saw it:\n%s",
      "このファイルにはもうこのパッチがありません。ライブラリアンが記録した後に変更されています。\n%s"},
+    // %s: the number of patches, then which ("MEMORY 2, 5, 9").
+    {164, "%s patches (%s)", "%s 個のパッチ（%s）"},
+    // %s: the patches, as 164 names them or "MEMORY 4" for one.
+    {165, "Read %s from the ZM-47?", "ZM-47 から %s を読み込みますか？"},
+    {166, "Write %s to the ZM-47?", "%s を ZM-47 に書き込みますか？"},
+    // %s: the patch, "MEMORY 4 “Lead”".
+    {167, "Send %s to the temporary patch of the ZM-47?", "%s を ZM-47 のテンポラリー・パッチに送りますか？"},
 };
 
 bool IsLanguage(int index) { return index == CMessageTable::kEnglish || index == CMessageTable::kJapanese; }

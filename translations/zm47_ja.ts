@@ -70,6 +70,17 @@
     </message>
 </context>
 <context>
+    <name>CAppCommands</name>
+    <message>
+        <source>The question that was turned off will be asked again.</source>
+        <translation>表示しないようにした確認を、再び表示します。</translation>
+    </message>
+    <message>
+        <source>The %1 questions that were turned off will be asked again.</source>
+        <translation>表示しないようにした %1 個の確認を、再び表示します。</translation>
+    </message>
+</context>
+<context>
     <name>CDocMan</name>
     <message>
         <source>Save As</source>
@@ -1102,6 +1113,18 @@
     <message>
         <source>Find</source>
         <translation>検索</translation>
+    </message>
+    <message>
+        <source>&amp;Ask Again</source>
+        <translation>確認を再表示(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Ask again every question that was turned off with &quot;Don&apos;t show this dialog again.&quot;</source>
+        <translation>「次からこのダイアログを表示しない。」で表示しないようにした確認を、すべて再び表示します</translation>
+    </message>
+    <message>
+        <source>Ask Again</source>
+        <translation>確認を再表示</translation>
     </message>
 </context>
 <context>

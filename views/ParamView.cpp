@@ -115,7 +115,7 @@ void CParamView::OnPreviewButton(int id) {
         const int index = list_->GetObjectIndex(row);
         // A row without a patch (below the last row, or "End of Line") has
         // nothing to send, so the user is not asked either.
-        if (index >= 0 && confirmation_ && confirmation_->ConfirmPreview())
+        if (index >= 0 && confirmation_ && confirmation_->ConfirmPreview(index))
             Preview(index);
     }
     if (QPushButton* button = GetButton(k))

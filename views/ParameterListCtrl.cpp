@@ -436,7 +436,8 @@ void CParameterListCtrl::scrollContentsBy(int dx, int dy) {
 
 void CParameterListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
     const int row = HitTest(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && ObjectOfRow(row) && confirmation_ && confirmation_->ConfirmPreview())
+    if (event->button() == Qt::LeftButton && ObjectOfRow(row) && confirmation_ &&
+        confirmation_->ConfirmPreview(static_cast<int>(GetItemData(row))))
         emit previewRequested(static_cast<int>(GetItemData(row)));
     GP::CEditListCtrl::mouseDoubleClickEvent(event);
 }

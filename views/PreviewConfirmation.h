@@ -7,5 +7,7 @@ class IPreviewConfirmation {
 public:
     virtual ~IPreviewConfirmation() = default;
     // True to go on: the user confirmed, or asked not to be asked again.
-    virtual bool ConfirmPreview() = 0;
+    // index: the patch of the shown array that would be sent, which the
+    // question names.
+    virtual bool ConfirmPreview(int index) = 0;
 };

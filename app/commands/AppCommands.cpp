@@ -8,6 +8,7 @@
 #include "app/core/WriteSettings.h"
 #include "app/ui/CommandIds.h"
 #include "engine/dialogs/MidiSetupDialog.h"
+#include "engine/dialogs/MidiWarningDlg.h"
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
 #include "platform/shell/DesktopOpener.h"
@@ -17,6 +18,8 @@
 #include "toolkit/qt/AboutDialog.h"
 
 #include <QApplication>
+#include <QMainWindow>
+#include <QStatusBar>
 
 CAppCommands::CAppCommands(IWindowDirectory& windows, QWidget* parent) : windows_(windows), parent_(parent) {}
 
@@ -25,13 +28,15 @@ CAppCommands::~CAppCommands() = default;
 bool CAppCommands::HandlesCommand(int id) const {
     return id == kCmdAbout || id == kCmdManual || id == kCmdSetUpMidiDevices || id == kCmdSetUpFont ||
            id == kCmdVerifyWrites || id == kCmdBackUpBeforeWriting || id == kCmdKeepHistory ||
-           id == kCmdForgetHistory;
+           id == kCmdForgetHistory || id == kCmdAskAgain;
 }
 
 bool CAppCommands::IsCommandEnabled(int id) const {
     // Without a library there is nothing to keep or forget.
     if (id == kCmdKeepHistory || id == kCmdForgetHistory)
         return GetHistoryLibrary() != nullptr;
+    if (id == kCmdAskAgain)
+        return CMidiWarningDlg::CountTurnedOff(profile_ ? *profile_ : GT::GetProfile()) > 0;
     return id != 0;
 }
 
@@ -56,6 +61,7 @@ void CAppCommands::OnCommand(int id) {
     case kCmdBackUpBeforeWriting: OnBackUpBeforeWriting(); break;
     case kCmdKeepHistory: OnKeepHistory(); break;
     case kCmdForgetHistory: OnForgetHistory(); break;
+    case kCmdAskAgain: OnAskAgain(); break;
     default: break;
     }
 }
@@ -86,6 +92,17 @@ void CAppCommands::OnVerifyWrites() {
 void CAppCommands::OnBackUpBeforeWriting() {
     GT::IProfile& profile = profile_ ? *profile_ : GT::GetProfile();
     SaveBackUpBeforeWriting(profile, !LoadWriteSettings(profile).backup);
+}
+
+int CAppCommands::OnAskAgain() {
+    const int count = CMidiWarningDlg::AskAgain(profile_ ? *profile_ : GT::GetProfile());
+    const QString said =
+        count == 1 ? QCoreApplication::translate("CAppCommands", "The question that was turned off will be asked again.")
+                   : QCoreApplication::translate("CAppCommands", "The %1 questions that were turned off will be asked again.")
+                         .arg(count);
+    if (auto* frame = qobject_cast<QMainWindow*>(parent_))
+        frame->statusBar()->showMessage(said);
+    return count;
 }
 
 void CAppCommands::RunAboutDialog() {

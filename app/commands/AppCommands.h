@@ -62,6 +62,9 @@ public:
     // Asks a date, then whether to delete what the library saw before it;
     // true when something was deleted.
     bool OnForgetHistory();
+    // Turns every question turned off with "Don't show this dialog again."
+    // back on and says how many in the status bar; the number.
+    int OnAskAgain();
 
 protected:
     // Run the modal dialogs; tests replace them.

@@ -16,6 +16,7 @@
 #include "app/ui/MainFrame.h"
 #include "app/docman/DocMan.h"
 #include "data/ParameterAddress.h"
+#include "engine/TransferText.h"
 #include "engine/Writer.h"
 #include "engine/dialogs/MidiWarningDlg.h"
 #include "messages/MessageIds.h"
@@ -127,7 +128,8 @@ CFindWindow* OpenFindWindow(CMainFrame& frame) {
     actions.preview = [&frame](const CPatch& patch) {
         CWriter* writer = frame.LibrarianState().GetWriter();
         IMidiConfirmation* confirmation = frame.GetConfirmation();
-        if (!writer || !confirmation || !confirmation->Confirm(kWarnWriteTemporary))
+        if (!writer || !confirmation ||
+            !confirmation->Confirm(kWarnWriteTemporary, PreviewQuestion(PreviewPatchText(0, 0, patch.GetName()))))
             return false;
         UL::CWaitCursor wait;
         CConcreteParameterArray<CPatch> one;

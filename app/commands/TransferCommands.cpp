@@ -9,8 +9,10 @@
 #include "data/DocumentBase.h"
 #include "data/ParameterAddress.h"
 #include "data/ParameterArray.h"
+#include "data/Patch.h"
 #include "data/UnitProvenance.h"
 #include "engine/Reader.h"
+#include "engine/TransferText.h"
 #include "engine/Writer.h"
 #include "engine/dialogs/MidiWarningDlg.h"
 #include "messages/MessageIds.h"
@@ -36,11 +38,11 @@ bool CWindowCommands::ReadPatches(bool selectedOnly) {
     AReader* reader = context_.state ? context_.state->GetReader() : nullptr;
     if (!context_.mainWindow || !list || !data || !reader || !ShownArray() || (selectedOnly && !HasSelection()))
         return false;
-    if (!Confirm(kWarnReadUser))
-        return false;
-    UL::CWaitCursor wait;
     const std::vector<int> indexes = TransferIndexes(selectedOnly);
     const int area = Area();
+    if (!Confirm(kWarnReadUser, ReadQuestion(area, indexes)))
+        return false;
+    UL::CWaitCursor wait;
     data->SaveUndo(area);
     const bool read = reader->ReadPatches(AreaCode(), indexes, data->GetImage());
     if (read) {
@@ -78,7 +80,7 @@ bool CWindowCommands::WritePatches(bool selectedOnly) {
             return false;
         break;
     case kContentsKnown:
-        if (!Confirm(kWarnWriteUser))
+        if (!Confirm(kWarnWriteUser, WriteQuestion(area, indexes)))
             return false;
         break;
     }
@@ -155,4 +157,14 @@ bool CWindowCommands::PreviewSend(int index) {
     if (!array || !writer || index < 0 || static_cast<std::size_t>(index) >= array->Size())
         return false;
     return writer->WritePatches(kTemporaryAreaCode, {index}, *array);
+}
+
+std::string CWindowCommands::PreviewQuestion(int index) const {
+    const CParameterArray* array = ShownArray();
+    const CParameter* patch = array && index >= 0 ? array->At(static_cast<std::size_t>(index)) : nullptr;
+    const CPatch* named = AsPatch(patch);
+    if (!named)
+        return {};
+    // The main window's rows are slots of the unit; a file's rows are not.
+    return ::PreviewQuestion(PreviewPatchText(context_.mainWindow ? Area() : 0, index, named->GetName()));
 }

@@ -124,8 +124,8 @@ CParameterArray* CWindowCommands::ShownArray() const {
     return area >= 1 && area <= kAreaCount ? &data->GetArray(area) : nullptr;
 }
 
-bool CWindowCommands::Confirm(int kind) const {
-    return context_.confirmation && context_.confirmation->Confirm(kind);
+bool CWindowCommands::Confirm(int kind, const std::string& question) const {
+    return context_.confirmation && context_.confirmation->Confirm(kind, question);
 }
 
 GT::IProfile& CWindowCommands::Profile() const { return context_.profile ? *context_.profile : GT::GetProfile(); }

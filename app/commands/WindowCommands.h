@@ -34,6 +34,7 @@ public:
     bool IsCommandEnabled(int id) const override;
     void OnCommand(int id) override;
     bool PreviewSend(int index) override;
+    std::string PreviewQuestion(int index) const override;
     // Dropped patches work as the clipboard commands do, as one undo step:
     // in the main window they replace the rows from the drop row on (when
     // they all fit in the area), in a file window they are inserted before
@@ -102,7 +103,7 @@ private:
     CParameterArray* ShownArray() const;
     int Area() const;
     int AreaCode() const;
-    bool Confirm(int kind) const;
+    bool Confirm(int kind, const std::string& question = {}) const;
     GT::IProfile& Profile() const;
     // The file dialog of an import (open) or export; nothing when cancelled.
     std::optional<QString> PromptExchangeFile(ExchangeFile file, bool open) const;

@@ -162,6 +162,12 @@ ZM47_COMMAND(kCmdKeepHistory, 33152, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts
 ZM47_COMMAND(kCmdForgetHistory, 33153, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "&Forget History Older Than..."), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Delete from the history library what was seen before a date you choose"),
              QT_TRANSLATE_NOOP("CommandTexts", "Forget History"), kNoIcon, nullptr, 0)
+// Every question turned off with "Don't show this dialog again." is asked
+// again; greyed while none is.
+ZM47_SEPARATOR(kMenuSetup)
+ZM47_COMMAND(kCmdAskAgain, 33170, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "&Ask Again"), nullptr,
+             QT_TRANSLATE_NOOP("CommandTexts", "Ask again every question that was turned off with \"Don't show this dialog again.\""),
+             QT_TRANSLATE_NOOP("CommandTexts", "Ask Again"), kNoIcon, nullptr, 0)
 
 // Window: the frame puts its window list first and its own window commands
 // (full size, always on top, ...) after these.

@@ -6,6 +6,8 @@
 // the view.
 #include "app/ui/CommandTarget.h"
 
+#include <string>
+
 struct CPatchDrop;
 
 class IViewCommands : public ICommandTarget {
@@ -13,6 +15,9 @@ public:
     // Sends the patch of this index of the shown array to the unit's
     // temporary patch (the user has confirmed). False when nothing was sent.
     virtual bool PreviewSend(int index) = 0;
+    // The question asked before that send, naming the patch ("Send MEMORY 4
+    // “Lead” to the temporary patch of the ZM-47?"). Default: none.
+    virtual std::string PreviewQuestion(int /*index*/) const { return {}; }
     // Called when the framework updates command states: the main window
     // enables its "Selected" buttons here. Default: nothing.
     virtual void OnIdleUpdate() {}

@@ -35,7 +35,10 @@ void CWindowView::OnIdleUpdate() {
         commands_->OnIdleUpdate();
 }
 
-bool CWindowView::ConfirmPreview() { return confirmation_ && confirmation_->Confirm(kWarnWriteTemporary); }
+bool CWindowView::ConfirmPreview(int index) {
+    return confirmation_ &&
+           confirmation_->Confirm(kWarnWriteTemporary, commands_ ? commands_->PreviewQuestion(index) : std::string());
+}
 
 void CWindowView::Preview(int index) {
     if (commands_)

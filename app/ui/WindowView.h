@@ -36,7 +36,7 @@ public:
     // Called when the frame updates command states; the handlers' turn.
     virtual void OnIdleUpdate();
 
-    bool ConfirmPreview() override;
+    bool ConfirmPreview(int index) override;
     // Patches dropped on the list go to the window's commands.
     bool DropPatches(const CPatchDrop& drop) override;
     QWidget* ViewWidget() override { return this; }

@@ -49,8 +49,15 @@ CMidiWarningDlg::CMidiWarningDlg(GT::IProfile& profile, QWidget* parent)
 
 void CMidiWarningDlg::BuildControls() {
     setWindowTitle(tr("ZM-47 Librarian"));
+    questionLabel_.setWordWrap(true);
+    QFont bold = questionLabel_.font();
+    bold.setBold(true);
+    questionLabel_.setFont(bold);
+    questionLabel_.setTextFormat(Qt::PlainText);
+    questionLabel_.hide();
     text_.setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(&questionLabel_);
     layout->addWidget(&text_);
     layout->addWidget(&checkBox_);
     layout->addWidget(&buttons_);
@@ -71,6 +78,23 @@ int CMidiWarningDlg::MessageId(int kind) {
     return entry ? entry->messageId : 0;
 }
 
+int CMidiWarningDlg::CountTurnedOff(GT::IProfile& profile) {
+    int count = 0;
+    for (int kind = 0; kind < static_cast<int>(kKinds.size()); ++kind)
+        count += profile.GetInt(ProfilePath(kind), 0) != 0 ? 1 : 0;
+    return count;
+}
+
+int CMidiWarningDlg::AskAgain(GT::IProfile& profile) {
+    int count = 0;
+    for (int kind = 0; kind < static_cast<int>(kKinds.size()); ++kind) {
+        const std::string path = ProfilePath(kind);
+        if (profile.GetInt(path, 0) != 0 && profile.WriteInt(path, 0))
+            ++count;
+    }
+    return count;
+}
+
 bool CMidiWarningDlg::ShouldShow(int kind) {
     kind_ = kind;
     const std::string path = ProfilePath(kind);
@@ -81,6 +105,8 @@ bool CMidiWarningDlg::ShouldShow(int kind) {
 void CMidiWarningDlg::OnInitDialog() {
     // The questions name the unit in their own words and carry no
     // placeholder, so they are shown as the table has them.
+    questionLabel_.setText(QString::fromStdString(question_));
+    questionLabel_.setVisible(!question_.empty());
     text_.setText(TableText(MessageId(kind_)));
     checkBox_.setText(TableText(kMsgDontShowAgain));
     checkBox_.setChecked(dontShow_ != 0);
@@ -107,9 +133,10 @@ CMidiWarningConfirmation::CMidiWarningConfirmation(QWidget* parent)
 CMidiWarningConfirmation::CMidiWarningConfirmation(GT::IProfile& profile, QWidget* parent)
     : profile_(profile), parent_(parent) {}
 
-bool CMidiWarningConfirmation::Confirm(int kind) {
+bool CMidiWarningConfirmation::Confirm(int kind, const std::string& question) {
     CMidiWarningDlg dialog(profile_, parent_);
     if (!dialog.ShouldShow(kind))
         return true;
+    dialog.SetQuestion(question);
     return RunDialog(dialog) == QDialog::Accepted;
 }

@@ -10,6 +10,8 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 
+#include <string>
+
 // Kinds of transfer that ask first.
 enum MidiWarningKind : int {
     kWarnReadUser = 0,
@@ -21,11 +23,13 @@ enum MidiWarningKind : int {
 };
 
 // Asks before a transfer of a kind; true to go on. The commands and the
-// preview buttons ask through this, so tests can answer.
+// preview buttons ask through this, so tests can answer. question says what
+// this transfer does ("Write 3 patches (MEMORY 2, 5, 9) to the ZM-47?"); it
+// stands above the kind's own text, and may be empty.
 class IMidiConfirmation {
 public:
     virtual ~IMidiConfirmation() = default;
-    virtual bool Confirm(int kind) = 0;
+    virtual bool Confirm(int kind, const std::string& question) = 0;
 };
 
 class CMidiWarningDlg : public QDialog {
@@ -44,9 +48,19 @@ public:
     // Message id of a kind's question, or 0.
     static int MessageId(int kind);
 
+    // The kinds whose question is turned off ("Don't show this dialog
+    // again." ticked and confirmed) in the profile.
+    static int CountTurnedOff(GT::IProfile& profile);
+    // Setup - Ask Again: every question turned off is asked again. The
+    // number of questions turned back on.
+    static int AskAgain(GT::IProfile& profile);
+
     // Remembers the kind and reads its stored answer; true when the dialog is
     // to be shown (nothing stored, or 0).
     bool ShouldShow(int kind);
+    // What this transfer does, shown in bold above the kind's text; empty
+    // shows the kind's text alone.
+    void SetQuestion(const std::string& question) { question_ = question; }
     // Runs the dialog; QDialog::Accepted after OK.
     int DoModal();
     // Texts for the kind (done by DoModal).
@@ -57,6 +71,7 @@ public:
 
     int GetKind() const { return kind_; }
     int GetDontShow() const { return dontShow_; }
+    QLabel& Question() { return questionLabel_; }
     QLabel& Text() { return text_; }
     QCheckBox& CheckBox() { return checkBox_; }
 
@@ -66,6 +81,8 @@ private:
     GT::IProfile& profile_;  // not owned
     int dontShow_ = 0;
     int kind_ = 0;
+    std::string question_;
+    QLabel questionLabel_;
     QLabel text_;
     QCheckBox checkBox_;
     QDialogButtonBox buttons_;
@@ -77,7 +94,7 @@ class CMidiWarningConfirmation : public IMidiConfirmation {
 public:
     explicit CMidiWarningConfirmation(QWidget* parent = nullptr);
     CMidiWarningConfirmation(GT::IProfile& profile, QWidget* parent = nullptr);
-    bool Confirm(int kind) override;
+    bool Confirm(int kind, const std::string& question) override;
 
 protected:
     // Shows the dialog (ShouldShow already called); the button pressed.

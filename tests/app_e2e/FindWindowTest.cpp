@@ -30,13 +30,15 @@ void Delivered()
 }
 
 struct Answer : IMidiConfirmation {
-    bool Confirm(int kind) override
+    bool Confirm(int kind, const std::string& question) override
     {
         kinds.push_back(kind);
+        questions.push_back(question);
         return yes;
     }
     bool yes = true;
     std::vector<int> kinds;
+    std::vector<std::string> questions;
 };
 
 // The result row of the patch named name, or nullptr.

@@ -28,12 +28,14 @@ namespace test {
 
 class RecordingConfirmation : public IMidiConfirmation {
 public:
-    bool Confirm(int kind) override {
+    bool Confirm(int kind, const std::string& question) override {
         kinds.push_back(kind);
+        questions.push_back(question);
         return answer;
     }
     bool answer = true;
     std::vector<int> kinds;
+    std::vector<std::string> questions;
 };
 
 // View commands that handle Cut (enabled while `enabled`) and record

@@ -6,6 +6,7 @@
 #include "app/commands/FontCommand.h"
 #include "app/core/FontEx.h"
 #include "app/docs/UpdateHints.h"
+#include "engine/dialogs/MidiWarningDlg.h"
 #include "messages/MessageTable.h"
 #include "platform/shell/DesktopOpener.h"
 
@@ -117,6 +118,22 @@ TEST_F(CommandsTest, ManualOpensTheFileOfTheLanguageOrShowsMessage10) {
     EXPECT_FALSE(opened);
     ASSERT_EQ(dialog.shown().size(), 2u);
     EXPECT_EQ(dialog.shown()[1].text, "マニュアル (pdf file) が、開けませんでした。(暫定 error message)");
+}
+
+TEST_F(CommandsTest, AskAgainBringsBackEveryQuestionTurnedOffAndIsGreyedWithoutOne) {
+    CAppCommands commands(windows);
+    commands.SetProfile(&main->profile);
+    ASSERT_TRUE(commands.HandlesCommand(kCmdAskAgain));
+    EXPECT_FALSE(commands.IsCommandEnabled(kCmdAskAgain)) << "no question is turned off";
+    for (const char* kind : {"Option/ReadUser", "Option/WriteUser", "Option/WriteTemporary", "Option/ImportSMF"})
+        ASSERT_TRUE(main->profile.WriteInt(kind, 1));
+    EXPECT_TRUE(commands.IsCommandEnabled(kCmdAskAgain));
+
+    commands.OnCommand(kCmdAskAgain);
+    EXPECT_FALSE(commands.IsCommandEnabled(kCmdAskAgain));
+    for (int kind = 0; kind < 6; ++kind)
+        EXPECT_TRUE(CMidiWarningDlg(main->profile).ShouldShow(kind)) << kind;
+    EXPECT_EQ(main->profile.GetInt("Option/WriteUser", -1), 0);
 }
 
 } // namespace

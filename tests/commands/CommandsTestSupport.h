@@ -58,12 +58,14 @@ private:
 // Answers every confirmation and records the kinds asked.
 class FakeConfirmation : public IMidiConfirmation {
 public:
-    bool Confirm(int kind) override {
+    bool Confirm(int kind, const std::string& question) override {
         kinds.push_back(kind);
+        questions.push_back(question);
         return answer;
     }
     bool answer = true;
     std::vector<int> kinds;
+    std::vector<std::string> questions;
 };
 
 // Answers file dialogs in place of the user and records what they proposed.

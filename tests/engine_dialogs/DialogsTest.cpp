@@ -192,17 +192,52 @@ private:
 
 TEST_F(WarningDialogTest, ASuppressedKindGoesAheadWithoutAskingOthersStillAsk) {
     AnsweringConfirmation cancel(*profile, false, true);
-    EXPECT_FALSE(cancel.Confirm(kWarnWriteUser));
+    EXPECT_FALSE(cancel.Confirm(kWarnWriteUser, ""));
     EXPECT_EQ(cancel.shown, 1);
 
     AnsweringConfirmation okTicked(*profile, true, true);
-    EXPECT_TRUE(okTicked.Confirm(kWarnWriteUser));
-    EXPECT_TRUE(okTicked.Confirm(kWarnWriteUser));
+    EXPECT_TRUE(okTicked.Confirm(kWarnWriteUser, ""));
+    EXPECT_TRUE(okTicked.Confirm(kWarnWriteUser, ""));
     EXPECT_EQ(okTicked.shown, 1);
 
     AnsweringConfirmation other(*profile, false, false);
-    EXPECT_FALSE(other.Confirm(kWarnWriteTemporary));
+    EXPECT_FALSE(other.Confirm(kWarnWriteTemporary, ""));
     EXPECT_EQ(other.shown, 1);
+}
+
+TEST_F(WarningDialogTest, TheQuestionOfTheTransferStandsAboveTheKindsText) {
+    AnsweringConfirmation asked(*profile, true, false);
+    CMidiWarningDlg dialog(*profile);
+    ASSERT_TRUE(dialog.ShouldShow(kWarnWriteUser));
+    dialog.SetQuestion("Write 3 patches (MEMORY 2, 5, 9) to the ZM-47?");
+    dialog.OnInitDialog();
+    EXPECT_EQ(dialog.Question().text(), "Write 3 patches (MEMORY 2, 5, 9) to the ZM-47?");
+    EXPECT_FALSE(dialog.Question().isHidden());
+    EXPECT_TRUE(dialog.Question().font().bold());
+    EXPECT_EQ(dialog.Text().text().toStdString(), GetMessageTable().Get(20)) << "the kind's own text stays";
+
+    // Without a question the kind's text stands alone.
+    CMidiWarningDlg plain(*profile);
+    plain.ShouldShow(kWarnImportSmf);
+    plain.OnInitDialog();
+    EXPECT_TRUE(plain.Question().isHidden());
+}
+
+TEST_F(WarningDialogTest, AskAgainTurnsEveryQuestionTurnedOffBackOn) {
+    EXPECT_EQ(CMidiWarningDlg::CountTurnedOff(*profile), 0);
+    EXPECT_EQ(CMidiWarningDlg::AskAgain(*profile), 0);
+    AnsweringConfirmation ticked(*profile, true, true);
+    for (int kind : {kWarnReadUser, kWarnWriteTemporary, kWarnImportSysEx})
+        ASSERT_TRUE(ticked.Confirm(kind, ""));
+    EXPECT_EQ(CMidiWarningDlg::CountTurnedOff(*profile), 3);
+
+    EXPECT_EQ(CMidiWarningDlg::AskAgain(*profile), 3);
+    EXPECT_EQ(CMidiWarningDlg::CountTurnedOff(*profile), 0);
+    for (int kind = 0; kind < 6; ++kind)
+        EXPECT_TRUE(CMidiWarningDlg(*profile).ShouldShow(kind)) << kind;
+    AnsweringConfirmation cancel(*profile, false, false);
+    EXPECT_FALSE(cancel.Confirm(kWarnReadUser, "")) << "the question is asked again, and answered";
+    EXPECT_EQ(cancel.shown, 1);
 }
 
 } // namespace

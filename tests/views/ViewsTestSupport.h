@@ -31,12 +31,14 @@ inline QApplication& App() { return test::TestApplication(); }
 class FakeConfirmation : public IPreviewConfirmation {
 public:
     explicit FakeConfirmation(bool answer) : answer(answer) {}
-    bool ConfirmPreview() override {
+    bool ConfirmPreview(int index) override {
         ++asked;
+        indexes.push_back(index);
         return answer;
     }
     bool answer;
     int asked = 0;
+    std::vector<int> indexes;
 };
 
 // A clipboard of its own for each list under test.
