@@ -7,6 +7,7 @@
 #include "engine/IdentityResult.h"
 #include "engine/MidiOut.h"
 #include "engine/MidiSetup.h"
+#include "engine/TransferText.h"
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
 #include "ml/TransferScope.h"
@@ -54,6 +55,9 @@ bool AReader::CheckIdentity() {
 }
 
 bool AReader::ReadPatches(int areaCode, const std::vector<int>& indexes, CImageData& image) {
+    const CTransferMessage failure(TransferFailureDetails(
+        kMsgReadingFailed, PatchesPhrase(CParameterAddress().AreaNumberFromCode(areaCode), indexes), GetInput(),
+        GetOutput()));
     image_ = &image;
     indexes_ = indexes;
     if (!GetMidiSetup().IsSetUp()) {
@@ -106,6 +110,14 @@ bool AReader::ReadPatch(int areaCode, int index) {
 }
 
 bool AReader::ReadAll(CDocumentBase& document, std::vector<int>* failedAreas) {
+    const CParameterAddress map;
+    std::vector<std::pair<int, int>> everything;
+    for (int number = 1; number <= kAreaCount; ++number)
+        for (int index = 0; index < map.PatchCount(number); ++index)
+            everything.emplace_back(number, index);
+    // Until an area's own read names that area.
+    const CTransferMessage failure(
+        TransferFailureDetails(kMsgReadingFailed, PatchesPhrase(std::move(everything)), GetInput(), GetOutput()));
     // Without devices nothing can answer: say so at once rather than after
     // the identity request has timed out twice.
     if (!GetMidiSetup().IsSetUp()) {
@@ -115,7 +127,6 @@ bool AReader::ReadAll(CDocumentBase& document, std::vector<int>* failedAreas) {
     const ML::CTransferScope transfer;
     if (!CheckIdentity())
         return false;
-    const CParameterAddress map;
     for (int number = 1; number <= kAreaCount; ++number) {
         std::vector<int> indexes(static_cast<std::size_t>(map.PatchCount(number)));
         for (std::size_t i = 0; i < indexes.size(); ++i)

@@ -2,6 +2,7 @@
 
 #include "data/ParameterAddress.h"
 #include "engine/ImportTally.h"
+#include "engine/MidiSetup.h"
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
 
@@ -18,6 +19,10 @@ std::string PatchesPhrase(int area, const std::vector<int>& indexes) {
     std::vector<std::pair<int, int>> patches;
     for (int index : indexes)
         patches.emplace_back(area, index);
+    return PatchesPhrase(std::move(patches));
+}
+
+std::string PatchesPhrase(std::vector<std::pair<int, int>> patches) {
     std::sort(patches.begin(), patches.end());
     patches.erase(std::unique(patches.begin(), patches.end()), patches.end());
     const std::string list = PatchRanges(patches, kMaxRanges);
@@ -44,3 +49,12 @@ std::string PreviewPatchText(int area, int index, const std::string& name) {
 }
 
 std::string PreviewQuestion(const std::string& patch) { return MessageWith(kMsgQuestionPreview, patch); }
+
+std::string TransferFailureDetails(int failedId, const std::string& patches, const COruMidiIn* input,
+                                   const COruMidiOut* output) {
+    const COruMidiSetup& setup = GetMidiSetup();
+    const std::string in = input ? setup.DisplayName(*input) : std::string(kNoDeviceName);
+    const std::string out = output ? setup.DisplayName(*output) : std::string(kNoDeviceName);
+    const std::string id = output ? std::to_string(output->deviceId + 1) : std::string("-");
+    return MessageWith(failedId, {patches, in, out, id});
+}

@@ -6,9 +6,9 @@
 #include "engine/MidiSetup.h"
 #include "engine/Reader.h"
 #include "engine/ImportTally.h"
-#include "messages/ErrorOut.h"
+#include "engine/TransferText.h"
+#include "data/Patch.h"
 #include "messages/MessageIds.h"
-#include "messages/MessageTable.h"
 #include "messages/ShowMessage.h"
 #include "ml/TransferScope.h"
 #include "toolkit/core/Progress.h"
@@ -54,7 +54,21 @@ bool CWriter::CheckSendable(int areaCode, const std::vector<int>& indexes, const
     return false;
 }
 
+std::string CWriter::FailureDetails(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) const {
+    const CParameterAddress map;
+    if (areaCode == kTemporaryAreaCode) {
+        const CPatch* patch = indexes.empty() || indexes[0] < 0
+                                  ? nullptr
+                                  : dynamic_cast<const CPatch*>(array.At(static_cast<std::size_t>(indexes[0])));
+        return TransferFailureDetails(kMsgSendingFailed, PreviewPatchText(0, 0, patch ? patch->GetName() : ""),
+                                      reader_ ? reader_->GetInput() : nullptr, GetOutput());
+    }
+    return TransferFailureDetails(kMsgWritingFailed, PatchesPhrase(map.AreaNumberFromCode(areaCode), indexes),
+                                  reader_ ? reader_->GetInput() : nullptr, GetOutput());
+}
+
 bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) {
+    const CTransferMessage failure(FailureDetails(areaCode, indexes, array));
     lastSent_ = false;
     if (!CheckSendable(areaCode, indexes, array))
         return false;
@@ -105,14 +119,14 @@ void CWriter::ShowCutOff(int areaCode, const std::vector<int>& indexes, std::siz
         return;
     }
     const std::string area = map.AreaName(map.AreaNumberFromCode(areaCode)) + " ";
-    std::string text = GetMessageTable().Get(kMsgUnableToReadWrite) + "\n\n";
+    std::string text;
     if (step == 0)
         text += MessageWith(kMsgWrittenNone, area + numbers(0, indexes.size()));
     else
         text += MessageWith(kMsgWrittenPart, {area + numbers(0, step), numbers(step, indexes.size())});
     if (!backupOfWrite_.empty())
         text += "\n" + MessageWith(kMsgBackupIsIn, backupOfWrite_.string());
-    GetErrorOut().Write(text);
+    ShowTransferFailure(kMsgUnableToReadWrite, text);
 }
 
 bool CWriter::WriteIndexes(int areaCode, const std::vector<int>& indexes) {

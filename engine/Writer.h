@@ -117,6 +117,8 @@ private:
     bool AppendToFile(std::uint32_t address, std::span<const std::uint8_t> data);
     // Message 2 with how far a write got before sending failed at `step`.
     void ShowCutOff(int areaCode, const std::vector<int>& indexes, std::size_t step) const;
+    // What a failure of this write says about it (CTransferMessage).
+    std::string FailureDetails(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) const;
 
     GT::IProgress* progress_ = nullptr;           // not owned
     AReader* reader_ = nullptr;                   // not owned

@@ -50,6 +50,8 @@ bool SaveBackup(const std::filesystem::path& file, const CParameterArray& patche
 bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array,
                            const CWriteChecks& checks) {
     const bool checked = !checks.backupFile.empty() || checks.verify;
+    // The backup's and the read-back's reads name themselves.
+    const CTransferMessage failure(FailureDetails(areaCode, indexes, array));
     lastMatched_ = false;
     lastSent_ = false;
     if (!checked)

@@ -81,6 +81,15 @@ enum MessageId : int {
     // Edit - Find: the file no longer holds the found patch (argument: the
     // file).
     kMsgPatchNotInFile = 140,
+    // What a failed transfer was doing and through which ports (arguments:
+    // the patches, the input, the output, the device id as the setup
+    // dialog shows it); shown below message 2 or 13.
+    kMsgReadingFailed = 160,
+    kMsgWritingFailed = 161,
+    kMsgSendingFailed = 162,
+    // Below message 10: where the manual was looked for (argument: the
+    // file).
+    kMsgManualLookedFor = 163,
     // The questions before a transfer name the patches (argument: the
     // number, then the list "MEMORY 2, 5, 9"); for one patch the list
     // alone stands for the phrase.

@@ -140,6 +140,17 @@ constexpr Row kRows[] = {
     // %s: the file.
     {140, "The file no longer holds this patch; it has changed since the librarian saw it:\n%s",
      "このファイルにはもうこのパッチがありません。ライブラリアンが記録した後に変更されています。\n%s"},
+    // %s: the patches (as 164 names them, or "MEMORY 4"), the input, the
+    // output, the device id (17 for 10H).
+    {160, "Reading %s from the ZM-47 failed.\nInput: %s\nOutput: %s\nDevice ID: %s",
+     "ZM-47 から %s を読み込めませんでした。\n入力：%s\n出力：%s\nデバイスID：%s"},
+    {161, "Writing %s to the ZM-47 failed.\nInput: %s\nOutput: %s\nDevice ID: %s",
+     "%s を ZM-47 に書き込めませんでした。\n入力：%s\n出力：%s\nデバイスID：%s"},
+    // %s: the patch ("“Lead”"), the input, the output, the device id.
+    {162, "Sending %s to the temporary patch of the ZM-47 failed.\nInput: %s\nOutput: %s\nDevice ID: %s",
+     "%s を ZM-47 のテンポラリー・パッチに送れませんでした。\n入力：%s\n出力：%s\nデバイスID：%s"},
+    // %s: the manual's file.
+    {163, "The manual is looked for here:\n%s", "マニュアルは次の場所から開きます。\n%s"},
     // %s: the number of patches, then which ("MEMORY 2, 5, 9").
     {164, "%s patches (%s)", "%s 個のパッチ（%s）"},
     // %s: the patches, as 164 names them or "MEMORY 4" for one.

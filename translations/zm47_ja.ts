@@ -79,6 +79,10 @@
         <source>The %1 questions that were turned off will be asked again.</source>
         <translation>表示しないようにした %1 個の確認を、再び表示します。</translation>
     </message>
+    <message>
+        <source>Open &amp;Folder</source>
+        <translation>フォルダーを開く(&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>CDocMan</name>

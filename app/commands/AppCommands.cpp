@@ -10,6 +10,7 @@
 #include "engine/dialogs/MidiSetupDialog.h"
 #include "engine/dialogs/MidiWarningDlg.h"
 #include "messages/MessageIds.h"
+#include "messages/MessageTable.h"
 #include "messages/ShowMessage.h"
 #include "platform/shell/DesktopOpener.h"
 #include "platform/shell/FixedNames.h"
@@ -18,12 +19,29 @@
 #include "toolkit/qt/AboutDialog.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
 #include <QMainWindow>
 #include <QStatusBar>
 
 CAppCommands::CAppCommands(IWindowDirectory& windows, QWidget* parent) : windows_(windows), parent_(parent) {}
 
-CAppCommands::~CAppCommands() = default;
+CAppCommands::~CAppCommands() {
+    if (actionsInstalled_)
+        SetMessageAction(kActionMidiSetup, {}, {});
+}
+
+void CAppCommands::InstallMessageActions() {
+    actionsInstalled_ = true;
+    const QString label = QCoreApplication::translate("CommandTexts", "Set Up &MIDI Devices...");
+    SetMessageAction(kActionMidiSetup, label.toStdString(), [this] {
+        // Not inside the transfer that failed: its ports are still in use
+        // until it has returned.
+        QTimer::singleShot(0, parent_ ? static_cast<QObject*>(parent_) : QCoreApplication::instance(),
+                           [this] { OnSetUpMidiDevices(); });
+    });
+}
 
 bool CAppCommands::HandlesCommand(int id) const {
     return id == kCmdAbout || id == kCmdManual || id == kCmdSetUpMidiDevices || id == kCmdSetUpFont ||
@@ -71,9 +89,23 @@ void CAppCommands::OnAbout() { RunAboutDialog(); }
 bool CAppCommands::OnManual() {
     const QString folder =
         programDirectory_.isEmpty() ? QString::fromStdString(GetProgramFilesDirectory()) : programDirectory_;
-    if (OpenManual(folder, opener_ ? *opener_ : GetDesktopOpener()))
+    IDesktopOpener& opener = opener_ ? *opener_ : GetDesktopOpener();
+    if (OpenManual(folder, opener))
         return true;
-    ShowMessage(kMsgManualNotLoaded);
+    const QString path = GetManualPath(folder);
+    // The manual's folder, or the nearest folder above it that exists.
+    QString nearest = QFileInfo(path).absolutePath();
+    while (!QFileInfo(nearest).isDir()) {
+        const QString up = QFileInfo(nearest).absolutePath();
+        if (up == nearest)
+            break;
+        nearest = up;
+    }
+    SetMessageAction(kActionManualFolder, QCoreApplication::translate("CAppCommands", "Open &Folder").toStdString(),
+                     [&opener, nearest] { opener.OpenLocalFile(nearest); });
+    ShowMessageWithAction(kActionManualFolder, GetMessageTable().Get(kMsgManualNotLoaded) + "\n\n" +
+                                                   MessageWith(kMsgManualLookedFor, QDir::toNativeSeparators(path).toStdString()));
+    SetMessageAction(kActionManualFolder, {}, {});
     return false;
 }
 

@@ -42,10 +42,16 @@ public:
     bool IsCommandEnabled(int id) const override;
     void OnCommand(int id) override;
 
+    // The failures of transfers offer "Set Up MIDI Devices..." in their
+    // message box (messages/ShowMessage.h); the dialog opens once the failed
+    // command has ended. Until this object goes.
+    void InstallMessageActions();
+
     // The About dialog with the program's name, version and notice.
     void OnAbout();
     // Opens the manual of the current language; message 10 when it is
-    // missing or cannot be opened.
+    // missing or cannot be opened, with where it was looked for and a
+    // button that opens that folder (or the nearest one that exists).
     bool OnManual();
     // The MIDI setup dialog of the unit's ports and the "Through" pair;
     // true after OK.
@@ -82,4 +88,5 @@ private:
     CFontEx* font_ = nullptr;           // not owned
     GT::IProfile* profile_ = nullptr;     // not owned
     QString programDirectory_;
+    bool actionsInstalled_ = false;
 };

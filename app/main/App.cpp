@@ -190,6 +190,7 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
     s.mainFrame->SetConfirmation(s.confirmation.get());
     InstallWindowCommands(*s.mainFrame, *s.docMan);
     s.commands = std::make_unique<CAppCommandTarget>(*s.mainFrame, *s.docMan, *s.recentFiles);
+    s.commands->AppCommands().InstallMessageActions();
     AttachRecentFiles();
     s.mainFrame->SetApplicationTarget(s.commands.get());
     s.mainFrame->SetCloseQuery(

@@ -7,6 +7,9 @@
 #include "app/ui/CommandIds.h"
 #include "app/ui/ImageFrame.h"
 #include "engine/EngineTextOut.h"
+#include "engine/MidiSetup.h"
+#include "engine/Reader.h"
+#include "engine/dialogs/MidiSetupDialog.h"
 #include "engine/MidiPortLists.h"
 #include "messages/MessageIds.h"
 #include "app/docs/UpdateHints.h"
@@ -17,6 +20,7 @@
 #include "toolkit/qt/MDIFrameWndEx.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -52,7 +56,8 @@ TEST_F(AppTest, SilentUnitIsReportedOnceAndTheMainWindowKeepsTheInitialPatches)
 {
     SilenceUnit();
     ASSERT_TRUE(StartWithSimulator());
-    EXPECT_EQ(ShownTexts(), std::vector<std::string>{GetMessageTable().Get(kMsgUnableToReadWrite)});
+    ASSERT_EQ(ShownTexts().size(), 1u);
+    EXPECT_EQ(ShownTexts()[0].rfind(GetMessageTable().Get(kMsgUnableToReadWrite) + "\n\nReading 120 patches", 0), 0u);
     EXPECT_TRUE(Frame().isVisible());
     for (int area = 1; area <= 7; ++area) EXPECT_EQ(MainPatchName(area, 0), "INIT TEST") << "area " << area;
     EXPECT_EQ(MainData().GetArray(1).Size(), 60u);
@@ -75,7 +80,48 @@ TEST_F(AppTest, AStoredDeviceChoiceIsKeptInsteadOfTheSimulatedUnit)
     GT::GetProfile().WriteString("MIDIConnection/MIDIInDevice0", "(none)");
     GT::GetProfile().WriteString("MIDIConnection/MIDIOutDevice0", "(none)");
     ASSERT_TRUE(StartWithSimulator());
-    EXPECT_EQ(ShownTexts(), std::vector<std::string>{GetMessageTable().Get(kMsgMidiNotSetUp)});
+    ASSERT_EQ(ShownTexts().size(), 1u);
+    EXPECT_EQ(ShownTexts()[0].rfind(GetMessageTable().Get(kMsgMidiNotSetUp) + "\n\n", 0), 0u);
+    EXPECT_THAT(ShownTexts()[0], ::testing::HasSubstr("\nInput: (none)\nOutput: (none)\nDevice ID: 17"));
+}
+
+// The start-up read of a unit that does not answer: the message says what
+// was read through which ports, and its button opens the MIDI setup once
+// the read has ended.
+TEST_F(AppTest, AFailedTransferNamesItsPortsAndItsButtonOpensTheMidiSetup)
+{
+    SilenceUnit();
+    dialogs.setPressAction(true);
+    ASSERT_TRUE(StartWithSimulator());
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    const std::string& text = dialogs.shown()[0].text;
+    const AReader& reader = *App().GetLibrarianState()->GetReader();
+    ASSERT_NE(reader.GetInput(), nullptr);
+    ASSERT_NE(reader.GetOutput(), nullptr);
+    const std::string in = GetMidiSetup().DisplayName(*reader.GetInput());
+    const std::string out = GetMidiSetup().DisplayName(*reader.GetOutput());
+    EXPECT_NE(in, "(none)");
+    EXPECT_THAT(text, ::testing::HasSubstr("Reading 120 patches (MEMORY 1\xE2\x80\x93" "60, SOUND LIBRARY: CLEAN 1"));
+    EXPECT_THAT(text, ::testing::HasSubstr("from the ZM-47 failed.\nInput: " + in + "\nOutput: " + out +
+                                           "\nDevice ID: 17"));
+    EXPECT_EQ(dialogs.shown()[0].action, "Set Up &MIDI Devices...");
+
+    // The button was pressed: the dialog comes once the events run.
+    QString opened;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&opened] {
+        if (auto* setup = qobject_cast<CMidiSetupDialog*>(QApplication::activeModalWidget())) {
+            opened = setup->windowTitle();
+            setup->reject();
+        }
+    });
+    poll.start(10);
+    QElapsedTimer waited;
+    waited.start();
+    while (opened.isEmpty() && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(opened, QStringLiteral("Set Up MIDI Devices"));
+    EXPECT_EQ(dialogs.shown().size(), 1u) << "no other message";
 }
 
 TEST_F(AppTest, MainWindowIsTitledMainFillsTheFrameOnAFirstRunAndRefusesToClose)

@@ -98,9 +98,18 @@ TEST_F(CommandsTest, ManualOpensTheFileOfTheLanguageOrShowsMessage10) {
     commands.SetProgramDirectory(program.path());
     commands.SetDesktopOpener(&opener);
 
+    // Missing with its folder: the message says where it was looked for,
+    // and its button opens the nearest folder that is there.
+    dialog.setPressAction(true);
     EXPECT_FALSE(commands.OnManual());
-    EXPECT_TRUE(opener.opened.empty());
+    dialog.setPressAction(false);
     EXPECT_EQ(Shown(), std::vector<std::string>{"Manual (pdf file) could not be loaded. (unconfirmed error message)"});
+    EXPECT_EQ(dialog.shown()[0].text, "Manual (pdf file) could not be loaded. (unconfirmed error message)\n\n"
+                                      "The manual is looked for here:\n" +
+                                          program.filePath("Manual/ZM-47LibrarianManualE.pdf").toStdString());
+    EXPECT_EQ(dialog.shown()[0].action, "Open &Folder");
+    EXPECT_EQ(opener.opened, std::vector<QString>{QDir::cleanPath(program.path())});
+    opener.opened.clear();
 
     ASSERT_TRUE(QDir(program.path()).mkpath("Manual"));
     QFile manual(program.filePath("Manual/ZM-47LibrarianManualE.pdf"));
@@ -117,7 +126,10 @@ TEST_F(CommandsTest, ManualOpensTheFileOfTheLanguageOrShowsMessage10) {
     GetMessageTable().SetLanguage(CMessageTable::kEnglish);
     EXPECT_FALSE(opened);
     ASSERT_EQ(dialog.shown().size(), 2u);
-    EXPECT_EQ(dialog.shown()[1].text, "マニュアル (pdf file) が、開けませんでした。(暫定 error message)");
+    EXPECT_EQ(dialog.shown()[1].text, "マニュアル (pdf file) が、開けませんでした。(暫定 error message)\n\n"
+                                      "マニュアルは次の場所から開きます。\n" +
+                                          QDir::cleanPath(program.filePath("Manual/ZM-47LibrarianManualJ.pdf")).toStdString());
+    EXPECT_EQ(opener.opened.size(), 1u) << "the button was not pressed";
 }
 
 TEST_F(CommandsTest, AskAgainBringsBackEveryQuestionTurnedOffAndIsGreyedWithoutOne) {

@@ -50,6 +50,10 @@ TEST_F(ReadTest, ASilentUnitGetsTheIdentityRequestTwice3000MsApartThenMessage2) 
     EXPECT_EQ(at[1] - at[0], 3000u);
     EXPECT_EQ(clock.now - start, 6000u);
     EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite)});
+    // What was being done, through which ports, to which device id.
+    EXPECT_EQ(Details(), std::vector<std::string>{"Reading 2 patches (MEMORY 1\xE2\x80\x93" "2) from the ZM-47 failed.\n"
+                                                  "Input: " + UnitName() + "\nOutput: " + UnitName() +
+                                                  "\nDevice ID: 17"});
     EXPECT_EQ(GetIdentityResult(), kIdentityNotConfirmed);
     EXPECT_TRUE(progress.log.empty()) << "no progress before the unit has answered";
 }

@@ -197,11 +197,36 @@ protected:
     }
     FakeUnit& Unit() { return *unit_; }
     // Texts of the message boxes shown so far.
+    // The texts shown, without the paragraph that names the transfer and
+    // its ports (Details has it).
     std::vector<std::string> Shown() const {
         std::vector<std::string> texts;
-        for (const auto& shown : dialog.shown())
-            texts.push_back(shown.text);
+        for (const auto& shown : dialog.shown()) {
+            std::string text = shown.text;
+            const std::size_t device = text.find("\nDevice ID: ");
+            if (device != std::string::npos) {
+                const std::size_t begin = text.rfind("\n\n", device);
+                const std::size_t end = text.find("\n\n", device);
+                if (begin != std::string::npos)
+                    text.erase(begin, end == std::string::npos ? std::string::npos : end - begin);
+            }
+            texts.push_back(text);
+        }
         return texts;
+    }
+    // The paragraph of each text shown that names the transfer and its ports.
+    std::vector<std::string> Details() const {
+        std::vector<std::string> details;
+        for (const auto& shown : dialog.shown()) {
+            const std::size_t device = shown.text.find("\nDevice ID: ");
+            if (device == std::string::npos)
+                continue;
+            const std::size_t begin = shown.text.rfind("\n\n", device);
+            const std::size_t end = shown.text.find("\n\n", device);
+            const std::size_t from = begin == std::string::npos ? 0 : begin + 2;
+            details.push_back(shown.text.substr(from, end == std::string::npos ? std::string::npos : end - from));
+        }
+        return details;
     }
     static std::string Text(int id) { return GetMessageTable().Get(id); }
     static bool IsIdentityRequest(const Bytes& bytes) { return bytes == kIdentityRequest; }

@@ -195,8 +195,19 @@ TEST_F(NoDeviceTest, TransfersShowMessage13AndSendNothing) {
     EXPECT_FALSE(writer.WritePatches(0x21, {0}, document.GetArray(1)));
     EXPECT_FALSE(reader.ReadAll(document));
     ASSERT_EQ(dialog.shown().size(), 3u);
-    for (const auto& shown : dialog.shown())
-        EXPECT_EQ(shown.text, GetMessageTable().Get(kMsgMidiNotSetUp));
+    // Each names what it was about to do, and the ports it found empty.
+    const std::string dash = "\xE2\x80\x93";
+    const std::string ports = " from the ZM-47 failed.\nInput: (none)\nOutput: (none)\nDevice ID: 17";
+    const std::vector<std::string> details{
+        "Reading MEMORY 1" + ports,
+        "Writing MEMORY 1 to the ZM-47 failed.\nInput: (none)\nOutput: (none)\nDevice ID: 17",
+        "Reading 120 patches (MEMORY 1" + dash + "60, SOUND LIBRARY: CLEAN 1" + dash + "10, SOUND LIBRARY: CRUNCH 1" +
+            dash + "10, SOUND LIBRARY: DRIVE 1" + dash + "10, SOUND LIBRARY: HEAVY 1" + dash +
+            "10, SOUND LIBRARY: LEAD 1" + dash + "10, SOUND LIBRARY: EXTREME 1" + dash + "10)" + ports};
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(dialog.shown()[k].text, GetMessageTable().Get(kMsgMidiNotSetUp) + "\n\n" + details[k]) << k;
+        EXPECT_EQ(dialog.shown()[k].action, "") << "no program has said what a button would do";
+    }
     EXPECT_TRUE(Output(0).lastMessage.empty());
     EXPECT_TRUE(spare.sent.empty());
     EXPECT_EQ(clock.now, start) << "nothing waited";

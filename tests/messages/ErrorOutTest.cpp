@@ -119,4 +119,35 @@ TEST(ShowMessage, ArgumentsFillTheirPlacesInOrderAndAFileBeingOpenedIsNamed) {
     EXPECT_EQ(dialog.shown()[3].text, "The file could not be loaded.");
 }
 
+// A failure that leads somewhere: the transfer's details below the text,
+// the innermost transfer named, the button's handler run only when pressed.
+TEST(ShowMessage, ATransferFailureNamesTheInnermostTransferAndOffersTheSetup) {
+    test::CapturingTextDialog dialog;
+    int opened = 0;
+    SetMessageAction(kActionMidiSetup, "Set Up &MIDI Devices...", [&opened] { ++opened; });
+    {
+        const CTransferMessage outer("Writing MEMORY 4");
+        {
+            const CTransferMessage inner("Reading MEMORY 4");
+            ShowMessage(kMsgUnableToReadWrite);
+        }
+        dialog.setPressAction(true);
+        ShowTransferFailure(kMsgMidiNotSetUp, "more");
+    }
+    ShowMessage(kMsgUnableToReadWrite);
+    ShowMessage(kMsgFileNotLoaded);
+    SetMessageAction(kActionMidiSetup, {}, {});
+    ShowMessage(kMsgUnableToReadWrite);
+
+    ASSERT_EQ(dialog.shown().size(), 5u);
+    EXPECT_EQ(dialog.shown()[0].text, GetMessageTable().Get(kMsgUnableToReadWrite) + "\n\nReading MEMORY 4");
+    EXPECT_EQ(dialog.shown()[0].action, "Set Up &MIDI Devices...");
+    EXPECT_EQ(dialog.shown()[1].text, GetMessageTable().Get(kMsgMidiNotSetUp) + "\n\nWriting MEMORY 4\n\nmore");
+    EXPECT_EQ(dialog.shown()[2].text, GetMessageTable().Get(kMsgUnableToReadWrite)) << "no transfer under way";
+    EXPECT_EQ(dialog.shown()[2].action, "Set Up &MIDI Devices...");
+    EXPECT_EQ(dialog.shown()[3].action, "") << "other failures offer nothing";
+    EXPECT_EQ(dialog.shown()[4].action, "") << "without a handler no button";
+    EXPECT_EQ(opened, 2) << "pressed on the second and third box";
+}
+
 } // namespace

@@ -15,6 +15,8 @@ public:
         std::string text;
         int buttons;
         int icon;
+        // The label of the button beside OK (ShowWithAction), or empty.
+        std::string action;
     };
 
     explicit CapturingTextDialog(int answer = UL::kResultOk);
@@ -25,10 +27,13 @@ public:
     const std::vector<Shown>& shown() const { return *shown_; }
     void clear() { shown_->clear(); }
     void setAnswer(int answer) { *answer_ = answer; }
+    // Whether a message with a button beside OK is answered with that button.
+    void setPressAction(bool press) { *pressAction_ = press; }
 
 private:
     std::shared_ptr<std::vector<Shown>> shown_;
     std::shared_ptr<int> answer_;
+    std::shared_ptr<bool> pressAction_;
     std::unique_ptr<UL::ITextDialog> previous_;
 };
 

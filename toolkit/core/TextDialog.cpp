@@ -41,6 +41,10 @@ int ATextDialog::ShowFormat(int buttons, int icon, const char* format, ...) {
     return Show(text, buttons, icon);
 }
 
+int ATextDialog::ShowWithAction(const std::string& text, int icon, const std::string& /*action*/) {
+    return Show(text, kButtonsOk, icon);
+}
+
 ITextDialog& GetTextDialog() { return *Slot(); }
 
 std::unique_ptr<ITextDialog> SetTextDialog(std::unique_ptr<ITextDialog> dialog) {

@@ -8,7 +8,7 @@ namespace UL {
 
 enum TextDialogButtons { kButtonsOk = 0, kButtonsOkCancel = 1, kButtonsYesNo = 2, kButtonsYesNoCancel = 3 };
 enum TextDialogIcon { kIconQuestion = 0, kIconExclamation = 1, kIconStop = 2 };
-enum TextDialogResult { kResultOk = 0, kResultOther = 1, kResultYes = 2, kResultNo = 3 };
+enum TextDialogResult { kResultOk = 0, kResultOther = 1, kResultYes = 2, kResultNo = 3, kResultAction = 4 };
 
 class ITextDialog {
 public:
@@ -19,6 +19,11 @@ public:
     virtual int Show(const std::string& text, int buttons, int icon) = 0;
     // The same with the text formatted by printf rules first.
     __attribute__((format(printf, 4, 5))) virtual int ShowFormat(int buttons, int icon, const char* format, ...) = 0;
+    // A message with OK and one more button, action (its label, with an
+    // "&" before its mnemonic), that leads to where the user can put the
+    // failure right. Result: kResultAction when that button was pressed,
+    // else as Show with OK.
+    virtual int ShowWithAction(const std::string& text, int icon, const std::string& action) = 0;
 };
 
 // The part every text dialog shares: the formatted variant shows the
@@ -26,6 +31,8 @@ public:
 class ATextDialog : public ITextDialog {
 public:
     __attribute__((format(printf, 4, 5))) int ShowFormat(int buttons, int icon, const char* format, ...) override;
+    // A dialog that cannot offer a second button shows the text with OK.
+    int ShowWithAction(const std::string& text, int icon, const std::string& action) override;
 };
 
 // The process-wide text dialog. Until a window system installs its own, it is

@@ -3,6 +3,7 @@
 #include "toolkit/profile/VersionInfo.h"
 
 #include <QApplication>
+#include <QPushButton>
 
 namespace UL {
 
@@ -49,6 +50,17 @@ int CTextDialog::Show(const std::string& text, int buttons, int icon) {
     const auto standard = box.standardButtons();
     box.setDefaultButton(standard.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
     box.exec();
+    return TextDialogResult(box.standardButton(box.clickedButton()));
+}
+
+int CTextDialog::ShowWithAction(const std::string& text, int icon, const std::string& action) {
+    QMessageBox box(TextDialogIcon(icon), QString::fromStdString(GetVersionString("FileDescription")),
+                    QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
+    QPushButton* actionButton = box.addButton(QString::fromStdString(action), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    if (box.clickedButton() == actionButton)
+        return kResultAction;
     return TextDialogResult(box.standardButton(box.clickedButton()));
 }
 

@@ -18,6 +18,8 @@ public:
     // Shows a modal message box over the active window, captioned with the
     // program's name.
     int Show(const std::string& text, int buttons, int icon) override;
+    // OK stays the default; the action is the button beside it.
+    int ShowWithAction(const std::string& text, int icon, const std::string& action) override;
 };
 
 // Makes CTextDialog the process-wide text dialog.
