@@ -99,4 +99,7 @@ enum MessageId : int {
     kMsgQuestionWrite = 166,
     // Argument: the patch ("MEMORY 4 “Lead”").
     kMsgQuestionPreview = 167,
+    // A file window's patches exported as an area's: the highest row is
+    // beyond every area (argument: its number).
+    kMsgExportDoesNotFit = 168,
 };

@@ -21,6 +21,9 @@ packages=(
   # the desktop's validators, which the tests run on the desktop entry and
   # the AppStream metainfo made by the build
   desktop-file-utils appstream
+  # an SMF reader of its own, with which the tests read back the Standard
+  # MIDI Files the librarian writes
+  python3-mido
 )
 
 missing=()

@@ -94,6 +94,10 @@
         <source>Cannot overwrite this file because it is already in use.</source>
         <translation>ファイルは現在使用中です。上書きできません。</translation>
     </message>
+    <message>
+        <source>%1, SysEx and Standard MIDI Files</source>
+        <translation>%1、SysEx、スタンダード MIDI ファイル</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicatesDialog</name>
@@ -571,10 +575,6 @@
         <translation>新規作成</translation>
     </message>
     <message>
-        <source>Open a librarian file</source>
-        <translation>ライブラリアン ファイルを開きます</translation>
-    </message>
-    <message>
         <source>Open File</source>
         <translation>開く</translation>
     </message>
@@ -609,10 +609,6 @@
     <message>
         <source>Duplicate</source>
         <translation>複製</translation>
-    </message>
-    <message>
-        <source>Read patches from a Standard MIDI File into a new librarian file</source>
-        <translation>スタンダード MIDI ファイルからパッチを新しいライブラリアン ファイルに読み込みます</translation>
     </message>
     <message>
         <source>Import SMF</source>
@@ -811,16 +807,8 @@
         <translation>ZM-47 Librarianのバージョン情報</translation>
     </message>
     <message>
-        <source>Read the ZM-47 data of a SysEx file (.syx) into the main window</source>
-        <translation>SysEx ファイル (.syx) の ZM-47 のデータをメイン・ウィンドウに読み込みます</translation>
-    </message>
-    <message>
         <source>Import SysEx</source>
         <translation>SysExのインポート</translation>
-    </message>
-    <message>
-        <source>Save every patch of the shown area as a SysEx file (.syx)</source>
-        <translation>表示中のエリアのすべてのパッチを SysEx ファイル (.syx) に保存します</translation>
     </message>
     <message>
         <source>Export SysEx All Data</source>
@@ -1129,6 +1117,53 @@
     <message>
         <source>Ask Again</source>
         <translation>確認を再表示</translation>
+    </message>
+    <message>
+        <source>Open a librarian file, or a SysEx file or Standard MIDI File as a new librarian file</source>
+        <translation>ライブラリアン ファイルを開きます。SysEx ファイルやスタンダード MIDI ファイルは新しいライブラリアン ファイルとして開きます</translation>
+    </message>
+    <message>
+        <source>Read the ZM-47 data of a Standard MIDI File into the active window</source>
+        <translation>スタンダード MIDI ファイルの ZM-47 のデータをアクティブなウィンドウに読み込みます</translation>
+    </message>
+    <message>
+        <source>Read the ZM-47 data of a SysEx file (.syx) into the active window</source>
+        <translation>SysEx ファイル (.syx) の ZM-47 のデータをアクティブなウィンドウに読み込みます</translation>
+    </message>
+    <message>
+        <source>Save every patch of the active window as a SysEx file (.syx)</source>
+        <translation>アクティブなウィンドウのすべてのパッチを SysEx ファイル (.syx) に保存します</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFile</name>
+    <message>
+        <source>ZM-47 Librarian</source>
+        <translation>ZM-47 Librarian</translation>
+    </message>
+    <message>
+        <source>Every area (%1 patches)</source>
+        <translation>すべてのエリア（%1 個のパッチ）</translation>
+    </message>
+    <message>
+        <source>%1 (1 patch)</source>
+        <translation>%1（1 個のパッチ）</translation>
+    </message>
+    <message>
+        <source>%1 (%2 patches)</source>
+        <translation>%1（%2 個のパッチ）</translation>
+    </message>
+    <message>
+        <source>%1 holds patches of several areas of the ZM-47. Which do you want?</source>
+        <translation>%1 には ZM-47 の複数のエリアのパッチが入っています。どれを使いますか？</translation>
+    </message>
+    <message>
+        <source>%1 (patches 1–%2)</source>
+        <translation>%1（パッチ 1～%2）</translation>
+    </message>
+    <message>
+        <source>Which area of the ZM-47 are these patches for? The patch in row 1 becomes patch 1 of that area, and so on.</source>
+        <translation>これらのパッチを ZM-47 のどのエリアのものとして書き出しますか？1 行目のパッチがそのエリアの 1 番になり、以下同様です。</translation>
     </message>
 </context>
 <context>

@@ -6,8 +6,10 @@
 #include "app/core/LibrarianState.h"
 #include "app/docman/FileDialogRunner.h"
 #include "app/docman/SmfFileDialog.h"
+#include "app/ui/ExchangeFile.h"
 #include "data/DocumentBase.h"
 #include "data/ImageData.h"
+#include "data/ParameterAddress.h"
 #include "data/ParameterArray.h"
 #include "engine/Reader.h"
 #include "engine/Writer.h"
@@ -82,8 +84,10 @@ bool CWindowCommands::ImportFile(ExchangeFile file) {
     CParameterListCtrl* list = List();
     CDocumentBase* data = Data();
     AReader* reader = context_.state ? context_.state->GetReader() : nullptr;
-    if (!context_.mainWindow || !list || !data || !reader)
+    if (!list || !data || !reader)
         return false;
+    if (!context_.mainWindow)
+        return ImportIntoFile(file);
     if (!Confirm(Format(file).importWarning))
         return false;
     // Every area: a file may hold patches of any of them. An SMF is read
@@ -125,21 +129,71 @@ bool CWindowCommands::ImportFile(ExchangeFile file) {
     return imported;
 }
 
+bool CWindowCommands::ImportIntoFile(ExchangeFile file) {
+    CParameterListCtrl* list = List();
+    CDocumentBase* data = Data();
+    AReader* reader = context_.state ? context_.state->GetReader() : nullptr;
+    if (context_.mainWindow || !list || !data || !reader)
+        return false;
+    // Nothing of the window is overwritten, so nothing is asked first.
+    const std::optional<QString> path = PromptExchangeFile(file, true);
+    if (!path)
+        return false;
+    UL::CWaitCursor wait;
+    CExchangePatches found;
+    if (!ReadExchangeFile(*reader, *path, file == kSysExFile, found))
+        return false;
+    QWidget* parent = context_.window ? context_.window->GetDialogParent() : nullptr;
+    const std::optional<int> area = ChooseImportArea(found, *path, parent);
+    if (!area)
+        return false;
+    CParameterArray& patches = data->GetArray(1);
+    const int first = list->GetObjectIndex(list->FirstSelectedRow());
+    const std::size_t at = first >= 0 ? static_cast<std::size_t>(first) : patches.Size();
+    data->SaveUndo(1);
+    const std::size_t count = found.InsertInto(*area, patches, at);
+    // The new rows are selected.
+    list->Refresh(false, 0);
+    list->SetAllSelected(false);
+    for (int row = 0; row < list->GetItemCount(); ++row) {
+        const int index = list->GetObjectIndex(row);
+        if (index >= 0 && static_cast<std::size_t>(index) >= at && static_cast<std::size_t>(index) < at + count)
+            list->SetRowSelected(row, true);
+    }
+    FileWindowChanged();
+    Format(file).remember(Profile(), *path);
+    context_.window->ShowStatus(found.Summary(*area));
+    GetHistoryRecorder().FileImported(LocalPath(*path), found.image);
+    return true;
+}
+
 bool CWindowCommands::ExportFile(ExchangeFile file, bool selectedOnly) {
     const CParameterArray* array = ShownArray();
     CWriter* writer = context_.state ? context_.state->GetWriter() : nullptr;
-    if (!context_.mainWindow || !array || !writer)
+    if (!array || !writer)
         return false;
     const std::vector<int> indexes = TransferIndexes(selectedOnly);
-    // Patches that cannot be exported are refused before a file is chosen.
-    if (indexes.empty() || !CWriter::CheckSendable(AreaCode(), indexes, *array))
+    const CParameterAddress map;
+    // Patches that cannot be exported are refused before anything is asked
+    // (every area's patches have the same size).
+    if (indexes.empty() || !CWriter::CheckSendable(context_.mainWindow ? AreaCode() : map.AreaCodeFromNumber(1),
+                                                   indexes, *array))
         return false;
+    int areaCode = AreaCode();
+    if (!context_.mainWindow) {
+        // A file's rows are no slots: the user says whose slots they fill.
+        const std::optional<int> area =
+            ChooseExportArea(indexes, context_.window ? context_.window->GetDialogParent() : nullptr);
+        if (!area)
+            return false;
+        areaCode = map.AreaCodeFromNumber(*area);
+    }
     const std::optional<QString> path = PromptExchangeFile(file, false);
     if (!path)
         return false;
     UL::CWaitCursor wait;
     // The writer shows why a file cannot be written.
-    if (!(writer->*Format(file).write)(LocalPath(*path), AreaCode(), indexes, *array))
+    if (!(writer->*Format(file).write)(LocalPath(*path), areaCode, indexes, *array))
         return false;
     Format(file).remember(Profile(), *path);
     return true;

@@ -18,13 +18,14 @@ bool CWindowCommands::HandlesCommand(int id) const {
     case kCmdReadSelected:
     case kCmdWriteAll:
     case kCmdWriteSelected:
+        return context_.mainWindow;
+    // A file window imports into its list and exports its own patches.
     case kCmdImportSmf:
     case kCmdExportSmfAll:
     case kCmdExportSmfSelected:
     case kCmdImportSysEx:
     case kCmdExportSysExAll:
     case kCmdExportSysExSelected:
-        return context_.mainWindow;
     case kCmdDuplicate:
     case kCmdUndo:
     case kCmdCut:
@@ -50,9 +51,14 @@ bool CWindowCommands::IsCommandEnabled(int id) const {
     switch (id) {
     case kCmdReadSelected:
     case kCmdWriteSelected:
+        return HasSelection();
+    // A file window's "End of Line" row holds nothing to export.
     case kCmdExportSmfSelected:
     case kCmdExportSysExSelected:
-        return HasSelection();
+        return context_.mainWindow ? HasSelection() : !TransferIndexes(true).empty();
+    case kCmdExportSmfAll:
+    case kCmdExportSysExAll:
+        return ShownArray() && ShownArray()->Size() > 0;
     case kCmdUndo:
         return Data() && Data()->CanUndo(context_.mainWindow ? Area() : 1);
     case kCmdCut:

@@ -51,9 +51,13 @@ public:
     // The normal write (backup, verify) of the listed rows of an area of
     // the main window, without asking; their marks go once written.
     bool WriteRows(int area, const std::vector<int>& indexes);
-    // The exchange files of the main window: a file of either kind is
-    // imported into the main window's areas, and the shown area's patches
-    // (all or the selected ones) are exported to one.
+    // The exchange files: in the main window a file of either kind is
+    // imported into the areas it has data for, and the shown area's patches
+    // (all or the selected ones) are exported to one. In a file window the
+    // file's patches (of the area chosen when it holds several) are
+    // inserted before the first selected row, or at the end, without a
+    // question, as one undo step; its patches are exported as those of an
+    // area the user chooses, row n as patch n.
     enum ExchangeFile { kSmfFile, kSysExFile };
     bool ImportFile(ExchangeFile file);
     bool ExportFile(ExchangeFile file, bool selectedOnly);
@@ -105,6 +109,7 @@ private:
     int AreaCode() const;
     bool Confirm(int kind, const std::string& question = {}) const;
     GT::IProfile& Profile() const;
+    bool ImportIntoFile(ExchangeFile file);
     // The file dialog of an import (open) or export; nothing when cancelled.
     std::optional<QString> PromptExchangeFile(ExchangeFile file, bool open) const;
 

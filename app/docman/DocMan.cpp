@@ -86,7 +86,14 @@ std::vector<IDocManDocument*> CDocMan::GetDocuments() const {
 bool CDocMan::DoPromptFileName(QString& fileName, const QString& title, int flags, bool openFileDialog,
                                CDocTemplateBase* /*docTemplate*/, const QString& folder) {
     CFilterList filters;
-    filters.Add(QString::fromStdString(GetProductTitle()), QString::fromStdString(GetFileExtension()));
+    // Open takes the exchange files too (they open as new untitled
+    // windows); Save writes librarian files only.
+    if (openFileDialog)
+        filters.Add(tr("%1, SysEx and Standard MIDI Files").arg(QString::fromStdString(GetProductTitle())),
+                    QStringLiteral("*") + QString::fromStdString(GetFileExtension()) +
+                        QStringLiteral(" *.syx *.mid *.midi"));
+    else
+        filters.Add(QString::fromStdString(GetProductTitle()), QString::fromStdString(GetFileExtension()));
     filters.Add(QStringLiteral("All Files"), QStringLiteral("*.*"));
     CFileDialogA dialog(openFileDialog, QString::fromStdString(GetFileExtension()), QString(), flags, filters,
                         title, parent_, profile_, runner_);

@@ -33,7 +33,7 @@ ZM47_COMMAND(kCmdFileNew, 57600, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "&
              QT_TRANSLATE_NOOP("CommandTexts", "Create a new librarian file"), QT_TRANSLATE_NOOP("CommandTexts", "New File"),
              kTheme, "document-new", kToolBar)
 ZM47_COMMAND(kCmdFileOpen, 57601, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "&Open..."), "Ctrl+O",
-             QT_TRANSLATE_NOOP("CommandTexts", "Open a librarian file"), QT_TRANSLATE_NOOP("CommandTexts", "Open File"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Open a librarian file, or a SysEx file or Standard MIDI File as a new librarian file"), QT_TRANSLATE_NOOP("CommandTexts", "Open File"),
              kTheme, "document-open", kToolBar)
 ZM47_COMMAND(kCmdOpenBackup, 33063, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "Open &Backup..."), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Open one of the backups saved before patches of the ZM-47 were overwritten"),
@@ -53,7 +53,7 @@ ZM47_COMMAND(kCmdDuplicate, 32782, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", 
              QT_TRANSLATE_NOOP("CommandTexts", "Duplicate"), kNoIcon, nullptr, 0)
 ZM47_SEPARATOR(kMenuFile)
 ZM47_COMMAND(kCmdImportSmf, 32861, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "&Import SMF..."), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Read patches from a Standard MIDI File into a new librarian file"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Read the ZM-47 data of a Standard MIDI File into the active window"),
              QT_TRANSLATE_NOOP("CommandTexts", "Import SMF"), kNoIcon, nullptr, 0)
 ZM47_COMMAND(kCmdExportSmfAll, 32859, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "Export SMF All &Data..."), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Save every patch of the active window as a Standard MIDI File"),
@@ -62,10 +62,10 @@ ZM47_COMMAND(kCmdExportSmfSelected, 32860, kMenuFile, QT_TRANSLATE_NOOP("Command
              QT_TRANSLATE_NOOP("CommandTexts", "Save the selected patches as a Standard MIDI File"),
              QT_TRANSLATE_NOOP("CommandTexts", "Export SMF Selected Data"), kNoIcon, nullptr, 0)
 ZM47_COMMAND(kCmdImportSysEx, 33060, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "Import S&ysEx..."), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Read the ZM-47 data of a SysEx file (.syx) into the main window"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Read the ZM-47 data of a SysEx file (.syx) into the active window"),
              QT_TRANSLATE_NOOP("CommandTexts", "Import SysEx"), kNoIcon, nullptr, 0)
 ZM47_COMMAND(kCmdExportSysExAll, 33061, kMenuExportSysEx, QT_TRANSLATE_NOOP("CommandTexts", "&All Data..."), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Save every patch of the shown area as a SysEx file (.syx)"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Save every patch of the active window as a SysEx file (.syx)"),
              QT_TRANSLATE_NOOP("CommandTexts", "Export SysEx All Data"), kNoIcon, nullptr, 0)
 ZM47_COMMAND(kCmdExportSysExSelected, 33062, kMenuExportSysEx, QT_TRANSLATE_NOOP("CommandTexts", "&Selected Data..."), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Save the selected patches as a SysEx file (.syx)"),

@@ -1,13 +1,22 @@
 #include "app/ui/DocTemplates.h"
 
 #include "app/core/HistoryAccess.h"
+#include "app/core/LibrarianState.h"
 #include "app/docs/FileDoc.h"
 #include "app/docs/ImageDoc.h"
+#include "app/docs/UpdateHints.h"
+#include "app/ui/ExchangeFile.h"
 #include "app/ui/FileFrame.h"
 #include "app/ui/ImageFrame.h"
 #include "app/ui/MainFrame.h"
 
+#include "toolkit/core/CursorChanger.h"
+
+#include <QFile>
+#include <QStatusBar>
+
 #include <algorithm>
+#include <optional>
 
 CFileDocTemplate::CFileDocTemplate(CMainFrame& mainFrame, CDocMan& docMan) : mainFrame_(mainFrame), docMan_(docMan) {}
 
@@ -23,6 +32,8 @@ std::vector<IDocManDocument*> CFileDocTemplate::GetDocuments() const {
 IDocManDocument* CFileDocTemplate::OpenDocumentFile(const QString& path) { return OpenFileDoc(path); }
 
 CFileDoc* CFileDocTemplate::OpenFileDoc(const QString& path) {
+    if (!path.isEmpty() && IsExchangeFileName(path))
+        return OpenExchangeFile(path);
     auto document = std::make_unique<CFileDoc>();
     document->SetDocMan(&docMan_);
     document->SetHistoryRecorder(&GetHistoryRecorder());
@@ -38,11 +49,45 @@ CFileDoc* CFileDocTemplate::OpenFileDoc(const QString& path) {
             return nullptr;
         document->SetPathName(path);
     }
+    return Adopt(std::move(document));
+}
+
+CFileDoc* CFileDocTemplate::Adopt(std::unique_ptr<CFileDoc> document) {
     document->SetCloseHandler([this](CMDIDocument& closed) { OnDocumentClosed(closed); });
     CFileDoc& result = *document;
     documents_.push_back(std::move(document));
     mainFrame_.CreateFileWindow(result);
     return &result;
+}
+
+CFileDoc* CFileDocTemplate::OpenExchangeFile(const QString& path) {
+    AReader* reader = mainFrame_.LibrarianState().GetReader();
+    if (!reader)
+        return nullptr;
+    CExchangePatches found;
+    {
+        UL::CWaitCursor wait;
+        if (!ReadExchangeFile(*reader, path, IsSysExFileName(path), found))
+            return nullptr;
+    }
+    const std::optional<int> area = ChooseImportArea(found, path, &mainFrame_);
+    if (!area)
+        return nullptr;
+    auto document = std::make_unique<CFileDoc>();
+    document->SetDocMan(&docMan_);
+    document->SetHistoryRecorder(&GetHistoryRecorder());
+    document->SetTitle(document->GetTitle() + QString::number(untitledCount_ + 1));
+    if (!document->OnNewDocument())
+        return nullptr;
+    ++untitledCount_;
+    found.InsertInto(*area, document->GetDocumentData().Patches(), 0);
+    CFileDoc* opened = Adopt(std::move(document));
+    // Untitled, and holding what no librarian file holds yet.
+    opened->SetModifiedFlag(true);
+    opened->UpdateAllViews(nullptr, kHintContents);
+    mainFrame_.StatusBarPane().showMessage(QString::fromStdString(found.Summary(*area)));
+    GetHistoryRecorder().FileImported(QFile::encodeName(path).toStdString(), found.image);
+    return opened;
 }
 
 void CFileDocTemplate::OnDocumentClosed(CMDIDocument& document) {

@@ -24,10 +24,17 @@ public:
     // ("Untitled1", "Untitled2", ...). Otherwise the file is read; when
     // that fails no document or window is left (the reader has said why).
     IDocManDocument* OpenDocumentFile(const QString& path) override;
+    // A .syx, .mid or .midi file opens as a new untitled window with the
+    // patches it holds for the unit (those of one area, asked when it holds
+    // several), marked as changed; a file that cannot be read or holds
+    // nothing for the unit opens nothing (the reason has been shown).
     // The same, typed; nullptr on failure.
     CFileDoc* OpenFileDoc(const QString& path);
 
 private:
+    CFileDoc* OpenExchangeFile(const QString& path);
+    // Takes a document that is ready and gives it a window.
+    CFileDoc* Adopt(std::unique_ptr<CFileDoc> document);
     void OnDocumentClosed(CMDIDocument& document);
 
     CMainFrame& mainFrame_;  // not owned

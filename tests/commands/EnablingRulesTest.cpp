@@ -1,6 +1,7 @@
 // Which commands each kind of window handles and when they are enabled.
 #include "tests/commands/CommandsTestSupport.h"
 
+#include <algorithm>
 
 namespace commandstest {
 namespace {
@@ -47,8 +48,15 @@ TEST_F(CommandsTest, MainWindowEnablesByTheSelectionTheClipboardAndTheAreasUndo)
 TEST_F(CommandsTest, FileWindowHasNoUnitCommandsAndItsEmptyLastRowCountsForInsertOnly) {
     TestWindow& file = OpenFile(3);
     CWindowCommands& c = *fileCommands.back();
-    for (int id : kUnitCommands)
-        EXPECT_FALSE(c.HandlesCommand(id)) << id;
+    // The exchange files work on the file's own patches.
+    const std::vector<int> exchange{kCmdImportSmf,  kCmdExportSmfAll,   kCmdExportSmfSelected,
+                                    kCmdImportSysEx, kCmdExportSysExAll, kCmdExportSysExSelected};
+    for (int id : kUnitCommands) {
+        const bool handled = std::find(exchange.begin(), exchange.end(), id) != exchange.end();
+        EXPECT_EQ(c.HandlesCommand(id), handled) << id;
+    }
+    for (int id : exchange)
+        EXPECT_TRUE(c.HandlesCommand(id)) << id;
     for (int id : {kCmdDuplicate, kCmdUndo, kCmdCut, kCmdCopy, kCmdInsert, kCmdReplace, kCmdDelete, kCmdInitialize,
                    kCmdSelectAll})
         EXPECT_TRUE(c.HandlesCommand(id)) << id;
@@ -60,6 +68,9 @@ TEST_F(CommandsTest, FileWindowHasNoUnitCommandsAndItsEmptyLastRowCountsForInser
         EXPECT_FALSE(c.IsCommandEnabled(id)) << id;
     EXPECT_FALSE(c.IsCommandEnabled(kCmdReplace));
     EXPECT_TRUE(c.IsCommandEnabled(kCmdInsert)) << "inserting there appends";
+    EXPECT_FALSE(c.IsCommandEnabled(kCmdExportSmfSelected)) << "the empty last row holds nothing to export";
+    EXPECT_TRUE(c.IsCommandEnabled(kCmdExportSmfAll));
+    EXPECT_TRUE(c.IsCommandEnabled(kCmdImportSmf));
     EXPECT_FALSE(c.Copy()) << "a command whose rule does not hold does nothing";
     EXPECT_EQ(State().GetClipboard().GetArray(1).Size(), 1u);
 

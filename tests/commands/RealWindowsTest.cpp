@@ -112,9 +112,11 @@ TEST_F(RealWindows, MenuCommandsReadCopyAndDuplicateAndAnAreaSwitchDisablesInser
     ASSERT_NE(copyFrame, nullptr);
     EXPECT_EQ(copyFrame->View().GetPatchList().GetItemCount(), 11);
 
-    // In the file window the unit's commands are disabled, its own enabled.
+    // In the file window the unit's commands are disabled, its own enabled,
+    // the exchange files among them.
     EXPECT_FALSE(Enabled(kCmdReadAll));
-    EXPECT_FALSE(Enabled(kCmdExportSmfAll));
+    EXPECT_TRUE(Enabled(kCmdExportSmfAll));
+    EXPECT_TRUE(Enabled(kCmdImportSysEx));
     EXPECT_TRUE(Enabled(kCmdSelectAll));
     ASSERT_TRUE(frame->OnCommand(kCmdSelectAll));
     EXPECT_EQ(copyFrame->View().GetPatchList().GetSelectedCount(), 10);

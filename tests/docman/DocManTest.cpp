@@ -111,8 +111,10 @@ TEST_F(DocManTest, LibrarianDialogStartsInTheRememberedFolderAndKeepsTheFilter) 
     EXPECT_EQ(first.folder, QStringLiteral("/data/sets"));
     EXPECT_EQ(first.fileName, QString());
     EXPECT_EQ(first.defaultSuffix, QStringLiteral("z4l"));
+    // Open takes the exchange files too, which open as new windows.
     EXPECT_EQ(first.nameFilters,
-              (QStringList{QStringLiteral("ZM-47 Librarian Files (*.z4l)"), QStringLiteral("All Files (*)")}));
+              (QStringList{QStringLiteral("ZM-47 Librarian, SysEx and Standard MIDI Files (*.z4l *.syx *.mid *.midi)"),
+                           QStringLiteral("All Files (*)")}));
     EXPECT_EQ(first.filterIndex, 0);
     EXPECT_EQ(files_->opened.back(), QStringLiteral("/data/sets/any.bin"));
 
