@@ -58,6 +58,8 @@ bool CEngineSession::StartSimulator(const DeviceChoice& choice)
     if (choice.simCorruptStore != 0 || choice.simSilentFrom != 0) {
         sim::UnitFaults faults;
         faults.corruptStore = choice.simCorruptStore;
+        // A failed memory cell, so that sending the patch again cannot mend it.
+        faults.corruptStays = true;
         faults.dropReply = choice.simSilentFrom;
         faults.dropCount = choice.simSilentFrom != 0 ? 1000000 : 1;
         simulator_->Unit().SetFaults(faults);

@@ -65,8 +65,9 @@ public:
     // its own phase of the progress. A patch that cannot be sent stops it
     // before the backup (message 30). A backup that cannot be read (message
     // 61 after the reader's own) or saved (message 62) stops the write before
-    // anything is sent. A read-back that differs names the patches (message
-    // 60) and gives false; patches that differ stay written.
+    // anything is sent. Patches that read back differently are sent and read
+    // back again, up to kResendRounds times; those that still differ are
+    // named (message 60) and it gives false; they stay written.
     bool WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array,
                       const CWriteChecks& checks);
     // The patches of the list whose bytes in the image differ from those of
@@ -77,6 +78,8 @@ public:
     // read-back was made or it could not be read).
     bool LastWriteSent() const { return lastSent_; }
     bool LastReadBackMatched() const { return lastMatched_; }
+
+    static constexpr int kResendRounds = 2;
 
     static std::vector<std::string> DifferingPatches(int areaCode, const std::vector<int>& indexes,
                                                      const CParameterArray& array, const CImageData& image);
@@ -111,6 +114,9 @@ private:
     bool ReadPhase(int titleId, int areaCode, const std::vector<int>& indexes, CImageData& image, bool& cancelled);
     bool BackUp(int areaCode, const std::vector<int>& indexes, const std::filesystem::path& file);
     bool Verify(int areaCode, const std::vector<int>& indexes, const CParameterArray& array);
+    // The listed patches whose bytes in the image differ from the array's.
+    static std::vector<int> DifferingIndexes(int areaCode, const std::vector<int>& indexes,
+                                             const CParameterArray& array, const CImageData& image);
     // Runs WritePatchBlock over every segment of every listed patch.
     bool WriteIndexes(int areaCode, const std::vector<int>& indexes);
     // The data set as the output would send it, appended to the file.

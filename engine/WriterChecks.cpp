@@ -129,24 +129,40 @@ bool CWriter::BackUp(int areaCode, const std::vector<int>& indexes, const std::f
 }
 
 bool CWriter::Verify(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) {
-    CImageData unit;
-    unit.FillWithNewPatches();
-    bool cancelled = false;
-    if (!ReadPhase(kMsgPhaseVerify, areaCode, indexes, unit, cancelled))
-        return false;
-    const std::vector<std::string> differing = DifferingPatches(areaCode, indexes, array, unit);
-    if (differing.empty())
-        return true;
-    ShowMessageWith(kMsgVerifyFailed, JoinNames(differing));
-    return false;
+    std::vector<int> pending = indexes;
+    for (int round = 0;; ++round) {
+        CImageData unit;
+        unit.FillWithNewPatches();
+        bool cancelled = false;
+        if (!ReadPhase(kMsgPhaseVerify, areaCode, pending, unit, cancelled))
+            return false;
+        const std::vector<int> differing = DifferingIndexes(areaCode, pending, array, unit);
+        if (differing.empty())
+            return true;
+        if (round == kResendRounds) {
+            ShowMessageWith(kMsgVerifyFailed, JoinNames(DifferingPatches(areaCode, differing, array, unit)));
+            return false;
+        }
+        // A MIDI server that misses its period under load drops what that
+        // period carried, so a data set can be lost on the way without
+        // anyone seeing it: the patches read back wrongly are sent again.
+        GT::IProgress* const own = progress_;
+        CPhaseProgress phase(own, GetMessageTable().Get(kMsgPhaseWrite));
+        progress_ = &phase;
+        const bool sent = WritePatches(areaCode, differing, array);
+        progress_ = own;
+        if (!sent)
+            return false;
+        pending = differing;
+    }
 }
 
-std::vector<std::string> CWriter::DifferingPatches(int areaCode, const std::vector<int>& indexes,
-                                                   const CParameterArray& array, const CImageData& image) {
+std::vector<int> CWriter::DifferingIndexes(int areaCode, const std::vector<int>& indexes, const CParameterArray& array,
+                                           const CImageData& image) {
     const CParameterAddress map;
     const CParameterArray& area = image.GetArray(map.AreaNumberFromCode(areaCode));
     const auto size = static_cast<std::size_t>(map.SegmentSizeFor(areaCode, kPatchBlockCode));
-    std::vector<std::string> names;
+    std::vector<int> differing;
     for (int index : indexes) {
         const CParameter* read = area.At(static_cast<std::size_t>(index));
         const CParameter* sent = array.At(static_cast<std::size_t>(index));
@@ -157,8 +173,16 @@ std::vector<std::string> CWriter::DifferingPatches(int areaCode, const std::vect
             same = got != nullptr && expected.size() >= size && got->size() >= size &&
                    std::equal(expected.begin(), expected.begin() + static_cast<std::ptrdiff_t>(size), got->begin());
         }
-        if (!same && std::find(names.begin(), names.end(), PatchName(areaCode, index)) == names.end())
-            names.push_back(PatchName(areaCode, index));
+        if (!same && std::find(differing.begin(), differing.end(), index) == differing.end())
+            differing.push_back(index);
     }
+    return differing;
+}
+
+std::vector<std::string> CWriter::DifferingPatches(int areaCode, const std::vector<int>& indexes,
+                                                   const CParameterArray& array, const CImageData& image) {
+    std::vector<std::string> names;
+    for (int index : DifferingIndexes(areaCode, indexes, array, image))
+        names.push_back(PatchName(areaCode, index));
     return names;
 }

@@ -92,6 +92,7 @@ void CSimulatedUnit::SetFaults(const UnitFaults& faults)
     faults_ = faults;
     repliesSinceFaults_ = 0;
     dataSetsSinceFaults_ = 0;
+    failedAddress_.reset();
 }
 
 UnitFaults CSimulatedUnit::Faults() const
@@ -148,7 +149,11 @@ std::optional<CSimulatedUnit::Bytes> CSimulatedUnit::OnAddressedMessage(std::spa
 
     if (command.size() == 1 && command[0] == 0x12) {
         Bytes stored(data.begin(), data.end());
-        if (++dataSetsSinceFaults_ == faults_.corruptStore && !stored.empty())
+        const bool nth = ++dataSetsSinceFaults_ == faults_.corruptStore;
+        if (nth)
+            failedAddress_ = value;
+        const bool failedCell = faults_.corruptStays && failedAddress_ && *failedAddress_ == value;
+        if ((nth || failedCell) && !stored.empty())
             stored[0] ^= 0x01;
         if (memory_.Store(value, stored))
             ++dataSetsStored_;

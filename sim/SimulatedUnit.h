@@ -101,6 +101,7 @@ private:
     UnitFaults faults_;
     int repliesSinceFaults_ = 0;
     int dataSetsSinceFaults_ = 0;
+    std::optional<DeviceAddress> failedAddress_; // where corruptStore struck
     CReplyWorker::Clock::time_point wireFreeAt_{};
     std::deque<Bytes> traffic_;
     std::vector<Bytes> held_;

@@ -26,8 +26,11 @@ struct UnitFaults {
     int holdFromReply = 0;
     // The n-th data set received after these faults were set (counted from
     // 1) is stored with its first data byte changed: a unit that stores a
-    // patch wrongly. 0 stores every data set as it came.
+    // patch wrongly once. 0 stores every data set as it came.
     int corruptStore = 0;
+    // And every later data set to that address too: a unit whose memory
+    // there has failed, which a patch sent again does not mend.
+    bool corruptStays = false;
     // Requests take their time on a 31250-baud wire before the unit sees
     // them, and each reply arrives one wire time per byte after it starts,
     // one after the other.

@@ -71,7 +71,7 @@ TEST_F(HistoryTest, ReadsAndCheckedWritesRecordTheUnitsStates) {
 }
 
 TEST_F(HistoryTest, AWriteTheUnitStoresWronglyIsRecordedAsSentWithTheFailedReadBack) {
-    session->Simulator()->SetFaults({.corruptStore = 1});
+    session->Simulator()->SetFaults({.corruptStore = 1, .corruptStays = true});
     main->Select({2});
     EXPECT_FALSE(mainCommands->WritePatches(true));
     const auto history = library->History();

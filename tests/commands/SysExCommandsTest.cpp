@@ -53,7 +53,7 @@ TEST_F(CommandsTest, WriteBacksUpAndVerifiesUntilTheSettingsTurnThemOff) {
     const CPatch before = *Unit().Patch(1, 5);
     AsPatch(main->Shown().At(5))->SetName("WRITTEN");
     main->Select({2, 5});
-    session->Simulator()->SetFaults({.corruptStore = 2});
+    session->Simulator()->SetFaults({.corruptStore = 2, .corruptStays = true});
 
     EXPECT_FALSE(mainCommands->WritePatches(true));
     EXPECT_EQ(Shown(), std::vector<std::string>{"The ZM-47 did not store these patches as they were written:"});

@@ -65,13 +65,15 @@ protected:
 TEST_F(CheckedWrite, AUnitThatStoresOnePatchWronglyFailsVerificationNamingThatPatch)
 {
     Start();
-    Simulator().SetFaults({.corruptStore = 2});
+    Simulator().SetFaults({.corruptStore = 2, .corruptStays = true});
     const std::vector<int> indexes{4, 9, 17};
     EXPECT_FALSE(Writer().WritePatches(0x21, indexes, image.GetArray(1), {.verify = true}));
     EXPECT_EQ(Shown(), std::vector<std::string>{"The ZM-47 did not store these patches as they were written:"});
     EXPECT_NE(LastText().find("\nMEMORY 10\n"), std::string::npos) << LastText();
+    EXPECT_EQ(LastText().find("MEMORY 5\n"), std::string::npos) << LastText();
     EXPECT_EQ(UnitPatchBytes(1, 4), PatchBytes(image.GetArray(1).At(4))) << "the others are written";
-    EXPECT_EQ(DataRequestsSeen().size(), 3u) << "one read-back per written patch";
+    EXPECT_EQ(DataRequestsSeen().size(), 3u + CWriter::kResendRounds)
+        << "one read-back per written patch, then one for each time the wrong one was sent again";
 
     // A sound unit passes, and the read-back is its own phase.
     dialog.clear();
@@ -82,6 +84,25 @@ TEST_F(CheckedWrite, AUnitThatStoresOnePatchWronglyFailsVerificationNamingThatPa
     Writer().SetProgress(nullptr);
     EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(progress.titles, (std::vector<std::string>{"Writing", "Verifying"}));
+}
+
+// A data set lost or garbled once on the way (a MIDI server that missed a
+// period drops what it carried) is mended by sending that patch again.
+TEST_F(CheckedWrite, APatchStoredWronglyOnceIsSentAgainAndTheWritePasses)
+{
+    Start();
+    Simulator().SetFaults({.corruptStore = 2});
+    const std::vector<int> indexes{4, 9, 17};
+    TitleProgress progress;
+    Writer().SetProgress(&progress);
+    EXPECT_TRUE(Writer().WritePatches(0x21, indexes, image.GetArray(1), {.verify = true}));
+    Writer().SetProgress(nullptr);
+    EXPECT_TRUE(Shown().empty()) << LastText();
+    EXPECT_TRUE(Writer().LastReadBackMatched());
+    for (int index : indexes)
+        EXPECT_EQ(UnitPatchBytes(1, index), PatchBytes(image.GetArray(1).At(static_cast<std::size_t>(index)))) << index;
+    EXPECT_EQ(DataRequestsSeen().size(), 4u) << "the mended patch alone is read back again";
+    EXPECT_EQ(progress.titles, (std::vector<std::string>{"Writing", "Verifying", "Writing", "Verifying"}));
 }
 
 TEST_F(CheckedWrite, ABackupHoldsExactlyWhatTheUnitHeldBeforeTheWrite)

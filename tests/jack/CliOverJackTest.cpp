@@ -51,10 +51,13 @@ TEST_F(CliOverJack, IdentifyReadWriteAndPreviewThroughJackPorts)
     EXPECT_EQ(Count(shown.out, "\n"), 120);
     EXPECT_EQ(shown.out, Cli({"show", reference}).out);
 
-    // Two patches written to a bank are there when it is read back.
+    // Two patches written to a bank are there when it is read back. The
+    // write is verified: a JACK server that misses periods on a loaded
+    // machine drops the MIDI events they carried, and a verified write sends
+    // a patch lost that way again.
     const std::string sixty = folder + "/sixty.z4l";
     ASSERT_EQ(Cli({"new", sixty, "--count", "60"}).status, 0);
-    const test::RunResult write = with({"write", sixty, "--area", "2", "--indexes", "0,9"});
+    const test::RunResult write = with({"write", sixty, "--area", "2", "--indexes", "0,9", "--verify"});
     ASSERT_EQ(write.status, 0) << write.err;
     const std::string back = folder + "/back.z4l";
     ASSERT_EQ(with({"read", back, "--area", "2"}).status, 0);
@@ -69,8 +72,11 @@ TEST_F(CliOverJack, IdentifyReadWriteAndPreviewThroughJackPorts)
     int status = -1;
     const std::string said = StopUnit(SIGINT, &status);
     EXPECT_EQ(status, 0) << said;
-    // Two patches and the temporary patch.
-    EXPECT_THAT(said, HasSubstr("3 data sets stored")) << said;
+    // Two patches and the temporary patch, and any patch sent again.
+    const std::size_t stored = said.find(" data sets stored");
+    ASSERT_NE(stored, std::string::npos) << said;
+    const std::size_t number = said.rfind(' ', stored - 1) + 1;
+    EXPECT_GE(std::stoi(said.substr(number, stored - number)), 3) << said;
 }
 
 // The server ends in the middle of a Read All (the unit answers at wire
