@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>CFilterList</name>
+    <message>
+        <source>All Files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>%1 Files</source>
+        <translation>%1 ファイル</translation>
+    </message>
+</context>
+<context>
     <name>CFindWindow</name>
     <message>
         <source>%1, No. %2</source>

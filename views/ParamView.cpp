@@ -83,7 +83,11 @@ void CParamView::RebuildPreviewButtons() {
     if (list_) {
         const int top = list_->GetTopIndex();
         count = list_->GetItemCount() - top - (list_->HasEndRow() ? 1 : 0);
-        count = std::min({count, list_->GetCountPerPage(), kMaxButtons});
+        // The page's whole rows and the part of a row below them, which
+        // the user sees and may click too.
+        const int rowHeight = std::max(1, list_->GetRowHeight());
+        const int visibleRows = (list_->viewport()->height() + rowHeight - 1) / rowHeight;
+        count = std::min({count, std::max(visibleRows, list_->GetCountPerPage()), kMaxButtons});
     }
     count = std::max(count, 0);
     while (GetButtonCount() > count)
@@ -91,16 +95,23 @@ void CParamView::RebuildPreviewButtons() {
     while (GetButtonCount() < count)
         buttons_.push_back(CreateButton(GetButtonCount()));
     const int top = list_ ? list_->GetTopIndex() : 0;
+    const QRect rows = list_ ? QRect(list_->viewport()->mapTo(this, QPoint(0, 0)), list_->viewport()->size()) : QRect();
     for (int k = 0; k < count; ++k) {
         QRect rect;
         QPushButton& button = *buttons_[static_cast<std::size_t>(k)];
-        if (PlaceButton(top + k, rect)) {
+        bool shown = PlaceButton(top + k, rect);
+        if (shown) {
+            // A row cut by the list's bottom edge gets a button cut alike,
+            // and none where too little of it shows to be clicked.
+            const int cut = std::max(0, rect.bottom() - rows.bottom());
+            const int side = std::max(6, std::min(rect.width(), rect.height()) - 4);
+            rect.setBottom(rect.bottom() - cut);
+            shown = rect.height() >= 6;
             button.setGeometry(rect);
             // The play symbol fills the button, less its frame.
-            const int side = std::max(6, std::min(rect.width(), rect.height()) - 4);
-            button.setIconSize(QSize(side, side));
+            button.setIconSize(QSize(side, std::min(side, std::max(1, rect.height() - 4))));
         }
-        button.setVisible(true);
+        button.setVisible(shown);
     }
 }
 

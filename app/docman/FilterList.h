@@ -20,8 +20,10 @@ public:
     // For each entry description + " (" + pattern + ")|" + pattern + "|",
     // then one more "|"; an empty list gives "All Files (*.*)|*.*|".
     QString GetFilterString() const;
-    // The entries as the dialog shows them: description + " (" + pattern + ")".
+    // The entries as the dialog shows them: description + " (" + pattern + ")",
+    // the description in the user's language ("All Files", "%1 Files").
     QStringList GetNameFilters() const;
+    static QString DisplayName(const QString& description);
 
 private:
     std::vector<Entry> entries_;

@@ -1,5 +1,10 @@
 #include "app/ui/ComboBoxA.h"
 
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
+
 CComboBoxA::CComboBoxA(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::activated, this, [this](int) { selectionEvent_.Fire(boost::any(this)); });
 }
@@ -20,3 +25,12 @@ bool CComboBoxA::SelectValue(int value) {
 }
 
 int CComboBoxA::GetSelectedValue() const { return currentIndex() < 0 ? -1 : currentData().toInt(); }
+
+int CComboBoxA::WidthForLongestItem() const {
+    int text = 0;
+    for (int i = 0; i < count(); ++i)
+        text = std::max(text, fontMetrics().horizontalAdvance(itemText(i)));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text, fontMetrics().height()), this).width();
+}

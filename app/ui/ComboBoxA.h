@@ -25,6 +25,9 @@ public:
     bool SelectValue(int value);
     // The value of the selected item, or -1 when none is selected.
     int GetSelectedValue() const;
+    // The width that shows the longest item whole, with the arrow and the
+    // frame the style draws around it.
+    int WidthForLongestItem() const;
 
     // Fired when the user chooses an item (also the one already selected);
     // the sender holds a CComboBoxA*.

@@ -26,9 +26,19 @@ public:
     static QString FormatTitle(const QString& documentTitle, bool modified);
     void UpdateTitle();
 
+    // Right of the main window when it stands as a window, cascading
+    // there, so that the main window's list stays in view; else as any
+    // window.
+    QRect DefaultGeometry() const override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void BeforeDefaultPlacement() override;
 
 private:
+    // The main window's frame when it stands as a window (neither
+    // minimized nor maximized), else null.
+    QMdiSubWindow* StandingMainWindow() const;
+
     CFileView* view_;  // owned by the frame as its widget
 };

@@ -13,10 +13,7 @@ CImageFrame::CImageFrame(CImageDoc& document, CMainFrame& mainFrame, GT::IProfil
       view_(new CImageView(document, mainFrame.LibrarianState(), this)) {
     setWidget(view_);
     setWindowTitle(tr("Main"));
-    // No close button, and Close greyed in the window menu: the main window
-    // stays for the whole run.
-    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinMaxButtonsHint);
+    ApplyTitleBar();
     if (QMenu* menu = systemMenu()) {
         const QString closeText = QMdiSubWindow::tr("&Close");
         for (QAction* action : menu->actions())
@@ -26,6 +23,17 @@ CImageFrame::CImageFrame(CImageDoc& document, CMainFrame& mainFrame, GT::IProfil
 }
 
 CImageFrame::~CImageFrame() = default;
+
+void CImageFrame::ApplyTitleBar() {
+    // No close button, and Close greyed in the window menu: the main window
+    // stays for the whole run. The title bar draws a close button wherever
+    // it has a system menu, so the main window has neither.
+    const Qt::WindowFlags flags =
+        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
+    if (windowFlags() != flags)
+        setWindowFlags(flags);
+}
+
 
 void CImageFrame::ForceClose() {
     closing_ = true;

@@ -24,6 +24,11 @@ public:
     // Shutdown: closes the frame for good.
     void ForceClose();
 
+    // The MDI area gives a window it takes in a system menu, and with it a
+    // close button; once taken in, the main window sets its own title bar
+    // again.
+    void OnAddedToArea() override { ApplyTitleBar(); }
+
     // Until a placement is saved for it, the main window fills the MDI area.
     QRect DefaultGeometry() const override;
 
@@ -32,6 +37,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ApplyTitleBar();
+
     CImageDoc& document_;
     CImageView* view_;  // owned by the frame as its widget
     bool closing_ = false;

@@ -129,6 +129,7 @@ void CImageView::OnInitialUpdate() {
         GetPatchList(n)->SetPatchArray(&document_.GetDocumentData().GetArray(n));
     areaSelector_.SetItems(AreaItems());
     areaSelector_.SelectValue(state_.GetArea());
+    ArrangeControls(); // the selector's width follows its items
     OnUpdate(kHintContents);
 }
 
@@ -209,10 +210,17 @@ void CImageView::ArrangeControls() {
         label.setGeometry(rect);
     };
     placeLabel(selectorLabel_, layout.Rect(6, 5, 100, 8));
-    areaSelector_.setGeometry(layout.Rect(6, 17, 100, 12));
+    // The selector shows its longest area name whole, in any language and
+    // font, and is as wide as its label; the groups to its right move over
+    // by what the two grow.
+    QRect selector = layout.Rect(6, 17, 100, 12);
+    const int grown = std::max({0, areaSelector_.WidthForLongestItem() - selector.width(),
+                                selectorLabel_.sizeHint().width() + layout.X(3) - selector.width()});
+    selector.setWidth(selector.width() + grown);
+    areaSelector_.setGeometry(selector);
     placeLabel(previewLabel_, layout.Rect(6, 37, 26, 8));
-    readGroup_.setGeometry(layout.Rect(109, 5, 95, 35));
-    writeGroup_.setGeometry(layout.Rect(207, 5, 95, 35));
+    readGroup_.setGeometry(layout.Rect(109, 5, 95, 35).translated(grown, 0));
+    writeGroup_.setGeometry(layout.Rect(207, 5, 95, 35).translated(grown, 0));
     // Buttons are placed inside their group box.
     readAll_.setGeometry(layout.Rect(114 - 109, 17 - 5, 40, 15));
     readSelected_.setGeometry(layout.Rect(160 - 109, 17 - 5, 40, 15));

@@ -321,6 +321,7 @@ void CMainFrame::UpdateCommandStates() {
 
 void CMainFrame::AddChild(GP::CMDIChildWndEx& frame) {
     MdiArea().addSubWindow(&frame);
+    frame.OnAddedToArea();
     frame.show();
     UpdateTitle();
 }

@@ -4,11 +4,15 @@
 #include "tests/app_ui/AppUiFixture.h"
 
 #include "app/core/FontEx.h"
+#include "app/ui/ComboBoxA.h"
 #include "tests/support/ActiveWindow.h"
 #include "app/docs/UpdateHints.h"
 #include "data/LibrarianFile.h"
 
 #include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QImage>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -67,6 +71,17 @@ TEST_F(AppUiTest, TheMainWindowRefusesToCloseUntilShutdown) {
         if (action->text() == QMdiSubWindow::tr("&Close"))
             closeGreyed = !action->isEnabled();
     EXPECT_TRUE(closeGreyed);
+    // Its title bar has no close button that would do nothing; a file
+    // window's has one.
+    const auto closeButton = [](const QMdiSubWindow& window) {
+        QStyleOptionTitleBar option;
+        option.initFrom(&window);
+        option.titleBarFlags = window.windowFlags();
+        option.titleBarState = window.windowState();
+        return window.style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarCloseButton, &window);
+    };
+    EXPECT_FALSE(closeButton(image).isValid());
+    EXPECT_TRUE(closeButton(NewFileWindow(1)).isValid());
 
     image.ForceClose();
     EXPECT_FALSE(image.isVisible());
@@ -140,16 +155,38 @@ TEST_F(AppUiTest, UpdatesReachTheViewsWithContentsAndFont) {
     font = saved;
 }
 
+TEST_F(AppUiTest, TheAreaSelectorShowsItsLongestAreaWholeAndTheGroupsStandBesideIt) {
+    CComboBoxA& selector = MainView().GetAreaSelector();
+    ASSERT_GT(selector.count(), 1);
+    int longest = 0;
+    for (int i = 0; i < selector.count(); ++i)
+        longest = std::max(longest, selector.fontMetrics().horizontalAdvance(selector.itemText(i)));
+    // The text and the drop-down arrow beside it.
+    EXPECT_GT(selector.width(), longest + selector.fontMetrics().height());
+    const QRect placed = selector.geometry();
+    for (const QGroupBox* group : MainView().findChildren<QGroupBox*>())
+        EXPECT_GT(group->x(), placed.right()) << group->title().toStdString();
+}
+
 TEST_F(AppUiTest, ANewFileWindowOpensAtAUsableSizeAndShowsEndOfLineWhole) {
     ASSERT_NE(fileTemplate->OpenFileDoc(QString()), nullptr);
     auto* file = qobject_cast<CFileFrame*>(frame->MdiArea().activeSubWindow());
     ASSERT_NE(file, nullptr);
     const QSize area = frame->MdiArea().viewport()->size();
-    EXPECT_GE(file->width(), area.width() / 2);
+    EXPECT_GE(file->width(), area.width() / 3);
     EXPECT_GE(file->height(), area.height() / 2);
-    // Cascaded below the main window's caption, inside the area.
-    EXPECT_GT(file->y(), 0);
     EXPECT_TRUE(QRect(QPoint(0, 0), area).contains(file->geometry()));
+    // Beside the main window, which gave up the right half of the area, so
+    // that its list stays in view; a second file window cascades there.
+    const QRect main = frame->GetImageFrame()->geometry();
+    EXPECT_FALSE(file->geometry().intersects(main));
+    EXPECT_GE(main.width(), area.width() / 3);
+    ASSERT_NE(fileTemplate->OpenFileDoc(QString()), nullptr);
+    auto* second = qobject_cast<CFileFrame*>(frame->MdiArea().activeSubWindow());
+    ASSERT_NE(second, nullptr);
+    EXPECT_FALSE(second->geometry().intersects(main));
+    EXPECT_GT(second->y(), file->y());
+    EXPECT_EQ(frame->GetImageFrame()->geometry(), main);
     const CPatchListCtrl& list = file->View().GetPatchList();
     ASSERT_EQ(list.GetItemCount(), 1);
     const QString text = list.GetCellText(0, 0);
@@ -256,7 +293,8 @@ TEST_F(AppUiTest, PreviewButtonsFollowTheRowsAndAskFirst) {
     list.SetTopIndex(5);
     MainView().RebuildPreviewButtons();
     ASSERT_GT(MainView().GetButtonCount(), 0);
-    EXPECT_LE(MainView().GetButtonCount(), list.GetCountPerPage());
+    // The whole rows of the page, and the row cut by its bottom edge.
+    EXPECT_LE(MainView().GetButtonCount(), list.GetCountPerPage() + 1);
     const int top = list.GetTopIndex();
     MainView().GetButton(0)->click();
     EXPECT_EQ(imageCommands->previews, std::vector<int>{top});

@@ -82,12 +82,21 @@ TEST(PreviewButtons, OneBesideEachVisibleRowWithAPatch) {
     QRect none;
     EXPECT_FALSE(v.view.PlaceButton(4, none));
 
-    // A long list: only the whole visible rows get buttons.
+    // A long list: every visible row gets a button, the row cut by the
+    // list's bottom edge too, with its button cut alike.
     v.f.Patches().Resize(10000);
     v.f.list.Refresh(false, 0);
+    const int rowHeight = v.f.list.GetRowHeight();
+    v.f.list.resize(v.f.list.width(), v.f.list.height() - v.f.list.viewport()->height() % rowHeight + rowHeight / 2);
     v.view.RebuildPreviewButtons();
-    EXPECT_EQ(v.view.GetButtonCount(), v.f.list.GetCountPerPage());
+    ASSERT_EQ(v.f.list.viewport()->height() % rowHeight, rowHeight / 2);
+    EXPECT_EQ(v.view.GetButtonCount(), v.f.list.GetCountPerPage() + 1);
     EXPECT_LT(v.view.GetButtonCount(), 40);
+    const QPushButton* last = v.view.GetButton(v.view.GetButtonCount() - 1);
+    const int rowsBottom = v.f.list.viewport()->mapTo(&v.view, QPoint(0, v.f.list.viewport()->height() - 1)).y();
+    EXPECT_TRUE(last->isVisible());
+    EXPECT_EQ(last->geometry().bottom(), rowsBottom);
+    EXPECT_LT(last->height(), v.view.GetButton(0)->height());
 }
 
 TEST(PreviewButtons, ButtonKPreviewsTheRowTopPlusK) {

@@ -86,8 +86,10 @@ void CMDIChildWndEx::showEvent(QShowEvent* event) {
         shownOnce_ = true;
         // A window left to the MDI area would open at the size of its
         // caption: it gets a usable size instead.
-        if (!(RestoresPosition() && RestorePosition()) && mdiArea() != nullptr && !isMaximized())
+        if (!(RestoresPosition() && RestorePosition()) && mdiArea() != nullptr && !isMaximized()) {
+            BeforeDefaultPlacement();
             setGeometry(DefaultGeometry());
+        }
     }
     QMdiSubWindow::showEvent(event);
 }
@@ -133,20 +135,22 @@ QSize CMDIChildWndEx::InitialSize() const {
 
 QRect CMDIChildWndEx::DefaultGeometry() const {
     const QRect usable = UsableArea();
-    const QSize size = InitialSize().boundedTo(usable.size());
-    // Each window that is open and shown as a window moves the new one a
-    // caption's height down and to the right; past the usable area the
-    // cascade starts again at the top left.
+    return CascadedIn(usable, InitialSize().boundedTo(usable.size()));
+}
+
+QRect CMDIChildWndEx::CascadedIn(const QRect& region, QSize size) const {
+    size = size.boundedTo(region.size());
     int open = 0;
     if (const QMdiArea* area = mdiArea())
         for (const QMdiSubWindow* other : area->subWindowList())
-            if (other != this && other->isVisible() && !other->isMinimized() && !other->isMaximized())
+            if (other != this && other->isVisible() && !other->isMinimized() && !other->isMaximized() &&
+                region.contains(other->geometry().topLeft()))
                 ++open;
     const int step = std::max(1, MinimizedHeight());
-    const int room = std::min(usable.width() - size.width(), usable.height() - size.height());
+    const int room = std::min(region.width() - size.width(), region.height() - size.height());
     const int places = std::max(1, room / step + 1);
     const int offset = (open % places) * step;
-    return QRect(usable.topLeft() + QPoint(offset, offset), size);
+    return QRect(region.topLeft() + QPoint(offset, offset), size);
 }
 
 } // namespace GP

@@ -31,6 +31,9 @@ public:
     // The size of a window that opens without a saved position: two thirds
     // of the usable area, never less than the widget's minimum size.
     virtual QSize InitialSize() const;
+    // Called by the frame once the MDI area has taken the window in, before
+    // it is first shown.
+    virtual void OnAddedToArea() {}
     // Whether "Always at the Top" may be switched on for this window.
     virtual bool CanStayOnTop() const;
 
@@ -57,6 +60,15 @@ public:
     int MinimizedHeight() const;
 
 protected:
+    // A window of `size` in `region`, a caption's height down and to the
+    // right for each window already open there as a window; past the
+    // region's room the cascade starts again at its top left.
+    QRect CascadedIn(const QRect& region, QSize size) const;
+    // Called once, on the first show, just before the window takes
+    // DefaultGeometry (not when it takes a saved position): room may be
+    // made for it there.
+    virtual void BeforeDefaultPlacement() {}
+
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
 
