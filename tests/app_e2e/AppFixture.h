@@ -3,6 +3,7 @@
 // with the given options against the simulated unit on a test clock, every
 // message box recorded, a fresh profile, and an initial data file whose
 // patch is named "INIT TEST".
+#include "app/commands/WindowCommands.h"
 #include "app/docman/DocMan.h"
 #include "app/docs/ImageDoc.h"
 #include "app/main/App.h"
@@ -30,6 +31,17 @@
 namespace app_e2e {
 
 inline CApp& App() { return *CApp::Instance(); }
+
+// The commands of the main window's view.
+inline CWindowCommands& MainCommands() { return *dynamic_cast<CWindowCommands*>(App().GetMainView()->GetCommands()); }
+
+// Until everything sent to the simulated unit has reached it and every
+// reply it made has been sent.
+inline void Delivered()
+{
+    App().GetSimulator()->Devices().input.WaitUntilDelivered();
+    App().GetSimulator()->Unit().WaitUntilRepliesSent();
+}
 
 // A librarian file of count patches named name.
 inline bool WriteLibrarianFileOf(const QString& path, const std::string& name, int count = 1)

@@ -21,14 +21,6 @@ using namespace app_e2e;
 
 namespace {
 
-CWindowCommands& MainCommands() { return *dynamic_cast<CWindowCommands*>(App().GetMainView()->GetCommands()); }
-
-void Delivered()
-{
-    App().GetSimulator()->Devices().input.WaitUntilDelivered();
-    App().GetSimulator()->Unit().WaitUntilRepliesSent();
-}
-
 // The newest state of MEMORY that was a read.
 LibraryId NewestMemoryRead()
 {

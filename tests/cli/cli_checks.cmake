@@ -1,17 +1,6 @@
 # zm47-cli with raw SysEx files, verified writes and backups, against the
 # simulated unit.
-function(run)
-  execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-  set(rc "${rc}" PARENT_SCOPE)
-endfunction()
-
-function(expect_ok what)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${what}: rc ${rc}, stderr '${err}'")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/cli_run.cmake)
 
 set(memory ${WORK}/cli-checks-memory.z4l)
 set(unit ${WORK}/cli-checks-unit.z4l)

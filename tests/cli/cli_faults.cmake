@@ -3,14 +3,7 @@
 # forever, and every failure says what happened.
 cmake_policy(SET CMP0054 NEW)
 
-function(run)
-  # A bounded wait: a command that blocks on a pipe fails the test instead
-  # of hanging it.
-  execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc TIMEOUT 30)
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-  set(rc "${rc}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/cli_run.cmake)
 
 function(expect what rc_wanted)
   if(NOT rc EQUAL ${rc_wanted})

@@ -1,18 +1,7 @@
 # The history library from zm47-cli against the simulated unit: what reads,
 # writes and restores record, history, diff, find, duplicates, library add
 # and check, a damaged library, and two programs recording at once.
-function(run)
-  execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-  set(rc "${rc}" PARENT_SCOPE)
-endfunction()
-
-function(expect_ok what)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${what}: rc ${rc}, stdout '${out}', stderr '${err}'")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/cli_run.cmake)
 
 function(count_lines text var)
   string(REGEX MATCHALL "\n" lines "${text}")

@@ -1,10 +1,5 @@
 # zm47-cli against the simulated unit, as a backup script would use it.
-function(run)
-  execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-  set(rc "${rc}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/cli_run.cmake)
 
 # read --area all saves the 120 patches in area order.
 set(all ${WORK}/cli-all.z4l)
