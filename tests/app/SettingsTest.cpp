@@ -2,6 +2,8 @@
 #include "app/core/Settings.h"
 #include "toolkit/profile/IniProfile.h"
 
+#include "tests/support/TemporaryProfileFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <QSettings>
@@ -12,22 +14,8 @@
 
 namespace {
 
-// Every user-scope INI file of this run goes to a temporary folder, so the
-// user's real profile is never touched.
-class TemporaryProfileFolder : public testing::Environment {
-public:
-    void SetUp() override {
-        folder_ = std::make_unique<QTemporaryDir>();
-        ASSERT_TRUE(folder_->isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_->path());
-    }
-
-private:
-    static inline std::unique_ptr<QTemporaryDir> folder_;
-};
-
 [[maybe_unused]] testing::Environment* const kProfileFolder =
-    testing::AddGlobalTestEnvironment(new TemporaryProfileFolder);
+    testing::AddGlobalTestEnvironment(new test::TemporaryProfileFolder);
 
 class SettingsTest : public testing::Test {
 protected:

@@ -2,6 +2,8 @@
 #include "toolkit/profile/Profile.h"
 #include "toolkit/profile/VersionInfo.h"
 
+#include "tests/support/TemporaryProfileFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -15,23 +17,8 @@
 
 namespace {
 
-// Points every user-scope INI file of this test run into a temporary folder
-// before any profile is created, so the user's real profile is never touched.
-class TemporaryProfileFolder : public testing::Environment {
-public:
-    void SetUp() override {
-        folder_ = std::make_unique<QTemporaryDir>();
-        ASSERT_TRUE(folder_->isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_->path());
-    }
-    static QString Path() { return folder_->path(); }
-
-private:
-    static inline std::unique_ptr<QTemporaryDir> folder_;
-};
-
 [[maybe_unused]] testing::Environment* const kProfileFolder =
-    testing::AddGlobalTestEnvironment(new TemporaryProfileFolder);
+    testing::AddGlobalTestEnvironment(new test::TemporaryProfileFolder);
 
 class ProfileTest : public testing::Test {
 protected:
@@ -119,7 +106,7 @@ TEST(ProcessProfile, LivesInTheUserIniFileOfTheApplication) {
     GT::IProfile& profile = GT::GetProfile();
     EXPECT_EQ(&profile, &GT::GetProfile());
     ASSERT_TRUE(profile.WriteInt("Test/Value", 12));
-    QFile file(TemporaryProfileFolder::Path() + "/Tessan/ZM-47 Librarian.ini");
+    QFile file(test::TemporaryProfileFolder::Path() + "/Tessan/ZM-47 Librarian.ini");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("[Test]\nValue=12\n"));
 }
