@@ -15,6 +15,8 @@
 #include "app/ui/MainFrame.h"
 #include "engine/dialogs/MidiWarningDlg.h"
 #include "tests/support/CapturingTextDialog.h"
+#include "tests/support/FakeConfirmation.h"
+#include "tests/support/MainWindowFixture.h"
 #include "tests/toolkit_qt/windows_app.h"
 #include "tests/toolkit_qt/windows_profile.h"
 
@@ -26,17 +28,7 @@
 
 namespace test {
 
-class RecordingConfirmation : public IMidiConfirmation {
-public:
-    bool Confirm(int kind, const std::string& question) override {
-        kinds.push_back(kind);
-        questions.push_back(question);
-        return answer;
-    }
-    bool answer = true;
-    std::vector<int> kinds;
-    std::vector<std::string> questions;
-};
+using RecordingConfirmation = test::FakeConfirmation;
 
 // View commands that handle Cut (enabled while `enabled`) and record
 // previews and commands.
@@ -63,40 +55,25 @@ public:
     std::vector<CFileDialogRequest> requests;
 };
 
-class AppUiTest : public ::testing::Test {
+class AppUiTest : public ::testing::Test, protected MainWindowFixture {
 protected:
     void SetUp() override {
         WindowsApp();
-        docMan = std::make_unique<CDocMan>(*profile, runner);
-        frame = std::make_unique<CMainFrame>(state, *profile);
-        frame->resize(900, 700);
-        ASSERT_TRUE(frame->Create());
-        frame->SetDocMan(docMan.get());
-        frame->SetConfirmation(&confirmation);
-        frame->SetImageViewCommands([this](CImageView&) {
-            auto commands = std::make_unique<RecordingCommands>();
-            imageCommands = commands.get();
-            return commands;
-        });
-        frame->SetFileViewCommands([this](CFileView&) {
-            auto commands = std::make_unique<RecordingCommands>();
-            fileCommands = commands.get();
-            return commands;
-        });
-        const CLibrarianTemplates templates = AddLibrarianTemplates(*frame, *docMan);
-        fileTemplate = templates.files;
-        imageTemplate = templates.image;
-        frame->show();
-        imageTemplate->OpenDocumentFile(QString());
-        ASSERT_NE(frame->GetMainView(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(Open(state, *profile, runner, confirmation, QSize(900, 700), [this](CMainFrame& main, CDocMan&) {
+            main.SetImageViewCommands([this](CImageView&) {
+                auto commands = std::make_unique<RecordingCommands>();
+                imageCommands = commands.get();
+                return commands;
+            });
+            main.SetFileViewCommands([this](CFileView&) {
+                auto commands = std::make_unique<RecordingCommands>();
+                fileCommands = commands.get();
+                return commands;
+            });
+        }));
     }
-    void TearDown() override {
-        // Windows before the documents they show.
-        frame.reset();
-        docMan.reset();
-    }
+    void TearDown() override { Close(); }
 
-    CImageView& MainView() { return *frame->GetMainView(); }
     CImageDoc& ImageDoc() { return *imageTemplate->GetImageDoc(); }
     // A new file window holding `patches` patches.
     CFileFrame& NewFileWindow(int patches) {
@@ -114,10 +91,6 @@ protected:
     CapturingTextDialog messages;
     NoDialogRunner runner;
     RecordingConfirmation confirmation;
-    std::unique_ptr<CDocMan> docMan;
-    std::unique_ptr<CMainFrame> frame;
-    CFileDocTemplate* fileTemplate = nullptr;
-    CImageDocTemplate* imageTemplate = nullptr;
     RecordingCommands* imageCommands = nullptr;
     RecordingCommands* fileCommands = nullptr;
 };

@@ -15,6 +15,7 @@
 #include "engine/dialogs/MidiWarningDlg.h"
 #include "ml/TickClock.h"
 #include "sim/VirtualSimulator.h"
+#include "tests/support/FakeConfirmation.h"
 #include "tests/support/CapturingTextDialog.h"
 #include "toolkit/profile/IniProfile.h"
 #include "views/PatchListCtrl.h"
@@ -55,18 +56,7 @@ private:
     std::atomic<std::uint32_t> now_{100000};
 };
 
-// Answers every confirmation and records the kinds asked.
-class FakeConfirmation : public IMidiConfirmation {
-public:
-    bool Confirm(int kind, const std::string& question) override {
-        kinds.push_back(kind);
-        questions.push_back(question);
-        return answer;
-    }
-    bool answer = true;
-    std::vector<int> kinds;
-    std::vector<std::string> questions;
-};
+using FakeConfirmation = test::FakeConfirmation;
 
 // Answers file dialogs in place of the user and records what they proposed.
 class FakeFileDialogs : public IFileDialogRunner {

@@ -2,6 +2,7 @@
 // clipboard commands' rules, one undo step in the window dropped on, a
 // reason for every drop refused, and files dropped on the frame still opened.
 #include "tests/commands/CommandsTestSupport.h"
+#include "tests/support/MainWindowFixture.h"
 
 #include "app/commands/InstallCommands.h"
 #include "app/docman/DocMan.h"
@@ -69,24 +70,12 @@ void DropOn(CParameterListCtrl& list, int row, const QMimeData& data, Qt::Keyboa
     QCoreApplication::processEvents();
 }
 
-class DropTest : public ::testing::Test {
+class DropTest : public ::testing::Test, protected test::MainWindowFixture {
 protected:
     void SetUp() override {
         AppEnvironment::Get();
         GetMessageTable().SetLanguage(CMessageTable::kEnglish);
-        docMan = std::make_unique<CDocMan>(profile, fileDialogs);
-        frame = std::make_unique<CMainFrame>(state, profile);
-        frame->resize(1000, 800);
-        ASSERT_TRUE(frame->Create());
-        frame->SetDocMan(docMan.get());
-        frame->SetConfirmation(&confirmation);
-        InstallWindowCommands(*frame, *docMan);
-        const CLibrarianTemplates templates = AddLibrarianTemplates(*frame, *docMan);
-        fileTemplate = templates.files;
-        imageTemplate = templates.image;
-        frame->show();
-        imageTemplate->OpenDocumentFile(QString());
-        ASSERT_NE(frame->GetMainView(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(Open(state, profile, fileDialogs, confirmation, QSize(1000, 800), &InstallWindowCommands));
         for (int area = 1; area <= 2; ++area) {
             CParameterArray& patches = MainData().GetArray(area);
             for (std::size_t k = 0; k < patches.Size(); ++k)
@@ -95,13 +84,11 @@ protected:
         MainView().OnUpdate(0);
     }
     void TearDown() override {
-        frame.reset();
-        docMan.reset();
+        Close();
         GetMessageTable().SetLanguage(CMessageTable::kEnglish);
     }
 
     CLibrarianState& State() { return state; }
-    CImageView& MainView() { return *frame->GetMainView(); }
     CPatchListCtrl& MainList() { return *MainView().GetShownList(); }
     CImageDocument& MainData() { return imageTemplate->GetImageDoc()->GetDocumentData(); }
     std::vector<std::string> MainNames(int area = 1) { return NamesOf(MainData().GetArray(area)); }
@@ -170,10 +157,6 @@ protected:
     test::CapturingTextDialog messages;
     FakeConfirmation confirmation;
     FakeFileDialogs fileDialogs;
-    std::unique_ptr<CDocMan> docMan;
-    std::unique_ptr<CMainFrame> frame;
-    CFileDocTemplate* fileTemplate = nullptr;
-    CImageDocTemplate* imageTemplate = nullptr;
 };
 
 TEST_F(DropTest, FilePatchesReplaceMainWindowRowsFromTheDropRowOnAndUndoInTheMainWindowTakesThemBack) {

@@ -1,6 +1,7 @@
 // The commands in the program's real windows: handed to the views by the
 // main frame, routed and enabled by it, and reaching every window.
 #include "tests/commands/CommandsTestSupport.h"
+#include "tests/support/MainWindowFixture.h"
 
 #include "app/commands/AppCommands.h"
 #include "app/commands/FontCommand.h"
@@ -19,7 +20,7 @@
 namespace commandstest {
 namespace {
 
-class RealWindows : public ::testing::Test {
+class RealWindows : public ::testing::Test, protected test::MainWindowFixture {
 protected:
     void SetUp() override {
         AppEnvironment::Get();
@@ -27,27 +28,14 @@ protected:
         choice.simulator = true;
         session = std::make_unique<cli::CEngineSession>(clock);
         ASSERT_TRUE(session->Start(choice));
-        docMan = std::make_unique<CDocMan>(profile, fileDialogs);
-        frame = std::make_unique<CMainFrame>(session->State(), profile);
-        frame->resize(900, 700);
-        ASSERT_TRUE(frame->Create());
-        frame->SetDocMan(docMan.get());
-        frame->SetConfirmation(&confirmation);
-        InstallWindowCommands(*frame, *docMan);
-        const CLibrarianTemplates templates = AddLibrarianTemplates(*frame, *docMan);
-        fileTemplate = templates.files;
-        imageTemplate = templates.image;
-        frame->show();
-        imageTemplate->OpenDocumentFile(QString());
-        ASSERT_NE(frame->GetMainView(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(
+            Open(session->State(), profile, fileDialogs, confirmation, QSize(900, 700), &InstallWindowCommands));
     }
     void TearDown() override {
-        frame.reset();
-        docMan.reset();
+        Close();
         session.reset();
     }
 
-    CImageView& MainView() { return *frame->GetMainView(); }
     CImageDocument& MainData() { return imageTemplate->GetImageDoc()->GetDocumentData(); }
     bool Enabled(int id) {
         frame->UpdateCommandStates();
@@ -67,10 +55,6 @@ protected:
     FakeConfirmation confirmation;
     FakeFileDialogs fileDialogs;
     std::unique_ptr<cli::CEngineSession> session;
-    std::unique_ptr<CDocMan> docMan;
-    std::unique_ptr<CMainFrame> frame;
-    CFileDocTemplate* fileTemplate = nullptr;
-    CImageDocTemplate* imageTemplate = nullptr;
 };
 
 TEST_F(RealWindows, MenuCommandsReadCopyAndDuplicateAndAnAreaSwitchDisablesInsert) {
