@@ -4,14 +4,17 @@
 #include "engine/ImportTally.h"
 #include "engine/MidiSetup.h"
 #include "messages/MessageIds.h"
+#include "messages/MessageTable.h"
 #include "messages/ShowMessage.h"
 
 #include <algorithm>
 
 namespace {
 
-// Enough ranges to show the pattern of a selection, few enough for one line.
+// Enough ranges to show the pattern of a selection, few enough for one line;
+// over several areas, whose names are long, fewer.
 constexpr std::size_t kMaxRanges = 8;
+constexpr std::size_t kMaxRangesOfAreas = 3;
 
 } // namespace
 
@@ -25,7 +28,8 @@ std::string PatchesPhrase(int area, const std::vector<int>& indexes) {
 std::string PatchesPhrase(std::vector<std::pair<int, int>> patches) {
     std::sort(patches.begin(), patches.end());
     patches.erase(std::unique(patches.begin(), patches.end()), patches.end());
-    const std::string list = PatchRanges(patches, kMaxRanges);
+    const bool areas = !patches.empty() && patches.front().first != patches.back().first;
+    const std::string list = PatchRanges(patches, areas ? kMaxRangesOfAreas : kMaxRanges);
     if (patches.size() == 1)
         return list;
     return MessageWith(kMsgPatchesPhrase, {std::to_string(patches.size()), list});
@@ -53,8 +57,13 @@ std::string PreviewQuestion(const std::string& patch) { return MessageWith(kMsgQ
 std::string TransferFailureDetails(int failedId, const std::string& patches, const COruMidiIn* input,
                                    const COruMidiOut* output) {
     const COruMidiSetup& setup = GetMidiSetup();
-    const std::string in = input ? setup.DisplayName(*input) : std::string(kNoDeviceName);
-    const std::string out = output ? setup.DisplayName(*output) : std::string(kNoDeviceName);
+    // A port without a device in the message's language.
+    auto named = [&setup](const auto* port) {
+        const std::string name = port ? setup.DisplayName(*port) : std::string(kNoDeviceName);
+        return name == kNoDeviceName ? GetMessageTable().Get(kMsgNoDevice) : name;
+    };
+    const std::string in = named(input);
+    const std::string out = named(output);
     const std::string id = output ? std::to_string(output->deviceId + 1) : std::string("-");
     return MessageWith(failedId, {patches, in, out, id});
 }

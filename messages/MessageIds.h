@@ -102,4 +102,6 @@ enum MessageId : int {
     // A file window's patches exported as an area's: the highest row is
     // beyond every area (argument: its number).
     kMsgExportDoesNotFit = 168,
+    // A port without a device, as a failed transfer names it.
+    kMsgNoDevice = 169,
 };

@@ -400,7 +400,9 @@ bool CApp::OpenDocumentFile(const QString& path)
     if (!session_ || !session_->docMan) return false;
     IDocManDocument* document = session_->docMan->OpenDocumentFile(path);
     if (!document) return false;
-    session_->recentFiles->Add(document->GetPathName());
+    // A SysEx file or an SMF opens as an untitled window: the list offers
+    // that file again.
+    session_->recentFiles->Add(document->GetPathName().isEmpty() ? path : document->GetPathName());
     return true;
 }
 

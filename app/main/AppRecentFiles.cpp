@@ -35,6 +35,8 @@ bool CAppRecentFiles::Save() const
 
 void CAppRecentFiles::Add(const QString& path)
 {
+    // An untitled window has no file to offer.
+    if (path.isEmpty()) return;
     Remove(path);
     paths_.prepend(QFileInfo(path).absoluteFilePath());
     while (paths_.size() > kSize) paths_.removeLast();

@@ -55,6 +55,8 @@ void CMidiWarningDlg::BuildControls() {
     questionLabel_.setFont(bold);
     questionLabel_.setTextFormat(Qt::PlainText);
     questionLabel_.hide();
+    // Room for a question that names a few patches on one line.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 72);
     text_.setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&questionLabel_);

@@ -5,6 +5,7 @@
 
 #include "app/ui/ExchangeFile.h"
 #include "app/core/LibrarianState.h"
+#include "app/main/AppRecentFiles.h"
 #include "app/docman/FileDialogRunner.h"
 #include "app/docs/FileDoc.h"
 #include "app/ui/CommandIds.h"
@@ -95,6 +96,13 @@ TEST_F(OpenExchangeTest, AStandardMidiFileOpensAsANewUntitledWindowWithItsPatche
     EXPECT_THAT(Frame().StatusBarPane().currentMessage().toStdString(),
                 ::testing::HasSubstr("60 patches imported (MEMORY 1"));
     EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_FALSE(App().GetRecentFiles()->Paths().contains(QString())) << "an untitled window is no recent file";
+
+    // Dropped on the librarian it opens the same way, and the recent files
+    // offer it again.
+    emit Frame().filesDropped({path});
+    EXPECT_EQ(FileWindowCount(), 2u);
+    EXPECT_EQ(App().GetRecentFiles()->Paths().value(0), path);
 }
 
 TEST_F(OpenExchangeTest, ASysExFileOfSeveralAreasOpensTheAreaChosenAndABadFileOpensNothing)

@@ -2,6 +2,7 @@
 // many, in both languages, long lists cut short.
 #include "engine/TransferText.h"
 
+#include "messages/MessageIds.h"
 #include "messages/MessageTable.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,16 @@ TEST_F(TransferText, APreviewNamesTheSlotAndThePatchOrThePatchAlone) {
     EXPECT_EQ(PreviewQuestion(PreviewPatchText(1, 3, "Lead Crunch     ")),
               "Send MEMORY 4 \xE2\x80\x9CLead Crunch\xE2\x80\x9D to the temporary patch of the ZM-47?");
     EXPECT_EQ(PreviewPatchText(0, 3, "Pad"), "\xE2\x80\x9CPad\xE2\x80\x9D") << "a file's row is no slot";
+}
+
+TEST_F(TransferText, PatchesOfSeveralAreasKeepFewerRangesAndAPortWithoutDeviceIsNone) {
+    EXPECT_EQ(PatchesPhrase({{1, 0}, {1, 1}, {2, 4}, {3, 0}, {7, 9}}),
+              "5 patches (MEMORY 1" + kDash + "2, SOUND LIBRARY: CLEAN 5, " + kDots + ", SOUND LIBRARY: EXTREME 10)");
+    EXPECT_EQ(TransferFailureDetails(kMsgWritingFailed, "MEMORY 4", nullptr, nullptr),
+              "Writing MEMORY 4 to the ZM-47 failed.\nInput: (none)\nOutput: (none)\nDevice ID: -");
+    ASSERT_TRUE(GetMessageTable().SetLanguage(CMessageTable::kJapanese));
+    EXPECT_EQ(TransferFailureDetails(kMsgReadingFailed, "MEMORY 4", nullptr, nullptr),
+              "ZM-47 から MEMORY 4 を読み込めませんでした。\n入力：（なし）\n出力：（なし）\nデバイスID：-");
 }
 
 TEST_F(TransferText, JapaneseQuestionsNameThePatchesToo) {

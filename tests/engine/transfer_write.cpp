@@ -201,9 +201,8 @@ TEST_F(NoDeviceTest, TransfersShowMessage13AndSendNothing) {
     const std::vector<std::string> details{
         "Reading MEMORY 1" + ports,
         "Writing MEMORY 1 to the ZM-47 failed.\nInput: (none)\nOutput: (none)\nDevice ID: 17",
-        "Reading 120 patches (MEMORY 1" + dash + "60, SOUND LIBRARY: CLEAN 1" + dash + "10, SOUND LIBRARY: CRUNCH 1" +
-            dash + "10, SOUND LIBRARY: DRIVE 1" + dash + "10, SOUND LIBRARY: HEAVY 1" + dash +
-            "10, SOUND LIBRARY: LEAD 1" + dash + "10, SOUND LIBRARY: EXTREME 1" + dash + "10)" + ports};
+        "Reading 120 patches (MEMORY 1" + dash + "60, SOUND LIBRARY: CLEAN 1" + dash + "10, \xE2\x80\xA6, SOUND LIBRARY: EXTREME 1" +
+            dash + "10)" + ports};
     for (std::size_t k = 0; k < 3; ++k) {
         EXPECT_EQ(dialog.shown()[k].text, GetMessageTable().Get(kMsgMidiNotSetUp) + "\n\n" + details[k]) << k;
         EXPECT_EQ(dialog.shown()[k].action, "") << "no program has said what a button would do";
