@@ -14,6 +14,11 @@ CAppCommandTarget::CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRe
 
 bool CAppCommandTarget::IsCommandChecked(int id) const { return commands_.IsCommandChecked(id); }
 
+bool CAppCommandTarget::IsCommandEnabled(int id) const
+{
+    return commands_.HandlesCommand(id) ? commands_.IsCommandEnabled(id) : id != 0;
+}
+
 bool CAppCommandTarget::HandlesCommand(int id) const
 {
     return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdOpenBackup || id == kCmdAppExit || id == kCmdHistory || id == kCmdFind ||

@@ -18,6 +18,9 @@ public:
 
     bool HandlesCommand(int id) const override;
     bool IsCommandChecked(int id) const override;
+    // The application's handlers' rules (Ask Again is greyed while no
+    // question is turned off); its own commands are always enabled.
+    bool IsCommandEnabled(int id) const override;
     void OnCommand(int id) override;
 
     CAppCommands& AppCommands() { return commands_; }

@@ -6,6 +6,7 @@
 #include "app/docman/FileDialogRunner.h"
 #include "app/main/AppRecentFiles.h"
 #include "app/ui/CommandIds.h"
+#include "toolkit/profile/Profile.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -101,6 +102,24 @@ TEST_F(AppTest, AFileMadeWithSaveAsIsOfferedAmongTheRecentFiles)
     SetFileDialogRunner(std::move(previous));
     ASSERT_TRUE(QFile::exists(path));
     EXPECT_EQ(App().GetRecentFiles()->Paths(), QStringList{path});
+}
+
+// The menu item follows the application's rule: greyed until a question has
+// been turned off.
+TEST_F(AppTest, AskAgainIsGreyedUntilAQuestionIsTurnedOff)
+{
+    ASSERT_TRUE(StartWithSimulator());
+    QAction* askAgain = Frame().Action(kCmdAskAgain);
+    ASSERT_NE(askAgain, nullptr);
+    Frame().UpdateCommandStates();
+    EXPECT_FALSE(askAgain->isEnabled());
+    ASSERT_TRUE(GT::GetProfile().WriteInt("Option/WriteUser", 1));
+    Frame().UpdateCommandStates();
+    EXPECT_TRUE(askAgain->isEnabled());
+    ASSERT_TRUE(Frame().OnCommand(kCmdAskAgain));
+    EXPECT_EQ(GT::GetProfile().GetInt("Option/WriteUser", -1), 0);
+    Frame().UpdateCommandStates();
+    EXPECT_FALSE(askAgain->isEnabled());
 }
 
 } // namespace
