@@ -17,6 +17,7 @@ constexpr int kExitUsage = 2;
 int Show(const Arguments& arguments);
 int New(const Arguments& arguments);
 int Devices(const Arguments& arguments);
+int Detect(const Arguments& arguments);
 int RunSimulator(const Arguments& arguments);
 int Identify(const Arguments& arguments);
 int Read(const Arguments& arguments);

@@ -1,8 +1,11 @@
-// devices and sim: what MIDI devices there are, and the simulated unit on
-// the system's MIDI ports.
+// devices, detect and sim: what MIDI devices there are, which of them lead to
+// a unit, and the simulated unit on the system's MIDI ports.
 #include "cli/Commands.h"
 #include "cli/InterruptGuard.h"
 #include "engine/MidiDeviceFactory.h"
+#include "engine/UnitFinder.h"
+#include "messages/MessageIds.h"
+#include "messages/ShowMessage.h"
 #include "sim/PortSimulator.h"
 #include "sim/VirtualSimulator.h"
 
@@ -29,6 +32,30 @@ int Devices(const Arguments& arguments)
         std::printf("in: %s\n", name.c_str());
     for (const std::string& name : outputs)
         std::printf("out: %s\n", name.c_str());
+    return kExitOk;
+}
+
+int Detect(const Arguments& arguments)
+{
+    // With --simulator the in-process simulated unit is plugged in, and found
+    // among the system's ports like any other.
+    std::unique_ptr<sim::CVirtualSimulator> simulator;
+    if (arguments.devices.simulator)
+        simulator = std::make_unique<sim::CVirtualSimulator>();
+    CInterruptGuard guard;
+    CUnitFinder finder;
+    finder.SetStopCheck(&StopRequested);
+    const std::vector<SFoundUnit> found = finder.Find();
+    if (StopRequested())
+        return kExitFailure;
+    if (found.empty()) {
+        ShowMessage(finder.InputsOpened() == 0 || finder.OutputsOpened() == 0 ? kMsgNoMidiPorts : kMsgNoUnitFound);
+        return kExitFailure;
+    }
+    // The device id as the unit's setup and --device-id show it.
+    for (const SFoundUnit& unit : found)
+        std::printf("in:\t%s\nout:\t%s\ndevice id:\t%d\n", unit.input.c_str(), unit.output.c_str(),
+                    unit.deviceId + 1);
     return kExitOk;
 }
 

@@ -54,6 +54,11 @@ void PrintUsage(std::FILE* out)
         "  preview IN.z4l --index K             send patch K (from 0) of the file to the\n"
         "                                       unit's temporary patch\n"
         "  devices [--simulator]                list the MIDI devices (in: and out:)\n"
+        "  detect [--simulator]                 find the ZM-47 on every MIDI port, ALSA's and\n"
+        "                                       JACK's: for each unit that answers, three lines\n"
+        "                                       \"in:\", \"out:\" (the devices for --in and --out)\n"
+        "                                       and \"device id:\" (for --device-id); at most 3 s,\n"
+        "                                       status 1 when no unit answers\n"
         "  sim [--api alsa|jack] [--port-name NAME] [--sim-memory FILE.z4l] [--device-id N]\n"
         "      [--wire-speed]                   run the simulated unit on the system's MIDI ports:\n"
         "                                       JACK's when a JACK server runs, else ALSA's; with\n"
@@ -112,12 +117,13 @@ struct Command {
     int (*run)(const Arguments&);
 };
 
-const std::array<Command, 18>& Commands()
+const std::array<Command, 19>& Commands()
 {
-    static const std::array<Command, 18> commands{{
+    static const std::array<Command, 19> commands{{
         {{"show", 1, 1, {"lang"}}, cli::Show},
         {{"new", 1, 1, {"count"}}, cli::New},
         {{"devices", 0, 0, {"simulator"}}, cli::Devices},
+        {{"detect", 0, 0, {"simulator"}}, cli::Detect},
         {{"sim", 0, 0, {"api", "port-name", "sim-memory", "device-id", "wire-speed"}}, cli::RunSimulator},
         {{"identify", 0, 0, {"device"}}, cli::Identify},
         {{"read", 1, 1, {"device", "area", "library", "no-library"}, true}, cli::Read},

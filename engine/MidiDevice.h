@@ -18,6 +18,9 @@ public:
 
     virtual bool Open() { return true; }
     virtual bool IsOpen() { return true; }
+    // Lets go of the platform's device, for someone else to open it; Open
+    // takes it again.
+    virtual void CloseDevice() {}
 
     std::string name;
 };

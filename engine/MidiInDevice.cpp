@@ -52,6 +52,8 @@ bool CMidiInDevice::Open()
 
 bool CMidiInDevice::IsOpen() { return ML::CIn::IsOpen(); }
 
+void CMidiInDevice::CloseDevice() { ML::CIn::Close(); }
+
 void CMidiInDevice::OnShortMessage(std::uint32_t packed)
 {
     if (window_) window_->PostMessage(kPostedShort, packed, 0);

@@ -29,6 +29,7 @@ public:
     // opens and starts the port when it is not open.
     bool Open() override;
     bool IsOpen() override;
+    void CloseDevice() override;
 
     // The window's handler.
     msgwin::LRESULT OnWindowMessage(msgwin::UINT message, msgwin::WPARAM wparam, msgwin::LPARAM lparam);

@@ -23,6 +23,8 @@ bool CMidiOutDevice::Open()
 
 bool CMidiOutDevice::IsOpen() { return ML::COut::IsOpen(); }
 
+void CMidiOutDevice::CloseDevice() { ML::COut::Close(); }
+
 bool CMidiOutDevice::Send(std::span<const std::uint8_t> bytes)
 {
     COruMidiSetup& setup = GetMidiSetup();

@@ -14,6 +14,7 @@ public:
 
     bool Open() override;
     bool IsOpen() override;
+    void CloseDevice() override;
     // Opens every device first (OpenAll) and reports a change of the
     // connection state (a device found closed since the last send and open
     // again counts as lost and reconnected); then sends the bytes if this

@@ -179,6 +179,12 @@ bool COruMidiSetup::OpenAll()
     return all;
 }
 
+void COruMidiSetup::CloseAll()
+{
+    for (const auto& device : GetMidiInDevices()) device->CloseDevice();
+    for (const auto& device : GetMidiOutDevices()) device->CloseDevice();
+}
+
 bool COruMidiSetup::AllOpen() const
 {
     for (const auto& device : GetMidiInDevices())

@@ -58,6 +58,10 @@ public:
     // Opens every device (all of them even after a failure); true when all
     // opened.
     bool OpenAll();
+    // Closes every device and keeps the bindings, so that a search of all
+    // ports can open what the engine had open (a port the platform lets
+    // open only once); OpenAll opens them again.
+    void CloseAll();
     // True when every device is open now; opens nothing.
     bool AllOpen() const;
     // Input 0 and output 0 exist and have a device.

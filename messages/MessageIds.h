@@ -81,6 +81,11 @@ enum MessageId : int {
     // Edit - Find: the file no longer holds the found patch (argument: the
     // file).
     kMsgPatchNotInFile = 140,
+    // Finding the unit (Set Up MIDI Devices - Find the ZM-47, zm47-cli
+    // detect): no unit answered on any port; the system offers no port that
+    // could be opened.
+    kMsgNoUnitFound = 141,
+    kMsgNoMidiPorts = 142,
     // What a failed transfer was doing and through which ports (arguments:
     // the patches, the input, the output, the device id as the setup
     // dialog shows it); shown below message 2 or 13.

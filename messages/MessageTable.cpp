@@ -140,6 +140,10 @@ constexpr Row kRows[] = {
     // %s: the file.
     {140, "The file no longer holds this patch; it has changed since the librarian saw it:\n%s",
      "このファイルにはもうこのパッチがありません。ライブラリアンが記録した後に変更されています。\n%s"},
+    {141, "No ZM-47 answered on any MIDI port. Check that the unit is switched on and that both MIDI cables are connected: its MIDI OUT to an input of the interface, its MIDI IN to an output.",
+     "どの MIDI ポートからも ZM-47 の応答がありませんでした。本体の電源が入っていること、MIDI ケーブルが 2 本とも接続されていること（本体の MIDI OUT をインターフェースの入力に、MIDI IN を出力に）を確認してください。"},
+    {142, "No MIDI port could be opened: the system offers no MIDI input or no MIDI output. Connect the MIDI interface, or start the JACK server, and try again.",
+     "MIDI ポートを開けませんでした。システムに MIDI 入力または MIDI 出力がありません。MIDI インターフェースを接続するか、JACK サーバーを起動してから、もう一度試してください。"},
     // %s: the patches (as 164 names them, or "MEMORY 4"), the input, the
     // output, the device id (17 for 10H).
     {160, "Reading %s from the ZM-47 failed.\nInput: %s\nOutput: %s\nDevice ID: %s",

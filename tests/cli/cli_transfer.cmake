@@ -109,3 +109,14 @@ if(NOT EXISTS /dev/snd/seq)
     message(FATAL_ERROR "sim without a MIDI system: rc ${rc}, stderr '${err}'")
   endif()
 endif()
+
+# detect finds the simulated unit on its ports and names them and its device
+# id, three lines a unit; without a unit it fails saying why.
+run(detect --simulator)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "in:\tZM-47 Simulator\nout:\tZM-47 Simulator\ndevice id:\t17\n")
+  message(FATAL_ERROR "detect --simulator: rc ${rc}, stdout '${out}', stderr '${err}'")
+endif()
+run(detect)
+if(NOT rc EQUAL 1 OR NOT out STREQUAL "" OR NOT err MATCHES "^(No ZM-47 answered on any MIDI port|No MIDI port could be opened)")
+  message(FATAL_ERROR "detect without a unit: rc ${rc}, stdout '${out}', stderr '${err}'")
+endif()

@@ -3,6 +3,7 @@
 // through them.
 #include "tests/jack/JackFixture.h"
 
+#include <chrono>
 #include <filesystem>
 
 namespace jack_test {
@@ -77,6 +78,36 @@ TEST_F(CliOverJack, IdentifyReadWriteAndPreviewThroughJackPorts)
     ASSERT_NE(stored, std::string::npos) << said;
     const std::size_t number = said.rfind(' ', stored - 1) + 1;
     EXPECT_GE(std::stoi(said.substr(number, stored - number)), 3) << said;
+}
+
+// detect finds the unit's JACK ports and its device id with no port name
+// given, within its 3 s, in the form a script can take apart; what it found
+// works for identify. Without the unit it fails, saying why.
+TEST_F(CliOverJack, DetectFindsTheUnitsJackPortsAndDeviceIdWithoutAPortName)
+{
+    StopUnit(SIGINT);
+    unitDeviceId = "21";
+    StartUnit();
+
+    const auto start = std::chrono::steady_clock::now();
+    const test::RunResult detect = Cli({"detect"});
+    const auto took = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(detect.status, 0) << detect.err;
+    EXPECT_EQ(detect.out, "in:\t" + kUnitInput + "\nout:\t" + kUnitOutput + "\ndevice id:\t21\n");
+    EXPECT_EQ(detect.err, "");
+    EXPECT_LT(took, std::chrono::seconds(3));
+
+    const test::RunResult identify = Cli({"identify", "--in", kUnitInput, "--out", kUnitOutput, "--device-id", "21"});
+    EXPECT_EQ(identify.status, 0) << identify.err;
+
+    StopUnit(SIGINT);
+    const test::RunResult nobody = Cli({"detect"});
+    EXPECT_EQ(nobody.status, 1);
+    EXPECT_EQ(nobody.out, "");
+    // With the unit's ports gone the server may have no MIDI port left.
+    const bool why = nobody.err.find("No ZM-47 answered on any MIDI port") != std::string::npos ||
+                     nobody.err.find("No MIDI port could be opened") != std::string::npos;
+    EXPECT_TRUE(why) << nobody.err;
 }
 
 // The server ends in the middle of a Read All (the unit answers at wire

@@ -63,6 +63,7 @@ protected:
             unitErr = folder + "/sim" + std::to_string(++unitStarts) + ".err";
             std::vector<std::string> argv = {kCli, "sim", "--api", "jack", "--sim-memory", memory};
             if (unitAtWireSpeed) argv.push_back("--wire-speed");
+            if (!unitDeviceId.empty()) argv.insert(argv.end(), {"--device-id", unitDeviceId});
             ASSERT_TRUE(unit->Start(argv, folder + "/sim.out", unitErr));
             const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
             while (std::chrono::steady_clock::now() < deadline && !unit->Ended()) {
@@ -96,6 +97,7 @@ protected:
     std::string unitErr;
     int unitStarts = 0;
     bool unitAtWireSpeed = false;  // for the next StartUnit
+    std::string unitDeviceId;      // for the next StartUnit, as shown (17 to 32); empty: the unit's default
 };
 
 } // namespace jack_test
