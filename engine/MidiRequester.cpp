@@ -3,6 +3,7 @@
 #include "engine/MidiIn.h"
 #include "engine/MidiOut.h"
 #include "engine/MidiSetup.h"
+#include "engine/WaitObserver.h"
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
 #include "ml/LongMessage.h"
@@ -13,6 +14,9 @@
 namespace {
 
 constexpr std::size_t kSubId1Offset = 3;
+// The state WaitFor leaves when the wait's observer stopped it: the request
+// ends at once, without another attempt and without a message.
+constexpr std::int32_t kStoppedByUser = -1;
 
 bool Expired(ML::ITickClock& clock, std::uint32_t deadline) {
     return static_cast<std::int32_t>(deadline - clock.GetTickCount()) <= 0;
@@ -58,6 +62,10 @@ bool COruMidiRequester::RequestData(DeviceAddress address, int size) {
             break;
         if (WaitFor(kDataReceived))
             return true;
+        if (state_ == kStoppedByUser) {
+            state_ = kIdle;
+            return false;
+        }
     }
     return FailAfterLastAttempt();
 }
@@ -74,6 +82,10 @@ bool COruMidiRequester::RequestUniversal(const std::vector<std::uint8_t>& messag
             break;
         if (WaitFor(kUniversalReceived))
             return true;
+        if (state_ == kStoppedByUser) {
+            state_ = kIdle;
+            return false;
+        }
     }
     return FailAfterLastAttempt();
 }
@@ -82,21 +94,40 @@ bool COruMidiRequester::WaitFor(int received) {
     const COruMidiSetup& setup = GetMidiSetup();
     const std::uint32_t deadline = clock_->GetTickCount() + static_cast<std::uint32_t>(std::max(timeout_, 0));
     const bool pumpable = setup.DeviceOf(*input_) != nullptr;
+    // Whoever watches says what is awaited and may stop the wait; the
+    // sleeps below then last one slice at most.
+    IOruWaitObserver* observer = GetWaitObserver();
+    if (observer != nullptr)
+        observer->WaitBegins({output_->deviceId, setup.DeviceName(*input_), setup.DeviceName(*output_),
+                              received == kUniversalReceived});
+    const auto end = [observer](bool result) {
+        if (observer != nullptr)
+            observer->WaitEnds();
+        return result;
+    };
     while (true) {
         setup.PumpInput(*input_);
         if (state_ == received) {
             state_ = kIdle;
-            return true;
+            return end(true);
         }
         if (Expired(*clock_, deadline))
-            return false;
+            return end(false);
+        if (observer != nullptr && !observer->WaitGoesOn()) {
+            state_ = kStoppedByUser;
+            return end(false);
+        }
         if (pumpable) {
             // Sleeps until MIDI traffic is queued for this thread or the
-            // deadline has come; the pump above then handles it.
+            // deadline has come (or, watched, one slice has passed); the
+            // pump above then handles it.
             setup.WaitForInput(*clock_, deadline);
         } else {
             // Nothing can arrive without a device: the wait simply runs out.
-            clock_->Sleep(static_cast<std::uint32_t>(deadline - clock_->GetTickCount()));
+            std::uint32_t left = deadline - clock_->GetTickCount();
+            if (observer != nullptr)
+                left = std::min<std::uint32_t>(left, kWaitSliceMs);
+            clock_->Sleep(left);
         }
     }
 }

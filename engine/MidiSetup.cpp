@@ -6,6 +6,7 @@
 #include "engine/MidiSetupState.h"
 #include "engine/MidiPluginRouter.h"
 #include "engine/Midi.h"
+#include "engine/WaitObserver.h"
 #include "platform/msgwin/MessageQueue.h"
 
 #include <algorithm>
@@ -62,6 +63,45 @@ bool SavePorts(GT::IProfile& profile, const COruMidiSetup& setup, const std::vec
         all = profile.WriteInt(ValuePath(idKey, i), ports[i].deviceId) && all;
     }
     return all;
+}
+
+// One slice of a watched wait: as msgwin::WaitForMessages, but back after
+// kWaitSliceMs of real time at most, so that the watcher can let the windows
+// run. The real time without traffic is counted across the slices of one
+// wait (one deadline), so a test clock that moves only when asked to sleep
+// is still moved on to the deadline after `grace`, as WaitForMessages does.
+bool WaitSlice(ML::ITickClock& clock, std::uint32_t deadline, std::chrono::milliseconds grace)
+{
+    using std::chrono::milliseconds;
+    using std::chrono::steady_clock;
+    struct SQuiet {
+        bool counting = false;
+        std::uint32_t deadline = 0;
+        steady_clock::time_point since;
+        std::uint32_t clockAtSince = 0;
+    };
+    thread_local SQuiet quiet;
+    msgwin::MessageQueue& queue = msgwin::MessageQueue::ForCurrentThread();
+    const std::uint32_t before = clock.GetTickCount();
+    const auto remaining = static_cast<std::int32_t>(deadline - before);
+    if (remaining <= 0) return queue.HasPending(msgwin::WM_USER, msgwin::WM_USER_LAST);
+    if (!quiet.counting || quiet.deadline != deadline) quiet = {true, deadline, steady_clock::now(), before};
+    if (queue.WaitForRange(msgwin::WM_USER, msgwin::WM_USER_LAST,
+                           std::min(milliseconds(remaining), milliseconds(kWaitSliceMs)))) {
+        quiet.counting = false;
+        return true;
+    }
+    const auto realMs =
+        std::chrono::duration_cast<milliseconds>(steady_clock::now() - quiet.since).count();
+    if (realMs >= grace.count()) {
+        const std::uint32_t moved = clock.GetTickCount() - quiet.clockAtSince;
+        if (static_cast<long long>(moved) * 2 < realMs) {
+            const auto left = static_cast<std::int32_t>(deadline - clock.GetTickCount());
+            if (left > 0) clock.Sleep(static_cast<std::uint32_t>(left));
+        }
+        quiet.counting = false;
+    }
+    return false;
 }
 
 } // namespace
@@ -240,6 +280,7 @@ bool COruMidiSetup::WaitForInput(ML::ITickClock& clock, std::uint32_t deadline) 
 
 bool COruMidiSetup::WaitForInput(ML::ITickClock& clock, std::uint32_t deadline, std::chrono::milliseconds grace) const
 {
+    if (GetWaitObserver() != nullptr) return WaitSlice(clock, deadline, grace);
     return msgwin::WaitForMessages(msgwin::MessageQueue::ForCurrentThread(), msgwin::WM_USER, msgwin::WM_USER_LAST,
                                    clock, deadline, grace);
 }

@@ -26,6 +26,7 @@ constexpr std::size_t kIdentityReplySize = 15;
 // How long the replies to the request on every output are awaited, and how
 // long after the last one more may still come (a second unit).
 constexpr milliseconds kAskAllWait{1000};
+constexpr milliseconds kAskAgainAfter{400};
 constexpr milliseconds kQuietAfterReply{150};
 // The same when one output is asked alone.
 constexpr milliseconds kAskOneWait{400};
@@ -201,8 +202,16 @@ std::vector<SFoundUnit> CUnitFinder::Find(milliseconds budget) {
             return !replies.empty() && now >= replies.back().at + after;
         };
     };
-    const std::vector<SReply> first =
-        board.Wait(std::min(end, Clock::now() + kAskAllWait), quiet(kQuietAfterReply), stop);
+    const auto askedAll = Clock::now();
+    std::vector<SReply> first = board.Wait(std::min(end, askedAll + kAskAgainAfter), quiet(kQuietAfterReply), stop);
+    if (first.empty() && !Cancelled()) {
+        // A connection just made may carry nothing yet in its first cycles
+        // (PipeWire takes a new link in a little later than it lists it):
+        // the request goes out once more.
+        for (auto& output : outputs)
+            output->SendLong(request);
+        first = board.Wait(std::min(end, askedAll + kAskAllWait), quiet(kQuietAfterReply), stop);
+    }
     board.Take();
     if (Cancelled())
         return {};
@@ -278,10 +287,18 @@ SPairCheck CUnitFinder::Check(const std::string& input, const std::string& outpu
     const auto ofId = [deviceId](const std::vector<SReply>& replies, Clock::time_point) {
         return std::any_of(replies.begin(), replies.end(), [&](const SReply& r) { return r.deviceId == deviceId; });
     };
-    for (const SReply& reply : board.Wait(sent + timeout, ofId, stop)) {
+    auto asked = sent;
+    std::vector<SReply> replies = board.Wait(sent + timeout * 2 / 5, ofId, stop);
+    if (replies.empty() && !Cancelled()) {
+        // As in Find: a connection just made may carry nothing at first.
+        asked = Clock::now();
+        out.SendLong(IdentityRequest(deviceId));
+        replies = board.Wait(sent + timeout, ofId, stop);
+    }
+    for (const SReply& reply : replies) {
         if (reply.deviceId != deviceId)
             continue;
-        const auto ms = std::chrono::duration_cast<milliseconds>(reply.at - sent).count();
+        const auto ms = std::max<long long>(0, std::chrono::duration_cast<milliseconds>(reply.at - asked).count());
         return {SPairCheck::kAnswered, static_cast<int>(ms), deviceId};
     }
     if (Cancelled())
@@ -293,15 +310,15 @@ SPairCheck CUnitFinder::Check(const std::string& input, const std::string& outpu
     if (!out.SendLong(IdentityRequest(kAllDevices)))
         return {SPairCheck::kOutputUnavailable};
     const auto any = [](const std::vector<SReply>& replies, Clock::time_point) { return !replies.empty(); };
-    const std::vector<SReply> replies = board.Wait(again + timeout, any, stop);
+    const std::vector<SReply> all = board.Wait(again + timeout, any, stop);
     if (Cancelled())
         return {SPairCheck::kCancelled};
-    if (replies.empty())
+    if (all.empty())
         return {SPairCheck::kNoAnswer};
-    if (replies.front().deviceId == deviceId) {
+    if (all.front().deviceId == deviceId) {
         // The first request or its reply was lost on the way; this one came.
-        const auto ms = std::chrono::duration_cast<milliseconds>(replies.front().at - again).count();
+        const auto ms = std::chrono::duration_cast<milliseconds>(all.front().at - again).count();
         return {SPairCheck::kAnswered, static_cast<int>(ms), deviceId};
     }
-    return {SPairCheck::kOtherDeviceId, 0, replies.front().deviceId};
+    return {SPairCheck::kOtherDeviceId, 0, all.front().deviceId};
 }

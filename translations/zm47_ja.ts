@@ -444,6 +444,82 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>&amp;Find the %1</source>
+        <translation>%1 を検索(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Sends the identity request on every MIDI output, ALSA&apos;s and JACK&apos;s, listens on every input, and fills in the ports and the device ID where the %1 answered</source>
+        <translation>ALSA と JACK のすべての MIDI 出力に識別要求を送り、すべての入力で応答を待ち、%1 が応答したポートとデバイスIDを設定します</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>テスト(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Asks the chosen input and output with the chosen device ID whether the %1 answers</source>
+        <translation>選んだ入力、出力、デバイスIDで %1 が応答するかを確かめます</translation>
+    </message>
+    <message>
+        <source>Asking “%1” alone (%2 of %3)…</source>
+        <translation>「%1」だけに問い合わせています（%3 個中 %2 個目）…</translation>
+    </message>
+    <message>
+        <source>Asking on every MIDI output (%1) and listening on every input (%2)…</source>
+        <translation>すべての MIDI 出力（%1 個）に問い合わせ、すべての入力（%2 個）で応答を待っています…</translation>
+    </message>
+    <message>
+        <source>The ZM-47 answered in %1 ms.</source>
+        <translation>ZM-47 は %1 ms で応答しました。</translation>
+    </message>
+    <message>
+        <source>The input “%1” could not be opened.</source>
+        <translation>入力「%1」を開けませんでした。</translation>
+    </message>
+    <message>
+        <source>The output “%1” could not be opened.</source>
+        <translation>出力「%1」を開けませんでした。</translation>
+    </message>
+    <message>
+        <source>The ZM-47 answers on these ports, but its device ID is %1, not %2. Choose %1 here, or set the unit to %2.</source>
+        <translation>ZM-47 はこのポートで応答しますが、デバイスIDは %2 ではなく %1 です。ここで %1 を選ぶか、本体のデバイスIDを %2 に設定してください。</translation>
+    </message>
+    <message>
+        <source>The test was stopped.</source>
+        <translation>テストを中止しました。</translation>
+    </message>
+    <message>
+        <source>The ZM-47 did not answer on these ports. Check that it is switched on, that its MIDI OUT goes to “%1” and its MIDI IN to “%2”, or use Find the ZM-47.</source>
+        <translation>ZM-47 はこのポートで応答しませんでした。電源が入っていること、本体の MIDI OUT が「%1」に、MIDI IN が「%2」につながっていることを確認するか、「ZM-47 を検索」を使ってください。</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>中止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Opening every MIDI port…</source>
+        <translation>すべての MIDI ポートを開いています…</translation>
+    </message>
+    <message>
+        <source>Choose the input and the output of the %1 first, or use Find the %1.</source>
+        <translation>先に %1 の入力と出力を選ぶか、「%1 を検索」を使ってください。</translation>
+    </message>
+    <message>
+        <source>Asking the %1 (device ID %2)…</source>
+        <translation>%1（デバイスID %2）に問い合わせています…</translation>
+    </message>
+    <message>
+        <source>The search was stopped.</source>
+        <translation>検索を中止しました。</translation>
+    </message>
+    <message>
+        <source>The %1 answered with device ID %2: its input is “%3”, its output “%4”. Press OK to use them.</source>
+        <translation>%1 がデバイスID %2 で応答しました。入力は「%3」、出力は「%4」です。「OK」を押すと、これを使います。</translation>
+    </message>
+    <message>
+        <source>%1 units answered; the lists show the first.</source>
+        <translation>%1 台が応答しました。一覧には最初の 1 台を表示しています。</translation>
+    </message>
 </context>
 <context>
     <name>CMidiWarningDlg</name>
@@ -573,6 +649,52 @@
     <message>
         <source>%1 has held %2 different patches, oldest first. Drag them into a file window to keep them.</source>
         <translation>%1 にはこれまでに %2 個の異なるパッチが入っていました（古い順）。残すには、ファイル・ウィンドウにドラッグしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>CTransferWaitWindow</name>
+    <message>
+        <source>Waiting for the %1 (device ID %2) on %3, asked through %4…</source>
+        <translation>%1（デバイスID %2）の応答を %3 で待っています（送信先：%4）…</translation>
+    </message>
+    <message>
+        <source>Checking that the %1 answers</source>
+        <translation>%1 が応答するか確認しています</translation>
+    </message>
+</context>
+<context>
+    <name>CWelcomeDialog</name>
+    <message>
+        <source>Welcome to the %1 Librarian</source>
+        <translation>%1 Librarian へようこそ</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Welcome.&lt;/b&gt; The librarian reads and writes the patches of the %1 through a MIDI interface. No MIDI devices have been chosen for it yet.&lt;/p&gt;&lt;p&gt;Connect the unit&apos;s MIDI OUT and MIDI IN to the interface and switch it on, then let the librarian find it.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;ようこそ。&lt;/b&gt;このライブラリアンは、MIDI インターフェースを通して %1 のパッチを読み書きします。まだ MIDI 機器が選ばれていません。&lt;/p&gt;&lt;p&gt;本体の MIDI OUT と MIDI IN をインターフェースに接続して電源を入れてから、ライブラリアンに本体を探させてください。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Find the %1</source>
+        <translation>%1 を検索(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Opens Set Up MIDI Devices and searches every MIDI port for the unit</source>
+        <translation>「MIDI機器の設定」を開き、すべての MIDI ポートで本体を探します</translation>
+    </message>
+    <message>
+        <source>Set Up by &amp;Hand…</source>
+        <translation>手動で設定(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>Opens Set Up MIDI Devices to choose the ports and the device ID yourself</source>
+        <translation>「MIDI機器の設定」を開き、ポートとデバイスIDを自分で選びます</translation>
+    </message>
+    <message>
+        <source>&amp;Work Without the Unit</source>
+        <translation>本体なしで使う(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Starts with the librarian&apos;s files only; the devices can be chosen later in Setup - Set Up MIDI Devices. This question is not asked again.</source>
+        <translation>ライブラリアンのファイルだけで始めます。機器はあとで「設定」－「MIDI機器の設定」で選べます。この質問は次回から表示しません。</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "app/core/HistoryAccess.h"
 #include "app/core/HistorySettings.h"
 #include "app/core/LastKnownState.h"
+#include "app/main/TransferWait.h"
 #include "app/core/LibrarianState.h"
 #include "app/core/FontEx.h"
 #include "app/core/Settings.h"
@@ -29,7 +30,10 @@
 #include "engine/MidiManager.h"
 #include "engine/MidiSetup.h"
 #include "engine/Reader.h"
+#include "engine/WaitObserver.h"
+#include "engine/dialogs/MidiSetupDialog.h"
 #include "engine/dialogs/MidiWarningDlg.h"
+#include "engine/dialogs/WelcomeDialog.h"
 #include "icons/ProgramIcons.h"
 #include "messages/MessageTable.h"
 #include "ml/TickClock.h"
@@ -74,6 +78,8 @@ struct CApp::Session {
     std::unique_ptr<CMMF> guard;
     std::unique_ptr<CAppEventHooks> hooks;
     std::unique_ptr<CAppTextSinks> sinks;
+    // Shows what a transfer waits for and lets the windows run meanwhile.
+    std::unique_ptr<CTransferWaitWindow> waitWindow;
     std::unique_ptr<CStartUpSimulator> simulator;
     std::unique_ptr<CAppRecentFiles> recentFiles;
     std::unique_ptr<CMainFrame> mainFrame;
@@ -146,10 +152,11 @@ bool CApp::InitInstance(const CAppOptions& options)
     session_->OpenLibrary();
     // The main window shows the last known state at once; the start-up read
     // then confirms or replaces it while the window is already on screen.
+    const bool readUnit = AskFirstStart();
     CreateMainWindow();
     ShowMainFrame();
     if (startUpShown_) startUpShown_();
-    ReadUnitAtStartUp();
+    ReadUnitAtStartUp(readUnit);
     // A file that cannot be opened has been named in a message; the
     // librarian goes on without it, as it does when a running one is handed
     // such a file.
@@ -219,6 +226,8 @@ bool CApp::StartEngine(const CAppOptions& options)
         return false;
     }
     if (!CreateTransferObjects(session_->state, &UL::GetProgressBarB(), *clock_)) return false;
+    s.waitWindow = std::make_unique<CTransferWaitWindow>(UL::GetProgressBarB());
+    SetWaitObserver(s.waitWindow.get());
     ChooseLanguage();
     GetMidiDeviceFactory().Initialize();
     GetMidiSetup().Load(GT::GetProfile());
@@ -271,7 +280,32 @@ void CApp::CreateMainWindow()
     if (CImageView* view = GetMainView()) view->UpdateNotice();
 }
 
-void CApp::ReadUnitAtStartUp()
+bool CApp::AskFirstStart()
+{
+    GT::IProfile& profile = GT::GetProfile();
+    // Someone who works without the unit is not told at every start that
+    // no devices are set up.
+    if (!CWelcomeDialog::ShouldShow(GetMidiSetup(), profile))
+        return GetMidiSetup().IsSetUp() || !CWelcomeDialog::WorksWithoutUnit(profile);
+    const QString model = QString::fromStdString(GetModelName());
+    CWelcomeDialog welcome(model, profile);
+    const int choice = welcomeRunner_ ? welcomeRunner_(welcome) : welcome.Ask();
+    if (choice == CWelcomeDialog::kFindUnit || choice == CWelcomeDialog::kSetUpByHand) {
+        CMidiSetupDialog setup(UnitMidiSetupDescriptor(model));
+        setup.SetFindOnOpen(choice == CWelcomeDialog::kFindUnit);
+        if (midiSetupRunner_) {
+            setup.OnInitDialog();
+            midiSetupRunner_(setup);
+        } else {
+            setup.DoModal();
+        }
+    }
+    // Without devices the read could only say that they are missing, which
+    // the user has just been told.
+    return GetMidiSetup().IsSetUp();
+}
+
+void CApp::ReadUnitAtStartUp(bool read)
 {
     Session& s = *session_;
     CImageDoc* document = s.imageTemplate ? s.imageTemplate->GetImageDoc() : nullptr;
@@ -282,7 +316,7 @@ void CApp::ReadUnitAtStartUp()
     // remembered and refused by Write. The reader has said why. The areas
     // read are states of the unit; a row whose patch differs from the
     // remembered one is marked changed on the unit.
-    if (AReader* reader = s.state.GetReader()) {
+    if (AReader* reader = read ? s.state.GetReader() : nullptr) {
         std::vector<int> failed;
         if (reader->ReadAll(data, &failed)) {
             const std::int64_t now = std::time(nullptr);
@@ -335,6 +369,8 @@ int CApp::ExitInstance()
         if (CImageFrame* frame = s.mainFrame->GetImageFrame()) frame->ForceClose();
     }
     if (s.engineStarted) ShutdownEngine(session_->state);
+    SetWaitObserver(nullptr);
+    s.waitWindow.reset();
     GetMidiDeviceFactory().SetDeviceClock(ML::SystemTickClock());
     if (s.mainFrame) {
         s.mainFrame->hide();

@@ -15,6 +15,9 @@
 #include <memory>
 #include <string>
 
+class CMidiSetupDialog;
+class CWelcomeDialog;
+
 class CImageView;
 class CLibrarianState;
 class CMainFrame;
@@ -89,6 +92,11 @@ public:
     // Called during start-up once the main frame is on screen with the last
     // known state, before the start-up read.
     void SetStartUpShown(std::function<void()> shown) { startUpShown_ = std::move(shown); }
+    // How the first start's questions run: the welcome dialog and the MIDI
+    // setup dialog it may open. Each gets the dialog, built and filled, and
+    // returns what its Ask or DoModal returns; both run modally by default.
+    void SetWelcomeRunner(std::function<int(CWelcomeDialog&)> run) { welcomeRunner_ = std::move(run); }
+    void SetMidiSetupRunner(std::function<int(CMidiSetupDialog&)> run) { midiSetupRunner_ = std::move(run); }
 
 private:
     struct Session;
@@ -102,8 +110,13 @@ private:
     // The main window, showing the library's last known state where there
     // is one.
     void CreateMainWindow();
-    // Reads every area of the unit into the main window.
-    void ReadUnitAtStartUp();
+    // On a first start without devices: the welcome dialog, and the setup
+    // dialog when the user wants to find the unit or choose the devices.
+    // True when the unit is to be read (devices are set up).
+    bool AskFirstStart();
+    // Reads every area of the unit into the main window (read false: only
+    // the last known state is shown as such).
+    void ReadUnitAtStartUp(bool read = true);
     bool ProcessCommandLine(const QString& file);
     void ShowMainFrame();
     void OnInstanceCommand(const QString& command);
@@ -120,4 +133,6 @@ private:
     std::function<void(sim::CVirtualSimulator&)> simulatorSetUp_;
     UnsentQuestion unsentQuestion_;
     std::function<void()> startUpShown_;
+    std::function<int(CWelcomeDialog&)> welcomeRunner_;
+    std::function<int(CMidiSetupDialog&)> midiSetupRunner_;
 };

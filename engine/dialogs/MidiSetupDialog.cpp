@@ -2,9 +2,13 @@
 
 #include "engine/MidiPortLists.h"
 #include "engine/MidiSetup.h"
+#include "messages/MessageIds.h"
+#include "messages/MessageTable.h"
 
 #include <QGridLayout>
+#include <QMetaObject>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -22,6 +26,17 @@ std::vector<QString> ToQStrings(const std::vector<std::string>& texts) {
 constexpr int kUnitDeviceIdLow = 0x10;
 constexpr int kUnitDeviceIdHigh = 0x1F;
 constexpr int kNoControl = -1;
+
+// The platform's name of a device as a list shows it.
+std::string DeviceNameOf(const QComboBox& list) {
+    std::string name = list.currentText().toStdString();
+    const std::string suffix = kUnconnectedSuffix;
+    if (name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+        name.resize(name.size() - suffix.size());
+    return name;
+}
+
+QString Message(int id) { return QString::fromStdString(GetMessageTable().Get(id)); }
 
 } // namespace
 
@@ -53,7 +68,7 @@ CMidiSetupDialog::CMidiSetupDialog(const SMidiSetupDescriptor& descriptor, COruM
     BuildControls();
 }
 
-CMidiSetupDialog::~CMidiSetupDialog() = default;
+CMidiSetupDialog::~CMidiSetupDialog() { StopSearch(); }
 
 void CMidiSetupDialog::BuildControls() {
     setWindowTitle(tr("Set Up MIDI Devices"));
@@ -75,11 +90,35 @@ void CMidiSetupDialog::BuildControls() {
     }
     deviceId_.setMinimumContentsLength(4);
 
+    findButton_.setText(tr("&Find the %1").arg(descriptor_.caption));
+    findButton_.setToolTip(tr("Sends the identity request on every MIDI output, ALSA's and JACK's, listens on "
+                              "every input, and fills in the ports and the device ID where the %1 answered")
+                               .arg(descriptor_.caption));
+    testButton_.setText(tr("&Test"));
+    testButton_.setToolTip(tr("Asks the chosen input and output with the chosen device ID whether the %1 answers")
+                               .arg(descriptor_.caption));
+    for (QPushButton* button : {&findButton_, &testButton_}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    status_.setWordWrap(true);
+    status_.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    searchBar_.setTextVisible(false);
+    searchBar_.setVisible(false);
+    searchBar_.setMaximumHeight(8);
+
     auto* unitLayout = new QGridLayout(&captionGroup_);
     unitLayout->addWidget(&input0Label_, 0, 0);
     unitLayout->addWidget(&output0Label_, 0, 1);
     unitLayout->addWidget(&input0_, 1, 0);
     unitLayout->addWidget(&output0_, 1, 1);
+    auto* searchButtons = new QHBoxLayout;
+    searchButtons->addWidget(&findButton_);
+    searchButtons->addWidget(&testButton_);
+    searchButtons->addStretch();
+    unitLayout->addLayout(searchButtons, 2, 0, 1, 2);
+    unitLayout->addWidget(&status_, 3, 0, 1, 2);
+    unitLayout->addWidget(&searchBar_, 4, 0, 1, 2);
     auto* throughLayout = new QGridLayout(&throughGroup_);
     throughLayout->addWidget(&input1Label_, 0, 0);
     throughLayout->addWidget(&output1Label_, 0, 1);
@@ -104,6 +143,8 @@ void CMidiSetupDialog::BuildControls() {
     buttons_.button(QDialogButtonBox::Ok)->setDefault(true);
     connect(&buttons_, &QDialogButtonBox::accepted, this, &CMidiSetupDialog::accept);
     connect(&buttons_, &QDialogButtonBox::rejected, this, &CMidiSetupDialog::reject);
+    connect(&findButton_, &QPushButton::clicked, this, &CMidiSetupDialog::StartFind);
+    connect(&testButton_, &QPushButton::clicked, this, &CMidiSetupDialog::StartTest);
 }
 
 QComboBox* CMidiSetupDialog::ComboBox(int id) const {
@@ -199,6 +240,8 @@ void CMidiSetupDialog::OnInitDialog() {
 
 int CMidiSetupDialog::DoModal() {
     OnInitDialog();
+    if (findOnOpen_)
+        QTimer::singleShot(0, this, &CMidiSetupDialog::StartFind);
     return exec();
 }
 
@@ -232,6 +275,7 @@ void CMidiSetupDialog::BindGroups(bool inputs) {
 void CMidiSetupDialog::OnOK() {
     if (!initialized_)
         return;
+    StopSearch();
     QDialog::accept();
     setup_.ReleaseAll();
     BindGroups(true);
@@ -241,3 +285,192 @@ void CMidiSetupDialog::OnOK() {
 }
 
 void CMidiSetupDialog::accept() { OnOK(); }
+
+void CMidiSetupDialog::reject() {
+    StopSearch();
+    QDialog::reject();
+}
+
+QString CMidiSetupDialog::StepText(const SUnitFinderStep& step) {
+    if (step.kind == SUnitFinderStep::kAskingOne)
+        return tr("Asking \u201C%1\u201D alone (%2 of %3)\u2026")
+            .arg(QString::fromStdString(step.port))
+            .arg(step.index)
+            .arg(step.count);
+    return tr("Asking on every MIDI output (%1) and listening on every input (%2)\u2026").arg(step.count).arg(step.inputs);
+}
+
+QString CMidiSetupDialog::CheckText(const SPairCheck& check, const QString& input, const QString& output,
+                                    int shownDeviceId) {
+    switch (check.result) {
+    case SPairCheck::kAnswered:
+        return tr("The ZM-47 answered in %1 ms.").arg(check.milliseconds);
+    case SPairCheck::kInputUnavailable:
+        return tr("The input \u201C%1\u201D could not be opened.").arg(input);
+    case SPairCheck::kOutputUnavailable:
+        return tr("The output \u201C%1\u201D could not be opened.").arg(output);
+    case SPairCheck::kOtherDeviceId:
+        return tr("The ZM-47 answers on these ports, but its device ID is %1, not %2. Choose %1 here, or set the "
+                  "unit to %2.")
+            .arg(check.deviceId + 1)
+            .arg(shownDeviceId);
+    case SPairCheck::kCancelled:
+        return tr("The test was stopped.");
+    case SPairCheck::kNoAnswer:
+        break;
+    }
+    return tr("The ZM-47 did not answer on these ports. Check that it is switched on, that its MIDI OUT goes to "
+              "\u201C%1\u201D and its MIDI IN to \u201C%2\u201D, or use Find the ZM-47.")
+        .arg(input, output);
+}
+
+void CMidiSetupDialog::SetBusy(bool busy, bool finding) {
+    finding_ = busy && finding;
+    findButton_.setText(busy && finding ? tr("&Stop") : tr("&Find the %1").arg(descriptor_.caption));
+    testButton_.setText(busy && !finding ? tr("&Stop") : tr("&Test"));
+    findButton_.setEnabled(!busy || finding);
+    testButton_.setEnabled(!busy || !finding);
+    OkButton().setEnabled(!busy);
+    for (QComboBox* list : {&input0_, &output0_, &deviceId_, &input1_, &output1_})
+        list->setEnabled(!busy);
+    searchBar_.setRange(0, 0);
+    searchBar_.setVisible(busy);
+}
+
+void CMidiSetupDialog::ShowStep(const SUnitFinderStep& step) {
+    if (!IsBusy())
+        return;
+    status_.setText(StepText(step));
+    if (step.kind == SUnitFinderStep::kAskingOne) {
+        searchBar_.setRange(0, step.count);
+        searchBar_.setValue(step.index);
+    }
+}
+
+void CMidiSetupDialog::StartFind() {
+    if (IsBusy()) {
+        // The search ends soon and says so.
+        if (finding_ && finder_)
+            finder_->Cancel();
+        return;
+    }
+    // The finder opens every port itself, the unit's among them.
+    setup_.CloseAll();
+    found_.clear();
+    finder_ = std::make_unique<CUnitFinder>();
+    finder_->SetStepCallback([this](const SUnitFinderStep& step) {
+        QMetaObject::invokeMethod(this, [this, step] { ShowStep(step); }, Qt::QueuedConnection);
+    });
+    SetBusy(true, true);
+    status_.setText(tr("Opening every MIDI port\u2026"));
+    worker_ = std::thread([this, finder = finder_.get()] {
+        const std::vector<SFoundUnit> found = finder->Find();
+        const bool cancelled = finder->Cancelled();
+        const int inputs = finder->InputsOpened();
+        const int outputs = finder->OutputsOpened();
+        QMetaObject::invokeMethod(
+            this, [this, found, inputs, outputs, cancelled] { FindEnded(found, inputs, outputs, cancelled); },
+            Qt::QueuedConnection);
+    });
+}
+
+void CMidiSetupDialog::StartTest() {
+    if (IsBusy()) {
+        if (!finding_ && finder_)
+            finder_->Cancel();
+        return;
+    }
+    const QString input = QString::fromStdString(DeviceNameOf(input0_));
+    const QString output = QString::fromStdString(DeviceNameOf(output0_));
+    if (input.isEmpty() || output.isEmpty() || input == QLatin1String(kNoDeviceName) ||
+        output == QLatin1String(kNoDeviceName)) {
+        status_.setText(tr("Choose the input and the output of the %1 first, or use Find the %1.")
+                            .arg(descriptor_.caption));
+        return;
+    }
+    int deviceId = ReadDeviceId(deviceId_);
+    if (deviceId < 0)
+        deviceId = GetMidiOutputs().empty() ? 0x10 : GetMidiOutputs()[0].deviceId;
+    const int shown = deviceId + 1;
+    setup_.CloseAll();
+    finder_ = std::make_unique<CUnitFinder>();
+    SetBusy(true, false);
+    status_.setText(tr("Asking the %1 (device ID %2)\u2026").arg(descriptor_.caption).arg(shown));
+    worker_ = std::thread([this, finder = finder_.get(), input, output, deviceId, shown] {
+        const SPairCheck check =
+            finder->Check(input.toStdString(), output.toStdString(), static_cast<std::uint8_t>(deviceId));
+        QMetaObject::invokeMethod(
+            this, [this, check, input, output, shown] { TestEnded(check, input, output, shown); },
+            Qt::QueuedConnection);
+    });
+}
+
+void CMidiSetupDialog::JoinWorker() {
+    if (!worker_.joinable())
+        return;
+    worker_.join();
+    finder_.reset();
+    // What the search let go of is the engine's again.
+    setup_.OpenAll();
+}
+
+void CMidiSetupDialog::StopSearch() {
+    if (!IsBusy())
+        return;
+    const bool finding = finding_;
+    if (finder_)
+        finder_->Cancel();
+    JoinWorker();
+    SetBusy(false, false);
+    status_.setText(finding ? tr("The search was stopped.") : tr("The test was stopped."));
+}
+
+void CMidiSetupDialog::Choose(QComboBox& list, const QString& text) {
+    int index = list.findText(text);
+    if (index < 0) {
+        list.addItem(text);
+        index = list.count() - 1;
+    }
+    list.setCurrentIndex(index);
+}
+
+void CMidiSetupDialog::FindEnded(const std::vector<SFoundUnit>& found, int inputs, int outputs, bool cancelled) {
+    // Stopped already (StopSearch said so).
+    if (!IsBusy())
+        return;
+    JoinWorker();
+    SetBusy(false, true);
+    found_ = found;
+    if (cancelled) {
+        status_.setText(tr("The search was stopped."));
+    } else if (found.empty()) {
+        status_.setText(Message(inputs == 0 || outputs == 0 ? kMsgNoMidiPorts : kMsgNoUnitFound));
+    } else {
+        const SFoundUnit& unit = found.front();
+        const QString input = QString::fromStdString(unit.input);
+        const QString output = QString::fromStdString(unit.output);
+        Choose(input0_, input);
+        Choose(output0_, output);
+        Choose(deviceId_, QString::number(unit.deviceId + 1));
+        QString text = tr("The %1 answered with device ID %2: its input is \u201C%3\u201D, its output "
+                          "\u201C%4\u201D. Press OK to use them.")
+                           .arg(descriptor_.caption)
+                           .arg(unit.deviceId + 1)
+                           .arg(input, output);
+        if (found.size() > 1)
+            text += QLatin1Char(' ') +
+                    tr("%1 units answered; the lists show the first.").arg(static_cast<int>(found.size()));
+        status_.setText(text);
+    }
+    Q_EMIT searchEnded();
+}
+
+void CMidiSetupDialog::TestEnded(const SPairCheck& check, const QString& input, const QString& output,
+                                 int shownDeviceId) {
+    if (!IsBusy())
+        return;
+    JoinWorker();
+    SetBusy(false, false);
+    status_.setText(CheckText(check, input, output, shownDeviceId));
+    Q_EMIT searchEnded();
+}

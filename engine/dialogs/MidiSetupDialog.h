@@ -3,6 +3,14 @@
 // and output of the "Through" pair, and the device id. OK rebinds every
 // logical port to the devices chosen, opens them and saves the choice;
 // Cancel changes nothing.
+//
+// "Find the ZM-47" searches every port for the unit and fills in the pair and
+// the device id where it answered; "Test" asks the chosen pair and says how
+// fast the unit answered, or why it did not. Both run on a thread of their
+// own, with the engine's devices closed meanwhile, while a line under the
+// lists says what they do; the dialog stays responsive and either can be
+// stopped (Cancel of the dialog stops them too).
+#include "engine/UnitFinder.h"
 #include "toolkit/profile/Profile.h"
 
 #include <QComboBox>
@@ -10,10 +18,13 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QString>
 
 #include <map>
 #include <memory>
+#include <thread>
 #include <vector>
 
 class COruMidiSetup;
@@ -83,11 +94,51 @@ public:
     static int ReadDeviceId(const QComboBox& list);
 
     void accept() override;
+    // Stops a search or test under way first.
+    void reject() override;
+
+    // Starts the search (or stops the one under way); the lists are filled
+    // in when it ends.
+    void StartFind();
+    // Asks the chosen pair with the chosen device id.
+    void StartTest();
+    // Starts the search as soon as the dialog shows (DoModal).
+    void SetFindOnOpen(bool find) { findOnOpen_ = find; }
+    // A search or test is under way.
+    bool IsBusy() const { return worker_.joinable(); }
+    // Stops a search or test and waits for its thread.
+    void StopSearch();
+
+    QPushButton& FindButton() { return findButton_; }
+    QPushButton& TestButton() { return testButton_; }
+    QPushButton& OkButton() { return *buttons_.button(QDialogButtonBox::Ok); }
+    const QLabel& StatusLine() const { return status_; }
+    const QProgressBar& SearchBar() const { return searchBar_; }
+    // What the last search found (empty before one ended).
+    const std::vector<SFoundUnit>& Found() const { return found_; }
+
+    // The line for a step of the search.
+    static QString StepText(const SUnitFinderStep& step);
+    // The line for a test's result; input and output as chosen, deviceId as
+    // the list shows it (17 to 32).
+    static QString CheckText(const SPairCheck& check, const QString& input, const QString& output, int shownDeviceId);
+
+Q_SIGNALS:
+    // A search or test has ended and the dialog shows its outcome.
+    void searchEnded();
 
 private:
     void BuildControls();
     void FillGroups(bool inputs);
     void BindGroups(bool inputs);
+    void SetBusy(bool busy, bool finding);
+    void ShowStep(const SUnitFinderStep& step);
+    void FindEnded(const std::vector<SFoundUnit>& found, int inputs, int outputs, bool cancelled);
+    void TestEnded(const SPairCheck& check, const QString& input, const QString& output, int shownDeviceId);
+    // Ends the worker thread and opens the engine's devices again.
+    void JoinWorker();
+    // Selects text in list, adding it first when the list lacks it.
+    static void Choose(QComboBox& list, const QString& text);
 
     SMidiSetupDescriptor descriptor_;
     COruMidiSetup& setup_;   // not owned
@@ -105,5 +156,14 @@ private:
     QComboBox input1_;
     QComboBox output1_;
     QDialogButtonBox buttons_;
+    QPushButton findButton_;
+    QPushButton testButton_;
+    QLabel status_;
+    QProgressBar searchBar_;
     bool initialized_ = false;
+    bool findOnOpen_ = false;
+    bool finding_ = false;  // while busy: a search, not a test
+    std::unique_ptr<CUnitFinder> finder_;
+    std::thread worker_;
+    std::vector<SFoundUnit> found_;
 };

@@ -3,6 +3,7 @@
 #include "messages/MessageIds.h"
 #include "messages/MessageTable.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -140,5 +141,10 @@ bool CMidiWarningConfirmation::Confirm(int kind, const std::string& question) {
     if (!dialog.ShouldShow(kind))
         return true;
     dialog.SetQuestion(question);
-    return RunDialog(dialog) == QDialog::Accepted;
+    const bool accepted = RunDialog(dialog) == QDialog::Accepted;
+    // The question is answered: off the screen, and the window under it
+    // painted again, before the transfer starts and waits for the unit.
+    dialog.hide();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return accepted;
 }

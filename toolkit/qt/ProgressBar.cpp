@@ -30,7 +30,10 @@ CProgressBar::CProgressBar() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindow
     cancel_.setVisible(false);
     bar_.setTextVisible(false);
     text_.setMinimumWidth(320);
+    detail_.setWordWrap(true);
+    detail_.setVisible(false);
     layout_.addWidget(&text_);
+    layout_.addWidget(&detail_);
     layout_.addWidget(&bar_);
     layout_.addWidget(&cancel_, 0, Qt::AlignHCenter);
     setLayout(&layout_);
@@ -90,6 +93,15 @@ bool CProgressBar::SetText(std::string_view text) {
         return false;
     Pump();
     return true;
+}
+
+void CProgressBar::SetDetail(const QString& detail) {
+    if (detail_.text() == detail)
+        return;
+    detail_.setText(detail);
+    detail_.setVisible(!detail.isEmpty());
+    if (IsShown())
+        adjustSize();
 }
 
 void CProgressBar::SetCancellable(bool cancellable) {

@@ -37,6 +37,9 @@ public:
     bool SetText(std::string_view text) override;
     void SetCancellable(bool cancellable) override;
     bool IsCancelled() override;
+    // A second line under the text: what the operation waits for now; empty
+    // hides it.
+    void SetDetail(const QString& detail);
 
     bool IsShown() const { return isVisible(); }
     bool IsCancellable() const { return cancellable_; }
@@ -48,6 +51,7 @@ public:
     QWidget* DisabledOwner() const { return owner_; }
     const QProgressBar& Bar() const { return bar_; }
     const QLabel& TextLabel() const { return text_; }
+    const QLabel& DetailLabel() const { return detail_; }
     QPushButton& CancelButton() { return cancel_; }
 
     // Escape: the same as "Cancel"; the dialog stays up.
@@ -75,6 +79,7 @@ private:
     QPointer<QWidget> owner_; // not owned
     QVBoxLayout layout_;
     QLabel text_;
+    QLabel detail_;
     QProgressBar bar_;
     QPushButton cancel_;
 };
