@@ -324,6 +324,16 @@ QString CMidiSetupDialog::CheckText(const SPairCheck& check, const QString& inpu
         .arg(input, output);
 }
 
+void CMidiSetupDialog::ShowStatus(const QString& text) {
+    status_.setText(text);
+    // A longer line (a Japanese one, a message) gets the room it needs.
+    if (!isVisible() || status_.width() <= 0)
+        return;
+    const int needed = status_.heightForWidth(status_.width());
+    if (needed > status_.height())
+        resize(width(), height() + needed - status_.height());
+}
+
 void CMidiSetupDialog::SetBusy(bool busy, bool finding) {
     finding_ = busy && finding;
     findButton_.setText(busy && finding ? tr("&Stop") : tr("&Find the %1").arg(descriptor_.caption));
@@ -340,7 +350,7 @@ void CMidiSetupDialog::SetBusy(bool busy, bool finding) {
 void CMidiSetupDialog::ShowStep(const SUnitFinderStep& step) {
     if (!IsBusy())
         return;
-    status_.setText(StepText(step));
+    ShowStatus(StepText(step));
     if (step.kind == SUnitFinderStep::kAskingOne) {
         searchBar_.setRange(0, step.count);
         searchBar_.setValue(step.index);
@@ -362,7 +372,7 @@ void CMidiSetupDialog::StartFind() {
         QMetaObject::invokeMethod(this, [this, step] { ShowStep(step); }, Qt::QueuedConnection);
     });
     SetBusy(true, true);
-    status_.setText(tr("Opening every MIDI port\u2026"));
+    ShowStatus(tr("Opening every MIDI port\u2026"));
     worker_ = std::thread([this, finder = finder_.get()] {
         const std::vector<SFoundUnit> found = finder->Find();
         const bool cancelled = finder->Cancelled();
@@ -384,7 +394,7 @@ void CMidiSetupDialog::StartTest() {
     const QString output = QString::fromStdString(DeviceNameOf(output0_));
     if (input.isEmpty() || output.isEmpty() || input == QLatin1String(kNoDeviceName) ||
         output == QLatin1String(kNoDeviceName)) {
-        status_.setText(tr("Choose the input and the output of the %1 first, or use Find the %1.")
+        ShowStatus(tr("Choose the input and the output of the %1 first, or use Find the %1.")
                             .arg(descriptor_.caption));
         return;
     }
@@ -395,7 +405,7 @@ void CMidiSetupDialog::StartTest() {
     setup_.CloseAll();
     finder_ = std::make_unique<CUnitFinder>();
     SetBusy(true, false);
-    status_.setText(tr("Asking the %1 (device ID %2)\u2026").arg(descriptor_.caption).arg(shown));
+    ShowStatus(tr("Asking the %1 (device ID %2)\u2026").arg(descriptor_.caption).arg(shown));
     worker_ = std::thread([this, finder = finder_.get(), input, output, deviceId, shown] {
         const SPairCheck check =
             finder->Check(input.toStdString(), output.toStdString(), static_cast<std::uint8_t>(deviceId));
@@ -422,7 +432,7 @@ void CMidiSetupDialog::StopSearch() {
         finder_->Cancel();
     JoinWorker();
     SetBusy(false, false);
-    status_.setText(finding ? tr("The search was stopped.") : tr("The test was stopped."));
+    ShowStatus(finding ? tr("The search was stopped.") : tr("The test was stopped."));
 }
 
 void CMidiSetupDialog::Choose(QComboBox& list, const QString& text) {
@@ -442,9 +452,9 @@ void CMidiSetupDialog::FindEnded(const std::vector<SFoundUnit>& found, int input
     SetBusy(false, true);
     found_ = found;
     if (cancelled) {
-        status_.setText(tr("The search was stopped."));
+        ShowStatus(tr("The search was stopped."));
     } else if (found.empty()) {
-        status_.setText(Message(inputs == 0 || outputs == 0 ? kMsgNoMidiPorts : kMsgNoUnitFound));
+        ShowStatus(Message(inputs == 0 || outputs == 0 ? kMsgNoMidiPorts : kMsgNoUnitFound));
     } else {
         const SFoundUnit& unit = found.front();
         const QString input = QString::fromStdString(unit.input);
@@ -460,7 +470,7 @@ void CMidiSetupDialog::FindEnded(const std::vector<SFoundUnit>& found, int input
         if (found.size() > 1)
             text += QLatin1Char(' ') +
                     tr("%1 units answered; the lists show the first.").arg(static_cast<int>(found.size()));
-        status_.setText(text);
+        ShowStatus(text);
     }
     Q_EMIT searchEnded();
 }
@@ -471,6 +481,6 @@ void CMidiSetupDialog::TestEnded(const SPairCheck& check, const QString& input, 
         return;
     JoinWorker();
     SetBusy(false, false);
-    status_.setText(CheckText(check, input, output, shownDeviceId));
+    ShowStatus(CheckText(check, input, output, shownDeviceId));
     Q_EMIT searchEnded();
 }

@@ -132,6 +132,8 @@ private:
     void FillGroups(bool inputs);
     void BindGroups(bool inputs);
     void SetBusy(bool busy, bool finding);
+    // The line under the lists; the dialog grows when the text needs it.
+    void ShowStatus(const QString& text);
     void ShowStep(const SUnitFinderStep& step);
     void FindEnded(const std::vector<SFoundUnit>& found, int inputs, int outputs, bool cancelled);
     void TestEnded(const SPairCheck& check, const QString& input, const QString& output, int shownDeviceId);
