@@ -26,6 +26,11 @@ packages=(
   python3-mido
 )
 
+# Debian 13 moved Qt's SVG plugins, which draw the icons, out of libqt6svg6.
+if ! grep -q '^VERSION_CODENAME=bookworm' /etc/os-release 2>/dev/null; then
+  packages+=(qt6-svg-plugins)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
