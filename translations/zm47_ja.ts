@@ -520,6 +520,10 @@
         <source>%1 units answered; the lists show the first.</source>
         <translation>%1 台が応答しました。一覧には最初の 1 台を表示しています。</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>（なし）</translation>
+    </message>
 </context>
 <context>
     <name>CMidiWarningDlg</name>

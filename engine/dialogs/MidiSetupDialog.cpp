@@ -5,6 +5,7 @@
 #include "messages/MessageIds.h"
 #include "messages/MessageTable.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMetaObject>
 #include <QPushButton>
@@ -27,9 +28,21 @@ constexpr int kUnitDeviceIdLow = 0x10;
 constexpr int kUnitDeviceIdHigh = 0x1F;
 constexpr int kNoControl = -1;
 
+// The name the setup works with, behind the text the list shows: the
+// absence of a device is "(none)" in the profile, and in the user's
+// language on screen.
+QString ChosenName(const QComboBox& list) {
+    const QVariant name = list.currentData();
+    return name.isValid() ? name.toString() : list.currentText();
+}
+
+QString ShownName(const QString& name) {
+    return name == QLatin1String(kNoDeviceName) ? QCoreApplication::translate("CMidiSetupDialog", "(none)") : name;
+}
+
 // The platform's name of a device as a list shows it.
 std::string DeviceNameOf(const QComboBox& list) {
-    std::string name = list.currentText().toStdString();
+    std::string name = ChosenName(list).toStdString();
     const std::string suffix = kUnconnectedSuffix;
     if (name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
         name.resize(name.size() - suffix.size());
@@ -168,7 +181,7 @@ void CMidiSetupDialog::FillList(QComboBox& list, const std::vector<QString>& ite
     list.clear();
     int selected = -1;
     for (const QString& item : items) {
-        list.addItem(item);
+        list.addItem(ShownName(item), item);
         if (item == current)
             selected = list.count() - 1;
     }
@@ -251,7 +264,7 @@ void CMidiSetupDialog::BindGroups(bool inputs) {
     for (std::size_t i = 0; i < groups.size() && i < ports; ++i) {
         QComboBox* devices = ComboBox(groups[i].deviceListId);
         QComboBox* ids = ComboBox(groups[i].deviceIdListId);
-        std::string name = devices ? devices->currentText().toStdString() : std::string();
+        std::string name = devices ? ChosenName(*devices).toStdString() : std::string();
         if (name.empty())
             name = kNoDeviceName;
         const int deviceId = ids ? ReadDeviceId(*ids) : -1;
@@ -436,9 +449,9 @@ void CMidiSetupDialog::StopSearch() {
 }
 
 void CMidiSetupDialog::Choose(QComboBox& list, const QString& text) {
-    int index = list.findText(text);
+    int index = list.findData(text);
     if (index < 0) {
-        list.addItem(text);
+        list.addItem(ShownName(text), text);
         index = list.count() - 1;
     }
     list.setCurrentIndex(index);
