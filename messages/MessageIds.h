@@ -81,6 +81,18 @@ enum MessageId : int {
     // Edit - Find: the file no longer holds the found patch (argument: the
     // file).
     kMsgPatchNotInFile = 140,
+    // What a transfer, an export or a save did, for the status bar: a count
+    // of patches, then the sentences that take it (arguments in order).
+    kMsgCountPatch = 150,
+    kMsgCountPatches = 151,
+    kMsgStatusRead = 152,      // what, where: "60 patches read from MEMORY"
+    kMsgStatusWritten = 153,   // what, where
+    kMsgStatusVerified = 154,  // added to 153 after a read-back that matched
+    kMsgStatusBackup = 155,    // added to 153: the backup file's name
+    kMsgStatusPreviewed = 156, // the patch: "MEMORY 4"
+    kMsgStatusSaved = 157,     // what, the file's name
+    kMsgStatusFailed = 158,    // the operation: "Write All"
+    kMsgStatusCancelled = 159, // the operation
     // Finding the unit (Set Up MIDI Devices - Find the ZM-47, zm47-cli
     // detect): no unit answered on any port; the system offers no port that
     // could be opened.

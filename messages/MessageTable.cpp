@@ -140,6 +140,18 @@ constexpr Row kRows[] = {
     // %s: the file.
     {140, "The file no longer holds this patch; it has changed since the librarian saw it:\n%s",
      "このファイルにはもうこのパッチがありません。ライブラリアンが記録した後に変更されています。\n%s"},
+    // The status bar after a transfer, an export or a save. 150 and 151
+    // count the patches for the sentences after them.
+    {150, "%s patch", "%s 個のパッチ"},
+    {151, "%s patches", "%s 個のパッチ"},
+    {152, "%s read from %s", "%sを読み込みました（%s）"},
+    {153, "%s written to %s", "%sを書き込みました（%s）"},
+    {154, " and verified", "。照合も済みました"},
+    {155, "; backup %s", "。バックアップ: %s"},
+    {156, "%s sent to the temporary patch", "%s をテンポラリー・パッチに送りました"},
+    {157, "%s saved to %s", "%sを %s に保存しました"},
+    {158, "%s failed", "%s に失敗しました"},
+    {159, "%s cancelled", "%s を取り消しました"},
     {141, "No ZM-47 answered on any MIDI port. Check that the unit is switched on and that both MIDI cables are connected: its MIDI OUT to an input of the interface, its MIDI IN to an output.",
      "どの MIDI ポートからも ZM-47 の応答がありませんでした。本体の電源が入っていること、MIDI ケーブルが 2 本とも接続されていること（本体の MIDI OUT をインターフェースの入力に、MIDI IN を出力に）を確認してください。"},
     {142, "No MIDI port could be opened: the system offers no MIDI input or no MIDI output. Connect the MIDI interface, or start the JACK server, and try again.",

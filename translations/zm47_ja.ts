@@ -605,6 +605,10 @@
         <source>Drop to add the %1 dragged patches at the end.</source>
         <translation>ドロップすると、ドラッグした %1 個のパッチを最後に追加します。</translation>
     </message>
+    <message>
+        <source>Previewed last: the patch the ZM-47&apos;s temporary patch holds</source>
+        <translation>最後に試聴したパッチ（ZM-47 のテンポラリー・パッチにあるもの）</translation>
+    </message>
 </context>
 <context>
     <name>CPatchListCtrl</name>
@@ -1148,10 +1152,6 @@
         <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
-        <source>Export SysE&amp;x</source>
-        <translation>SysExのエクスポート(&amp;X)</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>編集(&amp;E)</translation>
     </message>
@@ -1172,8 +1172,8 @@
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <source>Find D&amp;uplicates...</source>
-        <translation>重複の検索(&amp;U)...</translation>
+        <source>Find Duplicate&amp;s...</source>
+        <translation>重複の検索(&amp;S)...</translation>
     </message>
     <message>
         <source>List the patches of the active window that have the same sound, whatever their names</source>
@@ -1220,8 +1220,8 @@
         <translation>履歴を記録</translation>
     </message>
     <message>
-        <source>&amp;Forget History Older Than...</source>
-        <translation>古い履歴を削除(&amp;F)...</translation>
+        <source>F&amp;orget History Older Than...</source>
+        <translation>古い履歴を削除(&amp;O)...</translation>
     </message>
     <message>
         <source>Delete from the history library what was seen before a date you choose</source>
@@ -1250,6 +1250,22 @@
     <message>
         <source>Ask again every question that was turned off with &quot;Don&apos;t show this dialog again.&quot;</source>
         <translation>「次からこのダイアログを表示しない。」で表示しないようにした確認を、すべて再び表示します</translation>
+    </message>
+    <message>
+        <source>&amp;Preview Patch</source>
+        <translation>パッチの試聴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Send the current row&apos;s patch to the ZM-47&apos;s temporary patch to hear it, without storing it</source>
+        <translation>現在の行のパッチを ZM-47 のテンポラリー・パッチに送って試聴します (保存はしません)</translation>
+    </message>
+    <message>
+        <source>Preview Patch</source>
+        <translation>パッチの試聴</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t SysEx</source>
+        <translation>SysExのエクスポート(&amp;T)</translation>
     </message>
     <message>
         <source>Ask Again</source>

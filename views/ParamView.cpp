@@ -35,6 +35,7 @@ void CParamView::SetListCtrl(CParameterListCtrl* list) {
         connect(list_, &CParameterListCtrl::scrolledOrNavigated, this, &CParamView::RebuildPreviewButtons);
         connect(list_, &CParameterListCtrl::rowHeightChanged, this, &CParamView::RebuildPreviewButtons);
         connect(list_, &CParameterListCtrl::previewRequested, this, &CParamView::Preview);
+        connect(list_, &CParameterListCtrl::previewedChanged, this, &CParamView::RebuildPreviewButtons);
         connect(list_, &QObject::destroyed, this, [this] {
             list_ = nullptr;
             DestroyButtons();
@@ -69,7 +70,10 @@ QPushButton* CParamView::GetButton(int k) const {
 std::unique_ptr<QPushButton> CParamView::CreateButton(int k) {
     auto button = std::make_unique<QPushButton>(this);
     button->setAutoDefault(false);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the buttons and Space presses one; a click leaves the
+    // focus in the list. The button of the row heard last stays pressed.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setCheckable(true);
     button->setIcon(OwnIcon(QStringLiteral("patch-preview")));
     button->setToolTip(tr("Preview"));
     button->setStatusTip(tr("Send this patch to the ZM-47's temporary patch to hear it, without storing it"));
@@ -99,6 +103,8 @@ void CParamView::RebuildPreviewButtons() {
     for (int k = 0; k < count; ++k) {
         QRect rect;
         QPushButton& button = *buttons_[static_cast<std::size_t>(k)];
+        const int index = list_ ? list_->GetObjectIndex(top + k) : -1;
+        button.setChecked(index >= 0 && index == list_->GetPreviewedIndex());
         bool shown = PlaceButton(top + k, rect);
         if (shown) {
             // A row cut by the list's bottom edge gets a button cut alike,
@@ -131,6 +137,8 @@ void CParamView::OnPreviewButton(int id) {
     }
     if (QPushButton* button = GetButton(k))
         button->setDefault(false);
+    // A click toggled the button; only the previewed row's stays pressed.
+    RebuildPreviewButtons();
 }
 
 bool CParamView::RunGridDialog(int& value) {

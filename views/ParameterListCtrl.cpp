@@ -28,7 +28,40 @@ CParameterListCtrl::CParameterListCtrl(bool endRow, QWidget* parent) : GP::CEdit
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, &CParameterListCtrl::OnColumnResized);
 }
 
-CParameterListCtrl::~CParameterListCtrl() = default;
+namespace {
+
+// The one list whose row is marked as previewed, if any.
+CParameterListCtrl* previewedList = nullptr;
+
+} // namespace
+
+CParameterListCtrl::~CParameterListCtrl() {
+    if (previewedList == this)
+        previewedList = nullptr;
+}
+
+void CParameterListCtrl::SetPreviewedIndex(int index) {
+    if (previewedList && previewedList != this) {
+        CParameterListCtrl* other = previewedList;
+        other->previewedIndex_ = -1;
+        other->viewport()->update();
+        emit other->previewedChanged();
+    }
+    previewedList = this;
+    previewedIndex_ = index;
+    viewport()->update();
+    emit previewedChanged();
+}
+
+CParameterListCtrl::RowLook CParameterListCtrl::GetRowLook(int row) const {
+    RowLook look = GetObjectRowLook(row);
+    if (previewedIndex_ >= 0 && GetObjectIndex(row) == previewedIndex_) {
+        look.strong = true;
+        const QString heard = tr("Previewed last: the patch the ZM-47's temporary patch holds");
+        look.tip = look.tip.isEmpty() ? heard : look.tip + QLatin1Char('\n') + heard;
+    }
+    return look;
+}
 
 int CParameterListCtrl::MemoCodePage() {
     return GetMessageTable().GetLanguage() == CMessageTable::kJapanese ? UL::kCodePageJapanese

@@ -148,6 +148,12 @@ public:
     // as SelectAll does.
     void selectAll() override;
 
+    // The row of the patch heard last (the preview of this index) stays
+    // marked, bold with a tip, until the next preview in any list.
+    void SetPreviewedIndex(int index);
+    int GetPreviewedIndex() const { return previewedIndex_; }
+    RowLook GetRowLook(int row) const override;
+
     QString GetCellText(int row, int column) const override;
     bool BeginEdit(int row, int column) override;
     bool EndEdit(bool commit) override;
@@ -165,6 +171,8 @@ signals:
     void previewRequested(int index);
     // An in-place edit changed a file list's object.
     void modified();
+    // The row marked as previewed changed (in this list or away from it).
+    void previewedChanged();
 
 protected:
     // The text of column kind `kind` for the object of this index.
@@ -194,6 +202,9 @@ protected:
     void ResetSort();
     // The column kind of a list column, or -1.
     int ColumnKind(int column) const;
+    // How a row stands out for what it holds; the previewed mark comes on
+    // top. Default: plain.
+    virtual RowLook GetObjectRowLook(int /*row*/) const { return {}; }
     GT::IProfile& Profile() const;
 
 private:
@@ -241,4 +252,5 @@ private:
     // The number of patches dragged over the list, read when they enter it.
     int draggedCount_ = 0;
     QString dropHint_;
+    int previewedIndex_ = -1;
 };

@@ -102,7 +102,7 @@ void CPatchListCtrl::SetObjectText(CParameter& object, int kind, const QString& 
         patch->SetName(text.toLatin1().toStdString());
 }
 
-CParameterListCtrl::RowLook CPatchListCtrl::GetRowLook(int row) const {
+CParameterListCtrl::RowLook CPatchListCtrl::GetObjectRowLook(int row) const {
     const CDocumentBase* document = GetDocument();
     const CUnitProvenance* provenance = document ? document->GetProvenance() : nullptr;
     const int index = GetObjectIndex(row);

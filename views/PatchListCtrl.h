@@ -33,7 +33,7 @@ public:
     // In the main window: rows not read from the unit are dimmed; rows
     // changed and not written, and rows changed on the unit since its last
     // known state, carry a mark with a tool tip.
-    RowLook GetRowLook(int row) const override;
+    RowLook GetObjectRowLook(int row) const override;
 
 protected:
     QString GetObjectText(const CParameter& object, int index, int kind) const override;

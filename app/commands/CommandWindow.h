@@ -26,9 +26,12 @@ public:
     virtual void UpdateViews(int hint) = 0;
     // The parent of the dialogs a command opens; may be nullptr.
     virtual QWidget* GetDialogParent() const { return nullptr; }
-    // A line in the window's status bar (what an import took); a window
-    // without one shows nothing.
+    // A line in the program's status bar saying what a command did (what
+    // an import took, what was written); a window without one shows nothing.
     virtual void ShowStatus(const std::string& /*text*/) {}
+    // The window's name as the patches of a file window are called by in a
+    // status line ("bank.z4l"); empty for the main window.
+    virtual std::string GetTitle() const { return {}; }
 };
 
 class IWindowDirectory {

@@ -6,12 +6,14 @@
 #include "app/core/LibrarianState.h"
 #include "app/docman/FileDialogRunner.h"
 #include "app/docman/SmfFileDialog.h"
+#include "app/ui/CommandIds.h"
 #include "app/ui/ExchangeFile.h"
 #include "data/DocumentBase.h"
 #include "data/ImageData.h"
 #include "data/ParameterAddress.h"
 #include "data/ParameterArray.h"
 #include "engine/Reader.h"
+#include "engine/TransferSummary.h"
 #include "engine/Writer.h"
 #include "engine/dialogs/MidiWarningDlg.h"
 #include "messages/MessageIds.h"
@@ -21,6 +23,7 @@
 #include "views/ParameterListCtrl.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <filesystem>
 #include <optional>
@@ -88,8 +91,11 @@ bool CWindowCommands::ImportFile(ExchangeFile file) {
         return false;
     if (!context_.mainWindow)
         return ImportIntoFile(file);
-    if (!Confirm(Format(file).importWarning))
+    const int command = file == kSmfFile ? kCmdImportSmf : kCmdImportSysEx;
+    if (!Confirm(Format(file).importWarning)) {
+        ReportEnd(command, true);
         return false;
+    }
     // Every area: a file may hold patches of any of them. An SMF is read
     // straight into the image, so its undo step comes first (even when the
     // file is not chosen after all): what a failing file stored before the
@@ -98,7 +104,8 @@ bool CWindowCommands::ImportFile(ExchangeFile file) {
     if (file == kSmfFile)
         data->SaveUndo(0);
     bool imported = false;
-    if (const std::optional<QString> path = PromptExchangeFile(file, true)) {
+    const std::optional<QString> path = PromptExchangeFile(file, true);
+    if (path) {
         UL::CWaitCursor wait;
         // The reader says why a file cannot be read.
         if (file == kSmfFile) {
@@ -114,7 +121,7 @@ bool CWindowCommands::ImportFile(ExchangeFile file) {
         if (imported) {
             Format(file).remember(Profile(), *path);
             // What the file gave, and what it held that was not taken.
-            context_.window->ShowStatus(ImportSummary(reader->LastImport(), 0));
+            ShowStatus(ImportSummary(reader->LastImport(), 0));
             // The history keeps the patches the file holds, not the window's
             // areas around them: the file is read once more into an image of
             // its own.
@@ -124,6 +131,9 @@ bool CWindowCommands::ImportFile(ExchangeFile file) {
                 GetHistoryRecorder().FileImported(LocalPath(*path), held);
         }
     }
+    // A success has said what the file gave.
+    if (!imported)
+        ReportEnd(command, !path.has_value());
     if (imported || file == kSmfFile)
         list->Refresh(true, 0);
     return imported;
@@ -136,17 +146,24 @@ bool CWindowCommands::ImportIntoFile(ExchangeFile file) {
     if (context_.mainWindow || !list || !data || !reader)
         return false;
     // Nothing of the window is overwritten, so nothing is asked first.
+    const int command = file == kSmfFile ? kCmdImportSmf : kCmdImportSysEx;
     const std::optional<QString> path = PromptExchangeFile(file, true);
-    if (!path)
+    if (!path) {
+        ReportEnd(command, true);
         return false;
+    }
     UL::CWaitCursor wait;
     CExchangePatches found;
-    if (!ReadExchangeFile(*reader, *path, file == kSysExFile, found))
+    if (!ReadExchangeFile(*reader, *path, file == kSysExFile, found)) {
+        ReportEnd(command, false);
         return false;
+    }
     QWidget* parent = context_.window ? context_.window->GetDialogParent() : nullptr;
     const std::optional<int> area = ChooseImportArea(found, *path, parent);
-    if (!area)
+    if (!area) {
+        ReportEnd(command, true);
         return false;
+    }
     CParameterArray& patches = data->GetArray(1);
     const int first = list->GetObjectIndex(list->FirstSelectedRow());
     const std::size_t at = first >= 0 ? static_cast<std::size_t>(first) : patches.Size();
@@ -162,7 +179,7 @@ bool CWindowCommands::ImportIntoFile(ExchangeFile file) {
     }
     FileWindowChanged();
     Format(file).remember(Profile(), *path);
-    context_.window->ShowStatus(found.Summary(*area));
+    ShowStatus(found.Summary(*area));
     GetHistoryRecorder().FileImported(LocalPath(*path), found.image);
     return true;
 }
@@ -173,28 +190,39 @@ bool CWindowCommands::ExportFile(ExchangeFile file, bool selectedOnly) {
     if (!array || !writer)
         return false;
     const std::vector<int> indexes = TransferIndexes(selectedOnly);
+    const int command = file == kSmfFile ? (selectedOnly ? kCmdExportSmfSelected : kCmdExportSmfAll)
+                                         : (selectedOnly ? kCmdExportSysExSelected : kCmdExportSysExAll);
     const CParameterAddress map;
     // Patches that cannot be exported are refused before anything is asked
     // (every area's patches have the same size).
     if (indexes.empty() || !CWriter::CheckSendable(context_.mainWindow ? AreaCode() : map.AreaCodeFromNumber(1),
-                                                   indexes, *array))
+                                                   indexes, *array)) {
+        ReportEnd(command, false);
         return false;
+    }
     int areaCode = AreaCode();
     if (!context_.mainWindow) {
         // A file's rows are no slots: the user says whose slots they fill.
         const std::optional<int> area =
             ChooseExportArea(indexes, context_.window ? context_.window->GetDialogParent() : nullptr);
-        if (!area)
+        if (!area) {
+            ReportEnd(command, true);
             return false;
+        }
         areaCode = map.AreaCodeFromNumber(*area);
     }
     const std::optional<QString> path = PromptExchangeFile(file, false);
-    if (!path)
+    if (!path) {
+        ReportEnd(command, true);
         return false;
+    }
     UL::CWaitCursor wait;
     // The writer shows why a file cannot be written.
-    if (!(writer->*Format(file).write)(LocalPath(*path), areaCode, indexes, *array))
+    if (!(writer->*Format(file).write)(LocalPath(*path), areaCode, indexes, *array)) {
+        ReportEnd(command, false);
         return false;
+    }
     Format(file).remember(Profile(), *path);
+    ShowStatus(SavedSummary(indexes.size(), QFileInfo(*path).fileName().toStdString()));
     return true;
 }

@@ -5,7 +5,12 @@
 #include "app/core/HistoryAccess.h"
 #include "app/core/LibrarianState.h"
 #include "app/core/WriteSettings.h"
+#include "app/ui/CommandIds.h"
+#include "app/ui/CommandTexts.h"
 #include "engine/BackupFiles.h"
+#include "engine/CancelWatch.h"
+#include "engine/ImportTally.h"
+#include "engine/TransferSummary.h"
 #include "data/DocumentBase.h"
 #include "data/ParameterAddress.h"
 #include "data/ParameterArray.h"
@@ -38,13 +43,21 @@ bool CWindowCommands::ReadPatches(bool selectedOnly) {
     AReader* reader = context_.state ? context_.state->GetReader() : nullptr;
     if (!context_.mainWindow || !list || !data || !reader || !ShownArray() || (selectedOnly && !HasSelection()))
         return false;
+    const int command = selectedOnly ? kCmdReadSelected : kCmdReadAll;
     const std::vector<int> indexes = TransferIndexes(selectedOnly);
     const int area = Area();
-    if (!Confirm(kWarnReadUser, ReadQuestion(area, indexes)))
+    if (!Confirm(kWarnReadUser, ReadQuestion(area, indexes))) {
+        ReportEnd(command, true);
         return false;
+    }
     UL::CWaitCursor wait;
     data->SaveUndo(area);
+    const CCancelWatch watch(reader, nullptr);
     const bool read = reader->ReadPatches(AreaCode(), indexes, data->GetImage());
+    if (read)
+        ShowStatus(ReadSummary(area, indexes));
+    else
+        ReportEnd(command, watch.Cancelled());
     if (read) {
         GetHistoryRecorder().UnitRead(area, indexes, *ShownArray());
         if (CUnitProvenance* provenance = data->GetProvenance())
@@ -72,22 +85,27 @@ bool CWindowCommands::WritePatches(bool selectedOnly) {
         return false;
     // Rows that are not the unit's ask a question of their own, which then
     // stands for the usual confirmation.
+    const int command = selectedOnly ? kCmdWriteSelected : kCmdWriteAll;
     switch (CheckUnitContents(area, indexes)) {
-    case kContentsRefused: return false;
+    case kContentsRefused: ReportEnd(command, false); return false;
     case kContentsNotRead:
         if (UL::GetTextDialog().Show(MessageWith(kMsgWriteNotRead, AreaName(area)), UL::kButtonsYesNo,
-                                     UL::kIconQuestion) != UL::kResultYes)
+                                     UL::kIconQuestion) != UL::kResultYes) {
+            ReportEnd(command, true);
             return false;
+        }
         break;
     case kContentsKnown:
-        if (!Confirm(kWarnWriteUser, WriteQuestion(area, indexes)))
+        if (!Confirm(kWarnWriteUser, WriteQuestion(area, indexes))) {
+            ReportEnd(command, true);
             return false;
+        }
         break;
     }
-    return WriteRows(area, indexes);
+    return WriteRows(area, indexes, command);
 }
 
-bool CWindowCommands::WriteRows(int area, const std::vector<int>& indexes) {
+bool CWindowCommands::WriteRows(int area, const std::vector<int>& indexes, int command) {
     CDocumentBase* data = Data();
     CWriter* writer = context_.state ? context_.state->GetWriter() : nullptr;
     if (!context_.mainWindow || !data || !writer || area < 1 || area > kAreaCount || indexes.empty())
@@ -108,10 +126,15 @@ bool CWindowCommands::WriteRows(int area, const std::vector<int>& indexes) {
     // write the unit holds them, so their marks go.
     CWriteRecord record;
     record.started = std::time(nullptr);
+    const CCancelWatch watch(writer->GetReader(), writer);
     const bool written = writer->WritePatches(areaCode, indexes, array, checks);
     std::error_code missing;
     if (settings.backup && std::filesystem::exists(checks.backupFile, missing))
         record.backupFile = checks.backupFile;
+    if (written)
+        ShowStatus(WriteSummary(area, indexes, settings.verify, record.backupFile.filename().string()));
+    else
+        ReportEnd(command, watch.Cancelled());
     record.sent = writer->LastWriteSent();
     if (settings.verify)
         record.verify = writer->LastReadBackMatched() ? EVerify::kPassed : EVerify::kFailed;
@@ -150,13 +173,47 @@ CWindowCommands::UnitContents CWindowCommands::CheckUnitContents(int area, const
 std::string CWindowCommands::AreaName(int area) { return CParameterAddress().AreaName(area); }
 
 bool CWindowCommands::PreviewSend(int index) {
-    // The caller (preview button or double-click) has confirmed already.
+    // The caller (preview button, double-click, Preview Patch) has confirmed
+    // already.
     UL::CWaitCursor wait;
     const CParameterArray* array = ShownArray();
     CWriter* writer = context_.state ? context_.state->GetWriter() : nullptr;
     if (!array || !writer || index < 0 || static_cast<std::size_t>(index) >= array->Size())
         return false;
-    return writer->WritePatches(kTemporaryAreaCode, {index}, *array);
+    const CCancelWatch watch(writer->GetReader(), writer);
+    if (!writer->WritePatches(kTemporaryAreaCode, {index}, *array)) {
+        ReportEnd(kCmdPreview, watch.Cancelled());
+        return false;
+    }
+    // The row stays marked as the one heard until the next preview.
+    if (CParameterListCtrl* list = List())
+        list->SetPreviewedIndex(index);
+    const std::string number = std::to_string(index + 1);
+    ShowStatus(PreviewSummary(context_.mainWindow ? PatchRanges({{Area(), index}})
+                                                  : context_.window->GetTitle() + " " + number));
+    return true;
+}
+
+bool CWindowCommands::PreviewCurrent() {
+    const CParameterListCtrl* list = List();
+    if (!IsCommandEnabled(kCmdPreview) || !list)
+        return false;
+    const int index = list->GetObjectIndex(list->GetFocusedRow());
+    if (!Confirm(kWarnWriteTemporary, PreviewQuestion(index))) {
+        ReportEnd(kCmdPreview, true);
+        return false;
+    }
+    return PreviewSend(index);
+}
+
+void CWindowCommands::ShowStatus(const std::string& text) const {
+    if (context_.window)
+        context_.window->ShowStatus(text);
+}
+
+void CWindowCommands::ReportEnd(int command, bool cancelled) const {
+    const std::string operation = CommandTip(command).toStdString();
+    ShowStatus(cancelled ? CancelledSummary(operation) : FailedSummary(operation));
 }
 
 std::string CWindowCommands::PreviewQuestion(int index) const {

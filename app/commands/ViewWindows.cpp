@@ -6,9 +6,7 @@
 #include "app/ui/DocTemplates.h"
 #include "app/ui/FileView.h"
 #include "app/ui/ImageView.h"
-
-#include <QMainWindow>
-#include <QStatusBar>
+#include "app/ui/MainFrame.h"
 
 CParameterListCtrl* CImageViewWindow::GetList() const { return view_.GetShownList(); }
 
@@ -20,10 +18,17 @@ void CImageViewWindow::UpdateViews(int hint) { view_.GetDocument().UpdateAllView
 
 QWidget* CImageViewWindow::GetDialogParent() const { return view_.window(); }
 
-void CImageViewWindow::ShowStatus(const std::string& text) {
-    if (auto* frame = qobject_cast<QMainWindow*>(view_.window()))
-        frame->statusBar()->showMessage(QString::fromStdString(text));
+namespace {
+
+// The frame's status bar shows what the command in the view did.
+void ShowFrameStatus(QWidget& view, const std::string& text) {
+    if (auto* frame = qobject_cast<CMainFrame*>(view.window()))
+        frame->ShowResult(QString::fromStdString(text));
 }
+
+} // namespace
+
+void CImageViewWindow::ShowStatus(const std::string& text) { ShowFrameStatus(view_, text); }
 
 CParameterListCtrl* CFileViewWindow::GetList() const { return &view_.GetPatchList(); }
 
@@ -45,6 +50,13 @@ void CFileViewWindow::UpdateViews(int hint) {
 }
 
 QWidget* CFileViewWindow::GetDialogParent() const { return view_.window(); }
+
+void CFileViewWindow::ShowStatus(const std::string& text) { ShowFrameStatus(view_, text); }
+
+std::string CFileViewWindow::GetTitle() const {
+    CFileDoc* document = view_.GetDocument();
+    return document ? document->GetTitle().toStdString() : std::string();
+}
 
 ICommandWindow* CDocManWindows::OpenUntitledFileWindow() {
     opened_.reset();

@@ -39,6 +39,8 @@ public:
     void RebuildPreviewButtons() override;
     void UpdateViews(int hint) override;
     QWidget* GetDialogParent() const override;
+    void ShowStatus(const std::string& text) override;
+    std::string GetTitle() const override;
 
 private:
     CFileView& view_;  // not owned

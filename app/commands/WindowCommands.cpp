@@ -37,6 +37,7 @@ bool CWindowCommands::HandlesCommand(int id) const {
     case kCmdSelectAll:
     case kCmdReplaceString:
     case kCmdFindDuplicates:
+    case kCmdPreview:
         return true;
     case kCmdSlotHistory:
         return context_.mainWindow;
@@ -74,6 +75,8 @@ bool CWindowCommands::IsCommandEnabled(int id) const {
         return List()->CanReplaceString();
     case kCmdSlotHistory:
         return HasSelection() && GetHistoryLibrary() != nullptr;
+    case kCmdPreview:
+        return List()->GetObjectIndex(List()->GetFocusedRow()) >= 0;
     default:
         return true;
     }
@@ -103,6 +106,7 @@ void CWindowCommands::OnCommand(int id) {
     case kCmdReplaceString: ReplaceString(); break;
     case kCmdFindDuplicates: FindDuplicates(); break;
     case kCmdSlotHistory: ShowSlotHistory(); break;
+    case kCmdPreview: PreviewCurrent(); break;
     default: break;
     }
 }

@@ -8,6 +8,7 @@
 // document data first; failures are shown where they are detected (the
 // reader, the writer, the SMF exchange), so the commands only stop or undo.
 #include "app/commands/CommandContext.h"
+#include "app/ui/CommandIds.h"
 #include "app/ui/ViewCommands.h"
 
 #include <optional>
@@ -33,8 +34,12 @@ public:
     bool HandlesCommand(int id) const override;
     bool IsCommandEnabled(int id) const override;
     void OnCommand(int id) override;
+    // Sends the patch to the temporary patch; the status bar says so and
+    // the list marks its row until the next preview.
     bool PreviewSend(int index) override;
     std::string PreviewQuestion(int index) const override;
+    // Preview Patch: the focused row's patch, after the confirmation.
+    bool PreviewCurrent();
     // Dropped patches work as the clipboard commands do, as one undo step:
     // in the main window they replace the rows from the drop row on (when
     // they all fit in the area), in a file window they are inserted before
@@ -49,15 +54,19 @@ public:
     // changed by the user ask a question that names the area.
     bool WritePatches(bool selectedOnly);
     // The normal write (backup, verify) of the listed rows of an area of
-    // the main window, without asking; their marks go once written.
-    bool WriteRows(int area, const std::vector<int>& indexes);
+    // the main window, without asking; their marks go once written. The
+    // status bar says what was written, or that the command (its name in a
+    // failure) failed or was cancelled.
+    bool WriteRows(int area, const std::vector<int>& indexes, int command = kCmdWriteSelected);
     // The exchange files: in the main window a file of either kind is
     // imported into the areas it has data for, and the shown area's patches
     // (all or the selected ones) are exported to one. In a file window the
     // file's patches (of the area chosen when it holds several) are
     // inserted before the first selected row, or at the end, without a
     // question, as one undo step; its patches are exported as those of an
-    // area the user chooses, row n as patch n.
+    // area the user chooses, row n as patch n. The status bar says what an
+    // import took or where an export went, or that it failed or was
+    // cancelled.
     enum ExchangeFile { kSmfFile, kSysExFile };
     bool ImportFile(ExchangeFile file);
     bool ExportFile(ExchangeFile file, bool selectedOnly);
@@ -95,6 +104,11 @@ public:
     std::vector<int> TransferIndexes(bool selectedOnly) const;
 
 private:
+    // A line in the status bar; the end of a command that did not do its
+    // work: "Write All cancelled" or "Write All failed".
+    void ShowStatus(const std::string& text) const;
+    void ReportEnd(int command, bool cancelled) const;
+
     enum UnitContents { kContentsKnown, kContentsNotRead, kContentsRefused };
     // Whether the rows hold what the unit holds; says why when refused.
     UnitContents CheckUnitContents(int area, const std::vector<int>& indexes) const;

@@ -155,14 +155,17 @@ IDocManDocument* CDocMan::FindOtherDocument(const QString& path, const IDocManDo
 }
 
 bool CDocMan::DoSave(IDocManDocument& document, bool replace) {
+    lastSaveCancelled_ = false;
     QString path = document.GetPathName();
     if (replace || path.isEmpty()) {
         if (path.isEmpty())
             path = ProposedName(document.GetTitle());
         // The dialog asks before it replaces a file that exists.
         const int flags = kFileDialogHideReadOnly | kFileDialogPathMustExist | kFileDialogOverwritePrompt;
-        if (!DoPromptFileName(path, tr("Save As"), flags, false))
+        if (!DoPromptFileName(path, tr("Save As"), flags, false)) {
+            lastSaveCancelled_ = true;
             return false;
+        }
     }
     UL::CWaitCursor wait;
     if (FindOtherDocument(path, &document)) {

@@ -110,6 +110,9 @@ public:
     // saved there and takes the path. False when cancelled, refused or the
     // save failed.
     bool DoSave(IDocManDocument& document, bool replace);
+    // Whether the last DoSave ended because the user cancelled the file
+    // dialog (false after a refusal or a failure).
+    bool LastSaveCancelled() const { return lastSaveCancelled_; }
 
     // The open document other than self that has path, or null.
     IDocManDocument* FindOtherDocument(const QString& path, const IDocManDocument* self) const;
@@ -122,6 +125,7 @@ private:
     IFileDialogRunner& runner_; // not owned
     QWidget* parent_ = nullptr; // not owned
     std::function<void(const QString& path)> savedHandler_;
+    bool lastSaveCancelled_ = false;
     std::vector<std::pair<int, std::unique_ptr<CDocTemplateBase>>> templates_;
 };
 

@@ -9,7 +9,8 @@
 //               accelerators and buttons all trigger a command by number);
 //   menu        the menu it sits in (kMenuNone: in none); see CommandMenus;
 //   label       the menu text with its mnemonic;
-//   key         the shortcut in portable text ("Ctrl+N"), or nullptr;
+//   key         the shortcut in portable text ("Ctrl+N"; several with "; "
+//               between them), or nullptr;
 //   prompt      what the status bar shows while the pointer rests on it;
 //   tip         the short tip beside a tool bar button;
 //   icon        kNoIcon, or kTheme (the desktop's icon theme, the program's
@@ -71,7 +72,7 @@ ZM47_COMMAND(kCmdExportSysExSelected, 33062, kMenuExportSysEx, QT_TRANSLATE_NOOP
              QT_TRANSLATE_NOOP("CommandTexts", "Save the selected patches as a SysEx file (.syx)"),
              QT_TRANSLATE_NOOP("CommandTexts", "Export SysEx Selected Data"), kNoIcon, nullptr, 0)
 ZM47_SEPARATOR(kMenuFile)
-ZM47_COMMAND(kCmdAppExit, 57665, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "E&xit"), nullptr,
+ZM47_COMMAND(kCmdAppExit, 57665, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "E&xit"), "Ctrl+Q",
              QT_TRANSLATE_NOOP("CommandTexts", "Quit the librarian; asks to save changed files"),
              QT_TRANSLATE_NOOP("CommandTexts", "Exit"), kNoIcon, nullptr, 0)
 
@@ -106,7 +107,7 @@ ZM47_COMMAND(kCmdReplaceString, 32900, kMenuEdit, QT_TRANSLATE_NOOP("CommandText
 ZM47_COMMAND(kCmdFind, 33154, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "&Find..."), "Ctrl+F",
              QT_TRANSLATE_NOOP("CommandTexts", "Find every patch the librarian has seen by part of its name or memo, and where it is"),
              QT_TRANSLATE_NOOP("CommandTexts", "Find"), kNoIcon, nullptr, 0)
-ZM47_COMMAND(kCmdFindDuplicates, 33131, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "Find D&uplicates..."), nullptr,
+ZM47_COMMAND(kCmdFindDuplicates, 33131, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "Find Duplicate&s..."), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "List the patches of the active window that have the same sound, whatever their names"),
              QT_TRANSLATE_NOOP("CommandTexts", "Find Duplicates"), kNoIcon, nullptr, 0)
 ZM47_SEPARATOR(kMenuEdit)
@@ -120,19 +121,24 @@ ZM47_COMMAND(kCmdSlotHistory, 33151, kMenuNone, QT_TRANSLATE_NOOP("CommandTexts"
              QT_TRANSLATE_NOOP("CommandTexts", "History of This Slot"), kNoIcon, nullptr, kListMenu)
 
 // MIDI: the unit.
-ZM47_COMMAND(kCmdReadAll, 32784, kMenuMidi, QT_TRANSLATE_NOOP("CommandTexts", "Read &All"), nullptr,
+ZM47_COMMAND(kCmdReadAll, 32784, kMenuMidi, QT_TRANSLATE_NOOP("CommandTexts", "Read &All"), "Ctrl+Shift+R",
              QT_TRANSLATE_NOOP("CommandTexts", "Read every patch of the shown area from the ZM-47"),
              QT_TRANSLATE_NOOP("CommandTexts", "Read All"), kOwn, "unit-read", 0)
 ZM47_COMMAND(kCmdReadSelected, 32785, kMenuMidi, QT_TRANSLATE_NOOP("CommandTexts", "Read &Selected"), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Read the selected patches from the ZM-47"),
              QT_TRANSLATE_NOOP("CommandTexts", "Read Selected"), kOwn, "unit-read", 0)
 ZM47_SEPARATOR(kMenuMidi)
-ZM47_COMMAND(kCmdWriteAll, 32797, kMenuMidi, QT_TRANSLATE_NOOP("CommandTexts", "&Write All"), nullptr,
+ZM47_COMMAND(kCmdWriteAll, 32797, kMenuMidi, QT_TRANSLATE_NOOP("CommandTexts", "&Write All"), "Ctrl+Shift+W",
              QT_TRANSLATE_NOOP("CommandTexts", "Write every patch of the shown area to the ZM-47"),
              QT_TRANSLATE_NOOP("CommandTexts", "Write All"), kOwn, "unit-write", 0)
 ZM47_COMMAND(kCmdWriteSelected, 32798, kMenuMidi, QT_TRANSLATE_NOOP("CommandTexts", "W&rite Selected"), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Write the selected patches to the ZM-47"),
              QT_TRANSLATE_NOOP("CommandTexts", "Write Selected"), kOwn, "unit-write", 0)
+ZM47_SEPARATOR(kMenuMidi)
+// The preview button of the current row, from the keyboard.
+ZM47_COMMAND(kCmdPreview, 33161, kMenuMidi, QT_TRANSLATE_NOOP("CommandTexts", "&Preview Patch"), "Ctrl+Space",
+             QT_TRANSLATE_NOOP("CommandTexts", "Send the current row's patch to the ZM-47's temporary patch to hear it, without storing it"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Preview Patch"), kOwn, "patch-preview", 0)
 
 // Setup.
 ZM47_COMMAND(kCmdSetUpMidiDevices, 32855, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "Set Up &MIDI Devices..."), nullptr,
@@ -159,7 +165,7 @@ ZM47_SEPARATOR(kMenuSetup)
 ZM47_COMMAND(kCmdKeepHistory, 33152, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "Keep &History"), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Record every state of the ZM-47 and every patch the librarian sees in the history library"),
              QT_TRANSLATE_NOOP("CommandTexts", "Keep History"), kNoIcon, nullptr, 0)
-ZM47_COMMAND(kCmdForgetHistory, 33153, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "&Forget History Older Than..."), nullptr,
+ZM47_COMMAND(kCmdForgetHistory, 33153, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "F&orget History Older Than..."), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Delete from the history library what was seen before a date you choose"),
              QT_TRANSLATE_NOOP("CommandTexts", "Forget History"), kNoIcon, nullptr, 0)
 // Every question turned off with "Don't show this dialog again." is asked

@@ -26,7 +26,7 @@ constexpr std::array kRows{
 
 constexpr std::array kMenus{
     CCommandMenu{kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "&File"), kMenuNone},
-    CCommandMenu{kMenuExportSysEx, QT_TRANSLATE_NOOP("CommandTexts", "Export SysE&x"), kMenuFile},
+    CCommandMenu{kMenuExportSysEx, QT_TRANSLATE_NOOP("CommandTexts", "Expor&t SysEx"), kMenuFile},
     CCommandMenu{kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "&Edit"), kMenuNone},
     CCommandMenu{kMenuMidi, QT_TRANSLATE_NOOP("CommandTexts", "&MIDI"), kMenuNone},
     CCommandMenu{kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "&Setup"), kMenuNone},
@@ -65,9 +65,15 @@ QString CommandLabel(int id) {
     return row ? Translate(row->label) : QString();
 }
 
-QKeySequence CommandShortcut(int id) {
+QList<QKeySequence> CommandShortcuts(int id) {
     const CCommandRow* row = FindCommand(id);
-    return row && row->key ? QKeySequence(QString::fromLatin1(row->key), QKeySequence::PortableText) : QKeySequence();
+    return row && row->key ? QKeySequence::listFromString(QString::fromLatin1(row->key), QKeySequence::PortableText)
+                           : QList<QKeySequence>();
+}
+
+QKeySequence CommandShortcut(int id) {
+    const QList<QKeySequence> keys = CommandShortcuts(id);
+    return keys.isEmpty() ? QKeySequence() : keys.front();
 }
 
 QString CommandPrompt(int id) {

@@ -7,6 +7,7 @@
 // take their prompts and tips from it.
 #include <QIcon>
 #include <QKeySequence>
+#include <QList>
 #include <QString>
 
 #include <span>
@@ -59,7 +60,9 @@ QString CommandMenuTitle(CommandMenu menu);
 const CCommandRow* FindCommand(int id);
 // The translated texts, shortcut and picture of a command; empty without a row.
 QString CommandLabel(int id);
+// The first shortcut, and all of them ("Ctrl+Shift+Z; Ctrl+Y" in the row).
 QKeySequence CommandShortcut(int id);
+QList<QKeySequence> CommandShortcuts(int id);
 QString CommandPrompt(int id);
 QString CommandTip(int id);
 QIcon CommandIcon(int id);

@@ -7,6 +7,8 @@
 #include "app/ui/FileView.h"
 #include "app/ui/ImageFrame.h"
 #include "app/ui/ImageView.h"
+#include "data/ParameterArray.h"
+#include "engine/TransferSummary.h"
 #include "toolkit/profile/VersionInfo.h"
 
 #include <QCloseEvent>
@@ -53,6 +55,9 @@ bool CMainFrame::Create() {
         return false;
     statusBar_.setObjectName(QStringLiteral("StatusBar"));
     setStatusBar(&statusBar_);
+    resultLabel_.setObjectName(QStringLiteral("ResultLine"));
+    resultLabel_.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar_.addWidget(&resultLabel_, 1);
     setAcceptDrops(true);
     // A layout saved by another version of the program is not applied; the
     // tool bar then stays at its default place at the top.
@@ -65,8 +70,8 @@ bool CMainFrame::Create() {
 QAction& CMainFrame::AddAction(const CCommandRow& row) {
     const int id = row.id;
     auto action = std::make_unique<QAction>(CommandLabel(id), this);
-    if (const QKeySequence key = CommandShortcut(id); !key.isEmpty()) {
-        action->setShortcut(key);
+    if (const QList<QKeySequence> keys = CommandShortcuts(id); !keys.isEmpty()) {
+        action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
     }
     action->setData(id);
@@ -177,6 +182,11 @@ bool CMainFrame::CreateToolBar() {
     return true;
 }
 
+void CMainFrame::ShowResult(const QString& text) {
+    statusBar_.clearMessage();
+    resultLabel_.setText(text);
+}
+
 QAction* CMainFrame::Action(int id) const {
     const auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second.get();
@@ -269,10 +279,8 @@ bool CMainFrame::OnCommand(int id) {
         if (frame && frame->Document()) {
             if (id == kCmdFileClose)
                 frame->close();
-            else if (id == kCmdFileSave)
-                frame->Document()->DoFileSave();
             else
-                frame->Document()->DoFileSaveAs();
+                SaveFile(*frame->Document(), id == kCmdFileSaveAs);
             done = true;
         }
     } else if (ICommandTarget* view = ActiveViewTarget(); view && view->HandlesCommand(id)) {
@@ -286,6 +294,19 @@ bool CMainFrame::OnCommand(int id) {
     }
     UpdateCommandStates();
     return done;
+}
+
+void CMainFrame::SaveFile(CFileDoc& document, bool saveAs) {
+    const bool saved = saveAs ? document.DoFileSaveAs() : document.DoFileSave();
+    const std::string operation = CommandTip(saveAs ? kCmdFileSaveAs : kCmdFileSave).toStdString();
+    if (saved) {
+        const std::size_t count = document.GetDocumentData().Patches().Size();
+        ShowResult(QString::fromStdString(SavedSummary(count, document.GetTitle().toStdString())));
+    } else if (manager_ && manager_->LastSaveCancelled()) {
+        ShowResult(QString::fromStdString(CancelledSummary(operation)));
+    } else {
+        ShowResult(QString::fromStdString(FailedSummary(operation)));
+    }
 }
 
 void CMainFrame::UpdateCommandStates() {

@@ -10,6 +10,7 @@
 #include "toolkit/qt/MDIFrameWndEx.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
 #include <QStringList>
@@ -63,6 +64,11 @@ public:
     std::vector<int> CommandIds() const;
     QToolBar& ToolBar() { return toolBar_; }
     QStatusBar& StatusBarPane() { return statusBar_; }
+    // What the last transfer, import, export or save did ("60 patches
+    // written to MEMORY"), shown in the status bar until the next one; a
+    // command prompt covers it only while the pointer rests on a command.
+    void ShowResult(const QString& text);
+    QString ResultText() const { return resultLabel_.text(); }
 
     // Command routing. The application's handlers (not owned): About,
     // Manual, the setup commands, New, Open, Exit.
@@ -130,11 +136,14 @@ private:
     // Lines the minimized windows up along the bottom of the client area;
     // the other windows keep their places.
     void ArrangeIcons();
+    // Save or Save As of a file window; the status bar says what became of it.
+    void SaveFile(CFileDoc& document, bool saveAs);
 
     CLibrarianState& state_;  // not owned
     GT::IProfile& profile_;   // not owned
     QToolBar toolBar_;
     QStatusBar statusBar_;
+    QLabel resultLabel_;
     std::map<int, std::unique_ptr<QAction>> actions_;
     std::vector<std::unique_ptr<QMenu>> menus_;
     QMenu listMenu_;

@@ -1,6 +1,7 @@
 // Commands of the running program as the user meets them: the menu path
-// that the failure message points to exists in both languages, and the wait
-// cursor of a long command is the application's cursor.
+// that the failure message points to exists in both languages, no two items
+// of a menu share a mnemonic in either language, and the wait cursor of a
+// long command is the application's cursor.
 #include "tests/app_e2e/AppFixture.h"
 
 #include "app/docman/FileDialogRunner.h"
@@ -9,11 +10,15 @@
 #include "toolkit/profile/Profile.h"
 
 #include <QCursor>
+#include <QKeySequence>
+#include <QMenu>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QRegularExpression>
+
+#include <map>
 
 namespace app_e2e {
 namespace {
@@ -60,6 +65,46 @@ TEST_F(AppTest, TheManualCommandIsWhereMessage2SendsTheUserInJapanese)
     ASSERT_TRUE(StartWithSimulator({QStringLiteral("--lang"), QStringLiteral("ja")}));
     EXPECT_EQ(PathOfMessage2(), QStringLiteral("ヘルプ - ZM-47 Librarianの使いかた"));
     EXPECT_THAT(MenuPaths(Frame()), ::testing::Contains(PathOfMessage2()));
+}
+
+// The items of a menu that share a mnemonic: "File: Expor&t SysEx, E&xit".
+QStringList MnemonicClashes(const QString& name, const QMenu& menu)
+{
+    QStringList clashes;
+    std::map<QString, QStringList> byKey;
+    for (QAction* item : menu.actions()) {
+        if (item->isSeparator() || item->text().isEmpty()) continue;
+        const QString key = QKeySequence::mnemonic(item->text()).toString();
+        if (!key.isEmpty()) byKey[key.toUpper()] << item->text();
+        if (item->menu()) clashes << MnemonicClashes(Plain(item->text()), *item->menu());
+    }
+    for (const auto& [key, items] : byKey)
+        if (items.size() > 1) clashes << name + QStringLiteral(": ") + items.join(QStringLiteral(", "));
+    return clashes;
+}
+
+QStringList AllMnemonicClashes(CMainFrame& frame)
+{
+    QStringList clashes;
+    QMenu bar;
+    for (QAction* top : frame.menuBar()->actions()) bar.addAction(top);
+    clashes << MnemonicClashes(QStringLiteral("menu bar"), bar);
+    clashes << MnemonicClashes(QStringLiteral("patch list"), frame.ListMenu());
+    return clashes;
+}
+
+TEST_F(AppTest, NoTwoItemsOfAMenuShareAMnemonicInEnglish)
+{
+    ASSERT_TRUE(StartWithSimulator({QStringLiteral("--lang"), QStringLiteral("en")}));
+    const QStringList clashes = AllMnemonicClashes(Frame());
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(AppTest, NoTwoItemsOfAMenuShareAMnemonicInJapanese)
+{
+    ASSERT_TRUE(StartWithSimulator({QStringLiteral("--lang"), QStringLiteral("ja")}));
+    const QStringList clashes = AllMnemonicClashes(Frame());
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(AppTest, ALongCommandShowsTheWaitCursorUntilItEnds)

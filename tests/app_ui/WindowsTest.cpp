@@ -251,7 +251,7 @@ TEST_F(AppUiTest, MenusToolBarAndListMenuAreLaidOutFromTheCommandRows) {
     EXPECT_EQ(Items(file->actions()),
               (QStringList{"&New", "&Open...", "Open &Backup...", "&Close", "&Save", "Save &As...", "|", "D&uplicate", "|",
                            "&Import SMF...", "Export SMF All &Data...", "Export SMF S&elected Data...", "Import S&ysEx...",
-                           "Export SysE&x>", "|", "E&xit"}));
+                           "Expor&t SysEx>", "|", "E&xit"}));
     const QAction* exportSysEx = file->actions().at(13);
     ASSERT_NE(exportSysEx->menu(), nullptr);
     EXPECT_EQ(Items(exportSysEx->menu()->actions()), (QStringList{"&All Data...", "&Selected Data..."}));
@@ -385,12 +385,18 @@ TEST_F(AppUiTest, AcceleratorsReachTheViewWhileItsListHasTheFocus) {
 TEST_F(AppUiTest, NoTwoCommandsShareAKey) {
     std::set<QString> keys;
     for (QAction* action : frame->actions()) {
-        const QString key = action->shortcut().toString();
-        if (!key.isEmpty()) {
+        for (const QKeySequence& shortcut : action->shortcuts()) {
+            const QString key = shortcut.toString();
             EXPECT_TRUE(keys.insert(key).second) << key.toStdString();
         }
     }
     EXPECT_EQ(keys.count(QStringLiteral("Ctrl+H")), 1u);
+    // The keys the desktops use for these commands.
+    const std::pair<int, const char*> expected[] = {
+        {kCmdAppExit, "Ctrl+Q"}, {kCmdReadAll, "Ctrl+Shift+R"}, {kCmdWriteAll, "Ctrl+Shift+W"},
+        {kCmdPreview, "Ctrl+Space"}};
+    for (const auto& [id, key] : expected)
+        EXPECT_EQ(frame->Action(id)->shortcut().toString(QKeySequence::PortableText), QString::fromLatin1(key)) << id;
 }
 
 TEST_F(AppUiTest, CtrlRIsReplaceOnlyAndReplaceStringIsAnEditCommandOfItsOwn) {

@@ -104,7 +104,8 @@ TEST_F(CommandsTest, ImportSaysWhatItTookAndRefusesAFileWithNothingForTheUnit) {
     AsPatch(main->data->GetArray(4).At(3))->SetName("OVERWRITTEN");
     ASSERT_TRUE(mainCommands->ImportSmf());
     EXPECT_EQ(NameOf(main->data->GetArray(4), 3), "DRIVE FOUR");
-    EXPECT_EQ(main->statuses, std::vector<std::string>{"10 patches imported (SOUND LIBRARY: DRIVE 1\xE2\x80\x93" "10)"});
+    EXPECT_EQ(main->statuses, (std::vector<std::string>{"10 patches saved to bank.mid",
+                                                         "10 patches imported (SOUND LIBRARY: DRIVE 1\xE2\x80\x93" "10)"}));
 
     // A proper SMF without one data set for the unit changes nothing and
     // says so, as a SysEx file without one does.
@@ -118,7 +119,8 @@ TEST_F(CommandsTest, ImportSaysWhatItTookAndRefusesAFileWithNothingForTheUnit) {
     EXPECT_FALSE(mainCommands->ImportSmf());
     EXPECT_EQ(Shown(), std::vector<std::string>{"The file holds no data for the ZM-47. Nothing was changed."});
     EXPECT_EQ(NameOf(main->data->GetArray(4), 3), "KEPT");
-    EXPECT_EQ(main->statuses.size(), 1u);
+    EXPECT_EQ(main->statuses.back(), "Import SMF failed") << "after the message that says why";
+    EXPECT_EQ(main->statuses.size(), 3u);
 }
 
 } // namespace

@@ -39,7 +39,8 @@ TEST_F(CommandsTest, SysExExportAndImportRoundTripAndAFileWithoutUnitDataChanges
     fileDialogs.answer = folder.filePath("one.syx");
     ASSERT_TRUE(mainCommands->ImportSysEx());
     EXPECT_EQ(NameOf(main->data->GetArray(4), 3), "DRIVE FOUR");
-    EXPECT_EQ(main->statuses, std::vector<std::string>{"1 patch imported (SOUND LIBRARY: DRIVE 4)"});
+    EXPECT_EQ(main->statuses, (std::vector<std::string>{"1 patch saved to one.syx", "Import SysEx failed",
+                                                        "1 patch imported (SOUND LIBRARY: DRIVE 4)"}));
     EXPECT_EQ(QDir(fileDialogs.requests.back().folder), QDir(folder.path())) << "the remembered folder";
     ASSERT_TRUE(mainCommands->Undo());
     EXPECT_EQ(NameOf(main->data->GetArray(4), 3), "OVERWRITTEN");

@@ -133,18 +133,54 @@ TEST_F(EditList, KeysMoveColumnsRowsAndStartEditing) {
     EXPECT_EQ(list.GetSelectedRows(), (std::vector<int>{4, 5, 6}));
 
     // Enter on a non-editable current column does nothing; on an editable
-    // one it edits the first selected row on the page.
+    // one it edits the current cell: the focused row, which is selected.
     QTest::keyClick(&list, Qt::Key_Return);
     EXPECT_FALSE(list.IsEditing());
     list.SetCurrentColumn(test::kName);
     QTest::keyClick(&list, Qt::Key_Return);
     ASSERT_TRUE(list.IsEditing());
-    EXPECT_EQ(list.GetActivePopup(), list.GetPopup(4));
+    EXPECT_EQ(list.GetActivePopup(), list.GetPopup(6));
     EXPECT_EQ(list.GetPopupCount(), 3);
     // While editing the letters are typed, not commands.
     test::TypeText(list.GetActivePopup()->GetWnd(), "$jl");
     EXPECT_EQ(list.GetCurrentColumn(), test::kName);
     EXPECT_TRUE(list.GetActivePopup()->GetText().endsWith("$jl"));
+    QTest::keyClick(list.GetActivePopup()->GetWnd(), Qt::Key_Escape);
+}
+
+TEST_F(EditList, F2EditsTheCurrentCellWhichAClickOnAnEditableCellChooses) {
+    CTestList list(30);
+    list.setFocus();
+    list.SetCurrentColumn(test::kMemo);
+    Click(list, 7);
+    EXPECT_EQ(list.GetCurrentColumn(), test::kName);
+    QTest::keyClick(&list, Qt::Key_F2);
+    ASSERT_TRUE(list.IsEditing());
+    EXPECT_EQ(list.GetActivePopup(), list.GetPopup(7));
+    EXPECT_EQ(list.GetPopupCount(), 1);
+    QTest::keyClick(list.GetActivePopup()->GetWnd(), Qt::Key_Escape);
+    ASSERT_FALSE(list.IsEditing());
+
+    // A click on a cell that cannot be edited leaves the current column.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, CellCentre(list, 2, test::kNumber));
+    EXPECT_EQ(list.GetCurrentColumn(), test::kName);
+
+    // With several rows selected F2 edits them all from the focused one;
+    // with none, the focused row is selected and edited, brought into view
+    // first.
+    Click(list, 3);
+    Click(list, 5, Qt::ShiftModifier);
+    QTest::keyClick(&list, Qt::Key_F2);
+    ASSERT_TRUE(list.IsEditing());
+    EXPECT_EQ(list.GetActivePopup(), list.GetPopup(5));
+    EXPECT_EQ(list.GetPopupCount(), 3);
+    QTest::keyClick(list.GetActivePopup()->GetWnd(), Qt::Key_Escape);
+    list.SetAllSelected(false);
+    list.SetFocusedRow(25);
+    QTest::keyClick(&list, Qt::Key_F2);
+    ASSERT_TRUE(list.IsEditing());
+    EXPECT_EQ(list.GetSelectedRows(), (std::vector<int>{25}));
+    EXPECT_EQ(list.GetActivePopup(), list.GetPopup(25));
     QTest::keyClick(list.GetActivePopup()->GetWnd(), Qt::Key_Escape);
 }
 

@@ -127,6 +127,7 @@ public:
     // and a tool tip saying why.
     struct RowLook {
         bool dimmed = false;
+        bool strong = false;  // bold text
         QColor mark;  // invalid: no mark
         QString tip;
     };

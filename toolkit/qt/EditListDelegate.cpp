@@ -45,9 +45,12 @@ void CEditListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         if (textColor == palette.color(QPalette::Base)) textColor = QColor(0xC0, 0xC0, 0xC0);
     }
     painter->setPen(textColor);
-    painter->setFont(option.font);
+    QFont font = option.font;
+    if (look.strong)
+        font.setBold(true);
+    painter->setFont(font);
 
-    const QFontMetrics metrics(option.font);
+    const QFontMetrics metrics(font);
     const int blank = metrics.horizontalAdvance(QLatin1Char(' '));
     bool elided = false;
     const QString text = CEditListCtrl::ElideCellText(metrics, list_.GetCellText(index.row(), index.column()),

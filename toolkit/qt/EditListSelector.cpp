@@ -66,7 +66,8 @@ void CEditListSelector::MoveFocusRow(int row, Qt::KeyboardModifiers modifiers) {
 
 bool CEditListSelector::IsListKey(const QKeyEvent& event) const {
     const int code = event.key();
-    const bool enter = (code == Qt::Key_Return || code == Qt::Key_Enter) && NextEditableColumn(-1, 1) >= 0;
+    const bool enter =
+        (code == Qt::Key_Return || code == Qt::Key_Enter || code == Qt::Key_F2) && NextEditableColumn(-1, 1) >= 0;
     const bool arrows = code == Qt::Key_Left || code == Qt::Key_Right;
     const QString text = event.text();
     const bool character = !list_.IsEditing() && (event.modifiers() & Qt::ControlModifier) == 0 &&
@@ -80,19 +81,33 @@ bool CEditListSelector::HandleKey(QKeyEvent& event) {
     const int page = list_.GetCountPerPage();
     switch (event.key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: {
+    case Qt::Key_Enter:
+    case Qt::Key_F2: {
+        // The desktops' keys for editing the current cell: the current
+        // column of the focused row (selected first when nothing is; brought
+        // into view), or of the first selected row on the page.
         if (NextEditableColumn(-1, 1) < 0) return false;
         const int column = list_.GetCurrentColumn();
         const SELVColumn* current = list_.GetColumn(column);
         if (current && current->IsEditable()) {
+            if (list_.GetSelectedCount() == 0 && focused >= 0) {
+                list_.SetRowSelected(focused, true);
+                selectionMark_ = focused;
+            }
+            if (focused >= 0 && list_.IsRowSelected(focused))
+                list_.EnsureRowVisible(focused);
             const int top = list_.GetTopIndex();
             const int last = std::min(top + page, list_.GetItemCount()) - 1;
             int row = -1;
-            for (int r : list_.GetSelectedRows())
-                if (r >= top && r <= last) {
-                    row = r;
-                    break;
-                }
+            if (focused >= top && focused <= last && list_.IsRowSelected(focused)) {
+                row = focused;
+            } else {
+                for (int r : list_.GetSelectedRows())
+                    if (r >= top && r <= last) {
+                        row = r;
+                        break;
+                    }
+            }
             list_.BeginEdit(row, column);
         }
         return true;
@@ -149,6 +164,9 @@ bool CEditListSelector::PressLeft(QMouseEvent& event) {
     int column = -1;
     const int row = list_.HitTest(event.position().toPoint(), &column);
     if (row < 0 || column < 0) return true;
+    // The cell clicked is the current cell: F2 and Enter edit it.
+    if (const SELVColumn* clicked = list_.GetColumn(column); clicked && clicked->IsEditable())
+        list_.SetCurrentColumn(column);
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     lastDragY_ = event.position().toPoint().y();
     if (modifiers & Qt::ShiftModifier) {
