@@ -77,7 +77,9 @@ bool PrivateJackServer::StartPipeWire(const std::string& folder, std::string& wh
     if (file != nullptr) {
         std::fputs(kLibjackLeaks, file);
         std::fclose(file);
-        setenv("LSAN_OPTIONS", ("suppressions=" + suppressions).c_str(), 1);
+        // Without the list of suppressions used, which would end up in what
+        // the tests read of the programs' standard error.
+        setenv("LSAN_OPTIONS", ("suppressions=" + suppressions + ":print_suppressions=0").c_str(), 1);
     }
     name_ = "pipewire in " + runtime;
     if (!jackd_.Start({FindProgram("pipewire")}, folder + "/pipewire.out", folder + "/pipewire.err")) {
