@@ -133,7 +133,7 @@ bool AReader::ReadAll(CDocumentBase& document, std::vector<int>* failedAreas) {
             indexes[i] = static_cast<int>(i);
         document.SaveUndo(number);
         if (!ReadPatches(map.AreaCodeFromNumber(number), indexes, document.GetImage())) {
-            document.Undo();
+            document.Revert(number);
             if (failedAreas != nullptr)
                 for (int left = number; left <= kAreaCount; ++left)
                     failedAreas->push_back(left);

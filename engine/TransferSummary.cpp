@@ -32,6 +32,16 @@ std::string ReadSummary(int area, const std::vector<int>& indexes) {
     return MessageWith(kMsgStatusRead, {PatchCountText(indexes.size()), PatchPlaceText(area, indexes)});
 }
 
+std::string StartUpReadSummary(std::size_t count, const std::vector<int>& failedAreas) {
+    if (failedAreas.empty())
+        return MessageWith(kMsgStatusStartUpRead, PatchCountText(count));
+    const CParameterAddress map;
+    std::string areas;
+    for (int area : failedAreas)
+        areas += (areas.empty() ? "" : ", ") + map.AreaName(area);
+    return MessageWith(kMsgStatusStartUpPartly, {PatchCountText(count), areas});
+}
+
 std::string WriteSummary(int area, const std::vector<int>& indexes, bool verified, std::string_view backupName) {
     std::string text = MessageWith(kMsgStatusWritten, {PatchCountText(indexes.size()), PatchPlaceText(area, indexes)});
     if (verified)

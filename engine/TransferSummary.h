@@ -15,6 +15,9 @@ std::string PatchCountText(std::size_t count);
 std::string PatchPlaceText(int area, const std::vector<int>& indexes);
 
 std::string ReadSummary(int area, const std::vector<int>& indexes);
+// The read of every area at start-up: count patches read, and the areas
+// (numbers) that could not be read.
+std::string StartUpReadSummary(std::size_t count, const std::vector<int>& failedAreas);
 // backupName: the backup file's name, empty without one; verified: the
 // patches were read back and matched.
 std::string WriteSummary(int area, const std::vector<int>& indexes, bool verified, std::string_view backupName);

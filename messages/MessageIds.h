@@ -121,4 +121,8 @@ enum MessageId : int {
     kMsgExportDoesNotFit = 168,
     // A port without a device, as a failed transfer names it.
     kMsgNoDevice = 169,
+    // The status bar after the read at start-up (arguments: the patches
+    // read, as 150/151 count them; for 171 the areas not read).
+    kMsgStatusStartUpRead = 170,
+    kMsgStatusStartUpPartly = 171,
 };

@@ -175,6 +175,9 @@ constexpr Row kRows[] = {
     // %s: the patch, "MEMORY 4 “Lead”".
     {167, "Send %s to the temporary patch of the ZM-47?", "%s を ZM-47 のテンポラリー・パッチに送りますか？"},
     {169, "(none)", "（なし）"},
+    // %s: the patches read ("120 patches"); for 171 the areas not read.
+    {170, "%s read from the ZM-47", "ZM-47 から%sを読み込みました"},
+    {171, "%s read from the ZM-47; not read: %s", "ZM-47 から%sを読み込みました。読み込めなかったエリア: %s"},
     // %s: the highest row number to export.
     {168, "The patches to export reach row %s, but an area of the ZM-47 holds at most 60 patches (row n goes to patch n of the area).\nSelect patches in rows 1-60 and export those.",
      "エクスポートするパッチは %s 行目まであります。ZM-47 のエリアに入るパッチは最大 60 個です（n 行目がエリアの n 番のパッチになります）。\n1～60 行目のパッチを選択してエクスポートしてください。"},

@@ -1287,6 +1287,18 @@
         <source>Save every patch of the active window as a SysEx file (.syx)</source>
         <translation>アクティブなウィンドウのすべてのパッチを SysEx ファイル (.syx) に保存します</translation>
     </message>
+    <message>
+        <source>Red&amp;o</source>
+        <translation>やり直し(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Make again the change that Undo took back</source>
+        <translation>元に戻した変更をもう一度行います</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
 </context>
 <context>
     <name>ExchangeFile</name>

@@ -127,6 +127,11 @@ void CParamView::OnPreviewButton(int id) {
     const int k = id - kFirstButtonId;
     if (k < 0 || k >= kMaxButtons)
         return;
+    // A button pressed from the keyboard keeps the focus; after a click the
+    // keys (F2, Ctrl+Space, the arrows) go on working in the list, also once
+    // the question has closed and handed the focus back to the frame.
+    const QPushButton* pressed = GetButton(k);
+    const bool fromKeyboard = pressed && pressed->hasFocus();
     if (list_) {
         const int row = list_->GetTopIndex() + k;
         const int index = list_->GetObjectIndex(row);
@@ -134,6 +139,8 @@ void CParamView::OnPreviewButton(int id) {
         // nothing to send, so the user is not asked either.
         if (index >= 0 && confirmation_ && confirmation_->ConfirmPreview(index))
             Preview(index);
+        if (!fromKeyboard)
+            list_->setFocus(Qt::OtherFocusReason);
     }
     if (QPushButton* button = GetButton(k))
         button->setDefault(false);

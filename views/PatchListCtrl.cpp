@@ -20,14 +20,20 @@ GP::SELVColumn Descriptor(int flags, double min, double max, int stepExponent, i
     return column;
 }
 
+GP::SELVColumn NameDescriptor() {
+    GP::SELVColumn column = Descriptor(0x10010 | GP::SELVColumn::kTextAscii, -1.0, -1.0, -1, -1, -1);
+    column.maxLength = CPatch::kNameLength;
+    return column;
+}
+
 // Number: right-aligned, an integer spin editor, not editable. The others:
-// left-aligned text, editable.
+// left-aligned text, editable; a name takes only what the unit can show.
 const std::vector<CParameterListCtrl::ColumnEntry>& PatchColumns() {
     static const GP::SELVColumn text = Descriptor(0x10010, -1.0, -1.0, -1, -1, -1);
     static const std::vector<CParameterListCtrl::ColumnEntry> columns{
         {QT_TRANSLATE_NOOP("CParameterListCtrl", "Number"), CParameterListCtrl::kKindNumber,
          Descriptor(0x1141, 0.0, 127.0, 0, 0, 2)},
-        {QT_TRANSLATE_NOOP("CParameterListCtrl", "Name"), CParameterListCtrl::kKindName, text},
+        {QT_TRANSLATE_NOOP("CParameterListCtrl", "Name"), CParameterListCtrl::kKindName, NameDescriptor()},
         {QT_TRANSLATE_NOOP("CParameterListCtrl", "Memo1"), 1, text},
         {QT_TRANSLATE_NOOP("CParameterListCtrl", "Memo2"), 2, text},
         {QT_TRANSLATE_NOOP("CParameterListCtrl", "Memo3"), 3, text},

@@ -56,11 +56,19 @@ bool CWindowCommands::Duplicate() {
     return true;
 }
 
-bool CWindowCommands::Undo() {
-    if (!IsCommandEnabled(kCmdUndo) || !List())
+bool CWindowCommands::Undo() { return StepHistory(kCmdUndo); }
+
+bool CWindowCommands::Redo() { return StepHistory(kCmdRedo); }
+
+bool CWindowCommands::StepHistory(int command) {
+    if (!IsCommandEnabled(command) || !List())
         return false;
     const CFileWindowWait wait(context_.mainWindow);
-    Data()->Undo();
+    const int area = context_.mainWindow ? Area() : 1;
+    if (command == kCmdUndo)
+        Data()->Undo(area);
+    else
+        Data()->Redo(area);
     List()->Refresh(false, 0);
     if (!context_.mainWindow) {
         context_.window->RebuildPreviewButtons();

@@ -63,11 +63,9 @@ bool CWindowCommands::ReadPatches(bool selectedOnly) {
         if (CUnitProvenance* provenance = data->GetProvenance())
             provenance->MarkRead(area, indexes, data->GetArray(area), std::time(nullptr));
     } else {
-        // Patches read before the failure are taken back. The undo step is
-        // then made again from the restored area, so that a later Undo does
-        // not bring the half-read area back.
-        data->Undo();
-        data->SaveUndo(area);
+        // Patches read before the failure are taken back, and so is the
+        // read's undo step: neither Undo nor Redo brings the half-read area.
+        data->Revert(area);
     }
     list->Refresh(true, 0);
     return read;

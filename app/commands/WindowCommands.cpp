@@ -28,6 +28,7 @@ bool CWindowCommands::HandlesCommand(int id) const {
     case kCmdExportSysExSelected:
     case kCmdDuplicate:
     case kCmdUndo:
+    case kCmdRedo:
     case kCmdCut:
     case kCmdCopy:
     case kCmdInsert:
@@ -61,7 +62,9 @@ bool CWindowCommands::IsCommandEnabled(int id) const {
     case kCmdExportSysExAll:
         return ShownArray() && ShownArray()->Size() > 0;
     case kCmdUndo:
-        return Data() && Data()->CanUndo(context_.mainWindow ? Area() : 1);
+        return Data()->CanUndo(context_.mainWindow ? Area() : 1);
+    case kCmdRedo:
+        return Data()->CanRedo(context_.mainWindow ? Area() : 1);
     case kCmdCut:
     case kCmdCopy:
     case kCmdDelete:
@@ -96,6 +99,7 @@ void CWindowCommands::OnCommand(int id) {
     case kCmdExportSysExSelected: ExportSysEx(true); break;
     case kCmdDuplicate: Duplicate(); break;
     case kCmdUndo: Undo(); break;
+    case kCmdRedo: Redo(); break;
     case kCmdCut: Cut(); break;
     case kCmdCopy: Copy(); break;
     case kCmdInsert: Insert(); break;

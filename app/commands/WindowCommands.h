@@ -77,7 +77,10 @@ public:
     bool ImportSysEx() { return ImportFile(kSysExFile); }
     bool ExportSysEx(bool selectedOnly) { return ExportFile(kSysExFile, selectedOnly); }
     bool Duplicate();
+    // Undo takes back the latest change of the area shown (a file window's
+    // list), one step at a time; Redo makes it again.
     bool Undo();
+    bool Redo();
     bool Cut();
     bool Copy();
     bool Insert();
@@ -113,6 +116,8 @@ private:
     // Whether the rows hold what the unit holds; says why when refused.
     UnitContents CheckUnitContents(int area, const std::vector<int>& indexes) const;
     static std::string AreaName(int area);
+    // Undo or Redo (the command id) in the shown area.
+    bool StepHistory(int command);
 
     CParameterListCtrl* List() const;
     CDocumentBase* Data() const;

@@ -30,6 +30,7 @@
 #include "engine/MidiManager.h"
 #include "engine/MidiSetup.h"
 #include "engine/Reader.h"
+#include "engine/TransferSummary.h"
 #include "engine/WaitObserver.h"
 #include "engine/dialogs/MidiSetupDialog.h"
 #include "engine/dialogs/MidiWarningDlg.h"
@@ -320,13 +321,17 @@ void CApp::ReadUnitAtStartUp(bool read)
         std::vector<int> failed;
         if (reader->ReadAll(data, &failed)) {
             const std::int64_t now = std::time(nullptr);
+            std::size_t count = 0;
             for (int area = 1; area <= kAreaCount; ++area) {
                 if (std::find(failed.begin(), failed.end(), area) != failed.end()) continue;
+                count += data.GetArray(area).Size();
                 std::vector<int> indexes(data.GetArray(area).Size());
                 std::iota(indexes.begin(), indexes.end(), 0);
                 data.GetProvenance()->MarkRead(area, indexes, data.GetArray(area), now);
                 GetHistoryRecorder().UnitRead(area, {}, data.GetArray(area));
             }
+            if (CMainFrame* frame = GetMainFrame())
+                frame->ShowResult(QString::fromStdString(StartUpReadSummary(count, failed)));
         }
     }
     for (int area : s.rememberedAreas) data.GetProvenance()->SetReading(area, false);

@@ -80,6 +80,9 @@ ZM47_COMMAND(kCmdAppExit, 57665, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "E
 ZM47_COMMAND(kCmdUndo, 57643, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "&Undo"), "Ctrl+Z",
              QT_TRANSLATE_NOOP("CommandTexts", "Take back the last change of the active window"),
              QT_TRANSLATE_NOOP("CommandTexts", "Undo"), kTheme, "edit-undo", kToolBar)
+ZM47_COMMAND(kCmdRedo, 57644, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "Red&o"), "Ctrl+Shift+Z; Ctrl+Y",
+             QT_TRANSLATE_NOOP("CommandTexts", "Make again the change that Undo took back"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Redo"), kTheme, "edit-redo", kToolBar)
 ZM47_SEPARATOR(kMenuEdit)
 ZM47_COMMAND(kCmdCut, 57635, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "Cu&t"), "Ctrl+X",
              QT_TRANSLATE_NOOP("CommandTexts", "Move the selected patches to the patch clipboard"),

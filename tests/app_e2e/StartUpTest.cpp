@@ -48,6 +48,7 @@ TEST_F(AppTest, StartUpReadFillsEveryAreaOfTheMainWindowFromTheUnit)
             EXPECT_EQ(MainPatchName(area, index), unit.Patch(area, index)->GetName()) << area << "/" << index;
     }
     EXPECT_NE(MainPatchName(1, 0), "INIT TEST");
+    EXPECT_EQ(Frame().ResultText(), QStringLiteral("120 patches read from the ZM-47"));
     EXPECT_NE(App().GetLibrarianState()->GetReader(), nullptr);
     EXPECT_NE(App().GetLibrarianState()->GetWriter(), nullptr);
 }

@@ -264,12 +264,14 @@ TEST_F(AppUiTest, MenusToolBarAndListMenuAreLaidOutFromTheCommandRows) {
     EXPECT_EQ(Items(frame->ListMenu().actions()), (QStringList{"Cu&t", "&Copy", "&Insert", "&Replace", "&Delete",
                                                                "I&nitialize", "|", "Replace Strin&g...", "|", "Select &All",
                                                                "|", "&History of This Slot..."}));
-    EXPECT_EQ(Items(frame->ToolBar().actions()), (QStringList{"&New", "&Open...", "&Save", "|", "&Undo", "Cu&t", "&Copy",
-                                                              "&Insert", "&Replace", "&Delete", "|", "ZM-47 Librarian &Manual"}));
+    EXPECT_EQ(Items(frame->ToolBar().actions()), (QStringList{"&New", "&Open...", "&Save", "|", "&Undo", "Red&o", "Cu&t",
+                                                              "&Copy", "&Insert", "&Replace", "&Delete", "|", "ZM-47 Librarian &Manual"}));
     // Each shortcut is the one of its row, shown by the menu from the key.
     EXPECT_EQ(frame->Action(kCmdFileNew)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     EXPECT_EQ(frame->Action(kCmdDelete)->shortcut(), QKeySequence(Qt::Key_Delete));
     EXPECT_EQ(frame->Action(kCmdManual)->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(frame->Action(kCmdRedo)->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
     EXPECT_TRUE(frame->Action(kCmdFileSaveAs)->shortcut().isEmpty());
 }
 

@@ -34,8 +34,40 @@ TEST_F(CommandsTest, CutOfFiveInMemoryKeepsSixtyRowsAndUndoPutsThemBack) {
 
     ASSERT_TRUE(mainCommands->Undo());
     EXPECT_EQ(NamesOf(main->Shown()), Names("M", 0, 59));
-    ASSERT_TRUE(mainCommands->Undo()) << "a second Undo redoes";
+    EXPECT_FALSE(mainCommands->IsCommandEnabled(kCmdUndo));
+    ASSERT_TRUE(mainCommands->Redo());
     EXPECT_EQ(NameOf(main->Shown(), 10), "M15");
+}
+
+TEST_F(CommandsTest, UndoAndRedoStepThroughEachAreasChangesInTheMainWindow) {
+    NameMainPatches();
+    main->Select({0});
+    ASSERT_TRUE(mainCommands->Delete());
+    main->Select({0});
+    ASSERT_TRUE(mainCommands->Initialize());
+    EXPECT_FALSE(mainCommands->IsCommandEnabled(kCmdRedo));
+
+    // A change in another area has steps of its own.
+    State().SetArea(2);
+    main->UpdateViews(kHintArea);
+    main->Select({3});
+    ASSERT_TRUE(mainCommands->Delete());
+    State().SetArea(1);
+    main->UpdateViews(kHintArea);
+
+    ASSERT_TRUE(mainCommands->Undo());
+    EXPECT_EQ(NameOf(main->Shown(), 0), "M1");
+    ASSERT_TRUE(mainCommands->Undo());
+    EXPECT_EQ(NameOf(main->Shown(), 0), "M0");
+    EXPECT_FALSE(mainCommands->IsCommandEnabled(kCmdUndo));
+    EXPECT_TRUE(mainCommands->IsCommandEnabled(kCmdRedo));
+    EXPECT_EQ(NameOf(main->data->GetArray(2), 3), "INIT PATCH") << "area 2 keeps its change";
+
+    ASSERT_TRUE(mainCommands->Redo());
+    EXPECT_EQ(NameOf(main->Shown(), 0), "M1");
+    ASSERT_TRUE(mainCommands->Redo());
+    EXPECT_EQ(NameOf(main->Shown(), 0), "INIT PATCH");
+    EXPECT_FALSE(mainCommands->Redo());
 }
 
 TEST_F(CommandsTest, InsertOfFourAtRow58KeepsSixtyRowsAndSelectsTheTwoThatFit) {
@@ -115,7 +147,13 @@ TEST_F(CommandsTest, FileWindowEditsMarkTheDocumentAndFollowTheButtons) {
     EXPECT_EQ(file.modified, 3);
     EXPECT_EQ(file.rebuilds, 4);
 
-    // The main window's undo step is its own.
+    ASSERT_TRUE(c.Undo());
+    EXPECT_EQ(NamesOf(file.Shown()), (std::vector<std::string>{"F0", "F1", "F2", "F3"}));
+    ASSERT_TRUE(c.Redo());
+    EXPECT_EQ(NamesOf(file.Shown()), (std::vector<std::string>{"F0", "F3"}));
+    EXPECT_EQ(file.modified, 5);
+
+    // The main window's undo steps are its own.
     EXPECT_FALSE(mainCommands->IsCommandEnabled(kCmdUndo));
 }
 

@@ -1,9 +1,9 @@
-// The device image, the two document kinds with their one-step undo, storing
-// received data sets and the initial data file.
+// The device image, storing received data sets and the initial data file.
 #include "tests/data/DataTestSupport.h"
 #include "tests/support/CapturingTextDialog.h"
 
-#include "data/ImageDocument.h"
+#include "data/FileDocument.h"
+#include "data/ImageData.h"
 #include "data/LibrarianFile.h"
 #include "data/ParameterAddress.h"
 #include "data/StoreDataSet.h"
@@ -13,12 +13,6 @@
 namespace {
 
 using datatest::Bytes;
-
-std::string NameAt(const CParameterArray& array, std::size_t index) { return AsPatch(&array[index])->GetName(); }
-
-void Rename(CParameterArray& array, std::size_t index, const std::string& name) {
-    AsPatch(&array[index])->SetName(name);
-}
 
 TEST(ImageData, NewImageHasEveryAreaAndOtherNumbersMeanMemory) {
     datatest::InitialFileGuard noInitialFile;
@@ -30,64 +24,6 @@ TEST(ImageData, NewImageHasEveryAreaAndOtherNumbersMeanMemory) {
     const CParameterAddress map;
     for (int n = 1; n <= 7; ++n)
         EXPECT_EQ(image.GetArray(n).Size(), static_cast<std::size_t>(map.PatchCount(n))) << n;
-}
-
-class ImageDocumentTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        document.GetImage().FillWithNewPatches();
-        for (int n = 1; n <= 7; ++n)
-            Rename(document.GetArray(n), 0, "BEFORE " + std::to_string(n));
-    }
-    datatest::InitialFileGuard noInitialFile;
-    CImageDocument document;
-};
-
-TEST_F(ImageDocumentTest, UndoExchangesTheMarkedAreaAndASecondUndoRedoes) {
-    document.SaveUndo(3);
-    EXPECT_TRUE(document.CanUndo(3));
-    EXPECT_FALSE(document.CanUndo(1));
-    Rename(document.GetArray(3), 0, "AFTER");
-    Rename(document.GetArray(1), 0, "NOT UNDONE");
-    document.GetArray(3).Remove(9);
-
-    document.Undo();
-    EXPECT_EQ(NameAt(document.GetArray(3), 0), "BEFORE 3");
-    EXPECT_EQ(document.GetArray(3).Size(), 10u);
-    EXPECT_EQ(NameAt(document.GetArray(1), 0), "NOT UNDONE");
-    document.Undo();
-    EXPECT_EQ(NameAt(document.GetArray(3), 0), "AFTER");
-    EXPECT_EQ(document.GetArray(3).Size(), 9u);
-}
-
-TEST_F(ImageDocumentTest, SaveUndoZeroCoversAllSevenAreasAndEachSaveReplacesTheLast) {
-    document.SaveUndo(0);
-    for (int n = 1; n <= 7; ++n)
-        Rename(document.GetArray(n), 0, "AFTER");
-    document.Undo();
-    for (int n = 1; n <= 7; ++n)
-        EXPECT_EQ(NameAt(document.GetArray(n), 0), "BEFORE " + std::to_string(n));
-
-    document.SaveUndo(8); // no such area: the marks are cleared, nothing saved
-    for (int n = 0; n <= 8; ++n)
-        EXPECT_FALSE(document.CanUndo(n)) << n;
-    Rename(document.GetArray(2), 0, "CHANGED");
-    document.Undo();
-    EXPECT_EQ(NameAt(document.GetArray(2), 0), "CHANGED");
-}
-
-TEST(FileDocument, UndoUsesAreaOneWhateverTheArgument) {
-    CFileDocument document;
-    document.GetArray(4).Append(datatest::MakePatch(1, "FIRST"));
-    document.Undo(); // nothing saved: nothing happens
-    EXPECT_EQ(document.Patches().Size(), 1u);
-    document.SaveUndo(6);
-    EXPECT_TRUE(document.CanUndo(2));
-    document.Patches().Append(datatest::MakePatch(2, "SECOND"));
-    document.Undo();
-    EXPECT_EQ(document.GetArray(3).Size(), 1u);
-    document.Undo();
-    EXPECT_EQ(document.GetArray(3).Size(), 2u);
 }
 
 class StoreDataSetTest : public ::testing::Test {
@@ -132,10 +68,13 @@ TEST_F(StoreDataSetTest, OnlyDataOfExactlyAPatchIsStoredAndThenTheMemosAreEmptie
 TEST_F(StoreDataSetTest, AddressesOutsideTheImageAreIgnored) {
     const Bytes data(128, 0x11);
     const Bytes before = DataOf(1, 59);
+    const Bytes first = DataOf(1, 0);
+    // 7F 7F 00 00 is the temporary patch: a preview, not a slot to store.
     for (const Bytes& address : {Bytes{0x7F, 0x00, 0x3C, 0x00}, Bytes{0x7F, 0x01, 0x0A, 0x00},
                                  Bytes{0x7F, 0x7F, 0x00, 0x00}, Bytes{0x01, 0x00, 0x00, 0x04}})
         EXPECT_FALSE(StoreDataSet(AddressFromBytes(address), data, image));
     EXPECT_EQ(DataOf(1, 59), before);
+    EXPECT_EQ(DataOf(1, 0), first) << "the temporary patch is not MEMORY 1";
     EXPECT_EQ(At(1, 59).GetMemo(1), "memo");
 }
 

@@ -45,7 +45,7 @@ TEST_F(UnitProvenanceTest, AFreshWindowIsNotReadUntilTheUserFillsARowAndUndoTake
     EXPECT_EQ(provenance().ChangedAreas(document.GetImage()), std::vector<int>{1});
     EXPECT_EQ(provenance().ChangedIndexes(1, document.GetArray(1)), std::vector<int>{3});
 
-    document.Undo();
+    document.Undo(1);
     EXPECT_TRUE(Status(1, 3).NotRead());
     EXPECT_TRUE(provenance().ChangedAreas(document.GetImage()).empty());
 }

@@ -29,6 +29,9 @@ TEST_F(TransferSummaryTest, AWholeAreaIsNamedByTheAreaAndSomePatchesByTheirNumbe
                                            "10");
     EXPECT_EQ(ReadSummary(1, {8, 1, 4}), "3 patches read from MEMORY 2, 5, 9") << "in number order";
     EXPECT_EQ(ReadSummary(2, {3}), "1 patch read from SOUND LIBRARY: CLEAN 4");
+    EXPECT_EQ(StartUpReadSummary(120, {}), "120 patches read from the ZM-47");
+    EXPECT_EQ(StartUpReadSummary(60, {5, 7}),
+              "60 patches read from the ZM-47; not read: SOUND LIBRARY: HEAVY, SOUND LIBRARY: EXTREME");
 }
 
 TEST_F(TransferSummaryTest, AWriteAddsVerifiedAndTheBackupOnlyWhenTheyHappened) {

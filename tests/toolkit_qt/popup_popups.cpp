@@ -6,12 +6,22 @@
 #include "toolkit/qt/PopupComboBox.h"
 #include "toolkit/qt/PopupEdit.h"
 
+#include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// Types text as a keyboard would, one key event a character (QTest's key
+// clicks take ASCII only).
+void Type(QWidget& widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(&widget, &press);
+    }
+}
 
 class Popup : public ::testing::Test {
 protected:
@@ -34,6 +44,27 @@ TEST_F(Popup, TextEditWidensToItsTextRightAlignedToTheLeft) {
     left.SetText("");
     EXPECT_EQ(left.width(), cell.width());  // never narrower than the cell
     EXPECT_TRUE(left.IsModified());
+}
+
+TEST_F(Popup, ALimitedEditRefusesMoreCharactersAndOnesOutsideAsciiAndCountsDown) {
+    QWidget parent;
+    GP::CPopupEdit edit(QRect(0, 0, 80, 20), 0, 0, &parent);
+    EXPECT_EQ(edit.CharactersLeft(), -1);
+    edit.SetLimits(16, true);
+    edit.SetText("CLEAN");
+    EXPECT_EQ(edit.CharactersLeft(), 11);
+    edit.setFocus();
+    edit.end(false);
+    Type(edit, QString::fromUtf8(" \xC3\xA9\xE9\x9F\xB3~1234567890"));
+    EXPECT_EQ(edit.text(), "CLEAN ~123456789") << "accents and kana are refused, the 17th character too";
+    EXPECT_EQ(edit.CharactersLeft(), 0);
+    edit.setText("");
+    EXPECT_EQ(edit.CharactersLeft(), 16);
+
+    GP::CPopupEdit memo(QRect(0, 0, 80, 20), 0, 0, &parent);
+    memo.SetLimits(0, false);
+    Type(memo, QString::fromUtf8("\xC3\xA9\xE9\x9F\xB3 and more than sixteen characters"));
+    EXPECT_EQ(memo.text(), QString::fromUtf8("\xC3\xA9\xE9\x9F\xB3 and more than sixteen characters"));
 }
 
 TEST_F(Popup, RunModalAnswersEnterOnlyWhenTheValidatorAgrees) {

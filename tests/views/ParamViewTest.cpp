@@ -6,7 +6,9 @@
 #include "views/PreviewButtonGeometry.h"
 #include "views/SetGridDlg.h"
 
+#include <QLineEdit>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -117,6 +119,25 @@ TEST(PreviewButtons, ButtonKPreviewsTheRowTopPlusK) {
     v.view.OnPreviewButton(CParamView::kFirstButtonId + 1);
     EXPECT_EQ(v.view.previews.size(), 2u);
     EXPECT_EQ(v.view.confirmation.asked, 3);
+}
+
+TEST(PreviewButtons, AClickLeavesTheKeysInTheListAndTheKeyboardKeepsTheButton) {
+    ViewOverList v(5);
+    QLineEdit elsewhere(&v.view);
+    elsewhere.show();
+    v.view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v.view));
+    // The question took the focus and gave it back to somewhere else.
+    elsewhere.setFocus();
+    ASSERT_TRUE(elsewhere.hasFocus());
+    QTest::mouseClick(v.view.GetButton(1), Qt::LeftButton);
+    EXPECT_EQ(v.view.previews, std::vector<int>{1});
+    EXPECT_TRUE(v.f.list.hasFocus()) << "F2 and Ctrl+Space work on at once";
+
+    v.view.GetButton(2)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(v.view.GetButton(2), Qt::Key_Space);
+    EXPECT_EQ(v.view.previews.back(), 2);
+    EXPECT_TRUE(v.view.GetButton(2)->hasFocus());
 }
 
 TEST(PreviewButtons, NothingIsSentBesideRowsWithoutAPatch) {

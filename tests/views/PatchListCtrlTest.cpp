@@ -210,7 +210,7 @@ TEST(PatchList, InPlaceEditsStoreNamesAndMemosWithOneUndoStep) {
     EXPECT_EQ(f.NameAt(1), "P1");
     EXPECT_EQ(modified.count(), 1);
     ASSERT_TRUE(f.document.CanUndo(1));
-    f.document.Undo();
+    f.document.Undo(1);
     EXPECT_EQ(f.NameAt(0), "P0");
     EXPECT_EQ(f.NameAt(2), "P2");
 
@@ -253,13 +253,23 @@ TEST(PatchList, CharactersTheTextCannotHoldAreRefusedAndNothingStored) {
     EXPECT_TRUE(f.list.EndEdit(false));
     EXPECT_EQ(f.Patches()[0].GetMemo(1), "");
     EXPECT_EQ(f.Patches()[1].GetMemo(1), "");
-
-    dialog.clear();
-    EXPECT_FALSE(EditSelected(f, 0, kName, QString::fromUtf8("Crème")));
-    EXPECT_EQ(dialog.shown().size(), 1u);
-    EXPECT_TRUE(f.list.EndEdit(false));
-    EXPECT_EQ(f.NameAt(0), "P0");
     EXPECT_FALSE(f.document.CanUndo(1)); // a refused edit records no undo step
+
+    // A name editor takes only what the unit can show, as it is typed, and
+    // at most 16 characters.
+    dialog.clear();
+    ASSERT_TRUE(f.list.BeginEdit(0, kName));
+    auto* editor = qobject_cast<QLineEdit*>(f.list.GetActivePopup()->GetWnd());
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    editor->insert(QString::fromUtf8("Crème"));
+    EXPECT_EQ(editor->text(), "P0") << "the whole insert is refused";
+    editor->selectAll();
+    editor->insert(QStringLiteral("Creme brulee: 16 + more"));
+    EXPECT_EQ(editor->text(), "Creme brulee: 16");
+    EXPECT_TRUE(f.list.EndEdit(true));
+    EXPECT_EQ(f.NameAt(0), "Creme brulee: 16");
+    EXPECT_TRUE(dialog.shown().empty());
 }
 
 // A list whose replace dialog answers at once.
@@ -306,7 +316,7 @@ TEST(PatchList, ReplaceStringIsOneUndoableChangeAndSortsAgain) {
     EXPECT_EQ(modified.count(), 1);
     EXPECT_EQ(list.GetItemData(3), 2); // sorted again: Patch 1, Patch 3, Z 0, Z 2
     ASSERT_TRUE(document.CanUndo(1));
-    document.Undo();
+    document.Undo(1);
     EXPECT_EQ(name(0), "Patch 0");
     EXPECT_EQ(name(2), "Patch 2");
 }

@@ -382,6 +382,7 @@ std::unique_ptr<IPopup> CEditListCtrl::CreatePopup(int row, int column) {
     case SELVColumn::kEditorText: {
         auto edit = std::make_unique<CPopupEdit>(rect, descriptor.Alignment(), row, viewport());
         edit->setFont(font());
+        edit->SetLimits(descriptor.maxLength, descriptor.IsAsciiText());
         edit->SetText(GetCellText(row, column));
         popup = std::move(edit);
         break;

@@ -19,6 +19,12 @@ public:
     QString GetText() const override { return text(); }
     void SetText(const QString& text) override;
 
+    // Refuses typed or pasted text beyond maxLength characters (0: any) or,
+    // with asciiOnly, outside printable ASCII; shows how many are left.
+    void SetLimits(int maxLength, bool asciiOnly);
+    // The characters that can still be typed, or -1 without a limit.
+    int CharactersLeft() const;
+
     // Asked by RunModal before Enter ends it; none accepts every text.
     void SetModalValidator(std::function<bool(const QString&)> validator) { validator_ = std::move(validator); }
 
@@ -30,10 +36,12 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Widen();
     int alignment_;
+    int limit_ = 0;
     std::function<bool(const QString&)> validator_;
 };
 

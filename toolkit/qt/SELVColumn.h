@@ -29,6 +29,8 @@ struct SELVColumn {
     static constexpr int kRadixHex = 0x2000;
     // The column can become the current column and be edited.
     static constexpr int kEditable = 0x10000;
+    // Text editor: only printable ASCII (0x20..0x7E) can be typed.
+    static constexpr int kTextAscii = 0x20000;
 
     // Real number format flags.
     static constexpr int kFormatDropZeros = 0x1;     // drop trailing zeros
@@ -43,10 +45,14 @@ struct SELVColumn {
     int formatFlags = 0;
     // Drop-down columns: the display text of each entry.
     std::vector<QString> items;
+    // Text editor: the most characters it takes (0: any number); it shows
+    // how many are left while the user types.
+    int maxLength = 0;
 
     int Alignment() const { return flags & kAlignMask; }
     int Editor() const { return flags & kEditorMask; }
     bool IsEditable() const { return (flags & kEditable) != 0; }
+    bool IsAsciiText() const { return (flags & kTextAscii) != 0; }
     bool IsNumeric() const { return Editor() == kEditorSpin; }
     bool IsInteger() const { return (flags & kTypeMask) == kTypeInteger; }
     int Radix() const { return (flags & kRadixMask) == kRadixHex ? 16 : 10; }
