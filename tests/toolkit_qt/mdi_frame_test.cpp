@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -195,6 +196,25 @@ TEST_F(MdiFrame, WindowsWithoutASavedPositionOpenAtAUsableSizeCascaded) {
         EXPECT_TRUE(usable.contains(child->geometry())) << i;
         EXPECT_EQ(child->size(), first->size()) << i;
     }
+}
+
+TEST_F(MdiFrame, AWindowBeyondTheEdgeOfASmallFrameCanBeScrolledTo) {
+    GP::CMDIFrameWndEx frame(*profile);
+    frame.resize(900, 700);
+    frame.show();
+    GP::CMDIChildWndEx* child = AddChild(frame, QStringLiteral("far"));
+    child->setGeometry(600, 400, 300, 200);
+    frame.resize(400, 300);
+    QCoreApplication::processEvents();
+    QScrollBar* across = frame.MdiArea().horizontalScrollBar();
+    QScrollBar* down = frame.MdiArea().verticalScrollBar();
+    EXPECT_TRUE(across->isVisible());
+    EXPECT_TRUE(down->isVisible());
+    across->setValue(across->maximum());
+    down->setValue(down->maximum());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(frame.MdiArea().viewport()->rect().intersects(child->geometry()))
+        << "scrolled to the end, the window is in sight";
 }
 
 TEST_F(MdiFrame, ResizeCommandsFillTheAreaAboveTheRowOfMinimizedWindows) {

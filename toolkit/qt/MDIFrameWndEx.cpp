@@ -40,6 +40,10 @@ CMDIFrameWndEx::CMDIFrameWndEx(GT::IProfile& profile, QWidget* parent)
       resizeToFullAction_(this), maximizeHeightAction_(this), maximizeWidthAction_(this), savePositionAction_(this),
       alwaysOnTopAction_(this) {
     setCentralWidget(&mdiArea_);
+    // A window left beyond the edge of a frame made small is scrolled to,
+    // never lost.
+    mdiArea_.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     windowListMenu_.setTitle(tr("&Windows"));
     SetUpActions();
     connect(&mdiArea_, &QMdiArea::subWindowActivated, this, &CMDIFrameWndEx::UpdateCommandStates);
