@@ -52,13 +52,29 @@ bool SaveAreas(const CImageData& image, const std::vector<int>& areas, const std
     return true;
 }
 
+int Cancelled()
+{
+    PrintError("cancelled");
+    return kExitFailure;
+}
+
 // A checked write of the listed patches of the array (indexed by slot) to
-// area, recorded in the history: the backup as "before write", what was sent
-// as "written".
-bool WriteRecorded(CWriter& writer, int area, const std::vector<int>& indexes, const CParameterArray& array,
-                   const CWriteChecks& checks, IHistoryRecorder& history)
+// area over the devices the arguments name, recorded in the history: the
+// backup as "before write", what was sent as "written". Patches that MIDI
+// cannot carry are refused before any device opens. Returns the exit code.
+int WriteToUnit(const Arguments& arguments, const char* verb, int area, const std::vector<int>& indexes,
+                const CParameterArray& array, const CWriteChecks& checks, IHistoryRecorder& history)
 {
     const CParameterAddress map;
+    if (!CWriter::CheckSendable(map.AreaCodeFromNumber(area), indexes, array))
+        return kExitFailure;
+    CEngineSession session;
+    if (!session.Start(arguments.devices))
+        return kExitFailure;
+    CInterruptGuard interrupt;
+    CStderrProgress progress(verb);
+    CWriter& writer = session.Writer();
+    writer.SetProgress(&progress);
     CWriteRecord record;
     record.started = std::time(nullptr);
     const bool written = writer.WritePatches(map.AreaCodeFromNumber(area), indexes, array, checks);
@@ -69,7 +85,9 @@ bool WriteRecorded(CWriter& writer, int area, const std::vector<int>& indexes, c
     if (checks.verify)
         record.verify = writer.LastReadBackMatched() ? EVerify::kPassed : EVerify::kFailed;
     history.UnitWritten(area, indexes, array, record);
-    return written;
+    if (!written)
+        return StopRequested() ? Cancelled() : kExitFailure;
+    return kExitOk;
 }
 
 std::string AreaList(const std::vector<int>& areas)
@@ -88,12 +106,6 @@ bool DevicesSetUp()
         return true;
     ShowMessage(kMsgMidiNotSetUp);
     return false;
-}
-
-int Cancelled()
-{
-    PrintError("cancelled");
-    return kExitFailure;
 }
 
 } // namespace
@@ -180,24 +192,12 @@ int Write(const Arguments& arguments)
     } else {
         indexes = LeadingPatchIndexes(path, fileSize, area);
     }
-    // A file whose patches MIDI cannot carry is refused before any device opens.
-    if (!CWriter::CheckSendable(map.AreaCodeFromNumber(area), indexes, file.Patches()))
-        return kExitFailure;
-    CEngineSession session;
-    if (!session.Start(arguments.devices))
-        return kExitFailure;
-    CInterruptGuard interrupt;
-    CStderrProgress progress("writing");
-    CWriter& writer = session.Writer();
-    writer.SetProgress(&progress);
     CWriteChecks checks;
     checks.verify = arguments.verify;
     checks.backupFile = arguments.backup;
     CLibrarySession library(arguments);
     library.Recorder().FileSeen(path, EFileEvent::kOpened, file.Patches());
-    if (!WriteRecorded(writer, area, indexes, file.Patches(), checks, library.Recorder()))
-        return StopRequested() ? Cancelled() : kExitFailure;
-    return kExitOk;
+    return WriteToUnit(arguments, "writing", area, indexes, file.Patches(), checks, library.Recorder());
 }
 
 int Restore(const Arguments& arguments)
@@ -250,21 +250,10 @@ int Restore(const Arguments& arguments)
     patches.Resize(state->patches.size());
     for (int index : indexes)
         patches[static_cast<std::size_t>(index)] = *state->patches[static_cast<std::size_t>(index)];
-    if (!CWriter::CheckSendable(map.AreaCodeFromNumber(area), indexes, patches))
-        return kExitFailure;
-    CEngineSession session;
-    if (!session.Start(arguments.devices))
-        return kExitFailure;
-    CInterruptGuard interrupt;
-    CStderrProgress progress("restoring");
-    CWriter& writer = session.Writer();
-    writer.SetProgress(&progress);
     CWriteChecks checks;
     checks.verify = true;
     checks.backupFile = NewBackupPath(library.BackupFolder(), area, std::time(nullptr));
-    if (!WriteRecorded(writer, area, indexes, patches, checks, library.Recorder()))
-        return StopRequested() ? Cancelled() : kExitFailure;
-    return kExitOk;
+    return WriteToUnit(arguments, "restoring", area, indexes, patches, checks, library.Recorder());
 }
 
 int Preview(const Arguments& arguments)

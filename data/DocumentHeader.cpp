@@ -1,20 +1,18 @@
 #include "data/DocumentHeader.h"
 
 #include "data/BigEndian.h"
-
-#include <cstring>
+#include "data/ByteTag.h"
 
 namespace {
 
-constexpr char kMagic[] = "ZM4LibrarianFile0000            ";
-constexpr std::size_t kMagicSize = 32;
-static_assert(sizeof kMagic - 1 == kMagicSize);
+constexpr CByteTag kMagic("ZM4LibrarianFile0000            ");
+static_assert(kMagic.Size() == 32);
 constexpr std::size_t kCountOffset = 32;
 
 } // namespace
 
 bool CDocumentHeader::HasMagic(std::span<const std::uint8_t> bytes) {
-    return bytes.size() >= kMagicSize && std::memcmp(bytes.data(), kMagic, kMagicSize) == 0;
+    return kMagic.Opens(bytes);
 }
 
 bool CDocumentHeader::Read(std::span<const std::uint8_t> bytes) {
@@ -26,7 +24,7 @@ bool CDocumentHeader::Read(std::span<const std::uint8_t> bytes) {
 
 void CDocumentHeader::Write(std::vector<std::uint8_t>& out) const {
     const std::size_t start = out.size();
-    out.insert(out.end(), kMagic, kMagic + kMagicSize);
+    kMagic.AppendTo(out);
     AppendU32(out, count_);
     out.resize(start + kSize, 0);
 }

@@ -1,16 +1,14 @@
 #include "data/PatchDragData.h"
 
 #include "data/BigEndian.h"
+#include "data/ByteTag.h"
 #include "data/PatchRecord.h"
 
-#include <cstring>
 #include <limits>
 
 namespace {
 
-constexpr char kTag[] = "ZM47-PATCHES-001";
-constexpr std::size_t kTagSize = 16;
-static_assert(sizeof kTag - 1 == kTagSize);
+constexpr CByteTag kTag("ZM47-PATCHES-001");
 constexpr std::uint32_t kLastArea = 7;
 
 } // namespace
@@ -19,7 +17,8 @@ bool EncodePatchDrag(const CParameterArray& array, const std::vector<int>& index
                      std::vector<std::uint8_t>& out) {
     if (indexes.empty() || origin.area < 0 || origin.area > static_cast<int>(kLastArea) || origin.codePage < 0)
         return false;
-    std::vector<std::uint8_t> bytes(kTag, kTag + kTagSize);
+    std::vector<std::uint8_t> bytes;
+    kTag.AppendTo(bytes);
     AppendU32(bytes, static_cast<std::uint32_t>(origin.area));
     AppendU32(bytes, static_cast<std::uint32_t>(origin.codePage));
     AppendU32(bytes, static_cast<std::uint32_t>(indexes.size()));
@@ -40,9 +39,9 @@ bool EncodePatchDrag(const CParameterArray& array, const std::vector<int>& index
 }
 
 bool DecodePatchDrag(std::span<const std::uint8_t> bytes, CParameterArray& patches, CPatchDragOrigin& origin) {
-    if (bytes.size() < kTagSize || std::memcmp(bytes.data(), kTag, kTagSize) != 0)
+    if (!kTag.Opens(bytes))
         return false;
-    CByteReader reader(bytes.subspan(kTagSize));
+    CByteReader reader(bytes.subspan(kTag.Size()));
     std::uint32_t area = 0;
     std::uint32_t codePage = 0;
     std::uint32_t count = 0;

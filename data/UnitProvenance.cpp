@@ -74,8 +74,8 @@ void CUnitProvenance::RememberSlots(int number, const CParameterArray& patches,
     }
 }
 
-void CUnitProvenance::MarkRead(int number, const std::vector<int>& indexes, const CParameterArray& patches,
-                               std::int64_t time) {
+void CUnitProvenance::MarkUnitRows(int number, const std::vector<int>& indexes, const CParameterArray& patches,
+                                   std::int64_t time, RowSource source) {
     Area* area = FindArea(number);
     if (!area)
         return;
@@ -83,28 +83,23 @@ void CUnitProvenance::MarkRead(int number, const std::vector<int>& indexes, cons
         if (index < 0 || static_cast<std::size_t>(index) >= patches.Size())
             continue;
         Row& row = RowAt(*area, index);
-        const PatchBytes read = BytesOf(patches.At(static_cast<std::size_t>(index)));
-        row.changedOnUnitSince = row.source == RowSource::kRemembered && read != row.known ? row.time : 0;
-        row.source = RowSource::kRead;
+        const PatchBytes now = BytesOf(patches.At(static_cast<std::size_t>(index)));
+        const bool changedOnUnit = source == RowSource::kRead && row.source == RowSource::kRemembered && now != row.known;
+        row.changedOnUnitSince = changedOnUnit ? row.time : 0;
+        row.source = source;
         row.time = time;
-        row.known = read;
+        row.known = now;
     }
+}
+
+void CUnitProvenance::MarkRead(int number, const std::vector<int>& indexes, const CParameterArray& patches,
+                               std::int64_t time) {
+    MarkUnitRows(number, indexes, patches, time, RowSource::kRead);
 }
 
 void CUnitProvenance::MarkWritten(int number, const std::vector<int>& indexes, const CParameterArray& patches,
                                   std::int64_t time) {
-    Area* area = FindArea(number);
-    if (!area)
-        return;
-    for (int index : indexes) {
-        if (index < 0 || static_cast<std::size_t>(index) >= patches.Size())
-            continue;
-        Row& row = RowAt(*area, index);
-        row.source = RowSource::kWritten;
-        row.time = time;
-        row.changedOnUnitSince = 0;
-        row.known = BytesOf(patches.At(static_cast<std::size_t>(index)));
-    }
+    MarkUnitRows(number, indexes, patches, time, RowSource::kWritten);
 }
 
 void CUnitProvenance::SetReading(int number, bool reading) {

@@ -116,6 +116,11 @@ private:
     const Area* FindArea(int area) const;
     // The row of index, grown to it (a new row counts as never read).
     Row& RowAt(Area& area, int index);
+    // The listed rows now hold what the unit holds, as read or as written
+    // at time; a read also notes whether the unit changed since it was
+    // remembered.
+    void MarkUnitRows(int area, const std::vector<int>& indexes, const CParameterArray& patches, std::int64_t time,
+                      RowSource source);
 
     std::array<Area, 7> areas_;
 };

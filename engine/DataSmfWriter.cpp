@@ -1,14 +1,9 @@
 #include "engine/DataSmfWriter.h"
 
 #include "engine/SmfExchange.h"
+#include "ml/MidiStatus.h"
 
 #include <algorithm>
-
-namespace {
-
-constexpr std::uint8_t kSystemExclusive = 0xF0;
-
-} // namespace
 
 COruDataSmfWriter::COruDataSmfWriter() : COruMidiOutDevice("Standard MIDI File") {}
 
@@ -25,7 +20,7 @@ std::size_t COruDataSmfWriter::WriteAt(std::size_t position, std::span<const std
 }
 
 bool COruDataSmfWriter::Send(std::span<const std::uint8_t> bytes) {
-    if (bytes.empty() || bytes.front() != kSystemExclusive)
+    if (bytes.empty() || bytes.front() != ML::kSysExStart)
         return true;
     const bool added = AddSysEx(nextDelta_, bytes);
     if (!added)

@@ -1,20 +1,15 @@
 #include "engine/LongDataSlots.h"
 
+#include "ml/MidiStatus.h"
+
 #include <algorithm>
-
-namespace {
-
-constexpr std::uint8_t kSystemExclusive = 0xF0;
-constexpr std::uint8_t kEndOfExclusive = 0xF7;
-
-} // namespace
 
 COruLongDataSlots::COruLongDataSlots() : slots_(std::make_unique<std::array<Slot, kSlots>>()) {}
 
 bool COruLongDataSlots::Put(std::span<const std::uint8_t> bytes, std::uint32_t& ticket)
 {
     if (bytes.empty()) return false;
-    if (bytes.front() == kSystemExclusive) dropping_ = false;  // a new message begins
+    if (bytes.front() == ML::kSysExStart) dropping_ = false;  // a new message begins
     const std::uint32_t next = next_.load(std::memory_order_relaxed);
     const bool room = next - taken_.load(std::memory_order_acquire) < kSlots;
     if (!dropping_ && room && bytes.size() <= kSlotSize) {
@@ -26,7 +21,7 @@ bool COruLongDataSlots::Put(std::span<const std::uint8_t> bytes, std::uint32_t& 
         return true;
     }
     if (!dropping_) dropped_.fetch_add(1, std::memory_order_relaxed);
-    dropping_ = bytes.back() != kEndOfExclusive;
+    dropping_ = bytes.back() != ML::kSysExEnd;
     return false;
 }
 

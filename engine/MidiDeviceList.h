@@ -1,6 +1,6 @@
 #pragma once
-// The two process-wide lists that own the physical devices. A device name
-// occurs at most once per list (the setup finds before it creates).
+// The lists that own the physical devices, kept by the MIDI setup. A device
+// name occurs at most once per list (the setup finds before it creates).
 #include "engine/MidiDevice.h"
 
 #include <memory>
@@ -41,7 +41,3 @@ private:
 
 class COruMidiInDevices : public COruMidiDeviceList<COruMidiInDevice> {};
 class COruMidiOutDevices : public COruMidiDeviceList<COruMidiOutDevice> {};
-
-// Both created on first use.
-COruMidiInDevices& GetMidiInDevices();
-COruMidiOutDevices& GetMidiOutDevices();

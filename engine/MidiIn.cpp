@@ -8,6 +8,7 @@
 #include "engine/MidiPortLists.h"
 #include "engine/StructRegistry.h"
 #include "ml/LongMessage.h"
+#include "ml/MidiStatus.h"
 #include "ml/ShortMessage.h"
 #include "ml/TessanMessage.h"
 #include "ml/UnitIdentity.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr std::uint8_t kSystemExclusive = 0xF0;
 constexpr std::uint8_t kTimingClock = 0xF8;
 
 bool IsCommand(const ML::CTessanMessage& message, const ML::CMessage& command)
@@ -31,9 +31,9 @@ void COruMidiIn::OnReceive(std::span<const std::uint8_t> bytes)
 {
     if (bytes.empty()) return;
     const std::uint8_t first = bytes[0];
-    if (first == kSystemExclusive && bytes.size() >= 2 && bytes[1] == ML::kMakerId) {
+    if (first == ML::kSysExStart && bytes.size() >= 2 && bytes[1] == ML::kMakerId) {
         OnAddressChecksum(bytes);
-    } else if (first == kSystemExclusive) {
+    } else if (first == ML::kSysExStart) {
         OnSystemExclusive(bytes);
     } else if (first < kTimingClock) {
         const ML::CShortMessage message(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));

@@ -1,7 +1,6 @@
 #include "engine/MidiManager.h"
 
 #include "engine/EngineTextOut.h"
-#include "engine/MidiDeviceList.h"
 #include "engine/MidiPortLists.h"
 #include "engine/MidiSetup.h"
 #include "ml/UnitIdentity.h"
@@ -67,8 +66,7 @@ void COruMidiManager::Shutdown()
     outputDefinitions.clear();
     GetMidiInputs().clear();
     GetMidiOutputs().clear();
-    GetMidiInDevices().DeleteAll();
-    GetMidiOutDevices().DeleteAll();
+    GetMidiSetup().ReleaseAll();
 }
 
 COruMidiManager& GetMidiManager()

@@ -1,7 +1,6 @@
 #include "engine/MidiSetup.h"
 
 #include "engine/MidiDeviceFactory.h"
-#include "engine/MidiDeviceList.h"
 #include "engine/MidiPortLists.h"
 #include "engine/MidiSetupState.h"
 #include "engine/MidiPluginRouter.h"
@@ -109,7 +108,7 @@ bool WaitSlice(ML::ITickClock& clock, std::uint32_t deadline, std::chrono::milli
 COruMidiInDevice* COruMidiSetup::FindOrCreateInputDevice(std::string_view name)
 {
     name = WithoutUnconnected(name);
-    auto& devices = GetMidiInDevices();
+    auto& devices = inDevices_;
     if (COruMidiInDevice* found = devices.Find(name)) return found;
     return devices.Append(GetMidiDeviceFactory().CreateInputDevice(std::string(name)));
 }
@@ -117,7 +116,7 @@ COruMidiInDevice* COruMidiSetup::FindOrCreateInputDevice(std::string_view name)
 COruMidiOutDevice* COruMidiSetup::FindOrCreateOutputDevice(std::string_view name)
 {
     name = WithoutUnconnected(name);
-    auto& devices = GetMidiOutDevices();
+    auto& devices = outDevices_;
     if (COruMidiOutDevice* found = devices.Find(name)) return found;
     return devices.Append(GetMidiDeviceFactory().CreateOutputDevice(std::string(name)));
 }
@@ -144,7 +143,7 @@ COruMidiInDevice* COruMidiSetup::DeviceOf(const COruMidiIn& input) const
 {
     COruMidiInDevice* device = nullptr;
     if (GetMidiPluginRouter().InputOverride(input, device)) return device;
-    for (const auto& candidate : GetMidiInDevices()) {
+    for (const auto& candidate : inDevices_) {
         const auto& bound = candidate->boundInputs;
         if (std::find(bound.begin(), bound.end(), &input) != bound.end()) return candidate.get();
     }
@@ -207,29 +206,29 @@ void COruMidiSetup::ConfigureOutput(std::string_view portName, std::string_view 
 void COruMidiSetup::ReleaseAll()
 {
     for (auto& output : GetMidiOutputs()) output.devices.clear();
-    GetMidiInDevices().DeleteAll();
-    GetMidiOutDevices().DeleteAll();
+    inDevices_.DeleteAll();
+    outDevices_.DeleteAll();
 }
 
 bool COruMidiSetup::OpenAll()
 {
     bool all = true;
-    for (const auto& device : GetMidiInDevices()) all = device->Open() && all;
-    for (const auto& device : GetMidiOutDevices()) all = device->Open() && all;
+    for (const auto& device : inDevices_) all = device->Open() && all;
+    for (const auto& device : outDevices_) all = device->Open() && all;
     return all;
 }
 
 void COruMidiSetup::CloseAll()
 {
-    for (const auto& device : GetMidiInDevices()) device->CloseDevice();
-    for (const auto& device : GetMidiOutDevices()) device->CloseDevice();
+    for (const auto& device : inDevices_) device->CloseDevice();
+    for (const auto& device : outDevices_) device->CloseDevice();
 }
 
 bool COruMidiSetup::AllOpen() const
 {
-    for (const auto& device : GetMidiInDevices())
+    for (const auto& device : inDevices_)
         if (!device->IsOpen()) return false;
-    for (const auto& device : GetMidiOutDevices())
+    for (const auto& device : outDevices_)
         if (!device->IsOpen()) return false;
     return true;
 }

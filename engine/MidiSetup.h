@@ -3,6 +3,7 @@
 // in the profile section "MIDIConnection" and restores it, and pumps and
 // waits for the traffic of an input on behalf of the requester.
 #include "engine/MidiDevice.h"
+#include "engine/MidiDeviceList.h"
 #include "engine/MidiIn.h"
 #include "engine/MidiOut.h"
 #include "ml/TickClock.h"
@@ -88,7 +89,15 @@ public:
     // want more.
     void SetWaitGrace(std::chrono::milliseconds grace) { waitGrace_ = grace; }
 
+    // The devices the setup has created, which it owns.
+    COruMidiInDevices& InDevices() { return inDevices_; }
+    COruMidiOutDevices& OutDevices() { return outDevices_; }
+    const COruMidiInDevices& InDevices() const { return inDevices_; }
+    const COruMidiOutDevices& OutDevices() const { return outDevices_; }
+
 private:
+    COruMidiInDevices inDevices_;
+    COruMidiOutDevices outDevices_;
     std::chrono::milliseconds waitGrace_ = msgwin::kDefaultWaitGrace;
 };
 

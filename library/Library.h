@@ -30,6 +30,7 @@
 
 struct sqlite3;
 class CSqlCache;
+class CSqlTransaction;
 
 using LibraryId = std::int64_t;
 
@@ -237,6 +238,10 @@ private:
     bool LoadList(LibraryId id, std::vector<LibraryId>& ids);
     // Message 103 the first time recording fails.
     void RecordingFailed();
+    // Ends a recording whose last step inserted a row (inserted: whether it
+    // ran): the row's id once the transaction is committed, else 0 with the
+    // failure reported.
+    LibraryId CommitInsert(CSqlTransaction& transaction, bool inserted);
 
     std::filesystem::path path_;
     sqlite3* db_ = nullptr;

@@ -39,6 +39,14 @@ bool ReadStateInfo(const CSqlStatement& row, CStateInfo& info, std::vector<Libra
     return true;
 }
 
+// The state of id with its slot list; false when there is none or it is
+// damaged.
+bool ReadState(sqlite3* db, LibraryId id, CStateInfo& info, std::vector<LibraryId>& ids) {
+    CSqlStatement row(db, std::string(kStateColumns) + "WHERE s.id = ?");
+    row.Bind(1, id);
+    return row.Step() == SQLITE_ROW && ReadStateInfo(row, info, ids);
+}
+
 // LIKE pattern for a text anywhere, with LIKE's own characters escaped.
 std::string ContainsPattern(std::string_view text) {
     std::string pattern = "%";
@@ -80,21 +88,17 @@ std::vector<CStateInfo> CLibrary::History(int area, int limit) {
 }
 
 std::optional<CStateInfo> CLibrary::StateInfo(LibraryId id) {
-    CSqlStatement row(db_, std::string(kStateColumns) + "WHERE s.id = ?");
-    row.Bind(1, id);
     CStateInfo info;
     std::vector<LibraryId> ids;
-    if (row.Step() != SQLITE_ROW || !ReadStateInfo(row, info, ids))
+    if (!ReadState(db_, id, info, ids))
         return std::nullopt;
     return info;
 }
 
 std::optional<CUnitState> CLibrary::State(LibraryId id) {
-    CSqlStatement row(db_, std::string(kStateColumns) + "WHERE s.id = ?");
-    row.Bind(1, id);
     CUnitState state;
     std::vector<LibraryId> ids;
-    if (row.Step() != SQLITE_ROW || !ReadStateInfo(row, state.info, ids))
+    if (!ReadState(db_, id, state.info, ids))
         return std::nullopt;
     const auto size = static_cast<std::size_t>(AreaSize(state.info.area));
     ids.resize(size, 0);

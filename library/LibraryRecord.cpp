@@ -157,16 +157,7 @@ LibraryId CLibrary::RecordUnitState(int area, EUnitEvent event, const std::vecto
         insert->Bind(5, static_cast<std::int64_t>(*changed));
     else
         insert->BindNull(5);
-    if (!insert->Run()) {
-        RecordingFailed();
-        return 0;
-    }
-    const LibraryId id = sqlite3_last_insert_rowid(db_);
-    if (!transaction.Commit()) {
-        RecordingFailed();
-        return 0;
-    }
-    return id;
+    return CommitInsert(transaction, insert->Run());
 }
 
 LibraryId CLibrary::RecordFile(const std::filesystem::path& path, EFileEvent event, const CParameterArray& patches,
@@ -191,11 +182,16 @@ LibraryId CLibrary::RecordFile(const std::filesystem::path& path, EFileEvent eve
     }
     LibraryId list = 0;
     CSqlStatement insert(db_, "INSERT INTO files(path, time, event, list) VALUES(?, ?, ?, ?)");
-    if (!StoreList(ids, list) || !insert.Bind(1, absolute.string())
-                                       .Bind(2, static_cast<std::int64_t>(when))
-                                       .Bind(3, static_cast<std::int64_t>(event))
-                                       .Bind(4, list)
-                                       .Run()) {
+    const bool inserted = StoreList(ids, list) && insert.Bind(1, absolute.string())
+                                                      .Bind(2, static_cast<std::int64_t>(when))
+                                                      .Bind(3, static_cast<std::int64_t>(event))
+                                                      .Bind(4, list)
+                                                      .Run();
+    return CommitInsert(transaction, inserted);
+}
+
+LibraryId CLibrary::CommitInsert(CSqlTransaction& transaction, bool inserted) {
+    if (!inserted) {
         RecordingFailed();
         return 0;
     }

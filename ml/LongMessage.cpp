@@ -1,5 +1,6 @@
 #include "ml/LongMessage.h"
 
+#include "ml/MidiStatus.h"
 #include "toolkit/core/TextOut.h"
 
 #include <algorithm>
@@ -9,8 +10,6 @@ namespace ML {
 
 namespace {
 constexpr std::size_t kReservedSize = 256;
-constexpr std::uint8_t kStartOfExclusive = 0xF0;
-constexpr std::uint8_t kEndOfExclusive = 0xF7;
 } // namespace
 
 CLongMessage::CLongMessage() {
@@ -21,13 +20,13 @@ CLongMessage::CLongMessage(const std::vector<std::uint8_t>& bytes) : CMessage(by
 
 void CLongMessage::Reset() {
     reserve(kReservedSize);
-    assign({kStartOfExclusive, 0x00, kEndOfExclusive});
+    assign({kSysExStart, 0x00, kSysExEnd});
 }
 
 void CLongMessage::SetData(std::span<const std::uint8_t> data) {
     resize(data.size() + 3, 0x00);
     std::copy(data.begin(), data.end(), begin() + 2);
-    back() = kEndOfExclusive;
+    back() = kSysExEnd;
 }
 
 std::vector<std::uint8_t> CLongMessage::GetData() const {
@@ -73,7 +72,7 @@ void CLongMessage::SetSubId2(std::uint8_t id) {
 
 bool IsSystemExclusive(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < 3) return false;
-    if (bytes.front() != kStartOfExclusive || bytes.back() != kEndOfExclusive) return false;
+    if (bytes.front() != kSysExStart || bytes.back() != kSysExEnd) return false;
     const auto body = bytes.subspan(1, bytes.size() - 2);
     return std::none_of(body.begin(), body.end(), [](std::uint8_t b) { return b >= 0x80; });
 }

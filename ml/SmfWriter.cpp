@@ -1,5 +1,7 @@
 #include "ml/SmfWriter.h"
 
+#include "ml/MidiStatus.h"
+
 #include <array>
 #include <limits>
 
@@ -7,7 +9,6 @@ namespace ML {
 
 namespace {
 
-constexpr std::uint8_t kSysExStatus = 0xF0;
 constexpr std::uint8_t kMetaStatus = 0xFF;
 
 void PutBig16(std::uint8_t* at, std::uint16_t value) {
@@ -80,10 +81,10 @@ bool CSmfWriter::BeginTrack() {
 }
 
 bool CSmfWriter::AddSysEx(std::uint32_t delta, std::span<const std::uint8_t> message) {
-    if (message.empty() || message.front() != kSysExStatus) return false;
+    if (message.empty() || message.front() != kSysExStart) return false;
     if (message.size() - 1 > kMaxVariableLength) return false;
     const auto body = message.subspan(1);
-    return AppendEventStart(delta, kSysExStatus) &&
+    return AppendEventStart(delta, kSysExStart) &&
            AppendVariableLength(static_cast<std::uint32_t>(body.size())) && Append(body);
 }
 

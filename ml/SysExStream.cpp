@@ -1,14 +1,8 @@
 #include "ml/SysExStream.h"
 
+#include "ml/MidiStatus.h"
+
 namespace ML {
-
-namespace {
-
-constexpr std::uint8_t kSysExStart = 0xF0;
-constexpr std::uint8_t kSysExEnd = 0xF7;
-constexpr std::uint8_t kStatusBit = 0x80;
-
-} // namespace
 
 std::size_t ForEachSysEx(std::span<const std::uint8_t> bytes,
                          const std::function<void(std::span<const std::uint8_t> message)>& each) {

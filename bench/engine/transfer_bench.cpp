@@ -3,6 +3,7 @@
 // compared with the time the bytes alone need on that wire. Also the CPU
 // time the process uses meanwhile (every thread), since waiting must not
 // spin.
+#include "bench/TransferSizes.h"
 #include "cli/EngineSession.h"
 #include "data/ImageDocument.h"
 #include "engine/Reader.h"
@@ -19,12 +20,7 @@ namespace {
 
 using Seconds = std::chrono::duration<double>;
 
-constexpr int kPatches = 120;
-constexpr int kMemoryPatches = 60;
-constexpr int kRequestBytes = 17;
-constexpr int kDataSetBytes = 141;
-constexpr int kIdentityBytes = 6 + 15;
-constexpr int kReadAllIdentityChecks = 8;
+using namespace bench;
 constexpr double kWritePause = 0.020;
 
 double WireSeconds(long bytes) { return Seconds(mm::kWireTimePerByte * bytes).count(); }

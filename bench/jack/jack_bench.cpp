@@ -17,12 +17,13 @@
 //   server and both processes).
 // - cpu_pct: the CPU time of this process (every thread) against the time
 //   the transfer took.
+#include "bench/TransferSizes.h"
 #include "cli/EngineSession.h"
 #include "data/ImageDocument.h"
 #include "engine/Reader.h"
 #include "platform/mm/virtual/VirtualDevices.h"
 #include "tests/support/JackServer.h"
-#include "toolkit/core/Progress.h"
+#include "toolkit/core/ForwardingProgress.h"
 
 #include <benchmark/benchmark.h>
 #include <signal.h>
@@ -39,11 +40,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using Seconds = std::chrono::duration<double>;
 
-constexpr int kPatches = 120;
-constexpr int kRequestBytes = 17;
-constexpr int kDataSetBytes = 141;
-constexpr int kIdentityBytes = 6 + 15;
-constexpr int kReadAllIdentityChecks = 8;
+using namespace bench;
 constexpr double kSampleRate = 48000;
 
 double CpuSeconds()
@@ -56,20 +53,14 @@ double CpuSeconds()
 
 // Notes when each patch's transfer starts: the reader names the patch
 // before it asks for it.
-class PatchClock : public GT::IProgress {
+class PatchClock : public GT::CForwardingProgress {
 public:
-    bool Begin() override { return true; }
-    void End() override {}
-    void SetRange(int) override {}
-    bool SetPos(int) override { return true; }
-    void SetTitle(std::string_view) override {}
+    PatchClock() : CForwardingProgress(nullptr) {}
     bool SetText(std::string_view) override
     {
         starts.push_back(Clock::now());
         return true;
     }
-    void SetCancellable(bool) override {}
-    bool IsCancelled() override { return false; }
 
     std::vector<Clock::time_point> starts;
 };

@@ -288,32 +288,45 @@ std::string Join(const std::vector<std::string>& words) {
     return out;
 }
 
+// The shell's words for "offer these words for the word at the cursor".
+std::string OfferWords(const std::vector<std::string>& words) {
+    return "COMPREPLY=($(compgen -W \"" + Join(words) + "\" -- \"$cur\"))";
+}
+
 } // namespace
 
 std::string RenderBashCompletion(const CompletionModel& model) {
     const std::string fn = FunctionName(model.program);
+    // The call that offers folders and files whose names end in extension.
+    const auto offerFiles = [&fn](const std::string& extension) {
+        return fn + "_files '" + AnyCasePattern(ShellWord(extension)) + "'";
+    };
     std::string out;
     out += "# Bash completion for " + model.program + ", made at build time from the output of\n";
     out += "# \"" + model.program + " --help\"; do not edit.\n\n";
     out += fn + "_files() {\n";
-    out += "    # Folders, and files whose names end in the extension pattern $1.\n";
-    out += "    local IFS=$'\\n'\n";
-    out += "    compopt -o filenames 2>/dev/null\n";
-    out += "    COMPREPLY=($(compgen -d -- \"$cur\") $(compgen -f -X \"!*.$1\" -- \"$cur\"))\n";
-    out += "}\n\n";
+    out += R"(    # Folders, and files whose names end in the extension pattern $1.
+    local IFS=$'\n'
+    compopt -o filenames 2>/dev/null
+    COMPREPLY=($(compgen -d -- "$cur") $(compgen -f -X "!*.$1" -- "$cur"))
+}
+
+)";
     out += fn + "() {\n";
-    out += "    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}\n";
-    out += "    COMPREPLY=()\n";
-    out += "    # \"--name=value\" reaches here as \"--name\" \"=\" \"value\".\n";
-    out += "    if [[ $cur == = ]]; then cur=; elif [[ $prev == = ]]; then prev=${COMP_WORDS[COMP_CWORD-2]}; fi\n";
+    out += R"(    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
+    COMPREPLY=()
+    # "--name=value" reaches here as "--name" "=" "value".
+    if [[ $cur == = ]]; then cur=; elif [[ $prev == = ]]; then prev=${COMP_WORDS[COMP_CWORD-2]}; fi
+)";
     std::vector<std::string> first;
     for (const CommandCompletion& command : model.commands) first.push_back(command.name);
     for (const std::string& option : model.topLevelOptions) first.push_back(option);
     out += "    if ((COMP_CWORD == 1)); then\n";
-    out += "        COMPREPLY=($(compgen -W \"" + Join(first) + "\" -- \"$cur\"))\n";
-    out += "        return 0\n";
-    out += "    fi\n";
-    out += "    local command=${COMP_WORDS[1]}\n";
+    out += "        " + OfferWords(first) + "\n";
+    out += R"(        return 0
+    fi
+    local command=${COMP_WORDS[1]}
+)";
 
     // The value of the option before the cursor.
     out += "    case \"$command $prev\" in\n";
@@ -326,9 +339,9 @@ std::string RenderBashCompletion(const CompletionModel& model) {
             valueOptions.push_back(key);
             out += "    \"" + key + "\") ";
             if (!spec.words.empty())
-                out += "COMPREPLY=($(compgen -W \"" + Join(spec.words) + "\" -- \"$cur\"))";
+                out += OfferWords(spec.words);
             else if (!spec.extension.empty())
-                out += fn + "_files '" + AnyCasePattern(ShellWord(spec.extension)) + "'";
+                out += offerFiles(spec.extension);
             else
                 out += ":";
             out += "; return 0 ;;\n";
@@ -339,39 +352,42 @@ std::string RenderBashCompletion(const CompletionModel& model) {
     out += "    if [[ $cur == -* ]]; then\n";
     out += "        case $command in\n";
     for (const CommandCompletion& command : model.commands)
-        out += "        " + ShellWord(command.name) + ") COMPREPLY=($(compgen -W \"" + Join(command.options) +
-               "\" -- \"$cur\")) ;;\n";
-    out += "        esac\n";
-    out += "        return 0\n";
-    out += "    fi\n";
+        out += "        " + ShellWord(command.name) + ") " + OfferWords(command.options) + " ;;\n";
+    out += R"(        esac
+        return 0
+    fi
+)";
 
     // Which file argument the cursor is on: the words before it that are
     // neither options nor option values.
-    out += "    local i n=0 word\n";
-    out += "    for ((i = 2; i < COMP_CWORD; i++)); do\n";
-    out += "        word=${COMP_WORDS[i]}\n";
-    out += "        case \"$command $word\" in\n";
+    out += R"(    local i n=0 word
+    for ((i = 2; i < COMP_CWORD; i++)); do
+        word=${COMP_WORDS[i]}
+        case "$command $word" in
+)";
     if (!valueOptions.empty()) {
         out += "        ";
         for (std::size_t k = 0; k < valueOptions.size(); ++k) out += (k ? "|\"" : "\"") + valueOptions[k] + "\"";
         out += ")\n";
         out += "            if [[ ${COMP_WORDS[i+1]} == = ]]; then ((i += 2)); else ((i += 1)); fi ;;\n";
     }
-    out += "        *) [[ $word == -* || $word == = ]] || ((n += 1)) ;;\n";
-    out += "        esac\n";
-    out += "    done\n";
-    out += "    case \"$command $n\" in\n";
+    out += R"(        *) [[ $word == -* || $word == = ]] || ((n += 1)) ;;
+        esac
+    done
+    case "$command $n" in
+)";
     for (const CommandCompletion& command : model.commands) {
         for (std::size_t k = 0; k < command.argumentExtensions.size(); ++k) {
             const std::string& extension = command.argumentExtensions[k];
             if (extension.empty()) continue;
-            out += "    \"" + ShellWord(command.name) + " " + std::to_string(k) + "\") " + fn + "_files '" +
-                   AnyCasePattern(ShellWord(extension)) + "' ;;\n";
+            out += "    \"" + ShellWord(command.name) + " " + std::to_string(k) + "\") " + offerFiles(extension) + " ;;\n";
         }
     }
-    out += "    esac\n";
-    out += "    return 0\n";
-    out += "}\n\n";
+    out += R"(    esac
+    return 0
+}
+
+)";
     out += "complete -F " + fn + " " + model.program + "\n";
     return out;
 }

@@ -8,7 +8,7 @@
 namespace mm {
 
 MidiIn::MidiIn(std::shared_ptr<InputDevice> device, MIDIINPROC callback, DWORD_PTR instance)
-    : device_(std::move(device)), callback_(callback), instance_(instance)
+    : Port(std::move(device)), callback_(callback), instance_(instance)
 {
 }
 
@@ -37,23 +37,6 @@ MMRESULT MidiIn::Close()
     std::lock_guard lock(mutex_);
     Call(MIM_CLOSE, 0, 0);
     return MMSYSERR_NOERROR;
-}
-
-bool MidiIn::Present() const
-{
-    return connection_ && connection_->Present();
-}
-
-MMRESULT MidiIn::Prepare(MIDIHDR* header)
-{
-    std::lock_guard lock(mutex_);
-    return PrepareHeader(header);
-}
-
-MMRESULT MidiIn::Unprepare(MIDIHDR* header)
-{
-    std::lock_guard lock(mutex_);
-    return UnprepareHeader(header);
 }
 
 MMRESULT MidiIn::AddBuffer(MIDIHDR* header)

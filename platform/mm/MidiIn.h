@@ -8,6 +8,7 @@
 #include "platform/mm/Device.h"
 #include "platform/mm/MMSystem.h"
 #include "platform/mm/MidiReceiver.h"
+#include "platform/mm/Port.h"
 
 #include <chrono>
 #include <memory>
@@ -16,7 +17,7 @@
 
 namespace mm {
 
-class MidiIn final : public MidiReceiver {
+class MidiIn final : public Port<InputDevice, InputConnection>, public MidiReceiver {
 public:
     MidiIn(std::shared_ptr<InputDevice> device, MIDIINPROC callback, DWORD_PTR instance);
     ~MidiIn() override;
@@ -29,11 +30,6 @@ public:
     // disconnects the device and sends MIM_CLOSE.
     MMRESULT Close();
 
-    const std::string& Name() const { return device_->Name(); }
-    bool Present() const;
-
-    MMRESULT Prepare(MIDIHDR* header);
-    MMRESULT Unprepare(MIDIHDR* header);
     MMRESULT AddBuffer(MIDIHDR* header);
     MMRESULT Start();
     // Stops input; a partly filled buffer is handed back, the others stay.
@@ -56,12 +52,8 @@ private:
     DWORD Timestamp() const;
     void ReturnHead(UINT message);
 
-    std::shared_ptr<InputDevice> device_;
     MIDIINPROC callback_;
     DWORD_PTR instance_;
-    std::unique_ptr<InputConnection> connection_;
-
-    mutable std::mutex mutex_;
     MIDIHDR* head_ = nullptr;  // queued buffers, linked through lpNext
     MIDIHDR* tail_ = nullptr;
     int queued_ = 0;

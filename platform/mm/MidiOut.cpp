@@ -7,7 +7,7 @@
 
 namespace mm {
 
-MidiOut::MidiOut(std::shared_ptr<OutputDevice> device) : device_(std::move(device)) {}
+MidiOut::MidiOut(std::shared_ptr<OutputDevice> device) : Port(std::move(device)) {}
 
 MMRESULT MidiOut::Open()
 {
@@ -20,23 +20,6 @@ MMRESULT MidiOut::Close()
     if (pending_ != nullptr) return MIDIERR_STILLPLAYING;
     connection_.reset();
     return MMSYSERR_NOERROR;
-}
-
-bool MidiOut::Present() const
-{
-    return connection_ && connection_->Present();
-}
-
-MMRESULT MidiOut::Prepare(MIDIHDR* header)
-{
-    std::lock_guard lock(mutex_);
-    return PrepareHeader(header);
-}
-
-MMRESULT MidiOut::Unprepare(MIDIHDR* header)
-{
-    std::lock_guard lock(mutex_);
-    return UnprepareHeader(header);
 }
 
 MMRESULT MidiOut::ShortMsg(DWORD packed)

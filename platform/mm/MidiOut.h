@@ -4,6 +4,7 @@
 // finished with it, which a device may put off until a reset.
 #include "platform/mm/Device.h"
 #include "platform/mm/MMSystem.h"
+#include "platform/mm/Port.h"
 
 #include <memory>
 #include <mutex>
@@ -11,7 +12,7 @@
 
 namespace mm {
 
-class MidiOut {
+class MidiOut final : public Port<OutputDevice, OutputConnection> {
 public:
     explicit MidiOut(std::shared_ptr<OutputDevice> device);
     MidiOut(const MidiOut&) = delete;
@@ -21,20 +22,13 @@ public:
     // Fails with MIDIERR_STILLPLAYING while a long message is with the device.
     MMRESULT Close();
 
-    const std::string& Name() const { return device_->Name(); }
     DWORD Support() const { return device_->Support(); }
-    bool Present() const;
 
-    MMRESULT Prepare(MIDIHDR* header);
-    MMRESULT Unprepare(MIDIHDR* header);
     MMRESULT ShortMsg(DWORD packed);
     MMRESULT LongMsg(MIDIHDR* header);
     MMRESULT Reset();
 
 private:
-    std::shared_ptr<OutputDevice> device_;
-    std::unique_ptr<OutputConnection> connection_;
-    std::mutex mutex_;
     MIDIHDR* pending_ = nullptr;  // a long message the device still holds
 };
 

@@ -2,6 +2,7 @@
 // program: a new untitled librarian file window with the patches the file
 // holds, the area asked when it holds several; a bad file opens nothing.
 #include "tests/app_e2e/AppFixture.h"
+#include "tests/support/AppendFile.h"
 
 #include "app/ui/ExchangeFile.h"
 #include "app/core/LibrarianState.h"
@@ -112,12 +113,7 @@ TEST_F(OpenExchangeTest, ASysExFileOfSeveralAreasOpensTheAreaChosenAndABadFileOp
     const QString banks = temp.filePath(QStringLiteral("banks.syx"));
     ASSERT_TRUE(Writer().ExportSysEx(memory.toStdString(), 0x21, {4, 5}, MainData().GetArray(1)));
     ASSERT_TRUE(Writer().ExportSysEx(banks.toStdString(), 0x61, All(10), MainData().GetArray(5)));
-    QFile both(banks);
-    ASSERT_TRUE(both.open(QIODevice::Append));
-    QFile first(memory);
-    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
-    both.write(first.readAll());
-    both.close();
+    ASSERT_TRUE(test::AppendFile(banks.toStdString(), memory.toStdString()));
 
     {
         AreaAnswer cancel(std::nullopt);

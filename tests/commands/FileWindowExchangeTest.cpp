@@ -3,6 +3,7 @@
 // exported as those of an area the user chooses, and an independent SMF
 // reader reads what was written.
 #include "tests/commands/CommandsTestSupport.h"
+#include "tests/support/AppendFile.h"
 
 #include "app/ui/ExchangeFile.h"
 #include "data/Address.h"
@@ -150,12 +151,7 @@ TEST_F(CommandsTest, AFileWindowImportsAFilesPatchesBeforeTheSelectionAsOneUndoS
     const QString clean = folder.filePath("clean.syx");
     fileDialogs.answer = clean;
     ASSERT_TRUE(mainCommands->ExportSysEx(true));
-    QFile whole(both);
-    ASSERT_TRUE(whole.open(QIODevice::Append));
-    QFile part(clean);
-    ASSERT_TRUE(part.open(QIODevice::ReadOnly));
-    whole.write(part.readAll());
-    whole.close();
+    ASSERT_TRUE(test::AppendFile(both.toStdString(), clean.toStdString()));
 
     TestWindow& file = OpenFile(3);
     CWindowCommands& commands = *fileCommands.back();

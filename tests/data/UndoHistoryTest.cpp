@@ -16,6 +16,14 @@ void Rename(CDocumentBase& document, int area, const std::string& name) {
     AsPatch(&document.GetArray(area)[0])->SetName(name);
 }
 
+// Undo in area gives before back, and Redo then makes after again.
+void ExpectUndoRedo(CDocumentBase& document, int area, const std::string& before, const std::string& after) {
+    document.Undo(area);
+    EXPECT_EQ(NameAt(document, area), before) << "undone";
+    document.Redo(area);
+    EXPECT_EQ(NameAt(document, area), after) << "redone";
+}
+
 class UndoHistoryTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -55,10 +63,9 @@ TEST_F(UndoHistoryTest, EachAreaUndoesItsOwnStepsInTurnAndRedoMakesThemAgain) {
     // A new change forgets what could be redone.
     Rename(document, 3, "THREE");
     EXPECT_FALSE(document.CanRedo(3));
-    document.Redo(3);
+    document.Redo(3); // nothing to redo: nothing happens
     EXPECT_EQ(NameAt(document, 3), "THREE");
-    document.Undo(3);
-    EXPECT_EQ(NameAt(document, 3), "TWO");
+    ExpectUndoRedo(document, 3, "TWO", "THREE");
 }
 
 TEST_F(UndoHistoryTest, AChangeOfEveryAreaIsUndoneAndRedoneAsOneUnlessAnAreaChangedSince) {
@@ -91,10 +98,7 @@ TEST_F(UndoHistoryTest, ARevertedChangeCannotBeRedoneAndEarlierStepsStay) {
     document.Revert(2);
     EXPECT_EQ(NameAt(document, 2), "KEPT");
     EXPECT_FALSE(document.CanRedo(2));
-    document.Undo(2);
-    EXPECT_EQ(NameAt(document, 2), "BEFORE 2");
-    document.Redo(2);
-    EXPECT_EQ(NameAt(document, 2), "KEPT");
+    ExpectUndoRedo(document, 2, "BEFORE 2", "KEPT");
 }
 
 TEST_F(UndoHistoryTest, OnlyAreasOneToSevenAndTheNewestStepsAreKept) {

@@ -5,7 +5,7 @@
 #include "data/ImageData.h"
 #include "data/ImageDocument.h"
 #include "data/ParameterAddress.h"
-#include "toolkit/core/Progress.h"
+#include "toolkit/core/ForwardingProgress.h"
 
 namespace e2e {
 namespace {
@@ -93,20 +93,14 @@ TEST_F(EndToEnd, ReadAllWriteAndReadAgainGiveBackWhatWasWritten)
 }
 
 // Presses "Cancel" while the patch before `patch` (counted from 1) is read.
-class CancellingProgress final : public GT::IProgress {
+class CancellingProgress final : public GT::CForwardingProgress {
 public:
-    explicit CancellingProgress(int patch) : patch_(patch) {}
-    bool Begin() override { return true; }
-    void End() override {}
-    void SetRange(int) override {}
-    bool SetPos(int) override { return true; }
-    void SetTitle(std::string_view) override {}
+    explicit CancellingProgress(int patch) : CForwardingProgress(nullptr), patch_(patch) {}
     bool SetText(std::string_view) override
     {
         ++texts_;
         return true;
     }
-    void SetCancellable(bool) override {}
     bool IsCancelled() override { return texts_ >= patch_; }
 
 private:

@@ -37,7 +37,7 @@ TEST_F(DeviceTest, OneDeviceFeedsEveryBoundInputInBindingOrder)
     GetMidiSetup().BindInput(Input(0), "Engine Devices Shared");
     GetMidiSetup().BindInput(Input(1), "Engine Devices Shared");
     GetMidiSetup().BindInput(Input(1), "Engine Devices Shared");
-    ASSERT_EQ(GetMidiInDevices().size(), 1u);
+    ASSERT_EQ(GetMidiSetup().InDevices().size(), 1u);
     EXPECT_EQ(GetMidiSetup().DeviceOf(Input(1)), GetMidiSetup().DeviceOf(Input(0)));
     ASSERT_TRUE(GetMidiSetup().OpenAll());
 
@@ -71,7 +71,7 @@ TEST_F(DeviceTest, DisplayNamesAndChoicesMarkDevicesThatAreNotOpen)
     mm::VirtualDevicePair unit("Engine Devices Names");
     GetMidiSetup().BindInput(Input(0), "Engine Devices Names (Unconnected)");
     GetMidiSetup().BindOutput(Output(0), "Engine Devices Gone");
-    ASSERT_EQ(GetMidiInDevices().size(), 1u);
+    ASSERT_EQ(GetMidiSetup().InDevices().size(), 1u);
     EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Engine Devices Names");
     EXPECT_EQ(GetMidiSetup().DisplayName(Input(0)), "Engine Devices Names (Unconnected)");
 

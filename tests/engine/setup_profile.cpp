@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <utility>
 
 namespace test {
 namespace {
@@ -27,8 +28,8 @@ protected:
 TEST_F(SetupProfileTest, NothingStoredBindsNothing)
 {
     GetMidiSetup().Load(*profile);
-    EXPECT_TRUE(GetMidiInDevices().empty());
-    EXPECT_TRUE(GetMidiOutDevices().empty());
+    EXPECT_TRUE(GetMidiSetup().InDevices().empty());
+    EXPECT_TRUE(GetMidiSetup().OutDevices().empty());
     EXPECT_FALSE(GetMidiSetup().IsSetUp());
     EXPECT_TRUE(GetMidiSetup().OpenAll());
     EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "(none)");
@@ -47,18 +48,22 @@ TEST_F(SetupProfileTest, SaveWritesTwelveValuesThatLoadRestores)
     EXPECT_TRUE(GetMidiSetup().Save(*profile));
 
     const auto text = [&](const char* entry) { return profile->GetString(std::string("MIDIConnection/") + entry, "?"); };
-    EXPECT_EQ(text("MIDIIn0"), "ZM-47");
-    EXPECT_EQ(text("MIDIInDevice0"), "Unit In");
-    EXPECT_EQ(text("MIDIInTessanMessageDeviceId0"), "16");
-    EXPECT_EQ(text("MIDIIn1"), "");
-    EXPECT_EQ(text("MIDIInDevice1"), "(none)");
-    EXPECT_EQ(text("MIDIInTessanMessageDeviceId1"), "16");
-    EXPECT_EQ(text("MIDIOut0"), "ZM-47");
-    EXPECT_EQ(text("MIDIOutDevice0"), "Unit Out");
-    EXPECT_EQ(text("MIDIOutTessanMessageDeviceId0"), "31");
-    EXPECT_EQ(text("MIDIOut1"), "");
-    EXPECT_EQ(text("MIDIOutDevice1"), "Thru Out");
-    EXPECT_EQ(text("MIDIOutTessanMessageDeviceId1"), "16");
+    const std::pair<const char*, const char*> saved[] = {
+        {"MIDIIn0", "ZM-47"},
+        {"MIDIInDevice0", "Unit In"},
+        {"MIDIInTessanMessageDeviceId0", "16"},
+        {"MIDIIn1", ""},
+        {"MIDIInDevice1", "(none)"},
+        {"MIDIInTessanMessageDeviceId1", "16"},
+        {"MIDIOut0", "ZM-47"},
+        {"MIDIOutDevice0", "Unit Out"},
+        {"MIDIOutTessanMessageDeviceId0", "31"},
+        {"MIDIOut1", ""},
+        {"MIDIOutDevice1", "Thru Out"},
+        {"MIDIOutTessanMessageDeviceId1", "16"},
+    };
+    for (const auto& [entry, value] : saved)
+        EXPECT_EQ(text(entry), value) << entry;
 
     ASSERT_TRUE(ConfigureEnginePorts());
     GetMidiSetup().Load(*profile);

@@ -86,7 +86,7 @@ protected:
     RecordingOutDevice& BindRecorder(std::size_t i, const std::string& name = "recorder")
     {
         auto* device = static_cast<RecordingOutDevice*>(
-            GetMidiOutDevices().Append(std::make_unique<RecordingOutDevice>(name)));
+            GetMidiSetup().OutDevices().Append(std::make_unique<RecordingOutDevice>(name)));
         Output(i).devices.push_back(device);
         return *device;
     }

@@ -12,7 +12,25 @@
 namespace test {
 namespace {
 
-using WriteTest = TransferTest;
+class WriteTest : public TransferTest {
+protected:
+    // The cable is pulled right after the unit has taken its nth patch;
+    // stored counts the patches it took.
+    void UnplugAfterPatch(std::size_t n) {
+        Unit().SetReply([this, n](const Bytes& received) {
+            if (received.size() == 141 && ++stored == n)
+                Unit().Unplug();
+            return FakeUnit::Healthy(received);
+        });
+    }
+    static std::vector<int> AllOfMemory() {
+        std::vector<int> all(60);
+        std::iota(all.begin(), all.end(), 0);
+        return all;
+    }
+
+    std::size_t stored = 0;
+};
 
 TEST_F(WriteTest, EachPatchGoesOutAsOne141ByteDataSetFollowedByAPause) {
     CImageData source;
@@ -67,19 +85,11 @@ TEST_F(WriteTest, CancelAndBadIndexesStopTheWriteWithoutAMessage) {
 }
 
 TEST_F(WriteTest, AWriteStopsWithMessage2WhenTheUnitGoesAwayHalfWay) {
-    // The cable is pulled right after the unit has taken its 29th patch.
-    std::size_t stored = 0;
-    Unit().SetReply([&](const Bytes& received) {
-        if (received.size() == 141 && ++stored == 29)
-            Unit().Unplug();
-        return FakeUnit::Healthy(received);
-    });
+    UnplugAfterPatch(29);
     CImageData source;
     source.FillWithNewPatches();
-    std::vector<int> all(60);
-    std::iota(all.begin(), all.end(), 0);
 
-    EXPECT_FALSE(writer->WritePatches(0x21, all, source.GetArray(1)));
+    EXPECT_FALSE(writer->WritePatches(0x21, AllOfMemory(), source.GetArray(1)));
     EXPECT_EQ(stored, 29u);
     // How far it got, not only that it failed.
     EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite) +
@@ -89,20 +99,13 @@ TEST_F(WriteTest, AWriteStopsWithMessage2WhenTheUnitGoesAwayHalfWay) {
 }
 
 TEST_F(WriteTest, ACutOffWriteSaysWhereTheBackupOfTheEarlierContentsIs) {
-    std::size_t stored = 0;
-    Unit().SetReply([&](const Bytes& received) {
-        if (received.size() == 141 && ++stored == 13)
-            Unit().Unplug();
-        return FakeUnit::Healthy(received);
-    });
+    UnplugAfterPatch(13);
     CImageData source;
     source.FillWithNewPatches();
-    std::vector<int> all(60);
-    std::iota(all.begin(), all.end(), 0);
     CWriteChecks checks;
     checks.backupFile = std::filesystem::temp_directory_path() / ("zm47-cutoff-" + std::to_string(::getpid()) + ".z4l");
 
-    EXPECT_FALSE(writer->WritePatches(0x21, all, source.GetArray(1), checks));
+    EXPECT_FALSE(writer->WritePatches(0x21, AllOfMemory(), source.GetArray(1), checks));
     EXPECT_EQ(stored, 13u);
     EXPECT_TRUE(std::filesystem::exists(checks.backupFile));
     EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite) +

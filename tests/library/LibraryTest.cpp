@@ -60,12 +60,9 @@ TEST(LibraryStore, EqualContentsShareRowsAndMemosMakeAnotherPatch) {
     TempDir dir;
     auto library = OpenIn(dir);
     ASSERT_TRUE(library);
-    CConcreteParameterArray<CPatch> file;
-    file.Append(MakePatch(1, "Same").Clone());
-    file.Append(MakePatch(1, "Same").Clone());
     CPatch memo = MakePatch(1, "Same");
     memo.SetMemo(3, "live set");
-    file.Append(memo.Clone());
+    const auto file = FileOf({MakePatch(1, "Same"), MakePatch(1, "Same"), memo});
     ASSERT_NE(library->RecordFile(dir.path() / "a.z4l", EFileEvent::kOpened, file), 0);
     EXPECT_EQ(library->PatchCount(), 2);
     EXPECT_EQ(Count(*library, "memo_sets"), 1);
@@ -128,9 +125,7 @@ TEST(LibraryFind, NamesAndMemosIgnoringCaseInBothCodePagesWithTheirPlaces) {
     ASSERT_NE(library->RecordUnitState(1, EUnitEvent::kRead, {}, memory, EVerify::kNotChecked, 1000), 0);
     memory[3] = MakePatch(901, "Other");
     ASSERT_NE(library->RecordUnitState(1, EUnitEvent::kRead, {}, memory, EVerify::kNotChecked, 2000), 0);
-    CConcreteParameterArray<CPatch> file;
-    file.Append(MakePatch(2, "x").Clone());
-    file.Append(MakePatch(900, "Glass Chorus").Clone());
+    const auto file = FileOf({MakePatch(2, "x"), MakePatch(900, "Glass Chorus")});
     ASSERT_NE(library->RecordFile(dir.path() / "set.z4l", EFileEvent::kSaved, file), 0);
 
     const auto found = library->Find("gLASS cho");
@@ -156,10 +151,7 @@ TEST(LibraryFind, DuplicatesAreSameSoundsWhateverTheNames) {
     TempDir dir;
     auto library = OpenIn(dir);
     ASSERT_TRUE(library);
-    CConcreteParameterArray<CPatch> file;
-    file.Append(MakePatch(7, "First").Clone());
-    file.Append(MakePatch(8, "Different").Clone());
-    file.Append(MakePatch(7, "Renamed").Clone());
+    const auto file = FileOf({MakePatch(7, "First"), MakePatch(8, "Different"), MakePatch(7, "Renamed")});
     ASSERT_NE(library->RecordFile(dir.path() / "d.z4l", EFileEvent::kOpened, file), 0);
     const auto groups = library->Duplicates();
     ASSERT_EQ(groups.size(), 1u);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
 namespace librarytest {
@@ -27,6 +28,14 @@ inline CPatch MakePatch(int seed, const std::string& name) {
         data[i] = static_cast<std::uint8_t>((seed * 7 + i) & 0x7F);
     patch.SetName(name);
     return patch;
+}
+
+// The patches of a file, in order.
+inline CConcreteParameterArray<CPatch> FileOf(std::initializer_list<CPatch> patches) {
+    CConcreteParameterArray<CPatch> file;
+    for (const CPatch& patch : patches)
+        file.Append(patch.Clone());
+    return file;
 }
 
 // An area's worth of distinct patches ("Patch 1", ...), from seed on.

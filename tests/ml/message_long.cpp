@@ -62,39 +62,34 @@ TEST(LongMessage, AssignAcceptsOnlySystemExclusiveMessages) {
     EXPECT_TRUE(message.Assign(Bytes{0xF0, 0x00, 0xF7}));
 }
 
-TEST(LongMessage, DumpRowsOfSixteen) {
+namespace {
+
+// What Dump writes for bytes, in one write.
+std::string DumpOf(const Bytes& bytes) {
     test::TextCapture out;
-    CLongMessage(Bytes{0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7}).Dump(out);
-    ASSERT_EQ(out.writes.size(), 1u);
-    EXPECT_EQ(out.writes[0],
-              "F0\n"
-              "+0 +1 +2 +3 +4 +5 +6 +7 +8 +9 +A +B +C +D +E +F\n"
-              "7E 7F 06 01 \n"
-              "F7\n");
+    CLongMessage(bytes).Dump(out);
+    EXPECT_EQ(out.writes.size(), 1u);
+    return out.writes.empty() ? std::string() : out.writes[0];
+}
+
+constexpr const char* kOffsets = "+0 +1 +2 +3 +4 +5 +6 +7 +8 +9 +A +B +C +D +E +F\n";
+
+} // namespace
+
+TEST(LongMessage, DumpRowsOfSixteen) {
+    EXPECT_EQ(DumpOf(Bytes{0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7}), std::string("F0\n") + kOffsets + "7E 7F 06 01 \nF7\n");
 
     // Offsets 1 to 15 fill the first row, 16 starts the next one.
     Bytes bytes{0xF0};
     for (std::uint8_t i = 1; i <= 16; ++i) bytes.push_back(i);
     bytes.push_back(0xF7);
-    out.writes.clear();
-    CLongMessage(bytes).Dump(out);
-    EXPECT_EQ(out.writes.at(0),
-              "F0\n"
-              "+0 +1 +2 +3 +4 +5 +6 +7 +8 +9 +A +B +C +D +E +F\n"
-              "01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F \n"
-              "10 \n"
-              "F7\n");
+    const std::string firstRow = "01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F \n";
+    EXPECT_EQ(DumpOf(bytes), std::string("F0\n") + kOffsets + firstRow + "10 \nF7\n");
 
     // A row that ends exactly at offset 15 gets no second line feed.
     bytes.resize(16);
     bytes.push_back(0xF7);
-    out.writes.clear();
-    CLongMessage(bytes).Dump(out);
-    EXPECT_EQ(out.writes.at(0),
-              "F0\n"
-              "+0 +1 +2 +3 +4 +5 +6 +7 +8 +9 +A +B +C +D +E +F\n"
-              "01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F \n"
-              "F7\n");
+    EXPECT_EQ(DumpOf(bytes), std::string("F0\n") + kOffsets + firstRow + "F7\n");
 }
 
 TEST(LongMessage, ShortOrEmptyBytesAreHandledWithoutReadingPastThem) {

@@ -34,6 +34,14 @@ protected:
         return child;
     }
 
+    // A frame of 900 by 700 on screen.
+    std::unique_ptr<GP::CMDIFrameWndEx> ShownFrame() {
+        auto frame = std::make_unique<GP::CMDIFrameWndEx>(*profile);
+        frame->resize(900, 700);
+        frame->show();
+        return frame;
+    }
+
     static void AddToolBar(GP::CMDIFrameWndEx& frame) {
         auto* bar = new QToolBar(QStringLiteral("Tool Bar"));
         bar->setObjectName(QStringLiteral("ToolBar"));
@@ -149,9 +157,8 @@ TEST_F(MdiFrame, MenuEntriesShowAmpersandsInTitlesLiterally) {
 }
 
 TEST_F(MdiFrame, SavedChildPositionIsUsedByTheNextChildOfTheSameSlot) {
-    GP::CMDIFrameWndEx frame(*profile);
-    frame.resize(900, 700);
-    frame.show();
+    const auto shown = ShownFrame();
+    GP::CMDIFrameWndEx& frame = *shown;
     GP::CMDIChildWndEx* first = AddChild(frame, QStringLiteral("first"));
     // Nothing saved yet: the MDI area placed the window.
     EXPECT_EQ(profile->GetString("Window/Position4107", "none"), "none");
@@ -175,9 +182,8 @@ TEST_F(MdiFrame, SavedChildPositionIsUsedByTheNextChildOfTheSameSlot) {
 }
 
 TEST_F(MdiFrame, WindowsWithoutASavedPositionOpenAtAUsableSizeCascaded) {
-    GP::CMDIFrameWndEx frame(*profile);
-    frame.resize(900, 700);
-    frame.show();
+    const auto shown = ShownFrame();
+    GP::CMDIFrameWndEx& frame = *shown;
     GP::CMDIChildWndEx* first = AddChild(frame, QStringLiteral("first"));
     const QRect usable = first->UsableArea();
     EXPECT_EQ(first->geometry(), QRect(usable.topLeft(), QSize(usable.width() * 2 / 3, usable.height() * 2 / 3)));
@@ -199,9 +205,8 @@ TEST_F(MdiFrame, WindowsWithoutASavedPositionOpenAtAUsableSizeCascaded) {
 }
 
 TEST_F(MdiFrame, AWindowBeyondTheEdgeOfASmallFrameCanBeScrolledTo) {
-    GP::CMDIFrameWndEx frame(*profile);
-    frame.resize(900, 700);
-    frame.show();
+    const auto shown = ShownFrame();
+    GP::CMDIFrameWndEx& frame = *shown;
     GP::CMDIChildWndEx* child = AddChild(frame, QStringLiteral("far"));
     child->setGeometry(600, 400, 300, 200);
     frame.resize(400, 300);
@@ -218,9 +223,8 @@ TEST_F(MdiFrame, AWindowBeyondTheEdgeOfASmallFrameCanBeScrolledTo) {
 }
 
 TEST_F(MdiFrame, ResizeCommandsFillTheAreaAboveTheRowOfMinimizedWindows) {
-    GP::CMDIFrameWndEx frame(*profile);
-    frame.resize(900, 700);
-    frame.show();
+    const auto shown = ShownFrame();
+    GP::CMDIFrameWndEx& frame = *shown;
     GP::CMDIChildWndEx* child = AddChild(frame, QStringLiteral("child"));
     child->setGeometry(50, 60, 200, 150);
     frame.MdiArea().setActiveSubWindow(child);
@@ -256,9 +260,8 @@ public:
 };
 
 TEST_F(MdiFrame, AWindowAlwaysAtTheTopStaysAboveWindowsActivatedLater) {
-    GP::CMDIFrameWndEx frame(*profile);
-    frame.resize(900, 700);
-    frame.show();
+    const auto shown = ShownFrame();
+    GP::CMDIFrameWndEx& frame = *shown;
     auto* top = new TopChild(1, *profile);
     top->setWindowTitle(QStringLiteral("top"));
     frame.MdiArea().addSubWindow(top);
