@@ -26,6 +26,8 @@ private:
     std::atomic<AMMReporter*> current_{nullptr};
 };
 
+// Process-wide because the ports report from the device API's calls and
+// callbacks, which carry no pointer of the program's to report through.
 CReporterSlot& InputSlot()
 {
     static CReporterSlot slot;

@@ -25,7 +25,8 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-CAppCommands::CAppCommands(IWindowDirectory& windows, QWidget* parent) : windows_(windows), parent_(parent) {}
+CAppCommands::CAppCommands(IWindowDirectory& windows, CFontEx& listFont, QWidget* parent)
+    : windows_(windows), font_(listFont), parent_(parent) {}
 
 CAppCommands::~CAppCommands() {
     if (actionsInstalled_)
@@ -113,7 +114,7 @@ bool CAppCommands::OnSetUpMidiDevices() { return RunMidiSetupDialog(); }
 
 bool CAppCommands::OnSetUpFont() {
     CQtFontChooser dialog;
-    return SetUpListFont(fontChooser_ ? *fontChooser_ : dialog, font_ ? *font_ : GetListFont(), windows_, parent_);
+    return SetUpListFont(fontChooser_ ? *fontChooser_ : dialog, font_, windows_, parent_);
 }
 
 void CAppCommands::OnVerifyWrites() {

@@ -21,15 +21,15 @@ struct CFontEx;
 
 class CAppCommands : public ICommandTarget {
 public:
-    // windows and parent are not owned and outlive this object; parent is
-    // the owner of the dialogs (the main frame).
-    explicit CAppCommands(IWindowDirectory& windows, QWidget* parent = nullptr);
+    // windows, listFont and parent are not owned and outlive this object;
+    // listFont is the font the patch lists show (Set Up Font changes it),
+    // parent the owner of the dialogs (the main frame).
+    CAppCommands(IWindowDirectory& windows, CFontEx& listFont, QWidget* parent = nullptr);
     ~CAppCommands() override;
 
     // Replacements for tests (not owned); the program's own when null.
     void SetFontChooser(IFontChooser* chooser) { fontChooser_ = chooser; }
     void SetDesktopOpener(IDesktopOpener* opener) { opener_ = opener; }
-    void SetListFont(CFontEx* font) { font_ = font; }
     // Where the switches are kept; the process-wide profile when null.
     void SetProfile(GT::IProfile* profile) { profile_ = profile; }
     // The folder below which the manuals are; the program's folder when
@@ -82,10 +82,10 @@ protected:
 
 private:
     IWindowDirectory& windows_;           // not owned
+    CFontEx& font_;                       // not owned
     QWidget* parent_;                     // not owned
     IFontChooser* fontChooser_ = nullptr; // not owned
     IDesktopOpener* opener_ = nullptr;    // not owned
-    CFontEx* font_ = nullptr;           // not owned
     GT::IProfile* profile_ = nullptr;     // not owned
     QString programDirectory_;
     bool actionsInstalled_ = false;

@@ -21,8 +21,3 @@ std::array<int, CFontDescription::kNumberCount> CFontDescription::Numbers() cons
 void CFontDescription::SetNumbers(const std::array<int, kNumberCount>& numbers) {
     for (std::size_t i = 0; i < numbers.size(); ++i) this->*kNumberFields[i] = numbers[i];
 }
-
-CFontEx& GetListFont() {
-    static CFontEx font;
-    return font;
-}

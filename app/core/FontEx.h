@@ -42,6 +42,3 @@ struct CFontEx {
     CFontDescription description;
     std::uint32_t color = 0;  // 0x00BBGGRR, 0 = black
 };
-
-// The one list font of the program, created on first use.
-CFontEx& GetListFont();

@@ -1,9 +1,10 @@
 #pragma once
 // What ties the windows to the unit: the device reader and writer, the patch
-// clipboard shared by every patch list, the area the main window shows and
-// the grid switch of the lists. One object for the whole program, made by
+// clipboard shared by every patch list, the area the main window shows, and
+// the grid switch and the font of the lists. One object for the whole program, made by
 // the application (or the command-line tool's session) and handed to the
 // windows and commands that use it.
+#include "app/core/FontEx.h"
 #include "data/ImageData.h"
 #include "views/GridSetting.h"
 #include "views/PatchClipboard.h"
@@ -25,6 +26,9 @@ public:
     void SetArea(int areaNumber) { area_ = areaNumber; }
     int GetGridSwitch() const override { return gridSwitch_; }
     void SetGridSwitch(int on) override { gridSwitch_ = on; }
+    // The font every patch list shows its patches in.
+    CFontEx& GetListFont() { return listFont_; }
+    const CFontEx& GetListFont() const { return listFont_; }
 
     // Area 1 of the clipboard image holds the copied patches.
     CImageData& GetClipboard() { return clipboard_; }
@@ -53,4 +57,5 @@ private:
     std::unique_ptr<CWriter> writer_;
     int area_ = 1;
     int gridSwitch_ = 0;
+    CFontEx listFont_;
 };

@@ -197,14 +197,14 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
     s.confirmation = std::make_unique<CMidiWarningConfirmation>(s.mainFrame.get());
     s.mainFrame->SetConfirmation(s.confirmation.get());
     InstallWindowCommands(*s.mainFrame, *s.docMan);
-    s.commands = std::make_unique<CAppCommandTarget>(*s.mainFrame, *s.docMan, *s.recentFiles);
+    s.commands = std::make_unique<CAppCommandTarget>(*s.mainFrame, *s.docMan, *s.recentFiles, s.state.GetListFont());
     s.commands->AppCommands().InstallMessageActions();
     AttachRecentFiles();
     s.mainFrame->SetApplicationTarget(s.commands.get());
     s.mainFrame->SetCloseQuery(
         [this, manager = s.docMan.get()] { return SettleUnsentChanges() && manager->SaveAllModified(); });
     connect(s.mainFrame.get(), &CMainFrame::filesDropped, this, &CApp::OnFilesDropped);
-    LoadSettings(GT::GetProfile(), session_->state, GetListFont());
+    LoadSettings(GT::GetProfile(), session_->state, session_->state.GetListFont());
     return true;
 }
 
@@ -370,7 +370,7 @@ int CApp::ExitInstance()
     if (!session_) return 0;
     Session& s = *session_;
     if (s.imageTemplate && s.imageTemplate->GetImageDoc()) {
-        SaveSettings(GT::GetProfile(), session_->state, GetListFont());
+        SaveSettings(GT::GetProfile(), session_->state, session_->state.GetListFont());
         if (CImageFrame* frame = s.mainFrame->GetImageFrame()) frame->ForceClose();
     }
     if (s.engineStarted) ShutdownEngine(session_->state);

@@ -7,8 +7,9 @@
 #include "app/commands/HistoryCommands.h"
 #include "app/commands/WindowCommands.h"
 
-CAppCommandTarget::CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles)
-    : frame_(frame), manager_(manager), recentFiles_(recentFiles), windows_(manager), commands_(windows_, &frame)
+CAppCommandTarget::CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles,
+                                     CFontEx& listFont)
+    : frame_(frame), manager_(manager), recentFiles_(recentFiles), windows_(manager), commands_(windows_, listFont, &frame)
 {
 }
 

@@ -13,8 +13,8 @@ class CMainFrame;
 class CAppCommandTarget : public ICommandTarget {
 public:
     // None is owned; all outlive this object. A file opened by Open goes to
-    // the recent-file list.
-    CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles);
+    // the recent-file list; listFont is the font of the patch lists.
+    CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles, CFontEx& listFont);
 
     bool HandlesCommand(int id) const override;
     bool IsCommandChecked(int id) const override;

@@ -9,7 +9,7 @@
 #include <QResizeEvent>
 
 CFileView::CFileView(CFileDoc& document, CLibrarianState& state, QWidget* parent)
-    : CWindowView(kFormId, QSize(315, 40), parent), document_(&document), list_(1, true, this) {
+    : CWindowView(kFormId, QSize(315, 40), parent), document_(&document), font_(state.GetListFont()), list_(1, true, this) {
     SetGridSetting(&state);
     list_.SetPatchClipboard(&state);
     list_.SetDocument(&document.GetDocumentData());
@@ -53,7 +53,7 @@ void CFileView::OnUpdate(int hint) {
     if (hint == kHintFont)
         list_.SaveColumnWidths();
     SetListCtrl(nullptr);
-    ApplyListFont(list_, GetListFont());
+    ApplyListFont(list_, font_);
     ArrangeControls();
     SetListCtrl(&list_);
     list_.FillColumns();

@@ -7,12 +7,15 @@
 class CFileDoc;
 class CLibrarianState;
 
+struct CFontEx;
+
 class CFileView : public CWindowView {
     Q_OBJECT
 public:
     static constexpr int kFormId = 4136;
 
-    // state: the grid setting and the patch clipboard of the list (not owned).
+    // state: the grid setting, the patch clipboard and the font of the list
+    // (not owned).
     CFileView(CFileDoc& document, CLibrarianState& state, QWidget* parent = nullptr);
     ~CFileView() override;
 
@@ -27,5 +30,6 @@ public:
 
 private:
     CFileDoc* document_;  // not owned
+    const CFontEx& font_; // not owned
     CPatchListCtrl list_;
 };

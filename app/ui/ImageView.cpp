@@ -160,7 +160,7 @@ void CImageView::RebuildList(int hint) {
         return;
     // Each area has its own list widget, so the font goes to whichever is
     // shown, whatever the hint.
-    ApplyListFont(*list, GetListFont());
+    ApplyListFont(*list, state_.GetListFont());
     ArrangeList(*list);
     list->setVisible(true);
     SetListCtrl(list);

@@ -130,8 +130,7 @@ TEST_F(AppUiTest, UpdatesReachTheViewsWithContentsAndFont) {
     EXPECT_EQ(file.View().GetPatchList().GetItemCount(), 5);  // and the empty row
 
     const int normalRow = MainView().GetShownList()->GetRowHeight();
-    CFontEx& font = GetListFont();
-    const CFontEx saved = font;
+    CFontEx& font = state.GetListFont();
     font.loaded = true;
     font.systemDefault = false;
     font.description.faceName = "Monospace";
@@ -152,7 +151,6 @@ TEST_F(AppUiTest, UpdatesReachTheViewsWithContentsAndFont) {
         ASSERT_GT(view->GetButtonCount(), 0);
         EXPECT_EQ(view->GetButton(0)->height(), list.GetRowHeight() - 2);
     }
-    font = saved;
 }
 
 TEST_F(AppUiTest, TheAreaSelectorShowsItsLongestAreaWholeAndTheGroupsStandBesideIt) {

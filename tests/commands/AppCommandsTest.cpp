@@ -38,19 +38,8 @@ public:
     std::vector<QString> opened;
 };
 
-// The program's list font, put back after each test.
-class ListFontScope {
-public:
-    ListFontScope() : saved_(GetListFont()) {}
-    ~ListFontScope() { GetListFont() = saved_; }
-
-private:
-    CFontEx saved_;
-};
-
 TEST_F(CommandsTest, SetUpFontTakesFaceStyleAndSizeKeepsTheRestAndUpdatesEveryWindow) {
-    ListFontScope restore;
-    CFontEx& font = GetListFont();
+    CFontEx& font = State().GetListFont();
     font.loaded = true;
     font.systemDefault = false;
     font.description = CFontDescription{};
@@ -62,7 +51,7 @@ TEST_F(CommandsTest, SetUpFontTakesFaceStyleAndSizeKeepsTheRestAndUpdatesEveryWi
     TestWindow& file = OpenFile(2);
 
     FakeFontChooser chooser;
-    CAppCommands commands(windows);
+    CAppCommands commands(windows, State().GetListFont());
     commands.SetFontChooser(&chooser);
 
     // Cancel changes nothing.
@@ -94,7 +83,7 @@ TEST_F(CommandsTest, SetUpFontTakesFaceStyleAndSizeKeepsTheRestAndUpdatesEveryWi
 TEST_F(CommandsTest, ManualOpensTheFileOfTheLanguageOrShowsMessage10) {
     QTemporaryDir program;
     FakeOpener opener;
-    CAppCommands commands(windows);
+    CAppCommands commands(windows, State().GetListFont());
     commands.SetProgramDirectory(program.path());
     commands.SetDesktopOpener(&opener);
 
@@ -133,7 +122,7 @@ TEST_F(CommandsTest, ManualOpensTheFileOfTheLanguageOrShowsMessage10) {
 }
 
 TEST_F(CommandsTest, AskAgainBringsBackEveryQuestionTurnedOffAndIsGreyedWithoutOne) {
-    CAppCommands commands(windows);
+    CAppCommands commands(windows, State().GetListFont());
     commands.SetProfile(&main->profile);
     ASSERT_TRUE(commands.HandlesCommand(kCmdAskAgain));
     EXPECT_FALSE(commands.IsCommandEnabled(kCmdAskAgain)) << "no question is turned off";

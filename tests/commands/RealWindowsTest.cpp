@@ -117,14 +117,13 @@ public:
 };
 
 TEST_F(RealWindows, AFontChangeReachesTheMainWindowAndEveryFileWindow) {
-    const CFontEx saved = GetListFont();
     CFileDoc* first = fileTemplate->OpenFileDoc(QString());
     CFileDoc* second = fileTemplate->OpenFileDoc(QString());
     ASSERT_TRUE(first && second);
 
     CDocManWindows windows(*docMan);
     ChooseNewFace chooser;
-    CAppCommands commands(windows, frame.get());
+    CAppCommands commands(windows, session->State().GetListFont(), frame.get());
     commands.SetFontChooser(&chooser);
     frame->SetApplicationTarget(&commands);
     ASSERT_TRUE(frame->OnCommand(kCmdSetUpFont));
@@ -139,7 +138,6 @@ TEST_F(RealWindows, AFontChangeReachesTheMainWindowAndEveryFileWindow) {
         EXPECT_EQ(list->font().pixelSize(), 21);
     }
     frame->SetApplicationTarget(nullptr);
-    GetListFont() = saved;
 }
 
 } // namespace
