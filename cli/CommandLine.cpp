@@ -10,8 +10,7 @@ namespace {
 constexpr int kFirstShownDeviceId = 17;
 constexpr int kLastShownDeviceId = 32;
 
-std::optional<long> ParseNumber(std::string_view text, long low, long high)
-{
+std::optional<long> ParseNumber(std::string_view text, long low, long high) {
     long value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
@@ -20,8 +19,7 @@ std::optional<long> ParseNumber(std::string_view text, long low, long high)
     return value;
 }
 
-std::optional<std::vector<int>> ParseIndexList(std::string_view text)
-{
+std::optional<std::vector<int>> ParseIndexList(std::string_view text) {
     std::vector<int> indexes;
     while (true) {
         const std::size_t comma = text.find(',');
@@ -35,19 +33,16 @@ std::optional<std::vector<int>> ParseIndexList(std::string_view text)
     }
 }
 
-bool Accepts(const CommandSpec& spec, std::string_view option)
-{
-    const bool deviceOption = option == "in" || option == "out" || option == "simulator" ||
-                              option == "sim-memory" || option == "device-id" || option == "sim-corrupt-store" ||
-                              option == "sim-silent-from";
+bool Accepts(const CommandSpec& spec, std::string_view option) {
+    const bool deviceOption = option == "in" || option == "out" || option == "simulator" || option == "sim-memory" ||
+                              option == "device-id" || option == "sim-corrupt-store" || option == "sim-silent-from";
     const auto& list = spec.options;
     return std::find(list.begin(), list.end(), option) != list.end() ||
            (deviceOption && std::find(list.begin(), list.end(), "device") != list.end());
 }
 
 // Stores one option's value; false with the problem in error.
-bool Apply(const CommandSpec& spec, std::string_view name, std::string_view value, Arguments& a, std::string& error)
-{
+bool Apply(const CommandSpec& spec, std::string_view name, std::string_view value, Arguments& a, std::string& error) {
     const std::string option = "--" + std::string(name);
     if (name == "in") {
         a.devices.input = value;
@@ -159,8 +154,7 @@ bool Apply(const CommandSpec& spec, std::string_view name, std::string_view valu
 
 } // namespace
 
-std::optional<std::uint8_t> DeviceIdFromShown(std::string_view text)
-{
+std::optional<std::uint8_t> DeviceIdFromShown(std::string_view text) {
     const auto shown = ParseNumber(text, kFirstShownDeviceId, kLastShownDeviceId);
     if (!shown)
         return std::nullopt;
@@ -168,8 +162,7 @@ std::optional<std::uint8_t> DeviceIdFromShown(std::string_view text)
 }
 
 bool ParseArguments(const CommandSpec& spec, std::span<const std::string_view> words, Arguments& arguments,
-                    std::string& error)
-{
+                    std::string& error) {
     const std::string command(spec.name);
     std::vector<std::string> seen;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -177,9 +170,9 @@ bool ParseArguments(const CommandSpec& spec, std::span<const std::string_view> w
         if (!word.starts_with("--")) {
             if (arguments.files.size() == spec.maxFiles) {
                 error = command + " takes " +
-                        (spec.maxFiles == 0 ? std::string("no file") : "at most " + std::to_string(spec.maxFiles) +
-                                                                           " file name" +
-                                                                           (spec.maxFiles > 1 ? "s" : ""));
+                        (spec.maxFiles == 0 ? std::string("no file")
+                                            : "at most " + std::to_string(spec.maxFiles) + " file name" +
+                                                  (spec.maxFiles > 1 ? "s" : ""));
                 return false;
             }
             arguments.files.emplace_back(word);

@@ -31,25 +31,25 @@ struct Arguments {
 
     std::vector<std::string> files;
     DeviceChoice devices;
-    std::optional<int> area;                // 1..7, or kAllAreas
+    std::optional<int> area;                 // 1..7, or kAllAreas
     std::optional<std::vector<int>> indexes; // --indexes 0,3,7
-    std::optional<int> index;               // --index K
+    std::optional<int> index;                // --index K
     std::string portName;
     std::string api;        // sim --api alsa|jack; empty: whichever is there
     bool wireSpeed = false; // sim --wire-speed
     std::string lang = "en";
     std::optional<long> count;
-    bool verify = false;  // --verify: read the written patches back
-    std::string backup;   // --backup FILE.z4l: what a write overwrites
+    bool verify = false; // --verify: read the written patches back
+    std::string backup;  // --backup FILE.z4l: what a write overwrites
     // The history library: --library FILE instead of the user's; with
     // --no-library nothing is recorded. duplicates --library (no value)
     // means the whole library.
     std::string libraryPath;
     bool noLibrary = false;
     bool wholeLibrary = false;
-    std::optional<long> limit;             // history --limit K
-    std::optional<std::int64_t> showId;    // history --show ID
-    std::string before;                    // library forget --before DATE
+    std::optional<long> limit;          // history --limit K
+    std::optional<std::int64_t> showId; // history --show ID
+    std::string before;                 // library forget --before DATE
 };
 
 // What a command accepts.

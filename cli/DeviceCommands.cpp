@@ -18,8 +18,7 @@
 
 namespace cli {
 
-int Devices(const Arguments& arguments)
-{
+int Devices(const Arguments& arguments) {
     // With --simulator the simulated unit's pair is listed too.
     std::unique_ptr<sim::CVirtualSimulator> simulator;
     if (arguments.devices.simulator)
@@ -35,8 +34,7 @@ int Devices(const Arguments& arguments)
     return kExitOk;
 }
 
-int Detect(const Arguments& arguments)
-{
+int Detect(const Arguments& arguments) {
     // With --simulator the in-process simulated unit is plugged in, and found
     // among the system's ports like any other.
     std::unique_ptr<sim::CVirtualSimulator> simulator;
@@ -54,14 +52,13 @@ int Detect(const Arguments& arguments)
     }
     // The device id as the unit's setup and --device-id show it.
     for (const SFoundUnit& unit : found)
-        std::printf("in:\t%s\nout:\t%s\ndevice id:\t%d\n", unit.input.c_str(), unit.output.c_str(),
-                    unit.deviceId + 1);
+        std::printf("in:\t%s\nout:\t%s\ndevice id:\t%d\n", unit.input.c_str(), unit.output.c_str(), unit.deviceId + 1);
     return kExitOk;
 }
 
-int RunSimulator(const Arguments& arguments)
-{
-    const std::string portName = arguments.portName.empty() ? std::string(sim::kSimulatorDeviceName) : arguments.portName;
+int RunSimulator(const Arguments& arguments) {
+    const std::string portName =
+        arguments.portName.empty() ? std::string(sim::kSimulatorDeviceName) : arguments.portName;
     sim::CPortSimulator simulator;
     sim::CSimulatedUnit& unit = simulator.Unit();
     unit.SetDeviceId(arguments.devices.deviceId);
@@ -87,7 +84,8 @@ int RunSimulator(const Arguments& arguments)
                      "device id %d; Ctrl-C ends\n",
                      portName.c_str(), portName.c_str(), arguments.devices.deviceId + 1);
     else
-        std::fprintf(stderr, "zm47-cli: the simulated unit answers on the MIDI ports \"%s\" as device id %d; Ctrl-C ends\n",
+        std::fprintf(stderr,
+                     "zm47-cli: the simulated unit answers on the MIDI ports \"%s\" as device id %d; Ctrl-C ends\n",
                      portName.c_str(), arguments.devices.deviceId + 1);
     while (!StopRequested()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));

@@ -19,8 +19,7 @@ constexpr const char* kUnitName = "ZM-47";
 
 } // namespace
 
-CEngineSession::~CEngineSession()
-{
+CEngineSession::~CEngineSession() {
     if (started_) {
         // The program's exit order: reader and writer, devices, factory,
         // manager.
@@ -31,8 +30,7 @@ CEngineSession::~CEngineSession()
     simulator_.reset(); // saves its memory file when it changed
 }
 
-bool CEngineSession::Start(const DeviceChoice& choice)
-{
+bool CEngineSession::Start(const DeviceChoice& choice) {
     if (choice.simulator && !StartSimulator(choice))
         return false;
     if (!ConfigureEnginePorts(kUnitName)) {
@@ -49,8 +47,7 @@ bool CEngineSession::Start(const DeviceChoice& choice)
     return BindAndOpen(choice);
 }
 
-bool CEngineSession::StartSimulator(const DeviceChoice& choice)
-{
+bool CEngineSession::StartSimulator(const DeviceChoice& choice) {
     simulator_ = std::make_unique<sim::CVirtualSimulator>();
     // The simulated unit is set up with the id the user chose, as a real
     // unit would have to be.
@@ -67,8 +64,7 @@ bool CEngineSession::StartSimulator(const DeviceChoice& choice)
     return choice.simMemory.empty() || simulator_->Unit().UseMemoryFile(choice.simMemory);
 }
 
-bool CEngineSession::BindAndOpen(const DeviceChoice& choice)
-{
+bool CEngineSession::BindAndOpen(const DeviceChoice& choice) {
     const std::string simulatorName(sim::kSimulatorDeviceName);
     const std::string& input = choice.simulator ? simulatorName : choice.input;
     const std::string& output = choice.simulator ? simulatorName : choice.output;

@@ -12,8 +12,7 @@
 
 namespace cli {
 
-int Show(const Arguments& arguments)
-{
+int Show(const Arguments& arguments) {
     const char* codePage = arguments.lang == "ja" ? "CP932" : "CP1252";
     CFileDocument document;
     if (!ReadLibrarianFile(arguments.files[0], document))
@@ -29,8 +28,7 @@ int Show(const Arguments& arguments)
     return kExitOk;
 }
 
-int New(const Arguments& arguments)
-{
+int New(const Arguments& arguments) {
     CFileDocument document;
     document.Patches().Resize(static_cast<size_t>(arguments.count.value_or(60)));
     return WriteLibrarianFile(arguments.files[0], document) ? kExitOk : kExitFailure;
@@ -38,8 +36,7 @@ int New(const Arguments& arguments)
 
 void PrintError(const std::string& problem) { std::fprintf(stderr, "zm47-cli: %s\n", problem.c_str()); }
 
-std::vector<int> LeadingPatchIndexes(const std::string& path, std::size_t fileSize, int area)
-{
+std::vector<int> LeadingPatchIndexes(const std::string& path, std::size_t fileSize, int area) {
     const CParameterAddress map;
     const auto areaSize = static_cast<std::size_t>(map.PatchCount(area));
     if (fileSize > areaSize)
@@ -51,8 +48,7 @@ std::vector<int> LeadingPatchIndexes(const std::string& path, std::size_t fileSi
     return indexes;
 }
 
-bool FileHasPatch(const std::string& path, std::size_t fileSize, int index)
-{
+bool FileHasPatch(const std::string& path, std::size_t fileSize, int index) {
     if (index >= 0 && static_cast<std::size_t>(index) < fileSize)
         return true;
     PrintError(path + " holds " + std::to_string(fileSize) + " patches; it has no patch index " +

@@ -19,8 +19,7 @@ struct FileRole {
     bool written = false;
 };
 
-std::vector<FileRole> FileRoles(std::string_view command, const Arguments& arguments)
-{
+std::vector<FileRole> FileRoles(std::string_view command, const Arguments& arguments) {
     std::vector<FileRole> roles;
     const auto& files = arguments.files;
     if (command == "new" || command == "read") {
@@ -41,8 +40,7 @@ std::vector<FileRole> FileRoles(std::string_view command, const Arguments& argum
 
 } // namespace
 
-bool CheckFilePairs(std::string_view command, const Arguments& arguments)
-{
+bool CheckFilePairs(std::string_view command, const Arguments& arguments) {
     const std::vector<FileRole> roles = FileRoles(command, arguments);
     for (std::size_t a = 0; a < roles.size(); ++a)
         for (std::size_t b = a + 1; b < roles.size(); ++b) {
@@ -51,8 +49,8 @@ bool CheckFilePairs(std::string_view command, const Arguments& arguments)
                 continue;
             if (IsSameFile(roles[a].path, roles[b].path)) {
                 const bool aWritten = roles[a].written;
-                ShowMessageWith(kMsgOutputIsInput, {aWritten ? roles[a].path : roles[b].path,
-                                                    aWritten ? roles[b].path : roles[a].path});
+                ShowMessageWith(kMsgOutputIsInput,
+                                {aWritten ? roles[a].path : roles[b].path, aWritten ? roles[b].path : roles[a].path});
                 return false;
             }
         }

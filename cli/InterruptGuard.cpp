@@ -13,15 +13,13 @@ extern "C" void OnStopSignal(int) { gStopRequested = 1; }
 
 } // namespace
 
-CInterruptGuard::CInterruptGuard()
-{
+CInterruptGuard::CInterruptGuard() {
     gStopRequested = 0;
     std::signal(SIGINT, OnStopSignal);
     std::signal(SIGTERM, OnStopSignal);
 }
 
-CInterruptGuard::~CInterruptGuard()
-{
+CInterruptGuard::~CInterruptGuard() {
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
 }

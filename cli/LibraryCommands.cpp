@@ -22,8 +22,7 @@ namespace {
 
 // The library a query command needs; null (with the reason on standard
 // error) when there is none.
-CLibrary* NeedLibrary(CLibrarySession& session, const Arguments& arguments)
-{
+CLibrary* NeedLibrary(CLibrarySession& session, const Arguments& arguments) {
     if (arguments.noLibrary) {
         PrintError("this command reads the history library; leave out --no-library");
         return nullptr;
@@ -33,8 +32,7 @@ CLibrary* NeedLibrary(CLibrarySession& session, const Arguments& arguments)
     return session.Library();
 }
 
-std::optional<LibraryId> ParseId(const std::string& text)
-{
+std::optional<LibraryId> ParseId(const std::string& text) {
     LibraryId id = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, id);
@@ -43,8 +41,7 @@ std::optional<LibraryId> ParseId(const std::string& text)
     return id;
 }
 
-bool IsFileArgument(const std::string& text)
-{
+bool IsFileArgument(const std::string& text) {
     std::error_code error;
     return !ParseId(text) || std::filesystem::exists(text, error);
 }
@@ -54,8 +51,7 @@ struct CSide {
     std::vector<std::optional<CPatch>> patches;
 };
 
-bool LoadSide(CLibrary* library, const std::string& text, CSide& side)
-{
+bool LoadSide(CLibrary* library, const std::string& text, CSide& side) {
     if (IsFileArgument(text)) {
         CFileDocument file;
         if (!ReadLibrarianFile(text, file))
@@ -77,8 +73,7 @@ bool LoadSide(CLibrary* library, const std::string& text, CSide& side)
     return true;
 }
 
-void PrintPatchLine(std::size_t number, const CPatch& patch, const char* codePage)
-{
+void PrintPatchLine(std::size_t number, const CPatch& patch, const char* codePage) {
     std::printf("%zu\t%s", number, patch.GetName().c_str());
     for (int memo = 1; memo <= CParameter::kMemoCount; ++memo)
         std::printf("\t%s", MemoForTerminal(patch.GetMemo(memo), codePage).c_str());
@@ -88,8 +83,7 @@ void PrintPatchLine(std::size_t number, const CPatch& patch, const char* codePag
 std::string ChangedText(const std::optional<int>& changed) { return changed ? std::to_string(*changed) : "-"; }
 
 // "2026-12-01" or "2026-12-01T10:00:00", local time.
-std::optional<std::time_t> ParseLocalTime(const std::string& text)
-{
+std::optional<std::time_t> ParseLocalTime(const std::string& text) {
     std::tm local{};
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
     char tail = 0;
@@ -112,8 +106,7 @@ std::optional<std::time_t> ParseLocalTime(const std::string& text)
     return time;
 }
 
-std::string Joined(const std::vector<std::string>& parts)
-{
+std::string Joined(const std::vector<std::string>& parts) {
     std::string text;
     for (const std::string& part : parts)
         text += (text.empty() ? "" : "; ") + part;
@@ -121,8 +114,7 @@ std::string Joined(const std::vector<std::string>& parts)
 }
 
 // Takes a SysEx or SMF file's patches, as an import would store them.
-bool ReadDataSetFile(const std::string& path, bool smf, CConcreteParameterArray<CPatch>& patches)
-{
+bool ReadDataSetFile(const std::string& path, bool smf, CConcreteParameterArray<CPatch>& patches) {
     CEngineSession session;
     if (!session.Start({}))
         return false;
@@ -135,16 +127,14 @@ bool ReadDataSetFile(const std::string& path, bool smf, CConcreteParameterArray<
     return true;
 }
 
-std::string Lowercase(std::string text)
-{
+std::string Lowercase(std::string text) {
     for (char& c : text)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return text;
 }
 
-int LibraryAdd(CLibrary& library, const Arguments& arguments)
-{
+int LibraryAdd(CLibrary& library, const Arguments& arguments) {
     int status = kExitOk;
     for (std::size_t i = 1; i < arguments.files.size(); ++i) {
         const std::string& path = arguments.files[i];
@@ -172,8 +162,7 @@ int LibraryAdd(CLibrary& library, const Arguments& arguments)
 
 } // namespace
 
-int History(const Arguments& arguments)
-{
+int History(const Arguments& arguments) {
     CLibrarySession session(arguments);
     CLibrary* library = NeedLibrary(session, arguments);
     if (!library)
@@ -199,8 +188,7 @@ int History(const Arguments& arguments)
     return kExitOk;
 }
 
-int Diff(const Arguments& arguments)
-{
+int Diff(const Arguments& arguments) {
     const bool needsLibrary = !IsFileArgument(arguments.files[0]) || !IsFileArgument(arguments.files[1]);
     CLibrarySession session(arguments);
     CLibrary* library = needsLibrary ? NeedLibrary(session, arguments) : nullptr;
@@ -226,8 +214,7 @@ int Diff(const Arguments& arguments)
     return kExitOk;
 }
 
-int Find(const Arguments& arguments)
-{
+int Find(const Arguments& arguments) {
     CLibrarySession session(arguments);
     CLibrary* library = NeedLibrary(session, arguments);
     if (!library)
@@ -238,8 +225,7 @@ int Find(const Arguments& arguments)
     return kExitOk;
 }
 
-int Duplicates(const Arguments& arguments)
-{
+int Duplicates(const Arguments& arguments) {
     if (arguments.files.empty()) {
         CLibrarySession session(arguments);
         CLibrary* library = NeedLibrary(session, arguments);
@@ -274,8 +260,7 @@ int Duplicates(const Arguments& arguments)
     return kExitOk;
 }
 
-int LibraryCommand(const Arguments& arguments)
-{
+int LibraryCommand(const Arguments& arguments) {
     const std::string action = arguments.files.empty() ? "" : arguments.files[0];
     if (action != "add" && action != "check" && action != "forget") {
         PrintError("library takes add FILE..., check or forget --before DATE");

@@ -3,8 +3,7 @@
 namespace cli {
 
 CLibrarySession::CLibrarySession(const Arguments& arguments)
-    : path_(arguments.libraryPath.empty() ? CLibrary::DefaultPath() : std::filesystem::path(arguments.libraryPath))
-{
+    : path_(arguments.libraryPath.empty() ? CLibrary::DefaultPath() : std::filesystem::path(arguments.libraryPath)) {
     if (arguments.noLibrary)
         return;
     library_ = CLibrary::Open(path_);

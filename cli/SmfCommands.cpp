@@ -23,8 +23,7 @@ namespace {
 
 enum class FileKind { Smf, SysEx };
 
-int ExportFile(const Arguments& arguments, FileKind kind)
-{
+int ExportFile(const Arguments& arguments, FileKind kind) {
     CFileDocument file;
     const std::string& in = arguments.files[0];
     if (!ReadLibrarianFile(in, file))
@@ -45,8 +44,7 @@ int ExportFile(const Arguments& arguments, FileKind kind)
     return ok ? kExitOk : kExitFailure;
 }
 
-int ImportFile(const Arguments& arguments, FileKind kind)
-{
+int ImportFile(const Arguments& arguments, FileKind kind) {
     CEngineSession session;
     if (!session.Start({}))
         return kExitFailure;
@@ -76,7 +74,8 @@ int ImportFile(const Arguments& arguments, FileKind kind)
     CLibrarySession library(arguments);
     CImageData held;
     PrepareImportImage(held);
-    if (kind == FileKind::Smf ? reader.ImportSmf(arguments.files[0], held) : reader.ImportSysEx(arguments.files[0], held))
+    if (kind == FileKind::Smf ? reader.ImportSmf(arguments.files[0], held)
+                              : reader.ImportSysEx(arguments.files[0], held))
         library.Recorder().FileImported(arguments.files[0], held);
     library.Recorder().FileSeen(arguments.files[1], EFileEvent::kSaved, out.Patches());
     return kExitOk;

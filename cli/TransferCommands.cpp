@@ -28,8 +28,7 @@ namespace {
 
 const std::vector<int> kAllAreas{1, 2, 3, 4, 5, 6, 7};
 
-std::vector<int> FirstIndexes(std::size_t count)
-{
+std::vector<int> FirstIndexes(std::size_t count) {
     std::vector<int> indexes(count);
     for (std::size_t i = 0; i < count; ++i)
         indexes[i] = static_cast<int>(i);
@@ -38,8 +37,7 @@ std::vector<int> FirstIndexes(std::size_t count)
 
 // Saves the patches of the areas, in the order given, as a librarian file.
 bool SaveAreas(const CImageData& image, const std::vector<int>& areas, const std::string& path,
-               IHistoryRecorder& history)
-{
+               IHistoryRecorder& history) {
     CFileDocument file;
     for (int area : areas) {
         const CParameterArray& patches = image.GetArray(area);
@@ -52,8 +50,7 @@ bool SaveAreas(const CImageData& image, const std::vector<int>& areas, const std
     return true;
 }
 
-int Cancelled()
-{
+int Cancelled() {
     PrintError("cancelled");
     return kExitFailure;
 }
@@ -63,8 +60,7 @@ int Cancelled()
 // backup as "before write", what was sent as "written". Patches that MIDI
 // cannot carry are refused before any device opens. Returns the exit code.
 int WriteToUnit(const Arguments& arguments, const char* verb, int area, const std::vector<int>& indexes,
-                const CParameterArray& array, const CWriteChecks& checks, IHistoryRecorder& history)
-{
+                const CParameterArray& array, const CWriteChecks& checks, IHistoryRecorder& history) {
     const CParameterAddress map;
     if (!CWriter::CheckSendable(map.AreaCodeFromNumber(area), indexes, array))
         return kExitFailure;
@@ -90,8 +86,7 @@ int WriteToUnit(const Arguments& arguments, const char* verb, int area, const st
     return kExitOk;
 }
 
-std::string AreaList(const std::vector<int>& areas)
-{
+std::string AreaList(const std::vector<int>& areas) {
     const CParameterAddress map;
     std::string text;
     for (int area : areas)
@@ -100,8 +95,7 @@ std::string AreaList(const std::vector<int>& areas)
 }
 
 // The unit's ports have devices; else message 13, as every transfer says.
-bool DevicesSetUp()
-{
+bool DevicesSetUp() {
     if (GetMidiSetup().IsSetUp())
         return true;
     ShowMessage(kMsgMidiNotSetUp);
@@ -110,8 +104,7 @@ bool DevicesSetUp()
 
 } // namespace
 
-int Identify(const Arguments& arguments)
-{
+int Identify(const Arguments& arguments) {
     CEngineSession session;
     if (!session.Start(arguments.devices) || !DevicesSetUp() || !session.Reader().CheckIdentity())
         return kExitFailure;
@@ -119,8 +112,7 @@ int Identify(const Arguments& arguments)
     return kExitOk;
 }
 
-int Read(const Arguments& arguments)
-{
+int Read(const Arguments& arguments) {
     CEngineSession session;
     if (!session.Start(arguments.devices))
         return kExitFailure;
@@ -151,9 +143,9 @@ int Read(const Arguments& arguments)
             // never tried.
             const CParameterAddress areas;
             const std::vector<int> later(failed.begin() + 1, failed.end());
-            const std::string text = later.empty()
-                                         ? MessageWith(kMsgReadAllStoppedLast, areas.AreaName(failed[0]))
-                                         : MessageWith(kMsgReadAllStopped, {areas.AreaName(failed[0]), AreaList(later)});
+            const std::string text =
+                later.empty() ? MessageWith(kMsgReadAllStoppedLast, areas.AreaName(failed[0]))
+                              : MessageWith(kMsgReadAllStopped, {areas.AreaName(failed[0]), AreaList(later)});
             PrintError(text + " No file was written.");
             return kExitFailure;
         }
@@ -167,8 +159,7 @@ int Read(const Arguments& arguments)
     return SaveAreas(document.GetImage(), {area}, path, library.Recorder()) ? kExitOk : kExitFailure;
 }
 
-int Write(const Arguments& arguments)
-{
+int Write(const Arguments& arguments) {
     CFileDocument file;
     const std::string& path = arguments.files[0];
     if (!ReadLibrarianFile(path, file))
@@ -182,8 +173,8 @@ int Write(const Arguments& arguments)
         indexes = *arguments.indexes;
         for (int index : indexes) {
             if (static_cast<std::size_t>(index) >= areaSize) {
-                PrintError(map.AreaName(area) + " has patch indexes 0 to " + std::to_string(areaSize - 1) +
-                           ", not " + std::to_string(index));
+                PrintError(map.AreaName(area) + " has patch indexes 0 to " + std::to_string(areaSize - 1) + ", not " +
+                           std::to_string(index));
                 return kExitUsage;
             }
             if (!FileHasPatch(path, fileSize, index))
@@ -200,12 +191,12 @@ int Write(const Arguments& arguments)
     return WriteToUnit(arguments, "writing", area, indexes, file.Patches(), checks, library.Recorder());
 }
 
-int Restore(const Arguments& arguments)
-{
+int Restore(const Arguments& arguments) {
     const std::string& id = arguments.files[0];
     const char* end = id.data() + id.size();
     LibraryId stateId = 0;
-    if (const auto [ptr, ec] = std::from_chars(id.data(), end, stateId); ec != std::errc() || ptr != end || stateId <= 0) {
+    if (const auto [ptr, ec] = std::from_chars(id.data(), end, stateId);
+        ec != std::errc() || ptr != end || stateId <= 0) {
         PrintError("restore takes a history ID (the first column of history), not " + id);
         return kExitUsage;
     }
@@ -256,8 +247,7 @@ int Restore(const Arguments& arguments)
     return WriteToUnit(arguments, "restoring", area, indexes, patches, checks, library.Recorder());
 }
 
-int Preview(const Arguments& arguments)
-{
+int Preview(const Arguments& arguments) {
     CFileDocument file;
     const std::string& path = arguments.files[0];
     if (!ReadLibrarianFile(path, file))

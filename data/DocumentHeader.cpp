@@ -11,9 +11,7 @@ constexpr std::size_t kCountOffset = 32;
 
 } // namespace
 
-bool CDocumentHeader::HasMagic(std::span<const std::uint8_t> bytes) {
-    return kMagic.Opens(bytes);
-}
+bool CDocumentHeader::HasMagic(std::span<const std::uint8_t> bytes) { return kMagic.Opens(bytes); }
 
 bool CDocumentHeader::Read(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < kSize || !HasMagic(bytes))

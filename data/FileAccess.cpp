@@ -89,7 +89,8 @@ InputFileStatus CInputFile::ReadTo(std::vector<std::uint8_t>& bytes, std::uint64
     // The size is a hint only: the file is read until its end, in chunks
     // once the hint has been used up, and one byte past the limit tells a
     // file that grew too large.
-    std::size_t want = std::max<std::size_t>(static_cast<std::size_t>(size_ - std::min<std::uint64_t>(size_, bytes.size())) + 1, 1);
+    std::size_t want =
+        std::max<std::size_t>(static_cast<std::size_t>(size_ - std::min<std::uint64_t>(size_, bytes.size())) + 1, 1);
     while (true) {
         const std::uint64_t room = limit + 1 - bytes.size();
         const std::size_t before = bytes.size();
@@ -104,7 +105,8 @@ InputFileStatus CInputFile::ReadTo(std::vector<std::uint8_t>& bytes, std::uint64
     }
 }
 
-InputFileStatus ReadInputFile(const std::filesystem::path& path, std::uint64_t limit, std::vector<std::uint8_t>& bytes) {
+InputFileStatus ReadInputFile(const std::filesystem::path& path, std::uint64_t limit,
+                              std::vector<std::uint8_t>& bytes) {
     bytes.clear();
     CInputFile file(path);
     const InputFileStatus status = file.ReadTo(bytes, limit);

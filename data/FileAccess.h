@@ -50,7 +50,8 @@ private:
 
 // Replaces `bytes` with the file's contents when it is a regular file of at
 // most `limit` bytes; else empties them and says why.
-InputFileStatus ReadInputFile(const std::filesystem::path& path, std::uint64_t limit, std::vector<std::uint8_t>& bytes);
+InputFileStatus ReadInputFile(const std::filesystem::path& path, std::uint64_t limit,
+                              std::vector<std::uint8_t>& bytes);
 
 // Shows why an input was not read: the file and the reason for a file that
 // is not one or is too large, `otherId` (a message id) for anything else.

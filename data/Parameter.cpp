@@ -58,8 +58,7 @@ std::size_t CParameter::GetSerializedSize() const {
     return size;
 }
 
-int CParameter::Compare(int column, const CParameter& other, int thisIndex, int otherIndex,
-                        bool reverseTies) const {
+int CParameter::Compare(int column, const CParameter& other, int thisIndex, int otherIndex, bool reverseTies) const {
     const int order = Sign(thisIndex - otherIndex);
     if (column == 0)
         return order;

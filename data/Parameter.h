@@ -31,8 +31,7 @@ public:
     virtual std::size_t GetSerializedSize() const;
     // Sort order for list column `column` (0 number, 1..4 memos): -1, 0 or 1.
     // Equal texts order by index; reverseTies flips that for descending sorts.
-    virtual int Compare(int column, const CParameter& other, int thisIndex, int otherIndex,
-                        bool reverseTies) const;
+    virtual int Compare(int column, const CParameter& other, int thisIndex, int otherIndex, bool reverseTies) const;
     virtual int GetBlockCount() const { return 0; }
     virtual int GetSegmentCount(int /*block*/) const { return 0; }
     virtual int GetSegmentSize(int /*block*/) const { return 0; }

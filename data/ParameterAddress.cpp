@@ -42,9 +42,7 @@ int NumberOfCode(int areaCode) {
 
 } // namespace
 
-int BlockIndexFromCode(int blockCode) {
-    return IsPatchKind(blockCode) ? (blockCode - kPatchBlockCode) / 256 : -1;
-}
+int BlockIndexFromCode(int blockCode) { return IsPatchKind(blockCode) ? (blockCode - kPatchBlockCode) / 256 : -1; }
 
 int CParameterAddress::AreaCodeFromAddress(DeviceAddress address) const {
     for (std::size_t n = 1; n < kAreas.size(); ++n)

@@ -51,6 +51,5 @@ public:
     std::string Label(int areaCode, int index) const;
     // Bytes of segment `segment` of block 0 of the patch at `index`; empty
     // when the array has no such patch or segment.
-    std::vector<std::uint8_t> SegmentBytes(int areaCode, int index, int segment,
-                                           const CParameterArray& array) const;
+    std::vector<std::uint8_t> SegmentBytes(int areaCode, int index, int segment, const CParameterArray& array) const;
 };

@@ -11,8 +11,7 @@ void CPatch::Initialize() {
 
 std::unique_ptr<CParameter> CPatch::Clone() const { return std::make_unique<CPatch>(*this); }
 
-int CPatch::Compare(int column, const CParameter& other, int thisIndex, int otherIndex,
-                    bool reverseTies) const {
+int CPatch::Compare(int column, const CParameter& other, int thisIndex, int otherIndex, bool reverseTies) const {
     if (column != 5)
         return CParameter::Compare(column, other, thisIndex, otherIndex, reverseTies);
     const int order = (thisIndex > otherIndex) - (thisIndex < otherIndex);

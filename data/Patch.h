@@ -18,8 +18,7 @@ public:
     void Initialize() override;
     std::unique_ptr<CParameter> Clone() const override;
     // Adds column 5, the name, to the memo columns.
-    int Compare(int column, const CParameter& other, int thisIndex, int otherIndex,
-                bool reverseTies) const override;
+    int Compare(int column, const CParameter& other, int thisIndex, int otherIndex, bool reverseTies) const override;
     int GetBlockCount() const override { return 1; }
     int GetSegmentCount(int /*block*/) const override { return 1; }
     int GetSegmentSize(int /*block*/) const override { return kDataSize; }

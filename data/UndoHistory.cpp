@@ -73,13 +73,9 @@ std::vector<int> CUndoHistory::Move(int areaNumber, CImageData& image, StepsOf f
     return moved;
 }
 
-void CUndoHistory::Undo(int areaNumber, CImageData& image) {
-    Move(areaNumber, image, &SArea::undo, &SArea::redo);
-}
+void CUndoHistory::Undo(int areaNumber, CImageData& image) { Move(areaNumber, image, &SArea::undo, &SArea::redo); }
 
-void CUndoHistory::Redo(int areaNumber, CImageData& image) {
-    Move(areaNumber, image, &SArea::redo, &SArea::undo);
-}
+void CUndoHistory::Redo(int areaNumber, CImageData& image) { Move(areaNumber, image, &SArea::redo, &SArea::undo); }
 
 void CUndoHistory::Revert(int areaNumber, CImageData& image) {
     // What went to the redo side is the failed change: forget it.

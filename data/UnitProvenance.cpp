@@ -84,7 +84,8 @@ void CUnitProvenance::MarkUnitRows(int number, const std::vector<int>& indexes, 
             continue;
         Row& row = RowAt(*area, index);
         const PatchBytes now = BytesOf(patches.At(static_cast<std::size_t>(index)));
-        const bool changedOnUnit = source == RowSource::kRead && row.source == RowSource::kRemembered && now != row.known;
+        const bool changedOnUnit =
+            source == RowSource::kRead && row.source == RowSource::kRemembered && now != row.known;
         row.changedOnUnitSince = changedOnUnit ? row.time : 0;
         row.source = source;
         row.time = time;

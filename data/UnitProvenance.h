@@ -20,10 +20,10 @@ class CImageData;
 class CParameterArray;
 
 enum class RowSource : std::uint8_t {
-    kInitial,     // never read: the initial patch the window started with
-    kRead,        // read from the unit
-    kWritten,     // written to the unit (and so what it holds)
-    kRemembered,  // the last known state of an earlier run, not read now
+    kInitial,    // never read: the initial patch the window started with
+    kRead,       // read from the unit
+    kWritten,    // written to the unit (and so what it holds)
+    kRemembered, // the last known state of an earlier run, not read now
 };
 
 using PatchBytes = std::array<std::uint8_t, CPatch::kDataSize>;
@@ -50,11 +50,11 @@ struct RowStatus {
 // What the line above an area's list says, in order of importance.
 enum class AreaNotice : std::uint8_t {
     kNone,
-    kReading,           // remembered rows shown while the unit is being read
-    kRemembered,        // remembered rows the unit could not be read for
-    kNotRead,           // rows never read and not filled by the user
-    kChangedOnUnit,     // rows the read found changed on the unit
-    kChangedByUser,     // rows changed in the window and not written
+    kReading,       // remembered rows shown while the unit is being read
+    kRemembered,    // remembered rows the unit could not be read for
+    kNotRead,       // rows never read and not filled by the user
+    kChangedOnUnit, // rows the read found changed on the unit
+    kChangedByUser, // rows changed in the window and not written
 };
 
 struct AreaSummary {
@@ -87,8 +87,7 @@ public:
     void MarkRead(int area, const std::vector<int>& indexes, const CParameterArray& patches, std::int64_t time);
     // The listed rows were written to the unit at `time`: the unit holds
     // the window's patches.
-    void MarkWritten(int area, const std::vector<int>& indexes, const CParameterArray& patches,
-                     std::int64_t time);
+    void MarkWritten(int area, const std::vector<int>& indexes, const CParameterArray& patches, std::int64_t time);
     // While the start-up read of the area runs after its remembered state
     // was shown.
     void SetReading(int area, bool reading);

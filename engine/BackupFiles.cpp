@@ -117,7 +117,8 @@ int PruneBackups(const std::filesystem::path& folder, int keep) {
     if (keep < 0 || backups.size() <= static_cast<std::size_t>(keep))
         return 0;
     // Newest first: the names start with the time of the write.
-    std::sort(backups.begin(), backups.end(), [](const auto& a, const auto& b) { return a.filename() > b.filename(); });
+    std::sort(backups.begin(), backups.end(),
+              [](const auto& a, const auto& b) { return a.filename() > b.filename(); });
     int deleted = 0;
     for (std::size_t i = static_cast<std::size_t>(keep); i < backups.size(); ++i)
         if (std::filesystem::remove(backups[i], error))

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-using OruAttribute = std::pair<std::string, std::string>;  // name, value
+using OruAttribute = std::pair<std::string, std::string>; // name, value
 using OruAttributes = std::vector<OruAttribute>;
 
 class COruElementDefinition {

@@ -3,13 +3,9 @@
 #include <cstdio>
 #include <utility>
 
-CEngineTextOut::Sink CEngineTextOut::SetSink(Sink sink)
-{
-    return std::exchange(sink_, std::move(sink));
-}
+CEngineTextOut::Sink CEngineTextOut::SetSink(Sink sink) { return std::exchange(sink_, std::move(sink)); }
 
-void CEngineTextOut::Output(std::string_view text)
-{
+void CEngineTextOut::Output(std::string_view text) {
     if (sink_) {
         sink_(text);
         return;
@@ -22,14 +18,12 @@ void CEngineTextOut::Output(std::string_view text)
     std::fflush(stderr);
 }
 
-CEngineTextOut& GetDefinitionErrorOut()
-{
+CEngineTextOut& GetDefinitionErrorOut() {
     static CEngineTextOut out;
     return out;
 }
 
-CEngineTextOut& GetTransientTextOut()
-{
+CEngineTextOut& GetTransientTextOut() {
     static CEngineTextOut out;
     return out;
 }

@@ -14,8 +14,8 @@ constexpr const char* kEllipsis = "\xE2\x80\xA6";
 } // namespace
 
 std::size_t CImportTally::StoredIn(int area) const {
-    return static_cast<std::size_t>(
-        std::count_if(stored.begin(), stored.end(), [area](const auto& patch) { return area == 0 || patch.first == area; }));
+    return static_cast<std::size_t>(std::count_if(
+        stored.begin(), stored.end(), [area](const auto& patch) { return area == 0 || patch.first == area; }));
 }
 
 std::vector<std::pair<int, int>> CImportTally::PatchesIn(int area) const {
@@ -65,8 +65,8 @@ std::string PatchRanges(const std::vector<std::pair<int, int>>& patches, std::si
 std::string ImportSummary(const CImportTally& tally, int area) {
     const std::vector<std::pair<int, int>> patches = tally.PatchesIn(area);
     const std::string count = std::to_string(patches.size());
-    std::string text = MessageWith(patches.size() == 1 ? kMsgPatchImported : kMsgPatchesImported,
-                                   {count, PatchRanges(patches)});
+    std::string text =
+        MessageWith(patches.size() == 1 ? kMsgPatchImported : kMsgPatchesImported, {count, PatchRanges(patches)});
     const std::size_t taken = tally.StoredIn(area);
     const std::size_t skipped = tally.seen > taken ? tally.seen - taken : 0;
     if (skipped > 0)

@@ -20,7 +20,7 @@
 
 class COruLongDataSlots {
 public:
-    static constexpr std::uint32_t kSlots = 128;  // a power of two: tickets wrap cleanly
+    static constexpr std::uint32_t kSlots = 128; // a power of two: tickets wrap cleanly
     static constexpr std::uint32_t kSlotSize = ML::CPacket::kDefaultSize;
 
     COruLongDataSlots();
@@ -52,8 +52,8 @@ private:
     };
 
     std::unique_ptr<std::array<Slot, kSlots>> slots_;
-    std::atomic<std::uint32_t> next_{0};   // the next ticket; written by the producer
-    std::atomic<std::uint32_t> taken_{0};  // the oldest ticket not taken; written by the consumer
+    std::atomic<std::uint32_t> next_{0};  // the next ticket; written by the producer
+    std::atomic<std::uint32_t> taken_{0}; // the oldest ticket not taken; written by the consumer
     std::atomic<std::uint32_t> dropped_{0};
-    bool dropping_ = false;  // producer only: the rest of a dropped message follows
+    bool dropping_ = false; // producer only: the rest of a dropped message follows
 };

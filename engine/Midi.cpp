@@ -10,51 +10,54 @@
 
 namespace {
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
 } // namespace
 
-bool ParseModelId(const std::string& text, std::vector<std::uint8_t>& bytes)
-{
+bool ParseModelId(const std::string& text, std::vector<std::uint8_t>& bytes) {
     std::vector<std::uint8_t> result;
     int digits = 0;
     int value = 0;
     for (const char c : text) {
         if (c == ' ' || c == '\t') {
-            if (digits > 0) result.push_back(static_cast<std::uint8_t>(value));
+            if (digits > 0)
+                result.push_back(static_cast<std::uint8_t>(value));
             digits = 0;
             value = 0;
             continue;
         }
         const int digit = HexDigit(c);
-        if (digit < 0 || digits == 2) return false;
+        if (digit < 0 || digits == 2)
+            return false;
         value = value * 16 + digit;
         ++digits;
     }
-    if (digits > 0) result.push_back(static_cast<std::uint8_t>(value));
+    if (digits > 0)
+        result.push_back(static_cast<std::uint8_t>(value));
     bytes = std::move(result);
     return true;
 }
 
-bool ParseCInteger(const std::string& text, long& value)
-{
+bool ParseCInteger(const std::string& text, long& value) {
     const char* begin = text.c_str();
     char* end = nullptr;
     errno = 0;
     const long parsed = std::strtol(begin, &end, 0);
-    if (end == begin) return false;
+    if (end == begin)
+        return false;
     value = parsed;
     return true;
 }
 
-bool COruMidi::ParseAttributes(OruAttributes& attributes)
-{
+bool COruMidi::ParseAttributes(OruAttributes& attributes) {
     auto& out = GetDefinitionErrorOut();
     for (auto it = attributes.begin(); it != attributes.end();) {
         const auto& [key, text] = *it;
@@ -89,18 +92,18 @@ bool COruMidi::ParseAttributes(OruAttributes& attributes)
     return true;
 }
 
-void COruMidi::TakeAttribute(OruAttributes& attributes, std::string_view key, std::string& value)
-{
+void COruMidi::TakeAttribute(OruAttributes& attributes, std::string_view key, std::string& value) {
     std::erase_if(attributes, [&](const OruAttribute& attribute) {
-        if (attribute.first != key) return false;
+        if (attribute.first != key)
+            return false;
         value = attribute.second;
         return true;
     });
 }
 
-AOruMidiStruct* COruMidi::LookUpStruct(const std::string& structName, const char* kind)
-{
+AOruMidiStruct* COruMidi::LookUpStruct(const std::string& structName, const char* kind) {
     AOruMidiStruct* found = GetStructRegistry().FindStruct(structName);
-    if (!found) GetDefinitionErrorOut().Printf("Unable to convert %s name %s to struct.\n", kind, structName.c_str());
+    if (!found)
+        GetDefinitionErrorOut().Printf("Unable to convert %s name %s to struct.\n", kind, structName.c_str());
     return found;
 }

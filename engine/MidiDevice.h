@@ -32,7 +32,7 @@ public:
     // requester's wait).
     virtual void Pump() = 0;
 
-    std::vector<COruMidiIn*> boundInputs;  // not owned
+    std::vector<COruMidiIn*> boundInputs; // not owned
 };
 
 class COruMidiOutDevice : public COruMidiDevice {

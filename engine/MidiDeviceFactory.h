@@ -45,7 +45,7 @@ public:
     ML::ITickClock& DeviceClock() const { return *clock_; }
 
 private:
-    ML::ITickClock* clock_ = &ML::SystemTickClock();  // not owned
+    ML::ITickClock* clock_ = &ML::SystemTickClock(); // not owned
 };
 
 // Created on first use.

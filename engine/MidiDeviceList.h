@@ -13,21 +13,20 @@ public:
     using Entries = std::vector<std::unique_ptr<Device>>;
 
     // The first device of exactly that name, or null.
-    Device* Find(std::string_view name) const
-    {
+    Device* Find(std::string_view name) const {
         for (const auto& device : entries_)
-            if (device->name == name) return device.get();
+            if (device->name == name)
+                return device.get();
         return nullptr;
     }
-    Device* Append(std::unique_ptr<Device> device)
-    {
+    Device* Append(std::unique_ptr<Device> device) {
         entries_.push_back(std::move(device));
         return entries_.back().get();
     }
     // Deletes every device in list order, then empties the list.
-    void DeleteAll()
-    {
-        for (auto& device : entries_) device.reset();
+    void DeleteAll() {
+        for (auto& device : entries_)
+            device.reset();
         entries_.clear();
     }
     auto begin() const { return entries_.begin(); }

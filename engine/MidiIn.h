@@ -41,12 +41,12 @@ public:
     // Looks the names up: root structs, MIDI struct, through output.
     bool Resolve();
 
-    std::vector<AOruMidiStruct*> rootStructs;  // not owned
-    AOruMidiStruct* midiStruct = nullptr;      // not owned
-    IOruMidiReceiver* receiver = nullptr;      // not owned
-    IOruMidiResponder* responder = nullptr;    // not owned
+    std::vector<AOruMidiStruct*> rootStructs; // not owned
+    AOruMidiStruct* midiStruct = nullptr;     // not owned
+    IOruMidiReceiver* receiver = nullptr;     // not owned
+    IOruMidiResponder* responder = nullptr;   // not owned
     std::string outputReference;
-    COruMidiOut* throughOutput = nullptr;  // not owned
+    COruMidiOut* throughOutput = nullptr; // not owned
 
 private:
     void OnAddressChecksum(std::span<const std::uint8_t> bytes);

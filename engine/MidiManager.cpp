@@ -9,18 +9,17 @@ namespace {
 
 // Reports the attributes a port did not understand: its name, then each
 // attribute name followed by a comma and a blank, then a line feed.
-void ReportLeftAttributes(const std::string& portName, const OruAttributes& left)
-{
+void ReportLeftAttributes(const std::string& portName, const OruAttributes& left) {
     auto& out = GetDefinitionErrorOut();
     out.Printf("Midi %s unknown tags. : ", portName.c_str());
-    for (const auto& attribute : left) out.Printf("%s, ", attribute.first.c_str());
+    for (const auto& attribute : left)
+        out.Printf("%s, ", attribute.first.c_str());
     out.Printf("\n");
 }
 
 template <typename Port>
 bool ConvertDefinitions(const std::vector<COruElementDefinition>& definitions, std::vector<Port>& ports,
-                        const char* failureFormat)
-{
+                        const char* failureFormat) {
     ports.resize(definitions.size());
     for (std::size_t j = 0; j < definitions.size(); ++j) {
         OruAttributes attributes = definitions[j].attributes;
@@ -37,8 +36,7 @@ bool ConvertDefinitions(const std::vector<COruElementDefinition>& definitions, s
 }
 
 template <typename Port>
-bool ResolvePorts(std::vector<Port>& ports, const char* failureFormat)
-{
+bool ResolvePorts(std::vector<Port>& ports, const char* failureFormat) {
     for (auto& port : ports) {
         if (!port.Resolve()) {
             GetDefinitionErrorOut().Printf(failureFormat, port.name.c_str());
@@ -50,8 +48,7 @@ bool ResolvePorts(std::vector<Port>& ports, const char* failureFormat)
 
 } // namespace
 
-bool COruMidiManager::Initialize()
-{
+bool COruMidiManager::Initialize() {
     return ConvertDefinitions(inputDefinitions, GetMidiInputs(),
                               "Unable to convert element definitions %s to MIDI input.\n") &&
            ConvertDefinitions(outputDefinitions, GetMidiOutputs(),
@@ -60,8 +57,7 @@ bool COruMidiManager::Initialize()
            ResolvePorts(GetMidiOutputs(), "Unable to create MIDI output %s.\n");
 }
 
-void COruMidiManager::Shutdown()
-{
+void COruMidiManager::Shutdown() {
     inputDefinitions.clear();
     outputDefinitions.clear();
     GetMidiInputs().clear();
@@ -69,15 +65,14 @@ void COruMidiManager::Shutdown()
     GetMidiSetup().ReleaseAll();
 }
 
-COruMidiManager& GetMidiManager()
-{
+COruMidiManager& GetMidiManager() {
     static COruMidiManager manager;
     return manager;
 }
 
-bool ConfigureEnginePorts(const char* unitName)
-{
-    if (!GetMidiManager().Initialize()) return false;
+bool ConfigureEnginePorts(const char* unitName) {
+    if (!GetMidiManager().Initialize())
+        return false;
     GetMidiSetup().ReleaseAll();
     auto& inputs = GetMidiInputs();
     auto& outputs = GetMidiOutputs();

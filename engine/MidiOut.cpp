@@ -7,8 +7,7 @@
 
 namespace {
 
-ML::CTessanMessage AddressedMessage(const COruMidiOut& port, const ML::CMessage& command, std::uint32_t address)
-{
+ML::CTessanMessage AddressedMessage(const COruMidiOut& port, const ML::CMessage& command, std::uint32_t address) {
     ML::CTessanMessage message;
     message.SetManufacturerId(port.manufacturerId);
     message.SetDeviceId(port.deviceId);
@@ -20,43 +19,41 @@ ML::CTessanMessage AddressedMessage(const COruMidiOut& port, const ML::CMessage&
 
 } // namespace
 
-bool COruMidiOut::SendMessage(const ML::CMessage& message)
-{
+bool COruMidiOut::SendMessage(const ML::CMessage& message) {
     bool sent = true;
-    for (COruMidiOutDevice* device : devices) sent = device->Send(message) && sent;
+    for (COruMidiOutDevice* device : devices)
+        sent = device->Send(message) && sent;
     lastMessage = message;
     return sent;
 }
 
-bool COruMidiOut::SendDataSet(std::uint32_t address, std::span<const std::uint8_t> data)
-{
+bool COruMidiOut::SendDataSet(std::uint32_t address, std::span<const std::uint8_t> data) {
     ML::CTessanMessage message = AddressedMessage(*this, ML::DataSetCommand(), address);
     message.SetData(data);
     message.UpdateChecksum();
     return SendMessage(message);
 }
 
-bool COruMidiOut::SendDataRequest(std::uint32_t address, std::uint32_t size)
-{
+bool COruMidiOut::SendDataRequest(std::uint32_t address, std::uint32_t size) {
     ML::CTessanMessage message = AddressedMessage(*this, ML::DataRequestCommand(), address);
     message.SetData(ML::ToSevenBitGroups(size, static_cast<std::size_t>(addressSize)));
     message.UpdateChecksum();
     return SendMessage(message);
 }
 
-bool COruMidiOut::ParseAttributes(OruAttributes& attributes)
-{
-    if (!COruMidi::ParseAttributes(attributes)) return false;
+bool COruMidiOut::ParseAttributes(OruAttributes& attributes) {
+    if (!COruMidi::ParseAttributes(attributes))
+        return false;
     TakeAttribute(attributes, "midiMessageValueRef", messageValueOperatorName);
     return true;
 }
 
-bool COruMidiOut::Resolve()
-{
+bool COruMidiOut::Resolve() {
     auto& out = GetDefinitionErrorOut();
     for (const auto& structName : rootStructNames) {
         AOruMidiStruct* found = LookUpStruct(structName, "root struct");
-        if (!found) return false;
+        if (!found)
+            return false;
         if (found->output) {
             out.Printf("Unable to associate root struct %s to plural MIDI outputs.\n", structName.c_str());
             return false;
@@ -65,10 +62,12 @@ bool COruMidiOut::Resolve()
     }
     if (!midiStructName.empty()) {
         AOruMidiStruct* found = LookUpStruct(midiStructName, "MIDI struct");
-        if (!found) return false;
+        if (!found)
+            return false;
         found->output = this;
     }
-    if (!messageValueOperatorName.empty() && !GetStructRegistry().CreateMessageValueOperator(messageValueOperatorName)) {
+    if (!messageValueOperatorName.empty() &&
+        !GetStructRegistry().CreateMessageValueOperator(messageValueOperatorName)) {
         out.Printf("Unable to create MIDI message value operator %s.\n", messageValueOperatorName.c_str());
         return false;
     }

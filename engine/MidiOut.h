@@ -29,7 +29,7 @@ public:
     // MIDI struct, message value operator.
     bool Resolve();
 
-    std::vector<COruMidiOutDevice*> devices;  // not owned: the device list owns them
+    std::vector<COruMidiOutDevice*> devices; // not owned: the device list owns them
     ML::CMessage lastMessage;
     std::string messageValueOperatorName;
 };

@@ -8,15 +8,13 @@
 #include <vector>
 
 CMidiOutDevice::CMidiOutDevice(std::string deviceName, ML::ITickClock& clock)
-    : CMidiOutDeviceA(std::move(deviceName)), ML::COut(clock)
-{
-}
+    : CMidiOutDeviceA(std::move(deviceName)), ML::COut(clock) {}
 
 CMidiOutDevice::~CMidiOutDevice() { ML::COut::Close(); }
 
-bool CMidiOutDevice::Open()
-{
-    if (ML::COut::IsOpen()) return true;
+bool CMidiOutDevice::Open() {
+    if (ML::COut::IsOpen())
+        return true;
     ML::COut::Close();
     return ML::COut::Open(name);
 }
@@ -25,8 +23,7 @@ bool CMidiOutDevice::IsOpen() { return ML::COut::IsOpen(); }
 
 void CMidiOutDevice::CloseDevice() { ML::COut::Close(); }
 
-bool CMidiOutDevice::Send(std::span<const std::uint8_t> bytes)
-{
+bool CMidiOutDevice::Send(std::span<const std::uint8_t> bytes) {
     COruMidiSetup& setup = GetMidiSetup();
     COruMidiSetupState& state = GetMidiSetupState();
     // A device whose far side went away and came back between two sends
@@ -34,11 +31,15 @@ bool CMidiOutDevice::Send(std::span<const std::uint8_t> bytes)
     // return is reported.
     const bool lost = !setup.AllOpen();
     const bool opened = setup.OpenAll();
-    if (lost && opened) state.SetQuiet(false);
+    if (lost && opened)
+        state.SetQuiet(false);
     state.Report(opened);
-    if (!ML::COut::IsOpen()) return false;
-    if (bytes.empty()) return true;
-    if (bytes[0] == 0xF0) return ML::COut::SendLong(bytes);
+    if (!ML::COut::IsOpen())
+        return false;
+    if (bytes.empty())
+        return true;
+    if (bytes[0] == 0xF0)
+        return ML::COut::SendLong(bytes);
     const ML::CShortMessage message(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
     return ML::COut::SendShort(ML::PackShortMessage(message));
 }

@@ -35,11 +35,11 @@ public:
     // True, with the loop output device, when output is the loop output.
     bool OutputOverride(const COruMidiOut& output, COruMidiOutDevice*& device) const;
 
-    IOruMidiPlugin* plugin = nullptr;                 // not owned
-    COruMidiIn* loopInput = nullptr;                  // not owned
-    COruMidiInDevice* loopInputDevice = nullptr;      // not owned
-    COruMidiOut* loopOutput = nullptr;                // not owned
-    COruMidiOutDevice* loopOutputDevice = nullptr;    // not owned
+    IOruMidiPlugin* plugin = nullptr;              // not owned
+    COruMidiIn* loopInput = nullptr;               // not owned
+    COruMidiInDevice* loopInputDevice = nullptr;   // not owned
+    COruMidiOut* loopOutput = nullptr;             // not owned
+    COruMidiOutDevice* loopOutputDevice = nullptr; // not owned
     bool toPlugin = false;
     bool loop = false;
 };

@@ -71,13 +71,13 @@ private:
     // still taken.
     bool FailAfterLastAttempt();
 
-    COruMidiIn* input_ = nullptr;    // not owned
-    COruMidiOut* output_ = nullptr;  // not owned
+    COruMidiIn* input_ = nullptr;   // not owned
+    COruMidiOut* output_ = nullptr; // not owned
     std::int32_t timeout_ = kDefaultTimeoutMs;
     std::int32_t attempts_ = kDefaultAttempts;
     std::int32_t state_ = kIdle;
     std::vector<std::uint8_t> requestedAddress_;
     std::int32_t requestedSize_ = 0;
     std::uint8_t expectedSubId_ = 0;
-    ML::ITickClock* clock_;  // not owned
+    ML::ITickClock* clock_; // not owned
 };

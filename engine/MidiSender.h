@@ -31,6 +31,6 @@ public:
     ML::ITickClock& Clock() const { return *clock_; }
 
 private:
-    COruMidiOut* output_ = nullptr;  // not owned
-    ML::ITickClock* clock_;          // not owned
+    COruMidiOut* output_ = nullptr; // not owned
+    ML::ITickClock* clock_;         // not owned
 };

@@ -6,15 +6,14 @@
 
 void COruMidiSetupState::SetQuiet(bool connected) { connected_ = connected; }
 
-void COruMidiSetupState::Report(bool connected)
-{
-    if (connected == connected_) return;
+void COruMidiSetupState::Report(bool connected) {
+    if (connected == connected_)
+        return;
     GetTransientTextOut().Write(GetMessageTable().Get(connected ? kMsgMidiReconnected : kMsgMidiConnectError));
     connected_ = connected;
 }
 
-COruMidiSetupState& GetMidiSetupState()
-{
+COruMidiSetupState& GetMidiSetupState() {
     static COruMidiSetupState state;
     return state;
 }

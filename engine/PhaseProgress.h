@@ -10,8 +10,7 @@
 class CPhaseProgress final : public GT::CForwardingProgress {
 public:
     // inner may be null (no progress shown); not owned.
-    CPhaseProgress(GT::IProgress* inner, std::string title)
-        : CForwardingProgress(inner), title_(std::move(title)) {}
+    CPhaseProgress(GT::IProgress* inner, std::string title) : CForwardingProgress(inner), title_(std::move(title)) {}
 
     void SetTitle(std::string_view) override { CForwardingProgress::SetTitle(title_); }
 

@@ -43,8 +43,8 @@ bool AReader::CheckIdentity() {
     SetIdentityResult(kIdentityNotConfirmed);
     if (GetOutput() == nullptr)
         return false;
-    const std::vector<std::uint8_t> request{0xF0, ML::kUniversalNonRealTime, GetOutput()->deviceId,
-                                            kGeneralInformation, kIdentityRequest, 0xF7};
+    const std::vector<std::uint8_t> request{
+        0xF0, ML::kUniversalNonRealTime, GetOutput()->deviceId, kGeneralInformation, kIdentityRequest, 0xF7};
     if (!RequestUniversal(request))
         return false;
     if (GetIdentityResult() == kIdentityNotConfirmed) {

@@ -94,11 +94,11 @@ private:
     // The address goes to StoreDataSet unless it is the status reply's.
     bool Store(DeviceAddress address, std::span<const std::uint8_t> data);
 
-    GT::IProgress* progress_ = nullptr;        // not owned
-    CImageData* image_ = nullptr;              // not owned; set while reading
+    GT::IProgress* progress_ = nullptr; // not owned
+    CImageData* image_ = nullptr;       // not owned; set while reading
     std::vector<int> indexes_;
-    std::span<const std::uint8_t> smfFile_;    // set while importing
-    std::size_t storedDataSets_ = 0;           // counted by Store
-    CImportTally tally_;                       // of the import under way
-    bool importing_ = false;                   // set while a file's data sets are stored
+    std::span<const std::uint8_t> smfFile_; // set while importing
+    std::size_t storedDataSets_ = 0;        // counted by Store
+    CImportTally tally_;                    // of the import under way
+    bool importing_ = false;                // set while a file's data sets are stored
 };

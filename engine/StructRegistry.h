@@ -21,7 +21,7 @@ public:
     virtual bool AcceptUniversal(const ML::CLongMessage&) { return false; }
     virtual bool AcceptShort(const ML::CShortMessage&) { return false; }
 
-    COruMidiOut* output = nullptr;  // not owned
+    COruMidiOut* output = nullptr; // not owned
 };
 
 class COruStructRegistry {

@@ -54,7 +54,8 @@ bool CWriter::CheckSendable(int areaCode, const std::vector<int>& indexes, const
     return false;
 }
 
-std::string CWriter::FailureDetails(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) const {
+std::string CWriter::FailureDetails(int areaCode, const std::vector<int>& indexes,
+                                    const CParameterArray& array) const {
     const CParameterAddress map;
     if (areaCode == kTemporaryAreaCode) {
         const CPatch* patch = indexes.empty() || indexes[0] < 0

@@ -126,13 +126,13 @@ private:
     // What a failure of this write says about it (CTransferMessage).
     std::string FailureDetails(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) const;
 
-    GT::IProgress* progress_ = nullptr;           // not owned
-    AReader* reader_ = nullptr;                   // not owned
-    const CParameterArray* source_ = nullptr;     // not owned; set while writing
+    GT::IProgress* progress_ = nullptr;       // not owned
+    AReader* reader_ = nullptr;               // not owned
+    const CParameterArray* source_ = nullptr; // not owned; set while writing
     bool fileMode_ = false;
     // In file mode: where the data sets go (this Standard MIDI File or the
     // SysEx file).
-    COruMidiOutDevice* fileDevice_ = nullptr;   // not owned
+    COruMidiOutDevice* fileDevice_ = nullptr; // not owned
     CSysExFileSink sysExFile_;
     // Set while WriteIndexes runs to the unit: where sending failed, if it did.
     bool sendFailed_ = false;

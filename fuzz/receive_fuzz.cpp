@@ -44,9 +44,9 @@ constexpr char kUnitName[] = "Receive Fuzz Unit";
 constexpr std::uint8_t kMarkerStatus = 0x9F;
 constexpr int kMemory = 0x21;
 
-void Require(bool condition, const char* what)
-{
-    if (condition) return;
+void Require(bool condition, const char* what) {
+    if (condition)
+        return;
     std::fprintf(stderr, "receive fuzz: %s\n", what);
     std::abort();
 }
@@ -69,9 +69,9 @@ public:
 class MarkedReader : public AReader {
 public:
     using AReader::AReader;
-    bool ReceiveShort(const ML::CShortMessage& message) override
-    {
-        if (!expected.empty() && Bytes(message.begin(), message.end()) == expected) marked = true;
+    bool ReceiveShort(const ML::CShortMessage& message) override {
+        if (!expected.empty() && Bytes(message.begin(), message.end()) == expected)
+            marked = true;
         return AReader::ReceiveShort(message);
     }
     Bytes expected;
@@ -81,15 +81,16 @@ public:
 // The data sets a receiver could take from the stream: every system-
 // exclusive message from F0 to F7 as the wire delivers it (real-time bytes
 // pass beside it; any other status byte cuts it off).
-std::vector<Bytes> CompleteSysEx(std::span<const std::uint8_t> stream)
-{
+std::vector<Bytes> CompleteSysEx(std::span<const std::uint8_t> stream) {
     std::vector<Bytes> found;
     Bytes current;
     bool inside = false;
     for (std::uint8_t byte : stream) {
-        if (byte >= 0xF8) continue;
+        if (byte >= 0xF8)
+            continue;
         if (byte < 0x80) {
-            if (inside) current.push_back(byte);
+            if (inside)
+                current.push_back(byte);
             continue;
         }
         if (inside && byte == 0xF7) {
@@ -103,30 +104,30 @@ std::vector<Bytes> CompleteSysEx(std::span<const std::uint8_t> stream)
 }
 
 // The 128 data bytes, if the message is a correct data set for address.
-bool DataSetFor(const Bytes& message, DeviceAddress address, Bytes& data)
-{
+bool DataSetFor(const Bytes& message, DeviceAddress address, Bytes& data) {
     const Bytes head{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x12};
-    if (message.size() != 141 || !std::equal(head.begin(), head.end(), message.begin())) return false;
+    if (message.size() != 141 || !std::equal(head.begin(), head.end(), message.begin()))
+        return false;
     const Bytes addressBytes = AddressToBytes(address, 4);
-    if (!std::equal(addressBytes.begin(), addressBytes.end(), message.begin() + 7)) return false;
+    if (!std::equal(addressBytes.begin(), addressBytes.end(), message.begin() + 7))
+        return false;
     unsigned sum = 0;
-    for (std::size_t i = 7; i < 140; ++i) sum += message[i];
-    if (sum % 128 != 0) return false;
+    for (std::size_t i = 7; i < 140; ++i)
+        sum += message[i];
+    if (sum % 128 != 0)
+        return false;
     data.assign(message.begin() + 11, message.begin() + 139);
     return true;
 }
 
-Bytes PatchBytes(const CImageData& image, int area, int index)
-{
+Bytes PatchBytes(const CImageData& image, int area, int index) {
     const auto* segment = image.GetArray(area).At(static_cast<std::size_t>(index))->FindSegment(0, 0);
     return segment ? *segment : Bytes();
 }
 
 class Harness {
 public:
-    Harness()
-        : unit_(kUnitName, [this](std::span<const std::uint8_t> bytes) { Answer(bytes); }), reader_(clock_)
-    {
+    Harness() : unit_(kUnitName, [this](std::span<const std::uint8_t> bytes) { Answer(bytes); }), reader_(clock_) {
         previousDialog_ = UL::SetTextDialog(std::make_unique<SilentDialog>());
         GetTransientTextOut().SetSink([](std::string_view) {});
         Require(ConfigureEnginePorts(), "ports");
@@ -140,22 +141,22 @@ public:
         GetMidiInputs()[0].receiver = &reader_;
         image_.FillWithNewPatches();
     }
-    ~Harness()
-    {
+    ~Harness() {
         GetMidiInputs()[0].receiver = nullptr;
         GetMidiSetup().ReleaseAll();
         GetMidiManager().Shutdown();
         UL::SetTextDialog(std::move(previousDialog_));
     }
 
-    void Run(std::span<const std::uint8_t> input)
-    {
-        if (input.empty()) return;
+    void Run(std::span<const std::uint8_t> input) {
+        if (input.empty())
+            return;
         const bool reading = input[0] & 1;
         const int index = (input[0] >> 1) % 60;
         Bytes stream(input.begin() + 1, input.end());
         for (std::uint8_t& byte : stream)
-            if (byte == kMarkerStatus) byte = kMarkerStatus - 1;
+            if (byte == kMarkerStatus)
+                byte = kMarkerStatus - 1;
         const Bytes marker = NextMarker();
         // F7 ends a message left open, F6 clears the running status the
         // marker leaves for the next stream.
@@ -175,7 +176,8 @@ public:
         if (reading) {
             for (const Bytes& message : CompleteSysEx(stream)) {
                 Bytes data;
-                if (DataSetFor(message, address, data)) acceptable.push_back(data);
+                if (DataSetFor(message, address, data))
+                    acceptable.push_back(data);
             }
             SetAnswer(stream);
             reader_.ReadPatches(kMemory, {index}, image_);
@@ -189,7 +191,8 @@ public:
         for (int area = 1; area <= kAreaCount; ++area) {
             for (std::size_t i = 0; i < image_.GetArray(area).Size(); ++i, ++at) {
                 const Bytes now = PatchBytes(image_, area, static_cast<int>(i));
-                if (now == before[at]) continue;
+                if (now == before[at])
+                    continue;
                 Require(reading && area == 1 && static_cast<int>(i) == index, "a patch changed that was not read");
                 Require(std::find(acceptable.begin(), acceptable.end(), now) != acceptable.end(),
                         "a patch changed to data no correct data set carried");
@@ -198,26 +201,26 @@ public:
     }
 
 private:
-    Bytes NextMarker()
-    {
+    Bytes NextMarker() {
         ++markers_;
-        return {kMarkerStatus, static_cast<std::uint8_t>(markers_ & 0x7F), static_cast<std::uint8_t>((markers_ >> 7) & 0x7F)};
+        return {kMarkerStatus, static_cast<std::uint8_t>(markers_ & 0x7F),
+                static_cast<std::uint8_t>((markers_ >> 7) & 0x7F)};
     }
 
     // The unit answers the identity request as it should and a data request
     // with the stream.
-    void Answer(std::span<const std::uint8_t> received)
-    {
+    void Answer(std::span<const std::uint8_t> received) {
         const Bytes identityRequest{0xF0, 0x7E, 0x10, 0x06, 0x01, 0xF7};
         if (Bytes(received.begin(), received.end()) == identityRequest) {
-            unit_.input.Send({0xF0, 0x7E, 0x10, 0x06, 0x02, 0x41, 0x45, 0x02, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0xF7});
+            unit_.input.Send(
+                {0xF0, 0x7E, 0x10, 0x06, 0x02, 0x41, 0x45, 0x02, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0xF7});
             return;
         }
         std::lock_guard lock(answerMutex_);
-        if (received.size() == 17 && received[6] == 0x11 && !answer_.empty()) unit_.input.Send(answer_);
+        if (received.size() == 17 && received[6] == 0x11 && !answer_.empty())
+            unit_.input.Send(answer_);
     }
-    void SetAnswer(Bytes answer)
-    {
+    void SetAnswer(Bytes answer) {
         std::lock_guard lock(answerMutex_);
         answer_ = std::move(answer);
     }
@@ -225,8 +228,7 @@ private:
     // Pumps until the marker has come through (it may have already, in the
     // read's own wait): then everything sent before it has been handled. A
     // marker lost to a full event ring is sent again.
-    void Drain(const Bytes& marker)
-    {
+    void Drain(const Bytes& marker) {
         using Clock = std::chrono::steady_clock;
         const auto giveUp = Clock::now() + std::chrono::seconds(20);
         auto resend = Clock::now() + std::chrono::seconds(1);
@@ -255,8 +257,7 @@ private:
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static Harness harness;
     harness.Run({data, size});
     return 0;

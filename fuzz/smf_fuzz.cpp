@@ -14,7 +14,8 @@
 namespace {
 
 void Require(bool condition) {
-    if (!condition) std::abort();
+    if (!condition)
+        std::abort();
 }
 
 class Collector : public ML::CSmfBufferReader {
@@ -31,7 +32,8 @@ public:
         return true;
     }
     bool OnMeta(std::uint32_t, const Meta& meta) override {
-        for (std::uint8_t b : meta.bytes) checksum += b;
+        for (std::uint8_t b : meta.bytes)
+            checksum += b;
         return true;
     }
 
@@ -47,11 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzcheck::Harness().Check(reader.messages, [&](AReader& importer, CImageData& image) {
         importer.ImportSmfBytes(std::span<const std::uint8_t>(data, size), image);
     });
-    if (!parsed) return 0;
+    if (!parsed)
+        return 0;
 
     ML::CSmfBufferWriter writer;
     Require(writer.Begin() && writer.BeginTrack());
-    for (const auto& message : reader.messages) Require(writer.AddSysEx(0, message));
+    for (const auto& message : reader.messages)
+        Require(writer.AddSysEx(0, message));
     Require(writer.EndTrack() && writer.Finish());
 
     Collector again(writer.GetBytes());

@@ -15,7 +15,8 @@
 namespace {
 
 void Require(bool condition) {
-    if (!condition) std::abort();
+    if (!condition)
+        std::abort();
 }
 
 std::vector<std::vector<std::uint8_t>> Split(std::span<const std::uint8_t> bytes) {
@@ -36,7 +37,8 @@ std::vector<std::vector<std::uint8_t>> Split(std::span<const std::uint8_t> bytes
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto messages = Split(std::span<const std::uint8_t>(data, size));
     std::vector<std::uint8_t> clean;
-    for (const auto& message : messages) clean.insert(clean.end(), message.begin(), message.end());
+    for (const auto& message : messages)
+        clean.insert(clean.end(), message.begin(), message.end());
     Require(Split(clean) == messages);
     fuzzcheck::Harness().Check(messages, [&](AReader& reader, CImageData& image) {
         reader.ImportSysExBytes(std::span<const std::uint8_t>(data, size), image);

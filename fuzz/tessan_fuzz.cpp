@@ -24,7 +24,8 @@ public:
 };
 
 void Require(bool condition) {
-    if (!condition) std::abort();
+    if (!condition)
+        std::abort();
 }
 
 void CheckSections(const ML::CTessanMessage& message, int addressSize) {
@@ -36,12 +37,14 @@ void CheckSections(const ML::CTessanMessage& message, int addressSize) {
                 message.GetSectionOffset(here) + message.GetSectionSize(here));
     }
     Require(message.GetSectionSize(M::Address) == addressSize);
-    const auto end = static_cast<std::size_t>(message.GetSectionOffset(M::Checksum) + message.GetSectionSize(M::Checksum));
+    const auto end =
+        static_cast<std::size_t>(message.GetSectionOffset(M::Checksum) + message.GetSectionSize(M::Checksum));
     // A message without address whose one byte before F7 is neither data nor
     // checksum is the only one that leaves a byte outside the sections.
     Require(end == message.size() - 1 || (addressSize == 0 && end == message.size() - 2));
 
-    if (end != message.size() - 1) return;
+    if (end != message.size() - 1)
+        return;
     M composed;
     composed.SetManufacturerId(message.GetManufacturerId());
     composed.SetDeviceId(message.GetDeviceId());
@@ -63,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NullTextOut out;
 
     ML::CLongMessage sysEx;
-    if (sysEx.Assign(bytes)) sysEx.Dump(out);
+    if (sysEx.Assign(bytes))
+        sysEx.Dump(out);
 
     for (int addressSize = 0; addressSize <= 4; ++addressSize) {
         ML::CTessanMessage message;

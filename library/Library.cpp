@@ -52,8 +52,8 @@ std::filesystem::path SetAside(const std::filesystem::path& path) {
 EOpen OpenConnection(const std::filesystem::path& path, sqlite3*& db) {
     db = nullptr;
     sqlite3* handle = nullptr;
-    const int opened =
-        sqlite3_open_v2(path.c_str(), &handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int opened = sqlite3_open_v2(path.c_str(), &handle,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     auto fail = [&handle](int code) {
         sqlite3_close_v2(handle);
         return IsDamage(code) ? EOpen::kDamaged : EOpen::kFailed;
@@ -158,19 +158,26 @@ void CLibrary::RecordingFailed() {
 
 std::string UnitEventName(EUnitEvent event) {
     switch (event) {
-    case EUnitEvent::kRead: return "read";
-    case EUnitEvent::kBeforeWrite: return "before write";
-    case EUnitEvent::kWritten: return "written";
+    case EUnitEvent::kRead:
+        return "read";
+    case EUnitEvent::kBeforeWrite:
+        return "before write";
+    case EUnitEvent::kWritten:
+        return "written";
     }
     return "read";
 }
 
 std::string FileEventName(EFileEvent event) {
     switch (event) {
-    case EFileEvent::kOpened: return "opened";
-    case EFileEvent::kSaved: return "saved";
-    case EFileEvent::kImported: return "imported";
-    case EFileEvent::kAdded: return "added";
+    case EFileEvent::kOpened:
+        return "opened";
+    case EFileEvent::kSaved:
+        return "saved";
+    case EFileEvent::kImported:
+        return "imported";
+    case EFileEvent::kAdded:
+        return "added";
     }
     return "opened";
 }

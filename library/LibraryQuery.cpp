@@ -61,8 +61,8 @@ std::string ContainsPattern(std::string_view text) {
 // Characters, not bytes, of a UTF-8 text: the bytes that do not continue a
 // character.
 std::size_t CharacterCount(std::string_view text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 } // namespace
@@ -183,7 +183,7 @@ namespace {
 struct CPlaceIndex {
     std::map<std::pair<LibraryId, int>, std::time_t> stateLists; // (list, area) -> newest time
     std::map<LibraryId, std::vector<std::string>> fileLists;     // list -> paths
-    std::map<int, std::vector<LibraryId>> now;                    // area -> ids
+    std::map<int, std::vector<LibraryId>> now;                   // area -> ids
 };
 
 } // namespace

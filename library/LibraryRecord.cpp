@@ -203,8 +203,8 @@ LibraryId CLibrary::CommitInsert(CSqlTransaction& transaction, bool inserted) {
     return id;
 }
 
-LibraryId CLibrary::RecordBackupFile(const std::filesystem::path& backupFile, int area, const std::vector<int>& indexes,
-                                     std::time_t when) {
+LibraryId CLibrary::RecordBackupFile(const std::filesystem::path& backupFile, int area,
+                                     const std::vector<int>& indexes, std::time_t when) {
     if (!IsArea(area))
         return 0;
     CFileDocument file;

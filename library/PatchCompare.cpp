@@ -38,11 +38,16 @@ EPatchDifference ComparePatches(const CPatch& a, const CPatch& b) {
 
 std::string DifferenceText(EPatchDifference difference) {
     switch (difference) {
-    case EPatchDifference::kName: return "name";
-    case EPatchDifference::kSound: return "sound";
-    case EPatchDifference::kNameSound: return "name+sound";
-    case EPatchDifference::kMemo: return "memo";
-    case EPatchDifference::kSame: break;
+    case EPatchDifference::kName:
+        return "name";
+    case EPatchDifference::kSound:
+        return "sound";
+    case EPatchDifference::kNameSound:
+        return "name+sound";
+    case EPatchDifference::kMemo:
+        return "memo";
+    case EPatchDifference::kSame:
+        break;
     }
     return "";
 }

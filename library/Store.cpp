@@ -110,7 +110,7 @@ bool StoreListRow(CSqlCache& db, const std::vector<std::int64_t>& ids, std::int6
 
 bool LoadPatchRow(CSqlCache& db, std::int64_t id, CPatch& patch) {
     auto load = db.Get("SELECT p.data, m.memos FROM patches p LEFT JOIN memo_sets m ON m.id = p.memo_set "
-                           "WHERE p.id = ?");
+                       "WHERE p.id = ?");
     load->Bind(1, id);
     return load->Step() == SQLITE_ROW && PatchFromStored(load->Blob(0), load->Blob(1), patch);
 }

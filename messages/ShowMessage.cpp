@@ -105,6 +105,4 @@ std::string MessageWith(int id, std::initializer_list<std::string_view> argument
 
 void ShowMessageWith(int id, std::string_view argument) { Show(MessageWith(id, argument)); }
 
-void ShowMessageWith(int id, std::initializer_list<std::string_view> arguments) {
-    Show(MessageWith(id, arguments));
-}
+void ShowMessageWith(int id, std::initializer_list<std::string_view> arguments) { Show(MessageWith(id, arguments)); }

@@ -147,7 +147,7 @@ private:
     bool DispatchLong(State& state, bool error);
 
     ITickClock& clock_;
-    std::thread dispatchThread_;  // not joinable when stopped
+    std::thread dispatchThread_; // not joinable when stopped
     // The running flag, the rings and the packets, co-owned by the dispatch
     // thread: a thread left behind by Stop keeps them alive while it may
     // still read a packet, and the port starts again with a fresh set.

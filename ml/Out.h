@@ -53,7 +53,7 @@ private:
     CTickTimer completion_;
     CTickTimer pacing_;
     int extraGap_ = 0;
-    bool selfPaced_ = false;  // the open device's
+    bool selfPaced_ = false; // the open device's
 };
 
 } // namespace ML

@@ -2,13 +2,9 @@
 
 namespace ML {
 
-CPacket::CPacket()
-{
-    SetBuffer(kDefaultSize);
-}
+CPacket::CPacket() { SetBuffer(kDefaultSize); }
 
-void CPacket::SetBuffer(std::uint32_t size, char* external)
-{
+void CPacket::SetBuffer(std::uint32_t size, char* external) {
     char* data = external;
     if (external != nullptr) {
         std::vector<char>().swap(buffer_);

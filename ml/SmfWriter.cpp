@@ -36,7 +36,8 @@ bool CSmfWriter::WriteAll(std::size_t position, std::span<const std::uint8_t> by
 }
 
 bool CSmfWriter::Append(std::span<const std::uint8_t> bytes) {
-    if (!WriteAll(position_, bytes)) return false;
+    if (!WriteAll(position_, bytes))
+        return false;
     position_ += bytes.size();
     return true;
 }
@@ -48,7 +49,8 @@ bool CSmfWriter::AppendVariableLength(std::uint32_t value) {
 }
 
 bool CSmfWriter::AppendEventStart(std::uint32_t delta, std::uint8_t status) {
-    if (!inTrack_) return false;
+    if (!inTrack_)
+        return false;
     const std::uint8_t statusBytes[] = {status};
     return AppendVariableLength(delta) && Append(statusBytes);
 }
@@ -68,46 +70,57 @@ bool CSmfWriter::Begin() {
     trackStart_ = 0;
     inTrack_ = false;
     began_ = WriteHeader(0, 0);
-    if (began_) position_ = kHeaderSize;
+    if (began_)
+        position_ = kHeaderSize;
     return began_;
 }
 
 bool CSmfWriter::BeginTrack() {
-    if (!began_ || inTrack_) return false;
+    if (!began_ || inTrack_)
+        return false;
     trackStart_ = position_;
-    if (!Append(TrackHeaderBytes(0))) return false;
+    if (!Append(TrackHeaderBytes(0)))
+        return false;
     inTrack_ = true;
     return true;
 }
 
 bool CSmfWriter::AddSysEx(std::uint32_t delta, std::span<const std::uint8_t> message) {
-    if (message.empty() || message.front() != kSysExStart) return false;
-    if (message.size() - 1 > kMaxVariableLength) return false;
+    if (message.empty() || message.front() != kSysExStart)
+        return false;
+    if (message.size() - 1 > kMaxVariableLength)
+        return false;
     const auto body = message.subspan(1);
-    return AppendEventStart(delta, kSysExStart) &&
-           AppendVariableLength(static_cast<std::uint32_t>(body.size())) && Append(body);
+    return AppendEventStart(delta, kSysExStart) && AppendVariableLength(static_cast<std::uint32_t>(body.size())) &&
+           Append(body);
 }
 
 bool CSmfWriter::AddMeta(std::uint32_t delta, std::uint8_t type, std::span<const std::uint8_t> bytes) {
-    if (bytes.size() > kMaxVariableLength) return false;
+    if (bytes.size() > kMaxVariableLength)
+        return false;
     const std::uint8_t typeBytes[] = {type};
     return AppendEventStart(delta, kMetaStatus) && Append(typeBytes) &&
            AppendVariableLength(static_cast<std::uint32_t>(bytes.size())) && Append(bytes);
 }
 
 bool CSmfWriter::EndTrack() {
-    if (!AddMeta(0, kEndOfTrack, {})) return false;
+    if (!AddMeta(0, kEndOfTrack, {}))
+        return false;
     const std::size_t length = position_ - trackStart_ - kTrackHeaderSize;
-    if (length > std::numeric_limits<std::uint32_t>::max()) return false;
-    if (!WriteAll(trackStart_, TrackHeaderBytes(static_cast<std::uint32_t>(length)))) return false;
+    if (length > std::numeric_limits<std::uint32_t>::max())
+        return false;
+    if (!WriteAll(trackStart_, TrackHeaderBytes(static_cast<std::uint32_t>(length))))
+        return false;
     inTrack_ = false;
     ++trackCount_;
     return true;
 }
 
 bool CSmfWriter::Finish() {
-    if (!began_ || inTrack_) return false;
-    if (trackCount_ > std::numeric_limits<std::uint16_t>::max()) return false;
+    if (!began_ || inTrack_)
+        return false;
+    if (trackCount_ > std::numeric_limits<std::uint16_t>::max())
+        return false;
     const std::uint16_t format = trackCount_ > 1 ? 1 : 0;
     return WriteHeader(format, static_cast<std::uint16_t>(trackCount_));
 }

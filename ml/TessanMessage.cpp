@@ -13,9 +13,7 @@ namespace {
 constexpr std::uint8_t kNoChecksum = 0xFF;
 } // namespace
 
-CTessanMessage::CTessanMessage() {
-    CTessanMessage::Reset();
-}
+CTessanMessage::CTessanMessage() { CTessanMessage::Reset(); }
 
 void CTessanMessage::Reset() {
     CLongMessage::Reset();
@@ -26,17 +24,14 @@ void CTessanMessage::Reset() {
 std::span<const std::uint8_t> CTessanMessage::GetSection(Section section) const {
     const Range range = sections_[section];
     const std::size_t offset = std::min<std::size_t>(static_cast<std::size_t>(std::max(range.offset, 0)), size());
-    const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(std::max(range.size, 0)), size() - offset);
+    const std::size_t count =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(range.size, 0)), size() - offset);
     return std::span<const std::uint8_t>(data() + offset, count);
 }
 
-std::int32_t CTessanMessage::GetSectionOffset(Section section) const {
-    return sections_[section].offset;
-}
+std::int32_t CTessanMessage::GetSectionOffset(Section section) const { return sections_[section].offset; }
 
-std::int32_t CTessanMessage::GetSectionSize(Section section) const {
-    return sections_[section].size;
-}
+std::int32_t CTessanMessage::GetSectionSize(Section section) const { return sections_[section].size; }
 
 std::vector<std::uint8_t> CTessanMessage::SectionCopy(Section section) const {
     const auto bytes = GetSection(section);
@@ -68,7 +63,8 @@ void CTessanMessage::ReplaceSection(Section section, std::span<const std::uint8_
 
     const auto shift = static_cast<std::int32_t>(newSize - oldSize);
     sections_[section].size = static_cast<std::int32_t>(newSize);
-    for (int later = section + 1; later < kSectionCount; ++later) sections_[later].offset += shift;
+    for (int later = section + 1; later < kSectionCount; ++later)
+        sections_[later].offset += shift;
 }
 
 void CTessanMessage::SetDeviceId(std::uint8_t id) {
@@ -82,48 +78,39 @@ std::uint8_t CTessanMessage::GetDeviceId() const {
 }
 
 void CTessanMessage::SetModelId(std::span<const std::uint8_t> bytes) {
-    if (!bytes.empty()) ReplaceSection(ModelId, bytes);
+    if (!bytes.empty())
+        ReplaceSection(ModelId, bytes);
 }
 
 void CTessanMessage::SetCommand(std::span<const std::uint8_t> bytes) {
-    if (!bytes.empty()) ReplaceSection(Command, bytes);
+    if (!bytes.empty())
+        ReplaceSection(Command, bytes);
 }
 
-void CTessanMessage::SetAddress(std::span<const std::uint8_t> bytes) {
-    ReplaceSection(Address, bytes);
-}
+void CTessanMessage::SetAddress(std::span<const std::uint8_t> bytes) { ReplaceSection(Address, bytes); }
 
-void CTessanMessage::SetData(std::span<const std::uint8_t> bytes) {
-    ReplaceSection(Data, bytes);
-}
+void CTessanMessage::SetData(std::span<const std::uint8_t> bytes) { ReplaceSection(Data, bytes); }
 
-std::vector<std::uint8_t> CTessanMessage::GetModelId() const {
-    return SectionCopy(ModelId);
-}
+std::vector<std::uint8_t> CTessanMessage::GetModelId() const { return SectionCopy(ModelId); }
 
-std::vector<std::uint8_t> CTessanMessage::GetCommand() const {
-    return SectionCopy(Command);
-}
+std::vector<std::uint8_t> CTessanMessage::GetCommand() const { return SectionCopy(Command); }
 
-std::vector<std::uint8_t> CTessanMessage::GetAddress() const {
-    return SectionCopy(Address);
-}
+std::vector<std::uint8_t> CTessanMessage::GetAddress() const { return SectionCopy(Address); }
 
-std::vector<std::uint8_t> CTessanMessage::GetData() const {
-    return SectionCopy(Data);
-}
+std::vector<std::uint8_t> CTessanMessage::GetData() const { return SectionCopy(Data); }
 
-std::size_t CTessanMessage::GetDataSize() const {
-    return static_cast<std::size_t>(std::max(sections_[Data].size, 0));
-}
+std::size_t CTessanMessage::GetDataSize() const { return static_cast<std::size_t>(std::max(sections_[Data].size, 0)); }
 
 std::uint8_t CTessanMessage::ComputeChecksum() const {
     const auto address = GetSection(Address);
     const auto payload = GetSection(Data);
-    if (address.empty() && payload.empty()) return kNoChecksum;
+    if (address.empty() && payload.empty())
+        return kNoChecksum;
     unsigned sum = 0;
-    for (std::uint8_t b : address) sum += b;
-    for (std::uint8_t b : payload) sum += b;
+    for (std::uint8_t b : address)
+        sum += b;
+    for (std::uint8_t b : payload)
+        sum += b;
     return static_cast<std::uint8_t>((0u - sum) & 0x7F);
 }
 
@@ -143,11 +130,15 @@ std::uint8_t CTessanMessage::GetChecksum() const {
 }
 
 bool CTessanMessage::Parse(std::span<const std::uint8_t> bytes, int addressSize) {
-    if (addressSize < 0) return false;
-    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) return false;
-    if (!Assign(bytes)) return false;
+    if (addressSize < 0)
+        return false;
+    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        return false;
+    if (!Assign(bytes))
+        return false;
     const std::size_t n = size();
-    if (n < 6) return false;
+    if (n < 6)
+        return false;
     const auto& b = *this;
     sections_[DeviceId] = {2, 1};
 
@@ -156,27 +147,33 @@ bool CTessanMessage::Parse(std::span<const std::uint8_t> bytes, int addressSize)
     std::size_t m = 0;
     for (;;) {
         const std::size_t at = 3 + m;
-        if (at > n - 3) return false;
+        if (at > n - 3)
+            return false;
         ++m;
-        if (b[at] != 0x00) break;
+        if (b[at] != 0x00)
+            break;
     }
     sections_[ModelId] = {3, static_cast<std::int32_t>(m)};
 
     // Command: the same shape, leaving room for F7.
     const std::size_t commandStart = 3 + m;
-    if (commandStart > n - 2) return false;
+    if (commandStart > n - 2)
+        return false;
     std::size_t c = 0;
     for (;;) {
         const std::size_t at = commandStart + c;
-        if (at > n - 2) return false;
+        if (at > n - 2)
+            return false;
         ++c;
-        if (b[at] != 0x00) break;
+        if (b[at] != 0x00)
+            break;
     }
     sections_[Command] = {static_cast<std::int32_t>(commandStart), static_cast<std::int32_t>(c)};
 
     const std::size_t o = commandStart + c;
     const auto a = static_cast<std::size_t>(addressSize);
-    if (a > 0 ? (a > n - 2 || o > n - 2 - a) : o > n - 1) return false;
+    if (a > 0 ? (a > n - 2 || o > n - 2 - a) : o > n - 1)
+        return false;
     sections_[Address] = {static_cast<std::int32_t>(o), static_cast<std::int32_t>(a)};
 
     const std::size_t dataStart = o + a;
@@ -195,12 +192,14 @@ void CTessanMessage::Dump(GT::ITextOut& out) const {
     AppendHex(text, ByteAt(0));
     AppendHex(text, GetManufacturerId());
     for (Section s : {DeviceId, ModelId, Command})
-        for (std::uint8_t byte : GetSection(s)) AppendHex(text, byte);
+        for (std::uint8_t byte : GetSection(s))
+            AppendHex(text, byte);
     text += '\n';
     text += "+0 +1 +2 +3 +4 +5 +6 +7 +8 +9 +A +B +C +D +E +F\n";
 
     const auto address = GetSection(Address);
-    for (std::uint8_t byte : address) AppendHex(text, byte);
+    for (std::uint8_t byte : address)
+        AppendHex(text, byte);
     text += '\n';
 
     // The first data byte stands in the column of the address's low nibble.
@@ -215,7 +214,8 @@ void CTessanMessage::Dump(GT::ITextOut& out) const {
             ++column;
         }
     }
-    if (column != 0) text += '\n';
+    if (column != 0)
+        text += '\n';
 
     AppendHex(text, GetChecksum());
     AppendHex(text, empty() ? 0 : back(), "\n");
@@ -243,7 +243,8 @@ std::vector<std::uint8_t> ToSevenBitGroups(std::uint32_t value, std::size_t coun
 
 std::uint32_t FromSevenBitGroups(std::span<const std::uint8_t> bytes) {
     std::uint32_t value = 0;
-    for (std::uint8_t b : bytes) value = value * 128 + b;
+    for (std::uint8_t b : bytes)
+        value = value * 128 + b;
     return value;
 }
 

@@ -30,14 +30,14 @@ constexpr std::array<std::array<std::string_view, 10>, 6> kBankNames{{
      "Round Neck Tone", "Studio Clean DI", "Clean Tremolo", "Soft Slide Pad"},
     {"Edge Of Breakup", "Classic Crunch", "Garage Rock", "Crunchy Chords", "Pub Rock Rhythm", "Bluesy Grit",
      "Indie Crunch", "Roots Rock Amp", "Punchy Rhythm", "Crunch And Delay"},
-    {"Smooth Overdrive", "Warm Drive Lead", "Mid Boost Drive", "Hard Rock Rhythm", "Singing Sustain",
-     "Drive And Echo", "Southern Rock", "Stack Drive", "Classic Rock Ld", "Medium Gain Amp"},
+    {"Smooth Overdrive", "Warm Drive Lead", "Mid Boost Drive", "Hard Rock Rhythm", "Singing Sustain", "Drive And Echo",
+     "Southern Rock", "Stack Drive", "Classic Rock Ld", "Medium Gain Amp"},
     {"High Gain Rhythm", "Scooped Metal", "Tight Low Djent", "Thrash Machine", "Sludge Doom", "Heavy Drop B",
      "Chug And Gate", "Nu Metal Wall", "Stoner Fuzz", "Modern Metal"},
     {"Violin Lead", "Shred Solo Delay", "Fusion Lead", "Blues Lead Tone", "Soaring Lead", "Harmonizer Lead",
      "Wah Lead Cocked", "Singing Legato", "Hall Lead Verb", "Neck Pickup Lead"},
-    {"Pitch Shift Dive", "Glitch Stutter", "Ring Mod Chaos", "Octave Down Sub", "Endless Feedback",
-     "Bit Crush Robot", "Reverse Delay Fx", "Swept Filter Syn", "Talk Box Vowel", "Noise Wall Drone"},
+    {"Pitch Shift Dive", "Glitch Stutter", "Ring Mod Chaos", "Octave Down Sub", "Endless Feedback", "Bit Crush Robot",
+     "Reverse Delay Fx", "Swept Filter Syn", "Talk Box Vowel", "Noise Wall Drone"},
 }};
 
 constexpr std::string_view kTemporaryName = "Current Sound";
@@ -57,8 +57,7 @@ constexpr std::array<FactoryMemos, 5> kMemos{{
 
 } // namespace
 
-std::string_view FactoryPatchName(int areaNumber, int index)
-{
+std::string_view FactoryPatchName(int areaNumber, int index) {
     if (areaNumber == 0)
         return index == 0 ? kTemporaryName : std::string_view();
     if (index < 0)
@@ -72,8 +71,7 @@ std::string_view FactoryPatchName(int areaNumber, int index)
     return i < bank.size() ? bank[i] : std::string_view();
 }
 
-CPatch FactoryPatch(int areaNumber, int index)
-{
+CPatch FactoryPatch(int areaNumber, int index) {
     CPatch patch;
     patch.Initialize();
     std::uint8_t* data = patch.Data();

@@ -17,8 +17,7 @@ namespace {
 
 // RtMidi reports through this instead of printing and throwing; a warning
 // while sending means the reply did not go out.
-void RecordError(RtMidiError::Type type, const std::string&, void* failed)
-{
+void RecordError(RtMidiError::Type type, const std::string&, void* failed) {
     if (type != RtMidiError::DEBUG_WARNING)
         static_cast<std::atomic<bool>*>(failed)->store(true);
 }
@@ -26,24 +25,25 @@ void RecordError(RtMidiError::Type type, const std::string&, void* failed)
 // True when no port of this JACK client exists, waiting a little for the
 // ports of an instance that has just ended to go: the server removes them
 // once it sees the process gone.
-bool JackClientFree(const std::string& client)
-{
+bool JackClientFree(const std::string& client) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
     for (;;) {
         bool taken = false;
         for (bool sources : {true, false})
             for (const std::string& port : mm::JackSystem::Instance().MidiPorts(sources))
-                if (port.starts_with(client + ":")) taken = true;
-        if (!taken) return true;
-        if (std::chrono::steady_clock::now() >= deadline) return false;
+                if (port.starts_with(client + ":"))
+                    taken = true;
+        if (!taken)
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
 
 // True once every port of names exists for other clients, waiting for them
 // at most a few seconds, while the server they were made on runs.
-bool JackPortsShow(const std::vector<std::string>& names, std::uint64_t server)
-{
+bool JackPortsShow(const std::vector<std::string>& names, std::uint64_t server) {
     mm::JackSystem& jack = mm::JackSystem::Instance();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     for (;;) {
@@ -62,14 +62,11 @@ CPortSimulator::CPortSimulator()
       requestWire_([this](std::span<const std::uint8_t> bytes) {
           unit_.Receive(bytes);
           return true;
-      })
-{
-}
+      }) {}
 
 CPortSimulator::~CPortSimulator() { CloseOrAbandon(); }
 
-void CPortSimulator::CloseOrAbandon()
-{
+void CPortSimulator::CloseOrAbandon() {
     const bool jack = system_ == PortSystem::Jack;
     if (jack && (in_ || out_) && !mm::JackSystem::Instance().Alive(jackServer_, true)) {
         // libjack has given up the clients of a server that went (JACK 2
@@ -85,23 +82,20 @@ void CPortSimulator::CloseOrAbandon()
         in_->closePort(); // ends RtMidi's input
 }
 
-bool CPortSimulator::Lost()
-{
+bool CPortSimulator::Lost() {
     // The server's shutdown word is enough here: asked every few hundred
     // milliseconds, a round trip each time would only add to its work.
     return system_ == PortSystem::Jack && !mm::JackSystem::Instance().Alive(jackServer_, false);
 }
 
-bool CPortSimulator::Open(const std::string& portName, PortSystem system, std::string& error)
-{
+bool CPortSimulator::Open(const std::string& portName, PortSystem system, std::string& error) {
     if (system == PortSystem::Automatic)
         system = mm::JackSystem::Instance().Running() ? PortSystem::Jack : PortSystem::Alsa;
     system_ = system;
     return system == PortSystem::Jack ? OpenJack(portName, error) : OpenAlsa(portName, error);
 }
 
-bool CPortSimulator::OpenAlsa(const std::string& portName, std::string& error)
-{
+bool CPortSimulator::OpenAlsa(const std::string& portName, std::string& error) {
     if (!mm::RtMidiBackend::Instance().SequencerPresent()) {
         error = "no MIDI system found (no JACK server answers and the ALSA sequencer /dev/snd/seq is missing); "
                 "the simulated unit needs one to offer MIDI ports";
@@ -125,8 +119,7 @@ bool CPortSimulator::OpenAlsa(const std::string& portName, std::string& error)
     return true;
 }
 
-bool CPortSimulator::OpenJack(const std::string& portName, std::string& error)
-{
+bool CPortSimulator::OpenJack(const std::string& portName, std::string& error) {
     // Asked first: RtMidi prints when it finds no server.
     mm::JackSystem& jack = mm::JackSystem::Instance();
     jackServer_ = jack.Answering();
@@ -168,8 +161,7 @@ bool CPortSimulator::OpenJack(const std::string& portName, std::string& error)
     return true;
 }
 
-void CPortSimulator::OnMessage(double, std::vector<unsigned char>* message, void* self)
-{
+void CPortSimulator::OnMessage(double, std::vector<unsigned char>* message, void* self) {
     if (message == nullptr)
         return;
     auto& simulator = *static_cast<CPortSimulator*>(self);
@@ -185,8 +177,7 @@ void CPortSimulator::OnMessage(double, std::vector<unsigned char>* message, void
     simulator.requestWire_.Post(std::vector<std::uint8_t>(message->begin(), message->end()), due);
 }
 
-bool CPortSimulator::Send(std::span<const std::uint8_t> bytes)
-{
+bool CPortSimulator::Send(std::span<const std::uint8_t> bytes) {
     // RtMidi's JACK output would wait for ever on a full buffer that no
     // server empties any more.
     if (!out_ || (system_ == PortSystem::Jack && !mm::JackSystem::Instance().Alive(jackServer_, false)))

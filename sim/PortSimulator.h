@@ -50,10 +50,10 @@ private:
     void CloseOrAbandon();
 
     PortSystem system_ = PortSystem::Automatic;
-    std::uint64_t jackServer_ = 0;  // the server the JACK ports were made on
+    std::uint64_t jackServer_ = 0; // the server the JACK ports were made on
     std::atomic<bool> sendFailed_{false};
     std::atomic<bool> inFailed_{false}; // while opening, and what the input reports later
-    std::unique_ptr<RtMidiOut> out_; // outlives the unit's reply thread
+    std::unique_ptr<RtMidiOut> out_;    // outlives the unit's reply thread
     CSimulatedUnit unit_;
     // With wire-speed timing the requests reach the unit one wire time per
     // byte after the previous one is in, as over a cable: the ports hand

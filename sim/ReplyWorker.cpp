@@ -4,8 +4,7 @@ namespace sim {
 
 CReplyWorker::CReplyWorker(Sink sink) : sink_(std::move(sink)), thread_(&CReplyWorker::Run, this) {}
 
-CReplyWorker::~CReplyWorker()
-{
+CReplyWorker::~CReplyWorker() {
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
@@ -15,8 +14,7 @@ CReplyWorker::~CReplyWorker()
     thread_.join();
 }
 
-void CReplyWorker::Post(std::vector<std::uint8_t> bytes, Clock::time_point due)
-{
+void CReplyWorker::Post(std::vector<std::uint8_t> bytes, Clock::time_point due) {
     {
         std::lock_guard lock(mutex_);
         queue_.push_back({std::move(bytes), due});
@@ -24,20 +22,17 @@ void CReplyWorker::Post(std::vector<std::uint8_t> bytes, Clock::time_point due)
     changed_.notify_all();
 }
 
-void CReplyWorker::WaitUntilIdle()
-{
+void CReplyWorker::WaitUntilIdle() {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [&] { return stopping_ || (queue_.empty() && !busy_); });
 }
 
-int CReplyWorker::Sent() const
-{
+int CReplyWorker::Sent() const {
     std::lock_guard lock(mutex_);
     return sent_;
 }
 
-void CReplyWorker::Run()
-{
+void CReplyWorker::Run() {
     std::unique_lock lock(mutex_);
     for (;;) {
         changed_.wait(lock, [&] { return stopping_ || !queue_.empty(); });

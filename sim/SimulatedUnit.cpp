@@ -29,15 +29,11 @@ constexpr std::size_t kShortDataSize = 64;
 
 } // namespace
 
-CSimulatedUnit::CSimulatedUnit(Sink sink) : worker_(std::move(sink))
-{
-    savedGeneration_ = memory_.Generation();
-}
+CSimulatedUnit::CSimulatedUnit(Sink sink) : worker_(std::move(sink)) { savedGeneration_ = memory_.Generation(); }
 
 CSimulatedUnit::~CSimulatedUnit() { SaveIfChanged(); }
 
-bool CSimulatedUnit::UseMemoryFile(const std::filesystem::path& path)
-{
+bool CSimulatedUnit::UseMemoryFile(const std::filesystem::path& path) {
     std::error_code error;
     const bool exists = std::filesystem::exists(path, error);
     if (error) {
@@ -53,8 +49,7 @@ bool CSimulatedUnit::UseMemoryFile(const std::filesystem::path& path)
     return true;
 }
 
-bool CSimulatedUnit::SaveIfChanged()
-{
+bool CSimulatedUnit::SaveIfChanged() {
     std::unique_lock lock(mutex_);
     if (!memoryFile_ || memory_.Generation() == savedGeneration_)
         return true;
@@ -74,20 +69,17 @@ bool CSimulatedUnit::SaveIfChanged()
     return true;
 }
 
-void CSimulatedUnit::SetDeviceId(std::uint8_t id)
-{
+void CSimulatedUnit::SetDeviceId(std::uint8_t id) {
     std::lock_guard lock(mutex_);
     deviceId_ = id;
 }
 
-std::uint8_t CSimulatedUnit::DeviceId() const
-{
+std::uint8_t CSimulatedUnit::DeviceId() const {
     std::lock_guard lock(mutex_);
     return deviceId_;
 }
 
-void CSimulatedUnit::SetFaults(const UnitFaults& faults)
-{
+void CSimulatedUnit::SetFaults(const UnitFaults& faults) {
     std::lock_guard lock(mutex_);
     faults_ = faults;
     repliesSinceFaults_ = 0;
@@ -95,14 +87,12 @@ void CSimulatedUnit::SetFaults(const UnitFaults& faults)
     failedAddress_.reset();
 }
 
-UnitFaults CSimulatedUnit::Faults() const
-{
+UnitFaults CSimulatedUnit::Faults() const {
     std::lock_guard lock(mutex_);
     return faults_;
 }
 
-void CSimulatedUnit::Receive(std::span<const std::uint8_t> bytes)
-{
+void CSimulatedUnit::Receive(std::span<const std::uint8_t> bytes) {
     std::lock_guard lock(mutex_);
     traffic_.emplace_back(bytes.begin(), bytes.end());
     if (traffic_.size() > kTrafficLogSize)
@@ -118,8 +108,7 @@ void CSimulatedUnit::Receive(std::span<const std::uint8_t> bytes)
         SendReply(std::move(*reply));
 }
 
-std::optional<CSimulatedUnit::Bytes> CSimulatedUnit::OnIdentityRequest(std::span<const std::uint8_t> bytes)
-{
+std::optional<CSimulatedUnit::Bytes> CSimulatedUnit::OnIdentityRequest(std::span<const std::uint8_t> bytes) {
     const bool isRequest = bytes.size() == 6 && bytes[3] == 0x06 && bytes[4] == 0x01 && bytes[5] == 0xF7;
     if (!isRequest || (bytes[2] != deviceId_ && bytes[2] != kAllDevices))
         return std::nullopt;
@@ -132,8 +121,7 @@ std::optional<CSimulatedUnit::Bytes> CSimulatedUnit::OnIdentityRequest(std::span
     return reply;
 }
 
-std::optional<CSimulatedUnit::Bytes> CSimulatedUnit::OnAddressedMessage(std::span<const std::uint8_t> bytes)
-{
+std::optional<CSimulatedUnit::Bytes> CSimulatedUnit::OnAddressedMessage(std::span<const std::uint8_t> bytes) {
     ML::CTessanMessage message;
     if (!message.Parse(bytes, kAddressSize) || message.GetDeviceId() != deviceId_)
         return std::nullopt;
@@ -186,8 +174,7 @@ std::optional<CSimulatedUnit::Bytes> CSimulatedUnit::OnAddressedMessage(std::spa
     return out;
 }
 
-void CSimulatedUnit::SendReply(Bytes reply)
-{
+void CSimulatedUnit::SendReply(Bytes reply) {
     if (faults_.silent)
         return;
     const int number = ++repliesSinceFaults_;
@@ -209,28 +196,24 @@ void CSimulatedUnit::SendReply(Bytes reply)
     worker_.Post(std::move(reply), due);
 }
 
-void CSimulatedUnit::ReleaseHeldReplies()
-{
+void CSimulatedUnit::ReleaseHeldReplies() {
     std::lock_guard lock(mutex_);
     for (Bytes& reply : held_)
         worker_.Post(std::move(reply), CReplyWorker::Clock::now());
     held_.clear();
 }
 
-std::vector<std::vector<std::uint8_t>> CSimulatedUnit::ReceivedMessages() const
-{
+std::vector<std::vector<std::uint8_t>> CSimulatedUnit::ReceivedMessages() const {
     std::lock_guard lock(mutex_);
     return {traffic_.begin(), traffic_.end()};
 }
 
-void CSimulatedUnit::ClearReceivedMessages()
-{
+void CSimulatedUnit::ClearReceivedMessages() {
     std::lock_guard lock(mutex_);
     traffic_.clear();
 }
 
-std::optional<CPatch> CSimulatedUnit::Patch(int areaNumber, int index) const
-{
+std::optional<CPatch> CSimulatedUnit::Patch(int areaNumber, int index) const {
     std::lock_guard lock(mutex_);
     const CPatch* patch = memory_.Patch(areaNumber, index);
     if (patch == nullptr)
@@ -238,20 +221,17 @@ std::optional<CPatch> CSimulatedUnit::Patch(int areaNumber, int index) const
     return *patch;
 }
 
-CPatch CSimulatedUnit::TemporaryPatch() const
-{
+CPatch CSimulatedUnit::TemporaryPatch() const {
     std::lock_guard lock(mutex_);
     return memory_.TemporaryPatch();
 }
 
-bool CSimulatedUnit::SetPatch(int areaNumber, int index, const CPatch& patch)
-{
+bool CSimulatedUnit::SetPatch(int areaNumber, int index, const CPatch& patch) {
     std::lock_guard lock(mutex_);
     return memory_.Replace(areaNumber, index, patch);
 }
 
-bool CSimulatedUnit::MemoryChanged() const
-{
+bool CSimulatedUnit::MemoryChanged() const {
     std::lock_guard lock(mutex_);
     return memory_.Generation() != savedGeneration_;
 }

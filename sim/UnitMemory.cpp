@@ -19,8 +19,7 @@ constexpr DeviceAddress kTemporaryAddress = 0x0FFFC000;
 
 CUnitMemory::CUnitMemory() { FillWithFactoryPatches(); }
 
-void CUnitMemory::FillWithFactoryPatches()
-{
+void CUnitMemory::FillWithFactoryPatches() {
     const CParameterAddress map;
     for (int n = 1; n <= kAreaCount; ++n) {
         CParameterArray& area = image_.GetArray(n);
@@ -32,8 +31,7 @@ void CUnitMemory::FillWithFactoryPatches()
     ++generation_;
 }
 
-CPatch* CUnitMemory::MutablePatchAt(DeviceAddress address)
-{
+CPatch* CUnitMemory::MutablePatchAt(DeviceAddress address) {
     if (address == kTemporaryAddress)
         return &temporary_;
     const CParameterAddress map;
@@ -46,13 +44,11 @@ CPatch* CUnitMemory::MutablePatchAt(DeviceAddress address)
     return AsPatch(image_.GetArray(map.AreaNumberFromCode(code)).At(static_cast<std::size_t>(index)));
 }
 
-const CPatch* CUnitMemory::PatchAt(DeviceAddress address) const
-{
+const CPatch* CUnitMemory::PatchAt(DeviceAddress address) const {
     return const_cast<CUnitMemory*>(this)->MutablePatchAt(address);
 }
 
-bool CUnitMemory::Store(DeviceAddress address, std::span<const std::uint8_t> bytes)
-{
+bool CUnitMemory::Store(DeviceAddress address, std::span<const std::uint8_t> bytes) {
     CPatch* patch = MutablePatchAt(address);
     if (patch == nullptr || patch->Data() == nullptr)
         return false;
@@ -63,15 +59,13 @@ bool CUnitMemory::Store(DeviceAddress address, std::span<const std::uint8_t> byt
     return true;
 }
 
-const CPatch* CUnitMemory::Patch(int areaNumber, int index) const
-{
+const CPatch* CUnitMemory::Patch(int areaNumber, int index) const {
     if (areaNumber < 1 || areaNumber > kAreaCount || index < 0)
         return nullptr;
     return AsPatch(image_.GetArray(areaNumber).At(static_cast<std::size_t>(index)));
 }
 
-bool CUnitMemory::Load(const std::filesystem::path& path)
-{
+bool CUnitMemory::Load(const std::filesystem::path& path) {
     CFileDocument document;
     if (!ReadLibrarianFile(path, document))
         return false;
@@ -100,8 +94,7 @@ bool CUnitMemory::Load(const std::filesystem::path& path)
     return true;
 }
 
-bool CUnitMemory::Replace(int areaNumber, int index, const CPatch& replacement)
-{
+bool CUnitMemory::Replace(int areaNumber, int index, const CPatch& replacement) {
     if (Patch(areaNumber, index) == nullptr || replacement.Data() == nullptr)
         return false;
     CParameterArray& area = image_.GetArray(areaNumber);
@@ -111,8 +104,7 @@ bool CUnitMemory::Replace(int areaNumber, int index, const CPatch& replacement)
     return true;
 }
 
-bool CUnitMemory::Save(const std::filesystem::path& path) const
-{
+bool CUnitMemory::Save(const std::filesystem::path& path) const {
     CFileDocument document;
     for (int n = 1; n <= kAreaCount; ++n) {
         const CParameterArray& area = image_.GetArray(n);

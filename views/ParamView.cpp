@@ -99,7 +99,8 @@ void CParamView::RebuildPreviewButtons() {
     while (GetButtonCount() < count)
         buttons_.push_back(CreateButton(GetButtonCount()));
     const int top = list_ ? list_->GetTopIndex() : 0;
-    const QRect rows = list_ ? QRect(list_->viewport()->mapTo(this, QPoint(0, 0)), list_->viewport()->size()) : QRect();
+    const QRect rows =
+        list_ ? QRect(list_->viewport()->mapTo(this, QPoint(0, 0)), list_->viewport()->size()) : QRect();
     for (int k = 0; k < count; ++k) {
         QRect rect;
         QPushButton& button = *buttons_[static_cast<std::size_t>(k)];

@@ -76,8 +76,8 @@ protected:
 private:
     std::unique_ptr<QPushButton> CreateButton(int k);
 
-    CParameterListCtrl* list_ = nullptr;             // not owned
-    IPreviewConfirmation* confirmation_ = nullptr;  // not owned
-    IGridSetting* grid_ = nullptr;                  // not owned
+    CParameterListCtrl* list_ = nullptr;           // not owned
+    IPreviewConfirmation* confirmation_ = nullptr; // not owned
+    IGridSetting* grid_ = nullptr;                 // not owned
     std::vector<std::unique_ptr<QPushButton>> buttons_;
 };

@@ -64,8 +64,7 @@ CParameterListCtrl::RowLook CParameterListCtrl::GetRowLook(int row) const {
 }
 
 int CParameterListCtrl::MemoCodePage() {
-    return GetMessageTable().GetLanguage() == CMessageTable::kJapanese ? UL::kCodePageJapanese
-                                                                        : UL::kCodePageEnglish;
+    return GetMessageTable().GetLanguage() == CMessageTable::kJapanese ? UL::kCodePageJapanese : UL::kCodePageEnglish;
 }
 
 GT::IProfile& CParameterListCtrl::Profile() const { return profile_ ? *profile_ : GT::GetProfile(); }
@@ -116,7 +115,8 @@ int CParameterListCtrl::NaturalColumnWidth(int column) const {
     if (ColumnKind(column) == kKindNumber) {
         // Every list fits "End of Line", so that widths stored from the main
         // window's lists still show it whole in a file window.
-        text = std::max(metrics.horizontalAdvance(QStringLiteral("888")), metrics.horizontalAdvance(tr("End of Line")));
+        text =
+            std::max(metrics.horizontalAdvance(QStringLiteral("888")), metrics.horizontalAdvance(tr("End of Line")));
     } else {
         // Names are 16 characters; the widest letter or digit sixteen times
         // covers any name a user types.

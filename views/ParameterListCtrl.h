@@ -36,7 +36,7 @@ public:
     enum ColumnKind { kKindNumber = 0, kKindMemo1 = 1, kKindMemo4 = 4, kKindName = 5 };
 
     struct ColumnEntry {
-        const char* name;  // header text, translated when shown
+        const char* name; // header text, translated when shown
         int kind;
         GP::SELVColumn descriptor;
     };
@@ -231,17 +231,17 @@ private:
 
     int sortKind_ = -1;
     bool sortAscending_ = true;
-    const CParameterArray* sortArray_ = nullptr;  // not owned
+    const CParameterArray* sortArray_ = nullptr; // not owned
     int editRow_ = -1;
     bool endRow_;
     // Set while an edit or replace has yet to record its undo step.
     bool pendingUndo_ = false;
     bool fittedColumns_ = false;
     bool fitting_ = false;
-    CDocumentBase* document_ = nullptr;             // not owned
-    IPreviewConfirmation* confirmation_ = nullptr;  // not owned
-    GT::IProfile* profile_ = nullptr;               // not owned
-    IPatchDropTarget* dropTarget_ = nullptr;        // not owned
+    CDocumentBase* document_ = nullptr;            // not owned
+    IPreviewConfirmation* confirmation_ = nullptr; // not owned
+    GT::IProfile* profile_ = nullptr;              // not owned
+    IPatchDropTarget* dropTarget_ = nullptr;       // not owned
     DragRunner dragRunner_;
     // While this list's own drag runs: the indexes of the rows it drags.
     bool dragging_ = false;

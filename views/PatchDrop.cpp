@@ -22,9 +22,9 @@ bool HasPatchMimeData(const QMimeData& data) { return data.hasFormat(QString::fr
 
 bool ReadPatchMimeData(const QMimeData& data, CParameterArray& patches, CPatchDragOrigin& origin) {
     const QByteArray bytes = data.data(QString::fromLatin1(kPatchMimeType));
-    return DecodePatchDrag(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                     static_cast<std::size_t>(bytes.size())),
-                           patches, origin);
+    return DecodePatchDrag(
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())),
+        patches, origin);
 }
 
 bool ConvertMemoCodePage(CParameterArray& patches, int from, int to) {

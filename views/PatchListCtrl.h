@@ -41,8 +41,8 @@ protected:
     bool IsValidObjectText(int kind, const QString& text) const override;
 
 private:
-    CParameterArray* array_ = nullptr;  // not owned
+    CParameterArray* array_ = nullptr; // not owned
     int areaNumber_;
-    IPatchClipboard* clipboard_ = nullptr;            // not owned
-    std::unique_ptr<CParameterArray> ownClipboard_;  // without a shared one
+    IPatchClipboard* clipboard_ = nullptr;          // not owned
+    std::unique_ptr<CParameterArray> ownClipboard_; // without a shared one
 };

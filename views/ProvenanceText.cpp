@@ -11,17 +11,21 @@ QString UnitTimeText(std::int64_t secondsSinceEpoch) {
 QString AreaNoticeText(const AreaSummary& summary) {
     switch (summary.notice) {
     case AreaNotice::kReading:
-        return QCoreApplication::translate("ProvenanceText", "Last read %1, reading from the ZM-47…").arg(UnitTimeText(summary.time));
+        return QCoreApplication::translate("ProvenanceText", "Last read %1, reading from the ZM-47…")
+            .arg(UnitTimeText(summary.time));
     case AreaNotice::kRemembered:
-        return QCoreApplication::translate("ProvenanceText", "Last known state from %1: it could not be read from the ZM-47 now, so it is not written")
+        return QCoreApplication::translate(
+                   "ProvenanceText",
+                   "Last known state from %1: it could not be read from the ZM-47 now, so it is not written")
             .arg(UnitTimeText(summary.time));
     case AreaNotice::kNotRead:
         return QCoreApplication::translate("ProvenanceText", "Not read from the ZM-47");
     case AreaNotice::kChangedOnUnit:
-        return QCoreApplication::translate("ProvenanceText", "Marked patches were changed on the ZM-47 since %1").arg(UnitTimeText(summary.time));
+        return QCoreApplication::translate("ProvenanceText", "Marked patches were changed on the ZM-47 since %1")
+            .arg(UnitTimeText(summary.time));
     case AreaNotice::kChangedByUser:
         return QCoreApplication::translate("ProvenanceText",
-                                          "Marked rows were changed here and are not written to the ZM-47 (%1)")
+                                           "Marked rows were changed here and are not written to the ZM-47 (%1)")
             .arg(summary.changed);
     case AreaNotice::kNone:
         break;
@@ -41,11 +45,13 @@ GP::CEditListCtrl::RowLook RowLookOf(const RowStatus& status) {
         tips << QCoreApplication::translate("ProvenanceText", "Not read from the ZM-47");
     } else if (status.OnlyRemembered()) {
         look.dimmed = true;
-        tips << QCoreApplication::translate("ProvenanceText", "Last known state from %1, not read from the ZM-47 now").arg(UnitTimeText(status.time));
+        tips << QCoreApplication::translate("ProvenanceText", "Last known state from %1, not read from the ZM-47 now")
+                    .arg(UnitTimeText(status.time));
     }
     if (status.changedOnUnitSince != 0) {
         look.mark = ChangedOnUnitColor();
-        tips << QCoreApplication::translate("ProvenanceText", "Changed on the ZM-47 since %1").arg(UnitTimeText(status.changedOnUnitSince));
+        tips << QCoreApplication::translate("ProvenanceText", "Changed on the ZM-47 since %1")
+                    .arg(UnitTimeText(status.changedOnUnitSince));
     }
     if (status.changed) {
         look.mark = ChangedHereColor();

@@ -72,16 +72,35 @@ bool CAppCommands::IsCommandChecked(int id) const {
 
 void CAppCommands::OnCommand(int id) {
     switch (id) {
-    case kCmdAbout: OnAbout(); break;
-    case kCmdManual: OnManual(); break;
-    case kCmdSetUpMidiDevices: OnSetUpMidiDevices(); break;
-    case kCmdSetUpFont: OnSetUpFont(); break;
-    case kCmdVerifyWrites: OnVerifyWrites(); break;
-    case kCmdBackUpBeforeWriting: OnBackUpBeforeWriting(); break;
-    case kCmdKeepHistory: OnKeepHistory(); break;
-    case kCmdForgetHistory: OnForgetHistory(); break;
-    case kCmdAskAgain: OnAskAgain(); break;
-    default: break;
+    case kCmdAbout:
+        OnAbout();
+        break;
+    case kCmdManual:
+        OnManual();
+        break;
+    case kCmdSetUpMidiDevices:
+        OnSetUpMidiDevices();
+        break;
+    case kCmdSetUpFont:
+        OnSetUpFont();
+        break;
+    case kCmdVerifyWrites:
+        OnVerifyWrites();
+        break;
+    case kCmdBackUpBeforeWriting:
+        OnBackUpBeforeWriting();
+        break;
+    case kCmdKeepHistory:
+        OnKeepHistory();
+        break;
+    case kCmdForgetHistory:
+        OnForgetHistory();
+        break;
+    case kCmdAskAgain:
+        OnAskAgain();
+        break;
+    default:
+        break;
     }
 }
 
@@ -104,8 +123,9 @@ bool CAppCommands::OnManual() {
     }
     SetMessageAction(kActionManualFolder, QCoreApplication::translate("CAppCommands", "Open &Folder").toStdString(),
                      [&opener, nearest] { opener.OpenLocalFile(nearest); });
-    ShowMessageWithAction(kActionManualFolder, GetMessageTable().Get(kMsgManualNotLoaded) + "\n\n" +
-                                                   MessageWith(kMsgManualLookedFor, QDir::toNativeSeparators(path).toStdString()));
+    ShowMessageWithAction(kActionManualFolder,
+                          GetMessageTable().Get(kMsgManualNotLoaded) + "\n\n" +
+                              MessageWith(kMsgManualLookedFor, QDir::toNativeSeparators(path).toStdString()));
     SetMessageAction(kActionManualFolder, {}, {});
     return false;
 }
@@ -130,9 +150,10 @@ void CAppCommands::OnBackUpBeforeWriting() {
 int CAppCommands::OnAskAgain() {
     const int count = CMidiWarningDlg::AskAgain(profile_ ? *profile_ : GT::GetProfile());
     const QString said =
-        count == 1 ? QCoreApplication::translate("CAppCommands", "The question that was turned off will be asked again.")
-                   : QCoreApplication::translate("CAppCommands", "The %1 questions that were turned off will be asked again.")
-                         .arg(count);
+        count == 1
+            ? QCoreApplication::translate("CAppCommands", "The question that was turned off will be asked again.")
+            : QCoreApplication::translate("CAppCommands", "The %1 questions that were turned off will be asked again.")
+                  .arg(count);
     if (auto* frame = qobject_cast<QMainWindow*>(parent_))
         frame->statusBar()->showMessage(said);
     return count;

@@ -64,7 +64,8 @@ bool CWindowCommands::RestorePatches(int area, const std::vector<int>& indexes, 
         return false;
     CParameterArray& array = data->GetArray(area);
     for (int index : indexes)
-        if (!AsPatch(array.At(static_cast<std::size_t>(index))) || !AsPatch(patches.At(static_cast<std::size_t>(index))))
+        if (!AsPatch(array.At(static_cast<std::size_t>(index))) ||
+            !AsPatch(patches.At(static_cast<std::size_t>(index))))
             return false;
     const QString what = QStringLiteral("%1 (%2)").arg(SlotsText(area, indexes), when);
     if (UL::GetTextDialog().Show(MessageWith(kMsgRestoreQuestion, what.toStdString()), UL::kButtonsYesNo,

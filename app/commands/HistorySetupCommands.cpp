@@ -49,9 +49,8 @@ bool CAppCommands::OnForgetHistory() {
 std::optional<QDate> CAppCommands::AskForgetDate() {
     QDialog dialog(parent_);
     dialog.setWindowTitle(QCoreApplication::translate("HistorySetup", "Forget History"));
-    auto* label = new QLabel(QCoreApplication::translate(
-                                 "HistorySetup", "Forget what the history library saw before this date:"),
-                             &dialog);
+    auto* label = new QLabel(
+        QCoreApplication::translate("HistorySetup", "Forget what the history library saw before this date:"), &dialog);
     auto* edit = new QDateEdit(QDate::currentDate().addYears(-1), &dialog);
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));

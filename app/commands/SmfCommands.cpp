@@ -34,7 +34,7 @@ using Path = std::filesystem::path;
 
 // What differs between the two kinds of exchange file.
 struct CExchangeFormat {
-    int importWarning;  // the confirmation asked before an import
+    int importWarning; // the confirmation asked before an import
     std::optional<QString> (*prompt)(bool open, QWidget* parent, GT::IProfile& profile, IFileDialogRunner& runner);
     bool (*remember)(GT::IProfile& profile, const QString& path);
     bool (CWriter::*write)(const Path& path, int areaCode, const std::vector<int>& indexes,
@@ -127,7 +127,8 @@ bool CWindowCommands::ImportFile(ExchangeFile file) {
             // its own.
             CImageData held;
             PrepareImportImage(held);
-            if (file == kSmfFile ? reader->ImportSmf(LocalPath(*path), held) : reader->ImportSysEx(LocalPath(*path), held))
+            if (file == kSmfFile ? reader->ImportSmf(LocalPath(*path), held)
+                                 : reader->ImportSysEx(LocalPath(*path), held))
                 GetHistoryRecorder().FileImported(LocalPath(*path), held);
         }
     }
@@ -195,8 +196,8 @@ bool CWindowCommands::ExportFile(ExchangeFile file, bool selectedOnly) {
     const CParameterAddress map;
     // Patches that cannot be exported are refused before anything is asked
     // (every area's patches have the same size).
-    if (indexes.empty() || !CWriter::CheckSendable(context_.mainWindow ? AreaCode() : map.AreaCodeFromNumber(1),
-                                                   indexes, *array)) {
+    if (indexes.empty() ||
+        !CWriter::CheckSendable(context_.mainWindow ? AreaCode() : map.AreaCodeFromNumber(1), indexes, *array)) {
         ReportEnd(command, false);
         return false;
     }

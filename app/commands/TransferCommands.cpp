@@ -85,7 +85,9 @@ bool CWindowCommands::WritePatches(bool selectedOnly) {
     // stands for the usual confirmation.
     const int command = selectedOnly ? kCmdWriteSelected : kCmdWriteAll;
     switch (CheckUnitContents(area, indexes)) {
-    case kContentsRefused: ReportEnd(command, false); return false;
+    case kContentsRefused:
+        ReportEnd(command, false);
+        return false;
     case kContentsNotRead:
         if (UL::GetTextDialog().Show(MessageWith(kMsgWriteNotRead, AreaName(area)), UL::kButtonsYesNo,
                                      UL::kIconQuestion) != UL::kResultYes) {

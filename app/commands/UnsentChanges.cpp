@@ -32,9 +32,12 @@ bool SettleUnsentChanges(CWindowCommands& commands, const UnsentQuestion& ask) {
     if (areas.empty())
         return true;
     switch (ask(UnsentChangesText(areas))) {
-    case UnsentAnswer::kDiscard: return true;
-    case UnsentAnswer::kCancel: return false;
-    case UnsentAnswer::kWrite: break;
+    case UnsentAnswer::kDiscard:
+        return true;
+    case UnsentAnswer::kCancel:
+        return false;
+    case UnsentAnswer::kWrite:
+        break;
     }
     for (int area : areas)
         if (!commands.WriteRows(area, provenance->ChangedIndexes(area, data->GetArray(area))))
@@ -44,7 +47,8 @@ bool SettleUnsentChanges(CWindowCommands& commands, const UnsentQuestion& ask) {
 
 UnsentAnswer AskUnsentChanges(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::NoButton, parent);
-    QPushButton* write = box.addButton(QCoreApplication::translate("UnsentChanges", "&Write"), QMessageBox::AcceptRole);
+    QPushButton* write =
+        box.addButton(QCoreApplication::translate("UnsentChanges", "&Write"), QMessageBox::AcceptRole);
     QPushButton* discard =
         box.addButton(QCoreApplication::translate("UnsentChanges", "&Discard"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);

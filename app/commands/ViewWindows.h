@@ -25,7 +25,7 @@ public:
     void ShowStatus(const std::string& text) override;
 
 private:
-    CImageView& view_;  // not owned
+    CImageView& view_; // not owned
 };
 
 class CFileViewWindow : public ICommandWindow {
@@ -43,7 +43,7 @@ public:
     std::string GetTitle() const override;
 
 private:
-    CFileView& view_;  // not owned
+    CFileView& view_; // not owned
 };
 
 class CDocManWindows : public IWindowDirectory {
@@ -58,6 +58,6 @@ public:
     void UpdateAllViews(int hint) override;
 
 private:
-    CDocMan& manager_;  // not owned
+    CDocMan& manager_; // not owned
     std::unique_ptr<CFileViewWindow> opened_;
 };

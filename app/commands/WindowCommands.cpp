@@ -87,41 +87,86 @@ bool CWindowCommands::IsCommandEnabled(int id) const {
 
 void CWindowCommands::OnCommand(int id) {
     switch (id) {
-    case kCmdReadAll: ReadPatches(false); break;
-    case kCmdReadSelected: ReadPatches(true); break;
-    case kCmdWriteAll: WritePatches(false); break;
-    case kCmdWriteSelected: WritePatches(true); break;
-    case kCmdImportSmf: ImportSmf(); break;
-    case kCmdExportSmfAll: ExportSmf(false); break;
-    case kCmdExportSmfSelected: ExportSmf(true); break;
-    case kCmdImportSysEx: ImportSysEx(); break;
-    case kCmdExportSysExAll: ExportSysEx(false); break;
-    case kCmdExportSysExSelected: ExportSysEx(true); break;
-    case kCmdDuplicate: Duplicate(); break;
-    case kCmdUndo: Undo(); break;
-    case kCmdRedo: Redo(); break;
-    case kCmdCut: Cut(); break;
-    case kCmdCopy: Copy(); break;
-    case kCmdInsert: Insert(); break;
-    case kCmdReplace: Replace(); break;
-    case kCmdDelete: Delete(); break;
-    case kCmdInitialize: Initialize(); break;
-    case kCmdSelectAll: SelectAll(); break;
-    case kCmdReplaceString: ReplaceString(); break;
-    case kCmdFindDuplicates: FindDuplicates(); break;
-    case kCmdSlotHistory: ShowSlotHistory(); break;
-    case kCmdPreview: PreviewCurrent(); break;
-    default: break;
+    case kCmdReadAll:
+        ReadPatches(false);
+        break;
+    case kCmdReadSelected:
+        ReadPatches(true);
+        break;
+    case kCmdWriteAll:
+        WritePatches(false);
+        break;
+    case kCmdWriteSelected:
+        WritePatches(true);
+        break;
+    case kCmdImportSmf:
+        ImportSmf();
+        break;
+    case kCmdExportSmfAll:
+        ExportSmf(false);
+        break;
+    case kCmdExportSmfSelected:
+        ExportSmf(true);
+        break;
+    case kCmdImportSysEx:
+        ImportSysEx();
+        break;
+    case kCmdExportSysExAll:
+        ExportSysEx(false);
+        break;
+    case kCmdExportSysExSelected:
+        ExportSysEx(true);
+        break;
+    case kCmdDuplicate:
+        Duplicate();
+        break;
+    case kCmdUndo:
+        Undo();
+        break;
+    case kCmdRedo:
+        Redo();
+        break;
+    case kCmdCut:
+        Cut();
+        break;
+    case kCmdCopy:
+        Copy();
+        break;
+    case kCmdInsert:
+        Insert();
+        break;
+    case kCmdReplace:
+        Replace();
+        break;
+    case kCmdDelete:
+        Delete();
+        break;
+    case kCmdInitialize:
+        Initialize();
+        break;
+    case kCmdSelectAll:
+        SelectAll();
+        break;
+    case kCmdReplaceString:
+        ReplaceString();
+        break;
+    case kCmdFindDuplicates:
+        FindDuplicates();
+        break;
+    case kCmdSlotHistory:
+        ShowSlotHistory();
+        break;
+    case kCmdPreview:
+        PreviewCurrent();
+        break;
+    default:
+        break;
     }
 }
 
-CParameterListCtrl* CWindowCommands::List() const {
-    return context_.window ? context_.window->GetList() : nullptr;
-}
+CParameterListCtrl* CWindowCommands::List() const { return context_.window ? context_.window->GetList() : nullptr; }
 
-CDocumentBase* CWindowCommands::Data() const {
-    return context_.window ? context_.window->GetData() : nullptr;
-}
+CDocumentBase* CWindowCommands::Data() const { return context_.window ? context_.window->GetData() : nullptr; }
 
 int CWindowCommands::Area() const { return context_.state ? context_.state->GetArea() : 1; }
 
@@ -164,9 +209,7 @@ bool CWindowCommands::CanEditSelection() const {
 
 bool CWindowCommands::CanInsert() const { return HasSelection() && ClipboardHasPatches(); }
 
-bool CWindowCommands::CanReplace() const {
-    return CanInsert() && (context_.mainWindow || FirstSelectedHoldsPatch());
-}
+bool CWindowCommands::CanReplace() const { return CanInsert() && (context_.mainWindow || FirstSelectedHoldsPatch()); }
 
 std::vector<int> CWindowCommands::TransferIndexes(bool selectedOnly) const {
     if (selectedOnly) {

@@ -98,7 +98,8 @@ public:
     // Puts the listed slots of `patches` (indexed by slot) into the main
     // window's area as one undo step and writes them with the normal write
     // (backup, verify), after asking; `when` names the state restored.
-    bool RestorePatches(int area, const std::vector<int>& indexes, const CParameterArray& patches, const QString& when);
+    bool RestorePatches(int area, const std::vector<int>& indexes, const CParameterArray& patches,
+                        const QString& when);
     // The slot history's label names the slot.
     QString CommandText(int id) const override;
 

@@ -40,5 +40,5 @@ struct CFontEx {
     // interface font and may replace the description with that font's.
     bool systemDefault = false;
     CFontDescription description;
-    std::uint32_t color = 0;  // 0x00BBGGRR, 0 = black
+    std::uint32_t color = 0; // 0x00BBGGRR, 0 = black
 };

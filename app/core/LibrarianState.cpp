@@ -40,4 +40,3 @@ void CLibrarianState::DeleteTransferObjects() {
 int CLibrarianState::GetIdentityResult() const { return ::GetIdentityResult(); }
 
 bool CLibrarianState::IsMidiReady() const { return GetMidiSetup().IsSetUp(); }
-

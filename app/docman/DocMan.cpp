@@ -95,8 +95,8 @@ bool CDocMan::DoPromptFileName(QString& fileName, const QString& title, int flag
     else
         filters.Add(QString::fromStdString(GetProductTitle()), QString::fromStdString(GetFileExtension()));
     filters.Add(QStringLiteral("All Files"), QStringLiteral("*.*"));
-    CFileDialogA dialog(openFileDialog, QString::fromStdString(GetFileExtension()), QString(), flags, filters,
-                        title, parent_, profile_, runner_);
+    CFileDialogA dialog(openFileDialog, QString::fromStdString(GetFileExtension()), QString(), flags, filters, title,
+                        parent_, profile_, runner_);
 
     const QString remembered = QString::fromStdString(profile_.GetString(kDocumentFolder, ""));
     if (openFileDialog) {

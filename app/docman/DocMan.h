@@ -121,7 +121,7 @@ public:
     bool SaveAllModified();
 
 private:
-    GT::IProfile& profile_; // not owned
+    GT::IProfile& profile_;     // not owned
     IFileDialogRunner& runner_; // not owned
     QWidget* parent_ = nullptr; // not owned
     std::function<void(const QString& path)> savedHandler_;

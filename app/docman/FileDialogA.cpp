@@ -21,8 +21,8 @@ int DefaultFlags(bool open) {
 std::string CFileDialogA::ProfilePair::Path() const { return (section + u'/' + entry).toStdString(); }
 
 CFileDialogA::CFileDialogA(bool open, const QString& defaultExt, const QString& initialFileName, int flags,
-                           const CFilterList& filters, const QString& title, QWidget* parent,
-                           GT::IProfile& profile, IFileDialogRunner& runner)
+                           const CFilterList& filters, const QString& title, QWidget* parent, GT::IProfile& profile,
+                           IFileDialogRunner& runner)
     : profile_(profile), runner_(runner) {
     request_.open = open;
     request_.defaultSuffix = defaultExt.startsWith(u'.') ? defaultExt.mid(1) : defaultExt;
@@ -42,7 +42,9 @@ CFileDialogA::CFileDialogA(bool open, const QString& defaultExt, const QString& 
 
 void CFileDialogA::SetFileName(const QString& fileName) { request_.fileName = fileName.left(kMaxFileName); }
 
-void CFileDialogA::SetFolderProfile(const QString& section, const QString& entry) { folderProfile_ = {section, entry}; }
+void CFileDialogA::SetFolderProfile(const QString& section, const QString& entry) {
+    folderProfile_ = {section, entry};
+}
 
 void CFileDialogA::SetFileNameProfile(const QString& section, const QString& entry) {
     fileNameProfile_ = {section, entry};

@@ -21,8 +21,8 @@ public:
     // empty title gives "Open" or "Save As". A leading "." of defaultExt is
     // dropped. The initial file name is cut to 259 characters.
     CFileDialogA(bool open, const QString& defaultExt, const QString& initialFileName, int flags,
-                 const CFilterList& filters, const QString& title, QWidget* parent,
-                 GT::IProfile& profile, IFileDialogRunner& runner);
+                 const CFilterList& filters, const QString& title, QWidget* parent, GT::IProfile& profile,
+                 IFileDialogRunner& runner);
     // With the process-wide profile and runner.
     CFileDialogA(bool open, const QString& defaultExt, const QString& initialFileName, int flags,
                  const CFilterList& filters, const QString& title = {}, QWidget* parent = nullptr);
@@ -55,7 +55,7 @@ private:
         std::string Path() const;
     };
 
-    GT::IProfile& profile_; // not owned
+    GT::IProfile& profile_;     // not owned
     IFileDialogRunner& runner_; // not owned
     CFileDialogRequest request_;
     QString path_;

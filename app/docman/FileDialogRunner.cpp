@@ -37,8 +37,9 @@ CFileDialogAnswer CQtFileDialogRunner::Run(const CFileDialogRequest& request) {
         dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
-    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog,
-                     [&dialog, &request](const QString& folder) { dialog.setWindowTitle(CaptionFor(request.title, folder)); });
+    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, [&dialog, &request](const QString& folder) {
+        dialog.setWindowTitle(CaptionFor(request.title, folder));
+    });
     dialog.setWindowTitle(CaptionFor(request.title, dialog.directory().absolutePath()));
 
     CFileDialogAnswer answer;

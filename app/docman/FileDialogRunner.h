@@ -18,22 +18,22 @@ enum FileDialogFlags : int {
 };
 
 struct CFileDialogRequest {
-    bool open = true;           // open or save
+    bool open = true; // open or save
     QString title;
-    QString folder;             // shown first; empty: the dialog's own choice
-    QString fileName;           // proposed name (save) or empty
-    QString defaultSuffix;      // without the leading "."
-    QStringList nameFilters;    // "ZM-47 Librarian Files (*.z4l)", ...
-    int filterIndex = 0;        // 0-based index into nameFilters
+    QString folder;          // shown first; empty: the dialog's own choice
+    QString fileName;        // proposed name (save) or empty
+    QString defaultSuffix;   // without the leading "."
+    QStringList nameFilters; // "ZM-47 Librarian Files (*.z4l)", ...
+    int filterIndex = 0;     // 0-based index into nameFilters
     int flags = 0;
-    QWidget* parent = nullptr;  // not owned
+    QWidget* parent = nullptr; // not owned
 };
 
 struct CFileDialogAnswer {
     bool accepted = false;
-    QString path;               // the chosen file (also on cancel: the name shown last)
-    QString folder;             // the folder shown last
-    int filterIndex = 0;        // 0-based, the filter shown last
+    QString path;        // the chosen file (also on cancel: the name shown last)
+    QString folder;      // the folder shown last
+    int filterIndex = 0; // 0-based, the filter shown last
 };
 
 class IFileDialogRunner {

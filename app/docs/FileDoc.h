@@ -38,7 +38,7 @@ public:
 private:
     void RememberFolder(const QString& path);
 
-    GT::IProfile& profile_;  // not owned
-    IHistoryRecorder* recorder_ = nullptr;  // not owned
+    GT::IProfile& profile_;                // not owned
+    IHistoryRecorder* recorder_ = nullptr; // not owned
     CFileDocument data_;
 };

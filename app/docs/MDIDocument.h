@@ -81,10 +81,10 @@ signals:
 
 private:
     int templateId_;
-    CDocMan* docMan_ = nullptr;  // not owned
+    CDocMan* docMan_ = nullptr; // not owned
     QString title_;
     QString pathName_;
     bool modified_ = false;
-    std::vector<IDocumentView*> views_;  // not owned
+    std::vector<IDocumentView*> views_; // not owned
     std::function<void(CMDIDocument&)> closeHandler_;
 };

@@ -93,8 +93,7 @@ struct CApp::Session {
 
     // Opens "library.sqlite" in the user's data folder, beside the backups;
     // without it the program goes on as before (Open has said why).
-    void OpenLibrary()
-    {
+    void OpenLibrary() {
         const std::string path =
             QFile::encodeName(QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                                               QStringLiteral("/library.sqlite")))
@@ -113,8 +112,7 @@ struct CApp::Session {
     std::vector<int> rememberedAreas;
 };
 
-CApp::CApp(int& argc, char** argv) : QApplication(argc, argv), clock_(&ML::SystemTickClock())
-{
+CApp::CApp(int& argc, char** argv) : QApplication(argc, argv), clock_(&ML::SystemTickClock()) {
     setOrganizationName(QStringLiteral("Tessan"));
     setApplicationName(QString::fromStdString(UL::GetVersionString("FileDescription")));
     // Every window shows the program's own icon; the desktop matches the
@@ -127,8 +125,7 @@ CApp::~CApp() { ExitInstance(); }
 
 CApp* CApp::Instance() { return qobject_cast<CApp*>(QCoreApplication::instance()); }
 
-int CApp::Run(const CAppOptions& options)
-{
+int CApp::Run(const CAppOptions& options) {
     UL::InstallTextDialog();
     const bool started = InitInstance(options);
     const int status = started ? exec() : (handedOver_ ? 0 : 1);
@@ -136,19 +133,21 @@ int CApp::Run(const CAppOptions& options)
     return status;
 }
 
-bool CApp::InitInstance(const CAppOptions& options)
-{
+bool CApp::InitInstance(const CAppOptions& options) {
     ExitInstance();
     handedOver_ = false;
     session_ = std::make_unique<Session>();
     std::setlocale(LC_ALL, "");
-    if (HandOverToFirstInstance(options)) return false;
+    if (HandOverToFirstInstance(options))
+        return false;
     // The wait cursor that long commands ask for is shown from here on.
     UL::InstallCursorApplier();
     // The windows are made in the language chosen here.
     InstallLanguage(options.language.isEmpty() ? IsJapaneseUserInterface() : options.language == QLatin1String("ja"));
-    if (!CreateFrameAndDocuments(options)) return false;
-    if (!StartEngine(options)) return false;
+    if (!CreateFrameAndDocuments(options))
+        return false;
+    if (!StartEngine(options))
+        return false;
     LoadInitialData();
     session_->OpenLibrary();
     // The main window shows the last known state at once; the start-up read
@@ -156,7 +155,8 @@ bool CApp::InitInstance(const CAppOptions& options)
     const bool readUnit = AskFirstStart();
     CreateMainWindow();
     ShowMainFrame();
-    if (startUpShown_) startUpShown_();
+    if (startUpShown_)
+        startUpShown_();
     ReadUnitAtStartUp(readUnit);
     // A file that cannot be opened has been named in a message; the
     // librarian goes on without it, as it does when a running one is handed
@@ -165,8 +165,7 @@ bool CApp::InitInstance(const CAppOptions& options)
     return true;
 }
 
-bool CApp::HandOverToFirstInstance(const CAppOptions& options)
-{
+bool CApp::HandOverToFirstInstance(const CAppOptions& options) {
     session_->guard = std::make_unique<CMMF>(CMMF::ServerNameFor(applicationName()));
     if (session_->guard->IsFirstInstance()) {
         session_->guard->SetCommandHandler([this](const QString& command) { OnInstanceCommand(command); });
@@ -181,16 +180,17 @@ bool CApp::HandOverToFirstInstance(const CAppOptions& options)
     return true;
 }
 
-bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
-{
+bool CApp::CreateFrameAndDocuments(const CAppOptions& options) {
     Session& s = *session_;
     s.recentFiles = std::make_unique<CAppRecentFiles>(GT::GetProfile());
     s.recentFiles->Load();
     s.mainFrame = std::make_unique<CMainFrame>(s.state);
     s.docMan = std::make_unique<CDocMan>();
     s.imageTemplate = AddLibrarianTemplates(*s.mainFrame, *s.docMan).image;
-    if (!options.noRegister) RegisterLibrarianFileType({ProgramIconName(), ProgramIconSvg(), FileIconSvg()});
-    if (!s.mainFrame->Create()) return false;
+    if (!options.noRegister)
+        RegisterLibrarianFileType({ProgramIconName(), ProgramIconSvg(), FileIconSvg()});
+    if (!s.mainFrame->Create())
+        return false;
     s.docMan->SetDialogParent(s.mainFrame.get());
     s.docMan->SetSavedHandler([recent = s.recentFiles.get()](const QString& path) { recent->Add(path); });
     s.mainFrame->SetDocMan(s.docMan.get());
@@ -208,16 +208,17 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options)
     return true;
 }
 
-bool CApp::StartEngine(const CAppOptions& options)
-{
+bool CApp::StartEngine(const CAppOptions& options) {
     Session& s = *session_;
     s.hooks = std::make_unique<CAppEventHooks>();
     s.sinks = std::make_unique<CAppTextSinks>();
     s.sinks->SetOwner(s.mainFrame.get());
     if (options.simulator) {
         s.simulator = std::make_unique<CStartUpSimulator>();
-        if (!options.simMemory.isEmpty()) s.simulator->UseMemoryFile(options.simMemory.toStdString());
-        if (simulatorSetUp_) simulatorSetUp_(s.simulator->Simulator());
+        if (!options.simMemory.isEmpty())
+            s.simulator->UseMemoryFile(options.simMemory.toStdString());
+        if (simulatorSetUp_)
+            simulatorSetUp_(s.simulator->Simulator());
     }
     s.engineStarted = true;
     GetMidiDeviceFactory().SetDeviceClock(*clock_);
@@ -226,21 +227,23 @@ bool CApp::StartEngine(const CAppOptions& options)
                                  UL::kIconExclamation);
         return false;
     }
-    if (!CreateTransferObjects(session_->state, &UL::GetProgressBarB(), *clock_)) return false;
+    if (!CreateTransferObjects(session_->state, &UL::GetProgressBarB(), *clock_))
+        return false;
     s.waitWindow = std::make_unique<CTransferWaitWindow>(UL::GetProgressBarB());
     SetWaitObserver(s.waitWindow.get());
     ChooseLanguage();
     GetMidiDeviceFactory().Initialize();
     GetMidiSetup().Load(GT::GetProfile());
-    if (s.simulator) s.simulator->BindIfNothingChosen(GT::GetProfile(), GetModelName().c_str());
+    if (s.simulator)
+        s.simulator->BindIfNothingChosen(GT::GetProfile(), GetModelName().c_str());
     return true;
 }
 
-void CApp::AttachRecentFiles()
-{
+void CApp::AttachRecentFiles() {
     // The entries go above Exit in the menu that holds it.
     QAction* exit = session_->mainFrame->Action(kCmdAppExit);
-    if (!exit) return;
+    if (!exit)
+        return;
     for (QObject* object : exit->associatedObjects())
         if (auto* menu = qobject_cast<QMenu*>(object)) {
             session_->recentFiles->Attach(*menu, exit, [this](const QString& path) { return OpenDocumentFile(path); });
@@ -248,41 +251,40 @@ void CApp::AttachRecentFiles()
         }
 }
 
-void CApp::ChooseLanguage()
-{
+void CApp::ChooseLanguage() {
     // The Japanese resources say "Japanese" where the English ones say
     // "English"; the message table follows the resources in use.
     const bool english = tr("English") == QLatin1String("English");
     GetMessageTable().SetLanguage(english ? CMessageTable::kEnglish : CMessageTable::kJapanese);
 }
 
-void CApp::LoadInitialData()
-{
+void CApp::LoadInitialData() {
     const std::string path = initialDataPath_.empty() ? GetInitialDataFilePath() : initialDataPath_;
     if (!CInitialFileDocument::Instance().Load(path))
         UL::GetTextDialog().Show(tr("Unable to read initial file.").toStdString(), UL::kButtonsOk,
                                  UL::kIconExclamation);
 }
 
-void CApp::CreateMainWindow()
-{
+void CApp::CreateMainWindow() {
     Session& s = *session_;
     s.imageTemplate->OpenDocumentFile(QString());
     CImageDoc* document = s.imageTemplate->GetImageDoc();
-    if (!document) return;
+    if (!document)
+        return;
     // Without Keep History the library is not kept up to date, so its last
     // known state would only be an old one.
     if (s.library && s.history && s.history->IsEnabled()) {
         CImageDocument& data = document->GetDocumentData();
         s.rememberedAreas = ShowLastKnownState(*s.library, data);
-        for (int area : s.rememberedAreas) data.GetProvenance()->SetReading(area, true);
+        for (int area : s.rememberedAreas)
+            data.GetProvenance()->SetReading(area, true);
     }
     document->UpdateAllViews(nullptr, kHintContents);
-    if (CImageView* view = GetMainView()) view->UpdateNotice();
+    if (CImageView* view = GetMainView())
+        view->UpdateNotice();
 }
 
-bool CApp::AskFirstStart()
-{
+bool CApp::AskFirstStart() {
     GT::IProfile& profile = GT::GetProfile();
     // Someone who works without the unit is not told at every start that
     // no devices are set up.
@@ -306,11 +308,11 @@ bool CApp::AskFirstStart()
     return GetMidiSetup().IsSetUp();
 }
 
-void CApp::ReadUnitAtStartUp(bool read)
-{
+void CApp::ReadUnitAtStartUp(bool read) {
     Session& s = *session_;
     CImageDoc* document = s.imageTemplate ? s.imageTemplate->GetImageDoc() : nullptr;
-    if (!document) return;
+    if (!document)
+        return;
     CImageDocument& data = document->GetDocumentData();
     // A failed area is undone by the reader and keeps what it showed: its
     // initial patches, shown as not read, or its last known state, shown as
@@ -323,7 +325,8 @@ void CApp::ReadUnitAtStartUp(bool read)
             const std::int64_t now = std::time(nullptr);
             std::size_t count = 0;
             for (int area = 1; area <= kAreaCount; ++area) {
-                if (std::find(failed.begin(), failed.end(), area) != failed.end()) continue;
+                if (std::find(failed.begin(), failed.end(), area) != failed.end())
+                    continue;
                 count += data.GetArray(area).Size();
                 std::vector<int> indexes(data.GetArray(area).Size());
                 std::iota(indexes.begin(), indexes.end(), 0);
@@ -334,29 +337,30 @@ void CApp::ReadUnitAtStartUp(bool read)
                 frame->ShowResult(QString::fromStdString(StartUpReadSummary(count, failed)));
         }
     }
-    for (int area : s.rememberedAreas) data.GetProvenance()->SetReading(area, false);
+    for (int area : s.rememberedAreas)
+        data.GetProvenance()->SetReading(area, false);
     document->UpdateAllViews(nullptr, kHintContents);
-    if (CImageView* view = GetMainView()) view->UpdateNotice();
+    if (CImageView* view = GetMainView())
+        view->UpdateNotice();
 }
 
-bool CApp::SettleUnsentChanges()
-{
+bool CApp::SettleUnsentChanges() {
     CImageView* view = GetMainView();
     auto* commands = view ? dynamic_cast<CWindowCommands*>(view->GetCommands()) : nullptr;
-    if (!commands) return true;
-    if (unsentQuestion_) return ::SettleUnsentChanges(*commands, unsentQuestion_);
+    if (!commands)
+        return true;
+    if (unsentQuestion_)
+        return ::SettleUnsentChanges(*commands, unsentQuestion_);
     CMainFrame* frame = GetMainFrame();
     return ::SettleUnsentChanges(*commands, [frame](const QString& text) { return AskUnsentChanges(frame, text); });
 }
 
-bool CApp::ProcessCommandLine(const QString& file)
-{
+bool CApp::ProcessCommandLine(const QString& file) {
     const QString path = CleanCommandLinePath(file);
     return path.isEmpty() || OpenDocumentFile(path);
 }
 
-void CApp::ShowMainFrame()
-{
+void CApp::ShowMainFrame() {
     CMainFrame& frame = *session_->mainFrame;
     frame.show();
     frame.setAcceptDrops(true);
@@ -365,15 +369,17 @@ void CApp::ShowMainFrame()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-int CApp::ExitInstance()
-{
-    if (!session_) return 0;
+int CApp::ExitInstance() {
+    if (!session_)
+        return 0;
     Session& s = *session_;
     if (s.imageTemplate && s.imageTemplate->GetImageDoc()) {
         SaveSettings(GT::GetProfile(), session_->state, session_->state.GetListFont());
-        if (CImageFrame* frame = s.mainFrame->GetImageFrame()) frame->ForceClose();
+        if (CImageFrame* frame = s.mainFrame->GetImageFrame())
+            frame->ForceClose();
     }
-    if (s.engineStarted) ShutdownEngine(session_->state);
+    if (s.engineStarted)
+        ShutdownEngine(session_->state);
     SetWaitObserver(nullptr);
     s.waitWindow.reset();
     GetMidiDeviceFactory().SetDeviceClock(ML::SystemTickClock());
@@ -390,7 +396,8 @@ int CApp::ExitInstance()
     s.history.reset();
     s.library.reset();
     s.simulator.reset();
-    if (s.recentFiles) s.recentFiles->Save();
+    if (s.recentFiles)
+        s.recentFiles->Save();
     s.recentFiles.reset();
     s.sinks.reset();
     s.hooks.reset();
@@ -401,22 +408,21 @@ int CApp::ExitInstance()
     return 0;
 }
 
-bool CApp::OnIdle(int /*count*/)
-{
+bool CApp::OnIdle(int /*count*/) {
     CAppEventHooks::OnIdle();
     return false;
 }
 
-bool CApp::OnDDECommand(const QString& command)
-{
+bool CApp::OnDDECommand(const QString& command) {
     const std::optional<QString> path = ParseDdeOpenCommand(command);
-    if (!path) return false;
-    if (CMainFrame* frame = GetMainFrame()) RestoreAndRaise(*frame);
+    if (!path)
+        return false;
+    if (CMainFrame* frame = GetMainFrame())
+        RestoreAndRaise(*frame);
     return OpenDocumentFile(*path);
 }
 
-void CApp::OnInstanceCommand(const QString& command)
-{
+void CApp::OnInstanceCommand(const QString& command) {
     // A command that arrives while a transfer lets the windows run waits
     // until the transfer is over.
     if (UL::GetProgressBarB().IsPumping()) {
@@ -424,23 +430,26 @@ void CApp::OnInstanceCommand(const QString& command)
         return;
     }
     if (command.isEmpty()) {
-        if (CMainFrame* frame = GetMainFrame()) RestoreAndRaise(*frame);
+        if (CMainFrame* frame = GetMainFrame())
+            RestoreAndRaise(*frame);
         return;
     }
     OnDDECommand(command);
 }
 
-void CApp::OnFilesDropped(const QStringList& paths)
-{
-    if (CMainFrame* frame = GetMainFrame()) frame->activateWindow();
-    for (const QString& path : paths) OpenDocumentFile(path);
+void CApp::OnFilesDropped(const QStringList& paths) {
+    if (CMainFrame* frame = GetMainFrame())
+        frame->activateWindow();
+    for (const QString& path : paths)
+        OpenDocumentFile(path);
 }
 
-bool CApp::OpenDocumentFile(const QString& path)
-{
-    if (!session_ || !session_->docMan) return false;
+bool CApp::OpenDocumentFile(const QString& path) {
+    if (!session_ || !session_->docMan)
+        return false;
     IDocManDocument* document = session_->docMan->OpenDocumentFile(path);
-    if (!document) return false;
+    if (!document)
+        return false;
     // A SysEx file or an SMF opens as an untitled window: the list offers
     // that file again.
     session_->recentFiles->Add(document->GetPathName().isEmpty() ? path : document->GetPathName());
@@ -455,8 +464,7 @@ CDocMan* CApp::GetDocMan() const { return session_ ? session_->docMan.get() : nu
 
 CAppRecentFiles* CApp::GetRecentFiles() const { return session_ ? session_->recentFiles.get() : nullptr; }
 
-sim::CVirtualSimulator* CApp::GetSimulator() const
-{
+sim::CVirtualSimulator* CApp::GetSimulator() const {
     return session_ && session_->simulator ? &session_->simulator->Simulator() : nullptr;
 }
 

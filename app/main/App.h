@@ -128,7 +128,7 @@ private:
 
     std::unique_ptr<Session> session_;
     bool handedOver_ = false;
-    ML::ITickClock* clock_;  // not owned
+    ML::ITickClock* clock_; // not owned
     std::string initialDataPath_;
     std::function<void(sim::CVirtualSimulator&)> simulatorSetUp_;
     UnsentQuestion unsentQuestion_;

@@ -9,31 +9,28 @@
 
 CAppCommandTarget::CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles,
                                      CFontEx& listFont)
-    : frame_(frame), manager_(manager), recentFiles_(recentFiles), windows_(manager), commands_(windows_, listFont, &frame)
-{
-}
+    : frame_(frame), manager_(manager), recentFiles_(recentFiles), windows_(manager),
+      commands_(windows_, listFont, &frame) {}
 
 bool CAppCommandTarget::IsCommandChecked(int id) const { return commands_.IsCommandChecked(id); }
 
-bool CAppCommandTarget::IsCommandEnabled(int id) const
-{
+bool CAppCommandTarget::IsCommandEnabled(int id) const {
     return commands_.HandlesCommand(id) ? commands_.IsCommandEnabled(id) : id != 0;
 }
 
-bool CAppCommandTarget::HandlesCommand(int id) const
-{
-    return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdOpenBackup || id == kCmdAppExit || id == kCmdHistory || id == kCmdFind ||
-           commands_.HandlesCommand(id);
+bool CAppCommandTarget::HandlesCommand(int id) const {
+    return id == kCmdFileNew || id == kCmdFileOpen || id == kCmdOpenBackup || id == kCmdAppExit || id == kCmdHistory ||
+           id == kCmdFind || commands_.HandlesCommand(id);
 }
 
-void CAppCommandTarget::OnCommand(int id)
-{
+void CAppCommandTarget::OnCommand(int id) {
     switch (id) {
     case kCmdFileNew:
         manager_.OnFileNew();
         break;
     case kCmdFileOpen:
-        if (IDocManDocument* document = manager_.OnFileOpen()) recentFiles_.Add(document->GetPathName());
+        if (IDocManDocument* document = manager_.OnFileOpen())
+            recentFiles_.Add(document->GetPathName());
         break;
     case kCmdOpenBackup:
         if (IDocManDocument* document = manager_.OnFileOpenIn(BackupFolder(), CMainFrame::tr("Open Backup")))

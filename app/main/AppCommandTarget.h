@@ -26,9 +26,9 @@ public:
     CAppCommands& AppCommands() { return commands_; }
 
 private:
-    CMainFrame& frame_;  // not owned
-    CDocMan& manager_;   // not owned
-    CAppRecentFiles& recentFiles_;  // not owned
+    CMainFrame& frame_;            // not owned
+    CDocMan& manager_;             // not owned
+    CAppRecentFiles& recentFiles_; // not owned
     CDocManWindows windows_;
     CAppCommands commands_;
 };

@@ -13,8 +13,7 @@ constexpr int kRetryMs = 20;
 
 } // namespace
 
-CAppEventHooks::CAppEventHooks() : queue_(msgwin::MessageQueue::SharedForCurrentThread())
-{
+CAppEventHooks::CAppEventHooks() : queue_(msgwin::MessageQueue::SharedForCurrentThread()) {
     retry_.setSingleShot(true);
     retry_.setInterval(kRetryMs);
     connect(&retry_, &QTimer::timeout, this, &CAppEventHooks::Dispatch);
@@ -23,25 +22,24 @@ CAppEventHooks::CAppEventHooks() : queue_(msgwin::MessageQueue::SharedForCurrent
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &CAppEventHooks::OnAboutToBlock);
     // Messages posted before the hooks existed.
-    if (queue_->PendingCount() > 0) Wake();
+    if (queue_->PendingCount() > 0)
+        Wake();
 }
 
-CAppEventHooks::~CAppEventHooks()
-{
+CAppEventHooks::~CAppEventHooks() {
     // The wake hook runs under the queue's hook lock, so once this returns no
     // other thread is inside Wake.
     queue_->SetWakeHook({});
     queue_->SetPaintHook({});
 }
 
-void CAppEventHooks::Wake()
-{
-    if (scheduled_.exchange(true)) return;
+void CAppEventHooks::Wake() {
+    if (scheduled_.exchange(true))
+        return;
     QMetaObject::invokeMethod(this, &CAppEventHooks::Dispatch, Qt::QueuedConnection);
 }
 
-void CAppEventHooks::Dispatch()
-{
+void CAppEventHooks::Dispatch() {
     scheduled_ = false;
     if (UL::GetProgressBarB().IsPumping()) {
         retry_.start();
@@ -50,9 +48,9 @@ void CAppEventHooks::Dispatch()
     queue_->DispatchAll();
 }
 
-void CAppEventHooks::OnAboutToBlock()
-{
-    if (idleQueued_ || GetBufferedErrorOut().GetBuffer().empty()) return;
+void CAppEventHooks::OnAboutToBlock() {
+    if (idleQueued_ || GetBufferedErrorOut().GetBuffer().empty())
+        return;
     // Never show a message box from inside the dispatcher's wait.
     idleQueued_ = true;
     QMetaObject::invokeMethod(

@@ -11,11 +11,13 @@ namespace {
 struct Parser {
     QCommandLineParser parser;
     QCommandLineOption simulator{QStringLiteral("simulator"),
-                                 QCoreApplication::translate("AppOptions", "Use the simulated ZM-47 (\"ZM-47 Simulator\")"
-                                                                            " when no MIDI devices are chosen yet.")};
-    QCommandLineOption simMemory{QStringLiteral("sim-memory"),
-                                 QCoreApplication::translate("AppOptions", "Keep the simulated unit's memory in FILE."),
-                                 QStringLiteral("FILE.z4l")};
+                                 QCoreApplication::translate("AppOptions",
+                                                             "Use the simulated ZM-47 (\"ZM-47 Simulator\")"
+                                                             " when no MIDI devices are chosen yet.")};
+    QCommandLineOption simMemory{
+        QStringLiteral("sim-memory"),
+        QCoreApplication::translate("AppOptions", "Keep the simulated unit's memory in FILE."),
+        QStringLiteral("FILE.z4l")};
     QCommandLineOption language{QStringLiteral("lang"),
                                 QCoreApplication::translate("AppOptions", "Language of the windows and messages."),
                                 QStringLiteral("en|ja")};
@@ -26,8 +28,7 @@ struct Parser {
     QCommandLineOption version{QStringLiteral("version"),
                                QCoreApplication::translate("AppOptions", "Show the program's version.")};
 
-    Parser()
-    {
+    Parser() {
         parser.setApplicationDescription(QStringLiteral("ZM-47 Librarian"));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({simulator, simMemory, language, noRegister, help, version});
@@ -39,8 +40,7 @@ struct Parser {
 
 } // namespace
 
-bool ParseAppOptions(const QStringList& arguments, CAppOptions& options, QString& error)
-{
+bool ParseAppOptions(const QStringList& arguments, CAppOptions& options, QString& error) {
     Parser p;
     if (!p.parser.parse(arguments)) {
         error = p.parser.errorText();
@@ -71,12 +71,12 @@ bool ParseAppOptions(const QStringList& arguments, CAppOptions& options, QString
         error = QCoreApplication::translate("AppOptions", "Only one file can be opened at start-up.");
         return false;
     }
-    if (!files.isEmpty()) options.file = files.front();
+    if (!files.isEmpty())
+        options.file = files.front();
     return true;
 }
 
-QString AppOptionsHelp()
-{
+QString AppOptionsHelp() {
     Parser p;
     // Without an application object yet the parser cannot name the program.
     return p.parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("zm47-librarian"));

@@ -48,10 +48,10 @@ private:
     void Rebuild();
     void Open(int index);
 
-    GT::IProfile& profile_;  // not owned
+    GT::IProfile& profile_; // not owned
     QStringList paths_;
-    QPointer<QMenu> menu_;      // not owned
-    QPointer<QAction> before_;  // not owned
+    QPointer<QMenu> menu_;     // not owned
+    QPointer<QAction> before_; // not owned
     Opener opener_;
     std::vector<std::unique_ptr<QAction>> actions_;
     std::unique_ptr<QAction> separator_;

@@ -5,8 +5,7 @@
 
 #include <string_view>
 
-CAppTextSinks::CAppTextSinks()
-{
+CAppTextSinks::CAppTextSinks() {
     previousDefinitionSink_ = GetDefinitionErrorOut().SetSink([](std::string_view text) {
         UL::CTextOutWindow& window = UL::GetTextOutWindow();
         // Closing the main frame ends the program even while this is open.
@@ -17,8 +16,7 @@ CAppTextSinks::CAppTextSinks()
         GetTransientTextOut().SetSink([](std::string_view text) { UL::GetTimerTextOutWindow().Output(text); });
 }
 
-CAppTextSinks::~CAppTextSinks()
-{
+CAppTextSinks::~CAppTextSinks() {
     GetDefinitionErrorOut().SetSink(std::move(previousDefinitionSink_));
     GetTransientTextOut().SetSink(std::move(previousTransientSink_));
 }

@@ -24,12 +24,13 @@ CStartUpSimulator::~CStartUpSimulator() = default;
 
 bool CStartUpSimulator::UseMemoryFile(const std::string& path) { return simulator_->Unit().UseMemoryFile(path); }
 
-bool CStartUpSimulator::BindIfNothingChosen(GT::IProfile& profile, const char* unitName)
-{
-    if (IsStored(profile, kInputDevicePath) || IsStored(profile, kOutputDevicePath)) return false;
+bool CStartUpSimulator::BindIfNothingChosen(GT::IProfile& profile, const char* unitName) {
+    if (IsStored(profile, kInputDevicePath) || IsStored(profile, kOutputDevicePath))
+        return false;
     auto& inputs = GetMidiInputs();
     auto& outputs = GetMidiOutputs();
-    if (inputs.empty() || outputs.empty()) return false;
+    if (inputs.empty() || outputs.empty())
+        return false;
     const std::string name(sim::kSimulatorDeviceName);
     COruMidiSetup& setup = GetMidiSetup();
     setup.ConfigureInput(unitName, name, inputs[0].deviceId);

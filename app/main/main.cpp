@@ -14,12 +14,12 @@ constexpr int kUsageError = 2;
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // The options are read before the window system is started, so that
     // --help and a usage mistake need no display.
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     CAppOptions options;
     QString error;
     if (!ParseAppOptions(arguments, options, error)) {

@@ -31,20 +31,22 @@
 
 // File.
 ZM47_COMMAND(kCmdFileNew, 57600, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "&New"), "Ctrl+N",
-             QT_TRANSLATE_NOOP("CommandTexts", "Create a new librarian file"), QT_TRANSLATE_NOOP("CommandTexts", "New File"),
-             kTheme, "document-new", kToolBar)
+             QT_TRANSLATE_NOOP("CommandTexts", "Create a new librarian file"),
+             QT_TRANSLATE_NOOP("CommandTexts", "New File"), kTheme, "document-new", kToolBar)
 ZM47_COMMAND(kCmdFileOpen, 57601, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "&Open..."), "Ctrl+O",
-             QT_TRANSLATE_NOOP("CommandTexts", "Open a librarian file, or a SysEx file or Standard MIDI File as a new librarian file"), QT_TRANSLATE_NOOP("CommandTexts", "Open File"),
-             kTheme, "document-open", kToolBar)
+             QT_TRANSLATE_NOOP("CommandTexts",
+                               "Open a librarian file, or a SysEx file or Standard MIDI File as a new librarian file"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Open File"), kTheme, "document-open", kToolBar)
 ZM47_COMMAND(kCmdOpenBackup, 33063, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "Open &Backup..."), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Open one of the backups saved before patches of the ZM-47 were overwritten"),
+             QT_TRANSLATE_NOOP("CommandTexts",
+                               "Open one of the backups saved before patches of the ZM-47 were overwritten"),
              QT_TRANSLATE_NOOP("CommandTexts", "Open Backup"), kNoIcon, nullptr, 0)
 ZM47_COMMAND(kCmdFileClose, 57602, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "&Close"), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Close the active librarian file"), QT_TRANSLATE_NOOP("CommandTexts", "Close File"),
-             kNoIcon, nullptr, 0)
+             QT_TRANSLATE_NOOP("CommandTexts", "Close the active librarian file"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Close File"), kNoIcon, nullptr, 0)
 ZM47_COMMAND(kCmdFileSave, 57603, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "&Save"), "Ctrl+S",
-             QT_TRANSLATE_NOOP("CommandTexts", "Save the active librarian file"), QT_TRANSLATE_NOOP("CommandTexts", "Save File"),
-             kTheme, "document-save", kToolBar)
+             QT_TRANSLATE_NOOP("CommandTexts", "Save the active librarian file"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Save File"), kTheme, "document-save", kToolBar)
 ZM47_COMMAND(kCmdFileSaveAs, 57604, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "Save &As..."), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Save the active librarian file under a new name"),
              QT_TRANSLATE_NOOP("CommandTexts", "Save As"), kNoIcon, nullptr, 0)
@@ -59,7 +61,8 @@ ZM47_COMMAND(kCmdImportSmf, 32861, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", 
 ZM47_COMMAND(kCmdExportSmfAll, 32859, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "Export SMF All &Data..."), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Save every patch of the active window as a Standard MIDI File"),
              QT_TRANSLATE_NOOP("CommandTexts", "Export SMF All Data"), kNoIcon, nullptr, 0)
-ZM47_COMMAND(kCmdExportSmfSelected, 32860, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "Export SMF S&elected Data..."), nullptr,
+ZM47_COMMAND(kCmdExportSmfSelected, 32860, kMenuFile,
+             QT_TRANSLATE_NOOP("CommandTexts", "Export SMF S&elected Data..."), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Save the selected patches as a Standard MIDI File"),
              QT_TRANSLATE_NOOP("CommandTexts", "Export SMF Selected Data"), kNoIcon, nullptr, 0)
 ZM47_COMMAND(kCmdImportSysEx, 33060, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "Import S&ysEx..."), nullptr,
@@ -68,8 +71,8 @@ ZM47_COMMAND(kCmdImportSysEx, 33060, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts"
 ZM47_COMMAND(kCmdExportSysExAll, 33061, kMenuExportSysEx, QT_TRANSLATE_NOOP("CommandTexts", "&All Data..."), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Save every patch of the active window as a SysEx file (.syx)"),
              QT_TRANSLATE_NOOP("CommandTexts", "Export SysEx All Data"), kNoIcon, nullptr, 0)
-ZM47_COMMAND(kCmdExportSysExSelected, 33062, kMenuExportSysEx, QT_TRANSLATE_NOOP("CommandTexts", "&Selected Data..."), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Save the selected patches as a SysEx file (.syx)"),
+ZM47_COMMAND(kCmdExportSysExSelected, 33062, kMenuExportSysEx, QT_TRANSLATE_NOOP("CommandTexts", "&Selected Data..."),
+             nullptr, QT_TRANSLATE_NOOP("CommandTexts", "Save the selected patches as a SysEx file (.syx)"),
              QT_TRANSLATE_NOOP("CommandTexts", "Export SysEx Selected Data"), kNoIcon, nullptr, 0)
 ZM47_SEPARATOR(kMenuFile)
 ZM47_COMMAND(kCmdAppExit, 57665, kMenuFile, QT_TRANSLATE_NOOP("CommandTexts", "E&xit"), "Ctrl+Q",
@@ -97,8 +100,8 @@ ZM47_COMMAND(kCmdReplace, 32780, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "&
              QT_TRANSLATE_NOOP("CommandTexts", "Overwrite the selected patches with the clipboard's patches"),
              QT_TRANSLATE_NOOP("CommandTexts", "Replace"), kOwn, "patch-replace", kToolBar | kListMenu)
 ZM47_COMMAND(kCmdDelete, 57088, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "&Delete"), "Del",
-             QT_TRANSLATE_NOOP("CommandTexts", "Delete the selected patches"), QT_TRANSLATE_NOOP("CommandTexts", "Delete"),
-             kTheme, "edit-delete", kToolBar | kListMenu)
+             QT_TRANSLATE_NOOP("CommandTexts", "Delete the selected patches"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Delete"), kTheme, "edit-delete", kToolBar | kListMenu)
 ZM47_COMMAND(kCmdInitialize, 4128, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "I&nitialize"), "Ctrl+I",
              QT_TRANSLATE_NOOP("CommandTexts", "Make the selected patches initial patches again"),
              QT_TRANSLATE_NOOP("CommandTexts", "Initialize"), kOwn, "patch-initialize", kListMenu)
@@ -108,15 +111,17 @@ ZM47_COMMAND(kCmdReplaceString, 32900, kMenuEdit, QT_TRANSLATE_NOOP("CommandText
              QT_TRANSLATE_NOOP("CommandTexts", "Replace a string in the current column of the selected rows"),
              QT_TRANSLATE_NOOP("CommandTexts", "Replace String"), kNoIcon, nullptr, kListMenu)
 ZM47_COMMAND(kCmdFind, 33154, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "&Find..."), "Ctrl+F",
-             QT_TRANSLATE_NOOP("CommandTexts", "Find every patch the librarian has seen by part of its name or memo, and where it is"),
+             QT_TRANSLATE_NOOP("CommandTexts",
+                               "Find every patch the librarian has seen by part of its name or memo, and where it is"),
              QT_TRANSLATE_NOOP("CommandTexts", "Find"), kNoIcon, nullptr, 0)
 ZM47_COMMAND(kCmdFindDuplicates, 33131, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "Find Duplicate&s..."), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "List the patches of the active window that have the same sound, whatever their names"),
+             QT_TRANSLATE_NOOP("CommandTexts",
+                               "List the patches of the active window that have the same sound, whatever their names"),
              QT_TRANSLATE_NOOP("CommandTexts", "Find Duplicates"), kNoIcon, nullptr, 0)
 ZM47_SEPARATOR(kMenuEdit)
 ZM47_COMMAND(kCmdSelectAll, 57642, kMenuEdit, QT_TRANSLATE_NOOP("CommandTexts", "Select &All"), "Ctrl+A",
-             QT_TRANSLATE_NOOP("CommandTexts", "Select every patch of the list"), QT_TRANSLATE_NOOP("CommandTexts", "Select All"),
-             kNoIcon, nullptr, kListMenu)
+             QT_TRANSLATE_NOOP("CommandTexts", "Select every patch of the list"),
+             QT_TRANSLATE_NOOP("CommandTexts", "Select All"), kNoIcon, nullptr, kListMenu)
 // Only in the patch lists' context menu, after a line; the main window
 // names the slot in the label ("History of MEMORY 12").
 ZM47_COMMAND(kCmdSlotHistory, 33151, kMenuNone, QT_TRANSLATE_NOOP("CommandTexts", "&History of This Slot..."), nullptr,
@@ -139,13 +144,15 @@ ZM47_COMMAND(kCmdWriteSelected, 32798, kMenuMidi, QT_TRANSLATE_NOOP("CommandText
              QT_TRANSLATE_NOOP("CommandTexts", "Write Selected"), kOwn, "unit-write", 0)
 ZM47_SEPARATOR(kMenuMidi)
 // The preview button of the current row, from the keyboard.
-ZM47_COMMAND(kCmdPreview, 33161, kMenuMidi, QT_TRANSLATE_NOOP("CommandTexts", "&Preview Patch"), "Ctrl+Space",
-             QT_TRANSLATE_NOOP("CommandTexts", "Send the current row's patch to the ZM-47's temporary patch to hear it, without storing it"),
-             QT_TRANSLATE_NOOP("CommandTexts", "Preview Patch"), kOwn, "patch-preview", 0)
+ZM47_COMMAND(
+    kCmdPreview, 33161, kMenuMidi, QT_TRANSLATE_NOOP("CommandTexts", "&Preview Patch"), "Ctrl+Space",
+    QT_TRANSLATE_NOOP("CommandTexts",
+                      "Send the current row's patch to the ZM-47's temporary patch to hear it, without storing it"),
+    QT_TRANSLATE_NOOP("CommandTexts", "Preview Patch"), kOwn, "patch-preview", 0)
 
 // Setup.
-ZM47_COMMAND(kCmdSetUpMidiDevices, 32855, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "Set Up &MIDI Devices..."), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Choose the MIDI devices and the device id of the ZM-47"),
+ZM47_COMMAND(kCmdSetUpMidiDevices, 32855, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "Set Up &MIDI Devices..."),
+             nullptr, QT_TRANSLATE_NOOP("CommandTexts", "Choose the MIDI devices and the device id of the ZM-47"),
              QT_TRANSLATE_NOOP("CommandTexts", "Set Up MIDI Devices"), kNoIcon, nullptr, 0)
 ZM47_COMMAND(kCmdSetUpFont, 32854, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "Set Up &Font..."), nullptr,
              QT_TRANSLATE_NOOP("CommandTexts", "Choose the font and text colour of the patch lists"),
@@ -157,25 +164,33 @@ ZM47_SEPARATOR(kMenuSetup)
 // Settings of the writes (check marks): read back what was written, back up
 // what a write overwrites.
 ZM47_COMMAND(kCmdVerifyWrites, 33064, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "&Verify After Writing"), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Read the patches back after every write and report those the ZM-47 did not store"),
+             QT_TRANSLATE_NOOP("CommandTexts",
+                               "Read the patches back after every write and report those the ZM-47 did not store"),
              QT_TRANSLATE_NOOP("CommandTexts", "Verify After Writing"), kNoIcon, nullptr, 0)
-ZM47_COMMAND(kCmdBackUpBeforeWriting, 33065, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "&Back Up Before Writing"), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Save the patches about to be overwritten in the backup folder before every write"),
+ZM47_COMMAND(kCmdBackUpBeforeWriting, 33065, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "&Back Up Before Writing"),
+             nullptr,
+             QT_TRANSLATE_NOOP("CommandTexts",
+                               "Save the patches about to be overwritten in the backup folder before every write"),
              QT_TRANSLATE_NOOP("CommandTexts", "Back Up Before Writing"), kNoIcon, nullptr, 0)
 // The history library: whether it is kept (a check mark), and the only way
 // anything is deleted from it.
 ZM47_SEPARATOR(kMenuSetup)
-ZM47_COMMAND(kCmdKeepHistory, 33152, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "Keep &History"), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Record every state of the ZM-47 and every patch the librarian sees in the history library"),
-             QT_TRANSLATE_NOOP("CommandTexts", "Keep History"), kNoIcon, nullptr, 0)
-ZM47_COMMAND(kCmdForgetHistory, 33153, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "F&orget History Older Than..."), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Delete from the history library what was seen before a date you choose"),
+ZM47_COMMAND(
+    kCmdKeepHistory, 33152, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "Keep &History"), nullptr,
+    QT_TRANSLATE_NOOP("CommandTexts",
+                      "Record every state of the ZM-47 and every patch the librarian sees in the history library"),
+    QT_TRANSLATE_NOOP("CommandTexts", "Keep History"), kNoIcon, nullptr, 0)
+ZM47_COMMAND(kCmdForgetHistory, 33153, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "F&orget History Older Than..."),
+             nullptr,
+             QT_TRANSLATE_NOOP("CommandTexts",
+                               "Delete from the history library what was seen before a date you choose"),
              QT_TRANSLATE_NOOP("CommandTexts", "Forget History"), kNoIcon, nullptr, 0)
 // Every question turned off with "Don't show this dialog again." is asked
 // again; greyed while none is.
 ZM47_SEPARATOR(kMenuSetup)
 ZM47_COMMAND(kCmdAskAgain, 33170, kMenuSetup, QT_TRANSLATE_NOOP("CommandTexts", "&Ask Again"), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Ask again every question that was turned off with \"Don't show this dialog again.\""),
+             QT_TRANSLATE_NOOP("CommandTexts",
+                               "Ask again every question that was turned off with \"Don't show this dialog again.\""),
              QT_TRANSLATE_NOOP("CommandTexts", "Ask Again"), kNoIcon, nullptr, 0)
 
 // Window: the frame puts its window list first and its own window commands
@@ -193,9 +208,12 @@ ZM47_COMMAND(kCmdWindowArrange, 57649, kMenuWindow, QT_TRANSLATE_NOOP("CommandTe
              QT_TRANSLATE_NOOP("CommandTexts", "Line up the minimized windows along the bottom"),
              QT_TRANSLATE_NOOP("CommandTexts", "Arrange Icons"), kNoIcon, nullptr, 0)
 ZM47_SEPARATOR(kMenuWindow)
-ZM47_COMMAND(kCmdHistory, 33150, kMenuWindow, QT_TRANSLATE_NOOP("CommandTexts", "H&istory"), nullptr,
-             QT_TRANSLATE_NOOP("CommandTexts", "Show the states of the ZM-47 the librarian has seen, compare one with the main window and restore it"),
-             QT_TRANSLATE_NOOP("CommandTexts", "History"), kNoIcon, nullptr, 0)
+ZM47_COMMAND(
+    kCmdHistory, 33150, kMenuWindow, QT_TRANSLATE_NOOP("CommandTexts", "H&istory"), nullptr,
+    QT_TRANSLATE_NOOP(
+        "CommandTexts",
+        "Show the states of the ZM-47 the librarian has seen, compare one with the main window and restore it"),
+    QT_TRANSLATE_NOOP("CommandTexts", "History"), kNoIcon, nullptr, 0)
 
 // Help.
 ZM47_COMMAND(kCmdManual, 32858, kMenuHelp, QT_TRANSLATE_NOOP("CommandTexts", "ZM-47 Librarian &Manual"), "F1",

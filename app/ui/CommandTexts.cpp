@@ -16,7 +16,7 @@ constexpr int kToolBar = CCommandRow::kToolBar;
 constexpr int kListMenu = CCommandRow::kListMenu;
 
 constexpr std::array kRows{
-#define ZM47_COMMAND(id, number, menu, label, key, prompt, tip, source, icon, places) \
+#define ZM47_COMMAND(id, number, menu, label, key, prompt, tip, source, icon, places)                                 \
     CCommandRow{id, menu, label, key, prompt, tip, source, icon, places},
 #define ZM47_SEPARATOR(menu) CCommandRow{0, menu, nullptr, nullptr, nullptr, nullptr, kNoIcon, nullptr, 0},
 #include "app/ui/CommandRows.h"
@@ -34,9 +34,7 @@ constexpr std::array kMenus{
     CCommandMenu{kMenuHelp, QT_TRANSLATE_NOOP("CommandTexts", "&Help"), kMenuNone},
 };
 
-QString Translate(const char* text) {
-    return text ? QCoreApplication::translate("CommandTexts", text) : QString();
-}
+QString Translate(const char* text) { return text ? QCoreApplication::translate("CommandTexts", text) : QString(); }
 
 } // namespace
 

@@ -14,9 +14,9 @@
 
 // The menus of the menu bar, in their order, and the submenus.
 enum CommandMenu : int {
-    kMenuNone,  // the command is in no menu
+    kMenuNone, // the command is in no menu
     kMenuFile,
-    kMenuExportSysEx,  // in the File menu
+    kMenuExportSysEx, // in the File menu
     kMenuEdit,
     kMenuMidi,
     kMenuSetup,
@@ -26,8 +26,8 @@ enum CommandMenu : int {
 
 struct CCommandMenu {
     CommandMenu menu;
-    const char* title;   // with mnemonic, translated in context "CommandTexts"
-    CommandMenu parent;  // kMenuNone: on the menu bar
+    const char* title;  // with mnemonic, translated in context "CommandTexts"
+    CommandMenu parent; // kMenuNone: on the menu bar
 };
 
 struct CCommandRow {
@@ -38,15 +38,15 @@ struct CCommandRow {
     // Where the command shows besides its menu.
     enum Place { kToolBar = 1, kListMenu = 2 };
 
-    int id;  // 0: a separator line in the menu
+    int id; // 0: a separator line in the menu
     CommandMenu menu;
-    const char* label;   // menu text with mnemonic; the texts are translated in context "CommandTexts"
-    const char* key;     // shortcut, portable text; nullptr: none
-    const char* prompt;  // status bar prompt
-    const char* tip;     // tool tip
+    const char* label;  // menu text with mnemonic; the texts are translated in context "CommandTexts"
+    const char* key;    // shortcut, portable text; nullptr: none
+    const char* prompt; // status bar prompt
+    const char* tip;    // tool tip
     IconSource source;
-    const char* icon;  // icon name; nullptr: no picture
-    int places;        // Place flags
+    const char* icon; // icon name; nullptr: no picture
+    int places;       // Place flags
 };
 
 // Every row, commands and separators, in menu order.

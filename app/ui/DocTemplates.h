@@ -37,10 +37,10 @@ private:
     CFileDoc* Adopt(std::unique_ptr<CFileDoc> document);
     void OnDocumentClosed(CMDIDocument& document);
 
-    CMainFrame& mainFrame_;  // not owned
-    CDocMan& docMan_;        // not owned
+    CMainFrame& mainFrame_; // not owned
+    CDocMan& docMan_;       // not owned
     std::vector<std::unique_ptr<CFileDoc>> documents_;
-    int untitledCount_ = 0;  // untitled documents made so far
+    int untitledCount_ = 0; // untitled documents made so far
 };
 
 class CImageDocTemplate : public CDocTemplateBase {
@@ -55,15 +55,15 @@ public:
     CImageDoc* GetImageDoc() const { return document_.get(); }
 
 private:
-    CMainFrame& mainFrame_;  // not owned
-    CDocMan& docMan_;        // not owned
+    CMainFrame& mainFrame_; // not owned
+    CDocMan& docMan_;       // not owned
     std::unique_ptr<CImageDoc> document_;
 };
 
 // The librarian's two templates, made and handed to the document manager
 // (4107 for file windows, 4097 for the main window); both stay its own.
 struct CLibrarianTemplates {
-    CFileDocTemplate* files = nullptr;   // not owned
-    CImageDocTemplate* image = nullptr;  // not owned
+    CFileDocTemplate* files = nullptr;  // not owned
+    CImageDocTemplate* image = nullptr; // not owned
 };
 CLibrarianTemplates AddLibrarianTemplates(CMainFrame& mainFrame, CDocMan& docMan);

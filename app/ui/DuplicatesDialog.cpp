@@ -60,12 +60,12 @@ void CDuplicatesDialog::Refill() {
         for (int index : group)
             if (!names.contains(NameOf(*array, index)))
                 names << NameOf(*array, index);
-        auto* top = new QTreeWidgetItem(&tree_, {tr("%1 patches with the same sound").arg(group.size()),
-                                                 names.join(QStringLiteral(", "))});
+        auto* top = new QTreeWidgetItem(
+            &tree_, {tr("%1 patches with the same sound").arg(group.size()), names.join(QStringLiteral(", "))});
         top->setData(0, kIndexesRole, QVariant::fromValue(QList<int>(group.begin(), group.end())));
         for (int index : group) {
-            auto* item = new QTreeWidgetItem(top, {place_ ? place_(index) : QString::number(index + 1),
-                                                   NameOf(*array, index)});
+            auto* item =
+                new QTreeWidgetItem(top, {place_ ? place_(index) : QString::number(index + 1), NameOf(*array, index)});
             item->setData(0, kIndexesRole, QVariant::fromValue(QList<int>{index}));
         }
         top->setExpanded(true);

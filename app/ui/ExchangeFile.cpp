@@ -29,8 +29,8 @@ public:
         for (const auto& choice : choices)
             items << choice.second;
         bool ok = false;
-        const QString chosen =
-            QInputDialog::getItem(parent, QCoreApplication::translate("ExchangeFile", "ZM-47 Librarian"), question, items, 0, false, &ok);
+        const QString chosen = QInputDialog::getItem(
+            parent, QCoreApplication::translate("ExchangeFile", "ZM-47 Librarian"), question, items, 0, false, &ok);
         if (!ok)
             return std::nullopt;
         const qsizetype at = items.indexOf(chosen);
@@ -117,12 +117,13 @@ std::optional<int> ChooseImportArea(const CExchangePatches& found, const QString
     choices.emplace_back(
         0, QCoreApplication::translate("ExchangeFile", "Every area (%1 patches)").arg(found.stored.size()));
     for (const auto& [area, count] : areas)
-        choices.emplace_back(area, count == 1 ? QCoreApplication::translate("ExchangeFile", "%1 (1 patch)").arg(AreaName(area))
-                                              : QCoreApplication::translate("ExchangeFile", "%1 (%2 patches)")
-                                                    .arg(AreaName(area))
-                                                    .arg(count));
+        choices.emplace_back(
+            area, count == 1
+                      ? QCoreApplication::translate("ExchangeFile", "%1 (1 patch)").arg(AreaName(area))
+                      : QCoreApplication::translate("ExchangeFile", "%1 (%2 patches)").arg(AreaName(area)).arg(count));
     return GetAreaChooser().ChooseArea(
-        QCoreApplication::translate("ExchangeFile", "%1 holds patches of several areas of the ZM-47. Which do you want?")
+        QCoreApplication::translate("ExchangeFile",
+                                    "%1 holds patches of several areas of the ZM-47. Which do you want?")
             .arg(QFileInfo(fileName).fileName()),
         choices, parent);
 }
@@ -145,7 +146,8 @@ std::optional<int> ChooseExportArea(const std::vector<int>& rows, QWidget* paren
     if (choices.size() == 1)
         return choices.front().first;
     return GetAreaChooser().ChooseArea(
-        QCoreApplication::translate("ExchangeFile", "Which area of the ZM-47 are these patches for? The patch in row 1 "
-                                                    "becomes patch 1 of that area, and so on."),
+        QCoreApplication::translate("ExchangeFile",
+                                    "Which area of the ZM-47 are these patches for? The patch in row 1 "
+                                    "becomes patch 1 of that area, and so on."),
         choices, parent);
 }

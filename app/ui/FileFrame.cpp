@@ -11,7 +11,8 @@
 #include <algorithm>
 
 CFileFrame::CFileFrame(CFileDoc& document, CMainFrame& mainFrame, GT::IProfile& profile)
-    : CChildFrame(kPositionIndex, mainFrame, profile), view_(new CFileView(document, mainFrame.LibrarianState(), this)) {
+    : CChildFrame(kPositionIndex, mainFrame, profile),
+      view_(new CFileView(document, mainFrame.LibrarianState(), this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     connect(&document, &CMDIDocument::titleChanged, this, &CFileFrame::UpdateTitle);
@@ -85,4 +86,3 @@ QRect CFileFrame::DefaultGeometry() const {
                      std::max(beside.height() - 2 * step, minimum.height()));
     return CascadedIn(beside, size);
 }
-

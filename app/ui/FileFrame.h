@@ -40,5 +40,5 @@ private:
     // minimized nor maximized), else null.
     QMdiSubWindow* StandingMainWindow() const;
 
-    CFileView* view_;  // owned by the frame as its widget
+    CFileView* view_; // owned by the frame as its widget
 };

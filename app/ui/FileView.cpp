@@ -9,7 +9,8 @@
 #include <QResizeEvent>
 
 CFileView::CFileView(CFileDoc& document, CLibrarianState& state, QWidget* parent)
-    : CWindowView(kFormId, QSize(315, 40), parent), document_(&document), font_(state.GetListFont()), list_(1, true, this) {
+    : CWindowView(kFormId, QSize(315, 40), parent), document_(&document), font_(state.GetListFont()),
+      list_(1, true, this) {
     SetGridSetting(&state);
     list_.SetPatchClipboard(&state);
     list_.SetDocument(&document.GetDocumentData());
@@ -67,4 +68,3 @@ void CFileView::ArrangeControls() {
     list_.setGeometry(CViewLayout(*this).Stretched(25, 8, 315 - 306, 40 - 33));
     RebuildPreviewButtons();
 }
-

@@ -153,12 +153,11 @@ void CFindWindow::Find() {
                 return PlaceRank(a) < PlaceRank(b);
             return PlaceRank(a) == 2 && a.time > b.time;
         });
-        const QString where = patch.places.empty() ? QString()
-                              : patch.places.size() == 1
-                                  ? PlaceLabel(patch.places.front())
-                                  : tr("%1, and %2 more places")
-                                        .arg(PlaceLabel(patch.places.front()))
-                                        .arg(patch.places.size() - 1);
+        const QString where =
+            patch.places.empty() ? QString()
+            : patch.places.size() == 1
+                ? PlaceLabel(patch.places.front())
+                : tr("%1, and %2 more places").arg(PlaceLabel(patch.places.front())).arg(patch.places.size() - 1);
         QTreeWidgetItem* item = results_.AddPatchRow(
             patch.patch, {QString::fromLatin1(patch.patch.GetName()), MemoText(patch.patch, text), where});
         // A patch in more than one place lists them under its row.
@@ -171,9 +170,8 @@ void CFindWindow::Find() {
     if (found.empty())
         summary_.setText(tr("No patch of the library holds \"%1\" in its name or memos.").arg(text));
     else if (more)
-        summary_.setText(tr("The first %1 patches that hold \"%2\"; type more to narrow the search.")
-                             .arg(kMaxResults)
-                             .arg(text));
+        summary_.setText(
+            tr("The first %1 patches that hold \"%2\"; type more to narrow the search.").arg(kMaxResults).arg(text));
     else
         summary_.setText(tr("Patches that hold \"%1\": %2. Drag them into a file window to keep them.")
                              .arg(text)
@@ -191,7 +189,7 @@ const CPlace* CFindWindow::PlaceOf(const QTreeWidgetItem* item) const {
     if (item->parent()) {
         const int at = item->data(0, kPlaceRole).toInt();
         return at >= 0 && static_cast<std::size_t>(at) < places.size() && CanShowPlace(places[at]) ? &places[at]
-                                                                                                 : nullptr;
+                                                                                                   : nullptr;
     }
     const auto shown = std::find_if(places.begin(), places.end(), CanShowPlace);
     return shown != places.end() ? &*shown : nullptr;

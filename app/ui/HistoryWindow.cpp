@@ -26,8 +26,10 @@ QColor HistoryMarkColor() { return ChangedOnUnitColor(); }
 
 QString UnitEventText(EUnitEvent event, EVerify verify) {
     switch (event) {
-    case EUnitEvent::kRead: return CHistoryWindow::tr("Read");
-    case EUnitEvent::kBeforeWrite: return CHistoryWindow::tr("Before a write");
+    case EUnitEvent::kRead:
+        return CHistoryWindow::tr("Read");
+    case EUnitEvent::kBeforeWrite:
+        return CHistoryWindow::tr("Before a write");
     case EUnitEvent::kWritten:
         return verify == EVerify::kPassed   ? CHistoryWindow::tr("Written, verified")
                : verify == EVerify::kFailed ? CHistoryWindow::tr("Written, verify failed")
@@ -38,11 +40,16 @@ QString UnitEventText(EUnitEvent event, EVerify verify) {
 
 QString DifferenceLabel(EPatchDifference difference) {
     switch (difference) {
-    case EPatchDifference::kName: return CHistoryWindow::tr("name");
-    case EPatchDifference::kSound: return CHistoryWindow::tr("sound");
-    case EPatchDifference::kNameSound: return CHistoryWindow::tr("name and sound");
-    case EPatchDifference::kMemo: return CHistoryWindow::tr("memo");
-    case EPatchDifference::kSame: break;
+    case EPatchDifference::kName:
+        return CHistoryWindow::tr("name");
+    case EPatchDifference::kSound:
+        return CHistoryWindow::tr("sound");
+    case EPatchDifference::kNameSound:
+        return CHistoryWindow::tr("name and sound");
+    case EPatchDifference::kMemo:
+        return CHistoryWindow::tr("memo");
+    case EPatchDifference::kSame:
+        break;
     }
     return QString();
 }
@@ -78,7 +85,8 @@ CHistoryWindow::CHistoryWindow(CLibrary& library, CHistoryActions actions, QWidg
     copy_ = buttons->addButton(tr("&Copy"), QDialogButtonBox::ActionRole);
     restoreArea_->setToolTip(tr("Write every patch of this state back to its area of the ZM-47"));
     restoreSelected_->setToolTip(tr("Write the selected patches of this state back to the ZM-47"));
-    copy_->setToolTip(tr("Copy the selected patches to the patch clipboard; they can also be dragged into a file window"));
+    copy_->setToolTip(
+        tr("Copy the selected patches to the patch clipboard; they can also be dragged into a file window"));
     connect(restoreArea_, &QPushButton::clicked, this, [this] { RestoreArea(); });
     connect(restoreSelected_, &QPushButton::clicked, this, [this] { RestoreSelected(); });
     connect(copy_, &QPushButton::clicked, this, [this] { CopyPatches(); });
@@ -180,9 +188,9 @@ void CHistoryWindow::ShowPatches() {
         const CPatch& patch = *state_->patches[slot];
         const CPatch* now = main ? AsPatch(main->At(slot)) : nullptr;
         const EPatchDifference difference = DifferenceAt(static_cast<int>(slot));
-        QTreeWidgetItem* item = patches_.AddPatchRow(
-            patch, {QString::number(slot + 1), NameText(patch), now ? NameText(*now) : QString(),
-                    DifferenceLabel(difference)});
+        QTreeWidgetItem* item =
+            patches_.AddPatchRow(patch, {QString::number(slot + 1), NameText(patch), now ? NameText(*now) : QString(),
+                                         DifferenceLabel(difference)});
         slots_.push_back(static_cast<int>(slot));
         differences_.push_back(difference);
         if (difference != EPatchDifference::kSame) {
@@ -264,7 +272,8 @@ CSlotHistoryDialog::CSlotHistoryDialog(CLibrary& library, int area, int index, Q
     patches_.SetOriginArea(area);
     const std::vector<CSlotPatch> history = library.SlotHistory(area, index);
     for (const CSlotPatch& held : history)
-        patches_.AddPatchRow(held.patch, {NameText(held.patch), HistoryTimeText(held.firstSeen), HistoryTimeText(held.lastSeen)});
+        patches_.AddPatchRow(held.patch,
+                             {NameText(held.patch), HistoryTimeText(held.firstSeen), HistoryTimeText(held.lastSeen)});
     auto* summary = new QLabel(history.empty() ? tr("The library has seen no patch in %1.").arg(slot)
                                                : tr("%1 has held %2 different patches, oldest first. Drag them into "
                                                     "a file window to keep them.")

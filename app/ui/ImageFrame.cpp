@@ -34,7 +34,6 @@ void CImageFrame::ApplyTitleBar() {
         setWindowFlags(flags);
 }
 
-
 void CImageFrame::ForceClose() {
     closing_ = true;
     close();

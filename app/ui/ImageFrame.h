@@ -40,6 +40,6 @@ private:
     void ApplyTitleBar();
 
     CImageDoc& document_;
-    CImageView* view_;  // owned by the frame as its widget
+    CImageView* view_; // owned by the frame as its widget
     bool closing_ = false;
 };

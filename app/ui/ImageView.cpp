@@ -274,7 +274,6 @@ void CImageView::UpdateNotice() {
         list->viewport()->update();
 }
 
-
 void CImageView::OnIdleUpdate() {
     const CParameterListCtrl* list = GetListCtrl();
     const bool selected = list && list->GetSelectedCount() > 0;

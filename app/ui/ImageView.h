@@ -68,7 +68,7 @@ private:
     void ArrangeList(CPatchListCtrl& list);
 
     CImageDoc& document_;
-    CLibrarianState& state_;  // not owned
+    CLibrarianState& state_; // not owned
     CComboBoxA areaSelector_;
     std::array<std::unique_ptr<CPatchListCtrl>, 7> lists_;
     QLabel selectorLabel_;
@@ -80,6 +80,6 @@ private:
     QPushButton readSelected_;
     QPushButton writeAll_;
     QPushButton writeSelected_;
-    CDocMan* manager_ = nullptr;                 // not owned
+    CDocMan* manager_ = nullptr; // not owned
     bool documentGone_ = false;
 };

@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int kIdleInterval = 250;  // ms between command state updates
+constexpr int kIdleInterval = 250; // ms between command state updates
 
 } // namespace
 

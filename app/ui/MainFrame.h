@@ -139,8 +139,8 @@ private:
     // Save or Save As of a file window; the status bar says what became of it.
     void SaveFile(CFileDoc& document, bool saveAs);
 
-    CLibrarianState& state_;  // not owned
-    GT::IProfile& profile_;   // not owned
+    CLibrarianState& state_; // not owned
+    GT::IProfile& profile_;  // not owned
     QToolBar toolBar_;
     QStatusBar statusBar_;
     QLabel resultLabel_;
@@ -148,11 +148,11 @@ private:
     std::vector<std::unique_ptr<QMenu>> menus_;
     QMenu listMenu_;
     QTimer idleTimer_;
-    ICommandTarget* appTarget_ = nullptr;        // not owned
-    IMidiConfirmation* confirmation_ = nullptr;  // not owned
-    CDocMan* manager_ = nullptr;                 // not owned
+    ICommandTarget* appTarget_ = nullptr;       // not owned
+    IMidiConfirmation* confirmation_ = nullptr; // not owned
+    CDocMan* manager_ = nullptr;                // not owned
     ImageViewCommandsFactory imageCommands_;
     FileViewCommandsFactory fileCommands_;
-    CImageFrame* imageFrame_ = nullptr;          // owned by the MDI area
+    CImageFrame* imageFrame_ = nullptr; // owned by the MDI area
     std::function<bool()> closeQuery_;
 };

@@ -46,5 +46,5 @@ protected:
 
 private:
     std::unique_ptr<IViewCommands> commands_;
-    IMidiConfirmation* confirmation_ = nullptr;  // not owned
+    IMidiConfirmation* confirmation_ = nullptr; // not owned
 };

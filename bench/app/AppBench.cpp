@@ -34,8 +34,7 @@ namespace {
 
 QString g_home;
 
-CAppOptions SimulatorOptions()
-{
+CAppOptions SimulatorOptions() {
     CAppOptions options;
     options.simulator = true;
     options.noRegister = true;
@@ -44,15 +43,15 @@ CAppOptions SimulatorOptions()
 
 // Argument 1: with the simulated unit; 0: without devices, so the start-up
 // read stops at once and the difference between the two is the read.
-void BM_StartUpToShownMainFrame(benchmark::State& state)
-{
+void BM_StartUpToShownMainFrame(benchmark::State& state) {
     CApp& app = *CApp::Instance();
     CAppOptions options = SimulatorOptions();
     options.simulator = state.range(0) != 0;
     for (auto _ : state) {
         const bool started = app.InitInstance(options);
         state.PauseTiming();
-        if (!started || !app.GetMainFrame()->isVisible()) state.SkipWithError("start-up failed");
+        if (!started || !app.GetMainFrame()->isVisible())
+            state.SkipWithError("start-up failed");
         app.ExitInstance();
         QApplication::processEvents();
         state.ResumeTiming();
@@ -63,14 +62,16 @@ BENCHMARK(BM_StartUpToShownMainFrame)->Arg(1)->Arg(0)->Unit(benchmark::kMillisec
 // A library holding `count` states of the unit: reads of all seven areas in
 // turn, each changing one patch, so that the last known state is taken from
 // many states.
-bool MakeHistory(int count)
-{
+bool MakeHistory(int count) {
     const std::filesystem::path path = CLibrary::DefaultPath();
     std::error_code ignored;
-    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path.string() + suffix, ignored);
-    if (count == 0) return true;
+    for (const char* suffix : {"", "-wal", "-shm"})
+        std::filesystem::remove(path.string() + suffix, ignored);
+    if (count == 0)
+        return true;
     std::unique_ptr<CLibrary> library = CLibrary::Open(path);
-    if (!library) return false;
+    if (!library)
+        return false;
     CImageData image;
     image.FillWithNewPatches();
     for (int n = 0; n < count; ++n) {
@@ -88,8 +89,7 @@ bool MakeHistory(int count)
 // Argument: the states in the library (0: none, for comparison). Timed from
 // the start of start-up to the moment the main frame is on screen with the
 // last known state, before the start-up read (which then runs untimed).
-void BM_StartUpToLastKnownState(benchmark::State& state)
-{
+void BM_StartUpToLastKnownState(benchmark::State& state) {
     CApp& app = *CApp::Instance();
     if (!MakeHistory(static_cast<int>(state.range(0)))) {
         state.SkipWithError("could not make the library");
@@ -107,17 +107,22 @@ void BM_StartUpToLastKnownState(benchmark::State& state)
         const Clock::time_point started = Clock::now();
         const bool ok = app.InitInstance(SimulatorOptions());
         state.SetIterationTime(std::chrono::duration<double>(shown - started).count());
-        if (!ok || (state.range(0) > 0 && !remembered)) state.SkipWithError("no last known state shown");
+        if (!ok || (state.range(0) > 0 && !remembered))
+            state.SkipWithError("no last known state shown");
         app.ExitInstance();
         QApplication::processEvents();
     }
     app.SetStartUpShown({});
     MakeHistory(0);
 }
-BENCHMARK(BM_StartUpToLastKnownState)->Arg(0)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_StartUpToLastKnownState)
+    ->Arg(0)
+    ->Arg(10000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
-std::string LargeFile(int count)
-{
+std::string LargeFile(int count) {
     const std::string path = (g_home + "/large.z4l").toStdString();
     CFileDocument document;
     for (int i = 0; i < count; ++i) {
@@ -128,8 +133,7 @@ std::string LargeFile(int count)
     return WriteLibrarianFile(path, document) ? path : std::string();
 }
 
-void BM_OpenLibrarianFileWindow(benchmark::State& state)
-{
+void BM_OpenLibrarianFileWindow(benchmark::State& state) {
     CApp& app = *CApp::Instance();
     const std::string path = LargeFile(static_cast<int>(state.range(0)));
     if (path.empty() || !app.InitInstance(SimulatorOptions())) {
@@ -145,7 +149,8 @@ void BM_OpenLibrarianFileWindow(benchmark::State& state)
         auto* file = dynamic_cast<CFileDoc*>(document);
         if (!file || file->GetDocumentData().Patches().Size() != static_cast<std::size_t>(state.range(0)))
             state.SkipWithError("open failed");
-        for (CFileFrame* window : app.GetMainFrame()->findChildren<CFileFrame*>()) window->close();
+        for (CFileFrame* window : app.GetMainFrame()->findChildren<CFileFrame*>())
+            window->close();
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -155,17 +160,18 @@ BENCHMARK(BM_OpenLibrarianFileWindow)->Arg(10000)->Unit(benchmark::kMillisecond)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     char pattern[] = "/tmp/zm47-bench-app-XXXXXX";
     const char* home = ::mkdtemp(pattern);
-    if (!home) return 1;
+    if (!home)
+        return 1;
     g_home = QString::fromUtf8(home);
     ::setenv("HOME", home, 1);
     ::setenv("XDG_CONFIG_HOME", home, 1);
     ::setenv("XDG_DATA_HOME", home, 1);
     ::setenv("TMPDIR", home, 1);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     int status = 0;
     {
         CApp app(argc, argv);

@@ -33,8 +33,7 @@ void Count(void* p) {
         return;
     const long long now = liveBytes += static_cast<long long>(malloc_usable_size(p));
     long long peak = peakBytes.load();
-    while (now > peak && !peakBytes.compare_exchange_weak(peak, now)) {
-    }
+    while (now > peak && !peakBytes.compare_exchange_weak(peak, now)) {}
 }
 
 } // namespace
@@ -205,7 +204,8 @@ void PrintRatio(const CRatioReporter& reporter, const char* what, const char* pl
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     MakeSourceFile();
-    std::printf("file: %zu patches, %ju bytes\n", kPatches, static_cast<std::uintmax_t>(std::filesystem::file_size(SourceFile())));
+    std::printf("file: %zu patches, %ju bytes\n", kPatches,
+                static_cast<std::uintmax_t>(std::filesystem::file_size(SourceFile())));
     CRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     PrintRatio(reporter, "BM_Load", "BM_PlainRead");

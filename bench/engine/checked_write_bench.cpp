@@ -22,15 +22,13 @@ using Seconds = std::chrono::duration<double>;
 
 constexpr int kMemoryPatches = 60;
 
-double Time(const std::function<bool()>& write, bool& ok)
-{
+double Time(const std::function<bool()>& write, bool& ok) {
     const auto start = std::chrono::steady_clock::now();
     ok = write() && ok;
     return Seconds(std::chrono::steady_clock::now() - start).count();
 }
 
-void BM_WriteMemoryChecked(benchmark::State& state)
-{
+void BM_WriteMemoryChecked(benchmark::State& state) {
     cli::CEngineSession session;
     cli::DeviceChoice choice;
     choice.simulator = true;

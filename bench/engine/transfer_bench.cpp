@@ -25,8 +25,7 @@ constexpr double kWritePause = 0.020;
 
 double WireSeconds(long bytes) { return Seconds(mm::kWireTimePerByte * bytes).count(); }
 
-double CpuSeconds()
-{
+double CpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
@@ -35,8 +34,7 @@ double CpuSeconds()
 
 // An engine bound to the simulated unit with wire-speed timing on.
 struct WiredUnit {
-    WiredUnit()
-    {
+    WiredUnit() {
         cli::DeviceChoice choice;
         choice.simulator = true;
         started = session.Start(choice);
@@ -50,8 +48,7 @@ struct WiredUnit {
 // Runs one transfer per iteration; reports the time against the wire limit
 // and the CPU share.
 template <typename Transfer>
-void Measure(benchmark::State& state, double wireLimit, Transfer transfer)
-{
+void Measure(benchmark::State& state, double wireLimit, Transfer transfer) {
     WiredUnit unit;
     if (!unit.started) {
         state.SkipWithError("the engine could not be set up");
@@ -78,8 +75,7 @@ void Measure(benchmark::State& state, double wireLimit, Transfer transfer)
     state.counters["cpu_pct"] = 100.0 * cpu / elapsed;
 }
 
-void BM_ReadAll(benchmark::State& state)
-{
+void BM_ReadAll(benchmark::State& state) {
     const double limit = WireSeconds(long{kPatches} * (kRequestBytes + kDataSetBytes)) +
                          WireSeconds(long{kReadAllIdentityChecks} * kIdentityBytes);
     Measure(state, limit, [](cli::CEngineSession& session) {
@@ -90,8 +86,7 @@ void BM_ReadAll(benchmark::State& state)
     });
 }
 
-void BM_WriteMemory(benchmark::State& state)
-{
+void BM_WriteMemory(benchmark::State& state) {
     const double limit =
         WireSeconds(long{kMemoryPatches} * kDataSetBytes) + kMemoryPatches * kWritePause + WireSeconds(kIdentityBytes);
     CImageDocument document;

@@ -43,8 +43,7 @@ using Seconds = std::chrono::duration<double>;
 using namespace bench;
 constexpr double kSampleRate = 48000;
 
-double CpuSeconds()
-{
+double CpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
@@ -56,8 +55,7 @@ double CpuSeconds()
 class PatchClock : public GT::CForwardingProgress {
 public:
     PatchClock() : CForwardingProgress(nullptr) {}
-    bool SetText(std::string_view) override
-    {
+    bool SetText(std::string_view) override {
         starts.push_back(Clock::now());
         return true;
     }
@@ -65,27 +63,29 @@ public:
     std::vector<Clock::time_point> starts;
 };
 
-double MedianGap(const std::vector<Clock::time_point>& starts, Clock::time_point end)
-{
+double MedianGap(const std::vector<Clock::time_point>& starts, Clock::time_point end) {
     std::vector<double> gaps;
     for (std::size_t i = 0; i < starts.size(); ++i)
         gaps.push_back(Seconds((i + 1 < starts.size() ? starts[i + 1] : end) - starts[i]).count());
-    if (gaps.empty()) return 0;
+    if (gaps.empty())
+        return 0;
     std::nth_element(gaps.begin(), gaps.begin() + static_cast<long>(gaps.size() / 2), gaps.end());
     return gaps[gaps.size() / 2];
 }
 
 // A private server, the unit's process and an engine bound to its ports.
 struct UnitOverJack {
-    UnitOverJack(bool wireSpeed, unsigned periodFrames, bool fixedPeriod)
-    {
+    UnitOverJack(bool wireSpeed, unsigned periodFrames, bool fixedPeriod) {
         std::string pattern = std::filesystem::temp_directory_path().string() + "/zm47-bench-jack-XXXXXX";
-        if (mkdtemp(pattern.data()) == nullptr) return;
+        if (mkdtemp(pattern.data()) == nullptr)
+            return;
         folder = pattern;
         server.SetFixedPeriod(fixedPeriod);
-        if (!server.Start(folder, problem, periodFrames)) return;
+        if (!server.Start(folder, problem, periodFrames))
+            return;
         std::vector<std::string> argv = {ZM47_CLI_PATH, "sim", "--api", "jack"};
-        if (wireSpeed) argv.push_back("--wire-speed");
+        if (wireSpeed)
+            argv.push_back("--wire-speed");
         if (!unit.Start(argv, folder + "/sim.out", folder + "/sim.err") ||
             !test::WaitForJackPorts({"ZM-47 Simulator Out:out", "ZM-47 Simulator In:in"}, true)) {
             problem = "the simulated unit's process did not start: " + test::ReadWholeFile(folder + "/sim.err");
@@ -101,14 +101,14 @@ struct UnitOverJack {
         }
         ready = true;
     }
-    ~UnitOverJack()
-    {
+    ~UnitOverJack() {
         session.reset();
         // The server only once the unit's ports are gone: see the tests' fixture.
         unit.Stop(SIGINT, std::chrono::seconds(5));
         test::WaitForJackPorts({"ZM-47 Simulator Out:out", "ZM-47 Simulator In:in"}, false);
         server.Stop();
-        if (!folder.empty()) std::filesystem::remove_all(folder);
+        if (!folder.empty())
+            std::filesystem::remove_all(folder);
     }
 
     std::string folder;
@@ -119,8 +119,7 @@ struct UnitOverJack {
     bool ready = false;
 };
 
-void ReadAll(benchmark::State& state, bool wireSpeed, bool fixedPeriod = true)
-{
+void ReadAll(benchmark::State& state, bool wireSpeed, bool fixedPeriod = true) {
     const std::string missing = test::PrivateJackServer::Missing();
     if (!missing.empty()) {
         state.SkipWithError(missing.c_str());
@@ -167,7 +166,8 @@ void ReadAll(benchmark::State& state, bool wireSpeed, bool fixedPeriod = true)
                                                              long{kReadAllIdentityChecks} * kIdentityBytes))
                                  .count();
     const double period = periodFrames / kSampleRate;
-    if (wireSpeed) state.counters["x_wire_limit"] = elapsed / n / wireLimit;
+    if (wireSpeed)
+        state.counters["x_wire_limit"] = elapsed / n / wireLimit;
     state.counters["patches_per_s"] = kPatches * n / elapsed;
     state.counters["median_patch_periods"] = medianGap / n / period;
     state.counters["median_patch_ms"] = medianGap / n * 1000;
@@ -187,7 +187,12 @@ BENCHMARK(BM_ReadAllOverJackWireSpeed)
     ->UseManualTime()
     ->Iterations(3)
     ->Unit(benchmark::kSecond);
-BENCHMARK(BM_ReadAllOverJackFullSpeed)->Arg(128)->Arg(32)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAllOverJackFullSpeed)
+    ->Arg(128)
+    ->Arg(32)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 // The argument is the period the desktop runs at before the transfer.
 BENCHMARK(BM_ReadAllOnDesktopPipeWireWireSpeed)->Arg(1024)->UseManualTime()->Iterations(3)->Unit(benchmark::kSecond);
 

@@ -24,23 +24,21 @@ public:
     std::atomic<Clock::rep> lastArrival{0};
 
 protected:
-    void OnLongData(const std::uint8_t*, std::uint32_t) override
-    {
+    void OnLongData(const std::uint8_t*, std::uint32_t) override {
         lastArrival.store(Clock::now().time_since_epoch().count(), std::memory_order_relaxed);
         arrivals.fetch_add(1, std::memory_order_release);
     }
 };
 
-double Percentile(std::vector<double> values, double p)
-{
-    if (values.empty()) return 0;
+double Percentile(std::vector<double> values, double p) {
+    if (values.empty())
+        return 0;
     const auto k = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1));
     std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(k), values.end());
     return values[k];
 }
 
-void BM_SendToOnLongData(benchmark::State& state)
-{
+void BM_SendToOnLongData(benchmark::State& state) {
     const auto pause = std::chrono::microseconds(state.range(0));
     mm::VirtualInputDevice device("bench-latency");
     TimingIn port;
@@ -59,8 +57,7 @@ void BM_SendToOnLongData(benchmark::State& state)
         const int before = port.arrivals.load(std::memory_order_acquire);
         const Clock::time_point sent = Clock::now();
         device.Send(message);
-        while (port.arrivals.load(std::memory_order_acquire) == before) {
-        }
+        while (port.arrivals.load(std::memory_order_acquire) == before) {}
         const Clock::time_point arrived{Clock::duration(port.lastArrival.load(std::memory_order_relaxed))};
         const std::chrono::duration<double> latency = arrived - sent;
         state.SetIterationTime(latency.count());
@@ -71,7 +68,13 @@ void BM_SendToOnLongData(benchmark::State& state)
     state.counters["p99_us"] = Percentile(microseconds, 0.99);
 }
 
-BENCHMARK(BM_SendToOnLongData)->Arg(1000)->Arg(0)->ArgName("pause_us")->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SendToOnLongData)
+    ->Arg(1000)
+    ->Arg(0)
+    ->ArgName("pause_us")
+    ->UseManualTime()
+    ->Iterations(2000)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

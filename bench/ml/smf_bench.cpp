@@ -27,7 +27,8 @@ const std::vector<std::uint8_t>& TenMegabyteFile() {
         ML::CSmfBufferWriter writer;
         writer.Begin();
         writer.BeginTrack();
-        for (std::uint32_t delta = 0; writer.GetPosition() < kFileSize; delta = 13) writer.AddSysEx(delta, message);
+        for (std::uint32_t delta = 0; writer.GetPosition() < kFileSize; delta = 13)
+            writer.AddSysEx(delta, message);
         writer.EndTrack();
         writer.Finish();
         return writer.GetBytes();
@@ -49,7 +50,8 @@ void BM_ParseSmf(benchmark::State& state) {
     const auto& file = TenMegabyteFile();
     for (auto _ : state) {
         CountingReader reader(file);
-        if (!reader.ParseSmf()) state.SkipWithError("ParseSmf failed");
+        if (!reader.ParseSmf())
+            state.SkipWithError("ParseSmf failed");
         benchmark::DoNotOptimize(reader.bytes);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));

@@ -50,7 +50,7 @@ struct BigFileList {
 };
 
 BigFileList& List() {
-    static BigFileList* list = new BigFileList;  // lives until the process ends
+    static BigFileList* list = new BigFileList; // lives until the process ends
     return *list;
 }
 
@@ -69,7 +69,7 @@ BENCHMARK(BM_Refresh)->Unit(benchmark::kMillisecond);
 void BM_SortByName(benchmark::State& state) {
     BigFileList& f = List();
     for (auto _ : state) {
-        f.list.SortByColumn(kNameColumn);  // ascending, then descending, ...
+        f.list.SortByColumn(kNameColumn); // ascending, then descending, ...
         f.Paint();
     }
 }

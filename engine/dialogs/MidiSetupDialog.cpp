@@ -74,8 +74,8 @@ SMidiSetupDescriptor UnitMidiSetupDescriptor(const QString& modelName) {
 CMidiSetupDialog::CMidiSetupDialog(const SMidiSetupDescriptor& descriptor, QWidget* parent)
     : CMidiSetupDialog(descriptor, GetMidiSetup(), GT::GetProfile(), parent) {}
 
-CMidiSetupDialog::CMidiSetupDialog(const SMidiSetupDescriptor& descriptor, COruMidiSetup& setup,
-                                   GT::IProfile& profile, QWidget* parent)
+CMidiSetupDialog::CMidiSetupDialog(const SMidiSetupDescriptor& descriptor, COruMidiSetup& setup, GT::IProfile& profile,
+                                   QWidget* parent)
     : QDialog(parent), descriptor_(descriptor), setup_(setup), profile_(profile),
       buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel) {
     BuildControls();
@@ -310,7 +310,9 @@ QString CMidiSetupDialog::StepText(const SUnitFinderStep& step) {
             .arg(QString::fromStdString(step.port))
             .arg(step.index)
             .arg(step.count);
-    return tr("Asking on every MIDI output (%1) and listening on every input (%2)\u2026").arg(step.count).arg(step.inputs);
+    return tr("Asking on every MIDI output (%1) and listening on every input (%2)\u2026")
+        .arg(step.count)
+        .arg(step.inputs);
 }
 
 QString CMidiSetupDialog::CheckText(const SPairCheck& check, const QString& input, const QString& output,
@@ -382,7 +384,8 @@ void CMidiSetupDialog::StartFind() {
     found_.clear();
     finder_ = std::make_unique<CUnitFinder>();
     finder_->SetStepCallback([this](const SUnitFinderStep& step) {
-        QMetaObject::invokeMethod(this, [this, step] { ShowStep(step); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, step] { ShowStep(step); }, Qt::QueuedConnection);
     });
     SetBusy(true, true);
     ShowStatus(tr("Opening every MIDI port\u2026"));
@@ -407,8 +410,8 @@ void CMidiSetupDialog::StartTest() {
     const QString output = QString::fromStdString(DeviceNameOf(output0_));
     if (input.isEmpty() || output.isEmpty() || input == QLatin1String(kNoDeviceName) ||
         output == QLatin1String(kNoDeviceName)) {
-        ShowStatus(tr("Choose the input and the output of the %1 first, or use Find the %1.")
-                            .arg(descriptor_.caption));
+        ShowStatus(
+            tr("Choose the input and the output of the %1 first, or use Find the %1.").arg(descriptor_.caption));
         return;
     }
     int deviceId = ReadDeviceId(deviceId_);

@@ -44,7 +44,7 @@ struct SMidiSetupDescriptor {
     QString caption;
     std::vector<SMidiSetupGroup> inputGroups;
     std::vector<SMidiSetupGroup> outputGroups;
-    int hiddenControlId = -1;  // a control hidden at start, or -1
+    int hiddenControlId = -1; // a control hidden at start, or -1
 };
 
 // The descriptor of the "Set Up MIDI Devices" command: the unit's pair,
@@ -143,8 +143,8 @@ private:
     static void Choose(QComboBox& list, const QString& text);
 
     SMidiSetupDescriptor descriptor_;
-    COruMidiSetup& setup_;   // not owned
-    GT::IProfile& profile_;  // not owned
+    COruMidiSetup& setup_;  // not owned
+    GT::IProfile& profile_; // not owned
     QGroupBox captionGroup_;
     QGroupBox throughGroup_;
     QLabel input0Label_;
@@ -164,7 +164,7 @@ private:
     QProgressBar searchBar_;
     bool initialized_ = false;
     bool findOnOpen_ = false;
-    bool finding_ = false;  // while busy: a search, not a test
+    bool finding_ = false; // while busy: a search, not a test
     std::unique_ptr<CUnitFinder> finder_;
     std::thread worker_;
     std::vector<SFoundUnit> found_;

@@ -78,7 +78,7 @@ public:
 private:
     void BuildControls();
 
-    GT::IProfile& profile_;  // not owned
+    GT::IProfile& profile_; // not owned
     int dontShow_ = 0;
     int kind_ = 0;
     std::string question_;
@@ -101,6 +101,6 @@ protected:
     virtual int RunDialog(CMidiWarningDlg& dialog) { return dialog.DoModal(); }
 
 private:
-    GT::IProfile& profile_;  // not owned
-    QWidget* parent_;        // not owned
+    GT::IProfile& profile_; // not owned
+    QWidget* parent_;       // not owned
 };

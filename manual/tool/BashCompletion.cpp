@@ -8,21 +8,24 @@ namespace doc {
 namespace {
 
 struct Token {
-    std::string word;  // without brackets, angle brackets and a trailing comma
-    bool opensGroup;   // began with '['
-    bool closesGroup;  // ended with ']'
+    std::string word; // without brackets, angle brackets and a trailing comma
+    bool opensGroup;  // began with '['
+    bool closesGroup; // ended with ']'
 };
 
 std::vector<Token> Tokenize(const std::string& synopsis) {
     std::vector<Token> tokens;
     std::size_t i = 0;
     while (i < synopsis.size()) {
-        while (i < synopsis.size() && synopsis[i] == ' ') ++i;
+        while (i < synopsis.size() && synopsis[i] == ' ')
+            ++i;
         std::size_t end = synopsis.find(' ', i);
-        if (end == std::string::npos) end = synopsis.size();
+        if (end == std::string::npos)
+            end = synopsis.size();
         std::string raw = synopsis.substr(i, end - i);
         i = end;
-        if (raw.empty()) continue;
+        if (raw.empty())
+            continue;
         Token token{{}, raw.front() == '[', false};
         while (!raw.empty() && (raw.back() == ']' || raw.back() == ',')) {
             token.closesGroup = token.closesGroup || raw.back() == ']';
@@ -32,7 +35,8 @@ std::vector<Token> Tokenize(const std::string& synopsis) {
         raw = start == std::string::npos ? std::string() : raw.substr(start);
         raw.erase(std::remove(raw.begin(), raw.end(), '<'), raw.end());
         raw.erase(std::remove(raw.begin(), raw.end(), '>'), raw.end());
-        if (raw.empty()) continue;
+        if (raw.empty())
+            continue;
         token.word = raw;
         tokens.push_back(token);
     }
@@ -58,25 +62,30 @@ bool IsPlaceholder(const std::string& word) {
 // "FILE.z4l" -> "z4l"; "" when the placeholder names no extension.
 std::string ExtensionOf(const std::string& placeholder) {
     const std::size_t dot = placeholder.rfind('.');
-    if (dot == std::string::npos || dot + 1 == placeholder.size()) return {};
+    if (dot == std::string::npos || dot + 1 == placeholder.size())
+        return {};
     return placeholder.substr(dot + 1);
 }
 
 // "1..7" -> 1 2 3 4 5 6 7; false when the word is no such range.
 bool ExpandRange(const std::string& word, std::vector<std::string>& out) {
     const std::size_t dots = word.find("..");
-    if (dots == std::string::npos || dots == 0) return false;
+    if (dots == std::string::npos || dots == 0)
+        return false;
     const std::string first = word.substr(0, dots);
     const std::string last = word.substr(dots + 2);
     auto digits = [](const std::string& s) {
         return !s.empty() && s.size() < 4 &&
                std::all_of(s.begin(), s.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
     };
-    if (!digits(first) || !digits(last)) return false;
+    if (!digits(first) || !digits(last))
+        return false;
     const int from = std::stoi(first);
     const int to = std::stoi(last);
-    if (to < from) return false;
-    for (int n = from; n <= to; ++n) out.push_back(std::to_string(n));
+    if (to < from)
+        return false;
+    for (int n = from; n <= to; ++n)
+        out.push_back(std::to_string(n));
     return true;
 }
 
@@ -86,21 +95,26 @@ OptionSpec ValueSpec(const std::string& value) {
     std::size_t start = 0;
     while (start <= value.size()) {
         std::size_t bar = value.find('|', start);
-        if (bar == std::string::npos) bar = value.size();
+        if (bar == std::string::npos)
+            bar = value.size();
         const std::string alternative = value.substr(start, bar - start);
         start = bar + 1;
-        if (ExpandRange(alternative, spec.words)) continue;
+        if (ExpandRange(alternative, spec.words))
+            continue;
         if (IsPlaceholder(alternative)) {
-            if (spec.extension.empty()) spec.extension = ExtensionOf(alternative);
+            if (spec.extension.empty())
+                spec.extension = ExtensionOf(alternative);
             continue;
         }
-        if (IsLowerWord(alternative)) spec.words.push_back(alternative);
+        if (IsLowerWord(alternative))
+            spec.words.push_back(alternative);
     }
     return spec;
 }
 
 void AddUnique(std::vector<std::string>& list, const std::string& word) {
-    if (std::find(list.begin(), list.end(), word) == list.end()) list.push_back(word);
+    if (std::find(list.begin(), list.end(), word) == list.end())
+        list.push_back(word);
 }
 
 struct ParsedOptions {
@@ -141,15 +155,14 @@ bool Mentions(const std::string& text, const std::string& word) {
         const bool before = at == 0 || !std::isalnum(static_cast<unsigned char>(text[at - 1]));
         const std::size_t end = at + word.size();
         const bool after = end == text.size() || !std::isalnum(static_cast<unsigned char>(text[end]));
-        if (before && after) return true;
+        if (before && after)
+            return true;
         at = text.find(word, at + 1);
     }
     return false;
 }
 
-bool IsCapitalTitle(const std::string& title) {
-    return IsPlaceholder(title) && title.find('.') == std::string::npos;
-}
+bool IsCapitalTitle(const std::string& title) { return IsPlaceholder(title) && title.find('.') == std::string::npos; }
 
 } // namespace
 
@@ -159,14 +172,16 @@ CompletionModel BuildCompletionModel(const std::string& program, const HelpText&
     for (const std::string& usage : help.usage) {
         const std::vector<Token> tokens = Tokenize(usage);
         for (const Token& token : tokens)
-            if (IsOption(token.word)) AddUnique(model.topLevelOptions, token.word);
+            if (IsOption(token.word))
+                AddUnique(model.topLevelOptions, token.word);
     }
 
     // The options of each section in capitals ("DEVICES"), for the commands
     // that name it.
     std::map<std::string, ParsedOptions> groups;
     for (const HelpSection& section : help.sections) {
-        if (!IsCapitalTitle(section.title)) continue;
+        if (!IsCapitalTitle(section.title))
+            continue;
         ParsedOptions& group = groups[section.title];
         for (const HelpEntry& entry : section.entries) {
             const ParsedOptions parsed = ParseOptions(Tokenize(entry.synopsis), 0);
@@ -180,27 +195,33 @@ CompletionModel BuildCompletionModel(const std::string& program, const HelpText&
     for (const HelpSection& section : help.sections) {
         for (const HelpEntry& entry : section.entries) {
             const std::vector<Token> tokens = Tokenize(entry.synopsis);
-            if (tokens.empty() || !IsLowerWord(tokens[0].word) || IsOption(tokens[0].word)) continue;
+            if (tokens.empty() || !IsLowerWord(tokens[0].word) || IsOption(tokens[0].word))
+                continue;
             CommandCompletion command;
             command.name = tokens[0].word;
             const ParsedOptions parsed = ParseOptions(tokens, 1);
             command.options = parsed.order;
             command.optionSpecs = parsed.specs;
             for (const std::string& word : parsed.arguments) {
-                if (groups.count(word)) continue; // "DEVICES": the group, below
-                if (IsPlaceholder(word)) command.argumentExtensions.push_back(ExtensionOf(word));
+                if (groups.count(word))
+                    continue; // "DEVICES": the group, below
+                if (IsPlaceholder(word))
+                    command.argumentExtensions.push_back(ExtensionOf(word));
             }
             for (const auto& [title, group] : groups) {
-                if (!Mentions(entry.synopsis, title) && !Mentions(section.title, title)) continue;
+                if (!Mentions(entry.synopsis, title) && !Mentions(section.title, title))
+                    continue;
                 // A command that names some of the group's options itself
                 // takes only those ("devices [--simulator]").
-                const bool namesSome = std::any_of(group.order.begin(), group.order.end(), [&](const std::string& name) {
-                    return parsed.specs.count(name) > 0;
-                });
-                if (namesSome) continue;
+                const bool namesSome =
+                    std::any_of(group.order.begin(), group.order.end(),
+                                [&](const std::string& name) { return parsed.specs.count(name) > 0; });
+                if (namesSome)
+                    continue;
                 for (const std::string& name : group.order) {
                     AddUnique(command.options, name);
-                    if (!command.optionSpecs.count(name)) command.optionSpecs[name] = group.specs.at(name);
+                    if (!command.optionSpecs.count(name))
+                        command.optionSpecs[name] = group.specs.at(name);
                 }
             }
             // A command with several lines of its own ("history",
@@ -213,9 +234,11 @@ CompletionModel BuildCompletionModel(const std::string& program, const HelpText&
             }
             for (const std::string& name : command.options) {
                 AddUnique(same->options, name);
-                if (!same->optionSpecs.count(name)) same->optionSpecs[name] = command.optionSpecs.at(name);
+                if (!same->optionSpecs.count(name))
+                    same->optionSpecs[name] = command.optionSpecs.at(name);
             }
-            if (same->argumentExtensions.empty()) same->argumentExtensions = command.argumentExtensions;
+            if (same->argumentExtensions.empty())
+                same->argumentExtensions = command.argumentExtensions;
         }
     }
 
@@ -226,7 +249,8 @@ CompletionModel BuildCompletionModel(const std::string& program, const HelpText&
     std::set<std::string> seen;
     for (const CommandCompletion& command : model.commands) {
         for (const auto& [name, spec] : command.optionSpecs) {
-            if (spec.words.empty()) continue;
+            if (spec.words.empty())
+                continue;
             if (!seen.insert(name).second) {
                 std::vector<std::string> common;
                 for (const std::string& word : shared[name])
@@ -249,7 +273,8 @@ namespace {
 
 std::string FunctionName(const std::string& program) {
     std::string name = "_";
-    for (char c : program) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    for (char c : program)
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return name;
 }
 
@@ -275,14 +300,16 @@ std::string AnyCasePattern(const std::string& extension) {
 std::string ShellWord(const std::string& word) {
     std::string out;
     for (char c : word)
-        if (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == '.' || c == '+') out += c;
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == '.' || c == '+')
+            out += c;
     return out;
 }
 
 std::string Join(const std::vector<std::string>& words) {
     std::string out;
     for (const std::string& word : words) {
-        if (!out.empty()) out += ' ';
+        if (!out.empty())
+            out += ' ';
         out += ShellWord(word);
     }
     return out;
@@ -319,8 +346,10 @@ std::string RenderBashCompletion(const CompletionModel& model) {
     if [[ $cur == = ]]; then cur=; elif [[ $prev == = ]]; then prev=${COMP_WORDS[COMP_CWORD-2]}; fi
 )";
     std::vector<std::string> first;
-    for (const CommandCompletion& command : model.commands) first.push_back(command.name);
-    for (const std::string& option : model.topLevelOptions) first.push_back(option);
+    for (const CommandCompletion& command : model.commands)
+        first.push_back(command.name);
+    for (const std::string& option : model.topLevelOptions)
+        first.push_back(option);
     out += "    if ((COMP_CWORD == 1)); then\n";
     out += "        " + OfferWords(first) + "\n";
     out += R"(        return 0
@@ -334,7 +363,8 @@ std::string RenderBashCompletion(const CompletionModel& model) {
     for (const CommandCompletion& command : model.commands) {
         for (const std::string& name : command.options) {
             const OptionSpec& spec = command.optionSpecs.at(name);
-            if (!spec.takesValue) continue;
+            if (!spec.takesValue)
+                continue;
             const std::string key = ShellWord(command.name) + " " + ShellWord(name);
             valueOptions.push_back(key);
             out += "    \"" + key + "\") ";
@@ -367,7 +397,8 @@ std::string RenderBashCompletion(const CompletionModel& model) {
 )";
     if (!valueOptions.empty()) {
         out += "        ";
-        for (std::size_t k = 0; k < valueOptions.size(); ++k) out += (k ? "|\"" : "\"") + valueOptions[k] + "\"";
+        for (std::size_t k = 0; k < valueOptions.size(); ++k)
+            out += (k ? "|\"" : "\"") + valueOptions[k] + "\"";
         out += ")\n";
         out += "            if [[ ${COMP_WORDS[i+1]} == = ]]; then ((i += 2)); else ((i += 1)); fi ;;\n";
     }
@@ -379,8 +410,10 @@ std::string RenderBashCompletion(const CompletionModel& model) {
     for (const CommandCompletion& command : model.commands) {
         for (std::size_t k = 0; k < command.argumentExtensions.size(); ++k) {
             const std::string& extension = command.argumentExtensions[k];
-            if (extension.empty()) continue;
-            out += "    \"" + ShellWord(command.name) + " " + std::to_string(k) + "\") " + offerFiles(extension) + " ;;\n";
+            if (extension.empty())
+                continue;
+            out += "    \"" + ShellWord(command.name) + " " + std::to_string(k) + "\") " + offerFiles(extension) +
+                   " ;;\n";
         }
     }
     out += R"(    esac

@@ -27,9 +27,9 @@ struct OptionSpec {
 
 struct CommandCompletion {
     std::string name;
-    std::vector<std::string> options;                // with "--"
-    std::map<std::string, OptionSpec> optionSpecs;   // by option, for this command
-    std::vector<std::string> argumentExtensions;     // per file argument; "" for none
+    std::vector<std::string> options;              // with "--"
+    std::map<std::string, OptionSpec> optionSpecs; // by option, for this command
+    std::vector<std::string> argumentExtensions;   // per file argument; "" for none
 };
 
 struct CompletionModel {

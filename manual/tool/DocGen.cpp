@@ -24,20 +24,24 @@ int Fail(const std::string& problem) {
 // The program's --help output; false when it could not be run or failed.
 bool RunHelp(const std::string& program, std::string& text) {
     std::string quoted = "'";
-    for (char c : program) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : program)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     quoted += "' --help";
     FILE* pipe = popen(quoted.c_str(), "r");
-    if (!pipe) return false;
+    if (!pipe)
+        return false;
     char buffer[4096];
     std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) text.append(buffer, n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        text.append(buffer, n);
     const int status = pclose(pipe);
     return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 bool ReadFile(const std::string& path, std::string& text) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in)
+        return false;
     text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return true;
 }
@@ -60,24 +64,30 @@ int main(int argc, char** argv) {
                     "       zm47-docgen bash-completion PROGRAM NAME OUT");
     const std::string program = argv[2];
     std::string text;
-    if (!RunHelp(program, text)) return Fail(program + " --help failed");
+    if (!RunHelp(program, text))
+        return Fail(program + " --help failed");
     doc::HelpText help;
     std::string error;
-    if (!doc::ParseHelpText(text, help, error)) return Fail(program + ": " + error);
+    if (!doc::ParseHelpText(text, help, error))
+        return Fail(program + ": " + error);
     std::string output;
     std::string outPath;
     if (man) {
         doc::ManPageInfo info{argv[3], argv[4], argv[5], argv[6], {}, {}};
-        if (!ReadFile(argv[7], info.description)) return Fail(std::string("cannot read ") + argv[7]);
-        if (!ReadFile(argv[8], info.extra)) return Fail(std::string("cannot read ") + argv[8]);
+        if (!ReadFile(argv[7], info.description))
+            return Fail(std::string("cannot read ") + argv[7]);
+        if (!ReadFile(argv[8], info.extra))
+            return Fail(std::string("cannot read ") + argv[8]);
         output = doc::RenderManPage(help, info);
         outPath = argv[9];
     } else {
         const doc::CompletionModel model = doc::BuildCompletionModel(argv[3], help);
-        if (model.commands.empty()) return Fail(program + " --help lists no commands");
+        if (model.commands.empty())
+            return Fail(program + " --help lists no commands");
         output = doc::RenderBashCompletion(model);
         outPath = argv[4];
     }
-    if (!WriteFile(outPath, output)) return Fail("cannot write " + outPath);
+    if (!WriteFile(outPath, output))
+        return Fail("cannot write " + outPath);
     return 0;
 }

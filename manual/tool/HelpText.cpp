@@ -15,13 +15,16 @@ constexpr std::size_t kMaxLabelWords = 3;
 std::string Trim(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
-    while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
+    while (begin < end && std::isspace(static_cast<unsigned char>(text[begin])))
+        ++begin;
+    while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1])))
+        --end;
     return std::string(text.substr(begin, end - begin));
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
+    if (text.size() < prefix.size())
+        return false;
     for (std::size_t i = 0; i < prefix.size(); ++i)
         if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
             return false;
@@ -29,8 +32,10 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 }
 
 void Append(std::string& to, std::string_view more) {
-    if (more.empty()) return;
-    if (!to.empty()) to += ' ';
+    if (more.empty())
+        return;
+    if (!to.empty())
+        to += ' ';
     to += more;
 }
 
@@ -43,15 +48,18 @@ std::size_t DescriptionColumn(std::string_view text) {
         const std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         const std::size_t indent = line.find_first_not_of(' ');
-        if (indent == 0 || indent == std::string_view::npos) continue;
+        if (indent == 0 || indent == std::string_view::npos)
+            continue;
         if (indent >= kDeepIndent) {
             ++counts[indent];
             continue;
         }
         const std::size_t gap = line.find("  ", indent);
-        if (gap == std::string_view::npos) continue;
+        if (gap == std::string_view::npos)
+            continue;
         const std::size_t start = line.find_first_not_of(' ', gap);
-        if (start != std::string_view::npos) ++counts[start];
+        if (start != std::string_view::npos)
+            ++counts[start];
     }
     std::size_t column = 0;
     int best = 0;
@@ -71,9 +79,11 @@ std::size_t TightSplit(std::string_view line, std::size_t column) {
         !std::islower(static_cast<unsigned char>(line[column])))
         return std::string_view::npos;
     const std::size_t gap = line.find("  ", line.find_first_not_of(' '));
-    if (gap != std::string_view::npos && gap < column) return std::string_view::npos;
+    if (gap != std::string_view::npos && gap < column)
+        return std::string_view::npos;
     int depth = 0;
-    for (std::size_t i = 0; i < column; ++i) depth += line[i] == '[' ? 1 : line[i] == ']' ? -1 : 0;
+    for (std::size_t i = 0; i < column; ++i)
+        depth += line[i] == '[' ? 1 : line[i] == ']' ? -1 : 0;
     return depth == 0 ? column : std::string_view::npos;
 }
 
@@ -92,10 +102,13 @@ void SplitEntry(std::string_view content, std::string& synopsis, std::string& de
 // "Exit status: 0 done" -> "Exit status"; empty when the line is no label.
 std::string LabelOf(std::string_view line) {
     const std::size_t colon = line.find(": ");
-    if (colon == std::string_view::npos || colon == 0) return {};
+    if (colon == std::string_view::npos || colon == 0)
+        return {};
     const std::string_view label = line.substr(0, colon);
-    if (std::count(label.begin(), label.end(), ' ') + 1 > static_cast<long>(kMaxLabelWords)) return {};
-    if (!std::isupper(static_cast<unsigned char>(label[0]))) return {};
+    if (std::count(label.begin(), label.end(), ' ') + 1 > static_cast<long>(kMaxLabelWords))
+        return {};
+    if (!std::isupper(static_cast<unsigned char>(label[0])))
+        return {};
     return std::string(label);
 }
 
@@ -184,7 +197,8 @@ bool ParseHelpText(std::string_view text, HelpText& help, std::string& error) {
 
 const HelpSection* FindSection(const HelpText& help, std::string_view title) {
     for (const HelpSection& section : help.sections)
-        if (section.title.size() == title.size() && StartsWithNoCase(section.title, title)) return &section;
+        if (section.title.size() == title.size() && StartsWithNoCase(section.title, title))
+            return &section;
     return nullptr;
 }
 

@@ -7,7 +7,8 @@ namespace {
 
 std::string Upper(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -15,9 +16,12 @@ std::string Upper(std::string_view text) {
 bool IsPlaceholder(std::string_view word) {
     std::size_t letters = 0;
     for (char c : word) {
-        if (c == '.') break;
-        if (std::islower(static_cast<unsigned char>(c))) return false;
-        if (std::isupper(static_cast<unsigned char>(c))) ++letters;
+        if (c == '.')
+            break;
+        if (std::islower(static_cast<unsigned char>(c)))
+            return false;
+        if (std::isupper(static_cast<unsigned char>(c)))
+            ++letters;
     }
     return letters > 0;
 }
@@ -67,7 +71,8 @@ std::string RoffEscape(std::string_view text) {
         else
             out += c;
     }
-    if (!out.empty() && (out[0] == '.' || out[0] == '\'')) out.insert(0, "\\&");
+    if (!out.empty() && (out[0] == '.' || out[0] == '\''))
+        out.insert(0, "\\&");
     return out;
 }
 
@@ -80,20 +85,23 @@ std::string RenderManPage(const HelpText& help, const ManPageInfo& info) {
     out += ".SH SYNOPSIS\n";
     bool first = true;
     for (const std::string& usage : help.usage) {
-        if (!first) out += ".br\n";
+        if (!first)
+            out += ".br\n";
         first = false;
         out += FormatSynopsis(usage) + "\n";
     }
     out += ".SH DESCRIPTION\n";
     if (!info.description.empty()) {
         out += info.description;
-        if (info.description.back() != '\n') out += '\n';
+        if (info.description.back() != '\n')
+            out += '\n';
     }
     AppendParagraphs(out, help.intro);
     for (const HelpSection& section : help.sections) {
         // A section listing commands says so, so that "files:" (commands on
         // files) is not taken for the usual FILES section.
-        const bool commands = !section.entries.empty() && std::islower(static_cast<unsigned char>(section.entries[0].synopsis[0]));
+        const bool commands =
+            !section.entries.empty() && std::islower(static_cast<unsigned char>(section.entries[0].synopsis[0]));
         out += ".SH \"" + std::string(commands ? "COMMANDS: " : "") + Upper(RoffEscape(section.title)) + "\"\n";
         for (const HelpEntry& entry : section.entries) {
             out += ".TP\n" + FormatSynopsis(entry.synopsis) + "\n";
@@ -103,7 +111,8 @@ std::string RenderManPage(const HelpText& help, const ManPageInfo& info) {
     }
     if (!info.extra.empty()) {
         out += info.extra;
-        if (info.extra.back() != '\n') out += '\n';
+        if (info.extra.back() != '\n')
+            out += '\n';
     }
     return out;
 }

@@ -24,9 +24,8 @@ int Fail(const QString& problem) {
 
 // The first level-one heading, for the PDF's title.
 QString TitleOf(const QString& markdown) {
-    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^# (.+)$"),
-                                                             QRegularExpression::MultilineOption)
-                                              .match(markdown);
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("^# (.+)$"), QRegularExpression::MultilineOption).match(markdown);
     return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }
 

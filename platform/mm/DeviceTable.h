@@ -53,7 +53,7 @@ private:
     std::vector<std::unique_ptr<MidiIn>> openIns_;
     std::vector<std::unique_ptr<MidiOut>> openOuts_;
 
-    std::mutex transferMutex_;  // held while the backends are told
+    std::mutex transferMutex_; // held while the backends are told
     int transfers_ = 0;
 };
 

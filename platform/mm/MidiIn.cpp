@@ -8,29 +8,24 @@
 namespace mm {
 
 MidiIn::MidiIn(std::shared_ptr<InputDevice> device, MIDIINPROC callback, DWORD_PTR instance)
-    : Port(std::move(device)), callback_(callback), instance_(instance)
-{
-}
+    : Port(std::move(device)), callback_(callback), instance_(instance) {}
 
-MidiIn::~MidiIn()
-{
-    connection_.reset();
-}
+MidiIn::~MidiIn() { connection_.reset(); }
 
-MMRESULT MidiIn::Open()
-{
+MMRESULT MidiIn::Open() {
     const MMRESULT result = device_->Connect(*this, connection_);
-    if (result != MMSYSERR_NOERROR) return result;
+    if (result != MMSYSERR_NOERROR)
+        return result;
     std::lock_guard lock(mutex_);
     Call(MIM_OPEN, 0, 0);
     return MMSYSERR_NOERROR;
 }
 
-MMRESULT MidiIn::Close()
-{
+MMRESULT MidiIn::Close() {
     {
         std::lock_guard lock(mutex_);
-        if (queued_ > 0) return MIDIERR_STILLPLAYING;
+        if (queued_ > 0)
+            return MIDIERR_STILLPLAYING;
         started_ = false;
     }
     connection_.reset();
@@ -39,10 +34,10 @@ MMRESULT MidiIn::Close()
     return MMSYSERR_NOERROR;
 }
 
-MMRESULT MidiIn::AddBuffer(MIDIHDR* header)
-{
+MMRESULT MidiIn::AddBuffer(MIDIHDR* header) {
     std::lock_guard lock(mutex_);
-    if (const MMRESULT result = CheckQueueable(header); result != MMSYSERR_NOERROR) return result;
+    if (const MMRESULT result = CheckQueueable(header); result != MMSYSERR_NOERROR)
+        return result;
     header->dwBytesRecorded = 0;
     header->lpNext = nullptr;
     MarkQueued(*header);
@@ -55,24 +50,23 @@ MMRESULT MidiIn::AddBuffer(MIDIHDR* header)
     return MMSYSERR_NOERROR;
 }
 
-MMRESULT MidiIn::Start()
-{
+MMRESULT MidiIn::Start() {
     std::lock_guard lock(mutex_);
-    if (!started_) startTime_ = std::chrono::steady_clock::now();
+    if (!started_)
+        startTime_ = std::chrono::steady_clock::now();
     started_ = true;
     return MMSYSERR_NOERROR;
 }
 
-MMRESULT MidiIn::Stop()
-{
+MMRESULT MidiIn::Stop() {
     std::lock_guard lock(mutex_);
     started_ = false;
-    if (head_ != nullptr && head_->dwBytesRecorded > 0) ReturnHead(MIM_LONGDATA);
+    if (head_ != nullptr && head_->dwBytesRecorded > 0)
+        ReturnHead(MIM_LONGDATA);
     return MMSYSERR_NOERROR;
 }
 
-MMRESULT MidiIn::Reset()
-{
+MMRESULT MidiIn::Reset() {
     std::lock_guard lock(mutex_);
     started_ = false;
     while (head_ != nullptr) {
@@ -82,28 +76,27 @@ MMRESULT MidiIn::Reset()
     return MMSYSERR_NOERROR;
 }
 
-int MidiIn::QueuedBuffers() const
-{
+int MidiIn::QueuedBuffers() const {
     std::lock_guard lock(mutex_);
     return queued_;
 }
 
-void MidiIn::ReturnFirstBuffer()
-{
+void MidiIn::ReturnFirstBuffer() {
     std::lock_guard lock(mutex_);
-    if (head_ != nullptr) ReturnHead(MIM_LONGDATA);
+    if (head_ != nullptr)
+        ReturnHead(MIM_LONGDATA);
 }
 
-void MidiIn::ReceiveShort(DWORD packed)
-{
+void MidiIn::ReceiveShort(DWORD packed) {
     std::lock_guard lock(mutex_);
-    if (started_) Call(MIM_DATA, packed, Timestamp());
+    if (started_)
+        Call(MIM_DATA, packed, Timestamp());
 }
 
-void MidiIn::ReceiveSysEx(std::span<const std::uint8_t> bytes)
-{
+void MidiIn::ReceiveSysEx(std::span<const std::uint8_t> bytes) {
     std::lock_guard lock(mutex_);
-    if (!started_) return;
+    if (!started_)
+        return;
     // Fill the queued buffers in order; with no buffer left the rest is lost.
     while (!bytes.empty() && head_ != nullptr) {
         const std::size_t room = head_->dwBufferLength - head_->dwBytesRecorded;
@@ -111,39 +104,38 @@ void MidiIn::ReceiveSysEx(std::span<const std::uint8_t> bytes)
         std::memcpy(head_->lpData + head_->dwBytesRecorded, bytes.data(), n);
         head_->dwBytesRecorded += static_cast<DWORD>(n);
         bytes = bytes.subspan(n);
-        if (head_->dwBytesRecorded == head_->dwBufferLength) ReturnHead(MIM_LONGDATA);
+        if (head_->dwBytesRecorded == head_->dwBufferLength)
+            ReturnHead(MIM_LONGDATA);
     }
 }
 
-void MidiIn::EndSysEx(bool complete)
-{
+void MidiIn::EndSysEx(bool complete) {
     std::lock_guard lock(mutex_);
     if (started_ && head_ != nullptr && head_->dwBytesRecorded > 0)
         ReturnHead(complete ? MIM_LONGDATA : MIM_LONGERROR);
 }
 
-void MidiIn::ReceiveError(std::uint8_t byte)
-{
+void MidiIn::ReceiveError(std::uint8_t byte) {
     std::lock_guard lock(mutex_);
-    if (started_) Call(MIM_ERROR, byte, Timestamp());
+    if (started_)
+        Call(MIM_ERROR, byte, Timestamp());
 }
 
-void MidiIn::Call(UINT message, DWORD_PTR param1, DWORD_PTR param2)
-{
-    if (callback_ != nullptr) callback_(this, message, instance_, param1, param2);
+void MidiIn::Call(UINT message, DWORD_PTR param1, DWORD_PTR param2) {
+    if (callback_ != nullptr)
+        callback_(this, message, instance_, param1, param2);
 }
 
-DWORD MidiIn::Timestamp() const
-{
+DWORD MidiIn::Timestamp() const {
     const auto elapsed = std::chrono::steady_clock::now() - startTime_;
     return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 
-void MidiIn::ReturnHead(UINT message)
-{
+void MidiIn::ReturnHead(UINT message) {
     MIDIHDR* header = head_;
     head_ = header->lpNext;
-    if (head_ == nullptr) tail_ = nullptr;
+    if (head_ == nullptr)
+        tail_ = nullptr;
     header->lpNext = nullptr;
     --queued_;
     MarkDone(*header);

@@ -54,7 +54,7 @@ private:
 
     MIDIINPROC callback_;
     DWORD_PTR instance_;
-    MIDIHDR* head_ = nullptr;  // queued buffers, linked through lpNext
+    MIDIHDR* head_ = nullptr; // queued buffers, linked through lpNext
     MIDIHDR* tail_ = nullptr;
     int queued_ = 0;
     bool started_ = false;

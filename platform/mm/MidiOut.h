@@ -29,7 +29,7 @@ public:
     MMRESULT Reset();
 
 private:
-    MIDIHDR* pending_ = nullptr;  // a long message the device still holds
+    MIDIHDR* pending_ = nullptr; // a long message the device still holds
 };
 
 } // namespace mm

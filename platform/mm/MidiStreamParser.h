@@ -25,9 +25,9 @@ private:
     void Status(std::uint8_t byte, MidiReceiver& receiver);
     void Data(std::uint8_t byte, MidiReceiver& receiver);
 
-    std::uint8_t running_ = 0;  // status of the message being collected
+    std::uint8_t running_ = 0; // status of the message being collected
     std::uint8_t data_[2] = {};
-    int have_ = 0;              // data bytes collected
+    int have_ = 0; // data bytes collected
     bool inSysEx_ = false;
 };
 

@@ -92,8 +92,7 @@ private:
     void Forget(const MessageWindow& window);
     // Removes the entries that match; the lock is held. Returns how many.
     template <typename Predicate>
-    std::size_t EraseIf(Predicate matches)
-    {
+    std::size_t EraseIf(Predicate matches) {
         const std::size_t before = entries_.size();
         entries_.erase(std::remove_if(entries_.begin(), entries_.end(), matches), entries_.end());
         return before - entries_.size();

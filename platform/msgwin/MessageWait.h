@@ -30,22 +30,24 @@ inline constexpr std::chrono::milliseconds kDefaultWaitGrace{200};
 // clock has reached deadline.
 template <typename Clock>
 bool WaitForMessages(MessageQueue& queue, UINT first, UINT last, Clock& clock, std::uint32_t deadline,
-                     std::chrono::milliseconds grace = kDefaultWaitGrace)
-{
+                     std::chrono::milliseconds grace = kDefaultWaitGrace) {
     using std::chrono::milliseconds;
     using std::chrono::steady_clock;
     for (;;) {
         const std::uint32_t before = clock.GetTickCount();
         const auto remaining = static_cast<std::int32_t>(deadline - before);
-        if (remaining <= 0) return queue.HasPending(first, last);
+        if (remaining <= 0)
+            return queue.HasPending(first, last);
         const milliseconds slice = std::min(milliseconds(remaining), grace);
         const auto realStart = steady_clock::now();
-        if (queue.WaitForRange(first, last, slice)) return true;
+        if (queue.WaitForRange(first, last, slice))
+            return true;
         const auto realMs = std::chrono::duration_cast<milliseconds>(steady_clock::now() - realStart).count();
         const std::uint32_t moved = clock.GetTickCount() - before;
         if (static_cast<long long>(moved) * 2 < realMs) {
             const auto left = static_cast<std::int32_t>(deadline - clock.GetTickCount());
-            if (left > 0) clock.Sleep(static_cast<std::uint32_t>(left));
+            if (left > 0)
+                clock.Sleep(static_cast<std::uint32_t>(left));
         }
     }
 }

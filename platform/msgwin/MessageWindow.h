@@ -36,8 +36,8 @@ public:
     LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
 
 private:
-    std::shared_ptr<MessageQueue> keptQueue_;  // the thread's own queue, or null
-    MessageQueue* queue_;                      // not owned
+    std::shared_ptr<MessageQueue> keptQueue_; // the thread's own queue, or null
+    MessageQueue* queue_;                     // not owned
     Handler handler_;
 };
 

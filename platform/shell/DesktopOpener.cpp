@@ -12,7 +12,9 @@ std::unique_ptr<IDesktopOpener>& Opener() {
 
 } // namespace
 
-bool CDesktopOpener::OpenLocalFile(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+bool CDesktopOpener::OpenLocalFile(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
 
 IDesktopOpener& GetDesktopOpener() { return *Opener(); }
 

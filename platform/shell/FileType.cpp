@@ -75,18 +75,16 @@ QString ExecValue(const QString& program) {
 }
 
 QByteArray DesktopEntry(const QString& mimeType, const QString& iconName) {
-    const QString text = QStringLiteral(
-                             "[Desktop Entry]\n"
-                             "Type=Application\n"
-                             "Name=%1\n"
-                             "Exec=%2\n"
-                             "MimeType=%3;\n"
-                             "Icon=%4\n"
-                             "Terminal=false\n"
-                             "Categories=AudioVideo;Audio;Midi;\n")
+    const QString text = QStringLiteral("[Desktop Entry]\n"
+                                        "Type=Application\n"
+                                        "Name=%1\n"
+                                        "Exec=%2\n"
+                                        "MimeType=%3;\n"
+                                        "Icon=%4\n"
+                                        "Terminal=false\n"
+                                        "Categories=AudioVideo;Audio;Midi;\n")
                              .arg(QString::fromStdString(GetProductTitle()),
-                                  ExecValue(QString::fromStdString(GetProgramPath())), mimeType,
-                                  iconName);
+                                  ExecValue(QString::fromStdString(GetProgramPath())), mimeType, iconName);
     return text.toUtf8();
 }
 
@@ -151,15 +149,16 @@ WriteResult InstallIcons(const QString& hicolor, const QString& mimeType, const 
     const auto install = [](const QString& path, const QByteArray& svg) {
         return svg.isEmpty() ? WriteResult::kUnchanged : WriteIfChanged(path, svg);
     };
-    const WriteResult program = install(
-        hicolor + QStringLiteral("/scalable/apps/") + icons.programIconName + QStringLiteral(".svg"), icons.programSvg);
-    const WriteResult file = install(
-        hicolor + QStringLiteral("/scalable/mimetypes/") + MimeIconName(mimeType) + QStringLiteral(".svg"),
-        icons.fileSvg);
+    const WriteResult program =
+        install(hicolor + QStringLiteral("/scalable/apps/") + icons.programIconName + QStringLiteral(".svg"),
+                icons.programSvg);
+    const WriteResult file =
+        install(hicolor + QStringLiteral("/scalable/mimetypes/") + MimeIconName(mimeType) + QStringLiteral(".svg"),
+                icons.fileSvg);
     if (program == WriteResult::kFailed || file == WriteResult::kFailed)
         return WriteResult::kFailed;
     return program == WriteResult::kWritten || file == WriteResult::kWritten ? WriteResult::kWritten
-                                                                              : WriteResult::kUnchanged;
+                                                                             : WriteResult::kUnchanged;
 }
 
 } // namespace

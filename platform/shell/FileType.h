@@ -21,9 +21,9 @@ inline constexpr char kDesktopEntryName[] = ZM47_APP_ID ".desktop";
 // user's icon theme folder (icons/hicolor/scalable), named after the program
 // and after the MIME type; the desktop entry names the program's icon.
 struct CFileTypeIcons {
-    QString programIconName;  // "zm47-librarian"
-    QByteArray programSvg;    // SVG text; empty: not installed
-    QByteArray fileSvg;       // SVG text; empty: not installed
+    QString programIconName; // "zm47-librarian"
+    QByteArray programSvg;   // SVG text; empty: not installed
+    QByteArray fileSvg;      // SVG text; empty: not installed
 };
 bool RegisterFileType(const QString& extension, const QString& mimeType, const QString& description,
                       const CFileTypeIcons& icons);

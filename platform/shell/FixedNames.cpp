@@ -62,4 +62,6 @@ const std::string& GetProgramFilesDirectory() {
 
 bool IsInstalledProgram() { return GetProgramFilesDirectory() != GetProgramDirectory(); }
 
-std::string GetInitialDataFilePath() { return GetProgramFilesDirectory() + "/Script/ZM4L/" + GetInitialDataFileName(); }
+std::string GetInitialDataFilePath() {
+    return GetProgramFilesDirectory() + "/Script/ZM4L/" + GetInitialDataFileName();
+}

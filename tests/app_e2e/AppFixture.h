@@ -37,15 +37,13 @@ inline CWindowCommands& MainCommands() { return *dynamic_cast<CWindowCommands*>(
 
 // Until everything sent to the simulated unit has reached it and every
 // reply it made has been sent.
-inline void Delivered()
-{
+inline void Delivered() {
     App().GetSimulator()->Devices().input.WaitUntilDelivered();
     App().GetSimulator()->Unit().WaitUntilRepliesSent();
 }
 
 // A librarian file of count patches named name.
-inline bool WriteLibrarianFileOf(const QString& path, const std::string& name, int count = 1)
-{
+inline bool WriteLibrarianFileOf(const QString& path, const std::string& name, int count = 1) {
     CFileDocument document;
     for (int i = 0; i < count; ++i) {
         std::unique_ptr<CParameter> patch = document.Patches().CreateElement();
@@ -57,10 +55,10 @@ inline bool WriteLibrarianFileOf(const QString& path, const std::string& name, i
 
 class AppTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(temp.isValid());
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessan"), QStringLiteral("ZM-47 Librarian"))
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessan"),
+                  QStringLiteral("ZM-47 Librarian"))
             .clear();
         CInitialFileDocument::Instance().Unload();
         initialData = temp.filePath(QStringLiteral("InitialData.z4l"));
@@ -73,20 +71,17 @@ protected:
     void TearDown() override { App().ExitInstance(); }
 
     // Starts the program with these options (the program name is added).
-    bool Start(QStringList arguments)
-    {
+    bool Start(QStringList arguments) {
         arguments.prepend(QStringLiteral("zm47-librarian"));
         CAppOptions options;
         QString error;
         EXPECT_TRUE(ParseAppOptions(arguments, options, error)) << error.toStdString();
         return App().InitInstance(options);
     }
-    bool StartWithSimulator(QStringList more = {})
-    {
+    bool StartWithSimulator(QStringList more = {}) {
         return Start(QStringList{QStringLiteral("--simulator"), QStringLiteral("--no-register")} + more);
     }
-    void SilenceUnit()
-    {
+    void SilenceUnit() {
         App().SetSimulatorSetUp([](sim::CVirtualSimulator& simulator) {
             sim::UnitFaults faults;
             faults.silent = true;
@@ -96,19 +91,17 @@ protected:
 
     CMainFrame& Frame() { return *App().GetMainFrame(); }
     CImageDocument& MainData() { return App().GetMainView()->GetDocument().GetDocumentData(); }
-    std::string MainPatchName(int area, int index)
-    {
+    std::string MainPatchName(int area, int index) {
         const CParameter* patch = MainData().GetArray(area).At(static_cast<std::size_t>(index));
         return patch ? static_cast<const CPatch&>(*patch).GetName() : std::string("(none)");
     }
-    std::size_t FileWindowCount()
-    {
+    std::size_t FileWindowCount() {
         return App().GetDocMan()->GetTemplate(CDocMan::kFileTemplateId)->GetDocuments().size();
     }
-    std::vector<std::string> ShownTexts() const
-    {
+    std::vector<std::string> ShownTexts() const {
         std::vector<std::string> texts;
-        for (const auto& shown : dialogs.shown()) texts.push_back(shown.text);
+        for (const auto& shown : dialogs.shown())
+            texts.push_back(shown.text);
         return texts;
     }
 

@@ -16,8 +16,7 @@
 
 namespace {
 
-void MoveHome(const std::string& home)
-{
+void MoveHome(const std::string& home) {
     for (const char* sub : {"config", "data", "cache", "runtime", "tmp"})
         QDir().mkpath(QString::fromStdString(home + "/" + sub));
     ::setenv("HOME", home.c_str(), 1);
@@ -34,9 +33,9 @@ void MoveHome(const std::string& home)
 // it; that would bury the test output.
 QtMessageHandler g_standardHandler = nullptr;
 
-void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (text.startsWith(QLatin1String("This plugin does not support"))) return;
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("This plugin does not support")))
+        return;
     if (g_standardHandler)
         g_standardHandler(type, context, text);
     else
@@ -45,13 +44,14 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     const test::TempFolder home("zm47-app-e2e");
-    if (home.path().empty()) return 1;
+    if (home.path().empty())
+        return 1;
     MoveHome(home.str());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     g_standardHandler = qInstallMessageHandler(QuietOffscreenNotes);
     int status = 0;
     {

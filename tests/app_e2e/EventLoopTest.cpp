@@ -22,12 +22,12 @@ namespace {
 
 // Runs an event loop, as the program's own runs, until done() or 5 s have
 // passed: it waits for events between looks, so the program becomes idle.
-bool RunEventsUntil(const std::function<bool()>& done)
-{
+bool RunEventsUntil(const std::function<bool()>& done) {
     QEventLoop loop;
     QTimer look;
     QObject::connect(&look, &QTimer::timeout, &loop, [&loop, &done] {
-        if (done()) loop.quit();
+        if (done())
+            loop.quit();
     });
     look.start(20);
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
@@ -35,8 +35,7 @@ bool RunEventsUntil(const std::function<bool()>& done)
     return done();
 }
 
-TEST_F(AppTest, MessagesPostedFromAnotherThreadAreHandledInOrderByTheEventLoop)
-{
+TEST_F(AppTest, MessagesPostedFromAnotherThreadAreHandledInOrderByTheEventLoop) {
     ASSERT_TRUE(StartWithSimulator());
     std::vector<msgwin::WPARAM> handled;
     msgwin::MessageWindow window([&handled](msgwin::UINT, msgwin::WPARAM wparam, msgwin::LPARAM) {
@@ -44,15 +43,15 @@ TEST_F(AppTest, MessagesPostedFromAnotherThreadAreHandledInOrderByTheEventLoop)
         return msgwin::LRESULT{0};
     });
     std::thread poster([&window] {
-        for (msgwin::WPARAM i = 1; i <= 3; ++i) window.PostMessage(msgwin::WM_USER + 1, i, 0);
+        for (msgwin::WPARAM i = 1; i <= 3; ++i)
+            window.PostMessage(msgwin::WM_USER + 1, i, 0);
     });
     poster.join();
     EXPECT_TRUE(RunEventsUntil([&handled] { return handled.size() >= 3; }));
     EXPECT_EQ(handled, (std::vector<msgwin::WPARAM>{1, 2, 3}));
 }
 
-TEST_F(AppTest, BufferedErrorIsShownOnceWhenTheProgramIsIdle)
-{
+TEST_F(AppTest, BufferedErrorIsShownOnceWhenTheProgramIsIdle) {
     ASSERT_TRUE(StartWithSimulator());
     GetBufferedErrorOut().SetMode(COruBufferedErrorOut::kLastWins);
     GetBufferedErrorOut().Write("first");
@@ -63,8 +62,7 @@ TEST_F(AppTest, BufferedErrorIsShownOnceWhenTheProgramIsIdle)
     EXPECT_TRUE(GetBufferedErrorOut().GetBuffer().empty());
 }
 
-TEST_F(AppTest, DroppedFilesOpenInTheOrderGiven)
-{
+TEST_F(AppTest, DroppedFilesOpenInTheOrderGiven) {
     ASSERT_TRUE(StartWithSimulator());
     const QString first = temp.filePath(QStringLiteral("first.z4l"));
     const QString second = temp.filePath(QStringLiteral("second.z4l"));

@@ -22,8 +22,7 @@ using namespace app_e2e;
 namespace {
 
 struct Answer : IMidiConfirmation {
-    bool Confirm(int kind, const std::string& question) override
-    {
+    bool Confirm(int kind, const std::string& question) override {
         kinds.push_back(kind);
         questions.push_back(question);
         return yes;
@@ -34,17 +33,16 @@ struct Answer : IMidiConfirmation {
 };
 
 // The result row of the patch named name, or nullptr.
-QTreeWidgetItem* RowNamed(CFindWindow& window, const QString& name)
-{
+QTreeWidgetItem* RowNamed(CFindWindow& window, const QString& name) {
     for (int row = 0; row < window.Results().topLevelItemCount(); ++row)
-        if (window.Results().topLevelItem(row)->text(0) == name) return window.Results().topLevelItem(row);
+        if (window.Results().topLevelItem(row)->text(0) == name)
+            return window.Results().topLevelItem(row);
     return nullptr;
 }
 
 std::vector<int> SelectedIndexes(CParameterListCtrl& list) { return list.GetSelectedIndexes(); }
 
-TEST_F(AppTest, FindListsEveryPatchHoldingTheTextWithItsPlacesAndShowsOrPreviewsIt)
-{
+TEST_F(AppTest, FindListsEveryPatchHoldingTheTextWithItsPlacesAndShowsOrPreviewsIt) {
     ASSERT_TRUE(StartWithSimulator());
     ASSERT_NE(GetHistoryLibrary(), nullptr);
     Answer answer;
@@ -126,12 +124,13 @@ TEST_F(AppTest, FindListsEveryPatchHoldingTheTextWithItsPlacesAndShowsOrPreviews
     window->Results().setCurrentItem(window->Results().topLevelItem(0));
     ASSERT_TRUE(window->ShowCurrent());
     EXPECT_EQ(FileWindowCount(), 1u) << "the open window is used";
-    auto* document = dynamic_cast<CFileDoc*>(
-        App().GetDocMan()->GetTemplate(CDocMan::kFileTemplateId)->GetDocuments().front());
+    auto* document =
+        dynamic_cast<CFileDoc*>(App().GetDocMan()->GetTemplate(CDocMan::kFileTemplateId)->GetDocuments().front());
     ASSERT_NE(document, nullptr);
     CFileView* view = nullptr;
     for (IDocumentView* candidate : document->GetViews())
-        if (!view) view = dynamic_cast<CFileView*>(candidate);
+        if (!view)
+            view = dynamic_cast<CFileView*>(candidate);
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(SelectedIndexes(view->GetPatchList()), (std::vector<int>{1}));
 
@@ -157,7 +156,8 @@ TEST_F(AppTest, FindListsEveryPatchHoldingTheTextWithItsPlacesAndShowsOrPreviews
         for (int row = 0; row < window->Results().topLevelItemCount(); ++row) {
             QTreeWidgetItem* patch = window->Results().topLevelItem(row);
             for (int at = 0; at < patch->childCount(); ++at)
-                if (patch->child(at)->text(2).startsWith(path + QStringLiteral(","))) return patch->child(at);
+                if (patch->child(at)->text(2).startsWith(path + QStringLiteral(",")))
+                    return patch->child(at);
         }
         return nullptr;
     };
@@ -170,7 +170,8 @@ TEST_F(AppTest, FindListsEveryPatchHoldingTheTextWithItsPlacesAndShowsOrPreviews
     for (IDocManDocument* open : App().GetDocMan()->GetTemplate(CDocMan::kFileTemplateId)->GetDocuments())
         if (open->GetPathName() == moved)
             for (IDocumentView* candidate : dynamic_cast<CFileDoc&>(*open).GetViews())
-                if (!movedView) movedView = dynamic_cast<CFileView*>(candidate);
+                if (!movedView)
+                    movedView = dynamic_cast<CFileView*>(candidate);
     ASSERT_NE(movedView, nullptr);
     EXPECT_EQ(SelectedIndexes(movedView->GetPatchList()), (std::vector<int>{0}));
 

@@ -22,15 +22,14 @@ using namespace app_e2e;
 namespace {
 
 // The newest state of MEMORY that was a read.
-LibraryId NewestMemoryRead()
-{
+LibraryId NewestMemoryRead() {
     for (const CStateInfo& info : GetHistoryLibrary()->History(1))
-        if (info.event == EUnitEvent::kRead) return info.id;
+        if (info.event == EUnitEvent::kRead)
+            return info.id;
     return 0;
 }
 
-TEST_F(AppTest, AStateOfTheHistoryShowsWhatDiffersAndRestoringItWritesTheOldPatchesBack)
-{
+TEST_F(AppTest, AStateOfTheHistoryShowsWhatDiffersAndRestoringItWritesTheOldPatchesBack) {
     ASSERT_TRUE(StartWithSimulator());
     ASSERT_NE(GetHistoryLibrary(), nullptr);
     const LibraryId startUpRead = NewestMemoryRead();
@@ -103,8 +102,7 @@ TEST_F(AppTest, AStateOfTheHistoryShowsWhatDiffersAndRestoringItWritesTheOldPatc
     window->close();
 }
 
-TEST_F(AppTest, TheMainWindowsSlotHistoryNamesTheSlotAndListsEveryPatchItHeld)
-{
+TEST_F(AppTest, TheMainWindowsSlotHistoryNamesTheSlotAndListsEveryPatchItHeld) {
     ASSERT_TRUE(StartWithSimulator());
     const std::string original = MainPatchName(1, 11);
     AsPatch(MainData().GetArray(1).At(11))->SetName("SECOND");
@@ -114,7 +112,8 @@ TEST_F(AppTest, TheMainWindowsSlotHistoryNamesTheSlotAndListsEveryPatchItHeld)
     CPatchListCtrl& list = *App().GetMainView()->GetPatchList(1);
     list.SetAllSelected(false);
     for (int row = 0; row < list.GetItemCount(); ++row)
-        if (list.GetObjectIndex(row) == 11) list.SetRowSelected(row, true);
+        if (list.GetObjectIndex(row) == 11)
+            list.SetRowSelected(row, true);
     Frame().UpdateCommandStates();
     EXPECT_EQ(Frame().Action(kCmdSlotHistory)->text(), QStringLiteral("&History of MEMORY 12..."));
     ASSERT_TRUE(Frame().Action(kCmdSlotHistory)->isEnabled());

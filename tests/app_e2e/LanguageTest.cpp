@@ -11,8 +11,7 @@
 namespace app_e2e {
 namespace {
 
-TEST_F(AppTest, LangJaShowsJapaneseMenusAndMessages)
-{
+TEST_F(AppTest, LangJaShowsJapaneseMenusAndMessages) {
     App().SetInitialDataPath(temp.filePath(QStringLiteral("missing.z4l")).toStdString());
     SilenceUnit();
     ASSERT_TRUE(StartWithSimulator({QStringLiteral("--lang"), QStringLiteral("ja")}));

@@ -17,12 +17,13 @@ using namespace app_e2e;
 namespace {
 
 CPatchListCtrl& MainList(int area) { return *App().GetMainView()->GetPatchList(area); }
-QString Notice() { return App().GetMainView()->GetNotice().isHidden() ? QString() : App().GetMainView()->GetNotice().text(); }
+QString Notice() {
+    return App().GetMainView()->GetNotice().isHidden() ? QString() : App().GetMainView()->GetNotice().text();
+}
 
 class LastKnownStateTest : public AppTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         AppTest::SetUp();
         memory = temp.filePath(QStringLiteral("unit.z4l"));
         CFileDocument document;
@@ -33,16 +34,14 @@ protected:
         }
         ASSERT_TRUE(WriteLibrarianFile(memory.toStdString(), document));
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         App().SetStartUpShown({});
         AppTest::TearDown();
     }
     bool StartOnMemory() { return StartWithSimulator({QStringLiteral("--sim-memory"), memory}); }
     // What another program (or the unit's own panel) does: the patch at
     // position n of the unit's memory renamed.
-    void EditMemoryFromOutside(int n, const std::string& name)
-    {
+    void EditMemoryFromOutside(int n, const std::string& name) {
         CFileDocument document;
         ASSERT_TRUE(ReadLibrarianFile(memory.toStdString(), document));
         AsPatch(document.Patches().At(static_cast<std::size_t>(n)))->SetName(name);
@@ -52,8 +51,7 @@ protected:
     QString memory;
 };
 
-TEST_F(LastKnownStateTest, AStartShowsTheLastKnownNamesAtOnceThenMarksTheSlotChangedOnTheUnit)
-{
+TEST_F(LastKnownStateTest, AStartShowsTheLastKnownNamesAtOnceThenMarksTheSlotChangedOnTheUnit) {
     // The first start finds nothing remembered: the window shows the
     // initial patches until the read.
     std::string firstShown;
@@ -102,8 +100,7 @@ TEST_F(LastKnownStateTest, AStartShowsTheLastKnownNamesAtOnceThenMarksTheSlotCha
     EXPECT_FALSE(MainList(1).GetRowLook(11).mark.isValid());
 }
 
-TEST_F(LastKnownStateTest, WhenTheStartUpReadFailsTheLastKnownStateStaysMarkedAndIsNotWritten)
-{
+TEST_F(LastKnownStateTest, WhenTheStartUpReadFailsTheLastKnownStateStaysMarkedAndIsNotWritten) {
     ASSERT_TRUE(StartOnMemory());
     App().ExitInstance();
 

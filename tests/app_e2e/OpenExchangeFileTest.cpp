@@ -23,8 +23,7 @@ namespace {
 class OpenAnswer : public IFileDialogRunner {
 public:
     explicit OpenAnswer(QString path) : path_(std::move(path)) {}
-    CFileDialogAnswer Run(const CFileDialogRequest& request) override
-    {
+    CFileDialogAnswer Run(const CFileDialogRequest& request) override {
         filters = request.nameFilters;
         return {true, path_, QString(), 0};
     }
@@ -38,8 +37,8 @@ class AreaAnswer : public IAreaChooser {
 public:
     explicit AreaAnswer(std::optional<int> area) : area_(area) { SetAreaChooser(this); }
     ~AreaAnswer() override { SetAreaChooser(nullptr); }
-    std::optional<int> ChooseArea(const QString&, const std::vector<std::pair<int, QString>>& choices, QWidget*) override
-    {
+    std::optional<int> ChooseArea(const QString&, const std::vector<std::pair<int, QString>>& choices,
+                                  QWidget*) override {
         offered = choices.size();
         return area_;
     }
@@ -52,34 +51,31 @@ private:
 class OpenExchangeTest : public AppTest {
 protected:
     // Opens path through File - Open; the window's document, or null.
-    CFileDoc* OpenThroughDialog(const QString& path)
-    {
+    CFileDoc* OpenThroughDialog(const QString& path) {
         auto* runner = new OpenAnswer(path);
         auto previous = SetFileDialogRunner(std::unique_ptr<IFileDialogRunner>(runner));
         const std::size_t before = FileWindowCount();
         Frame().OnCommand(kCmdFileOpen);
         filters = runner->filters;
         SetFileDialogRunner(std::move(previous));
-        if (FileWindowCount() == before) return nullptr;
+        if (FileWindowCount() == before)
+            return nullptr;
         return dynamic_cast<CFileDoc*>(
             App().GetDocMan()->GetTemplate(CDocMan::kFileTemplateId)->GetDocuments().back());
     }
-    std::vector<int> All(int count)
-    {
+    std::vector<int> All(int count) {
         std::vector<int> indexes(static_cast<std::size_t>(count));
         std::iota(indexes.begin(), indexes.end(), 0);
         return indexes;
     }
     CWriter& Writer() { return *App().GetLibrarianState()->GetWriter(); }
-    static std::string Name(const CParameterArray& array, std::size_t k)
-    {
+    static std::string Name(const CParameterArray& array, std::size_t k) {
         return static_cast<const CPatch&>(*array.At(k)).GetName();
     }
     QStringList filters;
 };
 
-TEST_F(OpenExchangeTest, AStandardMidiFileOpensAsANewUntitledWindowWithItsPatches)
-{
+TEST_F(OpenExchangeTest, AStandardMidiFileOpensAsANewUntitledWindowWithItsPatches) {
     ASSERT_TRUE(StartWithSimulator());
     const QString path = temp.filePath(QStringLiteral("memory.mid"));
     ASSERT_TRUE(Writer().ExportSmf(path.toStdString(), 0x21, All(60), MainData().GetArray(1)));
@@ -106,8 +102,7 @@ TEST_F(OpenExchangeTest, AStandardMidiFileOpensAsANewUntitledWindowWithItsPatche
     EXPECT_EQ(App().GetRecentFiles()->Paths().value(0), path);
 }
 
-TEST_F(OpenExchangeTest, ASysExFileOfSeveralAreasOpensTheAreaChosenAndABadFileOpensNothing)
-{
+TEST_F(OpenExchangeTest, ASysExFileOfSeveralAreasOpensTheAreaChosenAndABadFileOpensNothing) {
     ASSERT_TRUE(StartWithSimulator());
     const QString memory = temp.filePath(QStringLiteral("memory.syx"));
     const QString banks = temp.filePath(QStringLiteral("banks.syx"));

@@ -15,12 +15,13 @@ using namespace app_e2e;
 namespace {
 
 CPatchListCtrl& MainList(int area) { return *App().GetMainView()->GetPatchList(area); }
-QString Notice() { return App().GetMainView()->GetNotice().isHidden() ? QString() : App().GetMainView()->GetNotice().text(); }
+QString Notice() {
+    return App().GetMainView()->GetNotice().isHidden() ? QString() : App().GetMainView()->GetNotice().text();
+}
 
 } // namespace
 
-TEST_F(AppTest, AMainWindowTheUnitDidNotAnswerForShowsItsRowsAsNotReadAndWriteAsks)
-{
+TEST_F(AppTest, AMainWindowTheUnitDidNotAnswerForShowsItsRowsAsNotReadAndWriteAsks) {
     SilenceUnit();
     ASSERT_TRUE(StartWithSimulator());
     App().GetMainView()->UpdateNotice();
@@ -42,8 +43,7 @@ TEST_F(AppTest, AMainWindowTheUnitDidNotAnswerForShowsItsRowsAsNotReadAndWriteAs
     EXPECT_EQ(Notice(), QStringLiteral("Not read from the ZM-47")) << "59 rows are still not read";
 }
 
-TEST_F(AppTest, AnAreaTheStartUpReadStoppedAtIsNotReadWhileTheAreasBeforeItAre)
-{
+TEST_F(AppTest, AnAreaTheStartUpReadStoppedAtIsNotReadWhileTheAreasBeforeItAre) {
     // Each area's read begins with an identity request of its own: reply 1
     // answers the start-up's, 2 to 62 MEMORY's and 63 to 73 the first
     // bank's; both tries for the second bank's first patch go unanswered.
@@ -64,8 +64,7 @@ TEST_F(AppTest, AnAreaTheStartUpReadStoppedAtIsNotReadWhileTheAreasBeforeItAre)
     EXPECT_FALSE(MainList(1).GetRowLook(0).dimmed);
 }
 
-TEST_F(AppTest, QuittingWithARenameNeverWrittenAsksFirstAndWriteSendsIt)
-{
+TEST_F(AppTest, QuittingWithARenameNeverWrittenAsksFirstAndWriteSendsIt) {
     ASSERT_TRUE(StartWithSimulator());
     std::vector<QString> asked;
     UnsentAnswer answer = UnsentAnswer::kCancel;
@@ -91,8 +90,7 @@ TEST_F(AppTest, QuittingWithARenameNeverWrittenAsksFirstAndWriteSendsIt)
     EXPECT_EQ(App().GetSimulator()->Unit().Patch(1, 3)->GetName(), "RENAMED");
 }
 
-TEST_F(AppTest, QuittingAfterEverythingWasReadAsksNothing)
-{
+TEST_F(AppTest, QuittingAfterEverythingWasReadAsksNothing) {
     ASSERT_TRUE(StartWithSimulator());
     int asked = 0;
     App().SetUnsentQuestion([&](const QString&) {

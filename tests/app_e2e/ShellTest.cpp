@@ -24,19 +24,16 @@ using ::testing::IsEmpty;
 
 class ShellTest : public AppTest {
 protected:
-    QString MakeFile(const QString& name, const std::string& patchName)
-    {
+    QString MakeFile(const QString& name, const std::string& patchName) {
         const QString path = temp.filePath(name);
         EXPECT_TRUE(WriteLibrarianFileOf(path, patchName, 3));
         return path;
     }
     // Message 4 naming the file that could not be opened.
-    static std::string NotLoaded(const QString& path)
-    {
+    static std::string NotLoaded(const QString& path) {
         return GetMessageTable().Get(kMsgFileNotLoaded) + "\n" + path.toStdString();
     }
-    std::vector<QString> OpenPaths()
-    {
+    std::vector<QString> OpenPaths() {
         std::vector<QString> paths;
         for (IDocManDocument* document : App().GetDocMan()->GetTemplate(CDocMan::kFileTemplateId)->GetDocuments())
             paths.push_back(document->GetPathName());
@@ -44,8 +41,7 @@ protected:
     }
 };
 
-TEST_F(ShellTest, OpenCommandShowsTheFrameAndOpensTheFileInAWindowTitledWithItsName)
-{
+TEST_F(ShellTest, OpenCommandShowsTheFrameAndOpensTheFileInAWindowTitledWithItsName) {
     ASSERT_TRUE(StartWithSimulator());
     const QString path = MakeFile(QStringLiteral("with blank.z4l"), "FROM DDE");
     Frame().showMinimized();
@@ -61,8 +57,7 @@ TEST_F(ShellTest, OpenCommandShowsTheFrameAndOpensTheFileInAWindowTitledWithItsN
     EXPECT_THAT(ShownTexts(), IsEmpty());
 }
 
-TEST_F(ShellTest, CommandsOtherThanOpenAndBrokenOpenCommandsOpenNothing)
-{
+TEST_F(ShellTest, CommandsOtherThanOpenAndBrokenOpenCommandsOpenNothing) {
     ASSERT_TRUE(StartWithSimulator());
     const QString path = MakeFile(QStringLiteral("a.z4l"), "A");
     for (const QString& command : {QStringLiteral("[print(\"%1\")]").arg(path), QStringLiteral("[open(\"%1").arg(path),
@@ -78,16 +73,14 @@ TEST_F(ShellTest, CommandsOtherThanOpenAndBrokenOpenCommandsOpenNothing)
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{NotLoaded(temp.filePath(QStringLiteral("gone.z4l")))});
 }
 
-TEST_F(ShellTest, CommandLineFileIsOpenedAtStartUp)
-{
+TEST_F(ShellTest, CommandLineFileIsOpenedAtStartUp) {
     const QString path = MakeFile(QStringLiteral("at start.z4l"), "AT START");
     ASSERT_TRUE(StartWithSimulator({QStringLiteral("\"%1\"").arg(path)}));
     EXPECT_EQ(OpenPaths(), std::vector<QString>{path});
     EXPECT_TRUE(Frame().isVisible());
 }
 
-TEST_F(ShellTest, CommandLineFileThatCannotBeOpenedIsNamedAndTheLibrarianGoesOn)
-{
+TEST_F(ShellTest, CommandLineFileThatCannotBeOpenedIsNamedAndTheLibrarianGoesOn) {
     // Missing, and damaged: each named in its message, and the main window
     // comes up all the same, as for a file handed to a running librarian.
     const QString damaged = temp.filePath(QStringLiteral("damaged.z4l"));
@@ -111,8 +104,7 @@ TEST_F(ShellTest, CommandLineFileThatCannotBeOpenedIsNamedAndTheLibrarianGoesOn)
     }
 }
 
-TEST_F(ShellTest, OpenedFilesAreOfferedInTheFileMenuAtTheNextStart)
-{
+TEST_F(ShellTest, OpenedFilesAreOfferedInTheFileMenuAtTheNextStart) {
     ASSERT_TRUE(StartWithSimulator());
     const QString gone = MakeFile(QStringLiteral("gone & back.z4l"), "GONE");
     const QString kept = MakeFile(QStringLiteral("kept.z4l"), "KEPT");
@@ -139,19 +131,18 @@ TEST_F(ShellTest, OpenedFilesAreOfferedInTheFileMenuAtTheNextStart)
 
 // Runs the real program as a second start while this one keeps handling its
 // events; false when it did not end within the time.
-bool RunSecondInstance(const QStringList& arguments, QProcess& process)
-{
+bool RunSecondInstance(const QStringList& arguments, QProcess& process) {
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QStringLiteral(ZM47_LIBRARIAN_PATH), arguments);
-    if (!process.waitForStarted(10000)) return false;
+    if (!process.waitForStarted(10000))
+        return false;
     QDeadlineTimer deadline(60000);
     while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
         QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
     return process.state() == QProcess::NotRunning;
 }
 
-TEST_F(ShellTest, SecondStartHandsItsFileToTheFirstAndEndsWithoutAWindow)
-{
+TEST_F(ShellTest, SecondStartHandsItsFileToTheFirstAndEndsWithoutAWindow) {
     ASSERT_TRUE(StartWithSimulator());
     const QString path = MakeFile(QStringLiteral("second.z4l"), "SECOND");
     Frame().showMinimized();

@@ -34,8 +34,7 @@ namespace {
 using ::testing::Contains;
 using ::testing::IsEmpty;
 
-TEST_F(AppTest, StartUpReadFillsEveryAreaOfTheMainWindowFromTheUnit)
-{
+TEST_F(AppTest, StartUpReadFillsEveryAreaOfTheMainWindowFromTheUnit) {
     ASSERT_TRUE(StartWithSimulator());
     EXPECT_THAT(ShownTexts(), IsEmpty());
     EXPECT_TRUE(Frame().isVisible());
@@ -53,19 +52,18 @@ TEST_F(AppTest, StartUpReadFillsEveryAreaOfTheMainWindowFromTheUnit)
     EXPECT_NE(App().GetLibrarianState()->GetWriter(), nullptr);
 }
 
-TEST_F(AppTest, SilentUnitIsReportedOnceAndTheMainWindowKeepsTheInitialPatches)
-{
+TEST_F(AppTest, SilentUnitIsReportedOnceAndTheMainWindowKeepsTheInitialPatches) {
     SilenceUnit();
     ASSERT_TRUE(StartWithSimulator());
     ASSERT_EQ(ShownTexts().size(), 1u);
     EXPECT_EQ(ShownTexts()[0].rfind(GetMessageTable().Get(kMsgUnableToReadWrite) + "\n\nReading 120 patches", 0), 0u);
     EXPECT_TRUE(Frame().isVisible());
-    for (int area = 1; area <= 7; ++area) EXPECT_EQ(MainPatchName(area, 0), "INIT TEST") << "area " << area;
+    for (int area = 1; area <= 7; ++area)
+        EXPECT_EQ(MainPatchName(area, 0), "INIT TEST") << "area " << area;
     EXPECT_EQ(MainData().GetArray(1).Size(), 60u);
 }
 
-TEST_F(AppTest, MissingInitialDataFileIsReportedAndStartUpGoesOnWithInitPatches)
-{
+TEST_F(AppTest, MissingInitialDataFileIsReportedAndStartUpGoesOnWithInitPatches) {
     App().SetInitialDataPath(temp.filePath(QStringLiteral("Script/ZM4L/InitialData.z4l")).toStdString());
     SilenceUnit();
     ASSERT_TRUE(StartWithSimulator());
@@ -76,8 +74,7 @@ TEST_F(AppTest, MissingInitialDataFileIsReportedAndStartUpGoesOnWithInitPatches)
     EXPECT_EQ(MainPatchName(7, 9), "INIT PATCH");
 }
 
-TEST_F(AppTest, AStoredDeviceChoiceIsKeptInsteadOfTheSimulatedUnit)
-{
+TEST_F(AppTest, AStoredDeviceChoiceIsKeptInsteadOfTheSimulatedUnit) {
     GT::GetProfile().WriteString("MIDIConnection/MIDIInDevice0", "(none)");
     GT::GetProfile().WriteString("MIDIConnection/MIDIOutDevice0", "(none)");
     ASSERT_TRUE(StartWithSimulator());
@@ -89,8 +86,7 @@ TEST_F(AppTest, AStoredDeviceChoiceIsKeptInsteadOfTheSimulatedUnit)
 // The start-up read of a unit that does not answer: the message says what
 // was read through which ports, and its button opens the MIDI setup once
 // the read has ended.
-TEST_F(AppTest, AFailedTransferNamesItsPortsAndItsButtonOpensTheMidiSetup)
-{
+TEST_F(AppTest, AFailedTransferNamesItsPortsAndItsButtonOpensTheMidiSetup) {
     SilenceUnit();
     dialogs.setPressAction(true);
     ASSERT_TRUE(StartWithSimulator());
@@ -102,9 +98,10 @@ TEST_F(AppTest, AFailedTransferNamesItsPortsAndItsButtonOpensTheMidiSetup)
     const std::string in = GetMidiSetup().DisplayName(*reader.GetInput());
     const std::string out = GetMidiSetup().DisplayName(*reader.GetOutput());
     EXPECT_NE(in, "(none)");
-    EXPECT_THAT(text, ::testing::HasSubstr("Reading 120 patches (MEMORY 1\xE2\x80\x93" "60, SOUND LIBRARY: CLEAN 1"));
-    EXPECT_THAT(text, ::testing::HasSubstr("from the ZM-47 failed.\nInput: " + in + "\nOutput: " + out +
-                                           "\nDevice ID: 17"));
+    EXPECT_THAT(text, ::testing::HasSubstr("Reading 120 patches (MEMORY 1\xE2\x80\x93"
+                                           "60, SOUND LIBRARY: CLEAN 1"));
+    EXPECT_THAT(text,
+                ::testing::HasSubstr("from the ZM-47 failed.\nInput: " + in + "\nOutput: " + out + "\nDevice ID: 17"));
     EXPECT_EQ(dialogs.shown()[0].action, "Set Up &MIDI Devices...");
 
     // The button was pressed: the dialog comes once the events run.
@@ -125,8 +122,7 @@ TEST_F(AppTest, AFailedTransferNamesItsPortsAndItsButtonOpensTheMidiSetup)
     EXPECT_EQ(dialogs.shown().size(), 1u) << "no other message";
 }
 
-TEST_F(AppTest, MainWindowIsTitledMainFillsTheFrameOnAFirstRunAndRefusesToClose)
-{
+TEST_F(AppTest, MainWindowIsTitledMainFillsTheFrameOnAFirstRunAndRefusesToClose) {
     ASSERT_TRUE(StartWithSimulator());
     CImageFrame* frame = Frame().GetImageFrame();
     ASSERT_NE(frame, nullptr);
@@ -142,17 +138,16 @@ TEST_F(AppTest, MainWindowIsTitledMainFillsTheFrameOnAFirstRunAndRefusesToClose)
 }
 
 // Whether the list draws the cell's text without cutting it.
-bool ShownWhole(const CParameterListCtrl& list, int row, int column)
-{
+bool ShownWhole(const CParameterListCtrl& list, int row, int column) {
     const QString text = list.GetCellText(row, column);
     return GP::CEditListCtrl::ElideCellText(list.fontMetrics(), text, list.columnWidth(column)) == text;
 }
 
-TEST_F(AppTest, AFirstRunShowsEveryNameWholeInBothLanguages)
-{
+TEST_F(AppTest, AFirstRunShowsEveryNameWholeInBothLanguages) {
     for (const char* language : {"en", "ja"}) {
         SCOPED_TRACE(language);
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessan"), QStringLiteral("ZM-47 Librarian"))
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessan"),
+                  QStringLiteral("ZM-47 Librarian"))
             .clear();
         ASSERT_TRUE(StartWithSimulator({QStringLiteral("--lang"), QString::fromLatin1(language)}));
         EXPECT_EQ(Frame().geometry(), GP::FirstRunFrameRect(QGuiApplication::primaryScreen()->availableGeometry()));
@@ -179,8 +174,7 @@ TEST_F(AppTest, AFirstRunShowsEveryNameWholeInBothLanguages)
     }
 }
 
-TEST_F(AppTest, ExitEndsTheEventLoopEvenWithTheDiagnosticWindowOpen)
-{
+TEST_F(AppTest, ExitEndsTheEventLoopEvenWithTheDiagnosticWindowOpen) {
     ASSERT_TRUE(StartWithSimulator());
     GetDefinitionErrorOut().Write("a definition error\n");
     bool exited = false;
@@ -194,8 +188,7 @@ TEST_F(AppTest, ExitEndsTheEventLoopEvenWithTheDiagnosticWindowOpen)
     EXPECT_FALSE(Frame().isVisible());
 }
 
-TEST_F(AppTest, FileTypeIsRegisteredWithTheDesktopUnlessNoRegisterIsGiven)
-{
+TEST_F(AppTest, FileTypeIsRegisteredWithTheDesktopUnlessNoRegisterIsGiven) {
     const QString entry = UserDataFolder() + QStringLiteral("/applications/") + QLatin1String(kDesktopEntryName);
     QFile::remove(entry);
     ASSERT_TRUE(StartWithSimulator());
@@ -205,8 +198,7 @@ TEST_F(AppTest, FileTypeIsRegisteredWithTheDesktopUnlessNoRegisterIsGiven)
     EXPECT_TRUE(QFile::exists(entry));
 }
 
-TEST_F(AppTest, ShutdownSavesTheSettingsAndTakesTheEngineDown)
-{
+TEST_F(AppTest, ShutdownSavesTheSettingsAndTakesTheEngineDown) {
     ASSERT_TRUE(StartWithSimulator());
     App().GetLibrarianState()->SetArea(6);
     App().ExitInstance();

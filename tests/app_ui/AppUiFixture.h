@@ -59,18 +59,19 @@ class AppUiTest : public ::testing::Test, protected MainWindowFixture {
 protected:
     void SetUp() override {
         WindowsApp();
-        ASSERT_NO_FATAL_FAILURE(Open(state, *profile, runner, confirmation, QSize(900, 700), [this](CMainFrame& main, CDocMan&) {
-            main.SetImageViewCommands([this](CImageView&) {
-                auto commands = std::make_unique<RecordingCommands>();
-                imageCommands = commands.get();
-                return commands;
-            });
-            main.SetFileViewCommands([this](CFileView&) {
-                auto commands = std::make_unique<RecordingCommands>();
-                fileCommands = commands.get();
-                return commands;
-            });
-        }));
+        ASSERT_NO_FATAL_FAILURE(
+            Open(state, *profile, runner, confirmation, QSize(900, 700), [this](CMainFrame& main, CDocMan&) {
+                main.SetImageViewCommands([this](CImageView&) {
+                    auto commands = std::make_unique<RecordingCommands>();
+                    imageCommands = commands.get();
+                    return commands;
+                });
+                main.SetFileViewCommands([this](CFileView&) {
+                    auto commands = std::make_unique<RecordingCommands>();
+                    fileCommands = commands.get();
+                    return commands;
+                });
+            }));
     }
     void TearDown() override { Close(); }
 

@@ -16,7 +16,8 @@ TEST(DuplicatesDialog, GroupsEqualSoundsAndChoosingOneSelectsItsRowsInASortedLis
         AsPatch(&file.Patches()[static_cast<std::size_t>(index)])->Data()[90] = 0x22;
     // The rest differ from each other.
     for (int index : {0, 3, 5})
-        AsPatch(&file.Patches()[static_cast<std::size_t>(index)])->Data()[10] = static_cast<std::uint8_t>(0x40 + index);
+        AsPatch(&file.Patches()[static_cast<std::size_t>(index)])->Data()[10] =
+            static_cast<std::uint8_t>(0x40 + index);
     file.list.SortByColumn(1);
     file.list.SortByColumn(1); // names descending: rows are not in index order
 

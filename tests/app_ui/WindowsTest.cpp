@@ -127,7 +127,7 @@ TEST_F(AppUiTest, UpdatesReachTheViewsWithContentsAndFont) {
     ImageDoc().UpdateAllViews(nullptr, kHintContents);
     file.Document()->UpdateAllViews(nullptr, kHintContents);
     EXPECT_EQ(MainView().GetShownList()->GetItemCount(), 3);
-    EXPECT_EQ(file.View().GetPatchList().GetItemCount(), 5);  // and the empty row
+    EXPECT_EQ(file.View().GetPatchList().GetItemCount(), 5); // and the empty row
 
     const int normalRow = MainView().GetShownList()->GetRowHeight();
     CFontEx& font = state.GetListFont();
@@ -135,11 +135,11 @@ TEST_F(AppUiTest, UpdatesReachTheViewsWithContentsAndFont) {
     font.systemDefault = false;
     font.description.faceName = "Monospace";
     font.description.height = -19;
-    font.color = 0x0000FF;  // red
+    font.color = 0x0000FF; // red
     ImageDoc().UpdateAllViews(nullptr, kHintFont);
     file.Document()->UpdateAllViews(nullptr, kHintFont);
-    for (QWidget* list : {static_cast<QWidget*>(MainView().GetShownList()),
-                          static_cast<QWidget*>(&file.View().GetPatchList())}) {
+    for (QWidget* list :
+         {static_cast<QWidget*>(MainView().GetShownList()), static_cast<QWidget*>(&file.View().GetPatchList())}) {
         EXPECT_EQ(list->font().pixelSize(), 19);
         EXPECT_EQ(list->palette().color(QPalette::Text), QColor(255, 0, 0));
     }
@@ -228,7 +228,8 @@ TEST_F(AppUiTest, EveryCommandHasAPromptATipAndTheToolBarPicturesThem) {
 QStringList Items(const QList<QAction*>& actions) {
     QStringList items;
     for (const QAction* action : actions)
-        items << (action->isSeparator() ? QStringLiteral("|") : action->text() + (action->menu() ? QStringLiteral(">") : QString()));
+        items << (action->isSeparator() ? QStringLiteral("|")
+                                        : action->text() + (action->menu() ? QStringLiteral(">") : QString()));
     return items;
 }
 
@@ -247,9 +248,9 @@ TEST_F(AppUiTest, MenusToolBarAndListMenuAreLaidOutFromTheCommandRows) {
     ASSERT_NE(file, nullptr);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(Items(file->actions()),
-              (QStringList{"&New", "&Open...", "Open &Backup...", "&Close", "&Save", "Save &As...", "|", "D&uplicate", "|",
-                           "&Import SMF...", "Export SMF All &Data...", "Export SMF S&elected Data...", "Import S&ysEx...",
-                           "Expor&t SysEx>", "|", "E&xit"}));
+              (QStringList{"&New", "&Open...", "Open &Backup...", "&Close", "&Save", "Save &As...", "|", "D&uplicate",
+                           "|", "&Import SMF...", "Export SMF All &Data...", "Export SMF S&elected Data...",
+                           "Import S&ysEx...", "Expor&t SysEx>", "|", "E&xit"}));
     const QAction* exportSysEx = file->actions().at(13);
     ASSERT_NE(exportSysEx->menu(), nullptr);
     EXPECT_EQ(Items(exportSysEx->menu()->actions()), (QStringList{"&All Data...", "&Selected Data..."}));
@@ -259,24 +260,26 @@ TEST_F(AppUiTest, MenusToolBarAndListMenuAreLaidOutFromTheCommandRows) {
     EXPECT_EQ(windowItems.mid(1, 6),
               (QStringList{"|", "&Cascade", "Tile &Horizontally", "Tile &Vertically", "&Arrange Icons", "|"}));
 
-    EXPECT_EQ(Items(frame->ListMenu().actions()), (QStringList{"Cu&t", "&Copy", "&Insert", "&Replace", "&Delete",
-                                                               "I&nitialize", "|", "Replace Strin&g...", "|", "Select &All",
-                                                               "|", "&History of This Slot..."}));
-    EXPECT_EQ(Items(frame->ToolBar().actions()), (QStringList{"&New", "&Open...", "&Save", "|", "&Undo", "Red&o", "Cu&t",
-                                                              "&Copy", "&Insert", "&Replace", "&Delete", "|", "ZM-47 Librarian &Manual"}));
+    EXPECT_EQ(Items(frame->ListMenu().actions()),
+              (QStringList{"Cu&t", "&Copy", "&Insert", "&Replace", "&Delete", "I&nitialize", "|", "Replace Strin&g...",
+                           "|", "Select &All", "|", "&History of This Slot..."}));
+    EXPECT_EQ(Items(frame->ToolBar().actions()),
+              (QStringList{"&New", "&Open...", "&Save", "|", "&Undo", "Red&o", "Cu&t", "&Copy", "&Insert", "&Replace",
+                           "&Delete", "|", "ZM-47 Librarian &Manual"}));
     // Each shortcut is the one of its row, shown by the menu from the key.
     EXPECT_EQ(frame->Action(kCmdFileNew)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     EXPECT_EQ(frame->Action(kCmdDelete)->shortcut(), QKeySequence(Qt::Key_Delete));
     EXPECT_EQ(frame->Action(kCmdManual)->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(frame->Action(kCmdRedo)->shortcuts(),
-              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    EXPECT_EQ(
+        frame->Action(kCmdRedo)->shortcuts(),
+        (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
     EXPECT_TRUE(frame->Action(kCmdFileSaveAs)->shortcut().isEmpty());
 }
 
 TEST_F(AppUiTest, PreviewButtonsFollowTheRowsAndAskFirst) {
     CFileFrame& file = NewFileWindow(3);
     CFileView& view = file.View();
-    ASSERT_EQ(view.GetButtonCount(), 3);  // none for the empty last row
+    ASSERT_EQ(view.GetButtonCount(), 3); // none for the empty last row
 
     view.GetButton(1)->click();
     EXPECT_EQ(confirmation.kinds, std::vector<int>{kWarnWriteTemporary});
@@ -392,9 +395,10 @@ TEST_F(AppUiTest, NoTwoCommandsShareAKey) {
     }
     EXPECT_EQ(keys.count(QStringLiteral("Ctrl+H")), 1u);
     // The keys the desktops use for these commands.
-    const std::pair<int, const char*> expected[] = {
-        {kCmdAppExit, "Ctrl+Q"}, {kCmdReadAll, "Ctrl+Shift+R"}, {kCmdWriteAll, "Ctrl+Shift+W"},
-        {kCmdPreview, "Ctrl+Space"}};
+    const std::pair<int, const char*> expected[] = {{kCmdAppExit, "Ctrl+Q"},
+                                                    {kCmdReadAll, "Ctrl+Shift+R"},
+                                                    {kCmdWriteAll, "Ctrl+Shift+W"},
+                                                    {kCmdPreview, "Ctrl+Space"}};
     for (const auto& [id, key] : expected)
         EXPECT_EQ(frame->Action(id)->shortcut().toString(QKeySequence::PortableText), QString::fromLatin1(key)) << id;
 }
@@ -405,11 +409,11 @@ TEST_F(AppUiTest, CtrlRIsReplaceOnlyAndReplaceStringIsAnEditCommandOfItsOwn) {
     frame->MdiArea().setActiveSubWindow(frame->GetImageFrame());
     auto editing = std::make_unique<EditingCommands>();
     EditingCommands& recorded = *editing;
-    recorded.disabled = {kCmdReplace};  // the clipboard is empty
+    recorded.disabled = {kCmdReplace}; // the clipboard is empty
     MainView().SetCommands(std::move(editing));
     CPatchListCtrl& list = *MainView().GetShownList();
     list.SetRowSelected(2, true);
-    list.SetCurrentColumn(1);  // the name
+    list.SetCurrentColumn(1); // the name
     list.setFocus();
     frame->UpdateCommandStates();
 
@@ -454,7 +458,7 @@ TEST_F(AppUiTest, CtrlRIsReplaceOnlyAndReplaceStringIsAnEditCommandOfItsOwn) {
 TEST_F(AppUiTest, ClosingAFileWindowClosesItsDocumentAndAModifiedOneAsksFirst) {
     CFileFrame& file = NewFileWindow(1);
     file.Document()->SetModifiedFlag(true);
-    messages.setAnswer(UL::kResultOther);  // Cancel
+    messages.setAnswer(UL::kResultOther); // Cancel
     EXPECT_FALSE(file.close());
     EXPECT_EQ(fileTemplate->GetDocuments().size(), 1u);
 

@@ -9,8 +9,8 @@ namespace arch {
 
 struct LayerRow {
     int layer = 0;
-    std::string folder;  // "platform/mm", no trailing slash
-    bool qt = true;      // may include Qt headers
+    std::string folder; // "platform/mm", no trailing slash
+    bool qt = true;     // may include Qt headers
 };
 
 struct LayerTable {

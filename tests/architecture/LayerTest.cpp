@@ -31,7 +31,8 @@ const fs::path kRoot = ZM47_SOURCE_DIR;
 arch::LayerTable DocumentedTable() {
     std::vector<std::string> errors;
     arch::LayerTable table = arch::ParseLayerTable(ReadText(kRoot / "docs/ARCHITECTURE.md"), errors);
-    for (const std::string& error : errors) ADD_FAILURE() << error;
+    for (const std::string& error : errors)
+        ADD_FAILURE() << error;
     return table;
 }
 
@@ -43,7 +44,8 @@ std::vector<std::string> ProgramSources() {
         const std::string name = it->path().filename().string();
         if (it->is_directory()) {
             const bool skipped = it.depth() == 0 && (name == "tests" || name == "bench" || name == "fuzz");
-            if (skipped || name.starts_with('.') || name.starts_with("build")) it.disable_recursion_pending();
+            if (skipped || name.starts_with('.') || name.starts_with("build"))
+                it.disable_recursion_pending();
             continue;
         }
         const std::string ext = it->path().extension().string();
@@ -134,10 +136,10 @@ TEST(LayerRules, UpwardSidewaysAndUnknownIncludesAreFaults) {
     const arch::LayerTable table = SmallTable();
     const std::vector<std::string> fine = {"engine/Other.h", "toolkit/core/TextOut.h", "Local.h", "<vector>"};
     EXPECT_TRUE(arch::CheckIncludes(table, "engine/dialogs/D.cpp", fine).empty());
-    EXPECT_EQ(arch::CheckIncludes(table, "engine/Reader.cpp", {"engine/dialogs/D.h"}).size(), 1u);  // upward
-    EXPECT_EQ(arch::CheckIncludes(table, "views/V.cpp", {"engine/dialogs/D.h"}).size(), 1u);        // sideways
+    EXPECT_EQ(arch::CheckIncludes(table, "engine/Reader.cpp", {"engine/dialogs/D.h"}).size(), 1u); // upward
+    EXPECT_EQ(arch::CheckIncludes(table, "views/V.cpp", {"engine/dialogs/D.h"}).size(), 1u);       // sideways
     EXPECT_EQ(arch::CheckIncludes(table, "views/V.cpp", {"nowhere/X.h"}).size(), 1u);
-    EXPECT_EQ(arch::CheckIncludes(table, "scripts/S.cpp", {}).size(), 1u);  // a folder outside the table
+    EXPECT_EQ(arch::CheckIncludes(table, "scripts/S.cpp", {}).size(), 1u); // a folder outside the table
     EXPECT_EQ(arch::CheckIncludes(table, "platform/shell/M.cpp", {"messages/ShowMessage.h"}).size(), 2u);
 }
 

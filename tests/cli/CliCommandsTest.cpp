@@ -17,8 +17,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::filesystem::path TempFile(const std::string& name)
-{
+std::filesystem::path TempFile(const std::string& name) {
     return std::filesystem::temp_directory_path() / ("zm47-cli-" + std::to_string(::getpid()) + "-" + name);
 }
 
@@ -31,8 +30,7 @@ struct SmfSummary {
 
 // A plain reading of the file format: header chunk, then track chunks of
 // delta-timed events; only what the export writes (SysEx, meta) is expected.
-bool ParseSmf(const Bytes& file, SmfSummary& summary)
-{
+bool ParseSmf(const Bytes& file, SmfSummary& summary) {
     std::size_t at = 0;
     auto u32 = [&](std::size_t p) {
         return std::uint32_t{file[p]} << 24 | std::uint32_t{file[p + 1]} << 16 | std::uint32_t{file[p + 2]} << 8 |
@@ -86,8 +84,7 @@ bool ParseSmf(const Bytes& file, SmfSummary& summary)
     return at == file.size();
 }
 
-TEST(CliFileCommands, ExportOfSixtyPatchesIsAnSmfOfSixtyDataSetsThatImportsBack)
-{
+TEST(CliFileCommands, ExportOfSixtyPatchesIsAnSmfOfSixtyDataSetsThatImportsBack) {
     test::CapturingTextDialog dialog;
     const auto z4l = TempFile("sixty.z4l");
     const auto mid = TempFile("sixty.mid");
@@ -121,8 +118,7 @@ TEST(CliFileCommands, ExportOfSixtyPatchesIsAnSmfOfSixtyDataSetsThatImportsBack)
         std::filesystem::remove(path);
 }
 
-TEST(CliFileCommands, ImportOfAFileThatIsNoSmfShowsMessage4AndWritesNothing)
-{
+TEST(CliFileCommands, ImportOfAFileThatIsNoSmfShowsMessage4AndWritesNothing) {
     test::CapturingTextDialog dialog;
     const auto mid = TempFile("bad.mid");
     const auto out = TempFile("bad.z4l");
@@ -136,8 +132,7 @@ TEST(CliFileCommands, ImportOfAFileThatIsNoSmfShowsMessage4AndWritesNothing)
     std::filesystem::remove(mid);
 }
 
-TEST(CliFileCommands, AFileWithBytesMidiCannotCarryIsNeitherWrittenPreviewedNorExported)
-{
+TEST(CliFileCommands, AFileWithBytesMidiCannotCarryIsNeitherWrittenPreviewedNorExported) {
     test::CapturingTextDialog dialog;
     const auto z4l = TempFile("damaged.z4l");
     const auto mid = TempFile("damaged.mid");

@@ -15,13 +15,11 @@ using cli::CommandSpec;
 const CommandSpec kRead{"read", 1, 1, {"device", "area"}, true};
 const CommandSpec kWrite{"write", 1, 1, {"device", "area", "indexes"}};
 
-bool Parse(const CommandSpec& spec, std::vector<std::string_view> words, Arguments& arguments, std::string& error)
-{
+bool Parse(const CommandSpec& spec, std::vector<std::string_view> words, Arguments& arguments, std::string& error) {
     return cli::ParseArguments(spec, words, arguments, error);
 }
 
-TEST(CommandLine, ReadsFilesDevicesAndAreas)
-{
+TEST(CommandLine, ReadsFilesDevicesAndAreas) {
     Arguments a;
     std::string error;
     ASSERT_TRUE(Parse(kRead, {"--area", "all", "out.z4l", "--simulator", "--sim-memory=mem.z4l", "--device-id", "18"},
@@ -34,7 +32,8 @@ TEST(CommandLine, ReadsFilesDevicesAndAreas)
     EXPECT_EQ(a.devices.deviceId, 0x11);
 
     Arguments b;
-    ASSERT_TRUE(Parse(kWrite, {"in.z4l", "--area=3", "--indexes", "0,3,7", "--in", "Port A", "--out", "Port B"}, b, error));
+    ASSERT_TRUE(
+        Parse(kWrite, {"in.z4l", "--area=3", "--indexes", "0,3,7", "--in", "Port A", "--out", "Port B"}, b, error));
     EXPECT_EQ(b.area, 3);
     EXPECT_EQ(b.indexes, (std::vector<int>{0, 3, 7}));
     EXPECT_EQ(b.devices.input, "Port A");
@@ -42,8 +41,7 @@ TEST(CommandLine, ReadsFilesDevicesAndAreas)
     EXPECT_EQ(b.devices.deviceId, 0x10);
 }
 
-TEST(CommandLine, TheSimulatedUnitsMidiSystemAndTiming)
-{
+TEST(CommandLine, TheSimulatedUnitsMidiSystemAndTiming) {
     const CommandSpec sim{"sim", 0, 0, {"api", "port-name", "sim-memory", "device-id", "wire-speed"}};
     Arguments a;
     std::string error;
@@ -61,22 +59,21 @@ TEST(CommandLine, TheSimulatedUnitsMidiSystemAndTiming)
     }
 }
 
-TEST(CommandLine, RefusesWhatCannotBeMeant)
-{
+TEST(CommandLine, RefusesWhatCannotBeMeant) {
     const std::vector<std::vector<std::string_view>> bad{
-        {"--area", "all"},                                    // no file
-        {"a.z4l", "b.z4l", "--area", "1"},                    // two files
-        {"a.z4l", "--area", "8"},                             // no area 8
+        {"--area", "all"},                 // no file
+        {"a.z4l", "b.z4l", "--area", "1"}, // two files
+        {"a.z4l", "--area", "8"},          // no area 8
         {"a.z4l", "--area", "0"},
         {"a.z4l", "--area", "1x"},
-        {"a.z4l", "--area"},                                  // value missing
-        {"a.z4l", "--area", "1", "--area", "2"},              // twice
-        {"a.z4l", "--area", "1", "--device-id", "16"},        // below the dialog's 17
+        {"a.z4l", "--area"},                           // value missing
+        {"a.z4l", "--area", "1", "--area", "2"},       // twice
+        {"a.z4l", "--area", "1", "--device-id", "16"}, // below the dialog's 17
         {"a.z4l", "--area", "1", "--device-id", "33"},
         {"a.z4l", "--area", "1", "--simulator", "--in", "X"}, // two kinds of device
         {"a.z4l", "--area", "1", "--sim-memory", "m.z4l"},    // memory without the simulator
         {"a.z4l", "--area", "1", "--simulator=yes"},
-        {"a.z4l", "--area", "1", "--indexes", "1"},           // not an option of read
+        {"a.z4l", "--area", "1", "--indexes", "1"}, // not an option of read
         {"a.z4l", "--area", "1", "--bogus"},
     };
     for (const auto& words : bad) {
@@ -92,8 +89,7 @@ TEST(CommandLine, RefusesWhatCannotBeMeant)
     EXPECT_FALSE(Parse(kWrite, {"a.z4l", "--area", "1", "--indexes", "-1"}, a, error));
 }
 
-TEST(CommandLine, DeviceIdIsTheNumberTheSetupShows)
-{
+TEST(CommandLine, DeviceIdIsTheNumberTheSetupShows) {
     EXPECT_EQ(cli::DeviceIdFromShown("17"), 0x10);
     EXPECT_EQ(cli::DeviceIdFromShown("32"), 0x1F);
     EXPECT_FALSE(cli::DeviceIdFromShown("0x11"));
@@ -102,8 +98,7 @@ TEST(CommandLine, DeviceIdIsTheNumberTheSetupShows)
 
 } // namespace
 
-TEST(CommandLine, TheHistoryLibraryOptions)
-{
+TEST(CommandLine, TheHistoryLibraryOptions) {
     const CommandSpec duplicates{"duplicates", 0, 1, {"library"}};
     const CommandSpec history{"history", 0, 0, {"area", "limit", "show", "library"}};
     const CommandSpec read{"read", 1, 1, {"device", "area", "library", "no-library"}, true};
@@ -129,8 +124,8 @@ TEST(CommandLine, TheHistoryLibraryOptions)
     ASSERT_TRUE(Parse(history, {"--show", "12", "--limit=3", "--area", "2"}, shown, error)) << error;
     EXPECT_EQ(shown.showId, 12);
     EXPECT_EQ(shown.limit, 3);
-    for (std::vector<std::string_view> bad : {std::vector<std::string_view>{"--show", "0"}, {"--show", "x"},
-                                              {"--limit", "0"}, {"--limit", "-1"}}) {
+    for (std::vector<std::string_view> bad :
+         {std::vector<std::string_view>{"--show", "0"}, {"--show", "x"}, {"--limit", "0"}, {"--limit", "-1"}}) {
         Arguments a;
         EXPECT_FALSE(Parse(history, bad, a, error)) << bad[0] << " " << bad[1];
     }

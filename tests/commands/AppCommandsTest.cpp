@@ -115,9 +115,10 @@ TEST_F(CommandsTest, ManualOpensTheFileOfTheLanguageOrShowsMessage10) {
     GetMessageTable().SetLanguage(CMessageTable::kEnglish);
     EXPECT_FALSE(opened);
     ASSERT_EQ(dialog.shown().size(), 2u);
-    EXPECT_EQ(dialog.shown()[1].text, "マニュアル (pdf file) が、開けませんでした。(暫定 error message)\n\n"
-                                      "マニュアルは次の場所から開きます。\n" +
-                                          QDir::cleanPath(program.filePath("Manual/ZM-47LibrarianManualJ.pdf")).toStdString());
+    EXPECT_EQ(dialog.shown()[1].text,
+              "マニュアル (pdf file) が、開けませんでした。(暫定 error message)\n\n"
+              "マニュアルは次の場所から開きます。\n" +
+                  QDir::cleanPath(program.filePath("Manual/ZM-47LibrarianManualJ.pdf")).toStdString());
     EXPECT_EQ(opener.opened.size(), 1u) << "the button was not pressed";
 }
 

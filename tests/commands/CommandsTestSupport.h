@@ -155,7 +155,7 @@ public:
         for (auto& file : files)
             file->UpdateViews(hint);
     }
-    TestWindow* main = nullptr; // not owned
+    TestWindow* main = nullptr;       // not owned
     CLibrarianState* state = nullptr; // not owned
     std::vector<std::unique_ptr<TestWindow>> files;
 };

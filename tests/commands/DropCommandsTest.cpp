@@ -75,7 +75,8 @@ protected:
     void SetUp() override {
         AppEnvironment::Get();
         GetMessageTable().SetLanguage(CMessageTable::kEnglish);
-        ASSERT_NO_FATAL_FAILURE(Open(state, profile, fileDialogs, confirmation, QSize(1000, 800), &InstallWindowCommands));
+        ASSERT_NO_FATAL_FAILURE(
+            Open(state, profile, fileDialogs, confirmation, QSize(1000, 800), &InstallWindowCommands));
         for (int area = 1; area <= 2; ++area) {
             CParameterArray& patches = MainData().GetArray(area);
             for (std::size_t k = 0; k < patches.Size(); ++k)
@@ -180,8 +181,8 @@ TEST_F(DropTest, FilePatchesReplaceMainWindowRowsFromTheDropRowOnAndUndoInTheMai
 
 TEST_F(DropTest, AnAreaTakesOnlyPatchesThatFitFromTheDropRowAndOnlyThoseOfItsOwnArea) {
     CFileView& file = OpenFile(3);
-    std::unique_ptr<QMimeData> three = MakePatchMimeData(
-        file.GetDocument()->GetDocumentData().Patches(), {0, 1, 2}, CPatchDragOrigin{0, 1252});
+    std::unique_ptr<QMimeData> three =
+        MakePatchMimeData(file.GetDocument()->GetDocumentData().Patches(), {0, 1, 2}, CPatchDragOrigin{0, 1252});
     ASSERT_NE(three, nullptr);
     // A bank has ten rows: three patches fit from row 7 on, not from row 8
     // or below the last row.
@@ -281,7 +282,7 @@ TEST_F(DropTest, AMoveInASortedFileIsRefusedWithTheReasonAndCopiesStillGoIn) {
     CFileView& file = OpenFile(4);
     CPatchListCtrl& list = file.GetPatchList();
     list.SortByColumn(1);
-    list.SortByColumn(1);  // names descending: F3, F2, F1, F0
+    list.SortByColumn(1); // names descending: F3, F2, F1, F0
     ASSERT_FALSE(list.IsInIndexOrder());
     Drag(list, {0}, list, 3);
     EXPECT_EQ(LastMessage(), Text(kMsgDropMoveSorted));
@@ -312,7 +313,7 @@ TEST_F(DropTest, UnreadableDataAndMemosTheLanguageCannotHoldAreRefusedWithTheRea
     japanese.Resize(2);
     AsPatch(&japanese[0])->SetName("JP0");
     japanese[0].SetMemo(1, "plain");
-    japanese[1].SetMemo(1, "\x82\xa0");  // HIRAGANA LETTER A
+    japanese[1].SetMemo(1, "\x82\xa0"); // HIRAGANA LETTER A
     messages.clear();
     DropOn(file.GetPatchList(), 0, *MakePatchMimeData(japanese, {0, 1}, CPatchDragOrigin{0, 932}));
     EXPECT_EQ(LastMessage(), Text(kMsgDropMemoCodePage));

@@ -26,8 +26,7 @@ TEST_F(CommandsTest, CutOfFiveInMemoryKeepsSixtyRowsAndUndoPutsThemBack) {
 
     EXPECT_EQ(main->list.GetItemCount(), 60);
     const std::vector<std::string> names = NamesOf(main->Shown());
-    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 55),
-              Join(Names("M", 0, 9), Names("M", 15, 59)));
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 55), Join(Names("M", 0, 9), Names("M", 15, 59)));
     EXPECT_EQ(std::vector<std::string>(names.begin() + 55, names.end()), std::vector<std::string>(5, "INIT PATCH"));
     EXPECT_EQ(NamesOf(State().GetClipboard().GetArray(1)), Names("M", 10, 14));
     EXPECT_TRUE(main->SelectedRows().empty());

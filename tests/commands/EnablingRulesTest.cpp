@@ -6,7 +6,7 @@
 namespace commandstest {
 namespace {
 
-const std::vector<int> kUnitCommands{kCmdReadAll,  kCmdReadSelected, kCmdWriteAll,         kCmdWriteSelected,
+const std::vector<int> kUnitCommands{kCmdReadAll,   kCmdReadSelected, kCmdWriteAll,         kCmdWriteSelected,
                                      kCmdImportSmf, kCmdExportSmfAll, kCmdExportSmfSelected};
 const std::vector<int> kSelectionCommands{kCmdCut, kCmdCopy, kCmdDelete, kCmdInitialize};
 
@@ -49,7 +49,7 @@ TEST_F(CommandsTest, FileWindowHasNoUnitCommandsAndItsEmptyLastRowCountsForInser
     TestWindow& file = OpenFile(3);
     CWindowCommands& c = *fileCommands.back();
     // The exchange files work on the file's own patches.
-    const std::vector<int> exchange{kCmdImportSmf,  kCmdExportSmfAll,   kCmdExportSmfSelected,
+    const std::vector<int> exchange{kCmdImportSmf,   kCmdExportSmfAll,   kCmdExportSmfSelected,
                                     kCmdImportSysEx, kCmdExportSysExAll, kCmdExportSysExSelected};
     for (int id : kUnitCommands) {
         const bool handled = std::find(exchange.begin(), exchange.end(), id) != exchange.end();

@@ -116,7 +116,8 @@ TEST_F(CommandsTest, AFileWindowAsksTheAreaWhenSeveralFitAndRefusesRowsBeyondEve
     EXPECT_FALSE(commands.ExportSysEx(false));
     ASSERT_EQ(chooser.offered.size(), 1u);
     ASSERT_EQ(chooser.offered[0].size(), 7u);
-    EXPECT_EQ(chooser.offered[0][2].second, QString::fromUtf8("SOUND LIBRARY: CRUNCH (patches 1\xE2\x80\x93" "10)"));
+    EXPECT_EQ(chooser.offered[0][2].second, QString::fromUtf8("SOUND LIBRARY: CRUNCH (patches 1\xE2\x80\x93"
+                                                              "10)"));
     EXPECT_TRUE(fileDialogs.requests.empty()) << "no file is asked for after a cancel";
 
     chooser.answer = 3;
@@ -125,7 +126,8 @@ TEST_F(CommandsTest, AFileWindowAsksTheAreaWhenSeveralFitAndRefusesRowsBeyondEve
     ASSERT_TRUE(mainCommands->ImportSysEx());
     EXPECT_EQ(NameOf(main->data->GetArray(3), 0), "F0");
     EXPECT_EQ(NameOf(main->data->GetArray(3), 2), "F2");
-    EXPECT_EQ(main->statuses.back(), "3 patches imported (SOUND LIBRARY: CRUNCH 1\xE2\x80\x93" "3)");
+    EXPECT_EQ(main->statuses.back(), "3 patches imported (SOUND LIBRARY: CRUNCH 1\xE2\x80\x93"
+                                     "3)");
 
     // Row 61 is beyond every area: message 168, no file asked for.
     OpenFile(61);
@@ -165,11 +167,11 @@ TEST_F(CommandsTest, AFileWindowImportsAFilesPatchesBeforeTheSelectionAsOneUndoS
     EXPECT_TRUE(confirmation.kinds.empty()) << "nothing of the window is overwritten";
     ASSERT_EQ(chooser.offered.size(), 1u);
     EXPECT_EQ(chooser.offered[0].size(), 3u) << "every area, MEMORY, CLEAN";
-    EXPECT_EQ(NamesOf(file.data->GetArray(1)),
-              (std::vector<std::string>{"F0", "M0", "M1", "CLEAN FIVE", "F1", "F2"}));
+    EXPECT_EQ(NamesOf(file.data->GetArray(1)), (std::vector<std::string>{"F0", "M0", "M1", "CLEAN FIVE", "F1", "F2"}));
     EXPECT_EQ(file.SelectedRows(), (std::vector<int>{1, 2, 3}));
     EXPECT_GT(file.modified, 0);
-    EXPECT_EQ(file.statuses.back(), "3 patches imported (MEMORY 1\xE2\x80\x93" "2, SOUND LIBRARY: CLEAN 5)");
+    EXPECT_EQ(file.statuses.back(), "3 patches imported (MEMORY 1\xE2\x80\x93"
+                                    "2, SOUND LIBRARY: CLEAN 5)");
 
     // One area chosen, nothing selected: appended.
     chooser.answer = 2;

@@ -153,8 +153,9 @@ TEST_F(HistoryTest, KeepHistoryTurnsTheRecordingOffAtOnceAndForgetDeletesOnlyWha
     dialog.setAnswer(UL::kResultNo);
     dialog.clear();
     EXPECT_FALSE(commands.OnForgetHistory()) << "declined";
-    EXPECT_EQ(Shown(), std::vector<std::string>{MessageWith(kMsgForgetQuestion, "2021-01-01").substr(
-                           0, MessageWith(kMsgForgetQuestion, "2021-01-01").find('\n'))});
+    EXPECT_EQ(Shown(),
+              std::vector<std::string>{MessageWith(kMsgForgetQuestion, "2021-01-01")
+                                           .substr(0, MessageWith(kMsgForgetQuestion, "2021-01-01").find('\n'))});
     EXPECT_EQ(library->StateCount(), 2);
 
     dialog.setAnswer(UL::kResultYes);

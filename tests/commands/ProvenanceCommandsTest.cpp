@@ -19,9 +19,7 @@ protected:
         Provenance().Start(main->data->GetImage());
     }
     CUnitProvenance& Provenance() { return *main->data->GetProvenance(); }
-    RowStatus Status(int area, int index) {
-        return Provenance().Status(area, index, main->data->GetArray(area));
-    }
+    RowStatus Status(int area, int index) { return Provenance().Status(area, index, main->data->GetArray(area)); }
     void Delivered() {
         session->Simulator()->Devices().input.WaitUntilDelivered();
         Unit().WaitUntilRepliesSent();
@@ -69,8 +67,9 @@ TEST_F(ProvenanceCommandsTest, ARememberedStateIsNeverWrittenAsIfRead) {
     main->Select({0, 1});
     EXPECT_FALSE(mainCommands->WritePatches(true));
     EXPECT_FALSE(mainCommands->WritePatches(false));
-    EXPECT_EQ(Shown(), std::vector<std::string>(2, MessageWith(kMsgWriteRemembered, "MEMORY").substr(
-                                                       0, MessageWith(kMsgWriteRemembered, "MEMORY").find('\n'))));
+    EXPECT_EQ(Shown(),
+              std::vector<std::string>(2, MessageWith(kMsgWriteRemembered, "MEMORY")
+                                              .substr(0, MessageWith(kMsgWriteRemembered, "MEMORY").find('\n'))));
     EXPECT_TRUE(confirmation.kinds.empty());
     EXPECT_EQ(Unit().IdentityRequests(), 0);
 

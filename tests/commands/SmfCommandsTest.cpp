@@ -105,14 +105,16 @@ TEST_F(CommandsTest, ImportSaysWhatItTookAndRefusesAFileWithNothingForTheUnit) {
     ASSERT_TRUE(mainCommands->ImportSmf());
     EXPECT_EQ(NameOf(main->data->GetArray(4), 3), "DRIVE FOUR");
     EXPECT_EQ(main->statuses, (std::vector<std::string>{"10 patches saved to bank.mid",
-                                                         "10 patches imported (SOUND LIBRARY: DRIVE 1\xE2\x80\x93" "10)"}));
+                                                        "10 patches imported (SOUND LIBRARY: DRIVE 1\xE2\x80\x93"
+                                                        "10)"}));
 
     // A proper SMF without one data set for the unit changes nothing and
     // says so, as a SysEx file without one does.
     QFile empty(folder.filePath("empty.mid"));
     ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
     empty.write(QByteArray("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk\0\0\0\x0C"
-                           "\0\xF0\x05\x7E\x10\x06\x01\xF7\0\xFF\x2F\0", 14 + 8 + 12));
+                           "\0\xF0\x05\x7E\x10\x06\x01\xF7\0\xFF\x2F\0",
+                           14 + 8 + 12));
     empty.close();
     AsPatch(main->data->GetArray(4).At(3))->SetName("KEPT");
     fileDialogs.answer = empty.fileName();

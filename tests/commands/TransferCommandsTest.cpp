@@ -162,20 +162,20 @@ TEST_F(CommandsTest, TheQuestionsNameTheAreaAndHowManyPatchesTheTransferTakes) {
     windows.UpdateAllViews(1);
     EXPECT_FALSE(mainCommands->ReadPatches(false));
     EXPECT_EQ(confirmation.kinds, (std::vector<int>{kWarnWriteUser, kWarnReadUser, kWarnReadUser}));
-    EXPECT_EQ(confirmation.questions,
-              (std::vector<std::string>{"Write 3 patches (MEMORY 2, 5, 9) to the ZM-47?",
-                                        "Read 3 patches (MEMORY 2, 5, 9) from the ZM-47?",
-                                        "Read 10 patches (SOUND LIBRARY: CLEAN 1\xE2\x80\x93" "10) from the ZM-47?"}));
+    EXPECT_EQ(confirmation.questions, (std::vector<std::string>{"Write 3 patches (MEMORY 2, 5, 9) to the ZM-47?",
+                                                                "Read 3 patches (MEMORY 2, 5, 9) from the ZM-47?",
+                                                                "Read 10 patches (SOUND LIBRARY: CLEAN 1\xE2\x80\x93"
+                                                                "10) from the ZM-47?"}));
     EXPECT_EQ(Unit().IdentityRequests(), 0) << "nothing is sent unconfirmed";
 
     // A preview names the slot in the main window and only the patch in a
     // file, whose rows are no slots.
     AsPatch(main->Shown().At(3))->SetName("CLEAN FOUR");
-    EXPECT_EQ(mainCommands->PreviewQuestion(3),
-              "Send SOUND LIBRARY: CLEAN 4 \xE2\x80\x9C" "CLEAN FOUR\xE2\x80\x9D to the temporary patch of the ZM-47?");
+    EXPECT_EQ(mainCommands->PreviewQuestion(3), "Send SOUND LIBRARY: CLEAN 4 \xE2\x80\x9C"
+                                                "CLEAN FOUR\xE2\x80\x9D to the temporary patch of the ZM-47?");
     OpenFile(3);
-    EXPECT_EQ(fileCommands.back()->PreviewQuestion(2),
-              "Send \xE2\x80\x9C" "F2\xE2\x80\x9D to the temporary patch of the ZM-47?");
+    EXPECT_EQ(fileCommands.back()->PreviewQuestion(2), "Send \xE2\x80\x9C"
+                                                       "F2\xE2\x80\x9D to the temporary patch of the ZM-47?");
     EXPECT_EQ(fileCommands.back()->PreviewQuestion(3), "") << "the empty last row holds no patch";
 }
 

@@ -82,8 +82,8 @@ TEST_F(StoreDataSetTest, DataSetsAddressedInsideAPatchChangeNothing) {
     const Bytes before5 = DataOf(1, 5);
     const Bytes before6 = DataOf(1, 6);
     // Patch 5 of MEMORY starts at 7F 00 05 00; these point into its middle.
-    for (const Bytes& address : {Bytes{0x7F, 0x00, 0x05, 0x40}, Bytes{0x7F, 0x00, 0x05, 0x01},
-                                 Bytes{0x7F, 0x00, 0x05, 0x7F}})
+    for (const Bytes& address :
+         {Bytes{0x7F, 0x00, 0x05, 0x40}, Bytes{0x7F, 0x00, 0x05, 0x01}, Bytes{0x7F, 0x00, 0x05, 0x7F}})
         EXPECT_FALSE(StoreDataSet(AddressFromBytes(address), Bytes(128, 0x22), image));
     EXPECT_EQ(DataOf(1, 5), before5);
     EXPECT_EQ(DataOf(1, 6), before6);

@@ -10,7 +10,8 @@
 namespace datatest {
 namespace {
 
-constexpr const char* kNotAFileToRead = "\nis not a file (it is a folder, a device or a pipe). Nothing was read from it.";
+constexpr const char* kNotAFileToRead =
+    "\nis not a file (it is a folder, a device or a pipe). Nothing was read from it.";
 constexpr const char* kNotAFileToSave =
     "\nis not a file (it is a folder, a device or a pipe). Nothing was saved; it was left as it was.";
 
@@ -20,7 +21,7 @@ bool IsFifo(const std::filesystem::path& path) {
 }
 
 const CFileDocument& Sixty() {
-    static const CFileDocument& document = [] () -> const CFileDocument& {
+    static const CFileDocument& document = []() -> const CFileDocument& {
         static CFileDocument made;
         for (int i = 0; i < 60; ++i)
             made.Patches().Append(MakePatch(i, "P" + std::to_string(i)));

@@ -169,9 +169,10 @@ TEST_F(LibrarianFileTest, AcceptedVariations) {
     // segment and bytes after the last record are all kept or ignored.
     Bytes longSegment = NameData("LONG");
     longSegment.resize(130, 7);
-    const Bytes file = Concat({Header(3), Record(1, {NameData("TRAILING")}, Bytes{'m', 0, 0, 0, 0, 'j', 'u', 'n', 'k'}),
-                               Record(1, {longSegment}, EmptyMemos()),
-                               Record(2, {NameData("TWO"), Bytes(128, 9)}, EmptyMemos()), Bytes{1, 2, 3}});
+    const Bytes file =
+        Concat({Header(3), Record(1, {NameData("TRAILING")}, Bytes{'m', 0, 0, 0, 0, 'j', 'u', 'n', 'k'}),
+                Record(1, {longSegment}, EmptyMemos()), Record(2, {NameData("TWO"), Bytes(128, 9)}, EmptyMemos()),
+                Bytes{1, 2, 3}});
     CFileDocument document;
     ASSERT_TRUE(Load(file, document));
     ExpectNothingShown();
@@ -191,7 +192,8 @@ TEST_F(LibrarianFileTest, UnreadableFilesReportNotLoaded) {
     EXPECT_FALSE(ReadLibrarianFile(dir / "missing.z4l", document));
     ExpectShownOnce(kNotLoaded);
     EXPECT_FALSE(ReadLibrarianFile(dir.path(), document));
-    ExpectShownOnce(dir.path().string() + "\nis not a file (it is a folder, a device or a pipe). Nothing was read from it.");
+    ExpectShownOnce(dir.path().string() +
+                    "\nis not a file (it is a folder, a device or a pipe). Nothing was read from it.");
 }
 
 TEST_F(LibrarianFileTest, ReadPatchRecordLeavesThePatchAloneOnFailure) {

@@ -84,20 +84,20 @@ TEST(PatchDragData, MalformedBytesAreRefusedAndLeaveTheResultAlone) {
         return bytes;
     };
 
-    EXPECT_TRUE(refused(Bytes(good.begin(), good.begin() + 27)));  // header cut short
-    EXPECT_TRUE(refused(Bytes(good.begin(), good.end() - 1)));     // last record cut short
+    EXPECT_TRUE(refused(Bytes(good.begin(), good.begin() + 27))); // header cut short
+    EXPECT_TRUE(refused(Bytes(good.begin(), good.end() - 1)));    // last record cut short
     Bytes trailing = good;
     trailing.push_back(0);
     EXPECT_TRUE(refused(trailing));
     Bytes otherTag = good;
     otherTag[15] = '2';
     EXPECT_TRUE(refused(otherTag));
-    EXPECT_TRUE(refused(withU32(16, 8)));           // no such area
-    EXPECT_TRUE(refused(withU32(24, 0)));           // no patches
-    EXPECT_TRUE(refused(withU32(24, 3)));           // one record missing
-    EXPECT_TRUE(refused(withU32(24, 0xFFFFFFFF)));  // a count the bytes cannot hold
-    EXPECT_TRUE(refused(withU32(28, 0xFFFFFFF0)));  // a record length past the end
-    EXPECT_TRUE(refused(withU32(28, 4)));           // a record too short for a patch
+    EXPECT_TRUE(refused(withU32(16, 8)));          // no such area
+    EXPECT_TRUE(refused(withU32(24, 0)));          // no patches
+    EXPECT_TRUE(refused(withU32(24, 3)));          // one record missing
+    EXPECT_TRUE(refused(withU32(24, 0xFFFFFFFF))); // a count the bytes cannot hold
+    EXPECT_TRUE(refused(withU32(28, 0xFFFFFFF0))); // a record length past the end
+    EXPECT_TRUE(refused(withU32(28, 4)));          // a record too short for a patch
     EXPECT_TRUE(refused({}));
 }
 

@@ -34,7 +34,8 @@ public:
 
 class TemporaryProfile {
 public:
-    TemporaryProfile() : profile_(std::make_unique<GT::CIniProfile>((folder_.path() + "/profile.ini").toStdString())) {}
+    TemporaryProfile()
+        : profile_(std::make_unique<GT::CIniProfile>((folder_.path() + "/profile.ini").toStdString())) {}
     GT::IProfile& get() { return *profile_; }
 
 private:

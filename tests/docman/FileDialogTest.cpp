@@ -11,7 +11,8 @@ TEST(FilterListTest, FilterStringsOfTheProgramsDialogs) {
     CFilterList librarian;
     librarian.Add(QStringLiteral("ZM-47 Librarian"), QStringLiteral(".z4l"));
     librarian.Add(QStringLiteral("All Files"), QStringLiteral("*.*"));
-    EXPECT_EQ(librarian.GetFilterString(), QStringLiteral("ZM-47 Librarian Files (*.z4l)|*.z4l|All Files (*.*)|*.*||"));
+    EXPECT_EQ(librarian.GetFilterString(),
+              QStringLiteral("ZM-47 Librarian Files (*.z4l)|*.z4l|All Files (*.*)|*.*||"));
     EXPECT_EQ(librarian.GetNameFilters(),
               (QStringList{QStringLiteral("ZM-47 Librarian Files (*.z4l)"), QStringLiteral("All Files (*)")}));
 

@@ -22,8 +22,7 @@ public:
     void End() override {}
     void SetRange(int) override {}
     bool SetPos(int) override { return true; }
-    void SetTitle(std::string_view title) override
-    {
+    void SetTitle(std::string_view title) override {
         if (titles.empty() || titles.back() != title)
             titles.emplace_back(title);
     }
@@ -36,8 +35,7 @@ public:
 
 class CheckedWrite : public EndToEnd {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         image.FillWithNewPatches();
         // Patches unlike anything the unit holds.
         CParameterArray& memory = image.GetArray(1);
@@ -48,8 +46,7 @@ protected:
             patch->SetName("NEW " + std::to_string(i + 1));
         }
     }
-    std::vector<Bytes> UnitMemory(const std::vector<int>& indexes)
-    {
+    std::vector<Bytes> UnitMemory(const std::vector<int>& indexes) {
         std::vector<Bytes> bytes;
         for (int index : indexes)
             bytes.push_back(UnitPatchBytes(1, index));
@@ -62,8 +59,7 @@ protected:
     test::TempFolder folder{"zm47-checked"};
 };
 
-TEST_F(CheckedWrite, AUnitThatStoresOnePatchWronglyFailsVerificationNamingThatPatch)
-{
+TEST_F(CheckedWrite, AUnitThatStoresOnePatchWronglyFailsVerificationNamingThatPatch) {
     Start();
     Simulator().SetFaults({.corruptStore = 2, .corruptStays = true});
     const std::vector<int> indexes{4, 9, 17};
@@ -88,8 +84,7 @@ TEST_F(CheckedWrite, AUnitThatStoresOnePatchWronglyFailsVerificationNamingThatPa
 
 // A data set lost or garbled once on the way (a MIDI server that missed a
 // period drops what it carried) is mended by sending that patch again.
-TEST_F(CheckedWrite, APatchStoredWronglyOnceIsSentAgainAndTheWritePasses)
-{
+TEST_F(CheckedWrite, APatchStoredWronglyOnceIsSentAgainAndTheWritePasses) {
     Start();
     Simulator().SetFaults({.corruptStore = 2});
     const std::vector<int> indexes{4, 9, 17};
@@ -100,13 +95,13 @@ TEST_F(CheckedWrite, APatchStoredWronglyOnceIsSentAgainAndTheWritePasses)
     EXPECT_TRUE(Shown().empty()) << LastText();
     EXPECT_TRUE(Writer().LastReadBackMatched());
     for (int index : indexes)
-        EXPECT_EQ(UnitPatchBytes(1, index), PatchBytes(image.GetArray(1).At(static_cast<std::size_t>(index)))) << index;
+        EXPECT_EQ(UnitPatchBytes(1, index), PatchBytes(image.GetArray(1).At(static_cast<std::size_t>(index))))
+            << index;
     EXPECT_EQ(DataRequestsSeen().size(), 4u) << "the mended patch alone is read back again";
     EXPECT_EQ(progress.titles, (std::vector<std::string>{"Writing", "Verifying", "Writing", "Verifying"}));
 }
 
-TEST_F(CheckedWrite, ABackupHoldsExactlyWhatTheUnitHeldBeforeTheWrite)
-{
+TEST_F(CheckedWrite, ABackupHoldsExactlyWhatTheUnitHeldBeforeTheWrite) {
     Start();
     const std::vector<int> indexes{0, 30, 59};
     const std::vector<Bytes> before = UnitMemory(indexes);
@@ -122,14 +117,14 @@ TEST_F(CheckedWrite, ABackupHoldsExactlyWhatTheUnitHeldBeforeTheWrite)
     ASSERT_EQ(backup.Patches().Size(), 3u);
     for (std::size_t i = 0; i < indexes.size(); ++i) {
         EXPECT_EQ(PatchBytes(backup.Patches().At(i)), before[i]) << i;
-        EXPECT_EQ(UnitPatchBytes(1, indexes[i]), PatchBytes(image.GetArray(1).At(static_cast<std::size_t>(indexes[i]))));
+        EXPECT_EQ(UnitPatchBytes(1, indexes[i]),
+                  PatchBytes(image.GetArray(1).At(static_cast<std::size_t>(indexes[i]))));
     }
     EXPECT_EQ(backup.Patches()[1].GetMemo(1), "MEMORY 31") << "where the patch came from";
     EXPECT_TRUE(Shown().empty());
 }
 
-TEST_F(CheckedWrite, ABackupThatCannotBeSavedOrReadLeavesTheUnitUntouched)
-{
+TEST_F(CheckedWrite, ABackupThatCannotBeSavedOrReadLeavesTheUnitUntouched) {
     Start();
     const std::vector<int> indexes{1, 2};
     const std::vector<Bytes> before = UnitMemory(indexes);

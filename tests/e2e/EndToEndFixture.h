@@ -29,8 +29,7 @@ namespace e2e {
 class TestClock final : public ML::ITickClock {
 public:
     std::uint32_t GetTickCount() override { return now_.load(); }
-    void Sleep(std::uint32_t milliseconds) override
-    {
+    void Sleep(std::uint32_t milliseconds) override {
         now_ += milliseconds;
         std::this_thread::sleep_for(std::chrono::milliseconds(std::min<std::uint32_t>(milliseconds, 1)));
     }
@@ -47,8 +46,7 @@ struct Arrival {
     std::uint32_t tick;
 };
 
-inline cli::DeviceChoice SimulatorChoice()
-{
+inline cli::DeviceChoice SimulatorChoice() {
     cli::DeviceChoice choice;
     choice.simulator = true;
     return choice;
@@ -56,8 +54,7 @@ inline cli::DeviceChoice SimulatorChoice()
 
 class EndToEnd : public ::testing::Test {
 protected:
-    void Start(const cli::DeviceChoice& choice = SimulatorChoice())
-    {
+    void Start(const cli::DeviceChoice& choice = SimulatorChoice()) {
         session = std::make_unique<cli::CEngineSession>(clock);
         ASSERT_TRUE(session->Start(choice));
         if (sim::CVirtualSimulator* simulator = session->Simulator()) {
@@ -77,13 +74,11 @@ protected:
     AReader& Reader() { return session->Reader(); }
     CWriter& Writer() { return session->Writer(); }
 
-    std::vector<Arrival> Arrivals()
-    {
+    std::vector<Arrival> Arrivals() {
         std::lock_guard lock(mutex);
         return arrivals;
     }
-    std::vector<Bytes> DataRequestsSeen()
-    {
+    std::vector<Bytes> DataRequestsSeen() {
         std::vector<Bytes> requests;
         for (const Arrival& a : Arrivals())
             if (a.bytes.size() == 17 && a.bytes[6] == 0x11)
@@ -91,27 +86,23 @@ protected:
         return requests;
     }
     // The texts of the message boxes shown, each cut at its first line.
-    std::vector<std::string> Shown() const
-    {
+    std::vector<std::string> Shown() const {
         std::vector<std::string> texts;
         for (const auto& shown : dialog.shown())
             texts.push_back(shown.text.substr(0, shown.text.find('\n')));
         return texts;
     }
 
-    Bytes UnitPatchBytes(int area, int index)
-    {
+    Bytes UnitPatchBytes(int area, int index) {
         const auto patch = Unit().Patch(area, index);
         return patch ? PatchBytes(&*patch) : Bytes{};
     }
-    Bytes UnitTemporaryBytes()
-    {
+    Bytes UnitTemporaryBytes() {
         const CPatch patch = Unit().TemporaryPatch();
         return PatchBytes(&patch);
     }
 
-    static Bytes PatchBytes(const CParameter* parameter)
-    {
+    static Bytes PatchBytes(const CParameter* parameter) {
         const CPatch* patch = AsPatch(parameter);
         return patch ? Bytes(patch->Data(), patch->Data() + CPatch::kDataSize) : Bytes{};
     }

@@ -8,8 +8,7 @@
 namespace e2e {
 namespace {
 
-TEST_F(EndToEnd, SilentUnitIsAskedTwice3000MsApartThenMessage2)
-{
+TEST_F(EndToEnd, SilentUnitIsAskedTwice3000MsApartThenMessage2) {
     Start();
     Simulator().SetFaults({.silent = true});
     CImageData image;
@@ -26,8 +25,7 @@ TEST_F(EndToEnd, SilentUnitIsAskedTwice3000MsApartThenMessage2)
     EXPECT_TRUE(DataRequestsSeen().empty());
 }
 
-TEST_F(EndToEnd, WrongFamilyCodeEndsTheWaitAtOnceWithMessage2)
-{
+TEST_F(EndToEnd, WrongFamilyCodeEndsTheWaitAtOnceWithMessage2) {
     Start();
     Simulator().SetFaults({.wrongFamilyCode = true});
     CImageData image;
@@ -46,8 +44,7 @@ TEST_F(EndToEnd, WrongFamilyCodeEndsTheWaitAtOnceWithMessage2)
 // fails with message 2 and the patch keeps its contents.
 class RefusedReply : public EndToEnd {
 protected:
-    void ReadFirstPatchWith(const sim::UnitFaults& faults)
-    {
+    void ReadFirstPatchWith(const sim::UnitFaults& faults) {
         Start();
         Simulator().SetFaults(faults);
         CImageData image;
@@ -66,8 +63,7 @@ TEST_F(RefusedReply, DataSetOf64BytesIsIgnoredAndTheRequestRepeated) { ReadFirst
 
 TEST_F(RefusedReply, DataSetWithABadChecksumIsDropped) { ReadFirstPatchWith({.badChecksum = true}); }
 
-TEST_F(EndToEnd, OneLostReplyIsMadeGoodByTheSecondRequest)
-{
+TEST_F(EndToEnd, OneLostReplyIsMadeGoodByTheSecondRequest) {
     Start();
     Simulator().SetFaults({.dropReply = 2}); // the first data set
     CImageData image;
@@ -78,8 +74,7 @@ TEST_F(EndToEnd, OneLostReplyIsMadeGoodByTheSecondRequest)
     EXPECT_TRUE(Shown().empty());
 }
 
-TEST_F(EndToEnd, ReplyArrivingAfterTheLastAttemptIsNotStored)
-{
+TEST_F(EndToEnd, ReplyArrivingAfterTheLastAttemptIsNotStored) {
     Start();
     // The identity reply goes out; both data sets for MEMORY 1 are held back
     // until both attempts have timed out.
@@ -99,8 +94,7 @@ TEST_F(EndToEnd, ReplyArrivingAfterTheLastAttemptIsNotStored)
     EXPECT_EQ(Shown(), std::vector<std::string>{kUnableToReadWrite});
 }
 
-TEST_F(EndToEnd, ReadAllUndoesTheFailedAreaAndStopsThere)
-{
+TEST_F(EndToEnd, ReadAllUndoesTheFailedAreaAndStopsThere) {
     Start();
     // Replies: 1 ReadAll's identity, 2 MEMORY's identity, 3..62 MEMORY,
     // 63 CLEAN's identity, 64..73 CLEAN, 74 CRUNCH's identity, 75.. CRUNCH.

@@ -11,10 +11,9 @@
 namespace e2e {
 namespace {
 
-TEST_F(EndToEnd, WrittenPatchesSurviveARestartOfTheSimulatedUnit)
-{
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("zm47-e2e-memory-" + std::to_string(::getpid()) + ".z4l");
+TEST_F(EndToEnd, WrittenPatchesSurviveARestartOfTheSimulatedUnit) {
+    const auto path =
+        std::filesystem::temp_directory_path() / ("zm47-e2e-memory-" + std::to_string(::getpid()) + ".z4l");
     std::filesystem::remove(path);
     cli::DeviceChoice choice = SimulatorChoice();
     choice.simMemory = path.string();

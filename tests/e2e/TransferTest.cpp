@@ -12,16 +12,14 @@ namespace {
 
 const Bytes kIdentityRequest{0xF0, 0x7E, 0x10, 0x06, 0x01, 0xF7};
 
-std::vector<int> Indexes(int count)
-{
+std::vector<int> Indexes(int count) {
     std::vector<int> indexes(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
         indexes[static_cast<std::size_t>(i)] = i;
     return indexes;
 }
 
-TEST_F(EndToEnd, WireTrafficOfAReadAndAWriteByteForByte)
-{
+TEST_F(EndToEnd, WireTrafficOfAReadAndAWriteByteForByte) {
     Start();
     CImageData image;
     image.FillWithNewPatches();
@@ -61,8 +59,7 @@ TEST_F(EndToEnd, WireTrafficOfAReadAndAWriteByteForByte)
     EXPECT_TRUE(Shown().empty());
 }
 
-TEST_F(EndToEnd, ReadAllWriteAndReadAgainGiveBackWhatWasWritten)
-{
+TEST_F(EndToEnd, ReadAllWriteAndReadAgainGiveBackWhatWasWritten) {
     Start();
     CImageDocument first;
     first.GetImage().FillWithNewPatches();
@@ -96,8 +93,7 @@ TEST_F(EndToEnd, ReadAllWriteAndReadAgainGiveBackWhatWasWritten)
 class CancellingProgress final : public GT::CForwardingProgress {
 public:
     explicit CancellingProgress(int patch) : CForwardingProgress(nullptr), patch_(patch) {}
-    bool SetText(std::string_view) override
-    {
+    bool SetText(std::string_view) override {
         ++texts_;
         return true;
     }
@@ -108,8 +104,7 @@ private:
     int texts_ = 0;
 };
 
-TEST_F(EndToEnd, CancelWhilePatchThreeIsReadStopsBeforePatchFour)
-{
+TEST_F(EndToEnd, CancelWhilePatchThreeIsReadStopsBeforePatchFour) {
     Start();
     CancellingProgress progress(4);
     Reader().SetProgress(&progress);
@@ -123,8 +118,7 @@ TEST_F(EndToEnd, CancelWhilePatchThreeIsReadStopsBeforePatchFour)
     EXPECT_TRUE(Shown().empty()) << "a cancel is not an error";
 }
 
-TEST_F(EndToEnd, WithoutDevicesNothingIsSentAndMessage13IsShown)
-{
+TEST_F(EndToEnd, WithoutDevicesNothingIsSentAndMessage13IsShown) {
     Start(cli::DeviceChoice{});
     CImageDocument document;
     document.GetImage().FillWithNewPatches();

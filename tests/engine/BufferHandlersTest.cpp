@@ -39,13 +39,20 @@ const std::array<std::uint8_t, 3> kBytes{0xF0, 0x41, 0xF7};
 
 bool CallHook(IOruBufferHandler& handler, int hook) {
     switch (hook) {
-    case 1: return handler.Hook1(kBytes);
-    case 2: return handler.Hook2(kBytes);
-    case 3: return handler.Hook3(kBytes);
-    case 4: return handler.Hook4(kBytes);
-    case 5: return handler.Hook5(kBytes, 9);
-    case 6: return handler.Hook6(kBytes);
-    default: return handler.Hook7(kBytes);
+    case 1:
+        return handler.Hook1(kBytes);
+    case 2:
+        return handler.Hook2(kBytes);
+    case 3:
+        return handler.Hook3(kBytes);
+    case 4:
+        return handler.Hook4(kBytes);
+    case 5:
+        return handler.Hook5(kBytes, 9);
+    case 6:
+        return handler.Hook6(kBytes);
+    default:
+        return handler.Hook7(kBytes);
     }
 }
 

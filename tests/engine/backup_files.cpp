@@ -47,9 +47,9 @@ TEST_F(BackupFolder, NamesCarryDateTimeAndAreaAndNeverReuseAName) {
 }
 
 TEST_F(BackupFolder, PruningKeepsTheNewestAndLeavesOtherFilesAlone) {
-    for (const char* name : {"2026-01-01_000000_MEMORY.z4l", "2026-01-02_000000_MEMORY.z4l",
-                             "2025-12-31_235959_SOUND-LIBRARY-CLEAN.z4l", "2026-01-02_000000_MEMORY_2.z4l",
-                             "keep-me.z4l", "2020-01-01_000000_MEMORY.txt"})
+    for (const char* name :
+         {"2026-01-01_000000_MEMORY.z4l", "2026-01-02_000000_MEMORY.z4l", "2025-12-31_235959_SOUND-LIBRARY-CLEAN.z4l",
+          "2026-01-02_000000_MEMORY_2.z4l", "keep-me.z4l", "2020-01-01_000000_MEMORY.txt"})
         Touch(name);
     EXPECT_EQ(PruneBackups(folder, 2), 2);
     EXPECT_EQ(Names(), (std::vector<std::string>{"2020-01-01_000000_MEMORY.txt", "2026-01-02_000000_MEMORY.z4l",
@@ -61,16 +61,22 @@ TEST_F(BackupFolder, PruningKeepsTheNewestAndLeavesOtherFilesAlone) {
 TEST_F(BackupFolder, PruningTakesOnlyNamesTheProgramWrites) {
     // The user's own files that merely start with a date and time stay,
     // however old they are.
-    const std::vector<std::string> own{"2019-01-01_000000_MEMORY (copy).z4l", "2019-01-01_000000_MEMORY_mine.z4l",
-                                       "2019-01-01_000000_MYSTUFF.z4l",       "2019-01-01_000000_MEMORY_02.z4l",
-                                       "2019-01-01_000000_MEMORY_1.z4l",      "2019-01-01_000000_MEMORY_.z4l",
-                                       "2019-01-01_000000_.z4l",              "2019-01-01_000000_MEMORYX.z4l",
-                                       "2019-01-01_000000_MEMORY.z4l.z4l",    "2019-01-01_000000_memory.z4l"};
+    const std::vector<std::string> own{"2019-01-01_000000_MEMORY (copy).z4l",
+                                       "2019-01-01_000000_MEMORY_mine.z4l",
+                                       "2019-01-01_000000_MYSTUFF.z4l",
+                                       "2019-01-01_000000_MEMORY_02.z4l",
+                                       "2019-01-01_000000_MEMORY_1.z4l",
+                                       "2019-01-01_000000_MEMORY_.z4l",
+                                       "2019-01-01_000000_.z4l",
+                                       "2019-01-01_000000_MEMORYX.z4l",
+                                       "2019-01-01_000000_MEMORY.z4l.z4l",
+                                       "2019-01-01_000000_memory.z4l"};
     for (const std::string& name : own) {
         Touch(name);
         EXPECT_FALSE(IsBackupFileName(name)) << name;
     }
-    const std::vector<std::string> written{"2019-01-01_000000_MEMORY_12.z4l", "2019-01-01_000000_SOUND-LIBRARY-CLEAN.z4l",
+    const std::vector<std::string> written{"2019-01-01_000000_MEMORY_12.z4l",
+                                           "2019-01-01_000000_SOUND-LIBRARY-CLEAN.z4l",
                                            "2026-01-01_000000_MEMORY.z4l"};
     for (const std::string& name : written) {
         Touch(name);

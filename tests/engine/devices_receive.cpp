@@ -14,8 +14,7 @@ namespace test {
 namespace {
 
 // A universal message that carries its number.
-Bytes Numbered(int i, std::size_t length = 20)
-{
+Bytes Numbered(int i, std::size_t length = 20) {
     Bytes bytes(length, static_cast<std::uint8_t>(i & 0x7F));
     bytes[0] = 0xF0;
     bytes[1] = 0x7E;
@@ -26,8 +25,7 @@ Bytes Numbered(int i, std::size_t length = 20)
     return bytes;
 }
 
-TEST(LongDataSlots, TicketsAreTakenOnceAndADroppedMessageGoesWhole)
-{
+TEST(LongDataSlots, TicketsAreTakenOnceAndADroppedMessageGoesWhole) {
     COruLongDataSlots slots;
     std::uint32_t first = 0, second = 0, ticket = 0;
     ASSERT_TRUE(slots.Put(Numbered(1), first));
@@ -41,10 +39,11 @@ TEST(LongDataSlots, TicketsAreTakenOnceAndADroppedMessageGoesWhole)
 
     // Fill every slot; the next message is dropped in all its pieces, even
     // once a slot is free again, and the message after it is kept.
-    for (std::uint32_t i = 0; i < COruLongDataSlots::kSlots; ++i) ASSERT_TRUE(slots.Put(Numbered(3), ticket));
+    for (std::uint32_t i = 0; i < COruLongDataSlots::kSlots; ++i)
+        ASSERT_TRUE(slots.Put(Numbered(3), ticket));
     const Bytes head{0xF0, 0x7E, 0x10, 0x09};
     EXPECT_FALSE(slots.Put(head, ticket));
-    ASSERT_TRUE(slots.Take(ticket, out));  // frees them all
+    ASSERT_TRUE(slots.Take(ticket, out)); // frees them all
     EXPECT_FALSE(slots.Put(Bytes{0x01, 0x02}, ticket));
     EXPECT_FALSE(slots.Put(Bytes{0x03, 0xF7}, ticket));
     EXPECT_EQ(slots.Dropped(), 1u);
@@ -60,8 +59,7 @@ using ReceiveTest = EngineTest;
 // while a write runs): those that found a slot arrive later with their own
 // bytes, the rest are dropped whole and counted, and traffic after the pump
 // flows again.
-TEST_F(ReceiveTest, MessagesLeftQueuedKeepTheirBytes)
-{
+TEST_F(ReceiveTest, MessagesLeftQueuedKeepTheirBytes) {
     mm::VirtualDevicePair unit("Engine Receive Queued");
     RecordingReceiver receiver;
     Input(0).receiver = &receiver;

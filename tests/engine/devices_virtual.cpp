@@ -27,8 +27,7 @@ const Bytes kNoteOn{0x90, 0x40, 0x7F};
 
 using DeviceTest = EngineTest;
 
-TEST_F(DeviceTest, OneDeviceFeedsEveryBoundInputInBindingOrder)
-{
+TEST_F(DeviceTest, OneDeviceFeedsEveryBoundInputInBindingOrder) {
     mm::VirtualDevicePair unit("Engine Devices Shared");
     std::vector<std::string> log;
     RecordingReceiver first("0", &log), second("1", &log);
@@ -49,8 +48,7 @@ TEST_F(DeviceTest, OneDeviceFeedsEveryBoundInputInBindingOrder)
     EXPECT_EQ(second.universals, std::vector<Bytes>{kIdentityReply});
 }
 
-TEST_F(DeviceTest, SystemCommonAndRealTimeBytesNeverReachTheInputs)
-{
+TEST_F(DeviceTest, SystemCommonAndRealTimeBytesNeverReachTheInputs) {
     mm::VirtualDevicePair unit("Engine Devices Filter");
     RecordingReceiver receiver;
     Input(1).receiver = &receiver;
@@ -66,8 +64,7 @@ TEST_F(DeviceTest, SystemCommonAndRealTimeBytesNeverReachTheInputs)
     EXPECT_EQ(forwarded.sent, (std::vector<Bytes>{kNoteOn, kNoteOn}));
 }
 
-TEST_F(DeviceTest, DisplayNamesAndChoicesMarkDevicesThatAreNotOpen)
-{
+TEST_F(DeviceTest, DisplayNamesAndChoicesMarkDevicesThatAreNotOpen) {
     mm::VirtualDevicePair unit("Engine Devices Names");
     GetMidiSetup().BindInput(Input(0), "Engine Devices Names (Unconnected)");
     GetMidiSetup().BindOutput(Output(0), "Engine Devices Gone");
@@ -90,8 +87,7 @@ TEST_F(DeviceTest, DisplayNamesAndChoicesMarkDevicesThatAreNotOpen)
     EXPECT_EQ(GetMidiSetup().DeviceChoices(Output(1)).back(), "(none)");
 }
 
-TEST_F(DeviceTest, ConnectionLossAndReturnAreReportedOnceEach)
-{
+TEST_F(DeviceTest, ConnectionLossAndReturnAreReportedOnceEach) {
     std::mutex mutex;
     std::vector<Bytes> received;
     const auto handler = [&](std::span<const std::uint8_t> bytes) {
@@ -122,8 +118,7 @@ TEST_F(DeviceTest, ConnectionLossAndReturnAreReportedOnceEach)
 
 // The far side restarted between two sends: no send saw it gone, yet the
 // connection was lost and is made again.
-TEST_F(DeviceTest, ADeviceBackBeforeTheNextSendIsReconnectedWithOneReport)
-{
+TEST_F(DeviceTest, ADeviceBackBeforeTheNextSendIsReconnectedWithOneReport) {
     std::mutex mutex;
     std::vector<Bytes> received;
     const auto handler = [&](std::span<const std::uint8_t> bytes) {
@@ -146,8 +141,7 @@ TEST_F(DeviceTest, ADeviceBackBeforeTheNextSendIsReconnectedWithOneReport)
     EXPECT_EQ(received, (std::vector<Bytes>{kIdentityReply, kNoteOn, kNoteOn}));
 }
 
-TEST_F(DeviceTest, TheConnectionStateReportsChangesOnly)
-{
+TEST_F(DeviceTest, TheConnectionStateReportsChangesOnly) {
     COruMidiSetupState& state = GetMidiSetupState();
     state.SetQuiet(true);
     state.Report(false);
@@ -157,8 +151,7 @@ TEST_F(DeviceTest, TheConnectionStateReportsChangesOnly)
     EXPECT_EQ(transient, (std::vector<std::string>{"MIDI connect error.", "MIDI reconnected."}));
 }
 
-TEST_F(DeviceTest, TheWaitEndsOnAReplyAndRunsOutOnATestClockWithoutSleeping)
-{
+TEST_F(DeviceTest, TheWaitEndsOnAReplyAndRunsOutOnATestClockWithoutSleeping) {
     mm::VirtualDevicePair unit("Engine Devices Wait");
     RecordingReceiver receiver;
     Input(0).receiver = &receiver;
@@ -182,8 +175,7 @@ TEST_F(DeviceTest, TheWaitEndsOnAReplyAndRunsOutOnATestClockWithoutSleeping)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
-TEST_F(DeviceTest, DataQueuedBeforeAnInputIsReopenedIsDroppedNotReadFromTheOldBuffers)
-{
+TEST_F(DeviceTest, DataQueuedBeforeAnInputIsReopenedIsDroppedNotReadFromTheOldBuffers) {
     auto unit = std::make_unique<mm::VirtualInputDevice>("Engine Devices Replug");
     RecordingReceiver receiver;
     Input(0).receiver = &receiver;
@@ -205,8 +197,7 @@ TEST_F(DeviceTest, DataQueuedBeforeAnInputIsReopenedIsDroppedNotReadFromTheOldBu
     EXPECT_EQ(receiver.shorts, std::vector<Bytes>{kNoteOn});
 }
 
-TEST_F(DeviceTest, ReleaseAllClosesAndForgetsEveryDevice)
-{
+TEST_F(DeviceTest, ReleaseAllClosesAndForgetsEveryDevice) {
     mm::VirtualDevicePair unit("Engine Devices Release");
     GetMidiSetup().BindInput(Input(0), "Engine Devices Release");
     GetMidiSetup().BindOutput(Output(0), "Engine Devices Release");

@@ -8,36 +8,30 @@ namespace {
 
 class ManagerTest : public EngineTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         EngineTest::SetUp();
         GetMidiManager().Shutdown();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         GetStructRegistry().Clear();
         EngineTest::TearDown();
     }
-    static void AddInput(const std::string& name, OruAttributes attributes)
-    {
+    static void AddInput(const std::string& name, OruAttributes attributes) {
         GetMidiManager().inputDefinitions.push_back({name, std::move(attributes)});
     }
-    static void AddOutput(const std::string& name, OruAttributes attributes)
-    {
+    static void AddOutput(const std::string& name, OruAttributes attributes) {
         GetMidiManager().outputDefinitions.push_back({name, std::move(attributes)});
     }
 };
 
-TEST_F(ManagerTest, WithoutDefinitionsNoPortIsMade)
-{
+TEST_F(ManagerTest, WithoutDefinitionsNoPortIsMade) {
     EXPECT_TRUE(GetMidiManager().Initialize());
     EXPECT_TRUE(GetMidiInputs().empty());
     EXPECT_TRUE(GetMidiOutputs().empty());
     EXPECT_EQ(definitionErrors, "");
 }
 
-TEST_F(ManagerTest, DefinitionsBecomePortsWithTheirAttributes)
-{
+TEST_F(ManagerTest, DefinitionsBecomePortsWithTheirAttributes) {
     AddOutput("out", {{"name", "B"}, {"midiMessageValueRef", ""}, {"addressSize", "0x3"}});
     AddInput("in", {{"name", "A"}, {"modelID", "0 0 45"}, {"addressSize", "2"}, {"midiOutRef", "B"}});
     ASSERT_TRUE(GetMidiManager().Initialize()) << definitionErrors;
@@ -52,8 +46,7 @@ TEST_F(ManagerTest, DefinitionsBecomePortsWithTheirAttributes)
     EXPECT_EQ(FindOutput("b"), nullptr);
 }
 
-TEST_F(ManagerTest, ModelIdsAreHexBytesSeparatedByBlanks)
-{
+TEST_F(ManagerTest, ModelIdsAreHexBytesSeparatedByBlanks) {
     AddInput("pairs", {{"modelID", "00 00 45"}});
     AddInput("empty", {{"modelID", ""}});
     ASSERT_TRUE(GetMidiManager().Initialize());
@@ -63,44 +56,38 @@ TEST_F(ManagerTest, ModelIdsAreHexBytesSeparatedByBlanks)
     GetMidiManager().Shutdown();
     AddInput("D", {{"name", "A"}, {"modelID", "000"}});
     EXPECT_FALSE(GetMidiManager().Initialize());
-    EXPECT_EQ(definitionErrors,
-              "MIDI A modelID is invalid. : 000\n"
-              "Unable to convert element definitions D to MIDI input.\n");
+    EXPECT_EQ(definitionErrors, "MIDI A modelID is invalid. : 000\n"
+                                "Unable to convert element definitions D to MIDI input.\n");
 
     definitionErrors.clear();
     GetMidiManager().Shutdown();
     AddOutput("E", {{"name", "O"}, {"modelID", "4g"}});
     EXPECT_FALSE(GetMidiManager().Initialize());
-    EXPECT_EQ(definitionErrors,
-              "MIDI O modelID is invalid. : 4g\n"
-              "Unable to convert element definitions E to MIDI output.\n");
+    EXPECT_EQ(definitionErrors, "MIDI O modelID is invalid. : 4g\n"
+                                "Unable to convert element definitions E to MIDI output.\n");
 }
 
-TEST_F(ManagerTest, AddressSizesOutsideOneToFourOrUnreadableAreReported)
-{
+TEST_F(ManagerTest, AddressSizesOutsideOneToFourOrUnreadableAreReported) {
     AddInput("D", {{"name", "A"}, {"addressSize", "5"}});
     EXPECT_FALSE(GetMidiManager().Initialize());
-    EXPECT_EQ(definitionErrors,
-              "MIDI A addressSize must be 1 through 4.\n"
-              "Unable to convert element definitions D to MIDI input.\n");
+    EXPECT_EQ(definitionErrors, "MIDI A addressSize must be 1 through 4.\n"
+                                "Unable to convert element definitions D to MIDI input.\n");
 
     definitionErrors.clear();
     GetMidiManager().Shutdown();
     AddInput("D", {{"name", "A"}, {"addressSize", "size"}});
     EXPECT_FALSE(GetMidiManager().Initialize());
-    EXPECT_EQ(definitionErrors,
-              "MIDI A addressSize is invalid. : size\n"
-              "Unable to convert element definitions D to MIDI input.\n");
+    EXPECT_EQ(definitionErrors, "MIDI A addressSize is invalid. : size\n"
+                                "Unable to convert element definitions D to MIDI input.\n");
 
     definitionErrors.clear();
     GetMidiManager().Shutdown();
-    AddInput("D", {{"name", "A"}, {"addressSize", "010"}});  // octal 8
+    AddInput("D", {{"name", "A"}, {"addressSize", "010"}}); // octal 8
     EXPECT_FALSE(GetMidiManager().Initialize());
     EXPECT_TRUE(definitionErrors.starts_with("MIDI A addressSize must be 1 through 4.\n")) << definitionErrors;
 }
 
-TEST_F(ManagerTest, LeftAttributesAreListedAndStopTheBuild)
-{
+TEST_F(ManagerTest, LeftAttributesAreListedAndStopTheBuild) {
     AddInput("first", {{"name", "A"}});
     AddInput("second", {{"name", "B"}, {"foo", "1"}, {"midiMessageValueRef", "x"}});
     AddInput("third", {{"name", "C"}});
@@ -110,46 +97,39 @@ TEST_F(ManagerTest, LeftAttributesAreListedAndStopTheBuild)
     EXPECT_EQ(Input(2).name, "") << "nothing after the failure is converted";
 }
 
-TEST_F(ManagerTest, NamesThatCannotBeResolvedAreReported)
-{
+TEST_F(ManagerTest, NamesThatCannotBeResolvedAreReported) {
     AddInput("in", {{"name", "A"}, {"midiOutRef", "nowhere"}});
     EXPECT_FALSE(GetMidiManager().Initialize());
-    EXPECT_EQ(definitionErrors,
-              "Unable to convert MIDI output name nowhere to MIDI output.\n"
-              "Unable to create MIDI input A.\n");
+    EXPECT_EQ(definitionErrors, "Unable to convert MIDI output name nowhere to MIDI output.\n"
+                                "Unable to create MIDI input A.\n");
 
     definitionErrors.clear();
     GetMidiManager().Shutdown();
     AddOutput("out", {{"name", "O"}, {"rootStruct", "patch"}});
     EXPECT_FALSE(GetMidiManager().Initialize());
-    EXPECT_EQ(definitionErrors,
-              "Unable to convert root struct name patch to struct.\n"
-              "Unable to create MIDI output O.\n");
+    EXPECT_EQ(definitionErrors, "Unable to convert root struct name patch to struct.\n"
+                                "Unable to create MIDI output O.\n");
 
     definitionErrors.clear();
     GetMidiManager().Shutdown();
     AddOutput("out", {{"name", "O"}, {"midiMessageValueRef", "value"}});
     EXPECT_FALSE(GetMidiManager().Initialize());
-    EXPECT_EQ(definitionErrors,
-              "Unable to create MIDI message value operator value.\n"
-              "Unable to create MIDI output O.\n");
+    EXPECT_EQ(definitionErrors, "Unable to create MIDI message value operator value.\n"
+                                "Unable to create MIDI output O.\n");
 }
 
-TEST_F(ManagerTest, ARootStructBelongsToOneOutputOnly)
-{
+TEST_F(ManagerTest, ARootStructBelongsToOneOutputOnly) {
     AOruMidiStruct patch;
     GetStructRegistry().RegisterStruct("patch", &patch);
     AddOutput("first", {{"name", "O1"}, {"rootStructRef", "patch"}});
     AddOutput("second", {{"name", "O2"}, {"rootStruct", "patch"}});
     EXPECT_FALSE(GetMidiManager().Initialize());
     EXPECT_EQ(patch.output, &Output(0));
-    EXPECT_EQ(definitionErrors,
-              "Unable to associate root struct patch to plural MIDI outputs.\n"
-              "Unable to create MIDI output O2.\n");
+    EXPECT_EQ(definitionErrors, "Unable to associate root struct patch to plural MIDI outputs.\n"
+                                "Unable to create MIDI output O2.\n");
 }
 
-TEST_F(ManagerTest, StartUpConfiguresTheUnitAndTheThroughPair)
-{
+TEST_F(ManagerTest, StartUpConfiguresTheUnitAndTheThroughPair) {
     ASSERT_TRUE(ConfigureEnginePorts());
     ASSERT_EQ(GetMidiInputs().size(), 2u);
     ASSERT_EQ(GetMidiOutputs().size(), 2u);

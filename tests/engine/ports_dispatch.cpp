@@ -9,8 +9,7 @@ namespace test {
 namespace {
 
 // A data set as the unit sends it: 00 00 45, address, data, checksum.
-Bytes DataSet(std::uint8_t deviceId = 0x10, const Bytes& modelId = {0x00, 0x00, 0x45}, int checksumError = 0)
-{
+Bytes DataSet(std::uint8_t deviceId = 0x10, const Bytes& modelId = {0x00, 0x00, 0x45}, int checksumError = 0) {
     ML::CTessanMessage message;
     message.SetDeviceId(deviceId);
     message.SetModelId(modelId);
@@ -23,8 +22,8 @@ Bytes DataSet(std::uint8_t deviceId = 0x10, const Bytes& modelId = {0x00, 0x00, 
     return bytes;
 }
 
-const Bytes kDataRequest{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x11, 0x7F, 0x00, 0x00,
-                         0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0xF7};
+const Bytes kDataRequest{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x11, 0x7F, 0x00,
+                         0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0xF7};
 const Bytes kIdentityRequest{0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7};
 const Bytes kIdentityReply{0xF0, 0x7E, 0x10, 0x06, 0x02, 0x41, 0x45, 0x02, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0xF7};
 
@@ -38,8 +37,7 @@ public:
 
 class DispatchTest : public EngineTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         EngineTest::SetUp();
         Input(0).receiver = &unit;
         Input(1).receiver = &through;
@@ -57,8 +55,7 @@ protected:
     RecordingOutDevice* throughOut = nullptr;
 };
 
-TEST_F(DispatchTest, AMatchingDataSetReachesTheReceiverAndIsForwarded)
-{
+TEST_F(DispatchTest, AMatchingDataSetReachesTheReceiverAndIsForwarded) {
     Input(0).OnReceive(DataSet());
     ASSERT_EQ(unit.dataSets.size(), 1u);
     EXPECT_EQ(unit.dataSets[0], DataSet());
@@ -66,8 +63,7 @@ TEST_F(DispatchTest, AMatchingDataSetReachesTheReceiverAndIsForwarded)
     EXPECT_TRUE(Output(0).lastMessage.empty()) << "forwarding does not go through SendMessage";
 }
 
-TEST_F(DispatchTest, DataSetsOfAnotherUnitOrWithAWrongChecksumAreDroppedSilently)
-{
+TEST_F(DispatchTest, DataSetsOfAnotherUnitOrWithAWrongChecksumAreDroppedSilently) {
     Input(0).OnReceive(DataSet(0x11));
     Input(0).OnReceive(DataSet(0x10, {0x00, 0x00, 0x46}));
     Input(0).OnReceive(DataSet(0x10, {0x00, 0x45}));
@@ -81,8 +77,7 @@ TEST_F(DispatchTest, DataSetsOfAnotherUnitOrWithAWrongChecksumAreDroppedSilently
     EXPECT_TRUE(dialog.shown().empty());
 }
 
-TEST_F(DispatchTest, RequestsAddressedToThisSystemGoToTheResponderOnly)
-{
+TEST_F(DispatchTest, RequestsAddressedToThisSystemGoToTheResponderOnly) {
     Input(0).OnReceive(kDataRequest);
     Input(0).OnReceive(kIdentityRequest);
     EXPECT_EQ(responder.data, 1);
@@ -95,15 +90,15 @@ TEST_F(DispatchTest, RequestsAddressedToThisSystemGoToTheResponderOnly)
     EXPECT_TRUE(throughOut->sent.empty());
 }
 
-TEST_F(DispatchTest, TheThroughPairForwardsWhatTheRulesAllow)
-{
+TEST_F(DispatchTest, TheThroughPairForwardsWhatTheRulesAllow) {
     const Bytes noteOn{0x90, 0x40, 0x7F};
     const Bytes clock{0xF8};
     const Bytes realTimeUniversal{0xF0, 0x7F, 0x7F, 0x04, 0x01, 0x00, 0x40, 0xF7};
     const Bytes otherMaker{0xF0, 0x43, 0x10, 0x00, 0xF7};
     const Bytes brokenUniversal{0xF0, 0x7E, 0x10, 0x90, 0xF7};
 
-    for (const Bytes& bytes : {noteOn, clock, kIdentityReply, realTimeUniversal, otherMaker, brokenUniversal, DataSet()})
+    for (const Bytes& bytes :
+         {noteOn, clock, kIdentityReply, realTimeUniversal, otherMaker, brokenUniversal, DataSet()})
         Input(1).OnReceive(bytes);
 
     EXPECT_EQ(throughOut->sent, (std::vector<Bytes>{noteOn, clock, kIdentityReply, realTimeUniversal}))
@@ -114,8 +109,7 @@ TEST_F(DispatchTest, TheThroughPairForwardsWhatTheRulesAllow)
     EXPECT_TRUE(Output(1).lastMessage.empty());
 }
 
-TEST_F(DispatchTest, TheUnitsInputPassesUniversalAndChannelMessagesToTheReceiver)
-{
+TEST_F(DispatchTest, TheUnitsInputPassesUniversalAndChannelMessagesToTheReceiver) {
     Input(0).OnReceive(kIdentityReply);
     Input(0).OnReceive(Bytes{0xC0, 0x05});
     Input(0).OnReceive(Bytes{0xFE});

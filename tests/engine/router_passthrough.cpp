@@ -14,8 +14,7 @@ public:
 
 class RouterTest : public EngineTest {
 protected:
-    void TearDown() override
-    {
+    void TearDown() override {
         router.plugin = nullptr;
         router.loopInput = nullptr;
         router.loopInputDevice = nullptr;
@@ -31,8 +30,7 @@ protected:
     RecordingOutDevice loopDevice{"loop"};
 };
 
-TEST_F(RouterTest, PassesTrafficByItsFlagsOnly)
-{
+TEST_F(RouterTest, PassesTrafficByItsFlagsOnly) {
     const Bytes note{0x90, 0x40, 0x7F};
     router.plugin = &plugin;
     router.loopInput = &Input(0);
@@ -60,8 +58,7 @@ TEST_F(RouterTest, PassesTrafficByItsFlagsOnly)
     EXPECT_EQ(loopDevice.sent, std::vector<Bytes>{note});
 }
 
-TEST_F(RouterTest, DeviceLookupsAskTheRouterFirst)
-{
+TEST_F(RouterTest, DeviceLookupsAskTheRouterFirst) {
     GetMidiSetup().BindOutput(Output(0), "listed");
     EXPECT_EQ(GetMidiSetup().DeviceName(Output(0)), "listed");
 

@@ -14,8 +14,7 @@ namespace {
 
 class SetupProfileTest : public EngineTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         EngineTest::SetUp();
         ASSERT_TRUE(dir_.isValid());
         profile = std::make_unique<GT::CIniProfile>(dir_.filePath("profile.ini").toStdString());
@@ -25,8 +24,7 @@ protected:
     std::unique_ptr<GT::CIniProfile> profile;
 };
 
-TEST_F(SetupProfileTest, NothingStoredBindsNothing)
-{
+TEST_F(SetupProfileTest, NothingStoredBindsNothing) {
     GetMidiSetup().Load(*profile);
     EXPECT_TRUE(GetMidiSetup().InDevices().empty());
     EXPECT_TRUE(GetMidiSetup().OutDevices().empty());
@@ -39,28 +37,21 @@ TEST_F(SetupProfileTest, NothingStoredBindsNothing)
     EXPECT_TRUE(transient.empty());
 }
 
-TEST_F(SetupProfileTest, SaveWritesTwelveValuesThatLoadRestores)
-{
+TEST_F(SetupProfileTest, SaveWritesTwelveValuesThatLoadRestores) {
     GetMidiSetup().BindInput(Input(0), "Unit In (Unconnected)");
     GetMidiSetup().BindOutput(Output(0), "Unit Out");
     GetMidiSetup().BindOutput(Output(1), "Thru Out");
     Output(0).deviceId = 0x1F;
     EXPECT_TRUE(GetMidiSetup().Save(*profile));
 
-    const auto text = [&](const char* entry) { return profile->GetString(std::string("MIDIConnection/") + entry, "?"); };
+    const auto text = [&](const char* entry) {
+        return profile->GetString(std::string("MIDIConnection/") + entry, "?");
+    };
     const std::pair<const char*, const char*> saved[] = {
-        {"MIDIIn0", "ZM-47"},
-        {"MIDIInDevice0", "Unit In"},
-        {"MIDIInTessanMessageDeviceId0", "16"},
-        {"MIDIIn1", ""},
-        {"MIDIInDevice1", "(none)"},
-        {"MIDIInTessanMessageDeviceId1", "16"},
-        {"MIDIOut0", "ZM-47"},
-        {"MIDIOutDevice0", "Unit Out"},
-        {"MIDIOutTessanMessageDeviceId0", "31"},
-        {"MIDIOut1", ""},
-        {"MIDIOutDevice1", "Thru Out"},
-        {"MIDIOutTessanMessageDeviceId1", "16"},
+        {"MIDIIn0", "ZM-47"},  {"MIDIInDevice0", "Unit In"},   {"MIDIInTessanMessageDeviceId0", "16"},
+        {"MIDIIn1", ""},       {"MIDIInDevice1", "(none)"},    {"MIDIInTessanMessageDeviceId1", "16"},
+        {"MIDIOut0", "ZM-47"}, {"MIDIOutDevice0", "Unit Out"}, {"MIDIOutTessanMessageDeviceId0", "31"},
+        {"MIDIOut1", ""},      {"MIDIOutDevice1", "Thru Out"}, {"MIDIOutTessanMessageDeviceId1", "16"},
     };
     for (const auto& [entry, value] : saved)
         EXPECT_EQ(text(entry), value) << entry;
@@ -79,10 +70,9 @@ TEST_F(SetupProfileTest, SaveWritesTwelveValuesThatLoadRestores)
     EXPECT_TRUE(transient.empty()) << "Load sets the state quietly";
 }
 
-TEST_F(SetupProfileTest, DeviceIdsAreReadAsCIntegersAndCutToEightBits)
-{
-    const std::pair<const char*, int> cases[] = {{"17", 0x11}, {"273", 0x11}, {"0x11", 0x11}, {"021", 0x11},
-                                                 {" 18", 0x12},  {"-1", 0xFF},  {"junk", 0x10}};
+TEST_F(SetupProfileTest, DeviceIdsAreReadAsCIntegersAndCutToEightBits) {
+    const std::pair<const char*, int> cases[] = {{"17", 0x11},  {"273", 0x11}, {"0x11", 0x11}, {"021", 0x11},
+                                                 {" 18", 0x12}, {"-1", 0xFF},  {"junk", 0x10}};
     for (const auto& [stored, expected] : cases) {
         ASSERT_TRUE(ConfigureEnginePorts());
         profile->WriteString("MIDIConnection/MIDIInTessanMessageDeviceId0", stored);
@@ -94,8 +84,7 @@ TEST_F(SetupProfileTest, DeviceIdsAreReadAsCIntegersAndCutToEightBits)
     }
 }
 
-TEST_F(SetupProfileTest, AStoredPortNameSelectsThePortItConfigures)
-{
+TEST_F(SetupProfileTest, AStoredPortNameSelectsThePortItConfigures) {
     profile->WriteString("MIDIConnection/MIDIOut0", "Other");
     profile->WriteString("MIDIConnection/MIDIOutDevice0", "Somewhere");
     profile->WriteString("MIDIConnection/MIDIOutTessanMessageDeviceId0", "20");
@@ -120,8 +109,7 @@ public:
     bool WriteString(std::string_view, std::string_view) override { return false; }
 };
 
-TEST_F(SetupProfileTest, ASaveThatTheProfileRefusesIsNotReportedAsDone)
-{
+TEST_F(SetupProfileTest, ASaveThatTheProfileRefusesIsNotReportedAsDone) {
     RefusingProfile refusing;
     EXPECT_FALSE(GetMidiSetup().Save(refusing));
 }

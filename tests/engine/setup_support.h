@@ -27,7 +27,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 class RecordingReceiver : public IOruMidiReceiver {
 public:
-    explicit RecordingReceiver(std::string tag = {}, std::vector<std::string>* log = nullptr) : tag_(std::move(tag)), log_(log) {}
+    explicit RecordingReceiver(std::string tag = {}, std::vector<std::string>* log = nullptr)
+        : tag_(std::move(tag)), log_(log) {}
     bool ReceiveShort(const ML::CShortMessage& message) override { return Record(shorts, message); }
     bool ReceiveUniversal(const ML::CLongMessage& message) override { return Record(universals, message); }
     bool ReceiveDataSet(const ML::CTessanMessage& message) override { return Record(dataSets, message); }
@@ -36,10 +37,10 @@ public:
     std::vector<Bytes> shorts, universals, dataSets;
 
 private:
-    bool Record(std::vector<Bytes>& into, const ML::CMessage& message)
-    {
+    bool Record(std::vector<Bytes>& into, const ML::CMessage& message) {
         into.emplace_back(message.begin(), message.end());
-        if (log_) log_->push_back(tag_);
+        if (log_)
+            log_->push_back(tag_);
         return true;
     }
     std::string tag_;
@@ -50,29 +51,27 @@ private:
 class RecordingOutDevice : public COruMidiOutDevice {
 public:
     using COruMidiOutDevice::COruMidiOutDevice;
-    bool Send(std::span<const std::uint8_t> bytes) override
-    {
+    bool Send(std::span<const std::uint8_t> bytes) override {
         sent.emplace_back(bytes.begin(), bytes.end());
         return !failing;
     }
     std::vector<Bytes> sent;
-    bool failing = false;  // answers every send with a failure
+    bool failing = false; // answers every send with a failure
 };
 
 // Ports configured as at start-up; message boxes and both engine text sinks
 // captured; everything released afterwards.
 class EngineTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         previousDefinitionSink_ =
             GetDefinitionErrorOut().SetSink([this](std::string_view text) { definitionErrors += text; });
-        previousTransientSink_ = GetTransientTextOut().SetSink([this](std::string_view text) { transient.emplace_back(text); });
+        previousTransientSink_ =
+            GetTransientTextOut().SetSink([this](std::string_view text) { transient.emplace_back(text); });
         GetMidiSetupState().SetQuiet(false);
         ASSERT_TRUE(ConfigureEnginePorts());
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         GetMidiSetup().ReleaseAll();
         GetMidiManager().Shutdown();
         GetDefinitionErrorOut().SetSink(std::move(previousDefinitionSink_));
@@ -83,8 +82,7 @@ protected:
     COruMidiOut& Output(std::size_t i) { return GetMidiOutputs().at(i); }
 
     // A recording device, owned by the output device list, bound to output i.
-    RecordingOutDevice& BindRecorder(std::size_t i, const std::string& name = "recorder")
-    {
+    RecordingOutDevice& BindRecorder(std::size_t i, const std::string& name = "recorder") {
         auto* device = static_cast<RecordingOutDevice*>(
             GetMidiSetup().OutDevices().Append(std::make_unique<RecordingOutDevice>(name)));
         Output(i).devices.push_back(device);
@@ -93,14 +91,15 @@ protected:
 
     // Pumps input's device, waiting on the real clock, until done() holds or
     // five seconds have passed (a guard against a hang).
-    bool PumpUntil(const COruMidiIn& input, const std::function<bool()>& done)
-    {
+    bool PumpUntil(const COruMidiIn& input, const std::function<bool()>& done) {
         ML::ITickClock& clock = ML::SystemTickClock();
         const std::uint32_t deadline = clock.GetTickCount() + 5000;
         for (;;) {
             GetMidiSetup().PumpInput(input);
-            if (done()) return true;
-            if (!GetMidiSetup().WaitForInput(clock, deadline)) return done();
+            if (done())
+                return true;
+            if (!GetMidiSetup().WaitForInput(clock, deadline))
+                return done();
         }
     }
 

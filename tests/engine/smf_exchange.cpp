@@ -77,15 +77,15 @@ protected:
 
 TEST_F(SmfTest, SixtyPatchesBecomeOneTrackOfSixtyDataSetsSpacedForTheWire) {
     const Bytes file = Export(0x21, all);
-    EXPECT_EQ(Bytes(file.begin(), file.begin() + 14),
-              (Bytes{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96}));
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 14), (Bytes{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96}));
     const std::vector<std::string> events = Events(file);
     ASSERT_EQ(events.size(), 1u + 1u + 60u + 1u);
     EXPECT_EQ(events[1], "track 0 " + std::to_string(file.size() - 22));
     for (int i = 0; i < 60; ++i) {
         const Bytes expected = DataSet(0x0FE00000 + static_cast<DeviceAddress>(128 * i), UnitData(128u * i));
         EXPECT_EQ(events[2 + static_cast<std::size_t>(i)],
-                  "sysex " + std::string(i == 0 ? "0" : "13") + ": " + Hex(expected)) << i;
+                  "sysex " + std::string(i == 0 ? "0" : "13") + ": " + Hex(expected))
+            << i;
     }
     EXPECT_EQ(events.back(), "meta 0 2F: ");
     EXPECT_TRUE(Unit().Received().empty()) << "an export talks to no device";
@@ -190,9 +190,9 @@ TEST_F(SmfTest, FilesOnDiskReportTheirFailuresAndKeepTheOldFile) {
     EXPECT_FALSE(reader->ImportSmf(subfolder, cut)) << "a folder";
     WriteFile(folder / "empty.mid", {});
     EXPECT_FALSE(reader->ImportSmf(folder / "empty.mid", cut));
-    EXPECT_EQ(Shown(), (std::vector<std::string>{Text(kMsgFileNotLoaded), Text(kMsgFileNotLoaded),
-                                                 MessageWith(kMsgInputNotAFile, subfolder.string()),
-                                                 Text(kMsgFileNotLoaded)}));
+    EXPECT_EQ(Shown(),
+              (std::vector<std::string>{Text(kMsgFileNotLoaded), Text(kMsgFileNotLoaded),
+                                        MessageWith(kMsgInputNotAFile, subfolder.string()), Text(kMsgFileNotLoaded)}));
 }
 
 TEST_F(SmfTest, PatchesMidiCannotCarryAreNeverExported) {
@@ -222,7 +222,8 @@ TEST_F(SmfTest, ImportStoresOnlyDataSetsOfExactlyAPatchAtItsStart) {
           SysExEvent(DataSet(patch5 + 128, long6)), SysExEvent(DataSet(patch5 + 384, short8)),
           SysExEvent(DataSet(patch5 + 384, UnitData(8 * 128, 64))),
           SysExEvent(DataSet(patch5 + 384 + 64, UnitData(8 * 128 + 64, 64))),
-          SysExEvent(DataSet(patch5 + 512, UnitData(9 * 128))), SysExEvent(DataSet(patch5 + 640, UnitData(10 * 128)))}) {
+          SysExEvent(DataSet(patch5 + 512, UnitData(9 * 128))),
+          SysExEvent(DataSet(patch5 + 640, UnitData(10 * 128)))}) {
         events.insert(events.end(), event.begin(), event.end());
     }
     Bytes file{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96};
@@ -241,7 +242,8 @@ TEST_F(SmfTest, ImportStoresOnlyDataSetsOfExactlyAPatchAtItsStart) {
     EXPECT_EQ(target.GetArray(1)[8].GetMemo(1), "kept too");
     EXPECT_EQ(PatchBytes(target, 1, 9), UnitData(9 * 128));
     EXPECT_EQ(PatchBytes(target, 1, 10), UnitData(10 * 128));
-    EXPECT_EQ(ImportSummary(reader->LastImport(), 1), "2 patches imported (MEMORY 10\xE2\x80\x93" "11); 6 data sets skipped");
+    EXPECT_EQ(ImportSummary(reader->LastImport(), 1), "2 patches imported (MEMORY 10\xE2\x80\x93"
+                                                      "11); 6 data sets skipped");
     EXPECT_TRUE(reader->LastImport().PatchesIn(2).empty());
 }
 

@@ -72,8 +72,17 @@ TEST_F(SysExTest, ImportOfAFileMixedWithJunkKeepsOnlyTheGoodDataSets) {
     const Bytes sixth = Good(6);
     const Bytes cutShort(sixth.begin(), sixth.begin() + 100);
     const Bytes insidePatch = DataSet(kMemory + 7 * 128 + 4, UnitData(kMemory + 7 * 128));
-    const Bytes file = Join({{0x00, 0x12, 0xFE}, Good(0), {0xC0, 0x05}, badChecksum, otherDevice, brokenByStatus,
-                             identityReply, {0xF7, 0xF7}, insidePatch, Good(5), cutShort});
+    const Bytes file = Join({{0x00, 0x12, 0xFE},
+                             Good(0),
+                             {0xC0, 0x05},
+                             badChecksum,
+                             otherDevice,
+                             brokenByStatus,
+                             identityReply,
+                             {0xF7, 0xF7},
+                             insidePatch,
+                             Good(5),
+                             cutShort});
 
     const CImageData before = target;
     EXPECT_EQ(reader->ImportSysExBytes(file, target), 2u);
@@ -104,7 +113,8 @@ TEST_F(SysExTest, OnlyDataSetsOfExactlyAPatchAreStoredAndTheImportSaysWhatItSkip
     const std::string dash = "\xE2\x80\x93";
     EXPECT_EQ(ImportSummary(reader->LastImport(), 0),
               "5 patches imported (MEMORY 4" + dash + "6, 8, SOUND LIBRARY: CLEAN 3); 4 data sets skipped");
-    EXPECT_EQ(ImportSummary(reader->LastImport(), 2), "1 patch imported (SOUND LIBRARY: CLEAN 3); 9 data sets skipped");
+    EXPECT_EQ(ImportSummary(reader->LastImport(), 2),
+              "1 patch imported (SOUND LIBRARY: CLEAN 3); 9 data sets skipped");
     EXPECT_EQ(reader->ImportSysExBytes(Join({Good(0), shortOne}), target), 1u);
     EXPECT_EQ(ImportSummary(reader->LastImport(), 1), "1 patch imported (MEMORY 1); 1 data set skipped");
     EXPECT_EQ(reader->ImportSysExBytes(Good(0), target), 1u);
@@ -133,8 +143,8 @@ TEST_F(SysExTest, FilesOnDiskRoundTripAndAFileWithoutUnitDataChangesNothing) {
     EXPECT_FALSE(reader->ImportSysEx(folder / "other.syx", untouched));
     EXPECT_FALSE(reader->ImportSysEx(folder / "missing.syx", untouched));
     EXPECT_FALSE(writer->ExportSysEx(folder / "no" / "such.syx", 0x21, {0}, source.GetArray(1)));
-    EXPECT_EQ(Shown(), (std::vector<std::string>{Text(kMsgNoUnitDataInFile), Text(kMsgFileNotLoaded),
-                                                 Text(kMsgFileNotSaved)}));
+    EXPECT_EQ(Shown(),
+              (std::vector<std::string>{Text(kMsgNoUnitDataInFile), Text(kMsgFileNotLoaded), Text(kMsgFileNotSaved)}));
     EXPECT_EQ(PatchBytes(untouched, 1, 0), PatchBytes(before, 1, 0));
 
     // A patch holding a byte MIDI cannot carry: refused, the file left as it was.

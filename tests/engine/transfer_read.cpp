@@ -20,8 +20,8 @@ TEST_F(ReadTest, IdentityThenOneRequestPerPatchStoresTheRepliesByteForByte) {
     const std::vector<Bytes> received = Unit().Received();
     ASSERT_EQ(received.size(), 4u);
     EXPECT_EQ(received[0], kIdentityRequest);
-    EXPECT_EQ(received[1], (Bytes{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x11, 0x7F, 0x00, 0x00, 0x00, 0x00, 0x00,
-                                  0x01, 0x00, 0x00, 0xF7}));
+    EXPECT_EQ(received[1], (Bytes{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x11, 0x7F, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01,
+                                  0x00, 0x00, 0xF7}));
     EXPECT_EQ(RequestedAddress(received[2]), map.PatchAddress(kMemory, 1));
     EXPECT_EQ(RequestedAddress(received[3]), map.PatchAddress(kMemory, 59));
     for (int index : {0, 1, 59})
@@ -32,11 +32,10 @@ TEST_F(ReadTest, IdentityThenOneRequestPerPatchStoresTheRepliesByteForByte) {
     EXPECT_EQ(reader->GetState(), COruMidiRequester::kIdle);
     EXPECT_TRUE(Shown().empty());
 
-    EXPECT_EQ(progress.log, (std::vector<std::string>{
-                                "range 3", "title ''", "cancellable", "begin",
-                                "pos 1", "text 'MEMORY  1: '", "cancelled?",
-                                "pos 2", "text 'MEMORY  2: '", "cancelled?",
-                                "pos 3", "text 'MEMORY 60: '", "cancelled?", "end"}));
+    EXPECT_EQ(progress.log,
+              (std::vector<std::string>{"range 3", "title ''", "cancellable", "begin", "pos 1", "text 'MEMORY  1: '",
+                                        "cancelled?", "pos 2", "text 'MEMORY  2: '", "cancelled?", "pos 3",
+                                        "text 'MEMORY 60: '", "cancelled?", "end"}));
 }
 
 TEST_F(ReadTest, ASilentUnitGetsTheIdentityRequestTwice3000MsApartThenMessage2) {
@@ -51,9 +50,10 @@ TEST_F(ReadTest, ASilentUnitGetsTheIdentityRequestTwice3000MsApartThenMessage2) 
     EXPECT_EQ(clock.now - start, 6000u);
     EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite)});
     // What was being done, through which ports, to which device id.
-    EXPECT_EQ(Details(), std::vector<std::string>{"Reading 2 patches (MEMORY 1\xE2\x80\x93" "2) from the ZM-47 failed.\n"
-                                                  "Input: " + UnitName() + "\nOutput: " + UnitName() +
-                                                  "\nDevice ID: 17"});
+    EXPECT_EQ(Details(), std::vector<std::string>{"Reading 2 patches (MEMORY 1\xE2\x80\x93"
+                                                  "2) from the ZM-47 failed.\n"
+                                                  "Input: " +
+                                                  UnitName() + "\nOutput: " + UnitName() + "\nDevice ID: 17"});
     EXPECT_EQ(GetIdentityResult(), kIdentityNotConfirmed);
     EXPECT_TRUE(progress.log.empty()) << "no progress before the unit has answered";
 }
@@ -77,7 +77,7 @@ TEST_F(ReadTest, RepliesOfTheWrongSizeOrAddressAreIgnoredAndTheRequestRepeated) 
         const auto address = RequestedAddress(received);
         if (!address)
             return FakeUnit::Healthy(received);
-        if (++requests == 1)  // 64 data bytes, then a set for the next patch
+        if (++requests == 1) // 64 data bytes, then a set for the next patch
             return std::vector<Bytes>{DataSet(*address, UnitData(*address, 64)),
                                       DataSet(*address + 128, UnitData(*address + 128))};
         return FakeUnit::Healthy(received);

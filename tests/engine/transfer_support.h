@@ -135,7 +135,7 @@ private:
     std::vector<Bytes> received_;
     std::vector<std::uint32_t> receivedAt_;
     Reply reply_ = Healthy;
-    mm::VirtualDevicePair pair_;  // last: its handler uses the members above
+    mm::VirtualDevicePair pair_; // last: its handler uses the members above
 };
 
 // Logs every call as one short line; "Cancel" is pressed at a given call of

@@ -56,8 +56,7 @@ TEST_F(TransferText, PatchesOfSeveralAreasKeepFewerRangesAndAPortWithoutDeviceIs
 
 TEST_F(TransferText, JapaneseQuestionsNameThePatchesToo) {
     ASSERT_TRUE(GetMessageTable().SetLanguage(CMessageTable::kJapanese));
-    EXPECT_EQ(WriteQuestion(1, {1, 4, 8}),
-              "3 個のパッチ（MEMORY 2, 5, 9） を ZM-47 に書き込みますか？");
+    EXPECT_EQ(WriteQuestion(1, {1, 4, 8}), "3 個のパッチ（MEMORY 2, 5, 9） を ZM-47 に書き込みますか？");
     EXPECT_EQ(ReadQuestion(1, {3}), "ZM-47 から MEMORY 4 を読み込みますか？");
 }
 

@@ -49,10 +49,9 @@ TEST_F(WriteTest, EachPatchGoesOutAsOne141ByteDataSetFollowedByAPause) {
     const auto at = Unit().ReceivedAt();
     EXPECT_EQ(at[2] - at[1], 20u);
     EXPECT_TRUE(Shown().empty());
-    EXPECT_EQ(progress.log, (std::vector<std::string>{
-                                "range 2", "title ''", "cancellable", "begin",
-                                "pos 1", "text 'SOUND LIBRARY: CLEAN  4: '", "cancelled?",
-                                "pos 2", "text 'SOUND LIBRARY: CLEAN  1: '", "cancelled?", "end"}));
+    EXPECT_EQ(progress.log, (std::vector<std::string>{"range 2", "title ''", "cancellable", "begin", "pos 1",
+                                                      "text 'SOUND LIBRARY: CLEAN  4: '", "cancelled?", "pos 2",
+                                                      "text 'SOUND LIBRARY: CLEAN  1: '", "cancelled?", "end"}));
 }
 
 TEST_F(WriteTest, PreviewSendsOneDataSetToTheTemporaryPatchAfterTheIdentityCheck) {
@@ -92,8 +91,9 @@ TEST_F(WriteTest, AWriteStopsWithMessage2WhenTheUnitGoesAwayHalfWay) {
     EXPECT_FALSE(writer->WritePatches(0x21, AllOfMemory(), source.GetArray(1)));
     EXPECT_EQ(stored, 29u);
     // How far it got, not only that it failed.
-    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite) +
-                                                "\n\nMEMORY 1\xE2\x80\x93" "29 were written, 30\xE2\x80\x93" "60 were not."});
+    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite) + "\n\nMEMORY 1\xE2\x80\x93"
+                                                                              "29 were written, 30\xE2\x80\x93"
+                                                                              "60 were not."});
     EXPECT_EQ(transient, std::vector<std::string>{Text(kMsgMidiConnectError)});
     EXPECT_EQ(progress.log.back(), "end");
 }
@@ -103,13 +103,16 @@ TEST_F(WriteTest, ACutOffWriteSaysWhereTheBackupOfTheEarlierContentsIs) {
     CImageData source;
     source.FillWithNewPatches();
     CWriteChecks checks;
-    checks.backupFile = std::filesystem::temp_directory_path() / ("zm47-cutoff-" + std::to_string(::getpid()) + ".z4l");
+    checks.backupFile =
+        std::filesystem::temp_directory_path() / ("zm47-cutoff-" + std::to_string(::getpid()) + ".z4l");
 
     EXPECT_FALSE(writer->WritePatches(0x21, AllOfMemory(), source.GetArray(1), checks));
     EXPECT_EQ(stored, 13u);
     EXPECT_TRUE(std::filesystem::exists(checks.backupFile));
     EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite) +
-                                                "\n\nMEMORY 1\xE2\x80\x93" "13 were written, 14\xE2\x80\x93" "60 were not.\n"
+                                                "\n\nMEMORY 1\xE2\x80\x93"
+                                                "13 were written, 14\xE2\x80\x93"
+                                                "60 were not.\n"
                                                 "The patches as they were before this write are saved in\n" +
                                                 checks.backupFile.string()});
     std::filesystem::remove(checks.backupFile);
@@ -125,8 +128,8 @@ TEST_F(WriteTest, AWriteCutOffBeforeItsFirstPatchSaysNoneWasWritten) {
     CImageData source;
     source.FillWithNewPatches();
     EXPECT_FALSE(writer->WritePatches(0x31, {9, 0, 1, 2, 5}, source.GetArray(1)));
-    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite) +
-                                                "\n\nSOUND LIBRARY: CLEAN 1\xE2\x80\x93" "3, 6, 10 were not written."});
+    EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite) + "\n\nSOUND LIBRARY: CLEAN 1\xE2\x80\x93"
+                                                                              "3, 6, 10 were not written."});
 }
 
 // A request that cannot be sent fails at once: no waiting for an answer to
@@ -204,8 +207,8 @@ TEST_F(NoDeviceTest, TransfersShowMessage13AndSendNothing) {
     const std::vector<std::string> details{
         "Reading MEMORY 1" + ports,
         "Writing MEMORY 1 to the ZM-47 failed.\nInput: (none)\nOutput: (none)\nDevice ID: 17",
-        "Reading 120 patches (MEMORY 1" + dash + "60, SOUND LIBRARY: CLEAN 1" + dash + "10, \xE2\x80\xA6, SOUND LIBRARY: EXTREME 1" +
-            dash + "10)" + ports};
+        "Reading 120 patches (MEMORY 1" + dash + "60, SOUND LIBRARY: CLEAN 1" + dash +
+            "10, \xE2\x80\xA6, SOUND LIBRARY: EXTREME 1" + dash + "10)" + ports};
     for (std::size_t k = 0; k < 3; ++k) {
         EXPECT_EQ(dialog.shown()[k].text, GetMessageTable().Get(kMsgMidiNotSetUp) + "\n\n" + details[k]) << k;
         EXPECT_EQ(dialog.shown()[k].action, "") << "no program has said what a button would do";

@@ -149,9 +149,8 @@ TEST_F(WarningDialogTest, ShowsTheKindsQuestionAndStoresTheBoxOnOkOnly) {
 TEST_F(WarningDialogTest, EachKindAsksItsOwnQuestionAndIsSuppressedOnItsOwn) {
     // The question the user reads and the settings entry that keeps the
     // answer, kind by kind.
-    const std::pair<int, const char*> kinds[] = {
-        {17, "ReadUser"}, {20, "WriteUser"}, {16, "ReadTemporary"}, {19, "WriteTemporary"}, {15, "ImportSMF"},
-        {67, "ImportSysEx"}};
+    const std::pair<int, const char*> kinds[] = {{17, "ReadUser"},       {20, "WriteUser"}, {16, "ReadTemporary"},
+                                                 {19, "WriteTemporary"}, {15, "ImportSMF"}, {67, "ImportSysEx"}};
     for (int kind = 0; kind < 6; ++kind) {
         CMidiWarningDlg dialog(*profile);
         ASSERT_TRUE(dialog.ShouldShow(kind));

@@ -31,11 +31,12 @@ using ::testing::IsEmpty;
 
 class AppOverJack : public JackFixture {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         JackFixture::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessan"), QStringLiteral("ZM-47 Librarian"))
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessan"),
+                  QStringLiteral("ZM-47 Librarian"))
             .clear();
         CInitialFileDocument::Instance().Unload();
         const QString initialData = QString::fromStdString(folder + "/InitialData.z4l");
@@ -51,8 +52,7 @@ protected:
         ASSERT_TRUE(profile.WriteInt("Option/WriteUser", 1));
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         if (started) {
             GetTransientTextOut().SetSink({});
             app_e2e::App().ExitInstance();
@@ -60,30 +60,26 @@ protected:
         JackFixture::TearDown();
     }
 
-    bool Start()
-    {
+    bool Start() {
         CAppOptions options;
         QString error;
-        EXPECT_TRUE(ParseAppOptions({QStringLiteral("zm47-librarian"), QStringLiteral("--no-register")}, options, error));
+        EXPECT_TRUE(
+            ParseAppOptions({QStringLiteral("zm47-librarian"), QStringLiteral("--no-register")}, options, error));
         started = true;
         const bool ok = app_e2e::App().InitInstance(options);
         GetTransientTextOut().SetSink([this](std::string_view text) { transient.emplace_back(text); });
         return ok;
     }
 
-    CWindowCommands& Commands()
-    {
-        return static_cast<CWindowCommands&>(*app_e2e::App().GetMainView()->GetCommands());
-    }
-    CPatch& MainPatch(int area, int index)
-    {
+    CWindowCommands& Commands() { return static_cast<CWindowCommands&>(*app_e2e::App().GetMainView()->GetCommands()); }
+    CPatch& MainPatch(int area, int index) {
         CImageDocument& data = app_e2e::App().GetMainView()->GetDocument().GetDocumentData();
         return static_cast<CPatch&>(*data.GetArray(area).At(static_cast<std::size_t>(index)));
     }
-    std::vector<std::string> Shown() const
-    {
+    std::vector<std::string> Shown() const {
         std::vector<std::string> texts;
-        for (const auto& shown : dialogs.shown()) texts.push_back(shown.text);
+        for (const auto& shown : dialogs.shown())
+            texts.push_back(shown.text);
         return texts;
     }
 
@@ -92,8 +88,7 @@ protected:
     std::vector<std::string> transient;
 };
 
-TEST_F(AppOverJack, ReadsWritesPreviewsAndReconnectsToTheUnitsProcess)
-{
+TEST_F(AppOverJack, ReadsWritesPreviewsAndReconnectsToTheUnitsProcess) {
     ASSERT_TRUE(Start());
     EXPECT_THAT(Shown(), IsEmpty());
     // The start-up read brought all 120 patches of the unit's process.
@@ -101,7 +96,8 @@ TEST_F(AppOverJack, ReadsWritesPreviewsAndReconnectsToTheUnitsProcess)
     for (int area = 1; area <= 7; ++area) {
         const int last = area == 1 ? 59 : 9;
         for (int index : {0, last})
-            EXPECT_EQ(MainPatch(area, index).GetName(), reference.Patch(area, index)->GetName()) << area << "/" << index;
+            EXPECT_EQ(MainPatch(area, index).GetName(), reference.Patch(area, index)->GetName())
+                << area << "/" << index;
     }
 
     MainPatch(1, 3).SetName("OVER JACK");
@@ -128,8 +124,7 @@ TEST_F(AppOverJack, ReadsWritesPreviewsAndReconnectsToTheUnitsProcess)
 // ZM-47" opens Set Up MIDI Devices, whose search finds the unit's process
 // on its JACK ports without a port name typed; OK keeps them, and the
 // start-up read brings the unit's patches.
-TEST_F(AppOverJack, AFirstStartFindsTheUnitOnItsJackPortsWithoutAPortName)
-{
+TEST_F(AppOverJack, AFirstStartFindsTheUnitOnItsJackPortsWithoutAPortName) {
     QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessan"), QStringLiteral("ZM-47 Librarian"))
         .remove(QStringLiteral("MIDIConnection"));
     bool welcomed = false;
@@ -142,7 +137,8 @@ TEST_F(AppOverJack, AFirstStartFindsTheUnitOnItsJackPortsWithoutAPortName)
     app_e2e::App().SetMidiSetupRunner([&](CMidiSetupDialog& setup) {
         setup.StartFind();
         QSignalSpy ended(&setup, &CMidiSetupDialog::searchEnded);
-        if (setup.IsBusy()) ended.wait(10000);
+        if (setup.IsBusy())
+            ended.wait(10000);
         found = setup.StatusLine().text().toStdString();
         setup.accept();
         return setup.result();
@@ -158,7 +154,8 @@ TEST_F(AppOverJack, AFirstStartFindsTheUnitOnItsJackPortsWithoutAPortName)
     // were closed now and then goes unanswered (seen about once in sixteen
     // runs); the search itself holds there, the read is checked on JACK.
     const char* server = std::getenv("ZM47_TEST_SERVER");
-    if (server != nullptr && std::string(server) == "pipewire") return;
+    if (server != nullptr && std::string(server) == "pipewire")
+        return;
     EXPECT_THAT(Shown(), IsEmpty());
     const sim::CSimulatedUnit reference([](std::span<const std::uint8_t>) { return true; });
     EXPECT_EQ(MainPatch(1, 0).GetName(), reference.Patch(1, 0)->GetName());
@@ -169,8 +166,7 @@ TEST_F(AppOverJack, AFirstStartFindsTheUnitOnItsJackPortsWithoutAPortName)
 // so a bank takes seconds): the read fails with "MIDI connect error.", the
 // program runs on, and once a server with the unit's ports is back the next
 // read reconnects, says so once and brings the patches.
-TEST_F(AppOverJack, AServerThatEndsMidReadFailsItAndTheNextReadReconnects)
-{
+TEST_F(AppOverJack, AServerThatEndsMidReadFailsItAndTheNextReadReconnects) {
     ASSERT_TRUE(Start());
     StopUnit(SIGINT);
     unitAtWireSpeed = true;
@@ -183,7 +179,8 @@ TEST_F(AppOverJack, AServerThatEndsMidReadFailsItAndTheNextReadReconnects)
     QObject::connect(&watch, &QTimer::timeout, [&] {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             auto* progress = qobject_cast<UL::CProgressBar*>(widget);
-            if (stopped || progress == nullptr || !progress->IsShown() || progress->Bar().value() < 3) continue;
+            if (stopped || progress == nullptr || !progress->IsShown() || progress->Bar().value() < 3)
+                continue;
             stopped = true;
             server.Stop();
         }

@@ -14,15 +14,14 @@ using ::testing::Not;
 
 using CliOverJack = JackFixture;
 
-int Count(const std::string& text, const std::string& part)
-{
+int Count(const std::string& text, const std::string& part) {
     int n = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
     return n;
 }
 
-TEST_F(CliOverJack, DevicesListTheUnitsJackPortsButNotTheToolsOwn)
-{
+TEST_F(CliOverJack, DevicesListTheUnitsJackPortsButNotTheToolsOwn) {
     const test::RunResult devices = Cli({"devices"});
     ASSERT_EQ(devices.status, 0) << devices.err;
     EXPECT_NE(devices.out.find("in: " + kUnitInput + "\n"), std::string::npos) << devices.out;
@@ -31,8 +30,7 @@ TEST_F(CliOverJack, DevicesListTheUnitsJackPortsButNotTheToolsOwn)
     EXPECT_EQ(devices.err, "");
 }
 
-TEST_F(CliOverJack, IdentifyReadWriteAndPreviewThroughJackPorts)
-{
+TEST_F(CliOverJack, IdentifyReadWriteAndPreviewThroughJackPorts) {
     const std::vector<std::string> unitPorts = {"--in", kUnitInput, "--out", kUnitOutput};
     auto with = [&](std::vector<std::string> arguments) {
         arguments.insert(arguments.end(), unitPorts.begin(), unitPorts.end());
@@ -83,8 +81,7 @@ TEST_F(CliOverJack, IdentifyReadWriteAndPreviewThroughJackPorts)
 // detect finds the unit's JACK ports and its device id with no port name
 // given, within its 3 s, in the form a script can take apart; what it found
 // works for identify. Without the unit it fails, saying why.
-TEST_F(CliOverJack, DetectFindsTheUnitsJackPortsAndDeviceIdWithoutAPortName)
-{
+TEST_F(CliOverJack, DetectFindsTheUnitsJackPortsAndDeviceIdWithoutAPortName) {
     StopUnit(SIGINT);
     unitDeviceId = "21";
     StartUnit();
@@ -114,8 +111,7 @@ TEST_F(CliOverJack, DetectFindsTheUnitsJackPortsAndDeviceIdWithoutAPortName)
 // speed, so the read takes seconds): the read fails and says why, nothing
 // is written, and the unit's process ends too, saying why. Once a server
 // runs again with the unit on it, a read goes through.
-TEST_F(CliOverJack, AServerThatEndsMidReadFailsItAndTheNextServerIsUsed)
-{
+TEST_F(CliOverJack, AServerThatEndsMidReadFailsItAndTheNextServerIsUsed) {
     unit->Stop(SIGINT, std::chrono::seconds(10));
     unitAtWireSpeed = true;
     StartUnit();
@@ -124,8 +120,9 @@ TEST_F(CliOverJack, AServerThatEndsMidReadFailsItAndTheNextServerIsUsed)
     test::ChildProcess reader;
     ASSERT_TRUE(reader.Start({kCli, "read", cut, "--area", "all", "--in", kUnitInput, "--out", kUnitOutput},
                              folder + "/cut.out", readErr));
-    ASSERT_TRUE(test::PollUntil([&] { return test::ReadWholeFile(readErr).find("MEMORY  3: reading") != std::string::npos; },
-                                std::chrono::seconds(30)))
+    ASSERT_TRUE(
+        test::PollUntil([&] { return test::ReadWholeFile(readErr).find("MEMORY  3: reading") != std::string::npos; },
+                        std::chrono::seconds(30)))
         << test::ReadWholeFile(readErr);
     server.Stop();
 

@@ -27,10 +27,10 @@ inline const std::string kCli = ZM47_CLI_PATH;
 
 class JackFixture : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         const std::string missing = test::PrivateJackServer::Missing();
-        if (!missing.empty()) GTEST_SKIP() << missing;
+        if (!missing.empty())
+            GTEST_SKIP() << missing;
         scratch = std::make_unique<test::TempFolder>("zm47-jack");
         folder = scratch->str();
         ASSERT_FALSE(folder.empty());
@@ -40,13 +40,13 @@ protected:
         StartUnit();
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         // The unit ends the way Ctrl-C ends it and the server only once its
         // ports are gone: a server stopped right after one of its clients
         // was killed leaves its entry in JACK's table of servers, which has
         // room for eight.
-        if (unit && unit->Running()) StopUnit(SIGINT);
+        if (unit && unit->Running())
+            StopUnit(SIGINT);
         unit.reset();
         server.Stop();
         scratch.reset();
@@ -55,19 +55,21 @@ protected:
     // Starts the simulated unit's process and waits until its ports exist.
     // On a loaded machine a new client can fail to reach a server that has
     // only just started; the unit then ends at once and is started again.
-    void StartUnit()
-    {
+    void StartUnit() {
         const std::vector<std::string> ports = {"ZM-47 Simulator Out:out", "ZM-47 Simulator In:in"};
         for (int attempt = 0; attempt < 3; ++attempt) {
             unit = std::make_unique<test::ChildProcess>();
             unitErr = folder + "/sim" + std::to_string(++unitStarts) + ".err";
             std::vector<std::string> argv = {kCli, "sim", "--api", "jack", "--sim-memory", memory};
-            if (unitAtWireSpeed) argv.push_back("--wire-speed");
-            if (!unitDeviceId.empty()) argv.insert(argv.end(), {"--device-id", unitDeviceId});
+            if (unitAtWireSpeed)
+                argv.push_back("--wire-speed");
+            if (!unitDeviceId.empty())
+                argv.insert(argv.end(), {"--device-id", unitDeviceId});
             ASSERT_TRUE(unit->Start(argv, folder + "/sim.out", unitErr));
             const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
             while (std::chrono::steady_clock::now() < deadline && !unit->Ended()) {
-                if (test::WaitForJackPorts(ports, true, std::chrono::milliseconds(100))) return;
+                if (test::WaitForJackPorts(ports, true, std::chrono::milliseconds(100)))
+                    return;
             }
         }
         FAIL() << "the simulated unit's ports did not appear: " << test::ReadWholeFile(unitErr);
@@ -75,16 +77,15 @@ protected:
 
     // Ends the unit's process with signal and waits until its ports are
     // gone; what it said on standard error.
-    std::string StopUnit(int signal, int* status = nullptr)
-    {
+    std::string StopUnit(int signal, int* status = nullptr) {
         const int ended = unit->Stop(signal, std::chrono::seconds(10));
-        if (status != nullptr) *status = ended;
+        if (status != nullptr)
+            *status = ended;
         EXPECT_TRUE(test::WaitForJackPorts({"ZM-47 Simulator Out:out", "ZM-47 Simulator In:in"}, false));
         return test::ReadWholeFile(unitErr);
     }
 
-    test::RunResult Cli(std::vector<std::string> arguments)
-    {
+    test::RunResult Cli(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), kCli);
         return test::RunProgram(arguments, folder);
     }
@@ -96,8 +97,8 @@ protected:
     std::unique_ptr<test::ChildProcess> unit;
     std::string unitErr;
     int unitStarts = 0;
-    bool unitAtWireSpeed = false;  // for the next StartUnit
-    std::string unitDeviceId;      // for the next StartUnit, as shown (17 to 32); empty: the unit's default
+    bool unitAtWireSpeed = false; // for the next StartUnit
+    std::string unitDeviceId;     // for the next StartUnit, as shown (17 to 32); empty: the unit's default
 };
 
 } // namespace jack_test

@@ -16,27 +16,26 @@ namespace {
 
 constexpr std::uint8_t kIdentityRequest[] = {0xF0, 0x7E, 0x10, 0x06, 0x01, 0xF7};
 
-std::optional<mm::UINT> InputIndex(const std::string& name)
-{
+std::optional<mm::UINT> InputIndex(const std::string& name) {
     for (mm::UINT i = 0, n = mm::midiInGetNumDevs(); i < n; ++i) {
         mm::MIDIINCAPSA caps;
-        if (mm::midiInGetDevCapsA(i, &caps, sizeof caps) == mm::MMSYSERR_NOERROR && name == caps.szPname) return i;
+        if (mm::midiInGetDevCapsA(i, &caps, sizeof caps) == mm::MMSYSERR_NOERROR && name == caps.szPname)
+            return i;
     }
     return std::nullopt;
 }
 
-std::optional<mm::UINT> OutputIndex(const std::string& name)
-{
+std::optional<mm::UINT> OutputIndex(const std::string& name) {
     for (mm::UINT i = 0, n = mm::midiOutGetNumDevs(); i < n; ++i) {
         mm::MIDIOUTCAPSA caps;
-        if (mm::midiOutGetDevCapsA(i, &caps, sizeof caps) == mm::MMSYSERR_NOERROR && name == caps.szPname) return i;
+        if (mm::midiOutGetDevCapsA(i, &caps, sizeof caps) == mm::MMSYSERR_NOERROR && name == caps.szPname)
+            return i;
     }
     return std::nullopt;
 }
 
 // Counts the system-exclusive messages that arrive whole.
-void CountReplies(mm::HMIDIIN, mm::UINT message, mm::DWORD_PTR instance, mm::DWORD_PTR param1, mm::DWORD_PTR)
-{
+void CountReplies(mm::HMIDIIN, mm::UINT message, mm::DWORD_PTR instance, mm::DWORD_PTR param1, mm::DWORD_PTR) {
     const auto* header = reinterpret_cast<const mm::MIDIHDR*>(param1);
     if (message == mm::MIM_LONGDATA && header->dwBytesRecorded > 0)
         reinterpret_cast<std::atomic<int>*>(instance)->fetch_add(1);
@@ -44,19 +43,18 @@ void CountReplies(mm::HMIDIIN, mm::UINT message, mm::DWORD_PTR instance, mm::DWO
 
 class PortsOverJack : public JackFixture {
 protected:
-    void TearDown() override
-    {
+    void TearDown() override {
         if (in != nullptr) {
             mm::midiInReset(in);
             mm::midiInUnprepareHeader(in, &header, sizeof header);
             mm::midiInClose(in);
         }
-        if (out != nullptr) mm::midiOutClose(out);
+        if (out != nullptr)
+            mm::midiOutClose(out);
         JackFixture::TearDown();
     }
 
-    void Open()
-    {
+    void Open() {
         const auto input = InputIndex(kUnitInput);
         const auto output = OutputIndex(kUnitOutput);
         ASSERT_TRUE(input && output);
@@ -71,8 +69,7 @@ protected:
         ASSERT_EQ(mm::midiOutOpen(&out, *output, 0, 0, mm::CALLBACK_NULL), mm::MMSYSERR_NOERROR);
     }
 
-    mm::MMRESULT SendIdentityRequest()
-    {
+    mm::MMRESULT SendIdentityRequest() {
         std::memcpy(request, kIdentityRequest, sizeof kIdentityRequest);
         mm::MIDIHDR sent{};
         sent.lpData = request;
@@ -86,20 +83,20 @@ protected:
     // Sends the identity request until the unit answers, three times at
     // most: on a loaded machine a process that misses JACK's cycle can lose
     // an event, which the requester's second try covers in the program.
-    bool Answered()
-    {
+    bool Answered() {
         for (int attempt = 0; attempt < 3; ++attempt) {
-            if (SendIdentityRequest() != mm::MMSYSERR_NOERROR) return false;
+            if (SendIdentityRequest() != mm::MMSYSERR_NOERROR)
+                return false;
             const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
             while (replies.load() == 0 && std::chrono::steady_clock::now() < deadline)
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            if (replies.load() > 0) return true;
+            if (replies.load() > 0)
+                return true;
         }
         return false;
     }
 
-    bool HandlesPresent()
-    {
+    bool HandlesPresent() {
         mm::MIDIINCAPSA inCaps;
         mm::MIDIOUTCAPSA outCaps;
         const bool input = mm::midiInGetDevCapsA(reinterpret_cast<mm::UINT_PTR>(in), &inCaps, sizeof inCaps) == 0;
@@ -116,8 +113,7 @@ protected:
     std::atomic<int> replies{0};
 };
 
-TEST_F(PortsOverJack, TheUnitAnswersAndAGoneOrRestartedUnitLeavesTheHandlesClosed)
-{
+TEST_F(PortsOverJack, TheUnitAnswersAndAGoneOrRestartedUnitLeavesTheHandlesClosed) {
     Open();
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_TRUE(HandlesPresent());
@@ -147,8 +143,7 @@ TEST_F(PortsOverJack, TheUnitAnswersAndAGoneOrRestartedUnitLeavesTheHandlesClose
 
 // The unit's port belongs to another program, not to a cable: it says so,
 // and the output port of the engine then does not imitate a cable's rate.
-TEST_F(PortsOverJack, APortOfAnotherProgramDeclaresItNeedsNoCablePacing)
-{
+TEST_F(PortsOverJack, APortOfAnotherProgramDeclaresItNeedsNoCablePacing) {
     const auto output = OutputIndex(kUnitOutput);
     ASSERT_TRUE(output);
     mm::MIDIOUTCAPSA caps;
@@ -165,15 +160,13 @@ TEST_F(PortsOverJack, APortOfAnotherProgramDeclaresItNeedsNoCablePacing)
 // fixture's period as always.
 class PeriodOverJack : public PortsOverJack {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         server.SetFixedPeriod(false);
         PortsOverJack::SetUp();
     }
 };
 
-TEST_F(PeriodOverJack, ATransferRunsThisProgramsPortsAtShortPeriodsOnPipeWireOnly)
-{
+TEST_F(PeriodOverJack, ATransferRunsThisProgramsPortsAtShortPeriodsOnPipeWireOnly) {
     mm::JackSystem& jack = mm::JackSystem::Instance();
     const unsigned found = jack.Period();
     ASSERT_GT(found, 0u);
@@ -191,9 +184,7 @@ TEST_F(PeriodOverJack, ATransferRunsThisProgramsPortsAtShortPeriodsOnPipeWireOnl
     {
         const ML::CTransferScope transfer;
         EXPECT_TRUE(test::PollUntil([&] { return jack.Period() == 128; }, std::chrono::seconds(5)));
-        {
-            const ML::CTransferScope nested;
-        }
+        { const ML::CTransferScope nested; }
         EXPECT_EQ(jack.Period(), 128u) << "only the outermost transfer gives the period back";
         EXPECT_TRUE(Answered());
     }

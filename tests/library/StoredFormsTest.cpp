@@ -21,10 +21,10 @@ TEST(StoredForms, SlotListsRoundTripAndRejectEveryMalformedForm) {
         return !DecodeSlotList(bad, out) && out == untouched;
     };
     EXPECT_TRUE(rejects({}));
-    EXPECT_TRUE(rejects({2, 1}));             // fewer ids than counted
-    EXPECT_TRUE(rejects({1, 1, 1}));          // bytes left over
-    EXPECT_TRUE(rejects({1, 0x80}));          // a number cut short
-    EXPECT_TRUE(rejects({0xFF, 0xFF, 0xFF, 0xFF, 0x0F})); // a count no bytes can hold
+    EXPECT_TRUE(rejects({2, 1}));                                                          // fewer ids than counted
+    EXPECT_TRUE(rejects({1, 1, 1}));                                                       // bytes left over
+    EXPECT_TRUE(rejects({1, 0x80}));                                                       // a number cut short
+    EXPECT_TRUE(rejects({0xFF, 0xFF, 0xFF, 0xFF, 0x0F}));                                  // a count no bytes can hold
     EXPECT_TRUE(rejects({1, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01})); // beyond 63 bits
 }
 

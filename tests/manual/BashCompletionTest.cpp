@@ -4,24 +4,23 @@
 
 namespace {
 
-constexpr const char* kToolHelp =
-    "usage: tool COMMAND [ARGS]\n"
-    "       tool --help | --version\n"
-    "\n"
-    "files:\n"
-    "  show FILE.z4l [--lang en|ja]         list the patches\n"
-    "  export IN.z4l OUT.mid [--area N]     export\n"
-    "\n"
-    "the unit (each takes DEVICES):\n"
-    "  read OUT.z4l --area 1..7|all         read an area or all\n"
-    "  write IN.z4l --area 1..7 [--verify] [--backup FILE.z4l]\n"
-    "                                       write\n"
-    "  sim [--port-name NAME] [--sim-memory FILE.z4l] [--wire-speed]\n"
-    "                                       run the unit\n"
-    "\n"
-    "DEVICES:\n"
-    "  --in NAME --out NAME                 the MIDI devices\n"
-    "  --simulator [--sim-memory FILE.z4l]  the simulated unit\n";
+constexpr const char* kToolHelp = "usage: tool COMMAND [ARGS]\n"
+                                  "       tool --help | --version\n"
+                                  "\n"
+                                  "files:\n"
+                                  "  show FILE.z4l [--lang en|ja]         list the patches\n"
+                                  "  export IN.z4l OUT.mid [--area N]     export\n"
+                                  "\n"
+                                  "the unit (each takes DEVICES):\n"
+                                  "  read OUT.z4l --area 1..7|all         read an area or all\n"
+                                  "  write IN.z4l --area 1..7 [--verify] [--backup FILE.z4l]\n"
+                                  "                                       write\n"
+                                  "  sim [--port-name NAME] [--sim-memory FILE.z4l] [--wire-speed]\n"
+                                  "                                       run the unit\n"
+                                  "\n"
+                                  "DEVICES:\n"
+                                  "  --in NAME --out NAME                 the MIDI devices\n"
+                                  "  --simulator [--sim-memory FILE.z4l]  the simulated unit\n";
 
 doc::CompletionModel Model() {
     doc::HelpText help;
@@ -32,7 +31,8 @@ doc::CompletionModel Model() {
 
 const doc::CommandCompletion& Command(const doc::CompletionModel& model, const std::string& name) {
     for (const doc::CommandCompletion& command : model.commands)
-        if (command.name == name) return command;
+        if (command.name == name)
+            return command;
     static const doc::CommandCompletion none;
     ADD_FAILURE() << "no command " << name;
     return none;

@@ -7,25 +7,24 @@ namespace {
 // The layout zm47-cli prints: a long synopsis alone on its line, a shallow
 // continuation carrying more synopsis and description, deep continuations,
 // a section in capitals and a closing label.
-constexpr const char* kToolHelp =
-    "usage: tool COMMAND [ARGS]\n"
-    "       tool --help | --version\n"
-    "\n"
-    "files:\n"
-    "  show FILE.z4l [--lang en|ja]         list the patches\n"
-    "                                       one line per patch\n"
-    "  export-smf IN.z4l OUT.mid [--area N] the patches as a Standard MIDI File\n"
-    "                                       of data sets\n"
-    "  write IN.z4l --area 1..7 [--indexes 0,3,7] [--verify] [--backup FILE.z4l]\n"
-    "                                       write the file's patches\n"
-    "  sim [--api alsa|jack] [--port-name NAME]\n"
-    "      [--wire-speed]                   run the simulated unit\n"
-    "\n"
-    "DEVICES:\n"
-    "  --in NAME --out NAME                 the MIDI devices\n"
-    "\n"
-    "Exit status: 0 done, 1 failed,\n"
-    "2 usage error.\n";
+constexpr const char* kToolHelp = "usage: tool COMMAND [ARGS]\n"
+                                  "       tool --help | --version\n"
+                                  "\n"
+                                  "files:\n"
+                                  "  show FILE.z4l [--lang en|ja]         list the patches\n"
+                                  "                                       one line per patch\n"
+                                  "  export-smf IN.z4l OUT.mid [--area N] the patches as a Standard MIDI File\n"
+                                  "                                       of data sets\n"
+                                  "  write IN.z4l --area 1..7 [--indexes 0,3,7] [--verify] [--backup FILE.z4l]\n"
+                                  "                                       write the file's patches\n"
+                                  "  sim [--api alsa|jack] [--port-name NAME]\n"
+                                  "      [--wire-speed]                   run the simulated unit\n"
+                                  "\n"
+                                  "DEVICES:\n"
+                                  "  --in NAME --out NAME                 the MIDI devices\n"
+                                  "\n"
+                                  "Exit status: 0 done, 1 failed,\n"
+                                  "2 usage error.\n";
 
 TEST(HelpTextTest, ReadsUsageSectionsEntriesContinuationsAndLabels) {
     doc::HelpText help;

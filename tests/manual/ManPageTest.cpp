@@ -28,18 +28,22 @@ TEST(ManPageTest, EveryPartOfTheHelpTextIsOnThePage) {
                                      "  new FILE.z4l\n"
                                      "\n"
                                      "Exit status: 0 done.\n");
-    const doc::ManPageInfo info{"tool", "does things", "1.2.3", "2026-01-02", "Long text.\n",
-                                ".SH \"SEE ALSO\"\n.BR other (1)\n"};
+    const doc::ManPageInfo info{"tool",       "does things",  "1.2.3",
+                                "2026-01-02", "Long text.\n", ".SH \"SEE ALSO\"\n.BR other (1)\n"};
     const std::string page = doc::RenderManPage(help, info);
     EXPECT_NE(page.find(".TH TOOL 1 \"2026-01-02\" \"tool 1.2.3\" \"User Commands\"\n"), std::string::npos) << page;
     EXPECT_NE(page.find(".SH NAME\ntool \\- does things\n"), std::string::npos);
-    EXPECT_NE(page.find(".SH SYNOPSIS\n\\fBtool\\fR \\fICOMMAND\\fR [\\fIARGS\\fR]\n.br\n\\fBtool\\fR \\fB\\-\\-version\\fR\n"),
-              std::string::npos)
+    EXPECT_NE(
+        page.find(
+            ".SH SYNOPSIS\n\\fBtool\\fR \\fICOMMAND\\fR [\\fIARGS\\fR]\n.br\n\\fBtool\\fR \\fB\\-\\-version\\fR\n"),
+        std::string::npos)
         << page;
     EXPECT_NE(page.find(".SH DESCRIPTION\nLong text.\n"), std::string::npos);
-    EXPECT_NE(page.find(".SH \"COMMANDS: FILES\"\n.TP\n\\fBshow\\fR \\fIFILE.z4l\\fR [\\fB\\-\\-lang\\fR \\fBen\\fR|\\fBja\\fR]\n"
-                        "list the patches\n"),
-              std::string::npos)
+    EXPECT_NE(
+        page.find(
+            ".SH \"COMMANDS: FILES\"\n.TP\n\\fBshow\\fR \\fIFILE.z4l\\fR [\\fB\\-\\-lang\\fR \\fBen\\fR|\\fBja\\fR]\n"
+            "list the patches\n"),
+        std::string::npos)
         << page;
     // An entry without a description still makes a well-formed paragraph.
     EXPECT_NE(page.find(".TP\n\\fBnew\\fR \\fIFILE.z4l\\fR\n\\&\n"), std::string::npos) << page;

@@ -77,11 +77,13 @@ constexpr const char* kOffsets = "+0 +1 +2 +3 +4 +5 +6 +7 +8 +9 +A +B +C +D +E +
 } // namespace
 
 TEST(LongMessage, DumpRowsOfSixteen) {
-    EXPECT_EQ(DumpOf(Bytes{0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7}), std::string("F0\n") + kOffsets + "7E 7F 06 01 \nF7\n");
+    EXPECT_EQ(DumpOf(Bytes{0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7}),
+              std::string("F0\n") + kOffsets + "7E 7F 06 01 \nF7\n");
 
     // Offsets 1 to 15 fill the first row, 16 starts the next one.
     Bytes bytes{0xF0};
-    for (std::uint8_t i = 1; i <= 16; ++i) bytes.push_back(i);
+    for (std::uint8_t i = 1; i <= 16; ++i)
+        bytes.push_back(i);
     bytes.push_back(0xF7);
     const std::string firstRow = "01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F \n";
     EXPECT_EQ(DumpOf(bytes), std::string("F0\n") + kOffsets + firstRow + "10 \nF7\n");

@@ -60,7 +60,8 @@ TEST(TessanMessage, ResetContents) {
 
 TEST(TessanMessage, ComposesDataRequestAndChecksums) {
     const CTessanMessage request = Compose({0x42}, ML::DataRequestCommand(), {0, 0, 0x10, 0}, {0, 0, 0, 0x20});
-    EXPECT_EQ(request, (Bytes{0xF0, 0x41, 0x10, 0x42, 0x11, 0x00, 0x00, 0x10, 0x00, 0x00, 0x00, 0x00, 0x20, 0x50, 0xF7}));
+    EXPECT_EQ(request,
+              (Bytes{0xF0, 0x41, 0x10, 0x42, 0x11, 0x00, 0x00, 0x10, 0x00, 0x00, 0x00, 0x00, 0x20, 0x50, 0xF7}));
     EXPECT_EQ(request.GetChecksum(), 0x50);
 
     const CTessanMessage set = Compose({0x42}, ML::DataSetCommand(), {0, 0, 0x10, 0}, {0x01});
@@ -129,7 +130,8 @@ TEST(TessanMessage, ParsesTheFieldsOfReceivedMessages) {
 
     // A data set as the unit sends it: 128 data bytes after a 3-byte model id.
     Bytes patch(128);
-    for (std::size_t i = 0; i < patch.size(); ++i) patch[i] = static_cast<std::uint8_t>(i * 7 & 0x7F);
+    for (std::size_t i = 0; i < patch.size(); ++i)
+        patch[i] = static_cast<std::uint8_t>(i * 7 & 0x7F);
     const CTessanMessage sent = Compose({0x00, 0x00, 0x45}, ML::DataSetCommand(), {0x01, 0x00, 0x00, 0x00}, patch);
     EXPECT_EQ(sent.size(), 141u);
     ASSERT_TRUE(message.Parse(sent, 4));
@@ -156,13 +158,14 @@ TEST(TessanMessage, ParseRejectsMessagesWithoutRoomForTheirFields) {
     EXPECT_TRUE(message.Parse(full, 4));
 
     const Bytes rejected[] = {
-        {0xF0, 0x41, 0x10, 0x00, 0x00, 0x00, 0x00, 0xF7},       // model id never ends
-        {0xF0, 0x41, 0x10, 0x42, 0x00, 0x00, 0x00, 0xF7},       // command never ends
-        {0xF0, 0x41, 0x10, 0x00, 0x42, 0xF7},                   // the model id leaves no room for a command
+        {0xF0, 0x41, 0x10, 0x00, 0x00, 0x00, 0x00, 0xF7}, // model id never ends
+        {0xF0, 0x41, 0x10, 0x42, 0x00, 0x00, 0x00, 0xF7}, // command never ends
+        {0xF0, 0x41, 0x10, 0x00, 0x42, 0xF7},             // the model id leaves no room for a command
         {0xF0, 0x41, 0x10, 0x42, 0x12, 0x00, 0x00, 0x10, 0x90, 0x70, 0xF7}, // not system-exclusive
         {0x41, 0x10, 0x42, 0x12, 0x00, 0x00, 0x10, 0x00, 0x70, 0xF7},
     };
-    for (const Bytes& bytes : rejected) EXPECT_FALSE(message.Parse(bytes, 4)) << ::testing::PrintToString(bytes);
+    for (const Bytes& bytes : rejected)
+        EXPECT_FALSE(message.Parse(bytes, 4)) << ::testing::PrintToString(bytes);
     EXPECT_FALSE(message.Parse(full, -1));
     EXPECT_FALSE(message.Parse(full, 8));
 }
@@ -196,8 +199,8 @@ TEST(TessanMessage, DumpAlignsDataUnderTheAddressColumn) {
 
     // Address low nibble E: two bytes finish the first row, the rest wraps.
     const CTessanMessage set = Compose({0x00, 0x00, 0x45}, {0x12}, {0, 0, 0x10, 0x0E}, {1, 2, 3});
-    EXPECT_EQ(DumpOf(set), std::string("F0 41 10 00 00 45 12 \n") + kHeaderLine +
-                               "00 00 10 0E \n" + std::string(14 * 3, ' ') +
+    EXPECT_EQ(DumpOf(set), std::string("F0 41 10 00 00 45 12 \n") + kHeaderLine + "00 00 10 0E \n" +
+                               std::string(14 * 3, ' ') +
                                "01 02 \n"
                                "03 \n"
                                "5C F7\n");

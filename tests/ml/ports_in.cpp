@@ -12,8 +12,7 @@ namespace {
 
 using test::RecordingIn;
 
-std::vector<std::uint8_t> SysEx(std::size_t length, std::uint8_t fill)
-{
+std::vector<std::uint8_t> SysEx(std::size_t length, std::uint8_t fill) {
     std::vector<std::uint8_t> bytes(length, fill);
     bytes.front() = 0xF0;
     bytes.back() = 0xF7;
@@ -22,18 +21,17 @@ std::vector<std::uint8_t> SysEx(std::size_t length, std::uint8_t fill)
 
 class InputPort : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(port.Open("ports-in"));
         ASSERT_TRUE(port.Start());
     }
     // Sends bytes followed by a marker note; when the marker reaches its
     // handler everything before it has been dispatched, buffers re-queued.
-    int QueuedAfter(const std::vector<std::uint8_t>& bytes, int calls)
-    {
+    int QueuedAfter(const std::vector<std::uint8_t>& bytes, int calls) {
         std::atomic<int> queued{-1};
         port.onShort = [&](std::uint32_t packed) {
-            if (packed == 0x7F7F90) queued = device.QueuedBuffers();
+            if (packed == 0x7F7F90)
+                queued = device.QueuedBuffers();
         };
         EXPECT_TRUE(device.Send(bytes));
         EXPECT_TRUE(device.Send({0x90, 0x7F, 0x7F}));
@@ -46,13 +44,12 @@ protected:
     RecordingIn port;
 };
 
-TEST_F(InputPort, ThirtyTwoBuffersAreWithThePlatformAfterStartAndAfterEachLongMessage)
-{
+TEST_F(InputPort, ThirtyTwoBuffersAreWithThePlatformAfterStartAndAfterEachLongMessage) {
     EXPECT_EQ(device.QueuedBuffers(), 32);
     int calls = 0;
-    for (int i = 0; i < 100; ++i) {  // more than the 128 packets' worth
+    for (int i = 0; i < 100; ++i) { // more than the 128 packets' worth
         const int queued = QueuedAfter(SysEx(40, static_cast<std::uint8_t>(i)), calls += 1);
-        ++calls;  // the marker
+        ++calls; // the marker
         ASSERT_EQ(queued, 32) << "after message " << i;
     }
     const auto record = port.Taken();
@@ -60,8 +57,7 @@ TEST_F(InputPort, ThirtyTwoBuffersAreWithThePlatformAfterStartAndAfterEachLongMe
     EXPECT_EQ(record.longData[99], SysEx(40, 99));
 }
 
-TEST_F(InputPort, ShortMessagesErrorsAndLongErrorsReachTheirHandlers)
-{
+TEST_F(InputPort, ShortMessagesErrorsAndLongErrorsReachTheirHandlers) {
     device.Send({0xB0, 0x07, 0x64, 0x08, 0x40, 0xF0, 0x41, 0x10, 0x90, 0x3C, 0x40, 0xF7});
     ASSERT_TRUE(port.WaitForCalls(5));
     const auto record = port.Taken();
@@ -71,8 +67,7 @@ TEST_F(InputPort, ShortMessagesErrorsAndLongErrorsReachTheirHandlers)
     EXPECT_EQ(record.errors, 1);
 }
 
-TEST_F(InputPort, AMessageLongerThanABufferArrivesInConsecutivePieces)
-{
+TEST_F(InputPort, AMessageLongerThanABufferArrivesInConsecutivePieces) {
     const auto message = SysEx(5000, 0x11);
     EXPECT_EQ(QueuedAfter(message, 3), 32);
     const auto record = port.Taken();
@@ -81,12 +76,12 @@ TEST_F(InputPort, AMessageLongerThanABufferArrivesInConsecutivePieces)
     EXPECT_EQ(record.longData[1].size(), 2048u);
     EXPECT_EQ(record.longData[2].size(), 904u);
     std::vector<std::uint8_t> joined;
-    for (const auto& piece : record.longData) joined.insert(joined.end(), piece.begin(), piece.end());
+    for (const auto& piece : record.longData)
+        joined.insert(joined.end(), piece.begin(), piece.end());
     EXPECT_EQ(joined, message);
 }
 
-TEST_F(InputPort, EmptyPacketsCallNothingAndGoBackToThePlatform)
-{
+TEST_F(InputPort, EmptyPacketsCallNothingAndGoBackToThePlatform) {
     // More than the 32 queued buffers: none may be lost on the way.
     int calls = 0;
     for (int i = 0; i < 40; ++i) {
@@ -101,13 +96,12 @@ TEST_F(InputPort, EmptyPacketsCallNothingAndGoBackToThePlatform)
     EXPECT_EQ(port.Taken().longData[0], SysEx(10, 1));
 }
 
-TEST_F(InputPort, StopTakesEveryBufferBackAndStartWorksAgain)
-{
+TEST_F(InputPort, StopTakesEveryBufferBackAndStartWorksAgain) {
     EXPECT_EQ(QueuedAfter(SysEx(10, 1), 1), 32);
     ASSERT_TRUE(port.Stop());
     EXPECT_FALSE(port.IsRunning());
     EXPECT_EQ(device.QueuedBuffers(), 0);
-    EXPECT_TRUE(port.Stop());  // not running: nothing to do
+    EXPECT_TRUE(port.Stop()); // not running: nothing to do
     device.Send({0x90, 0x01, 0x01});
     device.WaitUntilDelivered();
 
@@ -117,14 +111,13 @@ TEST_F(InputPort, StopTakesEveryBufferBackAndStartWorksAgain)
     const auto record = port.Taken();
     ASSERT_EQ(record.longData.size(), 2u);
     EXPECT_EQ(record.longData[1], SysEx(10, 2));
-    EXPECT_EQ(record.shorts.size(), 2u);  // the markers; the note sent while stopped is gone
+    EXPECT_EQ(record.shorts.size(), 2u); // the markers; the note sent while stopped is gone
 }
 
 // Stopping while long messages stream in: the dispatch thread may re-queue a
 // buffer after the device was reset; none may stay with the device, or the
 // device could not be closed.
-TEST_F(InputPort, StoppingDuringTrafficLeavesNoBufferWithTheDevice)
-{
+TEST_F(InputPort, StoppingDuringTrafficLeavesNoBufferWithTheDevice) {
     std::vector<std::uint8_t> burst;
     for (int i = 0; i < 24; ++i) {
         const auto message = SysEx(20, static_cast<std::uint8_t>(i));
@@ -141,12 +134,11 @@ TEST_F(InputPort, StoppingDuringTrafficLeavesNoBufferWithTheDevice)
     EXPECT_FALSE(device.IsOpen());
 }
 
-TEST_F(InputPort, EventsBeyondAFullRingAreDroppedNotOverwritten)
-{
+TEST_F(InputPort, EventsBeyondAFullRingAreDroppedNotOverwritten) {
     std::latch entered(1);
     std::latch release(1);
     port.onShort = [&](std::uint32_t packed) {
-        if (packed == 0x0190) {  // the first note holds the dispatch thread
+        if (packed == 0x0190) { // the first note holds the dispatch thread
             entered.count_down();
             release.wait();
         }
@@ -154,7 +146,8 @@ TEST_F(InputPort, EventsBeyondAFullRingAreDroppedNotOverwritten)
     device.Send({0x90, 0x01, 0x00});
     entered.wait();
     std::vector<std::uint8_t> notes;
-    for (int i = 0; i < 3000; ++i) notes.insert(notes.end(), {0x90, static_cast<std::uint8_t>(0x10 + i % 64), 0x40});
+    for (int i = 0; i < 3000; ++i)
+        notes.insert(notes.end(), {0x90, static_cast<std::uint8_t>(0x10 + i % 64), 0x40});
     device.Send(notes);
     device.WaitUntilDelivered();
     constexpr int kRoom = ML::CIn::CEventRing::kSize - 1 - ML::CIn::CEventRing::kLongReserve;
@@ -165,15 +158,15 @@ TEST_F(InputPort, EventsBeyondAFullRingAreDroppedNotOverwritten)
     const auto record = port.Taken();
     ASSERT_EQ(record.shorts.size(), 1u + kRoom);
     for (int i = 0; i < kRoom; ++i)
-        ASSERT_EQ(record.shorts[static_cast<std::size_t>(i + 1)], 0x400090u | static_cast<std::uint32_t>(0x10 + i % 64) << 8);
+        ASSERT_EQ(record.shorts[static_cast<std::size_t>(i + 1)], 0x400090u | static_cast<std::uint32_t>(0x10 + i % 64)
+                                                                                  << 8);
 }
 
 // A burst of short system-exclusive messages with clock bytes among them,
 // faster than the port takes them: clock bytes are dropped, but every
 // message that found a buffer arrives with its own bytes, and so does the
 // reply that comes after the burst.
-TEST_F(InputPort, AFullRingNeverPairsLongDataWithAnotherMessagesPacket)
-{
+TEST_F(InputPort, AFullRingNeverPairsLongDataWithAnotherMessagesPacket) {
     std::latch entered(1);
     std::latch release(1);
     port.onShort = [&](std::uint32_t packed) {
@@ -185,7 +178,8 @@ TEST_F(InputPort, AFullRingNeverPairsLongDataWithAnotherMessagesPacket)
     device.Send({0x90, 0x01, 0x00});
     entered.wait();
     std::vector<std::uint8_t> burst;
-    for (int i = 0; i < 2100; ++i) burst.push_back(0xF8);
+    for (int i = 0; i < 2100; ++i)
+        burst.push_back(0xF8);
     for (int i = 0; i < 24; ++i) {
         for (std::uint8_t b : SysEx(12, static_cast<std::uint8_t>(i))) {
             burst.push_back(b);
@@ -206,12 +200,12 @@ TEST_F(InputPort, AFullRingNeverPairsLongDataWithAnotherMessagesPacket)
     port.onShort = nullptr;
     const auto record = port.Taken();
     ASSERT_EQ(record.longData.size(), 25u);
-    for (int i = 0; i < 24; ++i) EXPECT_EQ(record.longData[static_cast<std::size_t>(i)], SysEx(12, static_cast<std::uint8_t>(i)));
+    for (int i = 0; i < 24; ++i)
+        EXPECT_EQ(record.longData[static_cast<std::size_t>(i)], SysEx(12, static_cast<std::uint8_t>(i)));
     EXPECT_EQ(record.longData[24], reply);
 }
 
-TEST_F(InputPort, CloseIsSafeTwiceAndTheDeviceIsFreeAgain)
-{
+TEST_F(InputPort, CloseIsSafeTwiceAndTheDeviceIsFreeAgain) {
     EXPECT_TRUE(port.IsOpen());
     EXPECT_TRUE(port.Close());
     EXPECT_FALSE(port.IsOpen());
@@ -220,8 +214,7 @@ TEST_F(InputPort, CloseIsSafeTwiceAndTheDeviceIsFreeAgain)
     EXPECT_FALSE(port.DispatchOne());
 }
 
-TEST_F(InputPort, OpeningAgainClosesTheOpenDeviceFirst)
-{
+TEST_F(InputPort, OpeningAgainClosesTheOpenDeviceFirst) {
     mm::VirtualInputDevice other("ports-in-other");
     ASSERT_TRUE(port.Open("ports-in-other"));
     EXPECT_FALSE(device.IsOpen());
@@ -229,15 +222,13 @@ TEST_F(InputPort, OpeningAgainClosesTheOpenDeviceFirst)
     EXPECT_FALSE(port.IsRunning());
 }
 
-TEST_F(InputPort, AnUnpluggedDeviceIsNoLongerOpen)
-{
+TEST_F(InputPort, AnUnpluggedDeviceIsNoLongerOpen) {
     device.Unplug();
     EXPECT_FALSE(port.IsOpen());
     EXPECT_TRUE(port.Close());
 }
 
-TEST(InputPortOpen, TwoDevicesOfOneNameOpenTheLowerIndex)
-{
+TEST(InputPortOpen, TwoDevicesOfOneNameOpenTheLowerIndex) {
     mm::VirtualInputDevice first("ports-twin");
     mm::VirtualInputDevice second("ports-twin");
     RecordingIn port;
@@ -246,12 +237,11 @@ TEST(InputPortOpen, TwoDevicesOfOneNameOpenTheLowerIndex)
     EXPECT_FALSE(second.IsOpen());
 }
 
-TEST(InputPortOpen, FailuresLeaveThePortClosed)
-{
+TEST(InputPortOpen, FailuresLeaveThePortClosed) {
     mm::VirtualInputDevice device("ports-failing");
     RecordingIn port;
     EXPECT_FALSE(port.Open("ports-nowhere"));
-    EXPECT_FALSE(port.Open("PORTS-FAILING"));  // names match exactly
+    EXPECT_FALSE(port.Open("PORTS-FAILING")); // names match exactly
     device.FailOpens(mm::MMSYSERR_NOMEM);
     test::RecordingReporter reporter(test::RecordingReporter::kInput);
     EXPECT_FALSE(port.Open("ports-failing"));
@@ -261,8 +251,7 @@ TEST(InputPortOpen, FailuresLeaveThePortClosed)
     EXPECT_TRUE(port.Close());
 }
 
-TEST(InputPortDispatch, AnEmptyRingCallsNothing)
-{
+TEST(InputPortDispatch, AnEmptyRingCallsNothing) {
     RecordingIn port;
     EXPECT_FALSE(port.DispatchOne());
     EXPECT_EQ(port.Taken().total(), 0);
@@ -285,10 +274,10 @@ public:
     ~StuckIn() override { Close(); }
 
 protected:
-    void OnShortMessage(std::uint32_t) override
-    {
+    void OnShortMessage(std::uint32_t) override {
         Gate* gate = gate_;
-        if (gate->entered.try_wait()) return;  // only the first one blocks
+        if (gate->entered.try_wait())
+            return; // only the first one blocks
         gate->entered.count_down();
         gate->release.wait();
         gate->done = true;
@@ -301,8 +290,7 @@ private:
 // A handler that does not return: Stop gives up after 4000 ms (on the test's
 // clock), reports it, and the thread, once the handler returns, touches
 // neither the port nor freed memory (the sanitizers watch this).
-TEST(InputPortStop, ADispatchThreadStuckInAHandlerIsLeftBehindSafely)
-{
+TEST(InputPortStop, ADispatchThreadStuckInAHandlerIsLeftBehindSafely) {
     mm::VirtualInputDevice device("ports-stuck");
     test::FakeTickClock clock;
     test::RecordingReporter reporter(test::RecordingReporter::kOutput);
@@ -331,7 +319,8 @@ TEST(InputPortStop, ADispatchThreadStuckInAHandlerIsLeftBehindSafely)
     EXPECT_FALSE(gate.done);
     gate.release.count_down();
     // Let the left-behind thread finish before the gate goes.
-    for (int i = 0; i < 5000 && !gate.done; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    for (int i = 0; i < 5000 && !gate.done; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     EXPECT_TRUE(gate.done);
 }
 

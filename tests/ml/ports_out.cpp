@@ -10,8 +10,7 @@
 
 namespace {
 
-std::vector<std::uint8_t> SysEx(std::size_t length, std::uint8_t fill)
-{
+std::vector<std::uint8_t> SysEx(std::size_t length, std::uint8_t fill) {
     std::vector<std::uint8_t> bytes(length, fill);
     bytes.front() = 0xF0;
     bytes.back() = 0xF7;
@@ -20,8 +19,7 @@ std::vector<std::uint8_t> SysEx(std::size_t length, std::uint8_t fill)
 
 class OutputPort : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         device.SetHandler([this](std::span<const std::uint8_t> bytes) {
             received.emplace_back(bytes.begin(), bytes.end());
             receivedAt.push_back(clock.GetTickCount());
@@ -36,8 +34,7 @@ protected:
     std::vector<std::uint32_t> receivedAt;
 };
 
-TEST_F(OutputPort, ShortAndLongMessagesReachTheDevice)
-{
+TEST_F(OutputPort, ShortAndLongMessagesReachTheDevice) {
     EXPECT_TRUE(port.SendShort(0x403C90));
     const auto message = SysEx(141, 0x2A);
     EXPECT_TRUE(port.SendLong(message));
@@ -46,8 +43,7 @@ TEST_F(OutputPort, ShortAndLongMessagesReachTheDevice)
     EXPECT_EQ(received[1], message);
 }
 
-TEST_F(OutputPort, AMessageLongerThanThePacketGrowsIt)
-{
+TEST_F(OutputPort, AMessageLongerThanThePacketGrowsIt) {
     const auto big = SysEx(5000, 0x33);
     EXPECT_TRUE(port.SendLong(big));
     const auto small = SysEx(20, 0x44);
@@ -57,13 +53,12 @@ TEST_F(OutputPort, AMessageLongerThanThePacketGrowsIt)
     EXPECT_EQ(received[1], small);
 }
 
-TEST_F(OutputPort, ConsecutiveLongMessagesAreSpacedByTheirWireTime)
-{
+TEST_F(OutputPort, ConsecutiveLongMessagesAreSpacedByTheirWireTime) {
     port.SetExtraGap(0);
     EXPECT_TRUE(port.SendLong(SysEx(1250, 1)));
     EXPECT_TRUE(port.SendLong(SysEx(1250, 2)));
     ASSERT_EQ(receivedAt.size(), 2u);
-    EXPECT_EQ(receivedAt[1] - receivedAt[0], 400u);  // 1250 * 1000 / 3125
+    EXPECT_EQ(receivedAt[1] - receivedAt[0], 400u); // 1250 * 1000 / 3125
     const auto sleeps = clock.Sleeps();
     ASSERT_EQ(sleeps.size(), 1u);
     EXPECT_EQ(sleeps[0].milliseconds, 400u);
@@ -80,11 +75,9 @@ TEST_F(OutputPort, ConsecutiveLongMessagesAreSpacedByTheirWireTime)
 // A device that times its own delivery (a program's port on a JACK server)
 // gets each message as soon as the previous one is done: the port adds no
 // cable time of its own, only the extra gap.
-TEST_F(OutputPort, ADeviceThatTimesItsOwnDeliveryIsNotPacedAgain)
-{
-    mm::VirtualOutputDevice paced("ports-out-paced", [this](std::span<const std::uint8_t>) {
-        receivedAt.push_back(clock.GetTickCount());
-    });
+TEST_F(OutputPort, ADeviceThatTimesItsOwnDeliveryIsNotPacedAgain) {
+    mm::VirtualOutputDevice paced(
+        "ports-out-paced", [this](std::span<const std::uint8_t>) { receivedAt.push_back(clock.GetTickCount()); });
     paced.DeclareSelfPaced(true);
     ASSERT_TRUE(port.Open("ports-out-paced"));
     port.SetExtraGap(0);
@@ -112,8 +105,7 @@ TEST_F(OutputPort, ADeviceThatTimesItsOwnDeliveryIsNotPacedAgain)
     EXPECT_EQ(receivedAt[1] - receivedAt[0], 400u);
 }
 
-TEST_F(OutputPort, ACompletionThatNeverComesResetsTheDeviceAfter2000ms)
-{
+TEST_F(OutputPort, ACompletionThatNeverComesResetsTheDeviceAfter2000ms) {
     test::RecordingReporter reporter(test::RecordingReporter::kOutput);
     device.HoldLongMessages(true);
     const std::uint32_t before = clock.GetTickCount();
@@ -122,14 +114,13 @@ TEST_F(OutputPort, ACompletionThatNeverComesResetsTheDeviceAfter2000ms)
     EXPECT_GE(waited, 2000u);
     EXPECT_LT(waited, 2000u + 2 * ML::COut::kCompletionPollMs);
     EXPECT_EQ(device.Resets(), 1);
-    EXPECT_TRUE(reporter.Failures().empty());  // the reset returned the buffer: unprepared cleanly
+    EXPECT_TRUE(reporter.Failures().empty()); // the reset returned the buffer: unprepared cleanly
     // The port goes on working once the device does.
     device.HoldLongMessages(false);
     EXPECT_TRUE(port.SendLong(SysEx(10, 2)));
 }
 
-TEST_F(OutputPort, AClosedPortSucceedsAtEverythingButALongMessage)
-{
+TEST_F(OutputPort, AClosedPortSucceedsAtEverythingButALongMessage) {
     EXPECT_TRUE(port.Close());
     EXPECT_FALSE(device.IsOpen());
     EXPECT_TRUE(port.Close());
@@ -141,27 +132,24 @@ TEST_F(OutputPort, AClosedPortSucceedsAtEverythingButALongMessage)
     EXPECT_TRUE(received.empty());
 }
 
-TEST_F(OutputPort, FailuresOfTheDeviceAreReported)
-{
+TEST_F(OutputPort, FailuresOfTheDeviceAreReported) {
     test::RecordingReporter reporter(test::RecordingReporter::kOutput);
     device.Unplug();
     EXPECT_FALSE(port.IsOpen());
     EXPECT_FALSE(port.SendShort(0x403C90));
     EXPECT_FALSE(port.SendLong(SysEx(10, 1)));
-    EXPECT_EQ(reporter.Failures(), (std::vector<mm::MMRESULT>{mm::MMSYSERR_NODRIVER, mm::MMSYSERR_NODRIVER,
-                                                               mm::MMSYSERR_NODRIVER}));
+    EXPECT_EQ(reporter.Failures(),
+              (std::vector<mm::MMRESULT>{mm::MMSYSERR_NODRIVER, mm::MMSYSERR_NODRIVER, mm::MMSYSERR_NODRIVER}));
 }
 
-TEST_F(OutputPort, OpeningAgainClosesTheOpenDeviceFirst)
-{
+TEST_F(OutputPort, OpeningAgainClosesTheOpenDeviceFirst) {
     mm::VirtualOutputDevice other("ports-out-other");
     ASSERT_TRUE(port.Open("ports-out-other"));
     EXPECT_FALSE(device.IsOpen());
     EXPECT_TRUE(other.IsOpen());
 }
 
-TEST(OutputPortOpen, TwoDevicesOfOneNameOpenTheLowerIndex)
-{
+TEST(OutputPortOpen, TwoDevicesOfOneNameOpenTheLowerIndex) {
     mm::VirtualOutputDevice first("ports-out-twin");
     mm::VirtualOutputDevice second("ports-out-twin");
     ML::COut port;
@@ -173,8 +161,7 @@ TEST(OutputPortOpen, TwoDevicesOfOneNameOpenTheLowerIndex)
     EXPECT_FALSE(port.IsOpen());
 }
 
-TEST(DeviceNames, ListThePresentDevicesInIndexOrder)
-{
+TEST(DeviceNames, ListThePresentDevicesInIndexOrder) {
     mm::VirtualDevicePair a("names-a");
     mm::VirtualInputDevice b("names-b");
     const auto inputs = ML::GetInputDeviceNames();

@@ -24,15 +24,13 @@ public:
     };
 
     std::uint32_t GetTickCount() override { return now_.load(); }
-    void Sleep(std::uint32_t milliseconds) override
-    {
+    void Sleep(std::uint32_t milliseconds) override {
         std::lock_guard lock(mutex_);
         sleeps_.push_back({now_.load(), milliseconds});
         now_ += milliseconds;
     }
     void Set(std::uint32_t now) { now_ = now; }
-    std::vector<struct Sleep> Sleeps()
-    {
+    std::vector<struct Sleep> Sleeps() {
         std::lock_guard lock(mutex_);
         return sleeps_;
     }
@@ -63,40 +61,34 @@ public:
 
     // Waits (up to five seconds, as a guard against a hang) until count
     // handler calls have been recorded.
-    bool WaitForCalls(int count)
-    {
+    bool WaitForCalls(int count) {
         std::unique_lock lock(mutex_);
         return changed_.wait_for(lock, std::chrono::seconds(5), [&] { return record_.total() >= count; });
     }
-    Record Taken()
-    {
+    Record Taken() {
         std::lock_guard lock(mutex_);
         return record_;
     }
 
 protected:
-    void OnShortMessage(std::uint32_t packed) override
-    {
-        if (onShort) onShort(packed);
+    void OnShortMessage(std::uint32_t packed) override {
+        if (onShort)
+            onShort(packed);
         Add([&](Record& r) { r.shorts.push_back(packed); });
     }
-    void OnLongData(const std::uint8_t* data, std::uint32_t length) override
-    {
+    void OnLongData(const std::uint8_t* data, std::uint32_t length) override {
         Add([&](Record& r) { r.longData.emplace_back(data, data + length); });
     }
-    void OnLongError(const std::uint8_t* data, std::uint32_t length) override
-    {
+    void OnLongError(const std::uint8_t* data, std::uint32_t length) override {
         Add([&](Record& r) { r.longErrors.emplace_back(data, data + length); });
     }
-    void OnError() override
-    {
+    void OnError() override {
         Add([&](Record& r) { ++r.errors; });
     }
 
 private:
     template <typename F>
-    void Add(F&& f)
-    {
+    void Add(F&& f) {
         {
             std::lock_guard lock(mutex_);
             f(record_);
@@ -114,24 +106,23 @@ private:
 class RecordingReporter {
 public:
     enum Which { kInput, kOutput };
-    explicit RecordingReporter(Which which) : which_(which)
-    {
+    explicit RecordingReporter(Which which) : which_(which) {
         auto reporter = std::make_unique<Reporter>(results_);
-        previous_ = which == kInput ? ML::SetInputReporter(std::move(reporter)) : ML::SetOutputReporter(std::move(reporter));
+        previous_ =
+            which == kInput ? ML::SetInputReporter(std::move(reporter)) : ML::SetOutputReporter(std::move(reporter));
     }
-    ~RecordingReporter()
-    {
+    ~RecordingReporter() {
         if (which_ == kInput)
             ML::SetInputReporter(std::move(previous_));
         else
             ML::SetOutputReporter(std::move(previous_));
     }
-    std::vector<mm::MMRESULT> Failures()
-    {
+    std::vector<mm::MMRESULT> Failures() {
         std::lock_guard lock(results_->mutex);
         std::vector<mm::MMRESULT> failures;
         for (mm::MMRESULT r : results_->all)
-            if (r != mm::MMSYSERR_NOERROR) failures.push_back(r);
+            if (r != mm::MMSYSERR_NOERROR)
+                failures.push_back(r);
         return failures;
     }
 
@@ -143,8 +134,7 @@ private:
     class Reporter : public ML::AMMReporter {
     public:
         explicit Reporter(std::shared_ptr<Results> results) : results_(std::move(results)) {}
-        bool Report(mm::MMRESULT result) override
-        {
+        bool Report(mm::MMRESULT result) override {
             {
                 std::lock_guard lock(results_->mutex);
                 results_->all.push_back(result);

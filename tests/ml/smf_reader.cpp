@@ -9,25 +9,30 @@ using Lines = std::vector<std::string>;
 namespace {
 
 Bytes Header(std::uint16_t tracks, std::uint16_t format = 0) {
-    return {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, static_cast<std::uint8_t>(format), 0,
-            static_cast<std::uint8_t>(tracks), 0, 96};
+    return {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, static_cast<std::uint8_t>(format), 0, static_cast<std::uint8_t>(tracks),
+            0,   96};
 }
 
 // A track chunk around events; the length field is taken as given.
 Bytes Track(const Bytes& events, std::uint32_t length) {
-    Bytes bytes{'M', 'T', 'r', 'k', static_cast<std::uint8_t>(length >> 24), static_cast<std::uint8_t>(length >> 16),
-                static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length)};
+    Bytes bytes{'M',
+                'T',
+                'r',
+                'k',
+                static_cast<std::uint8_t>(length >> 24),
+                static_cast<std::uint8_t>(length >> 16),
+                static_cast<std::uint8_t>(length >> 8),
+                static_cast<std::uint8_t>(length)};
     bytes.insert(bytes.end(), events.begin(), events.end());
     return bytes;
 }
 
-Bytes Track(const Bytes& events) {
-    return Track(events, static_cast<std::uint32_t>(events.size()));
-}
+Bytes Track(const Bytes& events) { return Track(events, static_cast<std::uint32_t>(events.size())); }
 
 Bytes Join(std::initializer_list<Bytes> parts) {
     Bytes all;
-    for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
+    for (const Bytes& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
     return all;
 }
 
@@ -77,20 +82,21 @@ TEST(SmfReader, ReadsBackWhatTheWriterWrote) {
 
 TEST(SmfReader, FormatOneTracksEndAtTheirEndOfTrackEvent) {
     // Lengths of 0 and of far too much: neither is used to find the end.
-    const Bytes file = Join({Header(2, 1), Track({0x00, 0xFF, 0x03, 0x01, 'A', 0x00, 0xFF, 0x2F, 0x00}, 0),
+    const Bytes file = Join({Header(2, 1),
+                             Track({0x00, 0xFF, 0x03, 0x01, 'A', 0x00, 0xFF, 0x2F, 0x00}, 0),
                              Track(Join({{0x00, 0xF0, 0x03, 0x41, 0x10, 0xF7}, kEndOfTrack}), 0xFFFFFFFF),
                              {0x12, 0x34}}); // bytes after the last track are not looked at
     const Parsed parsed = Parse(file);
     ASSERT_TRUE(parsed.ok);
-    EXPECT_EQ(parsed.events, (Lines{"header 1 2 96", "track 0 0", "meta 0 03: 41", "meta 0 2F: ",
-                                    "track 1 4294967295", "sysex 0: F0 41 10 F7", "meta 0 2F: "}));
+    EXPECT_EQ(parsed.events, (Lines{"header 1 2 96", "track 0 0", "meta 0 03: 41", "meta 0 2F: ", "track 1 4294967295",
+                                    "sysex 0: F0 41 10 F7", "meta 0 2F: "}));
 }
 
 TEST(SmfReader, ChannelMessagesAndRunningStatus) {
     const Bytes events = Join({
-        {0x00, 0x3C},             // a data byte before any status: read again as a delta
-        {0x90, 0x3C, 0x64},       // note on after delta 0x3C
-        {0x10, 0x3E, 0x00},       // running status
+        {0x00, 0x3C},                         // a data byte before any status: read again as a delta
+        {0x90, 0x3C, 0x64},                   // note on after delta 0x3C
+        {0x10, 0x3E, 0x00},                   // running status
         {0x00, 0xF0, 0x03, 0x41, 0x10, 0xF7}, // SysEx does not end running status
         {0x00, 0x40, 0x7F},
         {0x00, 0xC5, 0x07},       // program change: one data byte
@@ -101,7 +107,8 @@ TEST(SmfReader, ChannelMessagesAndRunningStatus) {
         {0x00, 0xA1, 0x3C, 0x10},
         kEndOfTrack,
     });
-    const Parsed parsed = Parse(Join({Header(2), Track(events), Track(Join({{0x00, 0x3C, 0x90, 0x3C, 0x64}, kEndOfTrack}))}));
+    const Parsed parsed =
+        Parse(Join({Header(2), Track(events), Track(Join({{0x00, 0x3C, 0x90, 0x3C, 0x64}, kEndOfTrack}))}));
     ASSERT_TRUE(parsed.ok);
     EXPECT_EQ(parsed.events, (Lines{
                                  "header 0 2 96",
@@ -125,17 +132,17 @@ TEST(SmfReader, ChannelMessagesAndRunningStatus) {
 TEST(SmfReader, SysExEventsThatAreNotMessagesAreDropped) {
     const Bytes events = Join({
         {0x00, 0xF7, 0x0A, 0x41, 0x10, 0x42, 0x12, 0x00, 0x00, 0x10, 0x00, 0x05, 0xF7}, // F7: no leading F0
-        {0x00, 0xF7, 0x03, 0xF0, 0x41, 0xF7},    // F7 carrying a whole message is one
-        {0x00, 0xF0, 0x03, 0x41, 0x90, 0xF7},    // a status byte inside
-        {0x00, 0xF0, 0x02, 0x41, 0x10},          // no F7 at the end
-        {0x00, 0xF0, 0x00},                      // empty
-        {0x07, 0xF0, 0x02, 0x41, 0xF7},          // fine
+        {0x00, 0xF7, 0x03, 0xF0, 0x41, 0xF7}, // F7 carrying a whole message is one
+        {0x00, 0xF0, 0x03, 0x41, 0x90, 0xF7}, // a status byte inside
+        {0x00, 0xF0, 0x02, 0x41, 0x10},       // no F7 at the end
+        {0x00, 0xF0, 0x00},                   // empty
+        {0x07, 0xF0, 0x02, 0x41, 0xF7},       // fine
         kEndOfTrack,
     });
     const Parsed parsed = Parse(Join({Header(1), Track(events)}));
     ASSERT_TRUE(parsed.ok);
-    EXPECT_EQ(parsed.events, (Lines{"header 0 1 96", "track 0 " + std::to_string(events.size()),
-                                    "sysex 0: F0 41 F7", "sysex 7: F0 41 F7", "meta 0 2F: "}));
+    EXPECT_EQ(parsed.events, (Lines{"header 0 1 96", "track 0 " + std::to_string(events.size()), "sysex 0: F0 41 F7",
+                                    "sysex 7: F0 41 F7", "meta 0 2F: "}));
 }
 
 TEST(SmfReader, HooksCanStopTheParse) {
@@ -159,12 +166,13 @@ TEST(SmfReader, RejectsFilesThatAreNotStandardMidiFiles) {
         {},
         Join({notAHeader, track}),
         Join({longHeader, track}),
-        Join({Header(0), track}),                      // no tracks
+        Join({Header(0), track}), // no tracks
         Join({header, Bytes{'M', 'T', 'r', 'x', 0, 0, 0, 4}, kEndOfTrack}),
-        Join({Header(2), track}),                      // a track missing
+        Join({Header(2), track}),                        // a track missing
         Join({header, Track({0x00, 0x90, 0x3C, 0x64})}), // no end-of-track
     };
-    for (const Bytes& file : cases) EXPECT_FALSE(Parse(file).ok) << ::testing::PrintToString(file);
+    for (const Bytes& file : cases)
+        EXPECT_FALSE(Parse(file).ok) << ::testing::PrintToString(file);
 }
 
 TEST(SmfReader, EveryTruncationFailsCleanly) {
@@ -177,7 +185,8 @@ TEST(SmfReader, EveryTruncationFailsCleanly) {
 TEST(SmfReader, VariableLengthQuantitiesEndAtTheFourthByte) {
     const auto file = [](const Bytes& events) { return Join({Header(1), Track(events)}); };
     // Four bytes are the most: the largest delta and a long meta length read.
-    const Parsed largest = Parse(file(Join({{0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0x01, 0x80, 0x80, 0x80, 0x01, 'x'}, kEndOfTrack})));
+    const Parsed largest =
+        Parse(file(Join({{0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0x01, 0x80, 0x80, 0x80, 0x01, 'x'}, kEndOfTrack})));
     ASSERT_TRUE(largest.ok);
     EXPECT_EQ(largest.events.at(2), "meta 268435455 01: 78");
 

@@ -15,7 +15,8 @@ inline std::string Hex(std::span<const std::uint8_t> bytes) {
     for (std::uint8_t b : bytes) {
         char digits[4];
         std::snprintf(digits, sizeof digits, "%02X", b);
-        if (!text.empty()) text += ' ';
+        if (!text.empty())
+            text += ' ';
         text += digits;
     }
     return text;

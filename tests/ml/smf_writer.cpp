@@ -30,7 +30,8 @@ class LimitedWriter : public ML::CSmfBufferWriter {
 public:
     explicit LimitedWriter(std::size_t limit) : limit_(limit) {}
     std::size_t WriteAt(std::size_t position, std::span<const std::uint8_t> bytes) override {
-        if (position + bytes.size() > limit_) return 0;
+        if (position + bytes.size() > limit_)
+            return 0;
         return CSmfBufferWriter::WriteAt(position, bytes);
     }
 
@@ -56,7 +57,8 @@ TEST(SmfVariableLength, GroupsOfSevenBitsMostSignificantFirst) {
         {0x200000, {0x81, 0x80, 0x80, 0x00}},
         {0x0FFFFFFF, {0xFF, 0xFF, 0xFF, 0x7F}},
     };
-    for (const auto& c : cases) EXPECT_EQ(Encoded(c.value), c.bytes) << std::hex << c.value;
+    for (const auto& c : cases)
+        EXPECT_EQ(Encoded(c.value), c.bytes) << std::hex << c.value;
     EXPECT_TRUE(Encoded(0x10000000).empty()) << "more than four bytes cannot be written";
 }
 
@@ -73,12 +75,12 @@ TEST(SmfWriter, ChunkLayoutOfAOneTrackFile) {
     EXPECT_EQ(writer.GetTrackCount(), 1u);
 
     const Bytes expected{
-        'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,              // format 0, 1 track, 96 ticks
-        'M', 'T', 'r', 'k', 0, 0, 0, 28,                                // length of what follows
-        0x00, 0xF0, 0x05, 0x7E, 0x10, 0x06, 0x01, 0xF7,                 // delta 0, length 5
-        0x81, 0x00, 0xF0, 0x05, 0x7E, 0x10, 0x06, 0x01, 0xF7,           // delta 128
-        0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,                       // a meta event
-        0x00, 0xFF, 0x2F, 0x00,                                         // end of track
+        'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0, 0, 1, 0, 96, // format 0, 1 track, 96 ticks
+        'M',  'T',  'r',  'k',  0,    0,    0,    28,                         // length of what follows
+        0x00, 0xF0, 0x05, 0x7E, 0x10, 0x06, 0x01, 0xF7,                       // delta 0, length 5
+        0x81, 0x00, 0xF0, 0x05, 0x7E, 0x10, 0x06, 0x01, 0xF7,                 // delta 128
+        0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,                             // a meta event
+        0x00, 0xFF, 0x2F, 0x00,                                               // end of track
     };
     EXPECT_EQ(writer.GetBytes(), expected);
     EXPECT_EQ(writer.GetPosition(), expected.size());
@@ -88,7 +90,8 @@ TEST(SmfWriter, SixtyDataSetsAndTwoTrackFiles) {
     ML::CSmfBufferWriter writer;
     ASSERT_TRUE(writer.Begin());
     ASSERT_TRUE(writer.BeginTrack());
-    for (std::uint8_t i = 0; i < 60; ++i) ASSERT_TRUE(writer.AddSysEx(i == 0 ? 0 : 13, DataSet(i)));
+    for (std::uint8_t i = 0; i < 60; ++i)
+        ASSERT_TRUE(writer.AddSysEx(i == 0 ? 0 : 13, DataSet(i)));
     ASSERT_TRUE(writer.EndTrack());
     ASSERT_TRUE(writer.Finish());
 

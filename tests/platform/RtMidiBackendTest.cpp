@@ -14,16 +14,14 @@
 
 namespace {
 
-TEST(PortName, DropsTheSequencerNumbers)
-{
+TEST(PortName, DropsTheSequencerNumbers) {
     EXPECT_EQ(mm::CleanPortName("USB MIDI:USB MIDI MIDI 1 20:0"), "USB MIDI:USB MIDI MIDI 1");
     EXPECT_EQ(mm::CleanPortName("Midi Through:Midi Through Port-0 14:0"), "Midi Through:Midi Through Port-0");
     EXPECT_EQ(mm::CleanPortName("USB Interface:Port 2 128:11"), "USB Interface:Port 2");
 }
 
-TEST(PortName, LeavesOtherNamesAlone)
-{
-    EXPECT_EQ(mm::CleanPortName("system:midi_capture_1"), "system:midi_capture_1");  // a JACK port
+TEST(PortName, LeavesOtherNamesAlone) {
+    EXPECT_EQ(mm::CleanPortName("system:midi_capture_1"), "system:midi_capture_1"); // a JACK port
     EXPECT_EQ(mm::CleanPortName("Synth 20:"), "Synth 20:");
     EXPECT_EQ(mm::CleanPortName("Synth :0"), "Synth :0");
     EXPECT_EQ(mm::CleanPortName("Synth 2a:0"), "Synth 2a:0");
@@ -32,10 +30,9 @@ TEST(PortName, LeavesOtherNamesAlone)
     EXPECT_EQ(mm::CleanPortName(""), "");
 }
 
-TEST(PortName, OwnPortsOfEveryClientOfThisProgram)
-{
+TEST(PortName, OwnPortsOfEveryClientOfThisProgram) {
     EXPECT_TRUE(mm::IsOwnPort("ZM-47 Librarian:out"));
-    EXPECT_TRUE(mm::IsOwnPort("ZM-47 Librarian-01:in"));  // JACK's second client of the name
+    EXPECT_TRUE(mm::IsOwnPort("ZM-47 Librarian-01:in")); // JACK's second client of the name
     EXPECT_TRUE(mm::IsOwnPort("ZM-47 Librarian-12:out"));
     EXPECT_FALSE(mm::IsOwnPort("ZM-47 Librarian:"));
     EXPECT_FALSE(mm::IsOwnPort("ZM-47 Librarian-:in"));
@@ -45,15 +42,13 @@ TEST(PortName, OwnPortsOfEveryClientOfThisProgram)
     EXPECT_FALSE(mm::IsOwnPort("ZM-47 Librarian"));
 }
 
-TEST(PortName, JackNamesAreMarkedAndReadBack)
-{
+TEST(PortName, JackNamesAreMarkedAndReadBack) {
     EXPECT_EQ(mm::JackListedName("ZM-47 Simulator Out:out"), "JACK: ZM-47 Simulator Out:out");
     EXPECT_EQ(mm::JackFullName("JACK: system:midi_capture_1"), "system:midi_capture_1");
     EXPECT_EQ(mm::JackFullName("USB MIDI:USB MIDI MIDI 1"), "");
 }
 
-TEST(PortName, TheOwnPortAConnectionAdded)
-{
+TEST(PortName, TheOwnPortAConnectionAdded) {
     const std::vector<std::string> before = {"ZM-47 Librarian:in", "Monitor:in"};
     const std::vector<std::string> after = {"ZM-47 Librarian:in", "Monitor:in", "Other:in", "ZM-47 Librarian-02:in"};
     EXPECT_EQ(mm::NewOwnConnection(before, after), "ZM-47 Librarian-02:in");
@@ -61,8 +56,7 @@ TEST(PortName, TheOwnPortAConnectionAdded)
     EXPECT_EQ(mm::NewOwnConnection(before, {"ZM-47 Librarian:in", "Monitor:in", "Other:in"}), "");
 }
 
-TEST(AlsaPorts, FindsAPortAgainByNameAndOccurrence)
-{
+TEST(AlsaPorts, FindsAPortAgainByNameAndOccurrence) {
     const std::vector<std::string> raw = {"ZM-47 Librarian:out 129:0", "Twin:Port 24:0", "Other:Port 25:0",
                                           "Twin:Port 28:0"};
     EXPECT_EQ(mm::FindAlsaPort(raw, "Twin:Port", 0), 1);
@@ -71,26 +65,26 @@ TEST(AlsaPorts, FindsAPortAgainByNameAndOccurrence)
     EXPECT_EQ(mm::FindAlsaPort(raw, "ZM-47 Librarian:out", 0), -1);
 }
 
-TEST(AlsaPorts, ListedUnderUniqueNamesWithoutOwnPorts)
-{
+TEST(AlsaPorts, ListedUnderUniqueNamesWithoutOwnPorts) {
     const std::vector<std::string> raw = {"Midi Through:Midi Through Port-0 14:0", "ZM-47 Librarian:in 129:0",
                                           "Twin:Port 24:0", "Twin:Port 28:0", "Twin:Port 32:0"};
     std::vector<std::shared_ptr<mm::OutputDevice>> devices;
     mm::AddAlsaOutputs(raw, devices);
     std::vector<std::string> names;
-    for (const auto& device : devices) names.push_back(device->Name());
+    for (const auto& device : devices)
+        names.push_back(device->Name());
     EXPECT_EQ(names, (std::vector<std::string>{"Midi Through:Midi Through Port-0", "Twin:Port", "Twin:Port (2)",
                                                "Twin:Port (3)"}));
 }
 
 // Lists as the sequencer gave them before and after the device at 24:0 was
 // unplugged and plugged in again.
-TEST(AlsaPorts, AnOpenPortIsGoneWhenItsNumbersAre)
-{
+TEST(AlsaPorts, AnOpenPortIsGoneWhenItsNumbersAre) {
     const std::string opened = "USB MIDI:USB MIDI MIDI 1 24:0";
     const std::vector<std::string> plugged = {"Midi Through:Midi Through Port-0 14:0", opened};
     const std::vector<std::string> unplugged = {"Midi Through:Midi Through Port-0 14:0"};
-    const std::vector<std::string> replugged = {"Midi Through:Midi Through Port-0 14:0", "USB MIDI:USB MIDI MIDI 1 28:0"};
+    const std::vector<std::string> replugged = {"Midi Through:Midi Through Port-0 14:0",
+                                                "USB MIDI:USB MIDI MIDI 1 28:0"};
     EXPECT_TRUE(mm::AlsaPortPresent(plugged, opened));
     EXPECT_FALSE(mm::AlsaPortPresent(unplugged, opened));
     // Back under its name but as another client: the open connection does
@@ -101,8 +95,7 @@ TEST(AlsaPorts, AnOpenPortIsGoneWhenItsNumbersAre)
 
 // The same unplugging and plugging in, but the device comes back under its
 // old numbers: only the lost subscription tells.
-TEST(AlsaPorts, AnOpenPortIsGoneWhenItsSubscriptionIs)
-{
+TEST(AlsaPorts, AnOpenPortIsGoneWhenItsSubscriptionIs) {
     const std::string opened = "USB MIDI:USB MIDI MIDI 1 24:0";
     const std::string own = "ZM-47 Librarian:in 130:0";
     const std::vector<std::string> listed = {"Midi Through:Midi Through Port-0 14:0", opened, own};
@@ -119,8 +112,7 @@ TEST(AlsaPorts, AnOpenPortIsGoneWhenItsSubscriptionIs)
     EXPECT_TRUE(mm::AlsaConnectionStands(listed, opened, "", replugged));
 }
 
-TEST(RtMidiBackend, WithoutASequencerListsNothingAndPrintsNothing)
-{
+TEST(RtMidiBackend, WithoutASequencerListsNothingAndPrintsNothing) {
     mm::RtMidiBackend backend("/nonexistent/snd/seq", false);
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
@@ -138,9 +130,9 @@ TEST(RtMidiBackend, WithoutASequencerListsNothingAndPrintsNothing)
 // Here (and on build servers) there is no sequencer and no JACK server: the
 // table holds the virtual devices only, and opening past them fails without
 // a word.
-TEST(RtMidiBackend, TheDeviceTableWithoutAMidiSystem)
-{
-    if (access("/dev/snd/seq", F_OK) == 0) GTEST_SKIP() << "this machine has a MIDI system";
+TEST(RtMidiBackend, TheDeviceTableWithoutAMidiSystem) {
+    if (access("/dev/snd/seq", F_OK) == 0)
+        GTEST_SKIP() << "this machine has a MIDI system";
     // A server name nobody runs: asking for it starts nothing and prints nothing.
     setenv("JACK_DEFAULT_SERVER", "zm47-no-such-server", 1);
     mm::VirtualInputDevice input("only-virtual");

@@ -17,7 +17,7 @@ using namespace mm;
 struct Call {
     UINT message;
     DWORD_PTR param1;
-    std::vector<std::uint8_t> bytes;  // recorded bytes of a returned buffer
+    std::vector<std::uint8_t> bytes; // recorded bytes of a returned buffer
 };
 
 // Records every callback of an open input.
@@ -25,8 +25,7 @@ struct Recorder {
     std::mutex mutex;
     std::vector<Call> calls;
 
-    static void Callback(HMIDIIN, UINT message, DWORD_PTR instance, DWORD_PTR param1, DWORD_PTR)
-    {
+    static void Callback(HMIDIIN, UINT message, DWORD_PTR instance, DWORD_PTR param1, DWORD_PTR) {
         auto& self = *reinterpret_cast<Recorder*>(instance);
         Call call{message, param1, {}};
         if (message == MIM_LONGDATA || message == MIM_LONGERROR) {
@@ -36,15 +35,13 @@ struct Recorder {
         std::lock_guard lock(self.mutex);
         self.calls.push_back(std::move(call));
     }
-    std::vector<Call> Take()
-    {
+    std::vector<Call> Take() {
         std::lock_guard lock(mutex);
         return std::exchange(calls, {});
     }
 };
 
-int InputIndex(const std::string& name)
-{
+int InputIndex(const std::string& name) {
     const UINT count = midiInGetNumDevs();
     for (UINT i = 0; i < count; ++i) {
         MIDIINCAPSA caps;
@@ -54,8 +51,7 @@ int InputIndex(const std::string& name)
     return -1;
 }
 
-int OutputIndex(const std::string& name)
-{
+int OutputIndex(const std::string& name) {
     const UINT count = midiOutGetNumDevs();
     for (UINT i = 0; i < count; ++i) {
         MIDIOUTCAPSA caps;
@@ -66,28 +62,29 @@ int OutputIndex(const std::string& name)
 }
 
 struct Buffer {
-    explicit Buffer(std::size_t size) : bytes(size) { header.lpData = bytes.data(); header.dwBufferLength = static_cast<DWORD>(size); }
+    explicit Buffer(std::size_t size) : bytes(size) {
+        header.lpData = bytes.data();
+        header.dwBufferLength = static_cast<DWORD>(size);
+    }
     std::vector<char> bytes;
     MIDIHDR header;
 };
 
 class VirtualInput : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_EQ(midiInOpen(&handle, static_cast<UINT>(InputIndex("vin")), &Recorder::Callback,
                              reinterpret_cast<DWORD_PTR>(&recorder), CALLBACK_FUNCTION),
                   MMSYSERR_NOERROR);
-        ASSERT_EQ(recorder.Take().size(), 1u);  // MIM_OPEN
+        ASSERT_EQ(recorder.Take().size(), 1u); // MIM_OPEN
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         midiInReset(handle);
-        for (auto& buffer : buffers) midiInUnprepareHeader(handle, &buffer.header, sizeof(MIDIHDR));
+        for (auto& buffer : buffers)
+            midiInUnprepareHeader(handle, &buffer.header, sizeof(MIDIHDR));
         EXPECT_EQ(midiInClose(handle), MMSYSERR_NOERROR);
     }
-    void Queue(int count, std::size_t size)
-    {
+    void Queue(int count, std::size_t size) {
         buffers.reserve(16);
         for (int i = 0; i < count; ++i) {
             buffers.emplace_back(size);
@@ -95,8 +92,7 @@ protected:
             ASSERT_EQ(midiInAddBuffer(handle, &buffers.back().header, sizeof(MIDIHDR)), MMSYSERR_NOERROR);
         }
     }
-    void Send(std::initializer_list<std::uint8_t> bytes)
-    {
+    void Send(std::initializer_list<std::uint8_t> bytes) {
         ASSERT_TRUE(device.Send(bytes));
         device.WaitUntilDelivered();
     }
@@ -107,16 +103,14 @@ protected:
     std::vector<Buffer> buffers;
 };
 
-TEST_F(VirtualInput, NothingArrivesBeforeStart)
-{
+TEST_F(VirtualInput, NothingArrivesBeforeStart) {
     Queue(1, 16);
     Send({0x90, 0x3C, 0x40, 0xF0, 0x01, 0xF7});
     EXPECT_TRUE(recorder.Take().empty());
     EXPECT_EQ(device.QueuedBuffers(), 1);
 }
 
-TEST_F(VirtualInput, ShortMessagesArrivePacked)
-{
+TEST_F(VirtualInput, ShortMessagesArrivePacked) {
     ASSERT_EQ(midiInStart(handle), MMSYSERR_NOERROR);
     Send({0x90, 0x3C, 0x40, 0x3C, 0x00});
     const auto calls = recorder.Take();
@@ -126,8 +120,7 @@ TEST_F(VirtualInput, ShortMessagesArrivePacked)
     EXPECT_EQ(calls[1].param1, 0x003C90u);
 }
 
-TEST_F(VirtualInput, SystemExclusiveFillsBuffersInQueueOrder)
-{
+TEST_F(VirtualInput, SystemExclusiveFillsBuffersInQueueOrder) {
     Queue(3, 4);
     ASSERT_EQ(midiInStart(handle), MMSYSERR_NOERROR);
     Send({0xF0, 1, 2, 3, 4, 5, 0xF7});
@@ -142,8 +135,7 @@ TEST_F(VirtualInput, SystemExclusiveFillsBuffersInQueueOrder)
     EXPECT_EQ(device.QueuedBuffers(), 1);
 }
 
-TEST_F(VirtualInput, BytesWithoutABufferAreLost)
-{
+TEST_F(VirtualInput, BytesWithoutABufferAreLost) {
     Queue(1, 4);
     ASSERT_EQ(midiInStart(handle), MMSYSERR_NOERROR);
     Send({0xF0, 1, 2, 3, 4, 5, 6, 0xF7});
@@ -157,8 +149,7 @@ TEST_F(VirtualInput, BytesWithoutABufferAreLost)
     EXPECT_EQ(calls[0].bytes, (std::vector<std::uint8_t>{0xF0, 9, 0xF7}));
 }
 
-TEST_F(VirtualInput, CutShortMessageComesBackAsLongError)
-{
+TEST_F(VirtualInput, CutShortMessageComesBackAsLongError) {
     Queue(2, 16);
     ASSERT_EQ(midiInStart(handle), MMSYSERR_NOERROR);
     Send({0xF0, 1, 2, 0x90, 0x3C, 0x40, 0xF7});
@@ -167,11 +158,10 @@ TEST_F(VirtualInput, CutShortMessageComesBackAsLongError)
     EXPECT_EQ(calls[0].message, MIM_LONGERROR);
     EXPECT_EQ(calls[0].bytes.size(), 3u);
     EXPECT_EQ(calls[1].message, MIM_DATA);
-    EXPECT_EQ(calls[2].message, MIM_ERROR);  // an end of exclusive without a start
+    EXPECT_EQ(calls[2].message, MIM_ERROR); // an end of exclusive without a start
 }
 
-TEST_F(VirtualInput, StopReturnsPartBufferAndResetReturnsEveryBufferEmpty)
-{
+TEST_F(VirtualInput, StopReturnsPartBufferAndResetReturnsEveryBufferEmpty) {
     Queue(3, 16);
     ASSERT_EQ(midiInStart(handle), MMSYSERR_NOERROR);
     Send({0xF0, 1, 2});
@@ -195,8 +185,7 @@ TEST_F(VirtualInput, StopReturnsPartBufferAndResetReturnsEveryBufferEmpty)
     EXPECT_FALSE(buffers[1].header.dwFlags & MHDR_PREPARED);
 }
 
-TEST_F(VirtualInput, BufferRules)
-{
+TEST_F(VirtualInput, BufferRules) {
     Buffer buffer(8);
     EXPECT_EQ(midiInAddBuffer(handle, &buffer.header, sizeof(MIDIHDR)), MIDIERR_UNPREPARED);
     EXPECT_EQ(midiInPrepareHeader(handle, &buffer.header, sizeof(MIDIHDR) - 1), MMSYSERR_INVALPARAM);
@@ -210,8 +199,7 @@ TEST_F(VirtualInput, BufferRules)
     EXPECT_EQ(midiInUnprepareHeader(handle, &buffer.header, sizeof(MIDIHDR)), MMSYSERR_NOERROR);
 }
 
-TEST(VirtualDevices, ListedInOrderAndGoneWhenUnplugged)
-{
+TEST(VirtualDevices, ListedInOrderAndGoneWhenUnplugged) {
     auto first = std::make_unique<VirtualInputDevice>("vlist-a");
     VirtualInputDevice second("vlist-b");
     const int a = InputIndex("vlist-a");
@@ -223,17 +211,18 @@ TEST(VirtualDevices, ListedInOrderAndGoneWhenUnplugged)
     EXPECT_EQ(InputIndex("vlist-b"), a);
 }
 
-TEST(VirtualDevices, OpenFailuresAndUnplugging)
-{
+TEST(VirtualDevices, OpenFailuresAndUnplugging) {
     VirtualDevicePair pair("vfaults");
     HMIDIIN in = nullptr;
     pair.input.FailOpens(MMSYSERR_ALLOCATED);
-    EXPECT_EQ(midiInOpen(&in, static_cast<UINT>(InputIndex("vfaults")), nullptr, 0, CALLBACK_NULL), MMSYSERR_ALLOCATED);
+    EXPECT_EQ(midiInOpen(&in, static_cast<UINT>(InputIndex("vfaults")), nullptr, 0, CALLBACK_NULL),
+              MMSYSERR_ALLOCATED);
     EXPECT_EQ(in, nullptr);
     pair.input.FailOpens(MMSYSERR_NOERROR);
     ASSERT_EQ(midiInOpen(&in, static_cast<UINT>(InputIndex("vfaults")), nullptr, 0, CALLBACK_NULL), MMSYSERR_NOERROR);
     HMIDIIN second = nullptr;
-    EXPECT_EQ(midiInOpen(&second, static_cast<UINT>(InputIndex("vfaults")), nullptr, 0, CALLBACK_NULL), MMSYSERR_ALLOCATED);
+    EXPECT_EQ(midiInOpen(&second, static_cast<UINT>(InputIndex("vfaults")), nullptr, 0, CALLBACK_NULL),
+              MMSYSERR_ALLOCATED);
     EXPECT_TRUE(pair.input.IsOpen());
 
     HMIDIOUT out = nullptr;
@@ -256,12 +245,10 @@ TEST(VirtualDevices, OpenFailuresAndUnplugging)
     EXPECT_FALSE(pair.input.IsOpen());
 }
 
-TEST(VirtualDevices, OutputMessagesAndCompletion)
-{
+TEST(VirtualDevices, OutputMessagesAndCompletion) {
     std::vector<std::vector<std::uint8_t>> received;
-    VirtualOutputDevice device("vout", [&](std::span<const std::uint8_t> bytes) {
-        received.emplace_back(bytes.begin(), bytes.end());
-    });
+    VirtualOutputDevice device(
+        "vout", [&](std::span<const std::uint8_t> bytes) { received.emplace_back(bytes.begin(), bytes.end()); });
     HMIDIOUT out = nullptr;
     ASSERT_EQ(midiOutOpen(&out, static_cast<UINT>(OutputIndex("vout")), 0, 0, CALLBACK_NULL), MMSYSERR_NOERROR);
     EXPECT_TRUE(device.IsOpen());
@@ -296,8 +283,7 @@ TEST(VirtualDevices, OutputMessagesAndCompletion)
     EXPECT_EQ(received, expected);
 }
 
-TEST(VirtualDevices, WireSpeedTakesAtLeastTheWireTime)
-{
+TEST(VirtualDevices, WireSpeedTakesAtLeastTheWireTime) {
     VirtualInputDevice device("vwire");
     device.SetWireSpeed(true);
     Recorder recorder;
@@ -308,17 +294,17 @@ TEST(VirtualDevices, WireSpeedTakesAtLeastTheWireTime)
     ASSERT_EQ(midiInStart(in), MMSYSERR_NOERROR);
     const auto start = std::chrono::steady_clock::now();
     std::vector<std::uint8_t> notes;
-    for (int i = 0; i < 10; ++i) notes.insert(notes.end(), {0x90, 0x3C, 0x40});
+    for (int i = 0; i < 10; ++i)
+        notes.insert(notes.end(), {0x90, 0x3C, 0x40});
     ASSERT_TRUE(device.Send(notes));
     device.WaitUntilDelivered();
     // A lower bound only: 30 bytes cannot arrive before their wire time.
     EXPECT_GE(std::chrono::steady_clock::now() - start, kWireTimePerByte * 30);
-    EXPECT_EQ(recorder.Take().size(), 11u);  // MIM_OPEN and ten notes
+    EXPECT_EQ(recorder.Take().size(), 11u); // MIM_OPEN and ten notes
     EXPECT_EQ(midiInClose(in), MMSYSERR_NOERROR);
 }
 
-TEST(VirtualDevices, BadHandlesAndIdsAreRefused)
-{
+TEST(VirtualDevices, BadHandlesAndIdsAreRefused) {
     HMIDIIN in = nullptr;
     EXPECT_EQ(midiInOpen(&in, 100000, nullptr, 0, CALLBACK_NULL), MMSYSERR_BADDEVICEID);
     EXPECT_EQ(midiInStart(nullptr), MMSYSERR_INVALHANDLE);

@@ -45,7 +45,9 @@ protected:
         saved_.emplace_back(name, qgetenv(name));
         qputenv(name, value.toUtf8());
     }
-    QString DesktopEntry() const { return ReadText(home_ + QStringLiteral("/applications/") + QLatin1String(kDesktopEntryName)); }
+    QString DesktopEntry() const {
+        return ReadText(home_ + QStringLiteral("/applications/") + QLatin1String(kDesktopEntryName));
+    }
     QString Package() const { return ReadText(home_ + QStringLiteral("/mime/packages/x-zm47-librarian.xml")); }
 
     QTemporaryDir folder_;

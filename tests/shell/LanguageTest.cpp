@@ -16,7 +16,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) ++count;
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
+            ++count;
         return false;
     }
 };

@@ -19,7 +19,8 @@ class SingleInstanceGuardTest : public testing::Test {
 protected:
     void SetUp() override { ShellTestApp(); }
     // A name no other test or running program uses.
-    const QString name_ = CMMF::ServerNameFor(QStringLiteral("zm47-test-") + QUuid::createUuid().toString(QUuid::Id128));
+    const QString name_ =
+        CMMF::ServerNameFor(QStringLiteral("zm47-test-") + QUuid::createUuid().toString(QUuid::Id128));
     std::vector<QString> received_;
 
     void Receive(CMMF& first) {

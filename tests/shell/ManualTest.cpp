@@ -49,8 +49,9 @@ TEST_F(ManualTest, OpensTheManualOfTheCurrentLanguage) {
     EXPECT_TRUE(OpenManual(folder_.path(), opener_));
     GetMessageTable().SetLanguage(CMessageTable::kJapanese);
     EXPECT_TRUE(OpenManual(folder_.path(), opener_));
-    EXPECT_EQ(opener_.opened, (std::vector<QString>{folder_.path() + QStringLiteral("/Manual/ZM-47LibrarianManualE.pdf"),
-                                                     folder_.path() + QStringLiteral("/Manual/ZM-47LibrarianManualJ.pdf")}));
+    EXPECT_EQ(opener_.opened,
+              (std::vector<QString>{folder_.path() + QStringLiteral("/Manual/ZM-47LibrarianManualE.pdf"),
+                                    folder_.path() + QStringLiteral("/Manual/ZM-47LibrarianManualJ.pdf")}));
     EXPECT_TRUE(dialog_.shown().empty());
 }
 

@@ -23,16 +23,14 @@ using Bytes = std::vector<std::uint8_t>;
 
 class Recorder {
 public:
-    sim::CSimulatedUnit::Sink Sink()
-    {
+    sim::CSimulatedUnit::Sink Sink() {
         return [this](std::span<const std::uint8_t> bytes) {
             std::lock_guard lock(mutex_);
             replies_.emplace_back(bytes.begin(), bytes.end());
             return true;
         };
     }
-    std::vector<Bytes> Replies() const
-    {
+    std::vector<Bytes> Replies() const {
         std::lock_guard lock(mutex_);
         return replies_;
     }
@@ -45,8 +43,7 @@ private:
 const Bytes kIdentityRequest{0xF0, 0x7E, 0x10, 0x06, 0x01, 0xF7};
 
 // A data request or data set as the librarian composes it.
-Bytes Addressed(std::uint8_t command, std::uint32_t address, const Bytes& data, std::uint8_t deviceId = 0x10)
-{
+Bytes Addressed(std::uint8_t command, std::uint32_t address, const Bytes& data, std::uint8_t deviceId = 0x10) {
     ML::CTessanMessage message;
     message.SetManufacturerId(0x41);
     message.SetDeviceId(deviceId);
@@ -67,20 +64,19 @@ struct Unit {
     Recorder recorder;
     sim::CSimulatedUnit unit{recorder.Sink()};
 
-    std::vector<Bytes> Exchange(const Bytes& message)
-    {
+    std::vector<Bytes> Exchange(const Bytes& message) {
         unit.Receive(message);
         unit.WaitUntilRepliesSent();
         return recorder.Replies();
     }
 };
 
-TEST(SimulatedUnit, AnswersTheIdentityRequestForItsIdOrAll)
-{
+TEST(SimulatedUnit, AnswersTheIdentityRequestForItsIdOrAll) {
     Unit u;
     auto replies = u.Exchange(kIdentityRequest);
     ASSERT_EQ(replies.size(), 1u);
-    EXPECT_EQ(replies[0], (Bytes{0xF0, 0x7E, 0x10, 0x06, 0x02, 0x41, 0x45, 0x02, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0xF7}));
+    EXPECT_EQ(replies[0],
+              (Bytes{0xF0, 0x7E, 0x10, 0x06, 0x02, 0x41, 0x45, 0x02, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0xF7}));
 
     u.Exchange({0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7});
     u.Exchange({0xF0, 0x7E, 0x11, 0x06, 0x01, 0xF7});       // another unit's id
@@ -95,8 +91,7 @@ TEST(SimulatedUnit, AnswersTheIdentityRequestForItsIdOrAll)
     EXPECT_EQ(replies[2][2], 0x1F);
 }
 
-TEST(SimulatedUnit, AnswersADataRequestWithTheChecksummedPatch)
-{
+TEST(SimulatedUnit, AnswersADataRequestWithTheChecksummedPatch) {
     Unit u;
     const Bytes request = Request(0x0FE00000);
     ASSERT_EQ(request, (Bytes{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x11, 0x7F, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00,
@@ -105,7 +100,8 @@ TEST(SimulatedUnit, AnswersADataRequestWithTheChecksummedPatch)
     ASSERT_EQ(replies.size(), 1u);
     const Bytes& reply = replies[0];
     ASSERT_EQ(reply.size(), 141u);
-    EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 11), (Bytes{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x12, 0x7F, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 11),
+              (Bytes{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x12, 0x7F, 0x00, 0x00, 0x00}));
     EXPECT_EQ(Bytes(reply.begin() + 11, reply.begin() + 139), PatchBytes(*u.unit.Patch(1, 0)));
     ML::CTessanMessage parsed;
     ASSERT_TRUE(parsed.Parse(reply, 4));
@@ -119,16 +115,15 @@ TEST(SimulatedUnit, AnswersADataRequestWithTheChecksummedPatch)
     EXPECT_EQ(u.unit.DataRequests(), 2);
 }
 
-TEST(SimulatedUnit, IgnoresRequestsItCannotOrNeedNotAnswer)
-{
+TEST(SimulatedUnit, IgnoresRequestsItCannotOrNeedNotAnswer) {
     Unit u;
     Bytes badChecksum = Request(0x0FE00000);
     badChecksum[badChecksum.size() - 2] ^= 1;
     u.Exchange(badChecksum);
     u.Exchange(Addressed(0x11, 0x0FE00000, {0x00, 0x00, 0x01, 0x00}, 0x11)); // another device id
-    u.Exchange(Addressed(0x11, 0x0FE00000, {0x00, 0x00, 0x00, 0x40}));        // 64 bytes asked
-    u.Exchange(Request(0x0FE00001));                                          // not a patch start
-    u.Exchange(Request(0x0FE04000 + 10 * 128));                                // past the bank
+    u.Exchange(Addressed(0x11, 0x0FE00000, {0x00, 0x00, 0x00, 0x40}));       // 64 bytes asked
+    u.Exchange(Request(0x0FE00001));                                         // not a patch start
+    u.Exchange(Request(0x0FE04000 + 10 * 128));                              // past the bank
     Bytes otherModel = Request(0x0FE00000);
     otherModel[5] = 0x42;
     const auto replies = u.Exchange(otherModel);
@@ -136,8 +131,7 @@ TEST(SimulatedUnit, IgnoresRequestsItCannotOrNeedNotAnswer)
     EXPECT_EQ(u.unit.DataRequests(), 3) << "requests to the unit are counted even when not answered";
 }
 
-TEST(SimulatedUnit, StoresDataSetsAndAnswersWithTheStoredBytes)
-{
+TEST(SimulatedUnit, StoresDataSetsAndAnswersWithTheStoredBytes) {
     Unit u;
     Bytes data(128);
     for (std::size_t i = 0; i < data.size(); ++i)
@@ -160,8 +154,7 @@ TEST(SimulatedUnit, StoresDataSetsAndAnswersWithTheStoredBytes)
     EXPECT_EQ(u.unit.ReceivedMessages().size(), 4u);
 }
 
-TEST(SimulatedUnit, FaultsChangeTheRepliesAsAsked)
-{
+TEST(SimulatedUnit, FaultsChangeTheRepliesAsAsked) {
     Unit u;
     sim::UnitFaults faults;
     faults.wrongFamilyCode = true;
@@ -189,8 +182,7 @@ TEST(SimulatedUnit, FaultsChangeTheRepliesAsAsked)
     EXPECT_EQ(u.unit.DataSetsStored(), 1) << "a silent unit still stores";
 }
 
-TEST(SimulatedUnit, DropsTheNthRepliesCountedFromTheSetting)
-{
+TEST(SimulatedUnit, DropsTheNthRepliesCountedFromTheSetting) {
     Unit u;
     u.Exchange(kIdentityRequest);
     u.unit.SetFaults({.dropReply = 2, .dropCount = 2});
@@ -202,8 +194,7 @@ TEST(SimulatedUnit, DropsTheNthRepliesCountedFromTheSetting)
     EXPECT_EQ(replies[2][9], 3) << "the replies to the second and third request are missing";
 }
 
-TEST(SimulatedUnit, HeldRepliesLeaveOnlyWhenReleased)
-{
+TEST(SimulatedUnit, HeldRepliesLeaveOnlyWhenReleased) {
     Unit u;
     u.unit.SetFaults({.holdFromReply = 2});
     u.Exchange(kIdentityRequest);
@@ -219,8 +210,7 @@ TEST(SimulatedUnit, HeldRepliesLeaveOnlyWhenReleased)
     EXPECT_EQ(replies[2].size(), 15u);
 }
 
-TEST(SimulatedUnit, DelayedAndWireTimedRepliesKeepTheirOrder)
-{
+TEST(SimulatedUnit, DelayedAndWireTimedRepliesKeepTheirOrder) {
     using namespace std::chrono;
     Unit u;
     u.unit.SetFaults({.delay = milliseconds(40)});
@@ -246,13 +236,11 @@ TEST(SimulatedUnit, DelayedAndWireTimedRepliesKeepTheirOrder)
     EXPECT_EQ(replies[3].size(), 15u);
 }
 
-std::filesystem::path TempFile(const std::string& name)
-{
+std::filesystem::path TempFile(const std::string& name) {
     return std::filesystem::temp_directory_path() / ("zm47-simunit-" + std::to_string(::getpid()) + "-" + name);
 }
 
-TEST(SimulatedUnit, MemoryFileIsWrittenOnlyAfterAChangeAndReadNextTime)
-{
+TEST(SimulatedUnit, MemoryFileIsWrittenOnlyAfterAChangeAndReadNextTime) {
     test::CapturingTextDialog dialog;
     const auto path = TempFile("memory.z4l");
     std::filesystem::remove(path);
@@ -281,13 +269,10 @@ TEST(SimulatedUnit, MemoryFileIsWrittenOnlyAfterAChangeAndReadNextTime)
     std::filesystem::remove(path);
 }
 
-TEST(SimulatedUnit, UnreadableMemoryFileIsNeitherUsedNorOverwritten)
-{
+TEST(SimulatedUnit, UnreadableMemoryFileIsNeitherUsedNorOverwritten) {
     test::CapturingTextDialog dialog;
     const auto path = TempFile("broken.z4l");
-    {
-        std::ofstream(path) << "not a librarian file";
-    }
+    { std::ofstream(path) << "not a librarian file"; }
     {
         Recorder recorder;
         sim::CSimulatedUnit unit(recorder.Sink());
@@ -300,8 +285,7 @@ TEST(SimulatedUnit, UnreadableMemoryFileIsNeitherUsedNorOverwritten)
     std::filesystem::remove(path);
 }
 
-TEST(SimulatedUnit, FailedSaveIsReportedOnceNotAtEveryTry)
-{
+TEST(SimulatedUnit, FailedSaveIsReportedOnceNotAtEveryTry) {
     test::CapturingTextDialog dialog;
     const auto path = TempFile("no-such-folder") / "memory.z4l";
     {

@@ -18,13 +18,11 @@ namespace {
 
 std::vector<std::uint8_t> Bytes(const CPatch& patch) { return {patch.Data(), patch.Data() + CPatch::kDataSize}; }
 
-std::filesystem::path TempFile(const std::string& name)
-{
+std::filesystem::path TempFile(const std::string& name) {
     return std::filesystem::temp_directory_path() / ("zm47-sim-" + std::to_string(::getpid()) + "-" + name);
 }
 
-TEST(UnitMemory, FactoryPatchesAreDistinctSevenBitAndRepeatable)
-{
+TEST(UnitMemory, FactoryPatchesAreDistinctSevenBitAndRepeatable) {
     sim::CUnitMemory memory;
     std::set<std::string> names;
     std::set<std::vector<std::uint8_t>> contents;
@@ -60,14 +58,13 @@ TEST(UnitMemory, FactoryPatchesAreDistinctSevenBitAndRepeatable)
     EXPECT_EQ(Bytes(*sim::CUnitMemory().Patch(7, 9)), Bytes(*memory.Patch(7, 9)));
 }
 
-TEST(UnitMemory, AddressesNameExactlyOnePatch)
-{
+TEST(UnitMemory, AddressesNameExactlyOnePatch) {
     sim::CUnitMemory memory;
     // The banks do not lie in area-number order: 7F 04 is CRUNCH (area 3).
     EXPECT_EQ(memory.PatchAt(0x0FE10000 + 128 * 2), memory.Patch(3, 2));
     EXPECT_EQ(memory.PatchAt(0x0FE00000 + 128 * 59), memory.Patch(1, 59));
     EXPECT_EQ(memory.PatchAt(0x0FFFC000), &memory.TemporaryPatch());
-    EXPECT_EQ(memory.PatchAt(0x0FE00001), nullptr);          // inside a patch
+    EXPECT_EQ(memory.PatchAt(0x0FE00001), nullptr);            // inside a patch
     EXPECT_EQ(memory.PatchAt(0x0FE04000 + 128 * 10), nullptr); // past the bank's 10 patches
     EXPECT_EQ(memory.PatchAt(0x01000004), nullptr);
 
@@ -81,8 +78,7 @@ TEST(UnitMemory, AddressesNameExactlyOnePatch)
     EXPECT_EQ(Bytes(*memory.Patch(2, 9)), std::vector<std::uint8_t>(128, 0x22));
 }
 
-TEST(UnitMemory, FileRoundTripInAreaOrder)
-{
+TEST(UnitMemory, FileRoundTripInAreaOrder) {
     test::CapturingTextDialog dialog;
     const auto path = TempFile("roundtrip.z4l");
     sim::CUnitMemory memory;
@@ -105,8 +101,7 @@ TEST(UnitMemory, FileRoundTripInAreaOrder)
     std::filesystem::remove(path);
 }
 
-TEST(UnitMemory, FileOfAnotherSizeIsRefusedAndChangesNothing)
-{
+TEST(UnitMemory, FileOfAnotherSizeIsRefusedAndChangesNothing) {
     test::CapturingTextDialog dialog;
     const auto path = TempFile("sixty.z4l");
     CFileDocument sixty;
@@ -120,9 +115,10 @@ TEST(UnitMemory, FileOfAnotherSizeIsRefusedAndChangesNothing)
     EXPECT_EQ(memory.Patch(1, 0)->GetName(), "Glass Chorus Pad");
     ASSERT_EQ(dialog.shown().size(), 1u);
     // A valid librarian file of one area: the message says what is wanted.
-    EXPECT_EQ(dialog.shown()[0].text, path.string() + "\nholds 60 patches. The simulated unit keeps its memory in a "
-                                                      "librarian file of all the unit's 120 patches (MEMORY and the six "
-                                                      "sound library banks, in that order).");
+    EXPECT_EQ(dialog.shown()[0].text, path.string() +
+                                          "\nholds 60 patches. The simulated unit keeps its memory in a "
+                                          "librarian file of all the unit's 120 patches (MEMORY and the six "
+                                          "sound library banks, in that order).");
     std::filesystem::remove(path);
 }
 

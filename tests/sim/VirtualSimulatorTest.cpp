@@ -22,8 +22,7 @@ public:
     ~CollectingIn() override { Close(); }
 
     // The next complete message, or an empty one after the timeout.
-    Bytes Next(std::chrono::milliseconds timeout = std::chrono::milliseconds(5000))
-    {
+    Bytes Next(std::chrono::milliseconds timeout = std::chrono::milliseconds(5000)) {
         std::unique_lock lock(mutex_);
         if (!arrived_.wait_for(lock, timeout, [&] { return !messages_.empty(); }))
             return {};
@@ -33,8 +32,7 @@ public:
     }
 
 protected:
-    void OnLongData(const std::uint8_t* data, std::uint32_t length) override
-    {
+    void OnLongData(const std::uint8_t* data, std::uint32_t length) override {
         std::lock_guard lock(mutex_);
         messages_.emplace_back(data, data + length);
         arrived_.notify_all();
@@ -46,8 +44,7 @@ private:
     std::vector<Bytes> messages_;
 };
 
-TEST(VirtualSimulator, WireSpeedHoldsRequestAndReplyForTheirWireTime)
-{
+TEST(VirtualSimulator, WireSpeedHoldsRequestAndReplyForTheirWireTime) {
     using namespace std::chrono;
     sim::CVirtualSimulator simulator;
     simulator.SetFaults({.wireSpeed = true});
@@ -58,15 +55,14 @@ TEST(VirtualSimulator, WireSpeedHoldsRequestAndReplyForTheirWireTime)
     ASSERT_TRUE(in.Start());
     ASSERT_TRUE(out.Open(name));
     const auto start = steady_clock::now();
-    ASSERT_TRUE(out.SendLong(Bytes{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x11, 0x7F, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01,
-                                   0x00, 0x00, 0xF7}));
+    ASSERT_TRUE(out.SendLong(
+        Bytes{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x11, 0x7F, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0xF7}));
     EXPECT_GE(steady_clock::now() - start, microseconds(17 * 320)) << "the request's own wire time";
     EXPECT_EQ(in.Next().size(), 141u);
     EXPECT_GE(steady_clock::now() - start, microseconds((17 + 141) * 320));
 }
 
-TEST(VirtualSimulator, ExistsOnlyWhileTheObjectLives)
-{
+TEST(VirtualSimulator, ExistsOnlyWhileTheObjectLives) {
     const std::string name(sim::kSimulatorDeviceName);
     ML::COut out;
     {

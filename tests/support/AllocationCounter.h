@@ -13,14 +13,16 @@ namespace test::alloc {
 inline std::atomic<bool> counting{false};
 inline std::atomic<long> allocations{0};
 
-inline void* Allocate(std::size_t size, std::size_t alignment = alignof(std::max_align_t))
-{
-    if (counting.load(std::memory_order_relaxed)) allocations.fetch_add(1, std::memory_order_relaxed);
-    if (size == 0) size = 1;
+inline void* Allocate(std::size_t size, std::size_t alignment = alignof(std::max_align_t)) {
+    if (counting.load(std::memory_order_relaxed))
+        allocations.fetch_add(1, std::memory_order_relaxed);
+    if (size == 0)
+        size = 1;
     void* p = alignment <= alignof(std::max_align_t)
                   ? std::malloc(size)
                   : std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment);
-    if (p == nullptr) throw std::bad_alloc();
+    if (p == nullptr)
+        throw std::bad_alloc();
     return p;
 }
 
@@ -28,10 +30,13 @@ inline void* Allocate(std::size_t size, std::size_t alignment = alignof(std::max
 
 void* operator new(std::size_t size) { return test::alloc::Allocate(size); }
 void* operator new[](std::size_t size) { return test::alloc::Allocate(size); }
-void* operator new(std::size_t size, std::align_val_t a) { return test::alloc::Allocate(size, static_cast<std::size_t>(a)); }
-void* operator new[](std::size_t size, std::align_val_t a) { return test::alloc::Allocate(size, static_cast<std::size_t>(a)); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
+void* operator new(std::size_t size, std::align_val_t a) {
+    return test::alloc::Allocate(size, static_cast<std::size_t>(a));
+}
+void* operator new[](std::size_t size, std::align_val_t a) {
+    return test::alloc::Allocate(size, static_cast<std::size_t>(a));
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     try {
         return test::alloc::Allocate(size);
     } catch (...) {
@@ -47,4 +52,3 @@ void operator delete(void* p, std::align_val_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::align_val_t) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
-

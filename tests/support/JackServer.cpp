@@ -21,40 +21,45 @@ namespace {
 using Clock = std::chrono::steady_clock;
 } // namespace
 
-bool PollUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit)
-{
+bool PollUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
     const auto deadline = Clock::now() + limit;
     for (;;) {
-        if (condition()) return true;
-        if (Clock::now() >= deadline) return false;
+        if (condition())
+            return true;
+        if (Clock::now() >= deadline)
+            return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
 
-ChildProcess::~ChildProcess()
-{
-    if (Running()) Stop(SIGKILL, std::chrono::seconds(5));
+ChildProcess::~ChildProcess() {
+    if (Running())
+        Stop(SIGKILL, std::chrono::seconds(5));
 }
 
-bool ChildProcess::Start(const std::vector<std::string>& argv, const std::string& outPath, const std::string& errPath)
-{
+bool ChildProcess::Start(const std::vector<std::string>& argv, const std::string& outPath,
+                         const std::string& errPath) {
     // Everything the child needs is made before the fork: after it, only
     // async-signal-safe calls.
     std::vector<char*> args;
-    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+    for (const std::string& arg : argv)
+        args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
     const pid_t parent = getpid();
     const pid_t pid = fork();
-    if (pid < 0) return false;
+    if (pid < 0)
+        return false;
     if (pid == 0) {
         // A server or unit left behind by a test that crashed would run on
         // forever: it ends with the test.
         prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (getppid() != parent) _exit(127);
+        if (getppid() != parent)
+            _exit(127);
         const int in = open("/dev/null", O_RDONLY);
         const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (in < 0 || out < 0 || err < 0) _exit(127);
+        if (in < 0 || out < 0 || err < 0)
+            _exit(127);
         dup2(in, STDIN_FILENO);
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
@@ -65,17 +70,17 @@ bool ChildProcess::Start(const std::vector<std::string>& argv, const std::string
     return true;
 }
 
-bool ChildProcess::Ended()
-{
+bool ChildProcess::Ended() {
     int status = 0;
-    if (!Running() || waitpid(pid_, &status, WNOHANG) != pid_) return false;
+    if (!Running() || waitpid(pid_, &status, WNOHANG) != pid_)
+        return false;
     pid_ = -1;
     return true;
 }
 
-int ChildProcess::Wait(std::chrono::milliseconds limit)
-{
-    if (!Running()) return -1;
+int ChildProcess::Wait(std::chrono::milliseconds limit) {
+    if (!Running())
+        return -1;
     int status = 0;
     const bool ended = PollUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, limit);
     if (!ended) {
@@ -88,28 +93,28 @@ int ChildProcess::Wait(std::chrono::milliseconds limit)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-int ChildProcess::Stop(int signal, std::chrono::milliseconds limit)
-{
-    if (!Running()) return -1;
+int ChildProcess::Stop(int signal, std::chrono::milliseconds limit) {
+    if (!Running())
+        return -1;
     kill(pid_, signal);
     return Wait(limit);
 }
 
-std::string ReadWholeFile(const std::string& path)
-{
+std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-RunResult RunProgram(const std::vector<std::string>& argv, const std::string& folder, std::chrono::milliseconds limit)
-{
+RunResult RunProgram(const std::vector<std::string>& argv, const std::string& folder,
+                     std::chrono::milliseconds limit) {
     static std::atomic<int> runs{0};
     const std::string base = folder + "/run" + std::to_string(++runs);
     RunResult result;
     ChildProcess child;
-    if (!child.Start(argv, base + ".out", base + ".err")) return result;
+    if (!child.Start(argv, base + ".out", base + ".err"))
+        return result;
     result.status = child.Wait(limit);
     result.out = ReadWholeFile(base + ".out");
     result.err = ReadWholeFile(base + ".err");
@@ -118,38 +123,37 @@ RunResult RunProgram(const std::vector<std::string>& argv, const std::string& fo
 
 PrivateJackServer::~PrivateJackServer() { Stop(); }
 
-std::string FindProgram(const std::string& name)
-{
+std::string FindProgram(const std::string& name) {
     const char* path = std::getenv("PATH");
     std::istringstream folders(path != nullptr ? path : "/usr/bin:/bin");
     std::string folder;
     while (std::getline(folders, folder, ':')) {
         const std::string candidate = folder + "/" + name;
-        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+        if (access(candidate.c_str(), X_OK) == 0)
+            return candidate;
     }
     return {};
 }
 
 std::string PrivateJackServer::FindJackd() { return FindProgram("jackd"); }
 
-bool PrivateJackServer::Start(const std::string& folder, std::string& why, unsigned periodFrames)
-{
+bool PrivateJackServer::Start(const std::string& folder, std::string& why, unsigned periodFrames) {
     periodFrames_ = periodFrames;
     return PipeWireChosen() ? StartPipeWire(folder, why) : StartJackd(folder, why);
 }
 
-bool PrivateJackServer::StartJackd(const std::string& folder, std::string& why)
-{
+bool PrivateJackServer::StartJackd(const std::string& folder, std::string& why) {
     const std::string jackd = FindJackd();
     if (jackd.empty()) {
         why = "no jackd on PATH (Debian: apt-get install jackd2)";
         return false;
     }
-    if (!TakeNameSlot(why)) return false;
+    if (!TakeNameSlot(why))
+        return false;
     setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
     // No real-time scheduling: test machines rarely allow it.
-    const std::vector<std::string> argv = {jackd, "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000",
-                                           "-p", std::to_string(periodFrames_)};
+    const std::vector<std::string> argv = {
+        jackd, "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p", std::to_string(periodFrames_)};
     if (!jackd_.Start(argv, folder + "/" + name_ + ".out", folder + "/" + name_ + ".err")) {
         why = "cannot start " + jackd;
         ReleaseNameSlot();
@@ -163,8 +167,7 @@ bool PrivateJackServer::StartJackd(const std::string& folder, std::string& why)
     return true;
 }
 
-bool PrivateJackServer::TakeNameSlot(std::string& why)
-{
+bool PrivateJackServer::TakeNameSlot(std::string& why) {
     // Six slots leave two entries of JACK's table to servers of other users.
     constexpr int kSlots = 6;
     // Always /tmp, never TMPDIR: tests give their programs private TMPDIRs,
@@ -172,7 +175,8 @@ bool PrivateJackServer::TakeNameSlot(std::string& why)
     for (int slot = 0; slot < kSlots; ++slot) {
         const std::string lockPath = "/tmp/zm47-jack-slot-" + std::to_string(slot) + ".lock";
         const int fd = open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
-        if (fd < 0) continue;
+        if (fd < 0)
+            continue;
         if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
             slotLock_ = fd;
             name_ = "zm47-test-" + std::to_string(slot);
@@ -184,15 +188,14 @@ bool PrivateJackServer::TakeNameSlot(std::string& why)
     return false;
 }
 
-void PrivateJackServer::ReleaseNameSlot()
-{
-    if (slotLock_ < 0) return;
+void PrivateJackServer::ReleaseNameSlot() {
+    if (slotLock_ < 0)
+        return;
     close(slotLock_);
     slotLock_ = -1;
 }
 
-void PrivateJackServer::Stop()
-{
+void PrivateJackServer::Stop() {
     if (!jackd_.Running()) {
         ReleaseNameSlot();
         return;
@@ -207,12 +210,12 @@ void PrivateJackServer::Stop()
     ReleaseNameSlot();
 }
 
-bool WaitForJackPorts(const std::vector<std::string>& names, bool present, std::chrono::milliseconds limit)
-{
+bool WaitForJackPorts(const std::vector<std::string>& names, bool present, std::chrono::milliseconds limit) {
     return PollUntil(
         [&] {
             for (const std::string& name : names)
-                if (mm::JackSystem::Instance().HasPort(name) != present) return false;
+                if (mm::JackSystem::Instance().HasPort(name) != present)
+                    return false;
             return true;
         },
         limit);

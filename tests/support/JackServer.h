@@ -42,7 +42,7 @@ private:
 };
 
 struct RunResult {
-    int status = -1;  // exit status; -1 when it did not end within the limit
+    int status = -1; // exit status; -1 when it did not end within the limit
     std::string out;
     std::string err;
 };
@@ -106,7 +106,7 @@ private:
     bool TakeNameSlot(std::string& why);
     void ReleaseNameSlot();
 
-    ChildProcess jackd_;  // or pipewire
+    ChildProcess jackd_; // or pipewire
     std::string name_;
     int slotLock_ = -1;
     unsigned periodFrames_ = 0;

@@ -20,10 +20,10 @@ namespace test {
 namespace {
 
 // True when the libjack this process loaded is PipeWire's.
-bool OnPipeWiresLibjack()
-{
+bool OnPipeWiresLibjack() {
     Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&jack_client_open), &info) == 0 || info.dli_fname == nullptr) return false;
+    if (dladdr(reinterpret_cast<void*>(&jack_client_open), &info) == 0 || info.dli_fname == nullptr)
+        return false;
     return std::strstr(info.dli_fname, "pipewire") != nullptr;
 }
 
@@ -37,14 +37,12 @@ constexpr const char* kLibjackLeaks = "leak:pipewire-0.3/jack/libjack.so\n";
 // they start on PipeWire.
 extern "C" const char* __lsan_default_suppressions() { return kLibjackLeaks; }
 
-bool PrivateJackServer::PipeWireChosen()
-{
+bool PrivateJackServer::PipeWireChosen() {
     const char* chosen = std::getenv("ZM47_TEST_SERVER");
     return chosen != nullptr && std::string(chosen) == "pipewire";
 }
 
-std::string PrivateJackServer::Missing()
-{
+std::string PrivateJackServer::Missing() {
     if (!PipeWireChosen())
         return FindJackd().empty() ? "no jackd installed (Debian: jackd2); the tests on a real MIDI system need one"
                                    : std::string();
@@ -56,10 +54,10 @@ std::string PrivateJackServer::Missing()
     return {};
 }
 
-bool PrivateJackServer::StartPipeWire(const std::string& folder, std::string& why)
-{
+bool PrivateJackServer::StartPipeWire(const std::string& folder, std::string& why) {
     why = Missing();
-    if (!why.empty()) return false;
+    if (!why.empty())
+        return false;
     // The runtime folder is where PipeWire puts its socket and where every
     // client looks for it: a private one makes a private server. No JACK
     // server name: PipeWire's libjack would look for a PipeWire of that
@@ -94,8 +92,9 @@ bool PrivateJackServer::StartPipeWire(const std::string& folder, std::string& wh
     // The period: fixed on this private server, as the tests on JACK 2 fix
     // it; or a desktop's default, which clients may ask to lower.
     const std::string quantum = fixedPeriod_ ? std::to_string(periodFrames_) : "0";
-    const RunResult set = RunProgram({FindProgram("pw-metadata"), "-n", "settings", "0", "clock.force-quantum", quantum},
-                                     folder, std::chrono::seconds(10));
+    const RunResult set =
+        RunProgram({FindProgram("pw-metadata"), "-n", "settings", "0", "clock.force-quantum", quantum}, folder,
+                   std::chrono::seconds(10));
     if (set.status != 0) {
         why = "pw-metadata failed: " + set.err;
         Stop();

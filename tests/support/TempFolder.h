@@ -25,7 +25,8 @@ public:
     }
     ~TempFolder() {
         std::error_code ignored;
-        if (path_.empty()) return;
+        if (path_.empty())
+            return;
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
         std::filesystem::remove_all(path_, ignored);
     }

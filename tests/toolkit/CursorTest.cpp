@@ -36,8 +36,8 @@ TEST(CursorStack, PopFromTheMiddleKeepsTheTopAndEmptyStackShowsTheDefault) {
     EXPECT_EQ(cursor.Top(), a);
     EXPECT_TRUE(cursor.Pop(a));
     EXPECT_TRUE(cursor.IsEmpty());
-    EXPECT_EQ(cursor.applied, (std::vector<int>{UL::kCursorArrow, UL::kCursorWait, UL::kCursorIBeam,
-                                                UL::kCursorIBeam, UL::kCursorArrow, UL::kCursorDefault}));
+    EXPECT_EQ(cursor.applied, (std::vector<int>{UL::kCursorArrow, UL::kCursorWait, UL::kCursorIBeam, UL::kCursorIBeam,
+                                                UL::kCursorArrow, UL::kCursorDefault}));
 }
 
 TEST(CursorStack, UnknownOrAlreadyPoppedNumberChangesNothing) {

@@ -38,7 +38,7 @@ TEST(Event, OneHandlerServesSeveralControlsAndTellsThemApart) {
     Recorder recorder;
     Control area{"area", {}};
     Control bank{"bank", {}};
-    EXPECT_FALSE(area.event.Fire(boost::any(&area)));  // no handler yet
+    EXPECT_FALSE(area.event.Fire(boost::any(&area))); // no handler yet
     area.event.SetHandler(GT::MakeEventHandler(recorder, &Recorder::OnChange));
     bank.event.SetHandler(GT::MakeEventHandler(recorder, &Recorder::OnChange));
     EXPECT_TRUE(bank.event.Fire(boost::any(&bank)));

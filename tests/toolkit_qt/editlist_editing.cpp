@@ -24,7 +24,8 @@ protected:
     void SetUp() override { test::EnsureApplication(); }
     static void Select(CTestList& list, std::initializer_list<int> rows) {
         list.SetAllSelected(false);
-        for (int row : rows) list.SetRowSelected(row, true);
+        for (int row : rows)
+            list.SetRowSelected(row, true);
     }
     static QLineEdit& Edit(GP::IPopup* popup) { return *dynamic_cast<QLineEdit*>(popup->GetWnd()); }
     static void Type(GP::IPopup* popup, const QString& text) {
@@ -44,14 +45,15 @@ TEST_F(EditListEditing, CommitReachesEveryRowSelectedIncludingThoseOutOfView) {
     EXPECT_EQ(list.begun, (std::vector<int>{1, 3, 5, 30, 45}));
 
     Type(list.GetActivePopup(), "Lead Tone");
-    EXPECT_EQ(list.GetPopup(1)->GetText(), "Lead Tone");  // the copies follow the typing
+    EXPECT_EQ(list.GetPopup(1)->GetText(), "Lead Tone"); // the copies follow the typing
     QTest::keyClick(list.GetActivePopup()->GetWnd(), Qt::Key_Return);
 
     EXPECT_FALSE(list.IsEditing());
-    for (int row : {1, 3, 5, 30, 45}) EXPECT_EQ(list.data[row].name, "Lead Tone") << row;
+    for (int row : {1, 3, 5, 30, 45})
+        EXPECT_EQ(list.data[row].name, "Lead Tone") << row;
     EXPECT_EQ(list.data[2].name, "Patch 2");
     ASSERT_EQ(list.stored.size(), 5u);
-    EXPECT_EQ(list.stored.front().row, 1);  // stored in row order
+    EXPECT_EQ(list.stored.front().row, 1); // stored in row order
     EXPECT_EQ(list.stored.back().row, 45);
     ASSERT_EQ(list.ended.size(), 5u);
     EXPECT_TRUE(list.ended[0].committed);
@@ -62,7 +64,7 @@ TEST_F(EditListEditing, EscapeAndUnchangedEnterStoreNothing) {
     CTestList list(20);
     Select(list, {2, 4, 6});
     ASSERT_TRUE(list.BeginEdit(4, test::kName));
-    Type(list.GetPopup(6), "Changed");  // typing in any pop-up, Escape in another
+    Type(list.GetPopup(6), "Changed"); // typing in any pop-up, Escape in another
     QTest::keyClick(list.GetPopup(2)->GetWnd(), Qt::Key_Escape);
     EXPECT_FALSE(list.IsEditing());
     EXPECT_TRUE(list.stored.empty());
@@ -131,7 +133,7 @@ TEST_F(EditListEditing, SpinStepMovesEveryRowOrNone) {
     EXPECT_EQ(list.data[1].level, 10);
     EXPECT_EQ(list.data[2].level, 50);
     EXPECT_EQ(list.data[3].level, 99);
-    EXPECT_EQ(list.stored.size(), 3u);  // a spin marks the edit as changed
+    EXPECT_EQ(list.stored.size(), 3u); // a spin marks the edit as changed
 }
 
 TEST_F(EditListEditing, DropDownChoiceGoesToEveryRow) {
@@ -160,7 +162,7 @@ TEST_F(EditListEditing, CharacterOutsideTheCodePageIsRefusedWithAMessage) {
     ASSERT_EQ(dialog.shown().size(), 1u);
     EXPECT_NE(dialog.shown()[0].text.find("\xC3\xA9"), std::string::npos) << dialog.shown()[0].text;
 
-    Type(list.GetActivePopup(), QString::fromUtf8("\xE3\x81\x82"));  // Japanese text is fine in 932
+    Type(list.GetActivePopup(), QString::fromUtf8("\xE3\x81\x82")); // Japanese text is fine in 932
     QTest::keyClick(list.GetActivePopup()->GetWnd(), Qt::Key_Return);
     EXPECT_FALSE(list.IsEditing());
     EXPECT_EQ(list.data[1].memo, "\x82\xA0");
@@ -186,7 +188,7 @@ TEST_F(EditListEditing, PressesElsewhereEndTheEditAndPressesOnPopupsSwitchIt) {
     Type(list.GetActivePopup(), QString::fromUtf8("\xC3\xA9"));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, test::CellCentre(list, 8, test::kNumber));
     EXPECT_TRUE(list.IsEditing());
-    EXPECT_TRUE(list.IsRowSelected(1));  // the press did not reach the list
+    EXPECT_TRUE(list.IsRowSelected(1)); // the press did not reach the list
     EXPECT_FALSE(list.IsRowSelected(8));
     Type(list.GetActivePopup(), "ok");
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, test::CellCentre(list, 8, test::kNumber));
@@ -219,7 +221,8 @@ TEST_F(EditListEditing, TabKeepsTheTypingInThePopupThatGoesToEveryRow) {
     test::TypeText(QApplication::focusWidget(), "Kept");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(list.IsEditing());
-    for (int row : {1, 2, 3}) EXPECT_EQ(list.data[row].name, "Patch 1Kept") << row;
+    for (int row : {1, 2, 3})
+        EXPECT_EQ(list.data[row].name, "Patch 1Kept") << row;
 
     // A pop-up that gets the focus another way is the one whose text counts.
     Select(list, {4, 5});
@@ -251,7 +254,7 @@ TEST_F(EditListEditing, ReplaceStringOverSelectedRows) {
     list.SetCurrentColumn(test::kName);
     ASSERT_TRUE(list.CanReplaceString());
     list.ReplaceString(list.GetCurrentColumn());
-    EXPECT_EQ(list.data[1].name, "ba b");  // left to right, no overlap
+    EXPECT_EQ(list.data[1].name, "ba b"); // left to right, no overlap
     EXPECT_EQ(list.data[2].name, "banana");
     EXPECT_EQ(list.data[3].name, "Patch 3");
 
@@ -265,14 +268,14 @@ TEST_F(EditListEditing, ReplaceStringOverSelectedRows) {
 TEST_F(EditListEditing, ReplaceStringIsOfferedOnlyOnASelectedTextColumnAndNeverByAKeyOfTheList) {
     CTestList list(10);
     list.SetCurrentColumn(test::kName);
-    EXPECT_FALSE(list.CanReplaceString());  // nothing selected
+    EXPECT_FALSE(list.CanReplaceString()); // nothing selected
     Select(list, {1});
     EXPECT_TRUE(list.CanReplaceString());
     list.SetCurrentColumn(test::kLevel);
-    EXPECT_FALSE(list.CanReplaceString());  // a spin column
+    EXPECT_FALSE(list.CanReplaceString()); // a spin column
     list.SetCurrentColumn(test::kName);
     ASSERT_TRUE(list.BeginEdit(1, test::kName));
-    EXPECT_FALSE(list.CanReplaceString());  // an edit runs
+    EXPECT_FALSE(list.CanReplaceString()); // an edit runs
     list.EndEdit(false);
 
     // Ctrl+R belongs to the window (Replace); the list does not take it

@@ -103,7 +103,7 @@ TEST_F(EditList, KeysMoveColumnsRowsAndStartEditing) {
     EXPECT_EQ(list.model()->headerData(test::kName, Qt::Horizontal).toString(), "*Name");
     EXPECT_EQ(list.model()->headerData(test::kNumber, Qt::Horizontal).toString(), "Number");
 
-    QTest::keyClick(&list, Qt::Key_Left);  // Number is not editable
+    QTest::keyClick(&list, Qt::Key_Left); // Number is not editable
     EXPECT_EQ(list.GetCurrentColumn(), test::kName);
     QTest::keyClick(&list, Qt::Key_Right);
     EXPECT_EQ(list.GetCurrentColumn(), test::kLevel);
@@ -210,7 +210,8 @@ TEST_F(EditList, ColumnWidthsRoundTripThroughTheProfile) {
     EXPECT_EQ(profile.GetString("PatchListCtrl/ColumnWidth", ""), "50,133,60,80,120");
 
     CTestList list(1);
-    for (int i = 0; i < list.GetColumnCount(); ++i) list.setColumnWidth(i, 7);
+    for (int i = 0; i < list.GetColumnCount(); ++i)
+        list.setColumnWidth(i, 7);
     EXPECT_TRUE(list.LoadColumnWidths(profile, "PatchListCtrl", "ColumnWidth"));
     EXPECT_EQ(list.GetColumnWidthsText(), "50,133,60,80,120");
 
@@ -244,9 +245,9 @@ TEST_F(EditList, SortingKeepsSelectionAndFocusWithTheirItems) {
     list.SetRowSelected(1, true);
     list.SetRowSelected(4, true);
     list.SetFocusedRow(4);
-    list.SortItems([](std::intptr_t a, std::intptr_t b) { return a > b; });  // reversed
+    list.SortItems([](std::intptr_t a, std::intptr_t b) { return a > b; }); // reversed
     EXPECT_EQ(list.GetItemData(0), 5);
-    EXPECT_EQ(list.GetSelectedRows(), (std::vector<int>{1, 4}));  // items 4 and 1
+    EXPECT_EQ(list.GetSelectedRows(), (std::vector<int>{1, 4})); // items 4 and 1
     EXPECT_EQ(list.GetItemData(list.GetFocusedRow()), 4);
     EXPECT_EQ(list.GetCellText(0, test::kName), "Patch 5");
 }
@@ -266,8 +267,8 @@ TEST_F(EditList, TenThousandRowsAreCheapToFillSortSelectAndScroll) {
     list.SetTopIndex(list.GetTopIndex() + list.GetCountPerPage());
     list.viewport()->repaint();
     const qint64 page = timer.nsecsElapsed();
-    std::printf("10,000 rows: fill %.2f ms, sort %.2f ms, page scroll with repaint %.2f ms\n", fill / 1e6,
-                sort / 1e6, page / 1e6);
+    std::printf("10,000 rows: fill %.2f ms, sort %.2f ms, page scroll with repaint %.2f ms\n", fill / 1e6, sort / 1e6,
+                page / 1e6);
     // Generous bounds: the figures are printed; this only catches work that
     // grows with the rows where it should not.
     EXPECT_LT(fill / 1e6, 500.0);

@@ -27,13 +27,15 @@ public:
 
     bool ReadCellNumber(int row, int, double* out) override {
         const auto it = numbers.find(row);
-        if (it == numbers.end()) return false;
+        if (it == numbers.end())
+            return false;
         *out = it->second;
         return true;
     }
     bool AcceptsCellValue(int, int, const CellValue& value, GP::EditValidateMode mode) override {
         ++asked;
-        if (session && mode != GP::kValidateSpin) askedWhileValidating &= session->IsValidating();
+        if (session && mode != GP::kValidateSpin)
+            askedWhileValidating &= session->IsValidating();
         if (const double* number = std::get_if<double>(&value))
             return std::isfinite(*number) && *number >= 0 && *number <= 100;
         return std::get<QString>(value) != "bad";
@@ -120,7 +122,7 @@ TEST(EditSession, TextStartsFromTheActiveEditorAndEveryRowMustAcceptIt) {
     session.TakeText("bad");
     cells.asked = 0;
     EXPECT_FALSE(session.NewValues({3, 5}, GP::kValidateCommit, values));
-    EXPECT_EQ(cells.asked, 1);  // the first refusal ends the checks
+    EXPECT_EQ(cells.asked, 1); // the first refusal ends the checks
     EXPECT_TRUE(cells.askedWhileValidating);
     EXPECT_FALSE(session.IsValidating());
 
@@ -132,7 +134,7 @@ TEST(EditSession, TextStartsFromTheActiveEditorAndEveryRowMustAcceptIt) {
 TEST(EditListColumns, TheCurrentColumnFollowsInsertsAndRemovals) {
     GP::CEditListColumns columns;
     EXPECT_EQ(columns.SetCurrent(3), -1);
-    EXPECT_EQ(columns.Current(), -1);  // no columns yet
+    EXPECT_EQ(columns.Current(), -1); // no columns yet
     EXPECT_EQ(columns.Insert(5, "A", TextColumn(), 40), 0);
     EXPECT_EQ(columns.Insert(1, "C", NumberColumn(), 60), 1);
     EXPECT_EQ(columns.Insert(1, "B", TextColumn(), 50), 1);
@@ -154,7 +156,8 @@ TEST(EditListColumns, TheCurrentColumnFollowsInsertsAndRemovals) {
 
 TEST(EditListColumns, StoredWidthsAreTakenWhereReadableElseTheDefaults) {
     GP::CEditListColumns columns;
-    for (int i = 0; i < 5; ++i) columns.Insert(i, QString::number(i), TextColumn(), 10 * (i + 1));
+    for (int i = 0; i < 5; ++i)
+        columns.Insert(i, QString::number(i), TextColumn(), 10 * (i + 1));
     EXPECT_EQ(columns.ParseWidths(" 70, x,-3,10001"), (std::vector<int>{70, 20, 30, 40, 50}));
     EXPECT_EQ(columns.ParseWidths("0,10000,5,6,7,8,9"), (std::vector<int>{0, 10000, 5, 6, 7}));
     EXPECT_EQ(columns.ParseWidths(""), (std::vector<int>{10, 20, 30, 40, 50}));

@@ -25,7 +25,7 @@ struct Row {
     QString name;
     double level = 0;
     QString type;
-    std::string memo;  // bytes in the list's code page
+    std::string memo; // bytes in the list's code page
 };
 
 class CTestList : public GP::CEditListCtrl {
@@ -52,8 +52,8 @@ public:
         name.flags = 0x10010;
         InsertColumn(kName, "Name", name, 120);
         SELVColumn level;
-        level.flags = SELVColumn::kEditable | SELVColumn::kEditorSpin | SELVColumn::kTypeInteger |
-                      SELVColumn::kAlignRight;
+        level.flags =
+            SELVColumn::kEditable | SELVColumn::kEditorSpin | SELVColumn::kTypeInteger | SELVColumn::kAlignRight;
         level.min = 0;
         level.max = 100;
         InsertColumn(kLevel, "Level", level, 60);
@@ -68,10 +68,9 @@ public:
             data.push_back({QString("Patch %1").arg(i), double(i % 100), "Clean", "memo"});
         SetItemCount(rows);
         connect(this, &CEditListCtrl::beginLabelEdit, [this](int row, int) { begun.push_back(row); });
-        connect(this, &CEditListCtrl::endLabelEdit,
-                [this](int row, int column, bool committed, const QString& text) {
-                    ended.push_back({row, column, committed, text});
-                });
+        connect(this, &CEditListCtrl::endLabelEdit, [this](int row, int column, bool committed, const QString& text) {
+            ended.push_back({row, column, committed, text});
+        });
         resize(420, 10 * verticalHeader()->defaultSectionSize() + horizontalHeader()->sizeHint().height() + 4);
         show();
     }
@@ -79,12 +78,18 @@ public:
     QString GetCellText(int row, int column) const override {
         const Row& r = data[static_cast<std::size_t>(GetItemData(row))];
         switch (column) {
-        case kNumber: return QString("%1").arg(GetItemData(row) + 1, 2);
-        case kName: return r.name;
-        case kLevel: return QString::number(r.level);
-        case kType: return r.type;
-        case kMemo: return GP::CellTextFromBytes(r.memo, codePage_);
-        default: return {};
+        case kNumber:
+            return QString("%1").arg(GetItemData(row) + 1, 2);
+        case kName:
+            return r.name;
+        case kLevel:
+            return QString::number(r.level);
+        case kType:
+            return r.type;
+        case kMemo:
+            return GP::CellTextFromBytes(r.memo, codePage_);
+        default:
+            return {};
         }
     }
 
@@ -105,11 +110,20 @@ protected:
         stored.push_back({row, column, value});
         Row& r = data[static_cast<std::size_t>(GetItemData(row))];
         switch (column) {
-        case kName: r.name = std::get<QString>(value); break;
-        case kLevel: r.level = std::get<double>(value); break;
-        case kType: r.type = std::get<QString>(value); break;
-        case kMemo: GP::CellTextToBytes(std::get<QString>(value), codePage_, r.memo); break;
-        default: break;
+        case kName:
+            r.name = std::get<QString>(value);
+            break;
+        case kLevel:
+            r.level = std::get<double>(value);
+            break;
+        case kType:
+            r.type = std::get<QString>(value);
+            break;
+        case kMemo:
+            GP::CellTextToBytes(std::get<QString>(value), codePage_, r.memo);
+            break;
+        default:
+            break;
         }
     }
 
@@ -123,7 +137,8 @@ protected:
 
     bool RunReplaceDialog(QString& search, QString& replacement) override {
         replacePresetSearch = search;
-        if (!replaceAnswer) return false;
+        if (!replaceAnswer)
+            return false;
         search = replaceSearch;
         replacement = replaceWith;
         return true;

@@ -69,11 +69,11 @@ TEST_F(MdiFrame, PlacementMaximizedStateVersionAndBarsGoThroughTheProfile) {
         EXPECT_EQ(frame.geometry(), firstRun);
     }
     EXPECT_EQ(profile->GetString("Window/Position", ""), QStringLiteral("%1,%2,%3,%4")
-                                                              .arg(firstRun.left())
-                                                              .arg(firstRun.top())
-                                                              .arg(firstRun.left() + firstRun.width())
-                                                              .arg(firstRun.top() + firstRun.height())
-                                                              .toStdString());
+                                                             .arg(firstRun.left())
+                                                             .arg(firstRun.top())
+                                                             .arg(firstRun.left() + firstRun.width())
+                                                             .arg(firstRun.top() + firstRun.height())
+                                                             .toStdString());
 
     profile->WriteString("Window/Position", "10,20,650,500");
     profile->WriteInt("Window/Maximized", 1);
@@ -110,7 +110,8 @@ TEST_F(MdiFrame, FortyWindowsListTheFirstThirtySixSortedByTitleWithTheActiveOneC
     frame.show();
     std::vector<GP::CMDIChildWndEx*> children(40);
     for (int i = 39; i >= 0; --i) // added in reverse: the list sorts by title
-        children[static_cast<std::size_t>(i)] = AddChild(frame, QStringLiteral("Patches %1").arg(i, 2, 10, QChar('0')));
+        children[static_cast<std::size_t>(i)] =
+            AddChild(frame, QStringLiteral("Patches %1").arg(i, 2, 10, QChar('0')));
     frame.MdiArea().setActiveSubWindow(children[12]);
 
     QMenu windowMenu;

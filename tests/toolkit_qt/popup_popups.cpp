@@ -42,7 +42,7 @@ TEST_F(Popup, TextEditWidensToItsTextRightAlignedToTheLeft) {
     EXPECT_EQ(right.geometry().right(), cell.right());
     EXPECT_LT(right.x(), cell.left());
     left.SetText("");
-    EXPECT_EQ(left.width(), cell.width());  // never narrower than the cell
+    EXPECT_EQ(left.width(), cell.width()); // never narrower than the cell
     EXPECT_TRUE(left.IsModified());
 }
 
@@ -75,7 +75,7 @@ TEST_F(Popup, RunModalAnswersEnterOnlyWhenTheValidatorAgrees) {
         return text == "ok";
     });
     QTimer::singleShot(0, [&] {
-        QTest::keyClick(&edit, Qt::Key_Return);  // refused: the loop goes on
+        QTest::keyClick(&edit, Qt::Key_Return); // refused: the loop goes on
         edit.SetText("ok");
         QTest::keyClick(&edit, Qt::Key_Return);
     });
@@ -105,10 +105,12 @@ TEST(CodePage, ConvertsBothWaysAndRefusesWhatTheCodePageCannotHold) {
     EXPECT_TRUE(UL::Utf8ToCodePage("Caf\xC3\xA9 \xE2\x82\xAC", 1252, out, &refused));
     EXPECT_EQ(out, "Caf\xE9 \x80");
     out = "untouched";
-    EXPECT_FALSE(UL::Utf8ToCodePage("ab\xE3\x81\x82" "c", 1252, out, &refused));
+    EXPECT_FALSE(UL::Utf8ToCodePage("ab\xE3\x81\x82"
+                                    "c",
+                                    1252, out, &refused));
     EXPECT_EQ(out, "untouched");
     EXPECT_EQ(refused, "\xE3\x81\x82");
-    EXPECT_TRUE(UL::Utf8ToCodePage("\xE3\x81\x82\xEF\xBD\xB1", 932, out));  // hiragana a, half-width katakana a
+    EXPECT_TRUE(UL::Utf8ToCodePage("\xE3\x81\x82\xEF\xBD\xB1", 932, out)); // hiragana a, half-width katakana a
     EXPECT_EQ(out, "\x82\xA0\xB1");
     EXPECT_FALSE(UL::Utf8ToCodePage("x", 437, out));
 
@@ -116,8 +118,11 @@ TEST(CodePage, ConvertsBothWaysAndRefusesWhatTheCodePageCannotHold) {
     EXPECT_TRUE(UL::CodePageToUtf8("\x82\xA0", 932, utf8));
     EXPECT_EQ(utf8, "\xE3\x81\x82");
     // A byte the code page does not define is shown, not dropped.
-    EXPECT_FALSE(UL::CodePageToUtf8("a\x81" "b", 1252, utf8));
-    EXPECT_EQ(utf8, "a\xEF\xBF\xBD" "b");
+    EXPECT_FALSE(UL::CodePageToUtf8("a\x81"
+                                    "b",
+                                    1252, utf8));
+    EXPECT_EQ(utf8, "a\xEF\xBF\xBD"
+                    "b");
 }
 
 TEST(CodePage, RefusalTellsTheUserWhichCharacter) {

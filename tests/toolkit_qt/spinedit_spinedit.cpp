@@ -22,7 +22,8 @@ public:
     void Stop() override { active_ = false; }
     bool IsActive() const override { return active_; }
     void Fire() {
-        if (!active_) return;
+        if (!active_)
+            return;
         active_ = false;
         onTimeout_();
     }
@@ -43,8 +44,8 @@ TEST_F(SpinEdit, IntegersRoundHalfAwayFromZeroIntoTheWholeRange) {
     edit.SetRange(-10.5, 20.7);
     EXPECT_EQ(edit.Clamp(2.5), 3);
     EXPECT_EQ(edit.Clamp(-2.5), -3);
-    EXPECT_EQ(edit.Clamp(-10.4), -10);  // ceil(min)
-    EXPECT_EQ(edit.Clamp(21), 20);      // floor(max)
+    EXPECT_EQ(edit.Clamp(-10.4), -10); // ceil(min)
+    EXPECT_EQ(edit.Clamp(21), 20);     // floor(max)
     edit.setText("abc");
     double value = 0;
     EXPECT_FALSE(edit.GetValue(&value));
@@ -79,25 +80,25 @@ TEST_F(SpinEdit, TheStepFollowsTheDigitAtTheCaret) {
     edit.SetInteger(false);
     edit.SetDecimals(2);
     edit.SetValue(123.45);
-    edit.setCursorPosition(1);  // after "1"
+    edit.setCursorPosition(1); // after "1"
     EXPECT_EQ(edit.GetStepExponent(), 2);
     edit.setCursorPosition(3);
     EXPECT_EQ(edit.GetStepExponent(), 0);
-    edit.setCursorPosition(6);  // after "5"
+    edit.setCursorPosition(6); // after "5"
     EXPECT_EQ(edit.GetStepExponent(), -2);
     EXPECT_TRUE(edit.Spin(1));
     EXPECT_EQ(edit.text(), "123.46");
-    EXPECT_EQ(edit.GetStepExponent(), -2);  // the caret stays on its digit
+    EXPECT_EQ(edit.GetStepExponent(), -2); // the caret stays on its digit
 
     edit.SetInteger(true);
     edit.SetValue(5);
     edit.SetStepExponent(-1);
-    EXPECT_EQ(edit.GetStepExponent(), 0);  // integers never step below 1
+    EXPECT_EQ(edit.GetStepExponent(), 0); // integers never step below 1
     QTest::keyClick(&edit, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(edit.GetValue(), 1000);
     QTest::keyClick(&edit, Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(edit.GetValue(), 0);
-    EXPECT_FALSE(edit.Spin(-1));  // at min: nothing moves
+    EXPECT_FALSE(edit.Spin(-1)); // at min: nothing moves
 }
 
 TEST_F(SpinEdit, HoldingUpRepeatsOnTheKeyboardTiming) {
@@ -136,10 +137,10 @@ TEST_F(SpinEdit, HoldingUpRepeatsOnTheKeyboardTiming) {
 TEST(SpinEditTiming, DelaysFollowTheKeyboardSettingsAndTheSpeedFactor) {
     EXPECT_EQ(GP::SpinFirstDelayMs(0), 250);
     EXPECT_EQ(GP::SpinFirstDelayMs(3), 1000);
-    EXPECT_EQ(GP::SpinRepeatIntervalMs(31, 1.0), 33);  // 30 per second
-    EXPECT_EQ(GP::SpinRepeatIntervalMs(0, 1.0), 400);  // 2.5 per second
+    EXPECT_EQ(GP::SpinRepeatIntervalMs(31, 1.0), 33); // 30 per second
+    EXPECT_EQ(GP::SpinRepeatIntervalMs(0, 1.0), 400); // 2.5 per second
     EXPECT_EQ(GP::SpinRepeatIntervalMs(0, 2.0), 200);
-    EXPECT_EQ(GP::SpinRepeatIntervalMs(31, 0.0), 33);  // no factor: 1
+    EXPECT_EQ(GP::SpinRepeatIntervalMs(31, 0.0), 33); // no factor: 1
 }
 
 TEST(SpinEditTiming, SpeedFactorFileFirstLineOrOne) {

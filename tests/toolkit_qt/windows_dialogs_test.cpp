@@ -157,8 +157,7 @@ TEST_F(WindowList, LeaveKeepsTheSelectedWindowsUpWithTheFirstOnTopAndTheSelectio
 
     // Tiling side by side shares the width between the two that are left.
     dialog.TileSelectedVertically();
-    EXPECT_EQ(children[0]->geometry().width() + children[2]->geometry().width(),
-              frame->MdiArea().viewport()->width());
+    EXPECT_EQ(children[0]->geometry().width() + children[2]->geometry().width(), frame->MdiArea().viewport()->width());
     EXPECT_EQ(children[0]->geometry().top(), 0);
 }
 
@@ -225,7 +224,8 @@ TEST_F(WindowsDialogs, AboutBoxShowsTheVersionStrings) {
     EXPECT_EQ(UL::AboutVersionText("1.2.3.0", "1,2,3,0", true), QStringLiteral("Version 1.2.3.0 (1230)"));
     EXPECT_EQ(UL::AboutVersionText("1.2.3.0", "broken", true), QStringLiteral("Version 1.2.3.0"));
     UL::CAboutDialogA about;
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About ") + QString::fromStdString(UL::GetVersionString("FileDescription")));
+    EXPECT_EQ(about.windowTitle(),
+              QStringLiteral("About ") + QString::fromStdString(UL::GetVersionString("FileDescription")));
     EXPECT_EQ(about.Description().text().toStdString(), UL::GetVersionString("FileDescription"));
     EXPECT_EQ(about.LegalNotice().text().toStdString(), UL::GetVersionString("LegalCopyright"));
     EXPECT_EQ(about.Licence().text(), QStringLiteral("Distributed under the MIT License."));

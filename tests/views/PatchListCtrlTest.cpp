@@ -414,7 +414,8 @@ TEST(PatchList, ColumnWidthsAreKeptInTheProfile) {
 QString DrawnText(const CParameterListCtrl& list, int row, int column) {
     bool elided = false;
     const QString text = list.GetCellText(row, column);
-    const QString drawn = GP::CEditListCtrl::ElideCellText(list.fontMetrics(), text, list.columnWidth(column), &elided);
+    const QString drawn =
+        GP::CEditListCtrl::ElideCellText(list.fontMetrics(), text, list.columnWidth(column), &elided);
     return elided ? drawn : text;
 }
 

@@ -10,7 +10,6 @@
 #include <QMimeData>
 #include <QTest>
 
-
 namespace viewstest {
 namespace {
 
@@ -125,7 +124,7 @@ TEST(PatchListDrag, MemosAreTurnedIntoTheOtherCodePageOrLeftAloneWhenOneCannotBe
     CConcreteParameterArray<CPatch> patches;
     patches.Resize(2);
     patches[0].SetMemo(1, "plain");
-    patches[1].SetMemo(2, "\x82\xa0\x82\xa2");  // two Japanese letters in 932
+    patches[1].SetMemo(2, "\x82\xa0\x82\xa2"); // two Japanese letters in 932
     EXPECT_TRUE(ConvertMemoCodePage(patches, 932, 932));
     EXPECT_FALSE(ConvertMemoCodePage(patches, 932, 1252));
     EXPECT_EQ(patches[0].GetMemo(1), "plain");

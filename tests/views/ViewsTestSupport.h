@@ -76,7 +76,9 @@ struct FileList {
     }
 
     CParameterArray& Patches() { return document.Patches(); }
-    void Name(int index, const std::string& name) { AsPatch(&Patches()[static_cast<std::size_t>(index)])->SetName(name); }
+    void Name(int index, const std::string& name) {
+        AsPatch(&Patches()[static_cast<std::size_t>(index)])->SetName(name);
+    }
     std::string NameAt(int index) { return AsPatch(&Patches()[static_cast<std::size_t>(index)])->GetName(); }
     // The patch index of every row, in row order.
     std::vector<int> RowIndexes() const {
@@ -91,7 +93,7 @@ struct FileList {
             list.SetRowSelected(row, true);
     }
 
-    QApplication& app = App();  // first: the list needs it
+    QApplication& app = App(); // first: the list needs it
     QTemporaryDir dir;
     GT::CIniProfile profile{dir.filePath("profile.ini").toStdString()};
     CFileDocument document;

@@ -11,9 +11,12 @@ namespace {
 
 const char* IconvName(int codePage) {
     switch (codePage) {
-    case kCodePageEnglish: return "CP1252";
-    case kCodePageJapanese: return "CP932";
-    default: return nullptr;
+    case kCodePageEnglish:
+        return "CP1252";
+    case kCodePageJapanese:
+        return "CP932";
+    default:
+        return nullptr;
     }
 }
 
@@ -24,15 +27,19 @@ using IconvHandle = std::unique_ptr<void, IconvCloser>;
 
 IconvHandle Open(const char* to, const char* from) {
     iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return nullptr;
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return nullptr;
     return IconvHandle(cd);
 }
 
 // Length of the UTF-8 sequence starting with lead, 1 for a stray byte.
 std::size_t Utf8Length(unsigned char lead) {
-    if (lead >= 0xF0) return 4;
-    if (lead >= 0xE0) return 3;
-    if (lead >= 0xC0) return 2;
+    if (lead >= 0xF0)
+        return 4;
+    if (lead >= 0xE0)
+        return 3;
+    if (lead >= 0xC0)
+        return 2;
     return 1;
 }
 
@@ -47,9 +54,12 @@ Step Convert(iconv_t cd, const char*& in, std::size_t& inLeft, std::string& out)
         std::size_t outLeft = sizeof buffer;
         const std::size_t r = iconv(cd, const_cast<char**>(&in), &inLeft, &outPtr, &outLeft);
         out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-        if (r != static_cast<std::size_t>(-1)) continue;
-        if (errno == E2BIG) continue;
-        if (errno == EILSEQ || errno == EINVAL) return Step::kBadInput;
+        if (r != static_cast<std::size_t>(-1))
+            continue;
+        if (errno == E2BIG)
+            continue;
+        if (errno == EILSEQ || errno == EINVAL)
+            return Step::kBadInput;
         return Step::kFailed;
     }
     return Step::kDone;
@@ -60,15 +70,18 @@ Step Convert(iconv_t cd, const char*& in, std::size_t& inLeft, std::string& out)
 bool CodePageToUtf8(std::string_view bytes, int codePage, std::string& utf8) {
     const char* name = IconvName(codePage);
     IconvHandle cd = name ? Open("UTF-8", name) : nullptr;
-    if (!cd) return false;
+    if (!cd)
+        return false;
     std::string out;
     const char* in = bytes.data();
     std::size_t inLeft = bytes.size();
     bool clean = true;
     for (;;) {
         const Step step = Convert(static_cast<iconv_t>(cd.get()), in, inLeft, out);
-        if (step == Step::kDone) break;
-        if (step == Step::kFailed) return false;
+        if (step == Step::kDone)
+            break;
+        if (step == Step::kFailed)
+            return false;
         // Skip the byte that is not a character of the code page.
         clean = false;
         out += "\xEF\xBF\xBD";
@@ -83,7 +96,8 @@ bool CodePageToUtf8(std::string_view bytes, int codePage, std::string& utf8) {
 bool Utf8ToCodePage(std::string_view utf8, int codePage, std::string& out, std::string* refused) {
     const char* name = IconvName(codePage);
     IconvHandle cd = name ? Open(name, "UTF-8") : nullptr;
-    if (!cd) return false;
+    if (!cd)
+        return false;
     std::string converted;
     const char* in = utf8.data();
     std::size_t inLeft = utf8.size();

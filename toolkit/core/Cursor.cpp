@@ -31,7 +31,8 @@ int ACursor::Push(int kind, const ICursorChanger* changer) {
 }
 
 bool ACursor::Pop(int number) {
-    const auto it = std::find_if(stack_.begin(), stack_.end(), [number](const Entry& e) { return e.number == number; });
+    const auto it =
+        std::find_if(stack_.begin(), stack_.end(), [number](const Entry& e) { return e.number == number; });
     if (it == stack_.end())
         return false;
     stack_.erase(it);

@@ -46,7 +46,7 @@ public:
     void OnEvent(const boost::any& sender) override { (receiver_.*method_)(sender); }
 
 private:
-    Receiver& receiver_;  // not owned
+    Receiver& receiver_; // not owned
     Method method_;
 };
 

@@ -27,8 +27,8 @@ std::optional<QString> KeyOf(std::string_view path) {
 } // namespace
 
 CIniProfile::CIniProfile()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kOrganisation,
-                                            kApplication)) {}
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kOrganisation, kApplication)) {
+}
 
 CIniProfile::CIniProfile(const std::string& filePath)
     : settings_(std::make_unique<QSettings>(QString::fromStdString(filePath), QSettings::IniFormat)) {}

@@ -21,12 +21,14 @@ std::string ProfilePath(std::string_view section, std::string_view entry) {
 int CEditListColumns::Insert(int index, const QString& header, const SELVColumn& column, int defaultWidth) {
     index = std::clamp(index, 0, Count());
     columns_.insert(columns_.begin() + index, Column{header, column, defaultWidth});
-    if (current_ >= index) ++current_;
+    if (current_ >= index)
+        ++current_;
     return index;
 }
 
 bool CEditListColumns::Remove(int index) {
-    if (!Valid(index)) return false;
+    if (!Valid(index))
+        return false;
     columns_.erase(columns_.begin() + index);
     if (index == current_)
         current_ = -1;
@@ -53,7 +55,8 @@ int CEditListColumns::DefaultWidth(int index) const {
 }
 
 bool CEditListColumns::SetDefaultWidth(int index, int width) {
-    if (!Valid(index) || width < 0) return false;
+    if (!Valid(index) || width < 0)
+        return false;
     columns_[static_cast<std::size_t>(index)].defaultWidth = width;
     return true;
 }
@@ -66,7 +69,8 @@ int CEditListColumns::SetCurrent(int column) {
 
 QString CEditListColumns::FormatWidths(const std::vector<int>& widths) {
     QStringList texts;
-    for (int width : widths) texts << QString::number(width);
+    for (int width : widths)
+        texts << QString::number(width);
     return texts.join(u',');
 }
 

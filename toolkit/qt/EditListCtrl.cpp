@@ -27,8 +27,7 @@
 namespace GP {
 
 CEditListCtrl::CEditListCtrl(QWidget* parent)
-    : QTableView(parent),
-      model_(std::make_unique<CEditListModel>(*this)),
+    : QTableView(parent), model_(std::make_unique<CEditListModel>(*this)),
       delegate_(std::make_unique<CEditListDelegate>(*this)) {
     setModel(model_.get());
     setItemDelegate(delegate_.get());
@@ -61,7 +60,8 @@ CEditListCtrl::~CEditListCtrl() {
 // Columns
 
 int CEditListCtrl::InsertColumn(int index, const QString& header, const SELVColumn& column, int width) {
-    if (IsEditing()) EndEdit(false);
+    if (IsEditing())
+        EndEdit(false);
     index = std::clamp(index, 0, GetColumnCount());
     model_->BeginInsertColumn(index);
     columns_.Insert(index, header, column, 0);
@@ -73,8 +73,10 @@ int CEditListCtrl::InsertColumn(int index, const QString& header, const SELVColu
 }
 
 bool CEditListCtrl::DeleteColumn(int index) {
-    if (index < 0 || index >= GetColumnCount()) return false;
-    if (IsEditing()) EndEdit(false);
+    if (index < 0 || index >= GetColumnCount())
+        return false;
+    if (IsEditing())
+        EndEdit(false);
     model_->BeginRemoveColumn(index);
     columns_.Remove(index);
     model_->EndRemoveColumn();
@@ -94,7 +96,8 @@ void CEditListCtrl::SetCurrentColumn(int column) {
         model_->HeaderChanged(old);
         model_->HeaderChanged(current);
     }
-    if (current < 0) return;
+    if (current < 0)
+        return;
     // Bring the column into view horizontally.
     const int left = columnViewportPosition(current);
     const int right = left + columnWidth(current);
@@ -106,7 +109,8 @@ void CEditListCtrl::SetCurrentColumn(int column) {
 }
 
 bool CEditListCtrl::GetCellRect(int row, int column, QRect& rect) const {
-    if (row < 0 || row >= GetItemCount() || column < 0 || column >= GetColumnCount()) return false;
+    if (row < 0 || row >= GetItemCount() || column < 0 || column >= GetColumnCount())
+        return false;
     rect = visualRect(model_->index(row, column));
     return true;
 }
@@ -119,18 +123,21 @@ void CEditListCtrl::SetGridLines(bool on) {
 int CEditListCtrl::GetDefaultColumnWidth(int index) const { return columns_.DefaultWidth(index); }
 
 void CEditListCtrl::SetDefaultColumnWidth(int index, int width) {
-    if (columns_.SetDefaultWidth(index, width)) setColumnWidth(index, width);
+    if (columns_.SetDefaultWidth(index, width))
+        setColumnWidth(index, width);
 }
 
 QString CEditListCtrl::GetColumnWidthsText() const {
     std::vector<int> widths;
-    for (int i = 0; i < GetColumnCount(); ++i) widths.push_back(columnWidth(i));
+    for (int i = 0; i < GetColumnCount(); ++i)
+        widths.push_back(columnWidth(i));
     return CEditListColumns::FormatWidths(widths);
 }
 
 void CEditListCtrl::SetColumnWidthsText(const QString& text) {
     const std::vector<int> widths = columns_.ParseWidths(text);
-    for (int i = 0; i < static_cast<int>(widths.size()); ++i) setColumnWidth(i, widths[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < static_cast<int>(widths.size()); ++i)
+        setColumnWidth(i, widths[static_cast<std::size_t>(i)]);
 }
 
 bool CEditListCtrl::LoadColumnWidths(GT::IProfile& profile, std::string_view section, std::string_view entry) {
@@ -147,7 +154,8 @@ bool CEditListCtrl::SaveColumnWidths(GT::IProfile& profile, std::string_view sec
 // Rows and selection
 
 void CEditListCtrl::SetItemCount(int count) {
-    if (IsEditing()) EndEdit(false);
+    if (IsEditing())
+        EndEdit(false);
     model_->BeginReset();
     items_.resize(static_cast<std::size_t>(std::max(count, 0)));
     std::iota(items_.begin(), items_.end(), std::intptr_t{0});
@@ -160,11 +168,13 @@ std::intptr_t CEditListCtrl::GetItemData(int row) const {
 }
 
 void CEditListCtrl::SetItemData(int row, std::intptr_t data) {
-    if (row >= 0 && row < GetItemCount()) items_[static_cast<std::size_t>(row)] = data;
+    if (row >= 0 && row < GetItemCount())
+        items_[static_cast<std::size_t>(row)] = data;
 }
 
 void CEditListCtrl::SortItems(const std::function<bool(std::intptr_t, std::intptr_t)>& less) {
-    if (IsEditing()) EndEdit(false);
+    if (IsEditing())
+        EndEdit(false);
     const int count = GetItemCount();
     std::vector<int> order(static_cast<std::size_t>(count));
     std::iota(order.begin(), order.end(), 0);
@@ -172,7 +182,8 @@ void CEditListCtrl::SortItems(const std::function<bool(std::intptr_t, std::intpt
         return less(items_[static_cast<std::size_t>(a)], items_[static_cast<std::size_t>(b)]);
     });
     std::vector<char> wasSelected(static_cast<std::size_t>(count), 0);
-    for (int row : GetSelectedRows()) wasSelected[static_cast<std::size_t>(row)] = 1;
+    for (int row : GetSelectedRows())
+        wasSelected[static_cast<std::size_t>(row)] = 1;
     const int focused = GetFocusedRow();
     const int mark = selector_.SelectionMark();
 
@@ -184,13 +195,16 @@ void CEditListCtrl::SortItems(const std::function<bool(std::intptr_t, std::intpt
         const int from = order[static_cast<std::size_t>(i)];
         items[static_cast<std::size_t>(i)] = items_[static_cast<std::size_t>(from)];
         selected[static_cast<std::size_t>(i)] = wasSelected[static_cast<std::size_t>(from)];
-        if (from == focused) newFocused = i;
-        if (from == mark) newMark = i;
+        if (from == focused)
+            newFocused = i;
+        if (from == mark)
+            newMark = i;
     }
     items_ = std::move(items);
     model_->RowsChanged(0, count - 1);
     SelectExactly(selected);
-    if (newFocused >= 0) SetFocusedRow(newFocused);
+    if (newFocused >= 0)
+        SetFocusedRow(newFocused);
     selector_.SetSelectionMark(newMark);
 }
 
@@ -201,17 +215,20 @@ void CEditListCtrl::RedrawItems(int first, int last) {
 }
 
 bool CEditListCtrl::IsRowSelected(int row) const {
-    if (row < 0 || row >= GetItemCount() || GetColumnCount() == 0) return false;
+    if (row < 0 || row >= GetItemCount() || GetColumnCount() == 0)
+        return false;
     return selectionModel()->isSelected(model_->index(row, 0));
 }
 
 void CEditListCtrl::SetRowSelected(int row, bool selected) { SelectRange(row, row, selected); }
 
 void CEditListCtrl::SelectRange(int first, int last, bool selected) {
-    if (first > last) std::swap(first, last);
+    if (first > last)
+        std::swap(first, last);
     first = std::max(first, 0);
     last = std::min(last, GetItemCount() - 1);
-    if (first > last || GetColumnCount() == 0) return;
+    if (first > last || GetColumnCount() == 0)
+        return;
     const QItemSelection range(model_->index(first, 0), model_->index(last, GetColumnCount() - 1));
     selectionModel()->select(range, selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
@@ -226,7 +243,8 @@ void CEditListCtrl::SetAllSelected(bool selected) {
 std::vector<int> CEditListCtrl::GetSelectedRows() const {
     std::vector<int> rows;
     for (const QItemSelectionRange& range : selectionModel()->selection())
-        for (int row = range.top(); row <= range.bottom(); ++row) rows.push_back(row);
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
@@ -246,7 +264,8 @@ void CEditListCtrl::SelectExactly(const std::vector<char>& states) {
             continue;
         }
         const int first = row;
-        while (row < count && states[static_cast<std::size_t>(row)]) ++row;
+        while (row < count && states[static_cast<std::size_t>(row)])
+            ++row;
         selection.select(model_->index(first, 0), model_->index(row - 1, lastColumn));
     }
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
@@ -258,7 +277,8 @@ int CEditListCtrl::GetFocusedRow() const {
 }
 
 void CEditListCtrl::SetFocusedRow(int row) {
-    if (row < 0 || row >= GetItemCount() || GetColumnCount() == 0) return;
+    if (row < 0 || row >= GetItemCount() || GetColumnCount() == 0)
+        return;
     const int previous = GetFocusedRow();
     selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
     RedrawItems(previous, previous);
@@ -277,7 +297,8 @@ void CEditListCtrl::FollowFont() {
     // The text's height and a little air above and below it.
     const int height = fontMetrics().height() + 4;
     QHeaderView* rows = verticalHeader();
-    if (rows->defaultSectionSize() == height && rows->minimumSectionSize() == height) return;
+    if (rows->defaultSectionSize() == height && rows->minimumSectionSize() == height)
+        return;
     // The default size also resizes every row there is.
     rows->setMinimumSectionSize(height);
     rows->setDefaultSectionSize(height);
@@ -286,11 +307,13 @@ void CEditListCtrl::FollowFont() {
 
 void CEditListCtrl::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
-    if (event->type() == QEvent::FontChange) FollowFont();
+    if (event->type() == QEvent::FontChange)
+        FollowFont();
 }
 
 void CEditListCtrl::EnsureRowVisible(int row) {
-    if (row < 0 || row >= GetItemCount()) return;
+    if (row < 0 || row >= GetItemCount())
+        return;
     const int top = GetTopIndex();
     if (row < top)
         SetTopIndex(row);
@@ -301,7 +324,8 @@ void CEditListCtrl::EnsureRowVisible(int row) {
 int CEditListCtrl::HitTest(const QPoint& point, int* column) const {
     const int row = rowAt(point.y());
     const int col = columnAt(point.x());
-    if (column) *column = col;
+    if (column)
+        *column = col;
     return row;
 }
 
@@ -310,26 +334,30 @@ int CEditListCtrl::HitTest(const QPoint& point, int* column) const {
 
 bool CEditListCtrl::GetCellValue(int row, int column, double* out) {
     const SELVColumn* descriptor = GetColumn(column);
-    if (!descriptor || !out) return false;
+    if (!descriptor || !out)
+        return false;
     QString text = GetCellText(row, column).trimmed();
     bool ok = false;
     double value = 0.0;
     if (descriptor->Radix() == 16) {
         const bool negative = text.startsWith(u'-');
-        if (negative) text.remove(0, 1);
+        if (negative)
+            text.remove(0, 1);
         const qlonglong magnitude = text.toLongLong(&ok, 16);
         value = negative ? -static_cast<double>(magnitude) : static_cast<double>(magnitude);
     } else {
         value = text.toDouble(&ok);
     }
-    if (!ok) return false;
+    if (!ok)
+        return false;
     *out = value;
     return true;
 }
 
 bool CEditListCtrl::IsValidCellValue(int, int column, const CellValue& value, ValidateMode) {
     const SELVColumn* descriptor = GetColumn(column);
-    if (!descriptor || !descriptor->IsNumeric()) return true;
+    if (!descriptor || !descriptor->IsNumeric())
+        return true;
     const double* number = std::get_if<double>(&value);
     return number && std::isfinite(*number) && *number >= descriptor->min && *number <= descriptor->max;
 }
@@ -346,28 +374,35 @@ IPopup* CEditListCtrl::PopupById(int id) const { return GetPopup(id - kPopupIdBa
 
 bool CEditListCtrl::BeginEdit(int row, int column) {
     const SELVColumn* descriptor = GetColumn(column);
-    if (IsEditing() || !descriptor || !descriptor->IsEditable() || descriptor->Editor() == 0) return false;
+    if (IsEditing() || !descriptor || !descriptor->IsEditable() || descriptor->Editor() == 0)
+        return false;
     const std::vector<int> selected = GetSelectedRows();
-    if (selected.empty()) return false;
+    if (selected.empty())
+        return false;
 
     const int top = GetTopIndex();
     const int last = std::min(top + GetCountPerPage(), GetItemCount()) - 1;
-    for (int r : selected) emit beginLabelEdit(r, column);
+    for (int r : selected)
+        emit beginLabelEdit(r, column);
     for (int r : selected) {
-        if (r < top || r > last) continue;
+        if (r < top || r > last)
+            continue;
         std::unique_ptr<IPopup> popup = CreatePopup(r, column);
-        if (!popup) continue;
+        if (!popup)
+            continue;
         ConnectPopup(*popup, r + kPopupIdBase);
         popups_[r] = std::move(popup);
     }
     if (popups_.empty()) {
         // Every selected row is out of view: nothing to type into.
-        for (int r : selected) emit endLabelEdit(r, column, false, QString());
+        for (int r : selected)
+            emit endLabelEdit(r, column, false, QString());
         return false;
     }
     activePopup_ = GetPopup(row) ? GetPopup(row) : popups_.begin()->second.get();
     session_.Begin(column, *descriptor, activePopup_->GetText());
-    for (auto& entry : popups_) entry.second->GetWnd()->show();
+    for (auto& entry : popups_)
+        entry.second->GetWnd()->show();
     activePopup_->GetWnd()->setFocus();
     CMouseHook::Install(*this);
     return true;
@@ -376,7 +411,8 @@ bool CEditListCtrl::BeginEdit(int row, int column) {
 std::unique_ptr<IPopup> CEditListCtrl::CreatePopup(int row, int column) {
     const SELVColumn& descriptor = *GetColumn(column);
     QRect rect;
-    if (!GetCellRect(row, column, rect)) return nullptr;
+    if (!GetCellRect(row, column, rect))
+        return nullptr;
     std::unique_ptr<IPopup> popup;
     switch (descriptor.Editor()) {
     case SELVColumn::kEditorText: {
@@ -396,13 +432,15 @@ std::unique_ptr<IPopup> CEditListCtrl::CreatePopup(int row, int column) {
     }
     case SELVColumn::kEditorSpin: {
         double value = 0.0;
-        if (!GetCellValue(row, column, &value)) value = descriptor.min;
+        if (!GetCellValue(row, column, &value))
+            value = descriptor.min;
         auto spin = std::make_unique<CPopupSpinEdit>(rect, descriptor, value, row, viewport());
         spin->setFont(font());
         popup = std::move(spin);
         break;
     }
-    default: return nullptr;
+    default:
+        return nullptr;
     }
     popup->SetModified(false);
     return popup;
@@ -435,12 +473,14 @@ void CEditListCtrl::OnSpinEnd(int) { session_.SetSpinning(false); }
 
 void CEditListCtrl::CopyActiveText(IPopup& active, const QString& text) {
     for (auto& entry : popups_)
-        if (entry.second.get() != &active) entry.second->SetText(text);
+        if (entry.second.get() != &active)
+            entry.second->SetText(text);
 }
 
 void CEditListCtrl::OnPopupEditChange(int id) {
     IPopup* popup = PopupById(id);
-    if (session_.IsSpinning() || !popup || popup != activePopup_) return;
+    if (session_.IsSpinning() || !popup || popup != activePopup_)
+        return;
     const QString text = popup->GetText();
     CopyActiveText(*popup, text);
     const SELVColumn* descriptor = GetColumn(session_.Column());
@@ -450,15 +490,16 @@ void CEditListCtrl::OnPopupEditChange(int id) {
     }
     // An unreadable number is kept as NaN, which no row accepts.
     double number = std::nan("");
-    if (auto* spin = dynamic_cast<CPopupSpinEdit*>(popup); spin && spin->Parse(text, &number) &&
-                                                           descriptor->IsInteger())
+    if (auto* spin = dynamic_cast<CPopupSpinEdit*>(popup);
+        spin && spin->Parse(text, &number) && descriptor->IsInteger())
         number = std::round(number);
     session_.TakeNumber(text, number);
 }
 
 void CEditListCtrl::OnPopupSelEndOk(int id) {
     IPopup* popup = PopupById(id);
-    if (!popup || popup != activePopup_) return;
+    if (!popup || popup != activePopup_)
+        return;
     const QString text = popup->GetText();
     CopyActiveText(*popup, text);
     session_.TakeText(text);
@@ -466,35 +507,43 @@ void CEditListCtrl::OnPopupSelEndOk(int id) {
 
 bool CEditListCtrl::OnSpinStep(int id, double delta) {
     IPopup* popup = PopupById(id);
-    if (!popup) return false;
+    if (!popup)
+        return false;
     activePopup_ = popup;
     // Every selected row must take the step, or none does.
-    if (!session_.Step(GetSelectedRows(), delta)) return false;
+    if (!session_.Step(GetSelectedRows(), delta))
+        return false;
     for (auto& [row, other] : popups_) {
         auto* spin = dynamic_cast<CPopupSpinEdit*>(other.get());
         double shown = 0.0;
-        if (other.get() != popup && spin && session_.ShownNumber(row, &shown)) spin->SetValue(shown);
+        if (other.get() != popup && spin && session_.ShownNumber(row, &shown))
+            spin->SetValue(shown);
     }
     return true;
 }
 
 void CEditListCtrl::OnPopupReturn(int id, int code) {
-    if (!PopupById(id)) return;
+    if (!PopupById(id))
+        return;
     activePopup_ = PopupById(id);
     EndEdit(code == IPopup::kReturnEnter && activePopup_->IsModified());
 }
 
 void CEditListCtrl::StoreValues(int column, const CEditSession::RowValues& values) {
-    for (const auto& [row, value] : values) SetCellValue(row, column, value);
-    if (!values.empty()) RedrawItems(values.front().first, values.back().first);
+    for (const auto& [row, value] : values)
+        SetCellValue(row, column, value);
+    if (!values.empty())
+        RedrawItems(values.front().first, values.back().first);
 }
 
 bool CEditListCtrl::EndEdit(bool commit) {
-    if (!IsEditing()) return false;
+    if (!IsEditing())
+        return false;
     CEditSession::RowValues values;
     if (commit && !session_.NewValues(GetSelectedRows(), kValidateCommit, values)) {
         // The editors stay open for a correction.
-        if (activePopup_) activePopup_->GetWnd()->setFocus();
+        if (activePopup_)
+            activePopup_->GetWnd()->setFocus();
         return false;
     }
     // The editors close before the values are stored: a store may sort the
@@ -504,7 +553,8 @@ bool CEditListCtrl::EndEdit(bool commit) {
     DestroyPopups();
     activePopup_ = nullptr;
     session_.SetSpinning(false);
-    if (commit) StoreValues(column, values);
+    if (commit)
+        StoreValues(column, values);
     setFocus();
     session_.End();
     for (int row : GetSelectedRows())
@@ -525,7 +575,7 @@ void CEditListCtrl::DestroyPopups() {
         }
         widget->hide();
         widget->deleteLater();
-        entry.second.release();  // owned by deleteLater now
+        entry.second.release(); // owned by deleteLater now
     }
     popups_.clear();
 }
@@ -541,7 +591,8 @@ bool CEditListCtrl::eventFilter(QObject* watched, QEvent* event) {
                 activePopup_ = popup;
             } else {
                 const int key = static_cast<QKeyEvent*>(event)->key();
-                if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return true;
+                if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+                    return true;
             }
         }
     }
@@ -551,21 +602,25 @@ bool CEditListCtrl::eventFilter(QObject* watched, QEvent* event) {
 IPopup* CEditListCtrl::PopupOf(QWidget* target) const {
     for (const auto& entry : popups_) {
         QWidget* widget = entry.second->GetWnd();
-        if (widget == target || widget->isAncestorOf(target)) return entry.second.get();
+        if (widget == target || widget->isAncestorOf(target))
+            return entry.second.get();
         if (auto* combo = dynamic_cast<CPopupComboBox*>(entry.second.get())) {
             QWidget* list = combo->view()->window();
-            if (list == target || list->isAncestorOf(target)) return entry.second.get();
+            if (list == target || list->isAncestorOf(target))
+                return entry.second.get();
         }
     }
     return nullptr;
 }
 
 bool CEditListCtrl::OnHookedPress(QWidget* target, Qt::MouseButton button) {
-    if (session_.IsValidating() || !IsEditing()) return false;
+    if (session_.IsValidating() || !IsEditing())
+        return false;
     for (const auto& entry : popups_)
         if (auto* spin = dynamic_cast<CPopupSpinEdit*>(entry.second.get())) {
             QWidget* slider = &spin->GetSlider();
-            if (slider == target || slider->isAncestorOf(target)) return false;
+            if (slider == target || slider->isAncestorOf(target))
+                return false;
         }
     if (IPopup* popup = PopupOf(target)) {
         activePopup_ = popup;
@@ -573,7 +628,7 @@ bool CEditListCtrl::OnHookedPress(QWidget* target, Qt::MouseButton button) {
     }
     if (button == Qt::LeftButton) {
         const bool commit = activePopup_ && activePopup_->IsModified();
-        return !EndEdit(commit);  // a refused value keeps the editors and eats the press
+        return !EndEdit(commit); // a refused value keeps the editors and eats the press
     }
     EndEdit(false);
     return false;
@@ -587,28 +642,34 @@ bool CEditListCtrl::CanReplaceString() const {
 
 void CEditListCtrl::ReplaceString(int column) {
     const SELVColumn* descriptor = GetColumn(column);
-    if (!descriptor || !descriptor->IsEditable() || IsEditing()) return;
+    if (!descriptor || !descriptor->IsEditable() || IsEditing())
+        return;
     QString search = CReplaceStringDlg::LastSearch();
     QString replacement = CReplaceStringDlg::LastReplacement();
-    if (!RunReplaceDialog(search, replacement) || search.isEmpty()) return;
+    if (!RunReplaceDialog(search, replacement) || search.isEmpty())
+        return;
     CReplaceStringDlg::LastSearch() = search;
     CReplaceStringDlg::LastReplacement() = replacement;
 
     CEditSession::RowValues values;
-    for (int row : GetSelectedRows()) values.emplace_back(row, ReplaceAll(GetCellText(row, column), search, replacement));
-    if (session_.AllAccepted(column, values, kValidateReplace)) StoreValues(column, values);
+    for (int row : GetSelectedRows())
+        values.emplace_back(row, ReplaceAll(GetCellText(row, column), search, replacement));
+    if (session_.AllAccepted(column, values, kValidateReplace))
+        StoreValues(column, values);
 }
 
 bool CEditListCtrl::RunReplaceDialog(QString& search, QString& replacement) {
     CReplaceStringDlg dialog(search, replacement, this);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
     search = dialog.GetSearch();
     replacement = dialog.GetReplacement();
     return true;
 }
 
 QString CEditListCtrl::ReplaceAll(const QString& text, const QString& search, const QString& replacement) {
-    if (search.isEmpty()) return text;
+    if (search.isEmpty())
+        return text;
     QString result;
     qsizetype from = 0;
     for (qsizetype at = text.indexOf(search, from); at >= 0; at = text.indexOf(search, from)) {
@@ -622,13 +683,17 @@ QString CEditListCtrl::ReplaceAll(const QString& text, const QString& search, co
 
 QString CEditListCtrl::ElideCellText(const QFontMetrics& metrics, const QString& text, int width, bool* elided) {
     const int blanks = 2 * metrics.horizontalAdvance(QLatin1Char(' '));
-    if (elided) *elided = false;
-    if (metrics.horizontalAdvance(text) + blanks <= width) return text;
+    if (elided)
+        *elided = false;
+    if (metrics.horizontalAdvance(text) + blanks <= width)
+        return text;
     const QString dots = QStringLiteral("...");
     const int room = width - blanks - metrics.horizontalAdvance(dots);
     QString cut = text;
-    while (!cut.isEmpty() && metrics.horizontalAdvance(cut) > room) cut.chop(1);
-    if (elided) *elided = true;
+    while (!cut.isEmpty() && metrics.horizontalAdvance(cut) > room)
+        cut.chop(1);
+    if (elided)
+        *elided = true;
     return cut + dots;
 }
 
@@ -657,7 +722,8 @@ bool CEditListCtrl::event(QEvent* event) {
 
 void CEditListCtrl::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        if (!selector_.PressLeft(*event)) QTableView::mousePressEvent(event);
+        if (!selector_.PressLeft(*event))
+            QTableView::mousePressEvent(event);
     } else if (event->button() == Qt::RightButton) {
         selector_.PressRight(*event);
     } else {
@@ -666,16 +732,20 @@ void CEditListCtrl::mousePressEvent(QMouseEvent* event) {
 }
 
 void CEditListCtrl::mouseMoveEvent(QMouseEvent* event) {
-    if (!selector_.Move(*event)) QTableView::mouseMoveEvent(event);
+    if (!selector_.Move(*event))
+        QTableView::mouseMoveEvent(event);
 }
 
 void CEditListCtrl::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         const bool clicked = selector_.ReleaseLeft();
-        if (selectionMode() == QAbstractItemView::SingleSelection) QTableView::mouseReleaseEvent(event);
-        if (clicked) emit leftClicked();
+        if (selectionMode() == QAbstractItemView::SingleSelection)
+            QTableView::mouseReleaseEvent(event);
+        if (clicked)
+            emit leftClicked();
     } else if (event->button() == Qt::RightButton) {
-        if (selector_.ReleaseRight()) emit rightClicked();
+        if (selector_.ReleaseRight())
+            emit rightClicked();
     } else {
         QTableView::mouseReleaseEvent(event);
     }
@@ -685,15 +755,18 @@ void CEditListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double click selects as a press does; then the
     // double click is announced for the row under the mouse.
     mousePressEvent(event);
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() != Qt::LeftButton)
+        return;
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (index.isValid()) emit doubleClicked(index);
+    if (index.isValid())
+        emit doubleClicked(index);
 }
 
 void CEditListCtrl::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
     // A right click on a selected row's editable cell has started an edit.
-    if (IsEditing()) return;
+    if (IsEditing())
+        return;
     QPoint global = event->globalPos();
     if (event->reason() != QContextMenuEvent::Mouse) {
         QRect cell;
@@ -704,12 +777,14 @@ void CEditListCtrl::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CEditListCtrl::wheelEvent(QWheelEvent* event) {
-    if (IsEditing()) EndEdit(false);
+    if (IsEditing())
+        EndEdit(false);
     QTableView::wheelEvent(event);
 }
 
 void CEditListCtrl::scrollContentsBy(int dx, int dy) {
-    if (dy != 0 && IsEditing()) EndEdit(false);
+    if (dy != 0 && IsEditing())
+        EndEdit(false);
     QTableView::scrollContentsBy(dx, dy);
 }
 

@@ -127,8 +127,8 @@ public:
     // and a tool tip saying why.
     struct RowLook {
         bool dimmed = false;
-        bool strong = false;  // bold text
-        QColor mark;  // invalid: no mark
+        bool strong = false; // bold text
+        QColor mark;         // invalid: no mark
         QString tip;
     };
     virtual RowLook GetRowLook(int /*row*/) const { return {}; }

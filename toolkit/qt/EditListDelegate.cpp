@@ -28,8 +28,8 @@ void CEditListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
                                 base.blueF() + (tint.blueF() - base.blueF()) * tint.alphaF());
     }
     painter->fillRect(rect, selected ? palette.color(QPalette::Active, QPalette::Highlight) : base);
-    QColor textColor = selected ? palette.color(QPalette::Active, QPalette::HighlightedText)
-                                : palette.color(QPalette::Text);
+    QColor textColor =
+        selected ? palette.color(QPalette::Active, QPalette::HighlightedText) : palette.color(QPalette::Text);
     if (look.dimmed && !selected) {
         // Halfway between the text and the background: styles differ in
         // whether their disabled text colour differs at all.
@@ -42,7 +42,8 @@ void CEditListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         painter->fillRect(QRect(rect.left(), rect.top(), 4, rect.height()), look.mark);
     if (!enabled) {
         textColor = QColor(0x80, 0x80, 0x80);
-        if (textColor == palette.color(QPalette::Base)) textColor = QColor(0xC0, 0xC0, 0xC0);
+        if (textColor == palette.color(QPalette::Base))
+            textColor = QColor(0xC0, 0xC0, 0xC0);
     }
     painter->setPen(textColor);
     QFont font = option.font;
@@ -53,8 +54,8 @@ void CEditListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const QFontMetrics metrics(font);
     const int blank = metrics.horizontalAdvance(QLatin1Char(' '));
     bool elided = false;
-    const QString text = CEditListCtrl::ElideCellText(metrics, list_.GetCellText(index.row(), index.column()),
-                                                      rect.width(), &elided);
+    const QString text =
+        CEditListCtrl::ElideCellText(metrics, list_.GetCellText(index.row(), index.column()), rect.width(), &elided);
     const Qt::Alignment alignment =
         elided ? (Qt::AlignLeft | Qt::AlignVCenter) : ToQtAlignment(list_.GetColumnFlags(index.column()));
     painter->drawText(rect.adjusted(blank, 0, -blank, 0), static_cast<int>(alignment | Qt::TextSingleLine), text);

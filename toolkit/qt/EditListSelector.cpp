@@ -14,7 +14,8 @@ namespace GP {
 
 std::vector<char> CEditListSelector::DragStates(int count, int mark, int row, DragMode mode,
                                                 const std::vector<char>& snapshot) {
-    if (row < 0 || row >= count || mark < 0 || mark >= count) return {};
+    if (row < 0 || row >= count || mark < 0 || mark >= count)
+        return {};
     const int first = std::min(mark, row);
     const int last = std::max(mark, row);
     std::vector<char> states;
@@ -25,7 +26,8 @@ std::vector<char> CEditListSelector::DragStates(int count, int mark, int row, Dr
     } else {
         states.assign(static_cast<std::size_t>(count), 0);
     }
-    for (int r = first; r <= last; ++r) states[static_cast<std::size_t>(r)] = rangeState;
+    for (int r = first; r <= last; ++r)
+        states[static_cast<std::size_t>(r)] = rangeState;
     return states;
 }
 
@@ -38,19 +40,22 @@ int CEditListSelector::NextEditableColumn(int from, int direction) const {
     int visual = from >= 0 ? header->visualIndex(from) : (direction > 0 ? -1 : count);
     for (visual += direction; visual >= 0 && visual < count; visual += direction) {
         const int logical = header->logicalIndex(visual);
-        if (list_.GetColumn(logical)->IsEditable()) return logical;
+        if (list_.GetColumn(logical)->IsEditable())
+            return logical;
     }
     return -1;
 }
 
 void CEditListSelector::StepColumn(int direction) {
     const int next = NextEditableColumn(list_.GetCurrentColumn(), direction);
-    if (next >= 0) list_.SetCurrentColumn(next);
+    if (next >= 0)
+        list_.SetCurrentColumn(next);
 }
 
 void CEditListSelector::MoveFocusRow(int row, Qt::KeyboardModifiers modifiers) {
     const int count = list_.GetItemCount();
-    if (count == 0) return;
+    if (count == 0)
+        return;
     row = std::clamp(row, 0, count - 1);
     if (modifiers & Qt::ShiftModifier) {
         const int mark = selectionMark_ >= 0 && selectionMark_ < count ? selectionMark_ : row;
@@ -70,8 +75,8 @@ bool CEditListSelector::IsListKey(const QKeyEvent& event) const {
         (code == Qt::Key_Return || code == Qt::Key_Enter || code == Qt::Key_F2) && NextEditableColumn(-1, 1) >= 0;
     const bool arrows = code == Qt::Key_Left || code == Qt::Key_Right;
     const QString text = event.text();
-    const bool character = !list_.IsEditing() && (event.modifiers() & Qt::ControlModifier) == 0 &&
-                           text.size() == 1 && QStringLiteral("$jJkK^_|hl").contains(text[0]);
+    const bool character = !list_.IsEditing() && (event.modifiers() & Qt::ControlModifier) == 0 && text.size() == 1 &&
+                           QStringLiteral("$jJkK^_|hl").contains(text[0]);
     return enter || arrows || character;
 }
 
@@ -86,7 +91,8 @@ bool CEditListSelector::HandleKey(QKeyEvent& event) {
         // The desktops' keys for editing the current cell: the current
         // column of the focused row (selected first when nothing is; brought
         // into view), or of the first selected row on the page.
-        if (NextEditableColumn(-1, 1) < 0) return false;
+        if (NextEditableColumn(-1, 1) < 0)
+            return false;
         const int column = list_.GetCurrentColumn();
         const SELVColumn* current = list_.GetColumn(column);
         if (current && current->IsEditable()) {
@@ -113,13 +119,27 @@ bool CEditListSelector::HandleKey(QKeyEvent& event) {
         return true;
     }
     case Qt::Key_Left:
-    case Qt::Key_Right: StepColumn(event.key() == Qt::Key_Left ? -1 : 1); return true;
-    case Qt::Key_Up: MoveFocusRow(focused - 1, modifiers); return true;
-    case Qt::Key_Down: MoveFocusRow(focused + 1, modifiers); return true;
-    case Qt::Key_PageUp: MoveFocusRow(focused - page + 1, modifiers); return true;
-    case Qt::Key_PageDown: MoveFocusRow(focused + page - 1, modifiers); return true;
-    case Qt::Key_Home: MoveFocusRow(0, modifiers); return true;
-    case Qt::Key_End: MoveFocusRow(list_.GetItemCount() - 1, modifiers); return true;
+    case Qt::Key_Right:
+        StepColumn(event.key() == Qt::Key_Left ? -1 : 1);
+        return true;
+    case Qt::Key_Up:
+        MoveFocusRow(focused - 1, modifiers);
+        return true;
+    case Qt::Key_Down:
+        MoveFocusRow(focused + 1, modifiers);
+        return true;
+    case Qt::Key_PageUp:
+        MoveFocusRow(focused - page + 1, modifiers);
+        return true;
+    case Qt::Key_PageDown:
+        MoveFocusRow(focused + page - 1, modifiers);
+        return true;
+    case Qt::Key_Home:
+        MoveFocusRow(0, modifiers);
+        return true;
+    case Qt::Key_End:
+        MoveFocusRow(list_.GetItemCount() - 1, modifiers);
+        return true;
     case Qt::Key_Space:
         if ((modifiers & Qt::ControlModifier) && focused >= 0) {
             list_.SetRowSelected(focused, !list_.IsRowSelected(focused));
@@ -127,30 +147,44 @@ bool CEditListSelector::HandleKey(QKeyEvent& event) {
             return true;
         }
         return false;
-    default: return HandleChar(event);
+    default:
+        return HandleChar(event);
     }
 }
 
 bool CEditListSelector::HandleChar(QKeyEvent& event) {
-    if (list_.IsEditing()) return false;
+    if (list_.IsEditing())
+        return false;
     const QString text = event.text();
     const bool ctrl = event.modifiers() & Qt::ControlModifier;
     // Replace String is the window's command (see CanReplaceString); the
     // list gives no control key a meaning of its own.
-    if (text.size() != 1 || ctrl) return false;
+    if (text.size() != 1 || ctrl)
+        return false;
     const int focused = list_.GetFocusedRow();
     switch (text[0].unicode()) {
-    case u'$': list_.SetCurrentColumn(list_.GetColumnCount() - 1); return true;
+    case u'$':
+        list_.SetCurrentColumn(list_.GetColumnCount() - 1);
+        return true;
     case u'j':
-    case u'J': MoveFocusRow(focused + 1, Qt::NoModifier); return true;
+    case u'J':
+        MoveFocusRow(focused + 1, Qt::NoModifier);
+        return true;
     case u'k':
-    case u'K': MoveFocusRow(focused - 1, Qt::NoModifier); return true;
+    case u'K':
+        MoveFocusRow(focused - 1, Qt::NoModifier);
+        return true;
     case u'^':
     case u'_':
-    case u'|': list_.SetCurrentColumn(0); return true;
+    case u'|':
+        list_.SetCurrentColumn(0);
+        return true;
     case u'h':
-    case u'l': StepColumn(text[0] == u'h' ? -1 : 1); return true;
-    default: return false;
+    case u'l':
+        StepColumn(text[0] == u'h' ? -1 : 1);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -158,12 +192,14 @@ bool CEditListSelector::HandleChar(QKeyEvent& event) {
 // Mouse
 
 bool CEditListSelector::PressLeft(QMouseEvent& event) {
-    if (list_.selectionMode() == QAbstractItemView::SingleSelection) return false;
+    if (list_.selectionMode() == QAbstractItemView::SingleSelection)
+        return false;
     list_.setFocus(Qt::MouseFocusReason);
     leftPressInside_ = true;
     int column = -1;
     const int row = list_.HitTest(event.position().toPoint(), &column);
-    if (row < 0 || column < 0) return true;
+    if (row < 0 || column < 0)
+        return true;
     // The cell clicked is the current cell: F2 and Enter edit it.
     if (const SELVColumn* clicked = list_.GetColumn(column); clicked && clicked->IsEditable())
         list_.SetCurrentColumn(column);
@@ -171,7 +207,8 @@ bool CEditListSelector::PressLeft(QMouseEvent& event) {
     lastDragY_ = event.position().toPoint().y();
     if (modifiers & Qt::ShiftModifier) {
         dragMode_ = kDragRange;
-        if (selectionMark_ < 0 || selectionMark_ >= list_.GetItemCount()) selectionMark_ = row;
+        if (selectionMark_ < 0 || selectionMark_ >= list_.GetItemCount())
+            selectionMark_ = row;
         DragTo(row);
         return true;
     }
@@ -180,7 +217,8 @@ bool CEditListSelector::PressLeft(QMouseEvent& event) {
         list_.SetRowSelected(row, !list_.IsRowSelected(row));
         selectionMark_ = row;
         toggleSnapshot_.assign(static_cast<std::size_t>(list_.GetItemCount()), 0);
-        for (int r : list_.GetSelectedRows()) toggleSnapshot_[static_cast<std::size_t>(r)] = 1;
+        for (int r : list_.GetSelectedRows())
+            toggleSnapshot_[static_cast<std::size_t>(r)] = 1;
         list_.SetFocusedRow(row);
         return true;
     }
@@ -204,15 +242,17 @@ void CEditListSelector::PressRight(QMouseEvent& event) {
     int column = -1;
     const int row = list_.HitTest(event.position().toPoint(), &column);
     const SELVColumn* descriptor = list_.GetColumn(column);
-    if (!descriptor || !descriptor->IsEditable()) return;
+    if (!descriptor || !descriptor->IsEditable())
+        return;
     list_.SetCurrentColumn(column);
-    if (list_.IsRowSelected(row)) list_.BeginEdit(row, column);
+    if (list_.IsRowSelected(row))
+        list_.BeginEdit(row, column);
 }
 
 void CEditListSelector::DragTo(int row) {
-    const std::vector<char> states =
-        DragStates(list_.GetItemCount(), selectionMark_, row, dragMode_, toggleSnapshot_);
-    if (states.empty()) return;
+    const std::vector<char> states = DragStates(list_.GetItemCount(), selectionMark_, row, dragMode_, toggleSnapshot_);
+    if (states.empty())
+        return;
     list_.SelectExactly(states);
     list_.SetFocusedRow(row);
 }
@@ -230,7 +270,8 @@ bool CEditListSelector::Move(QMouseEvent& event) {
         }
         return true;
     }
-    if (dragMode_ == kDragNone) return false;
+    if (dragMode_ == kDragNone)
+        return false;
     const int y = event.position().toPoint().y();
     const bool upwards = y < lastDragY_;
     const bool downwards = y > lastDragY_;
@@ -246,9 +287,11 @@ bool CEditListSelector::Move(QMouseEvent& event) {
         row = std::min(list_.GetTopIndex() + list_.GetCountPerPage(), list_.GetItemCount()) - 1;
     } else if (y >= 0 && y < height) {
         row = list_.rowAt(y);
-        if (row < 0) row = list_.GetItemCount() - 1;  // below the last row
+        if (row < 0)
+            row = list_.GetItemCount() - 1; // below the last row
     }
-    if (row >= 0) DragTo(row);
+    if (row >= 0)
+        DragTo(row);
     return true;
 }
 

@@ -15,13 +15,13 @@ QString CellTextFromBytes(std::string_view bytes, int codePage) {
 
 bool CellTextToBytes(const QString& text, int codePage, std::string& out) {
     std::string refused;
-    if (UL::Utf8ToCodePage(text.toStdString(), codePage, out, &refused)) return true;
+    if (UL::Utf8ToCodePage(text.toStdString(), codePage, out, &refused))
+        return true;
     const QString message =
         refused.empty()
             ? QCoreApplication::translate("GP::CEditListCtrl", "This text cannot be stored.")
-            : QCoreApplication::translate("GP::CEditListCtrl",
-                                          "The character \"%1\" cannot be stored in this text. "
-                                          "Please remove it or use another character.")
+            : QCoreApplication::translate("GP::CEditListCtrl", "The character \"%1\" cannot be stored in this text. "
+                                                               "Please remove it or use another character.")
                   .arg(QString::fromStdString(refused));
     UL::GetTextDialog().Show(message.toStdString(), UL::kButtonsOk, UL::kIconExclamation);
     return false;

@@ -34,10 +34,12 @@ bool CEditSession::Step(const std::vector<int>& rows, double delta) {
         double value = next;
         if (delta_) {
             double own = 0.0;
-            if (!cells_.ReadCellNumber(row, column_, &own)) return false;
+            if (!cells_.ReadCellNumber(row, column_, &own))
+                return false;
             value = own + next;
         }
-        if (!cells_.AcceptsCellValue(row, column_, value, kValidateSpin)) return false;
+        if (!cells_.AcceptsCellValue(row, column_, value, kValidateSpin))
+            return false;
     }
     number_ = next;
     return true;
@@ -49,7 +51,8 @@ bool CEditSession::ShownNumber(int row, double* out) {
         return true;
     }
     double own = 0.0;
-    if (!cells_.ReadCellNumber(row, column_, &own)) return false;
+    if (!cells_.ReadCellNumber(row, column_, &own))
+        return false;
     *out = own + number_;
     return true;
 }
@@ -64,7 +67,8 @@ bool CEditSession::NewValues(const std::vector<int>& rows, EditValidateMode mode
         double number = number_;
         if (delta_) {
             double own = 0.0;
-            if (!cells_.ReadCellNumber(row, column_, &own)) own = std::nan("");
+            if (!cells_.ReadCellNumber(row, column_, &own))
+                own = std::nan("");
             number = own + number_;
         }
         values.emplace_back(row, number);

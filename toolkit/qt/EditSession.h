@@ -77,7 +77,7 @@ private:
     bool numeric_ = false;
     QString text_;
     double number_ = 0.0;
-    bool delta_ = true;  // number_ is added to each row's own value
+    bool delta_ = true; // number_ is added to each row's own value
     bool spinning_ = false;
     bool validating_ = false;
 };

@@ -15,15 +15,18 @@ CMouseHook& CMouseHook::Instance() {
 
 void CMouseHook::Install(CEditListCtrl& list) {
     CMouseHook& hook = Instance();
-    if (!hook.list_ && qApp) qApp->installEventFilter(&hook);
+    if (!hook.list_ && qApp)
+        qApp->installEventFilter(&hook);
     hook.list_ = &list;
 }
 
 void CMouseHook::Remove(CEditListCtrl& list) {
     CMouseHook& hook = Instance();
-    if (hook.list_ != &list) return;
+    if (hook.list_ != &list)
+        return;
     hook.list_ = nullptr;
-    if (qApp) qApp->removeEventFilter(&hook);
+    if (qApp)
+        qApp->removeEventFilter(&hook);
 }
 
 CEditListCtrl* CMouseHook::EditingList() { return Instance().list_; }
@@ -34,9 +37,11 @@ bool CMouseHook::eventFilter(QObject* watched, QEvent* event) {
         type != QEvent::MouseButtonDblClick)
         return false;
     // Widgets only: the same press also passes their native window first.
-    if (!list_ || !watched->isWidgetType()) return false;
+    if (!list_ || !watched->isWidgetType())
+        return false;
     const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
-    if (button != Qt::LeftButton && button != Qt::RightButton) return false;
+    if (button != Qt::LeftButton && button != Qt::RightButton)
+        return false;
     return list_->OnHookedPress(static_cast<QWidget*>(watched), button);
 }
 

@@ -6,7 +6,8 @@
 namespace GP {
 
 int IPopup::RunModalLoop(QWidget& widget, const QRect& rect, QWidget* parent) {
-    if (modalLoop_) return kReturnEscape;
+    if (modalLoop_)
+        return kReturnEscape;
     if (parent) {
         widget.setParent(parent);
     } else {
@@ -28,7 +29,8 @@ int IPopup::RunModalLoop(QWidget& widget, const QRect& rect, QWidget* parent) {
 }
 
 bool IPopup::EndModal(int code) {
-    if (!modalLoop_) return false;
+    if (!modalLoop_)
+        return false;
     modalResult_ = code;
     modalLoop_->quit();
     return true;

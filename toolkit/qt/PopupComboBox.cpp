@@ -12,7 +12,8 @@ CPopupComboBox::CPopupComboBox(const QRect& cellRect, const std::vector<QString>
                                QWidget* parent)
     : QComboBox(parent), IPopup(kKindComboBox, cellRect, userValue), items_(items) {
     setEditable(false);
-    for (const QString& item : items_) addItem(item);
+    for (const QString& item : items_)
+        addItem(item);
     FitToItems();
     connect(this, &QComboBox::activated, this, [this] {
         SetModified(true);
@@ -23,7 +24,8 @@ CPopupComboBox::CPopupComboBox(const QRect& cellRect, const std::vector<QString>
 void CPopupComboBox::FitToItems() {
     const QFontMetrics metrics = fontMetrics();
     int widest = 0;
-    for (const QString& item : items_) widest = std::max(widest, metrics.horizontalAdvance(item));
+    for (const QString& item : items_)
+        widest = std::max(widest, metrics.horizontalAdvance(item));
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     // Room for the frame and the arrow besides the widest entry.
     const int chrome = std::max(0, sizeHint().width() - minimumSizeHint().width()) + 2 * metrics.averageCharWidth();
@@ -35,7 +37,8 @@ void CPopupComboBox::FitToItems() {
 
 void CPopupComboBox::SetText(const QString& text) {
     const int index = findText(text, Qt::MatchExactly);
-    if (index >= 0) setCurrentIndex(index);
+    if (index >= 0)
+        setCurrentIndex(index);
 }
 
 bool CPopupComboBox::IsListShown() const { return listShown_; }
@@ -57,14 +60,17 @@ void CPopupComboBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
     const int key = event->key();
     if (!listShown_ && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-        if (!EndModal(kReturnEnter)) emit popupReturn(kReturnEnter);
+        if (!EndModal(kReturnEnter))
+            emit popupReturn(kReturnEnter);
         return;
     }
     if (!listShown_ && key == Qt::Key_Escape) {
-        if (!EndModal(kReturnEscape)) emit popupReturn(kReturnEscape);
+        if (!EndModal(kReturnEscape))
+            emit popupReturn(kReturnEscape);
         return;
     }
-    if ((event->modifiers() & Qt::AltModifier) && key != Qt::Key_Down && key != Qt::Key_Up) return;
+    if ((event->modifiers() & Qt::AltModifier) && key != Qt::Key_Down && key != Qt::Key_Up)
+        return;
     // Arrow keys on the closed box choose too; the box reports it as activated.
     QComboBox::keyPressEvent(event);
     event->accept();

@@ -22,7 +22,8 @@ CPopupEdit::CPopupEdit(const QRect& cellRect, int alignment, std::intptr_t userV
 }
 
 void CPopupEdit::SetText(const QString& text) {
-    if (text != this->text()) setText(text);
+    if (text != this->text())
+        setText(text);
 }
 
 void CPopupEdit::SetLimits(int maxLength, bool asciiOnly) {
@@ -38,7 +39,9 @@ void CPopupEdit::SetLimits(int maxLength, bool asciiOnly) {
     Widen();
 }
 
-int CPopupEdit::CharactersLeft() const { return limit_ > 0 ? std::max<int>(limit_ - static_cast<int>(text().size()), 0) : -1; }
+int CPopupEdit::CharactersLeft() const {
+    return limit_ > 0 ? std::max<int>(limit_ - static_cast<int>(text().size()), 0) : -1;
+}
 
 void CPopupEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
@@ -57,7 +60,8 @@ void CPopupEdit::keyPressEvent(QKeyEvent* event) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         event->accept();
         if (IsModal()) {
-            if (!validator_ || validator_(text())) EndModal(kReturnEnter);
+            if (!validator_ || validator_(text()))
+                EndModal(kReturnEnter);
         } else {
             emit popupReturn(kReturnEnter);
         }
@@ -65,7 +69,8 @@ void CPopupEdit::keyPressEvent(QKeyEvent* event) {
     }
     if (key == Qt::Key_Escape) {
         event->accept();
-        if (!EndModal(kReturnEscape)) emit popupReturn(kReturnEscape);
+        if (!EndModal(kReturnEscape))
+            emit popupReturn(kReturnEscape);
         return;
     }
     QLineEdit::keyPressEvent(event);
@@ -77,7 +82,8 @@ void CPopupEdit::Widen() {
     const QRect cell = GetCellRect();
     const int wanted = metrics.horizontalAdvance(text()) + margins.left() + margins.right() + metrics.maxWidth() + 4;
     const int width = std::max(wanted, cell.width());
-    if (width == this->width()) return;
+    if (width == this->width())
+        return;
     if (alignment_ == SELVColumn::kAlignRight)
         setGeometry(cell.right() + 1 - width, cell.top(), width, cell.height());
     else

@@ -6,8 +6,8 @@
 
 namespace GP {
 
-CPopupSpinEdit::CPopupSpinEdit(const QRect& cellRect, const SELVColumn& column, double value,
-                               std::intptr_t userValue, QWidget* parent)
+CPopupSpinEdit::CPopupSpinEdit(const QRect& cellRect, const SELVColumn& column, double value, std::intptr_t userValue,
+                               QWidget* parent)
     : CSpinEdit(parent), IPopup(kKindSpinEdit, cellRect, userValue) {
     SetRange(column.min, column.max);
     SetInteger(column.IsInteger());
@@ -26,7 +26,8 @@ CPopupSpinEdit::CPopupSpinEdit(const QRect& cellRect, const SELVColumn& column, 
 }
 
 void CPopupSpinEdit::SetText(const QString& text) {
-    if (text != this->text()) setText(text);
+    if (text != this->text())
+        setText(text);
 }
 
 int CPopupSpinEdit::RunModal(const QRect& rect, QWidget* parent) { return RunModalLoop(*this, rect, parent); }
@@ -37,7 +38,8 @@ void CPopupSpinEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         if (IsModal()) {
             double value = 0.0;
-            if (GetValue(&value) && (!validator_ || validator_(value))) EndModal(kReturnEnter);
+            if (GetValue(&value) && (!validator_ || validator_(value)))
+                EndModal(kReturnEnter);
         } else {
             emit popupReturn(kReturnEnter);
         }
@@ -46,7 +48,8 @@ void CPopupSpinEdit::keyPressEvent(QKeyEvent* event) {
     if (key == Qt::Key_Escape) {
         event->accept();
         EndSpin();
-        if (!EndModal(kReturnEscape)) emit popupReturn(kReturnEscape);
+        if (!EndModal(kReturnEscape))
+            emit popupReturn(kReturnEscape);
         return;
     }
     CSpinEdit::keyPressEvent(event);
@@ -59,7 +62,8 @@ void CPopupSpinEdit::Widen() {
     const QRect cell = GetCellRect();
     const int wanted = metrics.horizontalAdvance(text()) + margins.left() + margins.right() + metrics.maxWidth() + 4;
     const int width = std::max(wanted, cell.width());
-    if (width != this->width()) setGeometry(cell.right() + 1 - width, cell.top(), width, cell.height());
+    if (width != this->width())
+        setGeometry(cell.right() + 1 - width, cell.top(), width, cell.height());
 }
 
 } // namespace GP

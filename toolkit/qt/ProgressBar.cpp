@@ -131,8 +131,8 @@ QWidget* CProgressBar::FindOwner(const QWidget* self) {
         return active->window();
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = widget->windowType();
-        if (widget != self && widget->isVisible() && type != Qt::Popup && type != Qt::ToolTip &&
-            type != Qt::Tool && type != Qt::SplashScreen)
+        if (widget != self && widget->isVisible() && type != Qt::Popup && type != Qt::ToolTip && type != Qt::Tool &&
+            type != Qt::SplashScreen)
             return widget;
     }
     return nullptr;

@@ -33,14 +33,14 @@ struct SELVColumn {
     static constexpr int kTextAscii = 0x20000;
 
     // Real number format flags.
-    static constexpr int kFormatDropZeros = 0x1;     // drop trailing zeros
-    static constexpr int kFormatIntegral = 0x2;      // integral values without decimals
-    static constexpr int kFormatKeepOneDigit = 0x4;  // ... but keep one digit after the point
+    static constexpr int kFormatDropZeros = 0x1;    // drop trailing zeros
+    static constexpr int kFormatIntegral = 0x2;     // integral values without decimals
+    static constexpr int kFormatKeepOneDigit = 0x4; // ... but keep one digit after the point
 
     int flags = 0;
     double min = 0.0;
     double max = 0.0;
-    int stepExponent = 0;  // initial stepped digit: the step is radix^stepExponent
+    int stepExponent = 0; // initial stepped digit: the step is radix^stepExponent
     int decimals = 0;
     int formatFlags = 0;
     // Drop-down columns: the display text of each entry.
@@ -61,9 +61,12 @@ struct SELVColumn {
 // The Qt alignment of the alignment bits (SELVColumn::kAlign*).
 inline Qt::Alignment ToQtAlignment(int alignment) {
     switch (alignment & SELVColumn::kAlignMask) {
-    case SELVColumn::kAlignRight: return Qt::AlignRight | Qt::AlignVCenter;
-    case SELVColumn::kAlignCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
-    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    case SELVColumn::kAlignRight:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case SELVColumn::kAlignCenter:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
 

@@ -23,8 +23,8 @@ struct DigitLayout {
 
 DigitLayout LayoutOf(const QString& text) {
     DigitLayout layout;
-    while (layout.start < text.size() && (text[layout.start].isSpace() || text[layout.start] == u'-' ||
-                                          text[layout.start] == u'+'))
+    while (layout.start < text.size() &&
+           (text[layout.start].isSpace() || text[layout.start] == u'-' || text[layout.start] == u'+'))
         ++layout.start;
     const int point = text.indexOf(u'.', layout.start);
     layout.point = point < 0 ? static_cast<int>(text.size()) : point;
@@ -66,14 +66,16 @@ void CSpinEditButton::mousePressEvent(QMouseEvent* event) {
         edit_.OpenSlider();
         return;
     }
-    if (event->button() != Qt::LeftButton || pressed_ != 0) return;
+    if (event->button() != Qt::LeftButton || pressed_ != 0)
+        return;
     pressed_ = event->position().y() < height() / 2.0 ? 1 : -1;
     update();
     edit_.BeginSpin(pressed_);
 }
 
 void CSpinEditButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || pressed_ == 0) return;
+    if (event->button() != Qt::LeftButton || pressed_ == 0)
+        return;
     pressed_ = 0;
     update();
     edit_.EndSpin();
@@ -107,7 +109,8 @@ void CSpinEditSlider::Open() {
 }
 
 void CSpinEditSlider::OnMoved(int position) {
-    if (syncing_ || maximum() <= 0) return;
+    if (syncing_ || maximum() <= 0)
+        return;
     const double value = edit_.GetMin() + (edit_.GetMax() - edit_.GetMin()) * position / maximum();
     if (!edit_.MoveTo(value)) {
         // Refused: the slider goes back to where the value is.
@@ -136,11 +139,9 @@ void CSpinEditSlider::hideEvent(QHideEvent* event) {
 // CSpinEdit
 
 CSpinEdit::CSpinEdit(QWidget* parent)
-    : QLineEdit(parent),
-      timer_(MakeQtSpinTimer()),
-      button_(std::make_unique<CSpinEditButton>(*this)),
+    : QLineEdit(parent), timer_(MakeQtSpinTimer()), button_(std::make_unique<CSpinEditButton>(*this)),
       slider_(std::make_unique<CSpinEditSlider>(*this)) {
-    SpinSpeedFactor();  // read once per run, as the first spin edit appears
+    SpinSpeedFactor(); // read once per run, as the first spin edit appears
     slider_->hide();
     connect(this, &QLineEdit::cursorPositionChanged, this, &CSpinEdit::OnCaretMoved);
     SetValue(0.0);
@@ -171,9 +172,10 @@ void CSpinEdit::SetStepExponent(int exponent) {
 }
 
 double CSpinEdit::Clamp(double value) const {
-    if (std::isnan(value)) return min_;
+    if (std::isnan(value))
+        return min_;
     if (integer_ || radix_ == 16) {
-        const double rounded = std::round(value);  // half away from zero
+        const double rounded = std::round(value); // half away from zero
         return std::clamp(rounded, std::ceil(min_), std::max(std::ceil(min_), std::floor(max_)));
     }
     return std::clamp(value, min_, max_);
@@ -192,7 +194,8 @@ QString CSpinEdit::Format(double value) const {
         return QString::number(value, 'f', (formatFlags_ & SELVColumn::kFormatKeepOneDigit) ? 1 : 0);
     QString text = QString::number(value, 'f', decimals_);
     if ((formatFlags_ & SELVColumn::kFormatDropZeros) && text.contains(u'.')) {
-        while (text.endsWith(u'0')) text.chop(1);
+        while (text.endsWith(u'0'))
+            text.chop(1);
         if (text.endsWith(u'.')) {
             if (formatFlags_ & SELVColumn::kFormatKeepOneDigit)
                 text += u'0';
@@ -205,25 +208,29 @@ QString CSpinEdit::Format(double value) const {
 
 bool CSpinEdit::Parse(const QString& text, double* out) const {
     QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) return false;
+    if (trimmed.isEmpty())
+        return false;
     bool ok = false;
     double value = 0.0;
     if (radix_ == 16) {
         const bool negative = trimmed.startsWith(u'-');
-        if (negative || trimmed.startsWith(u'+')) trimmed.remove(0, 1);
+        if (negative || trimmed.startsWith(u'+'))
+            trimmed.remove(0, 1);
         const qulonglong magnitude = trimmed.toULongLong(&ok, 16);
         value = negative ? -static_cast<double>(magnitude) : static_cast<double>(magnitude);
     } else {
         value = trimmed.toDouble(&ok);
     }
-    if (!ok || !std::isfinite(value)) return false;
+    if (!ok || !std::isfinite(value))
+        return false;
     *out = value;
     return true;
 }
 
 bool CSpinEdit::GetValue(double* out) const {
     double value = 0.0;
-    if (!Parse(text(), &value)) return false;
+    if (!Parse(text(), &value))
+        return false;
     *out = Clamp(value);
     return true;
 }
@@ -241,11 +248,13 @@ bool CSpinEdit::Spin(int steps) {
     const double current = GetValue();
     const double delta = steps * GetStep();
     const double target = Clamp(current + delta);
-    if (target == current) return false;
+    if (target == current)
+        return false;
     // The filter sees the step as asked for, so that a list can refuse a step
     // that would take one of its rows past the range.
     const SpinScope scope(*this);
-    if (stepFilter_ && !stepFilter_(delta)) return false;
+    if (stepFilter_ && !stepFilter_(delta))
+        return false;
     ShowText(Format(target));
     return true;
 }
@@ -253,9 +262,11 @@ bool CSpinEdit::Spin(int steps) {
 bool CSpinEdit::MoveTo(double value) {
     const double current = GetValue();
     const double target = Clamp(value);
-    if (target == current) return false;
+    if (target == current)
+        return false;
     const SpinScope scope(*this);
-    if (stepFilter_ && !stepFilter_(target - current)) return false;
+    if (stepFilter_ && !stepFilter_(target - current))
+        return false;
     ShowText(Format(target));
     return true;
 }
@@ -263,11 +274,13 @@ bool CSpinEdit::MoveTo(double value) {
 // A step outside a running spin or slide is announced as a spin of its own,
 // so that listeners tell steps from typing.
 CSpinEdit::SpinScope::SpinScope(CSpinEdit& edit) : edit_(edit), announce_(!edit.IsSpinning() && !edit.IsSliding()) {
-    if (announce_) emit edit_.spinBegin();
+    if (announce_)
+        emit edit_.spinBegin();
 }
 
 CSpinEdit::SpinScope::~SpinScope() {
-    if (announce_) emit edit_.spinEnd();
+    if (announce_)
+        emit edit_.spinEnd();
 }
 
 void CSpinEdit::ShowText(const QString& text) {
@@ -292,43 +305,50 @@ void CSpinEdit::PlaceCaretAtStepDigit() {
 }
 
 void CSpinEdit::OnCaretMoved(int, int position) {
-    if (settingText_) return;
+    if (settingText_)
+        return;
     const QString current = text();
     const DigitLayout layout = LayoutOf(current);
-    if (layout.point <= layout.start) return;  // no digits yet
+    if (layout.point <= layout.start)
+        return; // no digits yet
     int exponent = 0;
     if (position <= layout.start)
-        exponent = layout.point - layout.start - 1;  // before the number: its first digit
+        exponent = layout.point - layout.start - 1; // before the number: its first digit
     else if (position <= layout.point)
-        exponent = layout.point - position;  // the digit left of the caret
+        exponent = layout.point - position; // the digit left of the caret
     else
         exponent = -(position - layout.point - 1);
     stepExponent_ = integer_ || radix_ == 16 ? std::max(exponent, 0) : std::max(exponent, -decimals_);
 }
 
 void CSpinEdit::BeginSpin(int direction) {
-    if (direction == 0 || spinDirection_ != 0) return;
+    if (direction == 0 || spinDirection_ != 0)
+        return;
     spinDirection_ = direction > 0 ? 1 : -1;
     emit spinBegin();
     Spin(spinDirection_);
-    if (spinDirection_ != 0) timer_->Start(SpinFirstDelayMs(SystemKeyboardDelay()), [this] { OnRepeat(); });
+    if (spinDirection_ != 0)
+        timer_->Start(SpinFirstDelayMs(SystemKeyboardDelay()), [this] { OnRepeat(); });
 }
 
 void CSpinEdit::OnRepeat() {
-    if (spinDirection_ == 0) return;
+    if (spinDirection_ == 0)
+        return;
     Spin(spinDirection_);
     timer_->Start(SpinRepeatIntervalMs(SystemKeyboardSpeed(), SpinSpeedFactor()), [this] { OnRepeat(); });
 }
 
 void CSpinEdit::EndSpin() {
-    if (spinDirection_ == 0) return;
+    if (spinDirection_ == 0)
+        return;
     timer_->Stop();
     spinDirection_ = 0;
     emit spinEnd();
 }
 
 void CSpinEdit::SetTimer(std::unique_ptr<ISpinTimer> timer) {
-    if (!timer) return;
+    if (!timer)
+        return;
     timer_->Stop();
     timer_ = std::move(timer);
 }
@@ -336,7 +356,8 @@ void CSpinEdit::SetTimer(std::unique_ptr<ISpinTimer> timer) {
 bool CSpinEdit::IsSliding() const { return sliding_; }
 
 void CSpinEdit::NotifySliding(bool sliding) {
-    if (sliding == sliding_) return;
+    if (sliding == sliding_)
+        return;
     sliding_ = sliding;
     if (sliding)
         emit spinBegin();
@@ -345,7 +366,8 @@ void CSpinEdit::NotifySliding(bool sliding) {
 }
 
 void CSpinEdit::OpenSlider() {
-    if (!slider_->isVisible()) slider_->Open();
+    if (!slider_->isVisible())
+        slider_->Open();
 }
 
 void CSpinEdit::keyPressEvent(QKeyEvent* event) {
@@ -354,7 +376,8 @@ void CSpinEdit::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Up:
     case Qt::Key_Down:
         // Holding the key repeats on our own timing, not the keyboard's.
-        if (!event->isAutoRepeat()) BeginSpin(event->key() == Qt::Key_Up ? 1 : -1);
+        if (!event->isAutoRepeat())
+            BeginSpin(event->key() == Qt::Key_Up ? 1 : -1);
         event->accept();
         return;
     case Qt::Key_Home:

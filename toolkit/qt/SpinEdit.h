@@ -31,7 +31,7 @@ protected:
 
 private:
     CSpinEdit& edit_;
-    int pressed_ = 0;  // +1 upper half, -1 lower half, 0 none
+    int pressed_ = 0; // +1 upper half, -1 lower half, 0 none
 };
 
 // The pop-up slider over the whole range: arrow keys step by a line, Page
@@ -62,9 +62,9 @@ public:
     // Number format and range.
     void SetRange(double min, double max);
     void SetInteger(bool integer);
-    void SetRadix(int radix);  // 10 or 16
+    void SetRadix(int radix); // 10 or 16
     void SetDecimals(int decimals);
-    void SetFormatFlags(int formatFlags);  // SELVColumn::kFormat*
+    void SetFormatFlags(int formatFlags); // SELVColumn::kFormat*
     void SetStepExponent(int exponent);
     double GetMin() const { return min_; }
     double GetMax() const { return max_; }

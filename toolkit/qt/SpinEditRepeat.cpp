@@ -19,7 +19,8 @@ public:
     CQtSpinTimer() {
         timer_.setSingleShot(true);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (onTimeout_) onTimeout_();
+            if (onTimeout_)
+                onTimeout_();
         });
     }
     void Start(int milliseconds, std::function<void()> onTimeout) override {
@@ -64,17 +65,20 @@ int SystemKeyboardSpeed() {
 #else
     const double rate = QGuiApplication::styleHints()->keyboardAutoRepeatRate();
 #endif
-    if (rate <= 0.0) return 31;
+    if (rate <= 0.0)
+        return 31;
     return std::clamp(static_cast<int>(std::lround((rate - 2.5) / 27.5 * 31.0)), 0, 31);
 }
 
 double ReadSpinSpeedFactor(const QString& filePath) {
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return 1.0;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 1.0;
     QTextStream stream(&file);
     bool ok = false;
     const double factor = stream.readLine().trimmed().toDouble(&ok);
-    if (!ok || !(factor > 0.0) || !std::isfinite(factor)) return 1.0;
+    if (!ok || !(factor > 0.0) || !std::isfinite(factor))
+        return 1.0;
     return factor;
 }
 

@@ -11,11 +11,11 @@
 namespace mm {
 
 template <typename T>
-void Abandon(std::unique_ptr<T> object)
-{
+void Abandon(std::unique_ptr<T> object) {
     static std::mutex* mutex = new std::mutex;
     static std::vector<void*>* kept = new std::vector<void*>;
-    if (!object) return;
+    if (!object)
+        return;
     std::lock_guard lock(*mutex);
     kept->push_back(object.release());
 }

@@ -11,10 +11,10 @@ namespace {
 
 void Silent(const char*, int, const char*, int, const char*, ...) {}
 
-std::optional<snd_seq_addr_t> ParseAddress(const std::string& address)
-{
+std::optional<snd_seq_addr_t> ParseAddress(const std::string& address) {
     const std::size_t colon = address.find(':');
-    if (colon == std::string::npos) return std::nullopt;
+    if (colon == std::string::npos)
+        return std::nullopt;
     int client = -1;
     int port = -1;
     const char* begin = address.data();
@@ -30,15 +30,15 @@ std::optional<snd_seq_addr_t> ParseAddress(const std::string& address)
 }
 
 // The port's name the way RtMidi shows it.
-std::string RawName(snd_seq_t* seq, const snd_seq_addr_t& address)
-{
+std::string RawName(snd_seq_t* seq, const snd_seq_addr_t& address) {
     snd_seq_client_info_t* client;
     snd_seq_port_info_t* port;
     snd_seq_client_info_alloca(&client);
     snd_seq_port_info_alloca(&port);
     std::string clientName;
     std::string portName;
-    if (snd_seq_get_any_client_info(seq, address.client, client) == 0) clientName = snd_seq_client_info_get_name(client);
+    if (snd_seq_get_any_client_info(seq, address.client, client) == 0)
+        clientName = snd_seq_client_info_get_name(client);
     if (snd_seq_get_any_port_info(seq, address.client, address.port, port) == 0)
         portName = snd_seq_port_info_get_name(port);
     return clientName + ":" + portName + " " + std::to_string(address.client) + ":" + std::to_string(address.port);
@@ -46,16 +46,16 @@ std::string RawName(snd_seq_t* seq, const snd_seq_addr_t& address)
 
 } // namespace
 
-AlsaSequencer& AlsaSequencer::Instance()
-{
+AlsaSequencer& AlsaSequencer::Instance() {
     static AlsaSequencer* sequencer = new AlsaSequencer;
     return *sequencer;
 }
 
-bool AlsaSequencer::EnsureHandle()
-{
-    if (seq_ != nullptr) return true;
-    if (failed_) return false;
+bool AlsaSequencer::EnsureHandle() {
+    if (seq_ != nullptr)
+        return true;
+    if (failed_)
+        return false;
     snd_lib_error_set_handler(&Silent);
     if (snd_seq_open(&seq_, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK) < 0) {
         seq_ = nullptr;
@@ -65,12 +65,13 @@ bool AlsaSequencer::EnsureHandle()
     return true;
 }
 
-std::optional<std::vector<std::string>> AlsaSequencer::Subscribers(const std::string& address, bool readers)
-{
+std::optional<std::vector<std::string>> AlsaSequencer::Subscribers(const std::string& address, bool readers) {
     const std::optional<snd_seq_addr_t> root = ParseAddress(address);
-    if (!root) return std::nullopt;
+    if (!root)
+        return std::nullopt;
     std::lock_guard lock(mutex_);
-    if (!EnsureHandle()) return std::nullopt;
+    if (!EnsureHandle())
+        return std::nullopt;
     snd_seq_query_subscribe_t* query;
     snd_seq_query_subscribe_alloca(&query);
     snd_seq_query_subscribe_set_root(query, &*root);

@@ -27,7 +27,7 @@ public:
 
 private:
     AlsaSequencer() = default;
-    bool EnsureHandle();  // with mutex_ held
+    bool EnsureHandle(); // with mutex_ held
 
     std::mutex mutex_;
     _snd_seq* seq_ = nullptr;

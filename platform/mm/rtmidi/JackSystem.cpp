@@ -19,32 +19,30 @@ namespace {
 void Silent(const char*) {}
 
 // Copies a list libjack returns and frees it.
-std::vector<std::string> TakeNames(const char** names)
-{
+std::vector<std::string> TakeNames(const char** names) {
     std::vector<std::string> result;
-    if (names == nullptr) return result;
-    for (const char** name = names; *name != nullptr; ++name) result.emplace_back(*name);
+    if (names == nullptr)
+        return result;
+    for (const char** name = names; *name != nullptr; ++name)
+        result.emplace_back(*name);
     jack_free(names);
     return result;
 }
 
 // True when the libjack in use is PipeWire's, which says so in its version.
-bool OnPipeWire()
-{
+bool OnPipeWire() {
     const char* version = jack_get_version_string();
     return version != nullptr && std::strstr(version, "PipeWire") != nullptr;
 }
 
 } // namespace
 
-JackSystem& JackSystem::Instance()
-{
+JackSystem& JackSystem::Instance() {
     static JackSystem* system = new JackSystem;
     return *system;
 }
 
-void JackSystem::Quiet()
-{
+void JackSystem::Quiet() {
     static std::once_flag once;
     std::call_once(once, [] {
         jack_set_error_function(&JackSystem::OnError);
@@ -52,21 +50,19 @@ void JackSystem::Quiet()
     });
 }
 
-void JackSystem::OnError(const char* text)
-{
+void JackSystem::OnError(const char* text) {
     // JACK 2's libjack, opening a client after its server went, deletes the
     // clients still open on the old one and says so only here.
-    if (text != nullptr && std::strstr(text, "clients are still allocated") != nullptr) clientsDeleted_ = true;
+    if (text != nullptr && std::strstr(text, "clients are still allocated") != nullptr)
+        clientsDeleted_ = true;
 }
 
-void JackSystem::OnShutdown(void* watch)
-{
+void JackSystem::OnShutdown(void* watch) {
     // libjack's thread; the next call under the mutex draws the consequences.
     static_cast<Watch*>(watch)->gone = true;
 }
 
-void JackSystem::ServerGone()
-{
+void JackSystem::ServerGone() {
     // The client and its watch are left as they are, never closed: the
     // server is gone, and libjack takes the client back (or already has)
     // when the next client opens.
@@ -76,95 +72,104 @@ void JackSystem::ServerGone()
     ++server_;
 }
 
-void JackSystem::Settle()
-{
-    if (clientsDeleted_.exchange(false) || (watch_ != nullptr && watch_->gone)) ServerGone();
+void JackSystem::Settle() {
+    if (clientsDeleted_.exchange(false) || (watch_ != nullptr && watch_->gone))
+        ServerGone();
 }
 
-bool JackSystem::EnsureClient()
-{
+bool JackSystem::EnsureClient() {
     Settle();
-    if (client_ != nullptr) return true;
+    if (client_ != nullptr)
+        return true;
     Quiet();
     const std::string name(kOwnClientName);
     jack_client_t* opened = jack_client_open(name.c_str(), JackNoStartServer, nullptr);
     // Opening has deleted any client left of a server that went; and
     // without a server now, whatever server there was is gone.
-    if (clientsDeleted_.exchange(false) || opened == nullptr) ++server_;
-    if (opened == nullptr) return false;
+    if (clientsDeleted_.exchange(false) || opened == nullptr)
+        ++server_;
+    if (opened == nullptr)
+        return false;
     client_ = opened;
     watch_ = new Watch;
     jack_on_shutdown(client_, &JackSystem::OnShutdown, watch_);
     // PipeWire's libjack tells only active clients that the server went.
     // JACK 2 tells every client, and would wake an active one in every
     // period for nothing.
-    if (OnPipeWire()) jack_activate(client_);
+    if (OnPipeWire())
+        jack_activate(client_);
     return true;
 }
 
-bool JackSystem::RoundTrip()
-{
+bool JackSystem::RoundTrip() {
     // A question only the server can answer: JACK 2 asks it over its socket
     // and fails at once when the server has gone.
     char* uuid = jack_get_uuid_for_client_name(client_, jack_get_client_name(client_));
-    if (uuid == nullptr) return false;
+    if (uuid == nullptr)
+        return false;
     jack_free(uuid);
     return true;
 }
 
-JackSystem::Server JackSystem::Answering()
-{
+JackSystem::Server JackSystem::Answering() {
     std::lock_guard lock(mutex_);
-    if (!EnsureClient()) return 0;
-    if (RoundTrip()) return server_;
+    if (!EnsureClient())
+        return 0;
+    if (RoundTrip())
+        return server_;
     ServerGone();
     return EnsureClient() && RoundTrip() ? server_ : 0;
 }
 
-bool JackSystem::Alive(Server server, bool confirm)
-{
+bool JackSystem::Alive(Server server, bool confirm) {
     std::lock_guard lock(mutex_);
     Settle();
-    if (server != server_) return false;
-    if (!confirm) return true;
+    if (server != server_)
+        return false;
+    if (!confirm)
+        return true;
     // A client closed on purpose is opened again to ask; finding no server
     // ends the number.
-    if (!EnsureClient() || server != server_) return false;
-    if (RoundTrip()) return true;
+    if (!EnsureClient() || server != server_)
+        return false;
+    if (RoundTrip())
+        return true;
     ServerGone();
     return false;
 }
 
-std::vector<std::string> JackSystem::MidiPorts(bool sources, bool physical)
-{
+std::vector<std::string> JackSystem::MidiPorts(bool sources, bool physical) {
     std::lock_guard lock(mutex_);
-    if (!EnsureClient()) return {};
+    if (!EnsureClient())
+        return {};
     const unsigned long flags = (sources ? JackPortIsOutput : JackPortIsInput) | (physical ? JackPortIsPhysical : 0);
     return TakeNames(jack_get_ports(client_, nullptr, JACK_DEFAULT_MIDI_TYPE, flags));
 }
 
-std::vector<std::string> JackSystem::Connections(const std::string& port)
-{
+std::vector<std::string> JackSystem::Connections(const std::string& port) {
     std::lock_guard lock(mutex_);
-    if (!EnsureClient()) return {};
+    if (!EnsureClient())
+        return {};
     jack_port_t* found = jack_port_by_name(client_, port.c_str());
-    if (found == nullptr) return {};
+    if (found == nullptr)
+        return {};
     return TakeNames(jack_port_get_all_connections(client_, found));
 }
 
-bool JackSystem::Connected(const std::string& port, const std::string& other)
-{
-    if (!HasPort(other)) return false;
+bool JackSystem::Connected(const std::string& port, const std::string& other) {
+    if (!HasPort(other))
+        return false;
     for (const std::string& connected : Connections(port))
-        if (connected == other) return true;
+        if (connected == other)
+            return true;
     return false;
 }
 
-void JackSystem::Close()
-{
+void JackSystem::Close() {
     std::lock_guard lock(mutex_);
     Settle();
-    if (client_ == nullptr) return;
+    if (client_ == nullptr)
+        return;
     // No word comes from a closed client: its watch goes with it.
     jack_client_close(client_);
     delete watch_;
@@ -172,35 +177,37 @@ void JackSystem::Close()
     watch_ = nullptr;
 }
 
-unsigned JackSystem::Period()
-{
+unsigned JackSystem::Period() {
     std::lock_guard lock(mutex_);
-    if (!EnsureClient()) return 0;
+    if (!EnsureClient())
+        return 0;
     return jack_get_buffer_size(client_);
 }
 
-bool JackSystem::ShortenPeriod(unsigned frames)
-{
+bool JackSystem::ShortenPeriod(unsigned frames) {
     std::lock_guard lock(mutex_);
-    if (periodBefore_ != 0 || !EnsureClient() || !OnPipeWire()) return false;
+    if (periodBefore_ != 0 || !EnsureClient() || !OnPipeWire())
+        return false;
     // This program's ports are those of clients of its own name.
     const std::string own = "^" + std::string(kOwnClientName) + "(-[0-9]+)?:";
-    if (TakeNames(jack_get_ports(client_, own.c_str(), JACK_DEFAULT_MIDI_TYPE, 0)).empty()) return false;
+    if (TakeNames(jack_get_ports(client_, own.c_str(), JACK_DEFAULT_MIDI_TYPE, 0)).empty())
+        return false;
     const jack_nframes_t found = jack_get_buffer_size(client_);
-    if (found <= frames || jack_set_buffer_size(client_, frames) != 0) return false;
+    if (found <= frames || jack_set_buffer_size(client_, frames) != 0)
+        return false;
     periodBefore_ = found;
     shortenedOn_ = server_;
     return true;
 }
 
-void JackSystem::RestorePeriod()
-{
+void JackSystem::RestorePeriod() {
     std::lock_guard lock(mutex_);
     Settle();
     const unsigned before = periodBefore_;
     periodBefore_ = 0;
     // A server that went took the request with it.
-    if (before == 0 || shortenedOn_ != server_ || client_ == nullptr) return;
+    if (before == 0 || shortenedOn_ != server_ || client_ == nullptr)
+        return;
     jack_set_buffer_size(client_, before);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kRestoreWithinMs);
     while (jack_get_buffer_size(client_) != before && std::chrono::steady_clock::now() < deadline)
@@ -208,8 +215,7 @@ void JackSystem::RestorePeriod()
     jack_set_buffer_size(client_, 0);
 }
 
-bool JackSystem::HasPort(const std::string& port)
-{
+bool JackSystem::HasPort(const std::string& port) {
     std::lock_guard lock(mutex_);
     return EnsureClient() && jack_port_by_name(client_, port.c_str()) != nullptr;
 }

@@ -26,7 +26,7 @@ namespace mm {
 
 class JackSystem {
 public:
-    using Server = std::uint64_t;  // 0: none
+    using Server = std::uint64_t; // 0: none
 
     // Never destroyed, like the backend that uses it.
     static JackSystem& Instance();
@@ -87,15 +87,15 @@ private:
 
     // With mutex_ held:
     bool EnsureClient();
-    void Settle();  // draws the consequences of what libjack said meanwhile
+    void Settle(); // draws the consequences of what libjack said meanwhile
     void ServerGone();
-    bool RoundTrip();  // with a client
+    bool RoundTrip(); // with a client
     static void OnShutdown(void* watch);
     static void OnError(const char* text);
 
     std::mutex mutex_;
     _jack_client* client_ = nullptr;
-    Watch* watch_ = nullptr;  // the client's
+    Watch* watch_ = nullptr; // the client's
     Server server_ = 1;
     // While ShortenPeriod holds: the period it found and its server.
     unsigned periodBefore_ = 0;

@@ -43,7 +43,7 @@ private:
     const std::string sequencerPath_;
     const bool useJack_;
     std::mutex mutex_;
-    std::atomic<bool> listerFailed_{false};  // recorded, never read: listing just finds nothing
+    std::atomic<bool> listerFailed_{false}; // recorded, never read: listing just finds nothing
     std::unique_ptr<RtMidiIn> inputLister_;
     std::unique_ptr<RtMidiOut> outputLister_;
 };

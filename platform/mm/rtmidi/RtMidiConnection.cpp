@@ -8,16 +8,14 @@ namespace mm {
 
 namespace {
 
-void RecordError(RtMidiError::Type, const std::string&, void* failed)
-{
+void RecordError(RtMidiError::Type, const std::string&, void* failed) {
     static_cast<std::atomic<bool>*>(failed)->store(true);
 }
 
 } // namespace
 
 template <typename Api>
-std::unique_ptr<Api> MakeRtMidi(RtMidi::Api api, std::atomic<bool>& failed)
-{
+std::unique_ptr<Api> MakeRtMidi(RtMidi::Api api, std::atomic<bool>& failed) {
     try {
         auto made = std::make_unique<Api>(api, std::string(kOwnClientName));
         made->setErrorCallback(&RecordError, &failed);
@@ -30,18 +28,18 @@ std::unique_ptr<Api> MakeRtMidi(RtMidi::Api api, std::atomic<bool>& failed)
 template std::unique_ptr<RtMidiIn> MakeRtMidi<RtMidiIn>(RtMidi::Api, std::atomic<bool>&);
 template std::unique_ptr<RtMidiOut> MakeRtMidi<RtMidiOut>(RtMidi::Api, std::atomic<bool>&);
 
-void InputRelay::Detach()
-{
+void InputRelay::Detach() {
     std::lock_guard lock(mutex_);
     port_ = nullptr;
 }
 
-void InputRelay::OnMessage(double, std::vector<unsigned char>* message, void* relay)
-{
-    if (message == nullptr || message->empty()) return;
+void InputRelay::OnMessage(double, std::vector<unsigned char>* message, void* relay) {
+    if (message == nullptr || message->empty())
+        return;
     auto& self = *static_cast<InputRelay*>(relay);
     std::lock_guard lock(self.mutex_);
-    if (self.port_ == nullptr) return;
+    if (self.port_ == nullptr)
+        return;
     MidiIn& in = *self.port_;
     const std::vector<unsigned char>& bytes = *message;
     if (bytes[0] == 0xF0) {
@@ -50,21 +48,22 @@ void InputRelay::OnMessage(double, std::vector<unsigned char>* message, void* re
         return;
     }
     DWORD packed = 0;
-    for (std::size_t i = 0; i < bytes.size() && i < 3; ++i) packed |= DWORD{bytes[i]} << (8 * i);
+    for (std::size_t i = 0; i < bytes.size() && i < 3; ++i)
+        packed |= DWORD{bytes[i]} << (8 * i);
     in.ReceiveShort(packed);
 }
 
-void DeliverTo(RtMidiIn& in, InputRelay& relay)
-{
+void DeliverTo(RtMidiIn& in, InputRelay& relay) {
     in.ignoreTypes(false, false, false);
     in.setCallback(&InputRelay::OnMessage, &relay);
 }
 
 template <typename Api>
-RtMidiHandle<Api>::~RtMidiHandle()
-{
-    if (relay) relay->Detach();
-    if (!api) return;
+RtMidiHandle<Api>::~RtMidiHandle() {
+    if (relay)
+        relay->Detach();
+    if (!api)
+        return;
     if (system(true)) {
         api->closePort();
         return;
@@ -77,9 +76,9 @@ RtMidiHandle<Api>::~RtMidiHandle()
 template struct RtMidiHandle<RtMidiIn>;
 template struct RtMidiHandle<RtMidiOut>;
 
-MMRESULT RtMidiOutputConnection::Send(std::span<const std::uint8_t> bytes)
-{
-    if (!out_.system(false)) return MMSYSERR_NODRIVER;
+MMRESULT RtMidiOutputConnection::Send(std::span<const std::uint8_t> bytes) {
+    if (!out_.system(false))
+        return MMSYSERR_NODRIVER;
     out_.failed->store(false);
     out_.api->sendMessage(bytes.data(), bytes.size());
     return out_.failed->load() ? MMSYSERR_ERROR : MMSYSERR_NOERROR;

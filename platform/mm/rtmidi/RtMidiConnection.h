@@ -23,11 +23,11 @@ template <typename Api>
 std::unique_ptr<Api> MakeRtMidi(RtMidi::Api api, std::atomic<bool>& failed);
 
 template <typename Api>
-std::vector<std::string> RawPortNames(Api& api)
-{
+std::vector<std::string> RawPortNames(Api& api) {
     std::vector<std::string> names;
     const unsigned count = api.getPortCount();
-    for (unsigned i = 0; i < count; ++i) names.push_back(api.getPortName(i));
+    for (unsigned i = 0; i < count; ++i)
+        names.push_back(api.getPortName(i));
     return names;
 }
 
@@ -78,9 +78,7 @@ struct RtMidiHandle {
 class RtMidiInputConnection final : public InputConnection {
 public:
     RtMidiInputConnection(RtMidiHandle<RtMidiIn> in, PresenceCheck present)
-        : in_(std::move(in)), present_(std::move(present))
-    {
-    }
+        : in_(std::move(in)), present_(std::move(present)) {}
     // The handle closes the port, which ends RtMidi's input, or detaches
     // the relay: no callback follows.
     bool Present() const override { return in_.system(false) && present_(); }
@@ -93,14 +91,11 @@ private:
 class RtMidiOutputConnection final : public OutputConnection {
 public:
     RtMidiOutputConnection(RtMidiHandle<RtMidiOut> out, PresenceCheck present)
-        : out_(std::move(out)), present_(std::move(present))
-    {
-    }
+        : out_(std::move(out)), present_(std::move(present)) {}
     bool Present() const override { return out_.system(false) && present_(); }
     MMRESULT SendShort(std::span<const std::uint8_t> bytes) override { return Send(bytes); }
-    MMRESULT SendLong(std::span<const std::uint8_t> bytes, bool& completed) override
-    {
-        completed = true;  // RtMidi has taken the bytes when it returns
+    MMRESULT SendLong(std::span<const std::uint8_t> bytes, bool& completed) override {
+        completed = true; // RtMidi has taken the bytes when it returns
         return Send(bytes);
     }
     void Reset() override {}

@@ -10,19 +10,16 @@ namespace mm {
 
 class VirtualDeviceState {
 public:
-    bool Present() const
-    {
+    bool Present() const {
         std::lock_guard lock(mutex_);
         return present_;
     }
     // Opens fail with result until FailOpens(MMSYSERR_NOERROR).
-    void FailOpens(MMRESULT result)
-    {
+    void FailOpens(MMRESULT result) {
         std::lock_guard lock(mutex_);
         openResult_ = result;
     }
-    void SetWireSpeed(bool on)
-    {
+    void SetWireSpeed(bool on) {
         std::lock_guard lock(mutex_);
         wireSpeed_ = on;
     }

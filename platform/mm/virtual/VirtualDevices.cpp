@@ -6,9 +6,7 @@
 
 namespace mm {
 
-VirtualInputDevice::VirtualInputDevice(std::string name)
-    : core_(std::make_shared<VirtualInputCore>(std::move(name)))
-{
+VirtualInputDevice::VirtualInputDevice(std::string name) : core_(std::make_shared<VirtualInputCore>(std::move(name))) {
     VirtualBackend::Instance().Plug(core_);
 }
 
@@ -16,7 +14,9 @@ VirtualInputDevice::~VirtualInputDevice() { Unplug(); }
 
 const std::string& VirtualInputDevice::Name() const { return core_->Name(); }
 bool VirtualInputDevice::Send(std::span<const std::uint8_t> bytes) { return core_->Send(bytes); }
-bool VirtualInputDevice::Send(std::initializer_list<std::uint8_t> bytes) { return core_->Send({bytes.begin(), bytes.size()}); }
+bool VirtualInputDevice::Send(std::initializer_list<std::uint8_t> bytes) {
+    return core_->Send({bytes.begin(), bytes.size()});
+}
 void VirtualInputDevice::WaitUntilDelivered() const { core_->WaitUntilDelivered(); }
 bool VirtualInputDevice::IsOpen() const { return core_->IsOpen(); }
 int VirtualInputDevice::QueuedBuffers() const { return core_->QueuedBuffers(); }
@@ -24,20 +24,17 @@ void VirtualInputDevice::ReturnFirstBuffer() { core_->ReturnFirstBuffer(); }
 void VirtualInputDevice::FailOpens(MMRESULT result) { core_->FailOpens(result); }
 void VirtualInputDevice::SetWireSpeed(bool on) { core_->SetWireSpeed(on); }
 
-void VirtualInputDevice::Unplug()
-{
+void VirtualInputDevice::Unplug() {
     core_->Unplug();
     VirtualBackend::Instance().Unplug(core_.get());
 }
 
 VirtualOutputDevice::VirtualOutputDevice(std::string name, Handler handler)
-    : core_(std::make_shared<VirtualOutputCore>(std::move(name), std::move(handler)))
-{
+    : core_(std::make_shared<VirtualOutputCore>(std::move(name), std::move(handler))) {
     VirtualBackend::Instance().Plug(core_);
 }
 
-VirtualOutputDevice::~VirtualOutputDevice()
-{
+VirtualOutputDevice::~VirtualOutputDevice() {
     Unplug();
     // A port may keep its handle open: it must not call a handler that
     // refers to things the owner is about to destroy.
@@ -53,8 +50,7 @@ void VirtualOutputDevice::FailOpens(MMRESULT result) { core_->FailOpens(result);
 void VirtualOutputDevice::SetWireSpeed(bool on) { core_->SetWireSpeed(on); }
 void VirtualOutputDevice::DeclareSelfPaced(bool on) { core_->DeclareSelfPaced(on); }
 
-void VirtualOutputDevice::Unplug()
-{
+void VirtualOutputDevice::Unplug() {
     core_->Unplug();
     VirtualBackend::Instance().Unplug(core_.get());
 }

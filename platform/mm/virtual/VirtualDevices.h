@@ -98,9 +98,7 @@ private:
 // A unit as the system sees it: an input and an output of one name.
 struct VirtualDevicePair {
     explicit VirtualDevicePair(const std::string& name, VirtualOutputDevice::Handler handler = {})
-        : input(name), output(name, std::move(handler))
-    {
-    }
+        : input(name), output(name, std::move(handler)) {}
     VirtualInputDevice input;
     VirtualOutputDevice output;
 };

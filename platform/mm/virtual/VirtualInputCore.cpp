@@ -25,11 +25,12 @@ VirtualInputCore::VirtualInputCore(std::string name) : name_(std::move(name)), q
 
 VirtualInputCore::~VirtualInputCore() = default;
 
-MMRESULT VirtualInputCore::Connect(MidiIn& port, std::unique_ptr<InputConnection>& connection)
-{
+MMRESULT VirtualInputCore::Connect(MidiIn& port, std::unique_ptr<InputConnection>& connection) {
     std::lock_guard lock(mutex_);
-    if (const MMRESULT refusal = OpenRefusal(); refusal != MMSYSERR_NOERROR) return refusal;
-    if (port_ != nullptr) return MMSYSERR_ALLOCATED;
+    if (const MMRESULT refusal = OpenRefusal(); refusal != MMSYSERR_NOERROR)
+        return refusal;
+    if (port_ != nullptr)
+        return MMSYSERR_ALLOCATED;
     port_ = &port;
     stopping_ = false;
     first_ = count_ = 0;
@@ -39,14 +40,14 @@ MMRESULT VirtualInputCore::Connect(MidiIn& port, std::unique_ptr<InputConnection
     return MMSYSERR_NOERROR;
 }
 
-void VirtualInputCore::Disconnect()
-{
+void VirtualInputCore::Disconnect() {
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
     }
     changed_.notify_all();
-    if (thread_.joinable()) thread_.join();
+    if (thread_.joinable())
+        thread_.join();
     {
         std::lock_guard lock(mutex_);
         port_ = nullptr;
@@ -55,14 +56,15 @@ void VirtualInputCore::Disconnect()
     changed_.notify_all();
 }
 
-bool VirtualInputCore::Send(std::span<const std::uint8_t> bytes)
-{
+bool VirtualInputCore::Send(std::span<const std::uint8_t> bytes) {
     std::unique_lock lock(mutex_);
     while (!bytes.empty()) {
         changed_.wait(lock, [&] { return !present_ || port_ == nullptr || count_ < queue_.size(); });
-        if (!present_ || port_ == nullptr) return false;
+        if (!present_ || port_ == nullptr)
+            return false;
         const std::size_t n = std::min(bytes.size(), queue_.size() - count_);
-        for (std::size_t i = 0; i < n; ++i) queue_[(first_ + count_ + i) % queue_.size()] = bytes[i];
+        for (std::size_t i = 0; i < n; ++i)
+            queue_[(first_ + count_ + i) % queue_.size()] = bytes[i];
         count_ += n;
         bytes = bytes.subspan(n);
         changed_.notify_all();
@@ -70,32 +72,28 @@ bool VirtualInputCore::Send(std::span<const std::uint8_t> bytes)
     return true;
 }
 
-void VirtualInputCore::WaitUntilDelivered()
-{
+void VirtualInputCore::WaitUntilDelivered() {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [&] { return port_ == nullptr || (count_ == 0 && !busy_); });
 }
 
-bool VirtualInputCore::IsOpen() const
-{
+bool VirtualInputCore::IsOpen() const {
     std::lock_guard lock(mutex_);
     return port_ != nullptr;
 }
 
-int VirtualInputCore::QueuedBuffers() const
-{
+int VirtualInputCore::QueuedBuffers() const {
     std::lock_guard lock(mutex_);
     return port_ != nullptr ? port_->QueuedBuffers() : 0;
 }
 
-void VirtualInputCore::ReturnFirstBuffer()
-{
+void VirtualInputCore::ReturnFirstBuffer() {
     std::lock_guard lock(mutex_);
-    if (port_ != nullptr) port_->ReturnFirstBuffer();
+    if (port_ != nullptr)
+        port_->ReturnFirstBuffer();
 }
 
-void VirtualInputCore::Unplug()
-{
+void VirtualInputCore::Unplug() {
     {
         std::lock_guard lock(mutex_);
         present_ = false;
@@ -104,24 +102,24 @@ void VirtualInputCore::Unplug()
     changed_.notify_all();
 }
 
-std::size_t VirtualInputCore::Take(std::uint8_t* target, std::size_t most)
-{
+std::size_t VirtualInputCore::Take(std::uint8_t* target, std::size_t most) {
     const std::size_t n = std::min(most, count_);
-    for (std::size_t i = 0; i < n; ++i) target[i] = queue_[(first_ + i) % queue_.size()];
+    for (std::size_t i = 0; i < n; ++i)
+        target[i] = queue_[(first_ + i) % queue_.size()];
     first_ = (first_ + n) % queue_.size();
     count_ -= n;
     return n;
 }
 
-void VirtualInputCore::Run()
-{
+void VirtualInputCore::Run() {
     using Clock = std::chrono::steady_clock;
     std::uint8_t chunk[256];
     Clock::time_point lastArrival{};
     std::unique_lock lock(mutex_);
     for (;;) {
         changed_.wait(lock, [&] { return stopping_ || count_ > 0; });
-        if (stopping_) return;
+        if (stopping_)
+            return;
         const bool wire = wireSpeed_;
         const std::size_t n = Take(chunk, wire ? 1 : sizeof chunk);
         MidiIn* port = port_;

@@ -45,13 +45,13 @@ private:
 
     const std::string name_;
     std::condition_variable changed_;
-    MidiIn* port_ = nullptr;  // not owned: the port that has the device open
+    MidiIn* port_ = nullptr; // not owned: the port that has the device open
     bool stopping_ = false;
-    bool busy_ = false;  // the delivery thread is handing bytes to the port
+    bool busy_ = false; // the delivery thread is handing bytes to the port
     std::vector<std::uint8_t> queue_;
     std::size_t first_ = 0;
     std::size_t count_ = 0;
-    MidiStreamParser parser_;  // used by the delivery thread only
+    MidiStreamParser parser_; // used by the delivery thread only
     std::thread thread_;
 };
 

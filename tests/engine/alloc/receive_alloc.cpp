@@ -27,8 +27,7 @@ using Bytes = std::vector<std::uint8_t>;
 class CountingReceiver : public IOruMidiReceiver {
 public:
     bool ReceiveShort(const ML::CShortMessage&) override { return ++shorts > 0; }
-    bool ReceiveUniversal(const ML::CLongMessage& message) override
-    {
+    bool ReceiveUniversal(const ML::CLongMessage& message) override {
         universals.emplace_back(message.begin(), message.end());
         return true;
     }
@@ -37,8 +36,7 @@ public:
     std::vector<Bytes> universals;
 };
 
-Bytes Numbered(int i)
-{
+Bytes Numbered(int i) {
     Bytes bytes(141, static_cast<std::uint8_t>(i & 0x7F));
     bytes[0] = 0xF0;
     bytes[1] = 0x7E;
@@ -49,22 +47,21 @@ Bytes Numbered(int i)
 }
 
 // Yields until count notices wait on the queue; ten seconds guard a hang.
-bool WaitForPending(std::size_t count)
-{
+bool WaitForPending(std::size_t count) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (msgwin::MessageQueue::ForCurrentThread().PendingCount() < count) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
         std::this_thread::yield();
     }
     return true;
 }
 
-TEST(EngineReceivePath, AllocatesNothingUntilTheNoticesAreHandled)
-{
+TEST(EngineReceivePath, AllocatesNothingUntilTheNoticesAreHandled) {
     constexpr int kNoteBatches = 10;
     constexpr int kNotesPerBatch = 100;
     constexpr int kSysExBatches = 6;
-    constexpr int kSysExPerBatch = 16;  // fits the 32 queued buffers
+    constexpr int kSysExPerBatch = 16; // fits the 32 queued buffers
 
     ASSERT_TRUE(ConfigureEnginePorts());
     mm::VirtualInputDevice device("engine-alloc-in");
@@ -75,9 +72,11 @@ TEST(EngineReceivePath, AllocatesNothingUntilTheNoticesAreHandled)
     ASSERT_TRUE(GetMidiSetup().OpenAll());
 
     Bytes notes;
-    for (int i = 0; i < kNotesPerBatch; ++i) notes.insert(notes.end(), {0x90, static_cast<std::uint8_t>(i & 0x7F), 0x40});
+    for (int i = 0; i < kNotesPerBatch; ++i)
+        notes.insert(notes.end(), {0x90, static_cast<std::uint8_t>(i & 0x7F), 0x40});
     std::vector<Bytes> sysex;
-    for (int i = 0; i < kSysExPerBatch * kSysExBatches; ++i) sysex.push_back(Numbered(i));
+    for (int i = 0; i < kSysExPerBatch * kSysExBatches; ++i)
+        sysex.push_back(Numbered(i));
 
     bool flowed = true;
     std::size_t posted = 0;
@@ -85,7 +84,8 @@ TEST(EngineReceivePath, AllocatesNothingUntilTheNoticesAreHandled)
     for (int batch = 0; batch < kNoteBatches && flowed; ++batch)
         flowed = device.Send(notes) && WaitForPending(posted += kNotesPerBatch);
     for (int batch = 0; batch < kSysExBatches && flowed; ++batch) {
-        for (int i = 0; i < kSysExPerBatch; ++i) flowed = flowed && device.Send(sysex[static_cast<std::size_t>(batch * kSysExPerBatch + i)]);
+        for (int i = 0; i < kSysExPerBatch; ++i)
+            flowed = flowed && device.Send(sysex[static_cast<std::size_t>(batch * kSysExPerBatch + i)]);
         flowed = flowed && WaitForPending(posted += kSysExPerBatch);
     }
     counting = false;

@@ -29,36 +29,35 @@ public:
     std::atomic<int> wrong{0};
 
 protected:
-    void OnShortMessage(std::uint32_t packed) override
-    {
-        if ((packed & 0xF0) != 0x90) wrong.fetch_add(1);
+    void OnShortMessage(std::uint32_t packed) override {
+        if ((packed & 0xF0) != 0x90)
+            wrong.fetch_add(1);
         shorts.fetch_add(1, std::memory_order_release);
     }
-    void OnLongData(const std::uint8_t* data, std::uint32_t length) override
-    {
-        if (length != 141 || data[0] != 0xF0 || data[140] != 0xF7) wrong.fetch_add(1);
+    void OnLongData(const std::uint8_t* data, std::uint32_t length) override {
+        if (length != 141 || data[0] != 0xF0 || data[140] != 0xF7)
+            wrong.fetch_add(1);
         longs.fetch_add(1, std::memory_order_release);
     }
 };
 
 // Spins (yielding) until value reaches target; a guard of ten seconds keeps a
 // failure from hanging the run.
-bool WaitFor(const std::atomic<int>& value, int target)
-{
+bool WaitFor(const std::atomic<int>& value, int target) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (value.load(std::memory_order_acquire) < target) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
         std::this_thread::yield();
     }
     return true;
 }
 
-TEST(ReceivePath, AllocatesNothing)
-{
+TEST(ReceivePath, AllocatesNothing) {
     constexpr int kShortBatches = 10;
-    constexpr int kShortsPerBatch = 1000;  // fits the event ring
+    constexpr int kShortsPerBatch = 1000; // fits the event ring
     constexpr int kSysExCount = 1000;
-    constexpr int kSysExPerBatch = 16;  // fits the 32 queued buffers
+    constexpr int kSysExPerBatch = 16; // fits the 32 queued buffers
 
     mm::VirtualInputDevice device("alloc-in");
     CountingIn port;
@@ -80,7 +79,8 @@ TEST(ReceivePath, AllocatesNothing)
         flowed = device.Send(notes) && WaitFor(port.shorts, batch * kShortsPerBatch);
     for (int sent = 0; sent < kSysExCount && flowed; sent += kSysExPerBatch) {
         const int n = std::min(kSysExPerBatch, kSysExCount - sent);
-        flowed = device.Send(std::span(sysex).first(static_cast<std::size_t>(n) * 141)) && WaitFor(port.longs, sent + n);
+        flowed =
+            device.Send(std::span(sysex).first(static_cast<std::size_t>(n) * 141)) && WaitFor(port.longs, sent + n);
     }
     counting = false;
 
@@ -93,8 +93,7 @@ TEST(ReceivePath, AllocatesNothing)
 }
 
 // The counter itself works: otherwise the test above proves nothing.
-TEST(ReceivePath, TheCounterSeesAnAllocation)
-{
+TEST(ReceivePath, TheCounterSeesAnAllocation) {
     static int* volatile kept = nullptr;
     counting = true;
     kept = new int(7);

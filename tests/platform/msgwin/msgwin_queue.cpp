@@ -27,8 +27,7 @@ struct Handled {
 class ManualClock {
 public:
     std::uint32_t GetTickCount() { return now.load(); }
-    void Sleep(std::uint32_t milliseconds)
-    {
+    void Sleep(std::uint32_t milliseconds) {
         ++sleeps;
         now += milliseconds;
     }
@@ -45,26 +44,27 @@ protected:
                              return LRESULT{0};
                          }};
 
-    std::vector<UINT> HandledNumbers() const
-    {
+    std::vector<UINT> HandledNumbers() const {
         std::vector<UINT> numbers;
-        for (const auto& h : handled) numbers.push_back(h.message);
+        for (const auto& h : handled)
+            numbers.push_back(h.message);
         return numbers;
     }
 };
 
-TEST_F(MessageQueueTest, PostsFromAnotherThreadArriveInOrderAndWakeThePostingThread)
-{
+TEST_F(MessageQueueTest, PostsFromAnotherThreadArriveInOrderAndWakeThePostingThread) {
     std::atomic<int> wakes{0};
     std::atomic<bool> wokeOnPoster{true};
     // Only the poster and this thread exist: a wake on this thread would be wrong.
     const std::thread::id self = std::this_thread::get_id();
     queue.SetWakeHook([&] {
         ++wakes;
-        if (std::this_thread::get_id() == self) wokeOnPoster = false;
+        if (std::this_thread::get_id() == self)
+            wokeOnPoster = false;
     });
     std::thread thread([&] {
-        for (int i = 0; i < 100; ++i) window.PostMessage(WM_USER + 1, static_cast<WPARAM>(i), -i);
+        for (int i = 0; i < 100; ++i)
+            window.PostMessage(WM_USER + 1, static_cast<WPARAM>(i), -i);
     });
     thread.join();
 
@@ -80,13 +80,12 @@ TEST_F(MessageQueueTest, PostsFromAnotherThreadArriveInOrderAndWakeThePostingThr
     EXPECT_TRUE(wokeOnPoster.load());
 }
 
-TEST_F(MessageQueueTest, PumpDropsTimersThenPaintsThenTakesTheUserRangeOnly)
-{
+TEST_F(MessageQueueTest, PumpDropsTimersThenPaintsThenTakesTheUserRangeOnly) {
     std::vector<std::string> order;
     queue.SetPaintHook([&] { order.push_back("paint hook after " + std::to_string(handled.size())); });
     window.PostMessage(WM_TIMER, 1, 0);
     window.PostMessage(WM_USER + 1, 2, 0);
-    window.PostMessage(0x0200, 3, 0);  // a mouse message: not the pump's business
+    window.PostMessage(0x0200, 3, 0); // a mouse message: not the pump's business
     window.PostMessage(WM_PAINT, 4, 0);
     window.PostMessage(WM_USER, 5, 0);
     window.PostMessage(WM_USER + 255, 6, 0);
@@ -100,8 +99,7 @@ TEST_F(MessageQueueTest, PumpDropsTimersThenPaintsThenTakesTheUserRangeOnly)
     EXPECT_TRUE(queue.HasPending(WM_USER + 256, WM_USER + 256));
 }
 
-TEST_F(MessageQueueTest, AProgressPumpBelowWmUserLeavesMidiQueued)
-{
+TEST_F(MessageQueueTest, AProgressPumpBelowWmUserLeavesMidiQueued) {
     window.PostMessage(WM_USER, 1, 0);
     window.PostMessage(0x0100, 2, 0);
     window.PostMessage(WM_USER + 1, 3, 0);
@@ -113,11 +111,11 @@ TEST_F(MessageQueueTest, AProgressPumpBelowWmUserLeavesMidiQueued)
     EXPECT_EQ(HandledNumbers(), (std::vector<UINT>{0x0100, WM_USER, WM_USER + 1}));
 }
 
-TEST_F(MessageQueueTest, MessagesPostedWhileHandlingAreTakenBySameDispatch)
-{
+TEST_F(MessageQueueTest, MessagesPostedWhileHandlingAreTakenBySameDispatch) {
     int reposts = 3;
     MessageWindow chain(queue, [&](UINT, WPARAM, LPARAM) {
-        if (reposts-- > 0) queue.Post(window, WM_USER, 0, 0);
+        if (reposts-- > 0)
+            queue.Post(window, WM_USER, 0, 0);
         return LRESULT{0};
     });
     chain.PostMessage(WM_USER, 0, 0);
@@ -125,8 +123,7 @@ TEST_F(MessageQueueTest, MessagesPostedWhileHandlingAreTakenBySameDispatch)
     EXPECT_EQ(queue.PendingCount(), 0u);
 }
 
-TEST_F(MessageQueueTest, DestroyingAWindowDropsItsPendingMessagesOnly)
-{
+TEST_F(MessageQueueTest, DestroyingAWindowDropsItsPendingMessagesOnly) {
     {
         MessageWindow other(queue, [](UINT, WPARAM, LPARAM) { return LRESULT{0}; });
         other.PostMessage(WM_USER, 1, 0);
@@ -137,10 +134,9 @@ TEST_F(MessageQueueTest, DestroyingAWindowDropsItsPendingMessagesOnly)
     EXPECT_EQ(handled[0].wparam, 2u);
 }
 
-TEST_F(MessageQueueTest, WaitOnATestClockTimesOutWithoutWaitingTheTimeout)
-{
+TEST_F(MessageQueueTest, WaitOnATestClockTimesOutWithoutWaitingTheTimeout) {
     ManualClock clock;
-    window.PostMessage(0x0100, 0, 0);  // outside the waited range
+    window.PostMessage(0x0100, 0, 0); // outside the waited range
     const auto start = std::chrono::steady_clock::now();
     const std::uint32_t deadline = clock.now + 3000;
 
@@ -149,8 +145,7 @@ TEST_F(MessageQueueTest, WaitOnATestClockTimesOutWithoutWaitingTheTimeout)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
-TEST_F(MessageQueueTest, WaitEndsWhenAMessageArrivesFromAnotherThread)
-{
+TEST_F(MessageQueueTest, WaitEndsWhenAMessageArrivesFromAnotherThread) {
     ManualClock clock;
     const std::uint32_t deadline = clock.now + 3000;
     std::thread poster([&] {
@@ -168,8 +163,7 @@ TEST_F(MessageQueueTest, WaitEndsWhenAMessageArrivesFromAnotherThread)
     EXPECT_EQ(queue.Pump(), 1u);
 }
 
-TEST_F(MessageQueueTest, WaitReturnsAtOnceWhenMidiIsAlreadyPendingOrTheDeadlinePassed)
-{
+TEST_F(MessageQueueTest, WaitReturnsAtOnceWhenMidiIsAlreadyPendingOrTheDeadlinePassed) {
     ManualClock clock;
     window.PostMessage(WM_USER, 0, 0);
     EXPECT_TRUE(WaitForMessages(queue, WM_USER, WM_USER_LAST, clock, clock.now + 3000));
@@ -178,8 +172,7 @@ TEST_F(MessageQueueTest, WaitReturnsAtOnceWhenMidiIsAlreadyPendingOrTheDeadlineP
     EXPECT_EQ(clock.sleeps.load(), 0);
 }
 
-TEST(MessageWindowTest, AWindowOnTheThreadQueueIsPumpedByThatThread)
-{
+TEST(MessageWindowTest, AWindowOnTheThreadQueueIsPumpedByThatThread) {
     int calls = 0;
     MessageWindow window([&](UINT, WPARAM, LPARAM) { return LRESULT{++calls}; });
     std::thread([&] { window.PostMessage(WM_USER, 0, 0); }).join();
