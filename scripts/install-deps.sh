@@ -27,8 +27,12 @@ packages=(
 )
 
 # Debian 13 moved Qt's SVG plugins, which draw the icons, out of libqt6svg6.
+# The layout check (scripts/check-format.sh) wants clang-format 14, whose
+# layout differs from later versions; Debian 12 has it, Debian 13 not.
 if ! grep -q '^VERSION_CODENAME=bookworm' /etc/os-release 2>/dev/null; then
   packages+=(qt6-svg-plugins)
+else
+  packages+=(clang-format-14)
 fi
 
 missing=()

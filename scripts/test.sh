@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Installs what the build needs (Debian packages), configures a build with
+# Installs what the build needs (Debian packages), checks the layout of the
+# C++ sources against .clang-format (where clang-format 14 is), configures a build with
 # AddressSanitizer and UndefinedBehaviorSanitizer and warnings as errors,
 # builds it and runs every test with CTest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
+# The layout is checked with clang-format 14, which Debian 13 lacks.
+if command -v clang-format-14 >/dev/null; then
+  ./scripts/check-format.sh
+else
+  echo "test.sh: clang-format-14 not available; the layout check is left out"
+fi
 
 build=build/test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \

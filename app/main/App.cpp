@@ -273,13 +273,15 @@ void CApp::CreateMainWindow() {
         return;
     // Without Keep History the library is not kept up to date, so its last
     // known state would only be an old one.
-    if (s.library && s.history && s.history->IsEnabled()) {
-        CImageDocument& data = document->GetDocumentData();
-        s.rememberedAreas = ShowLastKnownState(*s.library, data);
-        for (int area : s.rememberedAreas)
-            data.GetProvenance()->SetReading(area, true);
-    }
-    document->UpdateAllViews(nullptr, kHintContents);
+    if (s.library && s.history && s.history->IsEnabled())
+        s.rememberedAreas = ShowLastKnownState(*s.library, document->GetDocumentData());
+    ShowRememberedAreas(*document, true);
+}
+
+void CApp::ShowRememberedAreas(CImageDoc& document, bool reading) {
+    for (int area : session_->rememberedAreas)
+        document.GetDocumentData().GetProvenance()->SetReading(area, reading);
+    document.UpdateAllViews(nullptr, kHintContents);
     if (CImageView* view = GetMainView())
         view->UpdateNotice();
 }
@@ -337,11 +339,7 @@ void CApp::ReadUnitAtStartUp(bool read) {
                 frame->ShowResult(QString::fromStdString(StartUpReadSummary(count, failed)));
         }
     }
-    for (int area : s.rememberedAreas)
-        data.GetProvenance()->SetReading(area, false);
-    document->UpdateAllViews(nullptr, kHintContents);
-    if (CImageView* view = GetMainView())
-        view->UpdateNotice();
+    ShowRememberedAreas(*document, false);
 }
 
 bool CApp::SettleUnsentChanges() {

@@ -18,6 +18,7 @@
 class CMidiSetupDialog;
 class CWelcomeDialog;
 
+class CImageDoc;
 class CImageView;
 class CLibrarianState;
 class CMainFrame;
@@ -117,6 +118,9 @@ private:
     // Reads every area of the unit into the main window (read false: only
     // the last known state is shown as such).
     void ReadUnitAtStartUp(bool read = true);
+    // The areas shown from the last known state are marked as waiting for
+    // the start-up read (reading) or no longer, and the main window shows it.
+    void ShowRememberedAreas(CImageDoc& document, bool reading);
     bool ProcessCommandLine(const QString& file);
     void ShowMainFrame();
     void OnInstanceCommand(const QString& command);

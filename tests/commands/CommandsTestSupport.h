@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "tests/support/SleepingClock.h"
 #include "tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
@@ -42,19 +43,7 @@ struct AppEnvironment {
     static QApplication& Get() { return test::TestApplication(); }
 };
 
-// Milliseconds that pass only when someone sleeps (at most 1 ms of real time
-// each, so that polling loops still let other threads run).
-class TestClock final : public ML::ITickClock {
-public:
-    std::uint32_t GetTickCount() override { return now_.load(); }
-    void Sleep(std::uint32_t milliseconds) override {
-        now_ += milliseconds;
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::min<std::uint32_t>(milliseconds, 1)));
-    }
-
-private:
-    std::atomic<std::uint32_t> now_{100000};
-};
+using TestClock = test::SleepingClock;
 
 using FakeConfirmation = test::FakeConfirmation;
 

@@ -7,6 +7,7 @@
 #include "ml/TickClock.h"
 #include "sim/VirtualSimulator.h"
 #include "tests/support/CapturingTextDialog.h"
+#include "tests/support/SleepingClock.h"
 
 #include <gtest/gtest.h>
 
@@ -22,21 +23,7 @@
 
 namespace e2e {
 
-// Milliseconds that pass only when someone sleeps: a sleep moves the clock at
-// once and gives up at most a millisecond of real time, so that loops which
-// poll while sleeping (a port waiting for its dispatch thread to end) still
-// let other threads run.
-class TestClock final : public ML::ITickClock {
-public:
-    std::uint32_t GetTickCount() override { return now_.load(); }
-    void Sleep(std::uint32_t milliseconds) override {
-        now_ += milliseconds;
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::min<std::uint32_t>(milliseconds, 1)));
-    }
-
-private:
-    std::atomic<std::uint32_t> now_{100000};
-};
+using TestClock = test::SleepingClock;
 
 using Bytes = std::vector<std::uint8_t>;
 

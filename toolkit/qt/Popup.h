@@ -5,8 +5,11 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class QEventLoop;
+class QKeyEvent;
+class QLineEdit;
 class QWidget;
 
 namespace GP {
@@ -49,6 +52,16 @@ protected:
     // Ends RunModalLoop with code; false when no modal loop runs.
     bool EndModal(int code);
     bool IsModal() const { return modalLoop_ != nullptr; }
+    // Lays edit over the cell wide enough for its whole text, never
+    // narrower than the cell: growing to the right, or to the left
+    // (keeping the cell's right edge) when growLeft.
+    void WidenOverCell(QLineEdit& edit, bool growLeft) const;
+    // Enter and Escape as the edits take them: Enter ends a modal run when
+    // acceptable() says the value can be taken, else (not modal) it goes to
+    // report; Escape ends a modal run, else goes to report. True when the
+    // key was one of them and has been accepted.
+    bool TakeReturnKey(QKeyEvent& event, const std::function<bool()>& acceptable,
+                       const std::function<void(int code)>& report);
 
 private:
     Kind kind_;

@@ -56,38 +56,11 @@ void CPopupEdit::paintEvent(QPaintEvent* event) {
 int CPopupEdit::RunModal(const QRect& rect, QWidget* parent) { return RunModalLoop(*this, rect, parent); }
 
 void CPopupEdit::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        event->accept();
-        if (IsModal()) {
-            if (!validator_ || validator_(text()))
-                EndModal(kReturnEnter);
-        } else {
-            emit popupReturn(kReturnEnter);
-        }
-        return;
-    }
-    if (key == Qt::Key_Escape) {
-        event->accept();
-        if (!EndModal(kReturnEscape))
-            emit popupReturn(kReturnEscape);
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
+    const auto acceptable = [this] { return !validator_ || validator_(text()); };
+    if (!TakeReturnKey(*event, acceptable, [this](int code) { emit popupReturn(code); }))
+        QLineEdit::keyPressEvent(event);
 }
 
-void CPopupEdit::Widen() {
-    const QFontMetrics metrics = fontMetrics();
-    const QMargins margins = textMargins();
-    const QRect cell = GetCellRect();
-    const int wanted = metrics.horizontalAdvance(text()) + margins.left() + margins.right() + metrics.maxWidth() + 4;
-    const int width = std::max(wanted, cell.width());
-    if (width == this->width())
-        return;
-    if (alignment_ == SELVColumn::kAlignRight)
-        setGeometry(cell.right() + 1 - width, cell.top(), width, cell.height());
-    else
-        setGeometry(cell.left(), cell.top(), width, cell.height());
-}
+void CPopupEdit::Widen() { WidenOverCell(*this, alignment_ == SELVColumn::kAlignRight); }
 
 } // namespace GP

@@ -33,37 +33,17 @@ void CPopupSpinEdit::SetText(const QString& text) {
 int CPopupSpinEdit::RunModal(const QRect& rect, QWidget* parent) { return RunModalLoop(*this, rect, parent); }
 
 void CPopupSpinEdit::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        event->accept();
-        if (IsModal()) {
-            double value = 0.0;
-            if (GetValue(&value) && (!validator_ || validator_(value)))
-                EndModal(kReturnEnter);
-        } else {
-            emit popupReturn(kReturnEnter);
-        }
-        return;
-    }
-    if (key == Qt::Key_Escape) {
-        event->accept();
+    if (event->key() == Qt::Key_Escape)
         EndSpin();
-        if (!EndModal(kReturnEscape))
-            emit popupReturn(kReturnEscape);
-        return;
-    }
-    CSpinEdit::keyPressEvent(event);
+    const auto acceptable = [this] {
+        double value = 0.0;
+        return GetValue(&value) && (!validator_ || validator_(value));
+    };
+    if (!TakeReturnKey(*event, acceptable, [this](int code) { emit popupReturn(code); }))
+        CSpinEdit::keyPressEvent(event);
 }
 
-void CPopupSpinEdit::Widen() {
-    // Spin edits grow to the left, keeping their right edge on the cell's.
-    const QFontMetrics metrics = fontMetrics();
-    const QMargins margins = textMargins();
-    const QRect cell = GetCellRect();
-    const int wanted = metrics.horizontalAdvance(text()) + margins.left() + margins.right() + metrics.maxWidth() + 4;
-    const int width = std::max(wanted, cell.width());
-    if (width != this->width())
-        setGeometry(cell.right() + 1 - width, cell.top(), width, cell.height());
-}
+// Spin edits grow to the left, keeping their right edge on the cell's.
+void CPopupSpinEdit::Widen() { WidenOverCell(*this, true); }
 
 } // namespace GP
