@@ -10,7 +10,7 @@ chroot_umount() {
   [ -n "$chroot_dir" ] || return 0
   local m
   # Innermost first, so that /dev/pts goes before /dev.
-  for m in dev/pts dev sys proc; do
+  for m in dev/shm dev/pts dev sys proc; do
     if mountpoint -q "$chroot_dir/$m"; then
       umount "$chroot_dir/$m" 2>/dev/null || umount -l "$chroot_dir/$m" || true
     fi
@@ -18,7 +18,8 @@ chroot_umount() {
 }
 
 # chroot_create SUITE DIR: a minbase system of SUITE in DIR (made anew), with
-# /proc, /sys, /dev and /dev/pts mounted and the host's name resolution.
+# /proc, /sys, /dev, /dev/pts and a private /dev/shm mounted and the host's
+# name resolution.
 chroot_create() {
   local suite=$1
   chroot_dir=$2
@@ -35,6 +36,10 @@ chroot_create() {
   mount -t sysfs sys "$chroot_dir/sys"
   mount --bind /dev "$chroot_dir/dev"
   mount --bind /dev/pts "$chroot_dir/dev/pts"
+  # A shared memory folder of its own: a JACK server of the host leaves its
+  # metadata database there, which another release's libdb refuses
+  # ("Build signature doesn't match environment").
+  mount -t tmpfs -o mode=1777 shm "$chroot_dir/dev/shm"
   # Services are not started inside the chroot by package scripts.
   printf '#!/bin/sh\nexit 101\n' >"$chroot_dir/usr/sbin/policy-rc.d"
   chmod +x "$chroot_dir/usr/sbin/policy-rc.d"
