@@ -23,10 +23,11 @@ int Devices(const Arguments& arguments) {
     std::unique_ptr<sim::CVirtualSimulator> simulator;
     if (arguments.devices.simulator)
         simulator = std::make_unique<sim::CVirtualSimulator>();
+    CNormalMidiDeviceFactory factory;
     std::vector<std::string> inputs;
     std::vector<std::string> outputs;
-    GetMidiDeviceFactory().ListInputDeviceNames(inputs);
-    GetMidiDeviceFactory().ListOutputDeviceNames(outputs);
+    factory.ListInputDeviceNames(inputs);
+    factory.ListOutputDeviceNames(outputs);
     for (const std::string& name : inputs)
         std::printf("in: %s\n", name.c_str());
     for (const std::string& name : outputs)

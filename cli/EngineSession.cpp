@@ -3,11 +3,6 @@
 #include "app/core/LibrarianState.h"
 #include "app/core/TransferObjects.h"
 #include "cli/Commands.h"
-#include "engine/MidiDeviceFactory.h"
-#include "engine/MidiManager.h"
-#include "engine/MidiPortLists.h"
-#include "engine/MidiSetup.h"
-#include "engine/MidiSetupState.h"
 
 #include <string>
 
@@ -23,9 +18,8 @@ CEngineSession::~CEngineSession() {
     if (started_) {
         // The program's exit order: reader and writer, devices, factory,
         // manager.
-        GetMidiInputs()[0].receiver = nullptr;
-        ShutdownEngine(state_);
-        GetMidiDeviceFactory().SetDeviceClock(ML::SystemTickClock());
+        engine_.ports.inputs[0].receiver = nullptr;
+        ShutdownEngine(state_, engine_);
     }
     simulator_.reset(); // saves its memory file when it changed
 }
@@ -33,13 +27,13 @@ CEngineSession::~CEngineSession() {
 bool CEngineSession::Start(const DeviceChoice& choice) {
     if (choice.simulator && !StartSimulator(choice))
         return false;
-    if (!ConfigureEnginePorts(kUnitName)) {
+    if (!engine_.ConfigurePorts(kUnitName)) {
         PrintError("Unable to create MIDI manager.");
         return false;
     }
     started_ = true;
-    GetMidiDeviceFactory().SetDeviceClock(clock_);
-    GetMidiDeviceFactory().Initialize();
+    engine_.factory.SetDeviceClock(clock_);
+    engine_.factory.Initialize();
     if (!CreateTransferObjects(state_, nullptr, clock_)) {
         PrintError("Unable to create MIDI manager.");
         return false;
@@ -68,7 +62,7 @@ bool CEngineSession::BindAndOpen(const DeviceChoice& choice) {
     const std::string simulatorName(sim::kSimulatorDeviceName);
     const std::string& input = choice.simulator ? simulatorName : choice.input;
     const std::string& output = choice.simulator ? simulatorName : choice.output;
-    COruMidiSetup& setup = GetMidiSetup();
+    COruMidiSetup& setup = engine_.setup;
     // Without a device a port stays unbound and a transfer says the devices
     // are not set up, as the program does.
     if (!input.empty())
@@ -76,12 +70,12 @@ bool CEngineSession::BindAndOpen(const DeviceChoice& choice) {
     if (!output.empty())
         setup.ConfigureOutput(kUnitName, output, choice.deviceId);
     const bool opened = setup.OpenAll();
-    GetMidiSetupState().SetQuiet(opened);
+    setup.State().SetQuiet(opened);
     if (opened)
         return true;
-    if (!input.empty() && !setup.DeviceOf(GetMidiInputs()[0])->IsOpen())
+    if (!input.empty() && !setup.DeviceOf(engine_.ports.inputs[0])->IsOpen())
         PrintError("cannot open the MIDI input \"" + input + "\" (zm47-cli devices lists the devices)");
-    if (!output.empty() && !setup.DeviceOf(GetMidiOutputs()[0])->IsOpen())
+    if (!output.empty() && !setup.DeviceOf(engine_.ports.outputs[0])->IsOpen())
         PrintError("cannot open the MIDI output \"" + output + "\" (zm47-cli devices lists the devices)");
     return false;
 }

@@ -6,6 +6,7 @@
 // and, last, stops the simulated unit, which saves its memory file.
 #include "app/core/LibrarianState.h"
 #include "cli/CommandLine.h"
+#include "engine/MidiEngine.h"
 #include "ml/TickClock.h"
 #include "sim/VirtualSimulator.h"
 
@@ -31,6 +32,8 @@ public:
 
     AReader& Reader();
     CWriter& Writer();
+    // The session's MIDI engine.
+    CMidiEngine& Engine() { return engine_; }
     // The session's librarian state: the reader and writer, and for windows
     // and commands run on this engine (tests) the area and the clipboard.
     CLibrarianState& State() { return state_; }
@@ -42,7 +45,9 @@ private:
     bool BindAndOpen(const DeviceChoice& choice);
 
     ML::ITickClock& clock_;
-    CLibrarianState state_;
+    // The engine before the state, whose reader and writer use its ports.
+    CMidiEngine engine_;
+    CLibrarianState state_{engine_.setup};
     std::unique_ptr<sim::CVirtualSimulator> simulator_;
     bool started_ = false;
 };

@@ -95,8 +95,8 @@ std::string AreaList(const std::vector<int>& areas) {
 }
 
 // The unit's ports have devices; else message 13, as every transfer says.
-bool DevicesSetUp() {
-    if (GetMidiSetup().IsSetUp())
+bool DevicesSetUp(CEngineSession& session) {
+    if (session.Engine().setup.IsSetUp())
         return true;
     ShowMessage(kMsgMidiNotSetUp);
     return false;
@@ -106,7 +106,7 @@ bool DevicesSetUp() {
 
 int Identify(const Arguments& arguments) {
     CEngineSession session;
-    if (!session.Start(arguments.devices) || !DevicesSetUp() || !session.Reader().CheckIdentity())
+    if (!session.Start(arguments.devices) || !DevicesSetUp(session) || !session.Reader().CheckIdentity())
         return kExitFailure;
     std::printf("ZM-47 answered as device id %d\n", arguments.devices.deviceId + 1);
     return kExitOk;

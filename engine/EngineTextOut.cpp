@@ -17,13 +17,3 @@ void CEngineTextOut::Output(std::string_view text) {
         std::fputc('\n', stderr);
     std::fflush(stderr);
 }
-
-CEngineTextOut& GetDefinitionErrorOut() {
-    static CEngineTextOut out;
-    return out;
-}
-
-CEngineTextOut& GetTransientTextOut() {
-    static CEngineTextOut out;
-    return out;
-}

@@ -1,6 +1,6 @@
 #pragma once
-// The engine's own text sinks, each a process-wide ATextOut whose finished
-// text goes to an installable sink:
+// The engine's own text sinks, each an ATextOut of the engine (CMidiEngine)
+// whose finished text goes to an installable sink:
 // - the definition-error output, where the MIDI manager reports element
 //   definitions it cannot convert (a diagnostic text window later);
 // - the transient output, where the connection state is reported ("MIDI
@@ -23,7 +23,3 @@ public:
 private:
     Sink sink_;
 };
-
-// Both created on first use.
-CEngineTextOut& GetDefinitionErrorOut();
-CEngineTextOut& GetTransientTextOut();

@@ -1,6 +1,6 @@
 #include "engine/Midi.h"
 
-#include "engine/EngineTextOut.h"
+#include "toolkit/core/TextOut.h"
 #include "engine/StructRegistry.h"
 
 #include <cctype>
@@ -57,8 +57,7 @@ bool ParseCInteger(const std::string& text, long& value) {
     return true;
 }
 
-bool COruMidi::ParseAttributes(OruAttributes& attributes) {
-    auto& out = GetDefinitionErrorOut();
+bool COruMidi::ParseAttributes(OruAttributes& attributes, GT::ATextOut& out) {
     for (auto it = attributes.begin(); it != attributes.end();) {
         const auto& [key, text] = *it;
         if (key == "name") {
@@ -101,9 +100,9 @@ void COruMidi::TakeAttribute(OruAttributes& attributes, std::string_view key, st
     });
 }
 
-AOruMidiStruct* COruMidi::LookUpStruct(const std::string& structName, const char* kind) {
-    AOruMidiStruct* found = GetStructRegistry().FindStruct(structName);
+AOruMidiStruct* COruMidi::LookUpStruct(const SPortLookUp& lookUp, const std::string& structName, const char* kind) {
+    AOruMidiStruct* found = lookUp.structs.FindStruct(structName);
     if (!found)
-        GetDefinitionErrorOut().Printf("Unable to convert %s name %s to struct.\n", kind, structName.c_str());
+        lookUp.errors.Printf("Unable to convert %s name %s to struct.\n", kind, structName.c_str());
     return found;
 }

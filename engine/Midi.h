@@ -10,14 +10,28 @@
 #include <vector>
 
 class AOruMidiStruct;
+class CMidiPorts;
+class COruStructRegistry;
+namespace GT {
+class ATextOut;
+}
+
+// What the names of a port's definition are looked up in, and where a
+// failure is reported: the engine's struct registry, its ports and its
+// definition-error output (none owned).
+struct SPortLookUp {
+    const COruStructRegistry& structs;
+    CMidiPorts& ports;
+    GT::ATextOut& errors;
+};
 
 class COruMidi {
 public:
     // Applies and removes the attributes every port understands ("name",
     // "modelID", "rootStructRef"/"rootStruct", "midiStructRef",
-    // "addressSize"); others stay in the list. False, after a report to the
-    // definition-error output, when a value is malformed.
-    bool ParseAttributes(OruAttributes& attributes);
+    // "addressSize"); others stay in the list. False, after a report to
+    // errors (the definition-error output), when a value is malformed.
+    bool ParseAttributes(OruAttributes& attributes, GT::ATextOut& errors);
 
     std::string name;
     std::uint8_t manufacturerId = ML::kMakerId;
@@ -34,7 +48,7 @@ protected:
     // The registered struct of that name, or nullptr after reporting
     // "Unable to convert <kind> name <name> to struct." (kind: "root struct"
     // or "MIDI struct").
-    static AOruMidiStruct* LookUpStruct(const std::string& structName, const char* kind);
+    static AOruMidiStruct* LookUpStruct(const SPortLookUp& lookUp, const std::string& structName, const char* kind);
 };
 
 // Reads a model id written as hexadecimal bytes (pairs or single digits)

@@ -16,11 +16,7 @@ std::unique_ptr<COruMidiInDevice> CNormalMidiDeviceFactory::CreateInputDevice(co
     return std::make_unique<CMidiInDevice>(name, *clock_);
 }
 
-std::unique_ptr<COruMidiOutDevice> CNormalMidiDeviceFactory::CreateOutputDevice(const std::string& name) {
-    return std::make_unique<CMidiOutDevice>(name, *clock_);
-}
-
-CNormalMidiDeviceFactory& GetMidiDeviceFactory() {
-    static CNormalMidiDeviceFactory factory;
-    return factory;
+std::unique_ptr<COruMidiOutDevice> CNormalMidiDeviceFactory::CreateOutputDevice(const std::string& name,
+                                                                                COruMidiSetup& setup) {
+    return std::make_unique<CMidiOutDevice>(name, setup, *clock_);
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class COruMidiSetup;
+
 // What any MIDI device factory offers: its lifetime and the names of the
 // devices the platform has.
 class IMidiDeviceFactory {
@@ -24,9 +26,11 @@ public:
 // The engine's factory: it also makes the engine's devices by name.
 class IOruMidiDeviceFactory : public IMidiDeviceFactory {
 public:
-    // A new device of that name, closed.
+    // A new device of that name, closed. An output device reopens the
+    // devices of setup (which makes it) and reports the connection state
+    // there before each send.
     virtual std::unique_ptr<COruMidiInDevice> CreateInputDevice(const std::string& name) = 0;
-    virtual std::unique_ptr<COruMidiOutDevice> CreateOutputDevice(const std::string& name) = 0;
+    virtual std::unique_ptr<COruMidiOutDevice> CreateOutputDevice(const std::string& name, COruMidiSetup& setup) = 0;
 };
 
 // The platform's devices: CMidiInDevice and CMidiOutDevice.
@@ -37,7 +41,7 @@ public:
     void ListInputDeviceNames(std::vector<std::string>& names) override;
     void ListOutputDeviceNames(std::vector<std::string>& names) override;
     std::unique_ptr<COruMidiInDevice> CreateInputDevice(const std::string& name) override;
-    std::unique_ptr<COruMidiOutDevice> CreateOutputDevice(const std::string& name) override;
+    std::unique_ptr<COruMidiOutDevice> CreateOutputDevice(const std::string& name, COruMidiSetup& setup) override;
 
     // The clock given to the devices created from now on (the system's by
     // default): tests and benchmarks pace and time out on their own clock.
@@ -47,6 +51,3 @@ public:
 private:
     ML::ITickClock* clock_ = &ML::SystemTickClock(); // not owned
 };
-
-// Created on first use.
-CNormalMidiDeviceFactory& GetMidiDeviceFactory();

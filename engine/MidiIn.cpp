@@ -1,6 +1,6 @@
 #include "engine/MidiIn.h"
 
-#include "engine/EngineTextOut.h"
+#include "toolkit/core/TextOut.h"
 #include "engine/MidiDevice.h"
 #include "engine/MidiReceiver.h"
 #include "engine/MidiResponder.h"
@@ -98,30 +98,29 @@ void COruMidiIn::Forward(std::span<const std::uint8_t> bytes) {
         device->Send(bytes);
 }
 
-bool COruMidiIn::ParseAttributes(OruAttributes& attributes) {
-    if (!COruMidi::ParseAttributes(attributes))
+bool COruMidiIn::ParseAttributes(OruAttributes& attributes, GT::ATextOut& errors) {
+    if (!COruMidi::ParseAttributes(attributes, errors))
         return false;
     TakeAttribute(attributes, "midiOutRef", outputReference);
     return true;
 }
 
-bool COruMidiIn::Resolve() {
+bool COruMidiIn::Resolve(const SPortLookUp& lookUp) {
     for (const auto& structName : rootStructNames) {
-        AOruMidiStruct* found = LookUpStruct(structName, "root struct");
+        AOruMidiStruct* found = LookUpStruct(lookUp, structName, "root struct");
         if (!found)
             return false;
         rootStructs.push_back(found);
     }
     if (!midiStructName.empty()) {
-        midiStruct = LookUpStruct(midiStructName, "MIDI struct");
+        midiStruct = LookUpStruct(lookUp, midiStructName, "MIDI struct");
         if (!midiStruct)
             return false;
     }
     if (!outputReference.empty()) {
-        throughOutput = FindOutput(outputReference);
+        throughOutput = lookUp.ports.FindOutput(outputReference);
         if (!throughOutput) {
-            GetDefinitionErrorOut().Printf("Unable to convert MIDI output name %s to MIDI output.\n",
-                                           outputReference.c_str());
+            lookUp.errors.Printf("Unable to convert MIDI output name %s to MIDI output.\n", outputReference.c_str());
             return false;
         }
     }

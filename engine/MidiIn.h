@@ -37,9 +37,9 @@ public:
     virtual void OnReceive(std::span<const std::uint8_t> bytes);
 
     // ParseAttributes of the base, then "midiOutRef".
-    bool ParseAttributes(OruAttributes& attributes);
+    bool ParseAttributes(OruAttributes& attributes, GT::ATextOut& errors);
     // Looks the names up: root structs, MIDI struct, through output.
-    bool Resolve();
+    bool Resolve(const SPortLookUp& lookUp);
 
     std::vector<AOruMidiStruct*> rootStructs; // not owned
     AOruMidiStruct* midiStruct = nullptr;     // not owned

@@ -1,16 +1,14 @@
 #include "engine/MidiManager.h"
 
-#include "engine/EngineTextOut.h"
 #include "engine/MidiPortLists.h"
 #include "engine/MidiSetup.h"
-#include "ml/UnitIdentity.h"
+#include "toolkit/core/TextOut.h"
 
 namespace {
 
 // Reports the attributes a port did not understand: its name, then each
 // attribute name followed by a comma and a blank, then a line feed.
-void ReportLeftAttributes(const std::string& portName, const OruAttributes& left) {
-    auto& out = GetDefinitionErrorOut();
+void ReportLeftAttributes(GT::ATextOut& out, const std::string& portName, const OruAttributes& left) {
     out.Printf("Midi %s unknown tags. : ", portName.c_str());
     for (const auto& attribute : left)
         out.Printf("%s, ", attribute.first.c_str());
@@ -18,17 +16,17 @@ void ReportLeftAttributes(const std::string& portName, const OruAttributes& left
 }
 
 template <typename Port>
-bool ConvertDefinitions(const std::vector<COruElementDefinition>& definitions, std::vector<Port>& ports,
-                        const char* failureFormat) {
+bool ConvertDefinitions(GT::ATextOut& out, const std::vector<COruElementDefinition>& definitions,
+                        std::vector<Port>& ports, const char* failureFormat) {
     ports.resize(definitions.size());
     for (std::size_t j = 0; j < definitions.size(); ++j) {
         OruAttributes attributes = definitions[j].attributes;
-        if (!ports[j].ParseAttributes(attributes)) {
-            GetDefinitionErrorOut().Printf(failureFormat, definitions[j].name.c_str());
+        if (!ports[j].ParseAttributes(attributes, out)) {
+            out.Printf(failureFormat, definitions[j].name.c_str());
             return false;
         }
         if (!attributes.empty()) {
-            ReportLeftAttributes(ports[j].name, attributes);
+            ReportLeftAttributes(out, ports[j].name, attributes);
             return false;
         }
     }
@@ -36,10 +34,10 @@ bool ConvertDefinitions(const std::vector<COruElementDefinition>& definitions, s
 }
 
 template <typename Port>
-bool ResolvePorts(std::vector<Port>& ports, const char* failureFormat) {
+bool ResolvePorts(const SPortLookUp& lookUp, std::vector<Port>& ports, const char* failureFormat) {
     for (auto& port : ports) {
-        if (!port.Resolve()) {
-            GetDefinitionErrorOut().Printf(failureFormat, port.name.c_str());
+        if (!port.Resolve(lookUp)) {
+            lookUp.errors.Printf(failureFormat, port.name.c_str());
             return false;
         }
     }
@@ -49,42 +47,19 @@ bool ResolvePorts(std::vector<Port>& ports, const char* failureFormat) {
 } // namespace
 
 bool COruMidiManager::Initialize() {
-    return ConvertDefinitions(inputDefinitions, GetMidiInputs(),
+    const SPortLookUp lookUp{*structs_, *ports_, *errors_};
+    return ConvertDefinitions(*errors_, inputDefinitions, ports_->inputs,
                               "Unable to convert element definitions %s to MIDI input.\n") &&
-           ConvertDefinitions(outputDefinitions, GetMidiOutputs(),
+           ConvertDefinitions(*errors_, outputDefinitions, ports_->outputs,
                               "Unable to convert element definitions %s to MIDI output.\n") &&
-           ResolvePorts(GetMidiInputs(), "Unable to create MIDI input %s.\n") &&
-           ResolvePorts(GetMidiOutputs(), "Unable to create MIDI output %s.\n");
+           ResolvePorts(lookUp, ports_->inputs, "Unable to create MIDI input %s.\n") &&
+           ResolvePorts(lookUp, ports_->outputs, "Unable to create MIDI output %s.\n");
 }
 
 void COruMidiManager::Shutdown() {
     inputDefinitions.clear();
     outputDefinitions.clear();
-    GetMidiInputs().clear();
-    GetMidiOutputs().clear();
-    GetMidiSetup().ReleaseAll();
-}
-
-COruMidiManager& GetMidiManager() {
-    static COruMidiManager manager;
-    return manager;
-}
-
-bool ConfigureEnginePorts(const char* unitName) {
-    if (!GetMidiManager().Initialize())
-        return false;
-    GetMidiSetup().ReleaseAll();
-    auto& inputs = GetMidiInputs();
-    auto& outputs = GetMidiOutputs();
-    // Default ports in place: at start-up the lists are empty, and a second
-    // configuration (tests, tools) starts from the same defaults.
-    inputs.assign(2, COruMidiIn());
-    outputs.assign(2, COruMidiOut());
-    const std::vector<std::uint8_t> modelId(ML::kModelId.begin(), ML::kModelId.end());
-    inputs[0].modelId = modelId;
-    inputs[0].name = unitName;
-    outputs[0].modelId = modelId;
-    outputs[0].name = unitName;
-    inputs[1].throughOutput = &outputs[1];
-    return true;
+    ports_->inputs.clear();
+    ports_->outputs.clear();
+    setup_->ReleaseAll();
 }

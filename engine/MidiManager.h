@@ -1,12 +1,25 @@
 #pragma once
 // The MIDI manager: builds the logical ports from element definitions and
-// tears everything down at the end of the run.
+// tears them down at the end of the run.
 #include "engine/ElementDefinition.h"
 
 #include <vector>
 
+class CMidiPorts;
+class COruMidiSetup;
+class COruStructRegistry;
+namespace GT {
+class ATextOut;
+}
+
 class COruMidiManager {
 public:
+    // The engine's ports it builds, the setup whose devices it releases, the
+    // registry the names are looked up in and the output failures are
+    // reported to (none owned).
+    COruMidiManager(CMidiPorts& ports, COruMidiSetup& setup, const COruStructRegistry& structs, GT::ATextOut& errors)
+        : ports_(&ports), setup_(&setup), structs_(&structs), errors_(&errors) {}
+
     // Builds one input per input definition and one output per output
     // definition, then resolves their names. Reports the first failure to
     // the definition-error output and returns false; ports converted so far
@@ -18,14 +31,10 @@ public:
 
     std::vector<COruElementDefinition> inputDefinitions;
     std::vector<COruElementDefinition> outputDefinitions;
+
+private:
+    CMidiPorts* ports_;                 // not owned
+    COruMidiSetup* setup_;              // not owned
+    const COruStructRegistry* structs_; // not owned
+    GT::ATextOut* errors_;              // not owned
 };
-
-// Created on first use.
-COruMidiManager& GetMidiManager();
-
-// The start-up configuration of the ports, shared by the window program, the
-// command-line tool and the tests: Initialize, release every device, two
-// inputs and two outputs, input 0 and output 0 named unitName with the model
-// id 00 00 45, and input 1 forwarding to output 1 (the "Through" pair).
-// False when Initialize failed.
-bool ConfigureEnginePorts(const char* unitName = "ZM-47");

@@ -1,6 +1,6 @@
 #include "engine/MidiOut.h"
 
-#include "engine/EngineTextOut.h"
+#include "toolkit/core/TextOut.h"
 #include "engine/MidiDevice.h"
 #include "engine/StructRegistry.h"
 #include "ml/TessanMessage.h"
@@ -41,17 +41,17 @@ bool COruMidiOut::SendDataRequest(std::uint32_t address, std::uint32_t size) {
     return SendMessage(message);
 }
 
-bool COruMidiOut::ParseAttributes(OruAttributes& attributes) {
-    if (!COruMidi::ParseAttributes(attributes))
+bool COruMidiOut::ParseAttributes(OruAttributes& attributes, GT::ATextOut& errors) {
+    if (!COruMidi::ParseAttributes(attributes, errors))
         return false;
     TakeAttribute(attributes, "midiMessageValueRef", messageValueOperatorName);
     return true;
 }
 
-bool COruMidiOut::Resolve() {
-    auto& out = GetDefinitionErrorOut();
+bool COruMidiOut::Resolve(const SPortLookUp& lookUp) {
+    auto& out = lookUp.errors;
     for (const auto& structName : rootStructNames) {
-        AOruMidiStruct* found = LookUpStruct(structName, "root struct");
+        AOruMidiStruct* found = LookUpStruct(lookUp, structName, "root struct");
         if (!found)
             return false;
         if (found->output) {
@@ -61,13 +61,12 @@ bool COruMidiOut::Resolve() {
         found->output = this;
     }
     if (!midiStructName.empty()) {
-        AOruMidiStruct* found = LookUpStruct(midiStructName, "MIDI struct");
+        AOruMidiStruct* found = LookUpStruct(lookUp, midiStructName, "MIDI struct");
         if (!found)
             return false;
         found->output = this;
     }
-    if (!messageValueOperatorName.empty() &&
-        !GetStructRegistry().CreateMessageValueOperator(messageValueOperatorName)) {
+    if (!messageValueOperatorName.empty() && !lookUp.structs.CreateMessageValueOperator(messageValueOperatorName)) {
         out.Printf("Unable to create MIDI message value operator %s.\n", messageValueOperatorName.c_str());
         return false;
     }

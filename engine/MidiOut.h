@@ -24,10 +24,10 @@ public:
     bool SendDataRequest(std::uint32_t address, std::uint32_t size);
 
     // ParseAttributes of the base, then "midiMessageValueRef".
-    bool ParseAttributes(OruAttributes& attributes);
+    bool ParseAttributes(OruAttributes& attributes, GT::ATextOut& errors);
     // Looks the names up: root structs (each may belong to one output only),
     // MIDI struct, message value operator.
-    bool Resolve();
+    bool Resolve(const SPortLookUp& lookUp);
 
     std::vector<COruMidiOutDevice*> devices; // not owned: the device list owns them
     ML::CMessage lastMessage;

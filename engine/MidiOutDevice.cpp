@@ -1,14 +1,13 @@
 #include "engine/MidiOutDevice.h"
 
 #include "engine/MidiSetup.h"
-#include "engine/MidiSetupState.h"
 #include "ml/ShortMessage.h"
 
 #include <utility>
 #include <vector>
 
-CMidiOutDevice::CMidiOutDevice(std::string deviceName, ML::ITickClock& clock)
-    : CMidiOutDeviceA(std::move(deviceName)), ML::COut(clock) {}
+CMidiOutDevice::CMidiOutDevice(std::string deviceName, COruMidiSetup& setup, ML::ITickClock& clock)
+    : CMidiOutDeviceA(std::move(deviceName)), ML::COut(clock), setup_(&setup) {}
 
 CMidiOutDevice::~CMidiOutDevice() { ML::COut::Close(); }
 
@@ -24,8 +23,8 @@ bool CMidiOutDevice::IsOpen() { return ML::COut::IsOpen(); }
 void CMidiOutDevice::CloseDevice() { ML::COut::Close(); }
 
 bool CMidiOutDevice::Send(std::span<const std::uint8_t> bytes) {
-    COruMidiSetup& setup = GetMidiSetup();
-    COruMidiSetupState& state = GetMidiSetupState();
+    COruMidiSetup& setup = *setup_;
+    COruMidiSetupState& state = setup.State();
     // A device whose far side went away and came back between two sends
     // is open again only now: the connection was lost meanwhile, and its
     // return is reported.

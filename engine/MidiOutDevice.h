@@ -6,10 +6,13 @@
 
 #include <string>
 
+class COruMidiSetup;
+
 class CMidiOutDevice : public CMidiOutDeviceA, public ML::COut {
 public:
-    // Created closed; clock paces and times out long messages.
-    explicit CMidiOutDevice(std::string deviceName, ML::ITickClock& clock = ML::SystemTickClock());
+    // Created closed; setup (not owned) is the one whose devices it reopens
+    // before a send; clock paces and times out long messages.
+    CMidiOutDevice(std::string deviceName, COruMidiSetup& setup, ML::ITickClock& clock = ML::SystemTickClock());
     ~CMidiOutDevice() override;
 
     bool Open() override;
@@ -22,4 +25,7 @@ public:
     // message), else drops them.
     // False when the bytes were dropped or the port's send failed.
     bool Send(std::span<const std::uint8_t> bytes) override;
+
+private:
+    COruMidiSetup* setup_; // not owned
 };

@@ -30,8 +30,3 @@ bool COruMidiPluginRouter::OutputOverride(const COruMidiOut& output, COruMidiOut
     device = loopOutputDevice;
     return true;
 }
-
-COruMidiPluginRouter& GetMidiPluginRouter() {
-    static COruMidiPluginRouter router;
-    return router;
-}

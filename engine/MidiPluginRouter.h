@@ -43,6 +43,3 @@ public:
     bool toPlugin = false;
     bool loop = false;
 };
-
-// Created on first use.
-COruMidiPluginRouter& GetMidiPluginRouter();

@@ -51,7 +51,7 @@ bool COruMidiRequester::MatchDataSet(const ML::CTessanMessage& message) {
 }
 
 bool COruMidiRequester::RequestData(DeviceAddress address, int size) {
-    if (input_ == nullptr || output_ == nullptr)
+    if (setup_ == nullptr || input_ == nullptr || output_ == nullptr)
         return false;
     for (int attempt = 0; attempt < attempts_; ++attempt) {
         state_ = kWaitingForData;
@@ -71,7 +71,7 @@ bool COruMidiRequester::RequestData(DeviceAddress address, int size) {
 }
 
 bool COruMidiRequester::RequestUniversal(const std::vector<std::uint8_t>& message) {
-    if (input_ == nullptr || output_ == nullptr)
+    if (setup_ == nullptr || input_ == nullptr || output_ == nullptr)
         return false;
     for (int attempt = 0; attempt < attempts_; ++attempt) {
         state_ = kWaitingForUniversal;
@@ -91,12 +91,12 @@ bool COruMidiRequester::RequestUniversal(const std::vector<std::uint8_t>& messag
 }
 
 bool COruMidiRequester::WaitFor(int received) {
-    const COruMidiSetup& setup = GetMidiSetup();
+    const COruMidiSetup& setup = *setup_;
     const std::uint32_t deadline = clock_->GetTickCount() + static_cast<std::uint32_t>(std::max(timeout_, 0));
     const bool pumpable = setup.DeviceOf(*input_) != nullptr;
     // Whoever watches says what is awaited and may stop the wait; the
     // sleeps below then last one slice at most.
-    IOruWaitObserver* observer = GetWaitObserver();
+    IOruWaitObserver* observer = setup.WaitObserver();
     if (observer != nullptr)
         observer->WaitBegins({output_->deviceId, setup.DeviceName(*input_), setup.DeviceName(*output_),
                               received == kUniversalReceived});

@@ -12,6 +12,7 @@
 
 class COruMidiIn;
 class COruMidiOut;
+class COruMidiSetup;
 
 class COruMidiRequester : public IOruMidiReceiver {
 public:
@@ -40,13 +41,19 @@ public:
     bool ReceiveDataSet(const ML::CTessanMessage& message) override;
 
     // Sends the universal message and waits for a reply whose byte 3 equals
-    // the message's. False without a message when no ports are set; false
+    // the message's. False without a message when no ports or no setup are
+    // set; false
     // with message 2 after the last attempt timed out, or at once when the
     // message could not be sent.
     virtual bool RequestUniversal(const std::vector<std::uint8_t>& message);
     // Sends a data request and waits for the data set; results as above.
     virtual bool RequestData(DeviceAddress address, int size);
 
+    // The setup whose devices the ports are bound to: it pumps and waits for
+    // the input, and says whose wait is watched. Not owned; without one a
+    // transfer counts as not set up.
+    void SetSetup(const COruMidiSetup* setup) { setup_ = setup; }
+    const COruMidiSetup* GetSetup() const { return setup_; }
     void SetInput(COruMidiIn* input) { input_ = input; }
     void SetOutput(COruMidiOut* output) { output_ = output; }
     COruMidiIn* GetInput() const { return input_; }
@@ -71,8 +78,9 @@ private:
     // still taken.
     bool FailAfterLastAttempt();
 
-    COruMidiIn* input_ = nullptr;   // not owned
-    COruMidiOut* output_ = nullptr; // not owned
+    const COruMidiSetup* setup_ = nullptr; // not owned
+    COruMidiIn* input_ = nullptr;          // not owned
+    COruMidiOut* output_ = nullptr;        // not owned
     std::int32_t timeout_ = kDefaultTimeoutMs;
     std::int32_t attempts_ = kDefaultAttempts;
     std::int32_t state_ = kIdle;

@@ -8,6 +8,7 @@
 #include <span>
 
 class COruMidiOut;
+class COruMidiSetup;
 
 class COruMidiSender {
 public:
@@ -26,11 +27,16 @@ public:
     // The same without the message: the caller says what the failure means.
     bool SendQuietly(DeviceAddress address, std::span<const std::uint8_t> data);
 
+    // The setup whose devices the output is bound to. Not owned; without one
+    // a write counts as not set up.
+    void SetSetup(const COruMidiSetup* setup) { setup_ = setup; }
+    const COruMidiSetup* GetSetup() const { return setup_; }
     void SetOutput(COruMidiOut* output) { output_ = output; }
     COruMidiOut* GetOutput() const { return output_; }
     ML::ITickClock& Clock() const { return *clock_; }
 
 private:
-    COruMidiOut* output_ = nullptr; // not owned
-    ML::ITickClock* clock_;         // not owned
+    const COruMidiSetup* setup_ = nullptr; // not owned
+    COruMidiOut* output_ = nullptr;        // not owned
+    ML::ITickClock* clock_;                // not owned
 };

@@ -2,7 +2,6 @@
 
 #include "engine/MidiDeviceFactory.h"
 #include "engine/MidiPortLists.h"
-#include "engine/MidiSetupState.h"
 #include "engine/MidiPluginRouter.h"
 #include "engine/Midi.h"
 #include "engine/WaitObserver.h"
@@ -104,12 +103,16 @@ bool WaitSlice(ML::ITickClock& clock, std::uint32_t deadline, std::chrono::milli
 
 } // namespace
 
+COruMidiSetup::COruMidiSetup(CMidiPorts& ports, IOruMidiDeviceFactory& factory, const COruMidiPluginRouter& router,
+                             GT::ATextOut& transient)
+    : ports_(&ports), factory_(&factory), router_(&router), state_(transient) {}
+
 COruMidiInDevice* COruMidiSetup::FindOrCreateInputDevice(std::string_view name) {
     name = WithoutUnconnected(name);
     auto& devices = inDevices_;
     if (COruMidiInDevice* found = devices.Find(name))
         return found;
-    return devices.Append(GetMidiDeviceFactory().CreateInputDevice(std::string(name)));
+    return devices.Append(factory_->CreateInputDevice(std::string(name)));
 }
 
 COruMidiOutDevice* COruMidiSetup::FindOrCreateOutputDevice(std::string_view name) {
@@ -117,7 +120,7 @@ COruMidiOutDevice* COruMidiSetup::FindOrCreateOutputDevice(std::string_view name
     auto& devices = outDevices_;
     if (COruMidiOutDevice* found = devices.Find(name))
         return found;
-    return devices.Append(GetMidiDeviceFactory().CreateOutputDevice(std::string(name)));
+    return devices.Append(factory_->CreateOutputDevice(std::string(name), *this));
 }
 
 void COruMidiSetup::BindInput(COruMidiIn& input, std::string_view deviceName) {
@@ -144,7 +147,7 @@ void COruMidiSetup::BindOutput(COruMidiOut& output, std::string_view deviceName)
 
 COruMidiInDevice* COruMidiSetup::DeviceOf(const COruMidiIn& input) const {
     COruMidiInDevice* device = nullptr;
-    if (GetMidiPluginRouter().InputOverride(input, device))
+    if (router_->InputOverride(input, device))
         return device;
     for (const auto& candidate : inDevices_) {
         const auto& bound = candidate->boundInputs;
@@ -156,7 +159,7 @@ COruMidiInDevice* COruMidiSetup::DeviceOf(const COruMidiIn& input) const {
 
 COruMidiOutDevice* COruMidiSetup::DeviceOf(const COruMidiOut& output) const {
     COruMidiOutDevice* device = nullptr;
-    if (GetMidiPluginRouter().OutputOverride(output, device))
+    if (router_->OutputOverride(output, device))
         return device;
     return output.devices.empty() ? nullptr : output.devices.front();
 }
@@ -177,18 +180,18 @@ std::string COruMidiSetup::DisplayName(const COruMidiOut& output) const { return
 
 std::vector<std::string> COruMidiSetup::DeviceChoices(const COruMidiIn& input) const {
     std::vector<std::string> names;
-    GetMidiDeviceFactory().ListInputDeviceNames(names);
+    factory_->ListInputDeviceNames(names);
     return Choices(std::move(names), DisplayName(input));
 }
 
 std::vector<std::string> COruMidiSetup::DeviceChoices(const COruMidiOut& output) const {
     std::vector<std::string> names;
-    GetMidiDeviceFactory().ListOutputDeviceNames(names);
+    factory_->ListOutputDeviceNames(names);
     return Choices(std::move(names), DisplayName(output));
 }
 
 void COruMidiSetup::ConfigureInput(std::string_view portName, std::string_view deviceName, long deviceId) {
-    COruMidiIn* input = FindInput(portName);
+    COruMidiIn* input = ports_->FindInput(portName);
     if (!input)
         return;
     input->deviceId = static_cast<std::uint8_t>(deviceId & 0xFF);
@@ -196,7 +199,7 @@ void COruMidiSetup::ConfigureInput(std::string_view portName, std::string_view d
 }
 
 void COruMidiSetup::ConfigureOutput(std::string_view portName, std::string_view deviceName, long deviceId) {
-    COruMidiOut* output = FindOutput(portName);
+    COruMidiOut* output = ports_->FindOutput(portName);
     if (!output)
         return;
     output->deviceId = static_cast<std::uint8_t>(deviceId & 0xFF);
@@ -204,7 +207,7 @@ void COruMidiSetup::ConfigureOutput(std::string_view portName, std::string_view 
 }
 
 void COruMidiSetup::ReleaseAll() {
-    for (auto& output : GetMidiOutputs())
+    for (auto& output : ports_->outputs)
         output.devices.clear();
     inDevices_.DeleteAll();
     outDevices_.DeleteAll();
@@ -237,33 +240,33 @@ bool COruMidiSetup::AllOpen() const {
 }
 
 bool COruMidiSetup::IsSetUp() const {
-    const auto& inputs = GetMidiInputs();
-    const auto& outputs = GetMidiOutputs();
+    const auto& inputs = ports_->inputs;
+    const auto& outputs = ports_->outputs;
     return !inputs.empty() && DeviceOf(inputs[0]) != nullptr && !outputs.empty() && DeviceOf(outputs[0]) != nullptr;
 }
 
 void COruMidiSetup::Load(GT::IProfile& profile) {
     ReleaseAll();
-    auto& inputs = GetMidiInputs();
+    auto& inputs = ports_->inputs;
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const std::string name = profile.GetString(ValuePath("In", i), inputs[i].name);
         const std::string device = profile.GetString(ValuePath("InDevice", i), kNoDeviceName);
         const long id = ReadInteger(profile, ValuePath("InTessanMessageDeviceId", i), inputs[i].deviceId);
         ConfigureInput(name, device, id);
     }
-    auto& outputs = GetMidiOutputs();
+    auto& outputs = ports_->outputs;
     for (std::size_t i = 0; i < outputs.size(); ++i) {
         const std::string name = profile.GetString(ValuePath("Out", i), outputs[i].name);
         const std::string device = profile.GetString(ValuePath("OutDevice", i), kNoDeviceName);
         const long id = ReadInteger(profile, ValuePath("OutTessanMessageDeviceId", i), outputs[i].deviceId);
         ConfigureOutput(name, device, id);
     }
-    GetMidiSetupState().SetQuiet(OpenAll());
+    state_.SetQuiet(OpenAll());
 }
 
 bool COruMidiSetup::Save(GT::IProfile& profile) const {
-    const bool inputs = SavePorts(profile, *this, GetMidiInputs(), "In", "InDevice", "InTessanMessageDeviceId");
-    const bool outputs = SavePorts(profile, *this, GetMidiOutputs(), "Out", "OutDevice", "OutTessanMessageDeviceId");
+    const bool inputs = SavePorts(profile, *this, ports_->inputs, "In", "InDevice", "InTessanMessageDeviceId");
+    const bool outputs = SavePorts(profile, *this, ports_->outputs, "Out", "OutDevice", "OutTessanMessageDeviceId");
     return inputs && outputs;
 }
 
@@ -278,13 +281,8 @@ bool COruMidiSetup::WaitForInput(ML::ITickClock& clock, std::uint32_t deadline) 
 
 bool COruMidiSetup::WaitForInput(ML::ITickClock& clock, std::uint32_t deadline,
                                  std::chrono::milliseconds grace) const {
-    if (GetWaitObserver() != nullptr)
+    if (observer_ != nullptr)
         return WaitSlice(clock, deadline, grace);
     return msgwin::WaitForMessages(msgwin::MessageQueue::ForCurrentThread(), msgwin::WM_USER, msgwin::WM_USER_LAST,
                                    clock, deadline, grace);
-}
-
-COruMidiSetup& GetMidiSetup() {
-    static COruMidiSetup setup;
-    return setup;
 }

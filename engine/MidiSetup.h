@@ -6,6 +6,7 @@
 #include "engine/MidiDeviceList.h"
 #include "engine/MidiIn.h"
 #include "engine/MidiOut.h"
+#include "engine/MidiSetupState.h"
 #include "ml/TickClock.h"
 #include "platform/msgwin/MessageWait.h"
 #include "toolkit/profile/Profile.h"
@@ -19,9 +20,22 @@
 inline constexpr const char* kNoDeviceName = "(none)";
 inline constexpr const char* kUnconnectedSuffix = " (Unconnected)";
 
+class CMidiPorts;
+class COruMidiPluginRouter;
+class IOruMidiDeviceFactory;
+class IOruWaitObserver;
+
 class COruMidiSetup {
 public:
+    // The ports whose devices it binds, the factory that makes the devices,
+    // the router whose overrides come first and the text output the
+    // connection state is reported to: all the engine's (CMidiEngine), none
+    // owned.
+    COruMidiSetup(CMidiPorts& ports, IOruMidiDeviceFactory& factory, const COruMidiPluginRouter& router,
+                  GT::ATextOut& transient);
     virtual ~COruMidiSetup() = default;
+    COruMidiSetup(const COruMidiSetup&) = delete;
+    COruMidiSetup& operator=(const COruMidiSetup&) = delete;
 
     // The device of that name (a trailing " (Unconnected)" is ignored) from
     // its list, created closed through the factory and appended if there is
@@ -89,6 +103,17 @@ public:
     // want more.
     void SetWaitGrace(std::chrono::milliseconds grace) { waitGrace_ = grace; }
 
+    // Whoever watches the requester's waits (the program's wait window):
+    // WaitForInput then waits in slices. Not owned; null for none.
+    void SetWaitObserver(IOruWaitObserver* observer) { observer_ = observer; }
+    IOruWaitObserver* WaitObserver() const { return observer_; }
+
+    // The logical ports, the device factory and the connection state of
+    // this setup.
+    CMidiPorts& Ports() const { return *ports_; }
+    IOruMidiDeviceFactory& Factory() const { return *factory_; }
+    COruMidiSetupState& State() { return state_; }
+
     // The devices the setup has created, which it owns.
     COruMidiInDevices& InDevices() { return inDevices_; }
     COruMidiOutDevices& OutDevices() { return outDevices_; }
@@ -96,10 +121,15 @@ public:
     const COruMidiOutDevices& OutDevices() const { return outDevices_; }
 
 private:
+    CMidiPorts* ports_;                  // not owned
+    IOruMidiDeviceFactory* factory_;     // not owned
+    const COruMidiPluginRouter* router_; // not owned
+    IOruWaitObserver* observer_ = nullptr;
+    COruMidiSetupState state_;
     COruMidiInDevices inDevices_;
     COruMidiOutDevices outDevices_;
     std::chrono::milliseconds waitGrace_ = msgwin::kDefaultWaitGrace;
 };
 
-// Created on first use.
-COruMidiSetup& GetMidiSetup();
+// A transfer's check before it starts: a setup is given and it is set up.
+inline bool IsSetUp(const COruMidiSetup* setup) { return setup != nullptr && setup->IsSetUp(); }

@@ -1,8 +1,13 @@
 #pragma once
 // Whether every device could be opened at the last check, and the one-time
 // report when that changes.
+#include "toolkit/core/TextOut.h"
+
 class COruMidiSetupState {
 public:
+    // Reports go to transient (the engine's transient text output, not
+    // owned).
+    explicit COruMidiSetupState(GT::ATextOut& transient) : transient_(&transient) {}
     virtual ~COruMidiSetupState() = default;
     // Stores the state without a word (start-up).
     virtual void SetQuiet(bool connected);
@@ -13,8 +18,6 @@ public:
     bool IsConnected() const { return connected_; }
 
 private:
+    GT::ATextOut* transient_; // not owned
     bool connected_ = false;
 };
-
-// Created on first use.
-COruMidiSetupState& GetMidiSetupState();

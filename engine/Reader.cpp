@@ -4,7 +4,6 @@
 #include "data/ImageData.h"
 #include "data/ParameterAddress.h"
 #include "data/StoreDataSet.h"
-#include "engine/IdentityResult.h"
 #include "engine/MidiOut.h"
 #include "engine/MidiSetup.h"
 #include "engine/TransferText.h"
@@ -40,7 +39,7 @@ bool AReader::IsUnitPatch(int areaCode, int index) {
 }
 
 bool AReader::CheckIdentity() {
-    SetIdentityResult(kIdentityNotConfirmed);
+    identity_ = kIdentityNotConfirmed;
     if (GetOutput() == nullptr)
         return false;
     const std::vector<std::uint8_t> request{
@@ -56,11 +55,11 @@ bool AReader::CheckIdentity() {
 
 bool AReader::ReadPatches(int areaCode, const std::vector<int>& indexes, CImageData& image) {
     const CTransferMessage failure(TransferFailureDetails(
-        kMsgReadingFailed, PatchesPhrase(CParameterAddress().AreaNumberFromCode(areaCode), indexes), GetInput(),
-        GetOutput()));
+        kMsgReadingFailed, PatchesPhrase(CParameterAddress().AreaNumberFromCode(areaCode), indexes), GetSetup(),
+        GetInput(), GetOutput()));
     image_ = &image;
     indexes_ = indexes;
-    if (!GetMidiSetup().IsSetUp()) {
+    if (!IsSetUp(GetSetup())) {
         ShowMessage(kMsgMidiNotSetUp);
         image_ = nullptr;
         return false;
@@ -116,11 +115,11 @@ bool AReader::ReadAll(CDocumentBase& document, std::vector<int>* failedAreas) {
         for (int index = 0; index < map.PatchCount(number); ++index)
             everything.emplace_back(number, index);
     // Until an area's own read names that area.
-    const CTransferMessage failure(
-        TransferFailureDetails(kMsgReadingFailed, PatchesPhrase(std::move(everything)), GetInput(), GetOutput()));
+    const CTransferMessage failure(TransferFailureDetails(kMsgReadingFailed, PatchesPhrase(std::move(everything)),
+                                                          GetSetup(), GetInput(), GetOutput()));
     // Without devices nothing can answer: say so at once rather than after
     // the identity request has timed out twice.
-    if (!GetMidiSetup().IsSetUp()) {
+    if (!IsSetUp(GetSetup())) {
         ShowMessage(kMsgMidiNotSetUp);
         return false;
     }
@@ -155,7 +154,7 @@ bool AReader::ReceiveUniversal(const ML::CLongMessage& message) {
         SetState(kUniversalReceived);
         return false;
     }
-    SetIdentityResult(kIdentityConfirmed);
+    identity_ = kIdentityConfirmed;
     return MatchUniversal(message);
 }
 

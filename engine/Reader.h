@@ -3,6 +3,7 @@
 // checking that the right kind of unit answers, and imports the data sets of
 // a Standard MIDI File into an image the same way.
 #include "data/Address.h"
+#include "engine/IdentityResult.h"
 #include "engine/ImportTally.h"
 #include "engine/MidiRequester.h"
 #include "ml/SmfReader.h"
@@ -40,6 +41,9 @@ public:
     // manufacturer id 0x41 and the family code 45 02. Message 2 when the
     // unit does not answer or answers with another family code.
     bool CheckIdentity();
+    // kIdentityConfirmed once the unit last answered CheckIdentity with the
+    // expected family code, else kIdentityNotConfirmed.
+    int GetIdentityResult() const { return identity_; }
     // Reads the listed patches of the area into the image, one request per
     // patch, showing progress with "Cancel". Message 13 (nothing sent) when
     // the devices are not set up; message 2 when the unit fails; false
@@ -101,4 +105,5 @@ private:
     std::size_t storedDataSets_ = 0;        // counted by Store
     CImportTally tally_;                    // of the import under way
     bool importing_ = false;                // set while a file's data sets are stored
+    int identity_ = kIdentityNotConfirmed;
 };

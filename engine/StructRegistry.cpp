@@ -17,8 +17,3 @@ void COruStructRegistry::Clear() {
     structs_.clear();
     operators_.clear();
 }
-
-COruStructRegistry& GetStructRegistry() {
-    static COruStructRegistry registry;
-    return registry;
-}

@@ -40,6 +40,3 @@ private:
     std::map<std::string, AOruMidiStruct*> structs_;
     std::set<std::string> operators_;
 };
-
-// Created on first use.
-COruStructRegistry& GetStructRegistry();

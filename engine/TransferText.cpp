@@ -54,12 +54,11 @@ std::string PreviewPatchText(int area, int index, const std::string& name) {
 
 std::string PreviewQuestion(const std::string& patch) { return MessageWith(kMsgQuestionPreview, patch); }
 
-std::string TransferFailureDetails(int failedId, const std::string& patches, const COruMidiIn* input,
-                                   const COruMidiOut* output) {
-    const COruMidiSetup& setup = GetMidiSetup();
+std::string TransferFailureDetails(int failedId, const std::string& patches, const COruMidiSetup* setup,
+                                   const COruMidiIn* input, const COruMidiOut* output) {
     // A port without a device in the message's language.
-    auto named = [&setup](const auto* port) {
-        const std::string name = port ? setup.DisplayName(*port) : std::string(kNoDeviceName);
+    auto named = [setup](const auto* port) {
+        const std::string name = port && setup ? setup->DisplayName(*port) : std::string(kNoDeviceName);
         return name == kNoDeviceName ? GetMessageTable().Get(kMsgNoDevice) : name;
     };
     const std::string in = named(input);

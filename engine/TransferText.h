@@ -8,6 +8,7 @@
 
 class COruMidiIn;
 class COruMidiOut;
+class COruMidiSetup;
 
 // "MEMORY 4" for one patch, "3 patches (MEMORY 2, 5, 9)" for more; a long
 // list is cut short ("30 patches (MEMORY 1, 3, 5, 7, 9, 11, 13, …, 59)").
@@ -30,6 +31,6 @@ std::string PreviewQuestion(const std::string& patch);
 // ports as the setup dialog shows them and the device id as it numbers it
 // (17 for 10H). failedId: kMsgReadingFailed, kMsgWritingFailed or
 // kMsgSendingFailed; patches: as PatchesPhrase or PreviewPatchText say it.
-// A port that is null shows as "(none)".
-std::string TransferFailureDetails(int failedId, const std::string& patches, const COruMidiIn* input,
-                                   const COruMidiOut* output);
+// A port that is null, or any port without a setup, shows as "(none)".
+std::string TransferFailureDetails(int failedId, const std::string& patches, const COruMidiSetup* setup,
+                                   const COruMidiIn* input, const COruMidiOut* output);

@@ -29,7 +29,3 @@ public:
 
 // How long the requester waits at most between two WaitGoesOn.
 inline constexpr int kWaitSliceMs = 30;
-
-// Not owned; null for none.
-void SetWaitObserver(IOruWaitObserver* observer);
-IOruWaitObserver* GetWaitObserver();

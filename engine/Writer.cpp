@@ -62,10 +62,10 @@ std::string CWriter::FailureDetails(int areaCode, const std::vector<int>& indexe
                                   ? nullptr
                                   : dynamic_cast<const CPatch*>(array.At(static_cast<std::size_t>(indexes[0])));
         return TransferFailureDetails(kMsgSendingFailed, PreviewPatchText(0, 0, patch ? patch->GetName() : ""),
-                                      reader_ ? reader_->GetInput() : nullptr, GetOutput());
+                                      GetSetup(), reader_ ? reader_->GetInput() : nullptr, GetOutput());
     }
     return TransferFailureDetails(kMsgWritingFailed, PatchesPhrase(map.AreaNumberFromCode(areaCode), indexes),
-                                  reader_ ? reader_->GetInput() : nullptr, GetOutput());
+                                  GetSetup(), reader_ ? reader_->GetInput() : nullptr, GetOutput());
 }
 
 bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const CParameterArray& array) {
@@ -74,7 +74,7 @@ bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const 
     if (!CheckSendable(areaCode, indexes, array))
         return false;
     source_ = &array;
-    if (!GetMidiSetup().IsSetUp()) {
+    if (!IsSetUp(GetSetup())) {
         ShowMessage(kMsgMidiNotSetUp);
         source_ = nullptr;
         return false;

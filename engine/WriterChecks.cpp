@@ -60,7 +60,7 @@ bool CWriter::WritePatches(int areaCode, const std::vector<int>& indexes, const 
     // anything.
     if (!CheckSendable(areaCode, indexes, array))
         return false;
-    if (!GetMidiSetup().IsSetUp()) {
+    if (!IsSetUp(GetSetup())) {
         ShowMessage(kMsgMidiNotSetUp);
         return false;
     }

@@ -8,9 +8,7 @@
 #include "data/Address.h"
 #include "data/ImageData.h"
 #include "data/ParameterAddress.h"
-#include "engine/EngineTextOut.h"
-#include "engine/MidiManager.h"
-#include "engine/MidiPortLists.h"
+#include "engine/MidiEngine.h"
 #include "engine/Reader.h"
 #include "toolkit/core/TextDialog.h"
 
@@ -62,10 +60,10 @@ class ImportHarness {
 public:
     ImportHarness() {
         previousDialog_ = UL::SetTextDialog(std::make_unique<SilentDialog>());
-        GetTransientTextOut().SetSink([](std::string_view) {});
-        Require(ConfigureEnginePorts(), "ports");
-        reader_.SetInput(&GetMidiInputs()[0]);
-        reader_.SetOutput(&GetMidiOutputs()[0]);
+        engine_.transientText.SetSink([](std::string_view) {});
+        Require(engine_.ConfigurePorts(), "ports");
+        reader_.SetInput(&engine_.ports.inputs[0]);
+        reader_.SetOutput(&engine_.ports.outputs[0]);
     }
 
     // Runs the import on new patches and checks the rule against the
@@ -100,6 +98,7 @@ public:
 
 private:
     std::unique_ptr<UL::ITextDialog> previousDialog_;
+    CMidiEngine engine_;
     AReader reader_;
 };
 

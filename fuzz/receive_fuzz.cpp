@@ -14,10 +14,7 @@
 // address is being read. Anything else leaves every patch as it was.
 #include "data/ImageData.h"
 #include "data/ParameterAddress.h"
-#include "engine/EngineTextOut.h"
-#include "engine/MidiManager.h"
-#include "engine/MidiPortLists.h"
-#include "engine/MidiSetup.h"
+#include "engine/MidiEngine.h"
 #include "engine/Reader.h"
 #include "ml/ShortMessage.h"
 #include "ml/TickClock.h"
@@ -129,22 +126,23 @@ class Harness {
 public:
     Harness() : unit_(kUnitName, [this](std::span<const std::uint8_t> bytes) { Answer(bytes); }), reader_(clock_) {
         previousDialog_ = UL::SetTextDialog(std::make_unique<SilentDialog>());
-        GetTransientTextOut().SetSink([](std::string_view) {});
-        Require(ConfigureEnginePorts(), "ports");
-        GetMidiSetup().BindInput(GetMidiInputs()[0], kUnitName);
-        GetMidiSetup().BindOutput(GetMidiOutputs()[0], kUnitName);
-        Require(GetMidiSetup().OpenAll(), "devices open");
-        GetMidiSetup().SetWaitGrace(std::chrono::milliseconds(5));
-        reader_.SetInput(&GetMidiInputs()[0]);
-        reader_.SetOutput(&GetMidiOutputs()[0]);
+        engine_.transientText.SetSink([](std::string_view) {});
+        Require(engine_.ConfigurePorts(), "ports");
+        COruMidiSetup& setup = engine_.setup;
+        setup.BindInput(engine_.ports.inputs[0], kUnitName);
+        setup.BindOutput(engine_.ports.outputs[0], kUnitName);
+        Require(setup.OpenAll(), "devices open");
+        setup.SetWaitGrace(std::chrono::milliseconds(5));
+        reader_.SetSetup(&setup);
+        reader_.SetInput(&engine_.ports.inputs[0]);
+        reader_.SetOutput(&engine_.ports.outputs[0]);
         reader_.SetAttempts(1);
-        GetMidiInputs()[0].receiver = &reader_;
+        engine_.ports.inputs[0].receiver = &reader_;
         image_.FillWithNewPatches();
     }
     ~Harness() {
-        GetMidiInputs()[0].receiver = nullptr;
-        GetMidiSetup().ReleaseAll();
-        GetMidiManager().Shutdown();
+        engine_.ports.inputs[0].receiver = nullptr;
+        engine_.Shutdown();
         UL::SetTextDialog(std::move(previousDialog_));
     }
 
@@ -239,13 +237,14 @@ private:
                 unit_.input.Send({0xF6});
                 resend = Clock::now() + std::chrono::seconds(1);
             }
-            GetMidiSetup().PumpInput(GetMidiInputs()[0]);
+            engine_.setup.PumpInput(engine_.ports.inputs[0]);
             msgwin::MessageQueue::ForCurrentThread().WaitForRange(msgwin::WM_USER, msgwin::WM_USER_LAST,
                                                                   std::chrono::milliseconds(10));
         }
     }
 
     mm::VirtualDevicePair unit_;
+    CMidiEngine engine_;
     ManualClock clock_;
     MarkedReader reader_;
     CImageData image_;

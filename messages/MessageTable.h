@@ -34,4 +34,6 @@ private:
 void FillMessageTable(CMessageTable& table);
 
 // The process-wide table, created and filled on first use, English selected.
+// Process-wide because a message is shown where a failure is found, in any
+// layer, by its id alone; the language is the program's, chosen once.
 CMessageTable& GetMessageTable();

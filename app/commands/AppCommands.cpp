@@ -25,8 +25,8 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-CAppCommands::CAppCommands(IWindowDirectory& windows, CFontEx& listFont, QWidget* parent)
-    : windows_(windows), font_(listFont), parent_(parent) {}
+CAppCommands::CAppCommands(IWindowDirectory& windows, CFontEx& listFont, COruMidiSetup& midi, QWidget* parent)
+    : windows_(windows), font_(listFont), midi_(midi), parent_(parent) {}
 
 CAppCommands::~CAppCommands() {
     if (actionsInstalled_)
@@ -165,6 +165,7 @@ void CAppCommands::RunAboutDialog() {
 }
 
 bool CAppCommands::RunMidiSetupDialog() {
-    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(QString::fromStdString(GetModelName())), parent_);
+    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(QString::fromStdString(GetModelName())), midi_,
+                            profile_ ? *profile_ : GT::GetProfile(), parent_);
     return dialog.DoModal() == QDialog::Accepted;
 }

@@ -13,6 +13,7 @@
 class IDesktopOpener;
 class IFontChooser;
 class IWindowDirectory;
+class COruMidiSetup;
 namespace GT {
 class IProfile;
 }
@@ -21,10 +22,11 @@ struct CFontEx;
 
 class CAppCommands : public ICommandTarget {
 public:
-    // windows, listFont and parent are not owned and outlive this object;
-    // listFont is the font the patch lists show (Set Up Font changes it),
-    // parent the owner of the dialogs (the main frame).
-    CAppCommands(IWindowDirectory& windows, CFontEx& listFont, QWidget* parent = nullptr);
+    // windows, listFont, midi and parent are not owned and outlive this
+    // object; listFont is the font the patch lists show (Set Up Font changes
+    // it), midi the engine's setup that MIDI Setup changes, parent the owner
+    // of the dialogs (the main frame).
+    CAppCommands(IWindowDirectory& windows, CFontEx& listFont, COruMidiSetup& midi, QWidget* parent = nullptr);
     ~CAppCommands() override;
 
     // Replacements for tests (not owned); the program's own when null.
@@ -83,6 +85,7 @@ protected:
 private:
     IWindowDirectory& windows_;           // not owned
     CFontEx& font_;                       // not owned
+    COruMidiSetup& midi_;                 // not owned
     QWidget* parent_;                     // not owned
     IFontChooser* fontChooser_ = nullptr; // not owned
     IDesktopOpener* opener_ = nullptr;    // not owned

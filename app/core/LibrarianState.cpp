@@ -7,12 +7,7 @@
 #include "engine/Writer.h"
 #include "messages/MessageTable.h"
 
-CLibrarianState::CLibrarianState() {
-    // The port list must outlive this object, whose destructor detaches the
-    // reader from it: created first, it is destroyed last at process end.
-    GetMidiInputs();
-    SetIdentityResult(kIdentityNotConfirmed);
-}
+CLibrarianState::CLibrarianState(COruMidiSetup& midi) : midi_(&midi) {}
 
 CLibrarianState::~CLibrarianState() { DeleteTransferObjects(); }
 
@@ -27,7 +22,7 @@ void CLibrarianState::SetTransferObjects(std::unique_ptr<AReader> reader, std::u
 void CLibrarianState::DeleteTransferObjects() {
     if (reader_) {
         // An input must not keep handing traffic to a deleted reader.
-        for (COruMidiIn& input : GetMidiInputs())
+        for (COruMidiIn& input : midi_->Ports().inputs)
             if (input.receiver == reader_.get())
                 input.receiver = nullptr;
         if (writer_ && writer_->GetReader() == reader_.get())
@@ -37,6 +32,8 @@ void CLibrarianState::DeleteTransferObjects() {
     writer_.reset();
 }
 
-int CLibrarianState::GetIdentityResult() const { return ::GetIdentityResult(); }
+int CLibrarianState::GetIdentityResult() const {
+    return reader_ ? reader_->GetIdentityResult() : kIdentityNotConfirmed;
+}
 
-bool CLibrarianState::IsMidiReady() const { return GetMidiSetup().IsSetUp(); }
+bool CLibrarianState::IsMidiReady() const { return midi_->IsSetUp(); }

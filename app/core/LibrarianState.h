@@ -12,12 +12,16 @@
 #include <memory>
 
 class AReader;
+class COruMidiSetup;
 class CWriter;
 
 class CLibrarianState : public IGridSetting, public IPatchClipboard {
 public:
     // Fills the message table, so every message id has its text from now on.
-    CLibrarianState();
+    // midi is the engine's setup, with the ports the reader and writer use;
+    // not owned, it must outlive this object, whose destructor detaches the
+    // reader from the ports.
+    explicit CLibrarianState(COruMidiSetup& midi);
     ~CLibrarianState() override;
     CLibrarianState(const CLibrarianState&) = delete;
     CLibrarianState& operator=(const CLibrarianState&) = delete;
@@ -50,8 +54,11 @@ public:
     int GetIdentityResult() const;
     // True when the unit's input and output ports both have a device bound.
     bool IsMidiReady() const;
+    // The engine's setup and, through it, its ports.
+    COruMidiSetup& MidiSetup() const { return *midi_; }
 
 private:
+    COruMidiSetup* midi_; // not owned
     CImageData clipboard_;
     std::unique_ptr<AReader> reader_;
     std::unique_ptr<CWriter> writer_;

@@ -26,12 +26,9 @@
 #include "data/InitialFileDocument.h"
 #include "data/ParameterAddress.h"
 #include "data/UnitProvenance.h"
-#include "engine/MidiDeviceFactory.h"
-#include "engine/MidiManager.h"
-#include "engine/MidiSetup.h"
+#include "engine/MidiEngine.h"
 #include "engine/Reader.h"
 #include "engine/TransferSummary.h"
-#include "engine/WaitObserver.h"
 #include "engine/dialogs/MidiSetupDialog.h"
 #include "engine/dialogs/MidiWarningDlg.h"
 #include "engine/dialogs/WelcomeDialog.h"
@@ -74,8 +71,11 @@ constexpr int kInstanceCommandRetryMs = 100;
 // Everything start-up makes and shutdown takes down again, in the order it
 // is made.
 struct CApp::Session {
-    // The windows and the commands point to it: it goes last.
-    CLibrarianState state;
+    // The MIDI engine, then the librarian state whose reader and writer use
+    // its ports: the windows and the commands point to both, so they go
+    // last.
+    CMidiEngine engine;
+    CLibrarianState state{engine.setup};
     std::unique_ptr<CMMF> guard;
     std::unique_ptr<CAppEventHooks> hooks;
     std::unique_ptr<CAppTextSinks> sinks;
@@ -197,7 +197,8 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options) {
     s.confirmation = std::make_unique<CMidiWarningConfirmation>(s.mainFrame.get());
     s.mainFrame->SetConfirmation(s.confirmation.get());
     InstallWindowCommands(*s.mainFrame, *s.docMan);
-    s.commands = std::make_unique<CAppCommandTarget>(*s.mainFrame, *s.docMan, *s.recentFiles, s.state.GetListFont());
+    s.commands = std::make_unique<CAppCommandTarget>(*s.mainFrame, *s.docMan, *s.recentFiles, s.state.GetListFont(),
+                                                     s.engine.setup);
     s.commands->AppCommands().InstallMessageActions();
     AttachRecentFiles();
     s.mainFrame->SetApplicationTarget(s.commands.get());
@@ -211,7 +212,7 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options) {
 bool CApp::StartEngine(const CAppOptions& options) {
     Session& s = *session_;
     s.hooks = std::make_unique<CAppEventHooks>();
-    s.sinks = std::make_unique<CAppTextSinks>();
+    s.sinks = std::make_unique<CAppTextSinks>(s.engine);
     s.sinks->SetOwner(s.mainFrame.get());
     if (options.simulator) {
         s.simulator = std::make_unique<CStartUpSimulator>();
@@ -221,8 +222,8 @@ bool CApp::StartEngine(const CAppOptions& options) {
             simulatorSetUp_(s.simulator->Simulator());
     }
     s.engineStarted = true;
-    GetMidiDeviceFactory().SetDeviceClock(*clock_);
-    if (!ConfigureEnginePorts(GetModelName().c_str())) {
+    s.engine.factory.SetDeviceClock(*clock_);
+    if (!s.engine.ConfigurePorts(GetModelName().c_str())) {
         UL::GetTextDialog().Show(tr("Unable to create MIDI manager.\n").toStdString(), UL::kButtonsOk,
                                  UL::kIconExclamation);
         return false;
@@ -230,12 +231,12 @@ bool CApp::StartEngine(const CAppOptions& options) {
     if (!CreateTransferObjects(session_->state, &UL::GetProgressBarB(), *clock_))
         return false;
     s.waitWindow = std::make_unique<CTransferWaitWindow>(UL::GetProgressBarB());
-    SetWaitObserver(s.waitWindow.get());
+    s.engine.setup.SetWaitObserver(s.waitWindow.get());
     ChooseLanguage();
-    GetMidiDeviceFactory().Initialize();
-    GetMidiSetup().Load(GT::GetProfile());
+    s.engine.factory.Initialize();
+    s.engine.setup.Load(GT::GetProfile());
     if (s.simulator)
-        s.simulator->BindIfNothingChosen(GT::GetProfile(), GetModelName().c_str());
+        s.simulator->BindIfNothingChosen(s.engine.setup, GT::GetProfile(), GetModelName().c_str());
     return true;
 }
 
@@ -290,13 +291,14 @@ bool CApp::AskFirstStart() {
     GT::IProfile& profile = GT::GetProfile();
     // Someone who works without the unit is not told at every start that
     // no devices are set up.
-    if (!CWelcomeDialog::ShouldShow(GetMidiSetup(), profile))
-        return GetMidiSetup().IsSetUp() || !CWelcomeDialog::WorksWithoutUnit(profile);
+    COruMidiSetup& midi = session_->engine.setup;
+    if (!CWelcomeDialog::ShouldShow(midi, profile))
+        return midi.IsSetUp() || !CWelcomeDialog::WorksWithoutUnit(profile);
     const QString model = QString::fromStdString(GetModelName());
     CWelcomeDialog welcome(model, profile);
     const int choice = welcomeRunner_ ? welcomeRunner_(welcome) : welcome.Ask();
     if (choice == CWelcomeDialog::kFindUnit || choice == CWelcomeDialog::kSetUpByHand) {
-        CMidiSetupDialog setup(UnitMidiSetupDescriptor(model));
+        CMidiSetupDialog setup(UnitMidiSetupDescriptor(model), midi, profile);
         setup.SetFindOnOpen(choice == CWelcomeDialog::kFindUnit);
         if (midiSetupRunner_) {
             setup.OnInitDialog();
@@ -307,7 +309,7 @@ bool CApp::AskFirstStart() {
     }
     // Without devices the read could only say that they are missing, which
     // the user has just been told.
-    return GetMidiSetup().IsSetUp();
+    return midi.IsSetUp();
 }
 
 void CApp::ReadUnitAtStartUp(bool read) {
@@ -377,10 +379,9 @@ int CApp::ExitInstance() {
             frame->ForceClose();
     }
     if (s.engineStarted)
-        ShutdownEngine(session_->state);
-    SetWaitObserver(nullptr);
+        ShutdownEngine(session_->state, session_->engine);
+    s.engine.setup.SetWaitObserver(nullptr);
     s.waitWindow.reset();
-    GetMidiDeviceFactory().SetDeviceClock(ML::SystemTickClock());
     if (s.mainFrame) {
         s.mainFrame->hide();
         s.mainFrame->SetApplicationTarget(nullptr);
@@ -467,3 +468,5 @@ sim::CVirtualSimulator* CApp::GetSimulator() const {
 }
 
 CLibrarianState* CApp::GetLibrarianState() const { return session_ ? &session_->state : nullptr; }
+
+CMidiEngine* CApp::GetMidiEngine() const { return session_ ? &session_->engine : nullptr; }

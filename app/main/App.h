@@ -22,6 +22,7 @@ class CImageDoc;
 class CImageView;
 class CLibrarianState;
 class CMainFrame;
+class CMidiEngine;
 class CDocMan;
 class CAppRecentFiles;
 namespace ML {
@@ -69,8 +70,10 @@ public:
     CMainFrame* GetMainFrame() const;
     CDocMan* GetDocMan() const;
     CAppRecentFiles* GetRecentFiles() const;
-    // The librarian state of this run; null outside a run.
+    // The librarian state and the MIDI engine of this run; null outside a
+    // run.
     CLibrarianState* GetLibrarianState() const;
+    CMidiEngine* GetMidiEngine() const;
     // The simulated unit of --simulator, else null.
     sim::CVirtualSimulator* GetSimulator() const;
 

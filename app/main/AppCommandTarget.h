@@ -9,12 +9,15 @@
 class CAppRecentFiles;
 class CDocMan;
 class CMainFrame;
+class COruMidiSetup;
 
 class CAppCommandTarget : public ICommandTarget {
 public:
     // None is owned; all outlive this object. A file opened by Open goes to
-    // the recent-file list; listFont is the font of the patch lists.
-    CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles, CFontEx& listFont);
+    // the recent-file list; listFont is the font of the patch lists, midi
+    // the engine's setup.
+    CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles, CFontEx& listFont,
+                      COruMidiSetup& midi);
 
     bool HandlesCommand(int id) const override;
     bool IsCommandChecked(int id) const override;

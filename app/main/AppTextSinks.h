@@ -8,9 +8,12 @@
 
 class QWidget;
 
+class CMidiEngine;
+
 class CAppTextSinks {
 public:
-    CAppTextSinks();
+    // engine is not owned and outlives this object.
+    explicit CAppTextSinks(CMidiEngine& engine);
     ~CAppTextSinks();
     CAppTextSinks(const CAppTextSinks&) = delete;
     CAppTextSinks& operator=(const CAppTextSinks&) = delete;
@@ -19,6 +22,7 @@ public:
     void SetOwner(QWidget* owner);
 
 private:
+    CMidiEngine& engine_;
     CEngineTextOut::Sink previousDefinitionSink_;
     CEngineTextOut::Sink previousTransientSink_;
 };

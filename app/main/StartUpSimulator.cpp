@@ -2,7 +2,6 @@
 
 #include "engine/MidiPortLists.h"
 #include "engine/MidiSetup.h"
-#include "engine/MidiSetupState.h"
 #include "toolkit/profile/Profile.h"
 
 namespace {
@@ -24,17 +23,16 @@ CStartUpSimulator::~CStartUpSimulator() = default;
 
 bool CStartUpSimulator::UseMemoryFile(const std::string& path) { return simulator_->Unit().UseMemoryFile(path); }
 
-bool CStartUpSimulator::BindIfNothingChosen(GT::IProfile& profile, const char* unitName) {
+bool CStartUpSimulator::BindIfNothingChosen(COruMidiSetup& setup, GT::IProfile& profile, const char* unitName) {
     if (IsStored(profile, kInputDevicePath) || IsStored(profile, kOutputDevicePath))
         return false;
-    auto& inputs = GetMidiInputs();
-    auto& outputs = GetMidiOutputs();
+    auto& inputs = setup.Ports().inputs;
+    auto& outputs = setup.Ports().outputs;
     if (inputs.empty() || outputs.empty())
         return false;
     const std::string name(sim::kSimulatorDeviceName);
-    COruMidiSetup& setup = GetMidiSetup();
     setup.ConfigureInput(unitName, name, inputs[0].deviceId);
     setup.ConfigureOutput(unitName, name, outputs[0].deviceId);
-    GetMidiSetupState().SetQuiet(setup.OpenAll());
+    setup.State().SetQuiet(setup.OpenAll());
     return true;
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+class COruMidiSetup;
 namespace GT {
 class IProfile;
 }
@@ -25,9 +26,9 @@ public:
     bool UseMemoryFile(const std::string& path);
 
     // After the device selection was loaded: when the profile names no device
-    // for the unit's ports, binds the simulated unit to both and opens it.
-    // True when it was bound.
-    bool BindIfNothingChosen(GT::IProfile& profile, const char* unitName);
+    // for the unit's ports, binds the simulated unit to both in setup and
+    // opens it. True when it was bound.
+    bool BindIfNothingChosen(COruMidiSetup& setup, GT::IProfile& profile, const char* unitName);
 
     sim::CVirtualSimulator& Simulator() { return *simulator_; }
 

@@ -71,9 +71,6 @@ SMidiSetupDescriptor UnitMidiSetupDescriptor(const QString& modelName) {
     return descriptor;
 }
 
-CMidiSetupDialog::CMidiSetupDialog(const SMidiSetupDescriptor& descriptor, QWidget* parent)
-    : CMidiSetupDialog(descriptor, GetMidiSetup(), GT::GetProfile(), parent) {}
-
 CMidiSetupDialog::CMidiSetupDialog(const SMidiSetupDescriptor& descriptor, COruMidiSetup& setup, GT::IProfile& profile,
                                    QWidget* parent)
     : QDialog(parent), descriptor_(descriptor), setup_(setup), profile_(profile),
@@ -205,7 +202,7 @@ int CMidiSetupDialog::ReadDeviceId(const QComboBox& list) {
 
 void CMidiSetupDialog::FillGroups(bool inputs) {
     const std::vector<SMidiSetupGroup>& groups = inputs ? descriptor_.inputGroups : descriptor_.outputGroups;
-    const std::size_t ports = inputs ? GetMidiInputs().size() : GetMidiOutputs().size();
+    const std::size_t ports = inputs ? setup_.Ports().inputs.size() : setup_.Ports().outputs.size();
     for (std::size_t i = 0; i < groups.size(); ++i) {
         QComboBox* devices = ComboBox(groups[i].deviceListId);
         QComboBox* ids = ComboBox(groups[i].deviceIdListId);
@@ -220,12 +217,12 @@ void CMidiSetupDialog::FillGroups(bool inputs) {
         std::string shown;
         int deviceId = 0;
         if (inputs) {
-            const COruMidiIn& port = GetMidiInputs()[i];
+            const COruMidiIn& port = setup_.Ports().inputs[i];
             choices = setup_.DeviceChoices(port);
             shown = setup_.DisplayName(port);
             deviceId = port.deviceId;
         } else {
-            const COruMidiOut& port = GetMidiOutputs()[i];
+            const COruMidiOut& port = setup_.Ports().outputs[i];
             choices = setup_.DeviceChoices(port);
             shown = setup_.DisplayName(port);
             deviceId = port.deviceId;
@@ -260,7 +257,7 @@ int CMidiSetupDialog::DoModal() {
 
 void CMidiSetupDialog::BindGroups(bool inputs) {
     const std::vector<SMidiSetupGroup>& groups = inputs ? descriptor_.inputGroups : descriptor_.outputGroups;
-    const std::size_t ports = inputs ? GetMidiInputs().size() : GetMidiOutputs().size();
+    const std::size_t ports = inputs ? setup_.Ports().inputs.size() : setup_.Ports().outputs.size();
     for (std::size_t i = 0; i < groups.size() && i < ports; ++i) {
         QComboBox* devices = ComboBox(groups[i].deviceListId);
         QComboBox* ids = ComboBox(groups[i].deviceIdListId);
@@ -270,11 +267,11 @@ void CMidiSetupDialog::BindGroups(bool inputs) {
         const int deviceId = ids ? ReadDeviceId(*ids) : -1;
         COruMidi* port = nullptr;
         if (inputs) {
-            COruMidiIn& input = GetMidiInputs()[i];
+            COruMidiIn& input = setup_.Ports().inputs[i];
             setup_.BindInput(input, name);
             port = &input;
         } else {
-            COruMidiOut& output = GetMidiOutputs()[i];
+            COruMidiOut& output = setup_.Ports().outputs[i];
             setup_.BindOutput(output, name);
             port = &output;
         }
@@ -416,7 +413,7 @@ void CMidiSetupDialog::StartTest() {
     }
     int deviceId = ReadDeviceId(deviceId_);
     if (deviceId < 0)
-        deviceId = GetMidiOutputs().empty() ? 0x10 : GetMidiOutputs()[0].deviceId;
+        deviceId = setup_.Ports().outputs.empty() ? 0x10 : setup_.Ports().outputs[0].deviceId;
     const int shown = deviceId + 1;
     setup_.CloseAll();
     finder_ = std::make_unique<CUnitFinder>();

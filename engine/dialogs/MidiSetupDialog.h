@@ -65,8 +65,7 @@ public:
         kOutput1 = 4112,
     };
 
-    // setup and profile are not owned; they default to the program's.
-    explicit CMidiSetupDialog(const SMidiSetupDescriptor& descriptor, QWidget* parent = nullptr);
+    // setup (the engine's, with its ports) and profile are not owned.
     CMidiSetupDialog(const SMidiSetupDescriptor& descriptor, COruMidiSetup& setup, GT::IProfile& profile,
                      QWidget* parent = nullptr);
     ~CMidiSetupDialog() override;

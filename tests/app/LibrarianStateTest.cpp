@@ -1,9 +1,7 @@
 #include "app/core/LibrarianState.h"
 #include "app/core/TransferObjects.h"
 #include "engine/IdentityResult.h"
-#include "engine/MidiManager.h"
-#include "engine/MidiPortLists.h"
-#include "engine/MidiSetup.h"
+#include "engine/MidiEngine.h"
 #include "engine/Reader.h"
 #include "engine/Writer.h"
 #include "messages/MessageIds.h"
@@ -15,19 +13,15 @@ namespace {
 
 class LibrarianStateTest : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(ConfigureEnginePorts()); }
-    void TearDown() override {
-        GetMidiSetup().ReleaseAll();
-        GetMidiManager().Shutdown();
-    }
+    void SetUp() override { ASSERT_TRUE(engine.ConfigurePorts()); }
+    CMidiEngine engine;
 };
 
-TEST_F(LibrarianStateTest, AFreshStateForgetsAnEarlierIdentityAndLeavesTheMessageTableAlone) {
+TEST_F(LibrarianStateTest, AFreshStateHasNoConfirmedIdentityAndLeavesTheMessageTableAlone) {
     // The command-line tool puts texts of its own in the table before its
     // session makes a state: the state must not fill the table again.
     GetMessageTable().Add(CMessageTable::kEnglish, kMsgMidiNotSetUp, "replaced");
-    SetIdentityResult(kIdentityConfirmed);
-    CLibrarianState state;
+    CLibrarianState state(engine.setup);
     EXPECT_EQ(state.GetArea(), 1);
     EXPECT_EQ(state.GetGridSwitch(), 0);
     EXPECT_EQ(state.GetIdentityResult(), kIdentityNotConfirmed);
@@ -41,26 +35,28 @@ TEST_F(LibrarianStateTest, AFreshStateForgetsAnEarlierIdentityAndLeavesTheMessag
 }
 
 TEST_F(LibrarianStateTest, TransferObjectsAreWiredToTheUnitsPortsAndDeletedOnce) {
-    CLibrarianState state;
+    CLibrarianState state(engine.setup);
     ASSERT_TRUE(CreateTransferObjects(state, nullptr));
     AReader* reader = state.GetReader();
     CWriter* writer = state.GetWriter();
     ASSERT_NE(reader, nullptr);
     ASSERT_NE(writer, nullptr);
-    EXPECT_EQ(reader->GetInput(), &GetMidiInputs()[0]);
-    EXPECT_EQ(reader->GetOutput(), &GetMidiOutputs()[0]);
-    EXPECT_EQ(GetMidiInputs()[0].receiver, reader);
-    EXPECT_EQ(writer->GetOutput(), &GetMidiOutputs()[0]);
+    EXPECT_EQ(reader->GetInput(), &engine.ports.inputs[0]);
+    EXPECT_EQ(reader->GetOutput(), &engine.ports.outputs[0]);
+    EXPECT_EQ(engine.ports.inputs[0].receiver, reader);
+    EXPECT_EQ(writer->GetOutput(), &engine.ports.outputs[0]);
     EXPECT_EQ(writer->GetReader(), reader);
+    EXPECT_EQ(reader->GetSetup(), &engine.setup);
+    EXPECT_EQ(writer->GetSetup(), &engine.setup);
 
     state.DeleteTransferObjects();
     EXPECT_EQ(state.GetReader(), nullptr);
     EXPECT_EQ(state.GetWriter(), nullptr);
-    EXPECT_EQ(GetMidiInputs()[0].receiver, nullptr) << "no input may hand traffic to a deleted reader";
+    EXPECT_EQ(engine.ports.inputs[0].receiver, nullptr) << "no input may hand traffic to a deleted reader";
     state.DeleteTransferObjects();
     EXPECT_EQ(state.GetReader(), nullptr);
 
-    GetMidiInputs().clear();
+    engine.ports.inputs.clear();
     EXPECT_FALSE(CreateTransferObjects(state, nullptr));
     EXPECT_EQ(state.GetReader(), nullptr);
 }

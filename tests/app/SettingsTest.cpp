@@ -1,4 +1,5 @@
 #include "app/core/LibrarianState.h"
+#include "engine/MidiEngine.h"
 #include "app/core/Settings.h"
 #include "toolkit/profile/IniProfile.h"
 
@@ -25,7 +26,8 @@ protected:
 
 TEST_F(SettingsTest, FirstRunUsesTheSystemFontInBlackNoGridAndMemory) {
     GT::CIniProfile profile(Path());
-    CLibrarianState state;
+    CMidiEngine engine;
+    CLibrarianState state(engine.setup);
     state.SetArea(4);
     state.SetGridSwitch(1);
     CFontEx font;
@@ -42,7 +44,8 @@ TEST_F(SettingsTest, FirstRunUsesTheSystemFontInBlackNoGridAndMemory) {
 TEST_F(SettingsTest, SavedValuesComeBackOnTheNextRun) {
     {
         GT::CIniProfile profile(Path());
-        CLibrarianState state;
+        CMidiEngine engine;
+        CLibrarianState state(engine.setup);
         state.SetArea(5);
         state.SetGridSwitch(1);
         CFontEx font;
@@ -57,7 +60,8 @@ TEST_F(SettingsTest, SavedValuesComeBackOnTheNextRun) {
         EXPECT_EQ(profile.GetInt("Option/Mode", 0), 5);
     }
     GT::CIniProfile profile(Path());
-    CLibrarianState state;
+    CMidiEngine engine;
+    CLibrarianState state(engine.setup);
     CFontEx font;
     LoadSettings(profile, state, font);
     EXPECT_EQ(state.GetArea(), 5);
@@ -111,7 +115,8 @@ TEST_F(SettingsTest, AFaceWithoutAttributesGivesTheSystemFont) {
 
 TEST_F(SettingsTest, StoredAreaOutsideTheUnitFallsBackToMemory) {
     GT::CIniProfile profile(Path());
-    CLibrarianState state;
+    CMidiEngine engine;
+    CLibrarianState state(engine.setup);
     CFontEx font;
     for (int stored : {0, 8, -3}) {
         profile.WriteInt("Option/Mode", stored);

@@ -6,7 +6,7 @@
 #include "app/core/LibrarianState.h"
 #include "app/main/AppRecentFiles.h"
 #include "app/ui/FileFrame.h"
-#include "engine/MidiPortLists.h"
+#include "engine/MidiEngine.h"
 #include "messages/MessageIds.h"
 #include "platform/shell/DdeCommand.h"
 #include "toolkit/profile/Profile.h"
@@ -100,7 +100,7 @@ TEST_F(ShellTest, CommandLineFileThatCannotBeOpenedIsNamedAndTheLibrarianGoesOn)
         EXPECT_EQ(FileWindowCount(), 0u);
         App().ExitInstance();
         EXPECT_EQ(App().GetMainFrame(), nullptr);
-        EXPECT_TRUE(GetMidiInputs().empty());
+        EXPECT_EQ(App().GetMidiEngine(), nullptr);
     }
 }
 

@@ -6,11 +6,10 @@
 #include "app/core/LibrarianState.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/ImageFrame.h"
-#include "engine/EngineTextOut.h"
+#include "engine/MidiEngine.h"
 #include "engine/MidiSetup.h"
 #include "engine/Reader.h"
 #include "engine/dialogs/MidiSetupDialog.h"
-#include "engine/MidiPortLists.h"
 #include "messages/MessageIds.h"
 #include "app/docs/UpdateHints.h"
 #include "app/ui/FileFrame.h"
@@ -95,8 +94,9 @@ TEST_F(AppTest, AFailedTransferNamesItsPortsAndItsButtonOpensTheMidiSetup) {
     const AReader& reader = *App().GetLibrarianState()->GetReader();
     ASSERT_NE(reader.GetInput(), nullptr);
     ASSERT_NE(reader.GetOutput(), nullptr);
-    const std::string in = GetMidiSetup().DisplayName(*reader.GetInput());
-    const std::string out = GetMidiSetup().DisplayName(*reader.GetOutput());
+    const COruMidiSetup& setup = App().GetMidiEngine()->setup;
+    const std::string in = setup.DisplayName(*reader.GetInput());
+    const std::string out = setup.DisplayName(*reader.GetOutput());
     EXPECT_NE(in, "(none)");
     EXPECT_THAT(text, ::testing::HasSubstr("Reading 120 patches (MEMORY 1\xE2\x80\x93"
                                            "60, SOUND LIBRARY: CLEAN 1"));
@@ -176,7 +176,7 @@ TEST_F(AppTest, AFirstRunShowsEveryNameWholeInBothLanguages) {
 
 TEST_F(AppTest, ExitEndsTheEventLoopEvenWithTheDiagnosticWindowOpen) {
     ASSERT_TRUE(StartWithSimulator());
-    GetDefinitionErrorOut().Write("a definition error\n");
+    App().GetMidiEngine()->definitionErrors.Write("a definition error\n");
     bool exited = false;
     QTimer::singleShot(0, &Frame(), [this, &exited] { exited = Frame().OnCommand(kCmdAppExit); });
     QTimer watchdog;
@@ -205,8 +205,7 @@ TEST_F(AppTest, ShutdownSavesTheSettingsAndTakesTheEngineDown) {
     EXPECT_EQ(GT::GetProfile().GetInt("Option/Mode", 0), 6);
     EXPECT_EQ(App().GetMainFrame(), nullptr);
     EXPECT_EQ(App().GetLibrarianState(), nullptr);
-    EXPECT_TRUE(GetMidiInputs().empty());
-    EXPECT_TRUE(GetMidiOutputs().empty());
+    EXPECT_EQ(App().GetMidiEngine(), nullptr);
 
     // The next start shows the area that was shown last.
     ASSERT_TRUE(StartWithSimulator());

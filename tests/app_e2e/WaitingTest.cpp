@@ -5,7 +5,7 @@
 #include "tests/app_e2e/AppFixture.h"
 
 #include "app/commands/WindowCommands.h"
-#include "engine/MidiSetup.h"
+#include "engine/MidiEngine.h"
 #include "sim/VirtualSimulator.h"
 #include "toolkit/qt/ProgressBar.h"
 
@@ -25,7 +25,7 @@ TEST_F(AppTest, WaitingForTheUnitSaysWhatAndCancelStopsTheReadWithoutAMessage) {
     sim::UnitFaults faults;
     faults.silent = true;
     App().GetSimulator()->SetFaults(faults);
-    GetMidiSetup().SetWaitGrace(std::chrono::milliseconds(3000));
+    App().GetMidiEngine()->setup.SetWaitGrace(std::chrono::milliseconds(3000));
     const std::string before = MainPatchName(1, 0);
 
     UL::CProgressBarB& progress = UL::GetProgressBarB();
@@ -38,7 +38,7 @@ TEST_F(AppTest, WaitingForTheUnitSaysWhatAndCancelStopsTheReadWithoutAMessage) {
     });
     auto& commands = static_cast<CWindowCommands&>(*App().GetMainView()->GetCommands());
     EXPECT_FALSE(commands.ReadPatches(false));
-    GetMidiSetup().SetWaitGrace(msgwin::kDefaultWaitGrace);
+    App().GetMidiEngine()->setup.SetWaitGrace(msgwin::kDefaultWaitGrace);
 
     EXPECT_TRUE(shown);
     EXPECT_EQ(waiting.toStdString(),

@@ -3,6 +3,7 @@
 // templates, on a temporary profile, with message boxes captured and the
 // confirmation and view commands answered by the test.
 #include "app/core/LibrarianState.h"
+#include "engine/MidiEngine.h"
 #include "app/docman/DocMan.h"
 #include "app/docman/FileDialogRunner.h"
 #include "app/docs/FileDoc.h"
@@ -87,7 +88,8 @@ protected:
         return *file;
     }
 
-    CLibrarianState state;
+    CMidiEngine engine;
+    CLibrarianState state{engine.setup};
     TempProfile profile;
     CapturingTextDialog messages;
     NoDialogRunner runner;

@@ -491,7 +491,8 @@ TEST_F(FileDocTest, AFailedOpenLeavesNoDocumentAndStoresNothing) {
     EXPECT_EQ(profile->GetString("Document/InitialDirectory", "-"), "-");
 
     // Through the template no window is left either.
-    CLibrarianState state;
+    CMidiEngine engine;
+    CLibrarianState state(engine.setup);
     CMainFrame frame(state, *profile);
     ASSERT_TRUE(frame.Create());
     NoDialogRunner runner;

@@ -13,6 +13,7 @@
 #include "app/ui/ImageFrame.h"
 #include "app/ui/ImageView.h"
 #include "app/ui/MainFrame.h"
+#include "engine/MidiEngine.h"
 #include "messages/MessageIds.h"
 #include "messages/MessageTable.h"
 #include "views/PatchDrop.h"
@@ -152,7 +153,8 @@ protected:
     std::string LastMessage() const { return messages.shown().empty() ? "" : messages.shown().back().text; }
     static std::string Text(int id) { return GetMessageTable().Get(id); }
 
-    CLibrarianState state;
+    CMidiEngine engine;
+    CLibrarianState state{engine.setup};
     QTemporaryDir dir;
     GT::CIniProfile profile{dir.filePath("profile.ini").toStdString()};
     test::CapturingTextDialog messages;

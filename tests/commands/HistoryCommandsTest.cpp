@@ -127,7 +127,7 @@ protected:
 };
 
 TEST_F(HistoryTest, KeepHistoryTurnsTheRecordingOffAtOnceAndForgetDeletesOnlyWhatIsOlderAfterAsking) {
-    ForgetCommands commands(windows, State().GetListFont());
+    ForgetCommands commands(windows, State().GetListFont(), State().MidiSetup());
     commands.SetProfile(&main->profile);
     EXPECT_TRUE(commands.IsCommandEnabled(kCmdKeepHistory));
     EXPECT_TRUE(commands.IsCommandChecked(kCmdKeepHistory)) << "on by default";

@@ -47,7 +47,7 @@ TEST_F(CommandsTest, SysExExportAndImportRoundTripAndAFileWithoutUnitDataChanges
 }
 
 TEST_F(CommandsTest, WriteBacksUpAndVerifiesUntilTheSettingsTurnThemOff) {
-    CAppCommands app(windows, State().GetListFont());
+    CAppCommands app(windows, State().GetListFont(), State().MidiSetup());
     app.SetProfile(&main->profile);
     EXPECT_TRUE(app.IsCommandChecked(kCmdVerifyWrites)) << "on by default";
     EXPECT_TRUE(app.IsCommandChecked(kCmdBackUpBeforeWriting)) << "on by default";

@@ -63,9 +63,9 @@ TEST_F(ReceiveTest, MessagesLeftQueuedKeepTheirBytes) {
     mm::VirtualDevicePair unit("Engine Receive Queued");
     RecordingReceiver receiver;
     Input(0).receiver = &receiver;
-    GetMidiSetup().BindInput(Input(0), "Engine Receive Queued");
-    ASSERT_TRUE(GetMidiSetup().OpenAll());
-    auto* device = dynamic_cast<CMidiInDevice*>(GetMidiSetup().DeviceOf(Input(0)));
+    engine.setup.BindInput(Input(0), "Engine Receive Queued");
+    ASSERT_TRUE(engine.setup.OpenAll());
+    auto* device = dynamic_cast<CMidiInDevice*>(engine.setup.DeviceOf(Input(0)));
     ASSERT_NE(device, nullptr);
     msgwin::MessageQueue& queue = msgwin::MessageQueue::ForCurrentThread();
 
@@ -82,7 +82,7 @@ TEST_F(ReceiveTest, MessagesLeftQueuedKeepTheirBytes) {
     }
     EXPECT_EQ(device->DroppedLongData(), static_cast<std::uint32_t>(kSent) - COruLongDataSlots::kSlots);
 
-    GetMidiSetup().PumpInput(Input(0));
+    engine.setup.PumpInput(Input(0));
     ASSERT_EQ(receiver.universals.size(), COruLongDataSlots::kSlots);
     for (std::size_t i = 0; i < receiver.universals.size(); ++i)
         ASSERT_EQ(receiver.universals[i], Numbered(static_cast<int>(i))) << "message " << i;

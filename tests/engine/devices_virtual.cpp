@@ -33,12 +33,12 @@ TEST_F(DeviceTest, OneDeviceFeedsEveryBoundInputInBindingOrder) {
     RecordingReceiver first("0", &log), second("1", &log);
     Input(0).receiver = &first;
     Input(1).receiver = &second;
-    GetMidiSetup().BindInput(Input(0), "Engine Devices Shared");
-    GetMidiSetup().BindInput(Input(1), "Engine Devices Shared");
-    GetMidiSetup().BindInput(Input(1), "Engine Devices Shared");
-    ASSERT_EQ(GetMidiSetup().InDevices().size(), 1u);
-    EXPECT_EQ(GetMidiSetup().DeviceOf(Input(1)), GetMidiSetup().DeviceOf(Input(0)));
-    ASSERT_TRUE(GetMidiSetup().OpenAll());
+    engine.setup.BindInput(Input(0), "Engine Devices Shared");
+    engine.setup.BindInput(Input(1), "Engine Devices Shared");
+    engine.setup.BindInput(Input(1), "Engine Devices Shared");
+    ASSERT_EQ(engine.setup.InDevices().size(), 1u);
+    EXPECT_EQ(engine.setup.DeviceOf(Input(1)), engine.setup.DeviceOf(Input(0)));
+    ASSERT_TRUE(engine.setup.OpenAll());
 
     unit.input.Send(kNoteOn);
     unit.input.Send(kIdentityReply);
@@ -53,8 +53,8 @@ TEST_F(DeviceTest, SystemCommonAndRealTimeBytesNeverReachTheInputs) {
     RecordingReceiver receiver;
     Input(1).receiver = &receiver;
     RecordingOutDevice& forwarded = BindRecorder(1);
-    GetMidiSetup().BindInput(Input(1), "Engine Devices Filter");
-    ASSERT_TRUE(GetMidiSetup().OpenAll());
+    engine.setup.BindInput(Input(1), "Engine Devices Filter");
+    ASSERT_TRUE(engine.setup.OpenAll());
 
     unit.input.Send({0xFE, 0xF8, 0xF6, 0x90, 0x40, 0xF8, 0x7F});
     ASSERT_TRUE(PumpUntil(Input(1), [&] { return receiver.Total() >= 1; }));
@@ -66,25 +66,25 @@ TEST_F(DeviceTest, SystemCommonAndRealTimeBytesNeverReachTheInputs) {
 
 TEST_F(DeviceTest, DisplayNamesAndChoicesMarkDevicesThatAreNotOpen) {
     mm::VirtualDevicePair unit("Engine Devices Names");
-    GetMidiSetup().BindInput(Input(0), "Engine Devices Names (Unconnected)");
-    GetMidiSetup().BindOutput(Output(0), "Engine Devices Gone");
-    ASSERT_EQ(GetMidiSetup().InDevices().size(), 1u);
-    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Engine Devices Names");
-    EXPECT_EQ(GetMidiSetup().DisplayName(Input(0)), "Engine Devices Names (Unconnected)");
+    engine.setup.BindInput(Input(0), "Engine Devices Names (Unconnected)");
+    engine.setup.BindOutput(Output(0), "Engine Devices Gone");
+    ASSERT_EQ(engine.setup.InDevices().size(), 1u);
+    EXPECT_EQ(engine.setup.DeviceName(Input(0)), "Engine Devices Names");
+    EXPECT_EQ(engine.setup.DisplayName(Input(0)), "Engine Devices Names (Unconnected)");
 
-    EXPECT_FALSE(GetMidiSetup().OpenAll()) << "the output does not exist";
-    EXPECT_EQ(GetMidiSetup().DisplayName(Input(0)), "Engine Devices Names");
-    EXPECT_EQ(GetMidiSetup().DisplayName(Output(0)), "Engine Devices Gone (Unconnected)");
+    EXPECT_FALSE(engine.setup.OpenAll()) << "the output does not exist";
+    EXPECT_EQ(engine.setup.DisplayName(Input(0)), "Engine Devices Names");
+    EXPECT_EQ(engine.setup.DisplayName(Output(0)), "Engine Devices Gone (Unconnected)");
 
-    const auto inputChoices = GetMidiSetup().DeviceChoices(Input(0));
+    const auto inputChoices = engine.setup.DeviceChoices(Input(0));
     ASSERT_GE(inputChoices.size(), 2u);
     EXPECT_EQ(inputChoices.back(), "(none)");
     EXPECT_EQ(std::count(inputChoices.begin(), inputChoices.end(), "Engine Devices Names"), 1);
-    const auto outputChoices = GetMidiSetup().DeviceChoices(Output(0));
+    const auto outputChoices = engine.setup.DeviceChoices(Output(0));
     ASSERT_GE(outputChoices.size(), 3u);
     EXPECT_EQ(outputChoices[outputChoices.size() - 2], "(none)");
     EXPECT_EQ(outputChoices.back(), "Engine Devices Gone (Unconnected)");
-    EXPECT_EQ(GetMidiSetup().DeviceChoices(Output(1)).back(), "(none)");
+    EXPECT_EQ(engine.setup.DeviceChoices(Output(1)).back(), "(none)");
 }
 
 TEST_F(DeviceTest, ConnectionLossAndReturnAreReportedOnceEach) {
@@ -95,8 +95,8 @@ TEST_F(DeviceTest, ConnectionLossAndReturnAreReportedOnceEach) {
         received.emplace_back(bytes.begin(), bytes.end());
     };
     auto device = std::make_unique<mm::VirtualOutputDevice>("Engine Devices Plug", handler);
-    GetMidiSetup().BindOutput(Output(0), "Engine Devices Plug");
-    GetMidiSetupState().SetQuiet(GetMidiSetup().OpenAll());
+    engine.setup.BindOutput(Output(0), "Engine Devices Plug");
+    engine.setup.State().SetQuiet(engine.setup.OpenAll());
 
     Output(0).SendMessage(ML::CMessage(kIdentityReply));
     EXPECT_TRUE(transient.empty());
@@ -105,7 +105,7 @@ TEST_F(DeviceTest, ConnectionLossAndReturnAreReportedOnceEach) {
     Output(0).SendMessage(ML::CMessage(kNoteOn));
     Output(0).SendMessage(ML::CMessage(kNoteOn));
     EXPECT_EQ(transient, std::vector<std::string>{"MIDI connect error."});
-    EXPECT_EQ(GetMidiSetup().DisplayName(Output(0)), "Engine Devices Plug (Unconnected)");
+    EXPECT_EQ(engine.setup.DisplayName(Output(0)), "Engine Devices Plug (Unconnected)");
 
     device = std::make_unique<mm::VirtualOutputDevice>("Engine Devices Plug", handler);
     Output(0).SendMessage(ML::CMessage(kNoteOn));
@@ -126,23 +126,23 @@ TEST_F(DeviceTest, ADeviceBackBeforeTheNextSendIsReconnectedWithOneReport) {
         received.emplace_back(bytes.begin(), bytes.end());
     };
     auto device = std::make_unique<mm::VirtualOutputDevice>("Engine Devices Restart", handler);
-    GetMidiSetup().BindOutput(Output(0), "Engine Devices Restart");
-    GetMidiSetupState().SetQuiet(GetMidiSetup().OpenAll());
+    engine.setup.BindOutput(Output(0), "Engine Devices Restart");
+    engine.setup.State().SetQuiet(engine.setup.OpenAll());
     Output(0).SendMessage(ML::CMessage(kIdentityReply));
 
     device->Unplug();
-    EXPECT_FALSE(GetMidiSetup().AllOpen());
+    EXPECT_FALSE(engine.setup.AllOpen());
     device = std::make_unique<mm::VirtualOutputDevice>("Engine Devices Restart", handler);
     Output(0).SendMessage(ML::CMessage(kNoteOn));
     Output(0).SendMessage(ML::CMessage(kNoteOn));
     EXPECT_EQ(transient, std::vector<std::string>{"MIDI reconnected."});
-    EXPECT_TRUE(GetMidiSetup().AllOpen());
+    EXPECT_TRUE(engine.setup.AllOpen());
     std::lock_guard lock(mutex);
     EXPECT_EQ(received, (std::vector<Bytes>{kIdentityReply, kNoteOn, kNoteOn}));
 }
 
 TEST_F(DeviceTest, TheConnectionStateReportsChangesOnly) {
-    COruMidiSetupState& state = GetMidiSetupState();
+    COruMidiSetupState& state = engine.setup.State();
     state.SetQuiet(true);
     state.Report(false);
     state.Report(false);
@@ -155,22 +155,22 @@ TEST_F(DeviceTest, TheWaitEndsOnAReplyAndRunsOutOnATestClockWithoutSleeping) {
     mm::VirtualDevicePair unit("Engine Devices Wait");
     RecordingReceiver receiver;
     Input(0).receiver = &receiver;
-    GetMidiSetup().BindInput(Input(0), "Engine Devices Wait");
-    ASSERT_TRUE(GetMidiSetup().OpenAll());
+    engine.setup.BindInput(Input(0), "Engine Devices Wait");
+    ASSERT_TRUE(engine.setup.OpenAll());
     ManualClock clock;
 
     std::thread replier([&] { unit.input.Send(kIdentityReply); });
     const std::uint32_t deadline = clock.now + 3000;
     bool arrived = false;
-    while (receiver.Total() == 0 && (arrived = GetMidiSetup().WaitForInput(clock, deadline, std::chrono::seconds(5))))
-        GetMidiSetup().PumpInput(Input(0));
+    while (receiver.Total() == 0 && (arrived = engine.setup.WaitForInput(clock, deadline, std::chrono::seconds(5))))
+        engine.setup.PumpInput(Input(0));
     replier.join();
     EXPECT_TRUE(arrived);
     EXPECT_EQ(receiver.universals, std::vector<Bytes>{kIdentityReply});
     EXPECT_LT(clock.now.load(), deadline);
 
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(GetMidiSetup().WaitForInput(clock, deadline, std::chrono::milliseconds(50)));
+    EXPECT_FALSE(engine.setup.WaitForInput(clock, deadline, std::chrono::milliseconds(50)));
     EXPECT_EQ(clock.now.load(), deadline);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
@@ -179,17 +179,17 @@ TEST_F(DeviceTest, DataQueuedBeforeAnInputIsReopenedIsDroppedNotReadFromTheOldBu
     auto unit = std::make_unique<mm::VirtualInputDevice>("Engine Devices Replug");
     RecordingReceiver receiver;
     Input(0).receiver = &receiver;
-    GetMidiSetup().BindInput(Input(0), "Engine Devices Replug");
-    ASSERT_TRUE(GetMidiSetup().OpenAll());
+    engine.setup.BindInput(Input(0), "Engine Devices Replug");
+    ASSERT_TRUE(engine.setup.OpenAll());
     unit->Send(kIdentityReply);
-    ASSERT_TRUE(GetMidiSetup().WaitForInput(ML::SystemTickClock(), ML::SystemTickClock().GetTickCount() + 5000));
+    ASSERT_TRUE(engine.setup.WaitForInput(ML::SystemTickClock(), ML::SystemTickClock().GetTickCount() + 5000));
 
     // Unplugged and plugged in again before anything pumped: the next
     // OpenAll reopens the port with fresh buffers.
     unit.reset();
     unit = std::make_unique<mm::VirtualInputDevice>("Engine Devices Replug");
-    ASSERT_TRUE(GetMidiSetup().OpenAll());
-    GetMidiSetup().PumpInput(Input(0));
+    ASSERT_TRUE(engine.setup.OpenAll());
+    engine.setup.PumpInput(Input(0));
     EXPECT_EQ(receiver.Total(), 0u);
 
     unit->Send(kNoteOn);
@@ -199,19 +199,19 @@ TEST_F(DeviceTest, DataQueuedBeforeAnInputIsReopenedIsDroppedNotReadFromTheOldBu
 
 TEST_F(DeviceTest, ReleaseAllClosesAndForgetsEveryDevice) {
     mm::VirtualDevicePair unit("Engine Devices Release");
-    GetMidiSetup().BindInput(Input(0), "Engine Devices Release");
-    GetMidiSetup().BindOutput(Output(0), "Engine Devices Release");
-    ASSERT_TRUE(GetMidiSetup().OpenAll());
-    EXPECT_TRUE(GetMidiSetup().IsSetUp());
+    engine.setup.BindInput(Input(0), "Engine Devices Release");
+    engine.setup.BindOutput(Output(0), "Engine Devices Release");
+    ASSERT_TRUE(engine.setup.OpenAll());
+    EXPECT_TRUE(engine.setup.IsSetUp());
     ASSERT_TRUE(unit.input.IsOpen());
     ASSERT_TRUE(unit.output.IsOpen());
 
-    GetMidiSetup().ReleaseAll();
+    engine.setup.ReleaseAll();
     EXPECT_FALSE(unit.input.IsOpen());
     EXPECT_FALSE(unit.output.IsOpen());
     EXPECT_TRUE(Output(0).devices.empty());
-    EXPECT_FALSE(GetMidiSetup().IsSetUp());
-    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "(none)");
+    EXPECT_FALSE(engine.setup.IsSetUp());
+    EXPECT_EQ(engine.setup.DeviceName(Input(0)), "(none)");
 }
 
 } // namespace

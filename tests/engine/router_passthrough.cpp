@@ -24,7 +24,7 @@ protected:
         EngineTest::TearDown();
     }
 
-    COruMidiPluginRouter& router = GetMidiPluginRouter();
+    COruMidiPluginRouter& router = engine.router;
     RecordingPlugin plugin;
     RecordingReceiver receiver;
     RecordingOutDevice loopDevice{"loop"};
@@ -59,18 +59,18 @@ TEST_F(RouterTest, PassesTrafficByItsFlagsOnly) {
 }
 
 TEST_F(RouterTest, DeviceLookupsAskTheRouterFirst) {
-    GetMidiSetup().BindOutput(Output(0), "listed");
-    EXPECT_EQ(GetMidiSetup().DeviceName(Output(0)), "listed");
+    engine.setup.BindOutput(Output(0), "listed");
+    EXPECT_EQ(engine.setup.DeviceName(Output(0)), "listed");
 
     router.loopOutput = &Output(0);
     router.loopOutputDevice = &loopDevice;
-    EXPECT_EQ(GetMidiSetup().DeviceOf(Output(0)), &loopDevice);
-    EXPECT_EQ(GetMidiSetup().DeviceName(Output(0)), "loop");
+    EXPECT_EQ(engine.setup.DeviceOf(Output(0)), &loopDevice);
+    EXPECT_EQ(engine.setup.DeviceName(Output(0)), "loop");
 
     router.loopInput = &Input(0);
-    EXPECT_EQ(GetMidiSetup().DeviceOf(Input(0)), nullptr) << "the loop input with no device has none";
-    EXPECT_FALSE(GetMidiSetup().IsSetUp());
-    EXPECT_EQ(GetMidiSetup().DeviceOf(Output(1)), nullptr);
+    EXPECT_EQ(engine.setup.DeviceOf(Input(0)), nullptr) << "the loop input with no device has none";
+    EXPECT_FALSE(engine.setup.IsSetUp());
+    EXPECT_EQ(engine.setup.DeviceOf(Output(1)), nullptr);
 }
 
 } // namespace

@@ -25,24 +25,24 @@ protected:
 };
 
 TEST_F(SetupProfileTest, NothingStoredBindsNothing) {
-    GetMidiSetup().Load(*profile);
-    EXPECT_TRUE(GetMidiSetup().InDevices().empty());
-    EXPECT_TRUE(GetMidiSetup().OutDevices().empty());
-    EXPECT_FALSE(GetMidiSetup().IsSetUp());
-    EXPECT_TRUE(GetMidiSetup().OpenAll());
-    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "(none)");
-    EXPECT_EQ(GetMidiSetup().DisplayName(Output(1)), "(none)");
+    engine.setup.Load(*profile);
+    EXPECT_TRUE(engine.setup.InDevices().empty());
+    EXPECT_TRUE(engine.setup.OutDevices().empty());
+    EXPECT_FALSE(engine.setup.IsSetUp());
+    EXPECT_TRUE(engine.setup.OpenAll());
+    EXPECT_EQ(engine.setup.DeviceName(Input(0)), "(none)");
+    EXPECT_EQ(engine.setup.DisplayName(Output(1)), "(none)");
     EXPECT_EQ(Input(0).deviceId, 0x10);
-    EXPECT_TRUE(GetMidiSetupState().IsConnected()) << "all of no devices opened";
+    EXPECT_TRUE(engine.setup.State().IsConnected()) << "all of no devices opened";
     EXPECT_TRUE(transient.empty());
 }
 
 TEST_F(SetupProfileTest, SaveWritesTwelveValuesThatLoadRestores) {
-    GetMidiSetup().BindInput(Input(0), "Unit In (Unconnected)");
-    GetMidiSetup().BindOutput(Output(0), "Unit Out");
-    GetMidiSetup().BindOutput(Output(1), "Thru Out");
+    engine.setup.BindInput(Input(0), "Unit In (Unconnected)");
+    engine.setup.BindOutput(Output(0), "Unit Out");
+    engine.setup.BindOutput(Output(1), "Thru Out");
     Output(0).deviceId = 0x1F;
-    EXPECT_TRUE(GetMidiSetup().Save(*profile));
+    EXPECT_TRUE(engine.setup.Save(*profile));
 
     const auto text = [&](const char* entry) {
         return profile->GetString(std::string("MIDIConnection/") + entry, "?");
@@ -56,17 +56,17 @@ TEST_F(SetupProfileTest, SaveWritesTwelveValuesThatLoadRestores) {
     for (const auto& [entry, value] : saved)
         EXPECT_EQ(text(entry), value) << entry;
 
-    ASSERT_TRUE(ConfigureEnginePorts());
-    GetMidiSetup().Load(*profile);
-    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Unit In");
-    EXPECT_EQ(GetMidiSetup().DeviceName(Input(1)), "(none)");
-    EXPECT_EQ(GetMidiSetup().DeviceName(Output(0)), "Unit Out");
-    EXPECT_EQ(GetMidiSetup().DeviceName(Output(1)), "Thru Out");
+    ASSERT_TRUE(engine.ConfigurePorts());
+    engine.setup.Load(*profile);
+    EXPECT_EQ(engine.setup.DeviceName(Input(0)), "Unit In");
+    EXPECT_EQ(engine.setup.DeviceName(Input(1)), "(none)");
+    EXPECT_EQ(engine.setup.DeviceName(Output(0)), "Unit Out");
+    EXPECT_EQ(engine.setup.DeviceName(Output(1)), "Thru Out");
     EXPECT_EQ(Output(0).deviceId, 0x1F);
-    EXPECT_TRUE(GetMidiSetup().IsSetUp());
+    EXPECT_TRUE(engine.setup.IsSetUp());
     // The devices do not exist: they stay, closed, and are shown so.
-    EXPECT_EQ(GetMidiSetup().DisplayName(Input(0)), "Unit In (Unconnected)");
-    EXPECT_FALSE(GetMidiSetupState().IsConnected());
+    EXPECT_EQ(engine.setup.DisplayName(Input(0)), "Unit In (Unconnected)");
+    EXPECT_FALSE(engine.setup.State().IsConnected());
     EXPECT_TRUE(transient.empty()) << "Load sets the state quietly";
 }
 
@@ -74,10 +74,10 @@ TEST_F(SetupProfileTest, DeviceIdsAreReadAsCIntegersAndCutToEightBits) {
     const std::pair<const char*, int> cases[] = {{"17", 0x11},  {"273", 0x11}, {"0x11", 0x11}, {"021", 0x11},
                                                  {" 18", 0x12}, {"-1", 0xFF},  {"junk", 0x10}};
     for (const auto& [stored, expected] : cases) {
-        ASSERT_TRUE(ConfigureEnginePorts());
+        ASSERT_TRUE(engine.ConfigurePorts());
         profile->WriteString("MIDIConnection/MIDIInTessanMessageDeviceId0", stored);
         profile->WriteString("MIDIConnection/MIDIOutTessanMessageDeviceId1", stored);
-        GetMidiSetup().Load(*profile);
+        engine.setup.Load(*profile);
         EXPECT_EQ(Input(0).deviceId, expected) << stored;
         EXPECT_EQ(Output(1).deviceId, expected) << stored;
         EXPECT_EQ(Input(1).deviceId, 0x10);
@@ -91,13 +91,13 @@ TEST_F(SetupProfileTest, AStoredPortNameSelectsThePortItConfigures) {
     profile->WriteString("MIDIConnection/MIDIIn1", "ZM-47");
     profile->WriteString("MIDIConnection/MIDIInDevice1", "Elsewhere");
     profile->WriteString("MIDIConnection/MIDIInTessanMessageDeviceId1", "21");
-    GetMidiSetup().Load(*profile);
+    engine.setup.Load(*profile);
 
-    EXPECT_EQ(GetMidiSetup().DeviceName(Output(0)), "(none)") << "no port is named Other";
+    EXPECT_EQ(engine.setup.DeviceName(Output(0)), "(none)") << "no port is named Other";
     EXPECT_EQ(Output(0).deviceId, 0x10);
-    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Elsewhere") << "the value of index 1 named port ZM-47";
+    EXPECT_EQ(engine.setup.DeviceName(Input(0)), "Elsewhere") << "the value of index 1 named port ZM-47";
     EXPECT_EQ(Input(0).deviceId, 21);
-    EXPECT_EQ(GetMidiSetup().DeviceName(Input(1)), "(none)");
+    EXPECT_EQ(engine.setup.DeviceName(Input(1)), "(none)");
 }
 
 // A profile that cannot be written (a read-only file, a full disk).
@@ -111,7 +111,7 @@ public:
 
 TEST_F(SetupProfileTest, ASaveThatTheProfileRefusesIsNotReportedAsDone) {
     RefusingProfile refusing;
-    EXPECT_FALSE(GetMidiSetup().Save(refusing));
+    EXPECT_FALSE(engine.setup.Save(refusing));
 }
 
 } // namespace

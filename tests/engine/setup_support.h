@@ -3,13 +3,9 @@
 // configuration with captured text sinks and message boxes, a receiver and
 // an output device that record what they get, and pumping until something
 // has arrived.
-#include "engine/EngineTextOut.h"
 #include "engine/MidiDeviceList.h"
+#include "engine/MidiEngine.h"
 #include "engine/MidiReceiver.h"
-#include "engine/MidiManager.h"
-#include "engine/MidiPortLists.h"
-#include "engine/MidiSetup.h"
-#include "engine/MidiSetupState.h"
 #include "ml/TickClock.h"
 #include "tests/support/CapturingTextDialog.h"
 
@@ -59,32 +55,25 @@ public:
     bool failing = false; // answers every send with a failure
 };
 
-// Ports configured as at start-up; message boxes and both engine text sinks
-// captured; everything released afterwards.
+// An engine of its own with the ports configured as at start-up; message
+// boxes and both engine text sinks captured.
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        previousDefinitionSink_ =
-            GetDefinitionErrorOut().SetSink([this](std::string_view text) { definitionErrors += text; });
-        previousTransientSink_ =
-            GetTransientTextOut().SetSink([this](std::string_view text) { transient.emplace_back(text); });
-        GetMidiSetupState().SetQuiet(false);
-        ASSERT_TRUE(ConfigureEnginePorts());
+        engine.definitionErrors.SetSink([this](std::string_view text) { definitionErrors += text; });
+        engine.transientText.SetSink([this](std::string_view text) { transient.emplace_back(text); });
+        ASSERT_TRUE(engine.ConfigurePorts());
     }
-    void TearDown() override {
-        GetMidiSetup().ReleaseAll();
-        GetMidiManager().Shutdown();
-        GetDefinitionErrorOut().SetSink(std::move(previousDefinitionSink_));
-        GetTransientTextOut().SetSink(std::move(previousTransientSink_));
-    }
+    // The devices go before the fakes a test made them on.
+    void TearDown() override { engine.Shutdown(); }
 
-    COruMidiIn& Input(std::size_t i) { return GetMidiInputs().at(i); }
-    COruMidiOut& Output(std::size_t i) { return GetMidiOutputs().at(i); }
+    COruMidiIn& Input(std::size_t i) { return engine.ports.inputs.at(i); }
+    COruMidiOut& Output(std::size_t i) { return engine.ports.outputs.at(i); }
 
     // A recording device, owned by the output device list, bound to output i.
     RecordingOutDevice& BindRecorder(std::size_t i, const std::string& name = "recorder") {
         auto* device = static_cast<RecordingOutDevice*>(
-            GetMidiSetup().OutDevices().Append(std::make_unique<RecordingOutDevice>(name)));
+            engine.setup.OutDevices().Append(std::make_unique<RecordingOutDevice>(name)));
         Output(i).devices.push_back(device);
         return *device;
     }
@@ -95,10 +84,10 @@ protected:
         ML::ITickClock& clock = ML::SystemTickClock();
         const std::uint32_t deadline = clock.GetTickCount() + 5000;
         for (;;) {
-            GetMidiSetup().PumpInput(input);
+            engine.setup.PumpInput(input);
             if (done())
                 return true;
-            if (!GetMidiSetup().WaitForInput(clock, deadline))
+            if (!engine.setup.WaitForInput(clock, deadline))
                 return done();
         }
     }
@@ -106,10 +95,7 @@ protected:
     CapturingTextDialog dialog;
     std::string definitionErrors;
     std::vector<std::string> transient;
-
-private:
-    CEngineTextOut::Sink previousDefinitionSink_;
-    CEngineTextOut::Sink previousTransientSink_;
+    CMidiEngine engine;
 };
 
 } // namespace test

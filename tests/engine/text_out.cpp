@@ -8,13 +8,12 @@
 namespace {
 
 TEST(EngineTextOut, EachReportOnStandardErrorIsALineOfItsOwn) {
-    CEngineTextOut::Sink previous = GetTransientTextOut().SetSink({});
+    CEngineTextOut transient;
     testing::internal::CaptureStderr();
-    GetTransientTextOut().Write(GetMessageTable().Get(kMsgMidiConnectError));
-    GetTransientTextOut().Write("already a line\n");
+    transient.Write(GetMessageTable().Get(kMsgMidiConnectError));
+    transient.Write("already a line\n");
     std::fputs("Unable to read/write data.\n", stderr);
     const std::string written = testing::internal::GetCapturedStderr();
-    GetTransientTextOut().SetSink(std::move(previous));
     EXPECT_EQ(written, "MIDI connect error.\nalready a line\nUnable to read/write data.\n");
 }
 

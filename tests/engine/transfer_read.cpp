@@ -3,7 +3,6 @@
 #include "tests/engine/transfer_support.h"
 
 #include "data/ImageDocument.h"
-#include "engine/IdentityResult.h"
 
 namespace test {
 namespace {
@@ -28,7 +27,7 @@ TEST_F(ReadTest, IdentityThenOneRequestPerPatchStoresTheRepliesByteForByte) {
         EXPECT_EQ(PatchBytes(image, 1, index), UnitData(map.PatchAddress(kMemory, index))) << index;
     EXPECT_EQ(image.GetArray(1)[0].GetMemo(1), "") << "a stored data set empties the memos";
     EXPECT_NE(PatchBytes(image, 1, 2), UnitData(map.PatchAddress(kMemory, 2))) << "unlisted patches are left alone";
-    EXPECT_EQ(GetIdentityResult(), kIdentityConfirmed);
+    EXPECT_EQ(reader->GetIdentityResult(), kIdentityConfirmed);
     EXPECT_EQ(reader->GetState(), COruMidiRequester::kIdle);
     EXPECT_TRUE(Shown().empty());
 
@@ -54,7 +53,7 @@ TEST_F(ReadTest, ASilentUnitGetsTheIdentityRequestTwice3000MsApartThenMessage2) 
                                                   "2) from the ZM-47 failed.\n"
                                                   "Input: " +
                                                   UnitName() + "\nOutput: " + UnitName() + "\nDevice ID: 17"});
-    EXPECT_EQ(GetIdentityResult(), kIdentityNotConfirmed);
+    EXPECT_EQ(reader->GetIdentityResult(), kIdentityNotConfirmed);
     EXPECT_TRUE(progress.log.empty()) << "no progress before the unit has answered";
 }
 
@@ -68,7 +67,7 @@ TEST_F(ReadTest, AnotherFamilyCodeEndsTheWaitAtOnceAndReadsNothing) {
     EXPECT_LT(clock.now - Unit().ReceivedAt()[0], 3000u);
     EXPECT_EQ(Shown(), std::vector<std::string>{Text(kMsgUnableToReadWrite)});
     EXPECT_EQ(PatchBytes(image, 1, 0), PatchBytes(before, 1, 0));
-    EXPECT_EQ(GetIdentityResult(), kIdentityNotConfirmed);
+    EXPECT_EQ(reader->GetIdentityResult(), kIdentityNotConfirmed);
 }
 
 TEST_F(ReadTest, RepliesOfTheWrongSizeOrAddressAreIgnoredAndTheRequestRepeated) {

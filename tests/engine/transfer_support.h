@@ -173,15 +173,17 @@ protected:
     void SetUp() override {
         EngineTest::SetUp();
         unit_.emplace(UnitName(), clock);
-        GetMidiSetup().BindInput(Input(0), UnitName());
-        GetMidiSetup().BindOutput(Output(0), UnitName());
-        GetMidiSetupState().SetQuiet(GetMidiSetup().OpenAll());
+        engine.setup.BindInput(Input(0), UnitName());
+        engine.setup.BindOutput(Output(0), UnitName());
+        engine.setup.State().SetQuiet(engine.setup.OpenAll());
         reader.emplace(clock);
+        reader->SetSetup(&engine.setup);
         reader->SetInput(&Input(0));
         reader->SetOutput(&Output(0));
         reader->SetProgress(&progress);
         Input(0).receiver = &*reader;
         writer.emplace(clock);
+        writer->SetSetup(&engine.setup);
         writer->SetOutput(&Output(0));
         writer->SetReader(&*reader);
         writer->SetProgress(&progress);

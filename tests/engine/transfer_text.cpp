@@ -47,10 +47,10 @@ TEST_F(TransferText, APreviewNamesTheSlotAndThePatchOrThePatchAlone) {
 TEST_F(TransferText, PatchesOfSeveralAreasKeepFewerRangesAndAPortWithoutDeviceIsNone) {
     EXPECT_EQ(PatchesPhrase({{1, 0}, {1, 1}, {2, 4}, {3, 0}, {7, 9}}),
               "5 patches (MEMORY 1" + kDash + "2, SOUND LIBRARY: CLEAN 5, " + kDots + ", SOUND LIBRARY: EXTREME 10)");
-    EXPECT_EQ(TransferFailureDetails(kMsgWritingFailed, "MEMORY 4", nullptr, nullptr),
+    EXPECT_EQ(TransferFailureDetails(kMsgWritingFailed, "MEMORY 4", nullptr, nullptr, nullptr),
               "Writing MEMORY 4 to the ZM-47 failed.\nInput: (none)\nOutput: (none)\nDevice ID: -");
     ASSERT_TRUE(GetMessageTable().SetLanguage(CMessageTable::kJapanese));
-    EXPECT_EQ(TransferFailureDetails(kMsgReadingFailed, "MEMORY 4", nullptr, nullptr),
+    EXPECT_EQ(TransferFailureDetails(kMsgReadingFailed, "MEMORY 4", nullptr, nullptr, nullptr),
               "ZM-47 から MEMORY 4 を読み込めませんでした。\n入力：（なし）\n出力：（なし）\nデバイスID：-");
 }
 

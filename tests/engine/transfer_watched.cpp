@@ -35,10 +35,10 @@ class WatchedTransferTest : public TransferTest {
 protected:
     void SetUp() override {
         TransferTest::SetUp();
-        SetWaitObserver(&watcher);
+        engine.setup.SetWaitObserver(&watcher);
     }
     void TearDown() override {
-        SetWaitObserver(nullptr);
+        engine.setup.SetWaitObserver(nullptr);
         TransferTest::TearDown();
     }
     RecordingWatcher watcher;

@@ -139,6 +139,7 @@ TEST_F(EngineTest, ARequestThatCannotBeSentFailsAtOnceWithMessage2) {
     refusing.failing = true;
     TestClock clock;
     AReader reader(clock);
+    reader.SetSetup(&engine.setup);
     reader.SetInput(&Input(0));
     reader.SetOutput(&Output(0));
     const std::uint32_t start = clock.now;
@@ -153,6 +154,7 @@ TEST_F(EngineTest, ARequestThatCannotBeSentFailsAtOnceWithMessage2) {
 
     // A write through the same device stops at its first data set.
     CWriter writer(clock);
+    writer.SetSetup(&engine.setup);
     writer.SetOutput(&Output(0));
     const Bytes data(128, 0x11);
     EXPECT_FALSE(writer.COruMidiSender::Send(0x0, data));
@@ -188,9 +190,11 @@ TEST_F(NoDeviceTest, TransfersShowMessage13AndSendNothing) {
     RecordingOutDevice& spare = BindRecorder(1);
     TestClock clock;
     AReader reader(clock);
+    reader.SetSetup(&engine.setup);
     reader.SetInput(&Input(0));
     reader.SetOutput(&Output(0));
     CWriter writer(clock);
+    writer.SetSetup(&engine.setup);
     writer.SetOutput(&Output(0));
     writer.SetReader(&reader);
     CImageDocument document;

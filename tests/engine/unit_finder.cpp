@@ -107,17 +107,17 @@ TEST_F(UnitFinderTest, CheckTimesTheAnswerAndSaysWhyNot) {
 TEST_F(UnitFinderTest, TheEnginesDevicesLetGoOfTheUnitsPortsForTheSearchAndTakeThemBack) {
     // Virtual ports open only once, as many platforms' ports do.
     AnsweringUnit unit("Finder Held In", "Finder Held Out", 0x10);
-    GetMidiSetup().BindInput(Input(0), "Finder Held In");
-    GetMidiSetup().BindOutput(Output(0), "Finder Held Out");
-    ASSERT_TRUE(GetMidiSetup().OpenAll());
+    engine.setup.BindInput(Input(0), "Finder Held In");
+    engine.setup.BindOutput(Output(0), "Finder Held Out");
+    ASSERT_TRUE(engine.setup.OpenAll());
     CUnitFinder finder;
     EXPECT_EQ(finder.Check("Finder Held In", "Finder Held Out", 0x10).result, SPairCheck::kInputUnavailable);
 
-    GetMidiSetup().CloseAll();
-    EXPECT_FALSE(GetMidiSetup().AllOpen());
+    engine.setup.CloseAll();
+    EXPECT_FALSE(engine.setup.AllOpen());
     EXPECT_EQ(finder.Check("Finder Held In", "Finder Held Out", 0x10).result, SPairCheck::kAnswered);
-    EXPECT_TRUE(GetMidiSetup().OpenAll());
-    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Finder Held In");
+    EXPECT_TRUE(engine.setup.OpenAll());
+    EXPECT_EQ(engine.setup.DeviceName(Input(0)), "Finder Held In");
     EXPECT_TRUE(unit.in.IsOpen());
 }
 

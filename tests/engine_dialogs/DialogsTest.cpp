@@ -31,8 +31,8 @@ protected:
 
 TEST_F(SetupDialogTest, ListsOfferTheDevicesNoneAndAMissingCurrentDeviceAsUnconnected) {
     mm::VirtualDevicePair pair("Dialog Pair");
-    GetMidiSetup().BindOutput(Output(0), "Dialog Gone");
-    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *profile);
+    engine.setup.BindOutput(Output(0), "Dialog Gone");
+    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), engine.setup, *profile);
     dialog.OnInitDialog();
 
     const QComboBox& input0 = *dialog.ComboBox(CMidiSetupDialog::kInput0);
@@ -51,7 +51,7 @@ TEST_F(SetupDialogTest, TheUnitsDeviceIdShowsOneHigherAndOkStoresItForTheUnitOnl
     Output(0).deviceId = 0x12;
     Input(1).deviceId = 0x13;
     Output(1).deviceId = 0x14;
-    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *profile);
+    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), engine.setup, *profile);
     dialog.OnInitDialog();
     QComboBox& ids = *dialog.ComboBox(CMidiSetupDialog::kDeviceIdList);
     ASSERT_EQ(ids.count(), 16);
@@ -73,10 +73,10 @@ TEST_F(SetupDialogTest, TheUnitsDeviceIdShowsOneHigherAndOkStoresItForTheUnitOnl
     EXPECT_EQ(Output(1).deviceId, 0x14);
     EXPECT_EQ(profile->GetString("MIDIConnection/MIDIInTessanMessageDeviceId0", ""), "31");
     EXPECT_EQ(profile->GetString("MIDIConnection/MIDIOutTessanMessageDeviceId0", ""), "31");
-    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Dialog Ids");
+    EXPECT_EQ(engine.setup.DeviceName(Input(0)), "Dialog Ids");
     // Both logical inputs share the one device.
-    EXPECT_EQ(GetMidiSetup().DeviceOf(Input(1)), GetMidiSetup().DeviceOf(Input(0)));
-    EXPECT_EQ(GetMidiSetup().DeviceName(Output(1)), "(none)");
+    EXPECT_EQ(engine.setup.DeviceOf(Input(1)), engine.setup.DeviceOf(Input(0)));
+    EXPECT_EQ(engine.setup.DeviceName(Output(1)), "(none)");
     EXPECT_EQ(profile->GetString("MIDIConnection/MIDIInDevice0", ""), "Dialog Ids");
 }
 
@@ -86,7 +86,7 @@ TEST_F(SetupDialogTest, AnIdOutsideTheListIsKeptAndCancelChangesNothing) {
         Output(i).deviceId = 0x7F;
     }
     {
-        CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *profile);
+        CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), engine.setup, *profile);
         dialog.OnInitDialog();
         EXPECT_EQ(dialog.ComboBox(CMidiSetupDialog::kDeviceIdList)->currentIndex(), -1);
         dialog.accept();
@@ -95,12 +95,12 @@ TEST_F(SetupDialogTest, AnIdOutsideTheListIsKeptAndCancelChangesNothing) {
     EXPECT_EQ(Output(1).deviceId, 0x7F);
 
     TempProfile untouched;
-    GetMidiSetup().BindInput(Input(0), "Dialog Kept");
-    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *untouched);
+    engine.setup.BindInput(Input(0), "Dialog Kept");
+    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), engine.setup, *untouched);
     dialog.OnInitDialog();
     dialog.ComboBox(CMidiSetupDialog::kInput0)->setCurrentText("(none)");
     dialog.reject();
-    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "Dialog Kept");
+    EXPECT_EQ(engine.setup.DeviceName(Input(0)), "Dialog Kept");
     EXPECT_EQ(untouched->GetString("MIDIConnection/MIDIInDevice0", "-"), "-");
 }
 

@@ -37,8 +37,8 @@ TEST_F(FindUnitDialogTest, FindFillsInThePairAndDeviceIdWhileTheDialogStaysRespo
     // ports carry names that say nothing, beside a silent pair.
     AnsweringUnit unit("Dialog Find Cable A", "Dialog Find Cable B", 0x15);
     mm::VirtualDevicePair silent("Dialog Find Silent");
-    GetMidiSetup().BindInput(Input(0), "Dialog Find Cable A");
-    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *profile);
+    engine.setup.BindInput(Input(0), "Dialog Find Cable A");
+    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), engine.setup, *profile);
     dialog.OnInitDialog();
     ASSERT_TRUE(unit.in.IsOpen());
 
@@ -63,7 +63,7 @@ TEST_F(FindUnitDialogTest, FindFillsInThePairAndDeviceIdWhileTheDialogStaysRespo
     EXPECT_EQ(dialog.ComboBox(CMidiSetupDialog::kDeviceIdList)->currentText(), "22");
     EXPECT_THAT(dialog.StatusLine().text().toStdString(), ::testing::HasSubstr("device ID 22"));
     // What the search let go of is open again.
-    EXPECT_TRUE(GetMidiSetup().AllOpen());
+    EXPECT_TRUE(engine.setup.AllOpen());
 
     dialog.accept();
     EXPECT_EQ(profile->GetString("MIDIConnection/MIDIInDevice0", ""), "Dialog Find Cable A");
@@ -75,7 +75,7 @@ TEST_F(FindUnitDialogTest, StopAndCancelEndTheSearchSoonAndChangeNothing) {
     AnsweringUnit off("Dialog Stop In", "Dialog Stop Out", 0x10);
     off.silent = true;
     {
-        CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *profile);
+        CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), engine.setup, *profile);
         dialog.OnInitDialog();
         const QString before = dialog.ComboBox(CMidiSetupDialog::kInput0)->currentText();
         dialog.StartFind();
@@ -89,7 +89,7 @@ TEST_F(FindUnitDialogTest, StopAndCancelEndTheSearchSoonAndChangeNothing) {
         EXPECT_TRUE(dialog.Found().empty());
     }
     // Cancel of the dialog in the middle of a search.
-    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *profile);
+    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), engine.setup, *profile);
     dialog.OnInitDialog();
     dialog.StartFind();
     QElapsedTimer timer;
@@ -104,7 +104,7 @@ TEST_F(FindUnitDialogTest, StopAndCancelEndTheSearchSoonAndChangeNothing) {
 TEST_F(FindUnitDialogTest, NothingAnsweringSaysSo) {
     AnsweringUnit off("Dialog Nobody In", "Dialog Nobody Out", 0x10);
     off.silent = true;
-    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *profile);
+    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), engine.setup, *profile);
     dialog.OnInitDialog();
     dialog.StartFind();
     ASSERT_TRUE(WaitForEnd(dialog));
@@ -113,7 +113,7 @@ TEST_F(FindUnitDialogTest, NothingAnsweringSaysSo) {
 
 TEST_F(FindUnitDialogTest, TestTimesTheAnswerOrSaysWhyNot) {
     AnsweringUnit unit("Dialog Test In", "Dialog Test Out", 0x14);
-    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), GetMidiSetup(), *profile);
+    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(), engine.setup, *profile);
     dialog.OnInitDialog();
     dialog.TestButton().click();
     EXPECT_EQ(dialog.StatusLine().text(),
@@ -142,7 +142,7 @@ TEST_F(FindUnitDialogTest, TestTimesTheAnswerOrSaysWhyNot) {
     ASSERT_TRUE(WaitForEnd(dialog, 5000));
     EXPECT_THAT(dialog.StatusLine().text().toStdString(), ::testing::HasSubstr("did not answer on these ports"));
     // Nothing was bound by testing.
-    EXPECT_EQ(GetMidiSetup().DeviceName(Input(0)), "(none)");
+    EXPECT_EQ(engine.setup.DeviceName(Input(0)), "(none)");
 }
 
 class WelcomeDialogTest : public EngineTest {
@@ -155,14 +155,14 @@ protected:
 };
 
 TEST_F(WelcomeDialogTest, AskedOnlyWithoutAnyDeviceChoiceAndNotAgainOnceWorkingWithoutTheUnit) {
-    EXPECT_TRUE(CWelcomeDialog::ShouldShow(GetMidiSetup(), *profile));
+    EXPECT_TRUE(CWelcomeDialog::ShouldShow(engine.setup, *profile));
     {
         CWelcomeDialog dialog("ZM-47", *profile);
         QTimer::singleShot(0, &dialog, [&] { dialog.FindButton().click(); });
         EXPECT_EQ(dialog.Ask(), CWelcomeDialog::kFindUnit);
     }
     // Finding did not set anything up: asked again.
-    EXPECT_TRUE(CWelcomeDialog::ShouldShow(GetMidiSetup(), *profile));
+    EXPECT_TRUE(CWelcomeDialog::ShouldShow(engine.setup, *profile));
     EXPECT_FALSE(CWelcomeDialog::WorksWithoutUnit(*profile));
     {
         CWelcomeDialog dialog("ZM-47", *profile);
@@ -175,19 +175,19 @@ TEST_F(WelcomeDialogTest, AskedOnlyWithoutAnyDeviceChoiceAndNotAgainOnceWorkingW
         QTimer::singleShot(0, &dialog, [&] { dialog.WithoutButton().click(); });
         EXPECT_EQ(dialog.Ask(), CWelcomeDialog::kWorkWithoutUnit);
     }
-    EXPECT_FALSE(CWelcomeDialog::ShouldShow(GetMidiSetup(), *profile));
+    EXPECT_FALSE(CWelcomeDialog::ShouldShow(engine.setup, *profile));
     EXPECT_TRUE(CWelcomeDialog::WorksWithoutUnit(*profile));
 
     // A device choice stored in the setup dialog, even "(none)", or devices
     // set up, never ask.
     TempProfile chosen;
     chosen->WriteString("MIDIConnection/MIDIInDevice0", "(none)");
-    EXPECT_FALSE(CWelcomeDialog::ShouldShow(GetMidiSetup(), *chosen));
+    EXPECT_FALSE(CWelcomeDialog::ShouldShow(engine.setup, *chosen));
     TempProfile fresh;
     mm::VirtualDevicePair pair("Welcome Pair");
-    GetMidiSetup().BindInput(Input(0), "Welcome Pair");
-    GetMidiSetup().BindOutput(Output(0), "Welcome Pair");
-    EXPECT_FALSE(CWelcomeDialog::ShouldShow(GetMidiSetup(), *fresh));
+    engine.setup.BindInput(Input(0), "Welcome Pair");
+    engine.setup.BindOutput(Output(0), "Welcome Pair");
+    EXPECT_FALSE(CWelcomeDialog::ShouldShow(engine.setup, *fresh));
 }
 
 } // namespace

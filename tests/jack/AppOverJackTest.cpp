@@ -10,7 +10,7 @@
 
 #include "app/commands/WindowCommands.h"
 #include "data/LibrarianFile.h"
-#include "engine/EngineTextOut.h"
+#include "engine/MidiEngine.h"
 #include "sim/SimulatedUnit.h"
 #include "tests/app_e2e/AppFixture.h"
 #include "toolkit/profile/Profile.h"
@@ -54,7 +54,7 @@ protected:
 
     void TearDown() override {
         if (started) {
-            GetTransientTextOut().SetSink({});
+            app_e2e::App().GetMidiEngine()->transientText.SetSink({});
             app_e2e::App().ExitInstance();
         }
         JackFixture::TearDown();
@@ -67,7 +67,8 @@ protected:
             ParseAppOptions({QStringLiteral("zm47-librarian"), QStringLiteral("--no-register")}, options, error));
         started = true;
         const bool ok = app_e2e::App().InitInstance(options);
-        GetTransientTextOut().SetSink([this](std::string_view text) { transient.emplace_back(text); });
+        app_e2e::App().GetMidiEngine()->transientText.SetSink(
+            [this](std::string_view text) { transient.emplace_back(text); });
         return ok;
     }
 

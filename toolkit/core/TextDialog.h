@@ -37,6 +37,8 @@ public:
 
 // The process-wide text dialog. Until a window system installs its own, it is
 // a console dialog that prints the text to standard error and answers OK.
+// Process-wide for the same reason as the message table: every layer reports
+// a failure where it finds it, and only the program knows how it is shown.
 ITextDialog& GetTextDialog();
 
 // Installs a replacement (windows, tests) and hands back the previous one.

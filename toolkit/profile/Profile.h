@@ -21,7 +21,10 @@ public:
     virtual bool WriteString(std::string_view path, std::string_view text) = 0;
 };
 
-// The process-wide profile of the user, created on first use.
+// The process-wide profile of the user, created on first use. It stands for
+// the one settings file of the user (QSettings keeps one per program, too);
+// code that can take a profile as a parameter does, and tests hand it one
+// of their own.
 IProfile& GetProfile();
 
 } // namespace GT

@@ -5,9 +5,7 @@
 // makes messages.
 #include "engine/MidiIn.h"
 #include "engine/MidiReceiver.h"
-#include "engine/MidiManager.h"
-#include "engine/MidiPortLists.h"
-#include "engine/MidiSetup.h"
+#include "engine/MidiEngine.h"
 #include "platform/mm/virtual/VirtualDevices.h"
 #include "platform/msgwin/MessageQueue.h"
 #include "tests/support/AllocationCounter.h"
@@ -63,13 +61,14 @@ TEST(EngineReceivePath, AllocatesNothingUntilTheNoticesAreHandled) {
     constexpr int kSysExBatches = 6;
     constexpr int kSysExPerBatch = 16; // fits the 32 queued buffers
 
-    ASSERT_TRUE(ConfigureEnginePorts());
     mm::VirtualInputDevice device("engine-alloc-in");
+    CMidiEngine engine;
+    ASSERT_TRUE(engine.ConfigurePorts());
     CountingReceiver receiver;
-    COruMidiIn& input = GetMidiInputs()[0];
+    COruMidiIn& input = engine.ports.inputs[0];
     input.receiver = &receiver;
-    GetMidiSetup().BindInput(input, "engine-alloc-in");
-    ASSERT_TRUE(GetMidiSetup().OpenAll());
+    engine.setup.BindInput(input, "engine-alloc-in");
+    ASSERT_TRUE(engine.setup.OpenAll());
 
     Bytes notes;
     for (int i = 0; i < kNotesPerBatch; ++i)
@@ -92,14 +91,12 @@ TEST(EngineReceivePath, AllocatesNothingUntilTheNoticesAreHandled) {
     const long counted = allocations.load();
 
     ASSERT_TRUE(flowed);
-    GetMidiSetup().PumpInput(input);
+    engine.setup.PumpInput(input);
     EXPECT_EQ(receiver.shorts, kNoteBatches * kNotesPerBatch);
     EXPECT_EQ(receiver.universals, sysex);
     EXPECT_EQ(counted, 0);
 
     input.receiver = nullptr;
-    GetMidiSetup().ReleaseAll();
-    GetMidiManager().Shutdown();
 }
 
 } // namespace
