@@ -3,7 +3,7 @@
 #include "app/commands/CommandWindow.h"
 #include "app/commands/FontCommand.h"
 #include "app/core/FontEx.h"
-#include "app/core/HistoryAccess.h"
+#include "app/core/LibrarianState.h"
 #include "app/core/HistorySettings.h"
 #include "app/core/WriteSettings.h"
 #include "app/ui/CommandIds.h"
@@ -25,8 +25,8 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-CAppCommands::CAppCommands(IWindowDirectory& windows, CFontEx& listFont, COruMidiSetup& midi, QWidget* parent)
-    : windows_(windows), font_(listFont), midi_(midi), parent_(parent) {}
+CAppCommands::CAppCommands(IWindowDirectory& windows, CLibrarianState& state, QWidget* parent)
+    : windows_(windows), state_(state), parent_(parent) {}
 
 CAppCommands::~CAppCommands() {
     if (actionsInstalled_)
@@ -53,7 +53,7 @@ bool CAppCommands::HandlesCommand(int id) const {
 bool CAppCommands::IsCommandEnabled(int id) const {
     // Without a library there is nothing to keep or forget.
     if (id == kCmdKeepHistory || id == kCmdForgetHistory)
-        return GetHistoryLibrary() != nullptr;
+        return state_.History().Library() != nullptr;
     if (id == kCmdAskAgain)
         return CMidiWarningDlg::CountTurnedOff(profile_ ? *profile_ : GT::GetProfile()) > 0;
     return id != 0;
@@ -134,7 +134,7 @@ bool CAppCommands::OnSetUpMidiDevices() { return RunMidiSetupDialog(); }
 
 bool CAppCommands::OnSetUpFont() {
     CQtFontChooser dialog;
-    return SetUpListFont(fontChooser_ ? *fontChooser_ : dialog, font_, windows_, parent_);
+    return SetUpListFont(fontChooser_ ? *fontChooser_ : dialog, state_.GetListFont(), windows_, parent_);
 }
 
 void CAppCommands::OnVerifyWrites() {
@@ -165,7 +165,7 @@ void CAppCommands::RunAboutDialog() {
 }
 
 bool CAppCommands::RunMidiSetupDialog() {
-    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(QString::fromStdString(GetModelName())), midi_,
+    CMidiSetupDialog dialog(UnitMidiSetupDescriptor(QString::fromStdString(GetModelName())), state_.MidiSetup(),
                             profile_ ? *profile_ : GT::GetProfile(), parent_);
     return dialog.DoModal() == QDialog::Accepted;
 }

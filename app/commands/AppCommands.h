@@ -13,20 +13,19 @@
 class IDesktopOpener;
 class IFontChooser;
 class IWindowDirectory;
-class COruMidiSetup;
+class CLibrarianState;
 namespace GT {
 class IProfile;
 }
 class QWidget;
-struct CFontEx;
 
 class CAppCommands : public ICommandTarget {
 public:
-    // windows, listFont, midi and parent are not owned and outlive this
-    // object; listFont is the font the patch lists show (Set Up Font changes
-    // it), midi the engine's setup that MIDI Setup changes, parent the owner
-    // of the dialogs (the main frame).
-    CAppCommands(IWindowDirectory& windows, CFontEx& listFont, COruMidiSetup& midi, QWidget* parent = nullptr);
+    // windows, state and parent are not owned and outlive this object; the
+    // state has the font the patch lists show (Set Up Font changes it), the
+    // engine's setup (MIDI Setup changes it) and the history library; parent
+    // owns the dialogs (the main frame).
+    CAppCommands(IWindowDirectory& windows, CLibrarianState& state, QWidget* parent = nullptr);
     ~CAppCommands() override;
 
     // Replacements for tests (not owned); the program's own when null.
@@ -84,8 +83,7 @@ protected:
 
 private:
     IWindowDirectory& windows_;           // not owned
-    CFontEx& font_;                       // not owned
-    COruMidiSetup& midi_;                 // not owned
+    CLibrarianState& state_;              // not owned
     QWidget* parent_;                     // not owned
     IFontChooser* fontChooser_ = nullptr; // not owned
     IDesktopOpener* opener_ = nullptr;    // not owned

@@ -4,7 +4,6 @@
 #include "app/commands/HistoryCommands.h"
 #include "app/commands/WindowCommands.h"
 
-#include "app/core/HistoryAccess.h"
 #include "app/core/LibrarianState.h"
 #include "app/docs/FileDoc.h"
 #include "app/ui/CommandIds.h"
@@ -119,7 +118,7 @@ CFindWindow* OpenFindWindow(CMainFrame& frame) {
         open->Text().selectAll();
         return open;
     }
-    CLibrary* library = GetHistoryLibrary();
+    CLibrary* library = frame.LibrarianState().History().Library();
     if (!library) {
         ShowMessage(kMsgNoLibrary);
         return nullptr;

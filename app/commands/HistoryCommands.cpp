@@ -3,7 +3,6 @@
 #include "app/commands/HistoryCommands.h"
 
 #include "app/commands/WindowCommands.h"
-#include "app/core/HistoryAccess.h"
 #include "app/core/LibrarianState.h"
 #include "app/docs/ImageDoc.h"
 #include "app/ui/CommandIds.h"
@@ -51,7 +50,7 @@ QString CWindowCommands::CommandText(int id) const {
 bool CWindowCommands::ShowSlotHistory() {
     if (!IsCommandEnabled(kCmdSlotHistory))
         return false;
-    auto* dialog = new CSlotHistoryDialog(*GetHistoryLibrary(), Area(), List()->GetSelectedIndexes().front(),
+    auto* dialog = new CSlotHistoryDialog(*History().Library(), Area(), List()->GetSelectedIndexes().front(),
                                           context_.window->GetDialogParent());
     dialog->show();
     return true;
@@ -89,7 +88,7 @@ CHistoryWindow* OpenHistoryWindow(CMainFrame& frame) {
         open->activateWindow();
         return open;
     }
-    CLibrary* library = GetHistoryLibrary();
+    CLibrary* library = frame.LibrarianState().History().Library();
     if (!library) {
         ShowMessage(kMsgNoLibrary);
         return nullptr;

@@ -1,7 +1,7 @@
 // Setup - Keep History and Setup - Forget History Older Than.
 #include "app/commands/AppCommands.h"
 
-#include "app/core/HistoryAccess.h"
+#include "app/core/LibrarianState.h"
 #include "app/core/HistorySettings.h"
 #include "messages/MessageIds.h"
 #include "messages/ShowMessage.h"
@@ -20,12 +20,12 @@ void CAppCommands::OnKeepHistory() {
     GT::IProfile& profile = profile_ ? *profile_ : GT::GetProfile();
     const bool on = !LoadKeepHistory(profile);
     SaveKeepHistory(profile, on);
-    if (auto* recorder = dynamic_cast<CHistoryRecorder*>(&GetHistoryRecorder()))
+    if (auto* recorder = dynamic_cast<CHistoryRecorder*>(&state_.History().Recorder()))
         recorder->SetEnabled(on);
 }
 
 bool CAppCommands::OnForgetHistory() {
-    CLibrary* library = GetHistoryLibrary();
+    CLibrary* library = state_.History().Library();
     if (!library)
         return false;
     const std::optional<QDate> date = AskForgetDate();

@@ -2,7 +2,6 @@
 // and raw SysEx files, one path per direction.
 #include "app/commands/WindowCommands.h"
 
-#include "app/core/HistoryAccess.h"
 #include "app/core/LibrarianState.h"
 #include "app/docman/FileDialogRunner.h"
 #include "app/docman/SmfFileDialog.h"
@@ -129,7 +128,7 @@ bool CWindowCommands::ImportFile(ExchangeFile file) {
             PrepareImportImage(held);
             if (file == kSmfFile ? reader->ImportSmf(LocalPath(*path), held)
                                  : reader->ImportSysEx(LocalPath(*path), held))
-                GetHistoryRecorder().FileImported(LocalPath(*path), held);
+                History().Recorder().FileImported(LocalPath(*path), held);
         }
     }
     // A success has said what the file gave.
@@ -181,7 +180,7 @@ bool CWindowCommands::ImportIntoFile(ExchangeFile file) {
     FileWindowChanged();
     Format(file).remember(Profile(), *path);
     ShowStatus(found.Summary(*area));
-    GetHistoryRecorder().FileImported(LocalPath(*path), found.image);
+    History().Recorder().FileImported(LocalPath(*path), found.image);
     return true;
 }
 

@@ -2,7 +2,6 @@
 // both windows.
 #include "app/commands/WindowCommands.h"
 
-#include "app/core/HistoryAccess.h"
 #include "app/core/LibrarianState.h"
 #include "app/core/WriteSettings.h"
 #include "app/ui/CommandIds.h"
@@ -59,7 +58,7 @@ bool CWindowCommands::ReadPatches(bool selectedOnly) {
     else
         ReportEnd(command, watch.Cancelled());
     if (read) {
-        GetHistoryRecorder().UnitRead(area, indexes, *ShownArray());
+        History().Recorder().UnitRead(area, indexes, *ShownArray());
         if (CUnitProvenance* provenance = data->GetProvenance())
             provenance->MarkRead(area, indexes, data->GetArray(area), std::time(nullptr));
     } else {
@@ -138,7 +137,7 @@ bool CWindowCommands::WriteRows(int area, const std::vector<int>& indexes, int c
     record.sent = writer->LastWriteSent();
     if (settings.verify)
         record.verify = writer->LastReadBackMatched() ? EVerify::kPassed : EVerify::kFailed;
-    GetHistoryRecorder().UnitWritten(area, indexes, array, record);
+    History().Recorder().UnitWritten(area, indexes, array, record);
     if (settings.backup)
         PruneBackups(backups, settings.backupCount);
     if (written) {

@@ -1,6 +1,5 @@
 #include "app/commands/WindowCommands.h"
 
-#include "app/core/HistoryAccess.h"
 #include "app/core/LibrarianState.h"
 #include "app/ui/CommandIds.h"
 #include "data/DocumentBase.h"
@@ -77,7 +76,7 @@ bool CWindowCommands::IsCommandEnabled(int id) const {
     case kCmdReplaceString:
         return List()->CanReplaceString();
     case kCmdSlotHistory:
-        return HasSelection() && GetHistoryLibrary() != nullptr;
+        return HasSelection() && History().Library() != nullptr;
     case kCmdPreview:
         return List()->GetObjectIndex(List()->GetFocusedRow()) >= 0;
     default:
@@ -167,6 +166,8 @@ void CWindowCommands::OnCommand(int id) {
 CParameterListCtrl* CWindowCommands::List() const { return context_.window ? context_.window->GetList() : nullptr; }
 
 CDocumentBase* CWindowCommands::Data() const { return context_.window ? context_.window->GetData() : nullptr; }
+
+CHistoryAccess& CWindowCommands::History() const { return context_.state ? context_.state->History() : noHistory_; }
 
 int CWindowCommands::Area() const { return context_.state ? context_.state->GetArea() : 1; }
 

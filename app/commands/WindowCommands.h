@@ -8,6 +8,7 @@
 // document data first; failures are shown where they are detected (the
 // reader, the writer, the SMF exchange), so the commands only stop or undo.
 #include "app/commands/CommandContext.h"
+#include "app/core/HistoryAccess.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/ViewCommands.h"
 
@@ -129,6 +130,8 @@ private:
     int AreaCode() const;
     bool Confirm(int kind, const std::string& question = {}) const;
     GT::IProfile& Profile() const;
+    // The state's history; one that records nothing without a state.
+    CHistoryAccess& History() const;
     bool ImportIntoFile(ExchangeFile file);
     // The file dialog of an import (open) or export; nothing when cancelled.
     std::optional<QString> PromptExchangeFile(ExchangeFile file, bool open) const;
@@ -153,4 +156,7 @@ private:
     void FileWindowChanged();
 
     CCommandContext context_;
+    // The history of commands run without a librarian state (a lone window
+    // in tests): no library, nothing recorded.
+    mutable CHistoryAccess noHistory_;
 };

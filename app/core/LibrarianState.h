@@ -5,6 +5,7 @@
 // the application (or the command-line tool's session) and handed to the
 // windows and commands that use it.
 #include "app/core/FontEx.h"
+#include "app/core/HistoryAccess.h"
 #include "data/ImageData.h"
 #include "views/GridSetting.h"
 #include "views/PatchClipboard.h"
@@ -56,6 +57,8 @@ public:
     bool IsMidiReady() const;
     // The engine's setup and, through it, its ports.
     COruMidiSetup& MidiSetup() const { return *midi_; }
+    // The history library and its recorder, once the program has set them.
+    CHistoryAccess& History() { return history_; }
 
 private:
     COruMidiSetup* midi_; // not owned
@@ -65,4 +68,5 @@ private:
     int area_ = 1;
     int gridSwitch_ = 0;
     CFontEx listFont_;
+    CHistoryAccess history_;
 };

@@ -1,6 +1,5 @@
 #include "app/main/App.h"
 
-#include "app/core/HistoryAccess.h"
 #include "app/core/HistorySettings.h"
 #include "app/core/LastKnownState.h"
 #include "app/main/TransferWait.h"
@@ -101,7 +100,7 @@ struct CApp::Session {
         library = CLibrary::Open(path);
         history = std::make_unique<CHistoryRecorder>(library.get());
         history->SetEnabled(LoadKeepHistory(GT::GetProfile()));
-        SetHistory(library.get(), history.get());
+        state.History().Set(library.get(), history.get());
         if (library && history->IsEnabled())
             library->TakeInBackups(QFile::encodeName(BackupFolder()).toStdString());
     }
@@ -197,8 +196,7 @@ bool CApp::CreateFrameAndDocuments(const CAppOptions& options) {
     s.confirmation = std::make_unique<CMidiWarningConfirmation>(s.mainFrame.get());
     s.mainFrame->SetConfirmation(s.confirmation.get());
     InstallWindowCommands(*s.mainFrame, *s.docMan);
-    s.commands = std::make_unique<CAppCommandTarget>(*s.mainFrame, *s.docMan, *s.recentFiles, s.state.GetListFont(),
-                                                     s.engine.setup);
+    s.commands = std::make_unique<CAppCommandTarget>(*s.mainFrame, *s.docMan, *s.recentFiles, s.state);
     s.commands->AppCommands().InstallMessageActions();
     AttachRecentFiles();
     s.mainFrame->SetApplicationTarget(s.commands.get());
@@ -335,7 +333,7 @@ void CApp::ReadUnitAtStartUp(bool read) {
                 std::vector<int> indexes(data.GetArray(area).Size());
                 std::iota(indexes.begin(), indexes.end(), 0);
                 data.GetProvenance()->MarkRead(area, indexes, data.GetArray(area), now);
-                GetHistoryRecorder().UnitRead(area, {}, data.GetArray(area));
+                s.state.History().Recorder().UnitRead(area, {}, data.GetArray(area));
             }
             if (CMainFrame* frame = GetMainFrame())
                 frame->ShowResult(QString::fromStdString(StartUpReadSummary(count, failed)));
@@ -391,7 +389,7 @@ int CApp::ExitInstance() {
     s.mainFrame.reset();
     s.docMan.reset();
     // After the documents, which record their saves through it.
-    SetHistory(nullptr, nullptr);
+    s.state.History().Set(nullptr, nullptr);
     s.history.reset();
     s.library.reset();
     s.simulator.reset();

@@ -8,9 +8,9 @@
 #include "app/commands/WindowCommands.h"
 
 CAppCommandTarget::CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles,
-                                     CFontEx& listFont, COruMidiSetup& midi)
+                                     CLibrarianState& state)
     : frame_(frame), manager_(manager), recentFiles_(recentFiles), windows_(manager),
-      commands_(windows_, listFont, midi, &frame) {}
+      commands_(windows_, state, &frame) {}
 
 bool CAppCommandTarget::IsCommandChecked(int id) const { return commands_.IsCommandChecked(id); }
 

@@ -9,15 +9,14 @@
 class CAppRecentFiles;
 class CDocMan;
 class CMainFrame;
-class COruMidiSetup;
+class CLibrarianState;
 
 class CAppCommandTarget : public ICommandTarget {
 public:
     // None is owned; all outlive this object. A file opened by Open goes to
-    // the recent-file list; listFont is the font of the patch lists, midi
-    // the engine's setup.
-    CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles, CFontEx& listFont,
-                      COruMidiSetup& midi);
+    // the recent-file list; state is the librarian state the application
+    // commands work on.
+    CAppCommandTarget(CMainFrame& frame, CDocMan& manager, CAppRecentFiles& recentFiles, CLibrarianState& state);
 
     bool HandlesCommand(int id) const override;
     bool IsCommandChecked(int id) const override;

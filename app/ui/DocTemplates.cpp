@@ -1,6 +1,5 @@
 #include "app/ui/DocTemplates.h"
 
-#include "app/core/HistoryAccess.h"
 #include "app/core/LibrarianState.h"
 #include "app/docs/FileDoc.h"
 #include "app/docs/ImageDoc.h"
@@ -36,7 +35,7 @@ CFileDoc* CFileDocTemplate::OpenFileDoc(const QString& path) {
         return OpenExchangeFile(path);
     auto document = std::make_unique<CFileDoc>();
     document->SetDocMan(&docMan_);
-    document->SetHistoryRecorder(&GetHistoryRecorder());
+    document->SetHistoryRecorder(&mainFrame_.LibrarianState().History().Recorder());
     if (path.isEmpty()) {
         // "Untitled1", "Untitled2", ...: each new window gets a name of its
         // own, so that Save As never proposes the name of the one before.
@@ -75,7 +74,7 @@ CFileDoc* CFileDocTemplate::OpenExchangeFile(const QString& path) {
         return nullptr;
     auto document = std::make_unique<CFileDoc>();
     document->SetDocMan(&docMan_);
-    document->SetHistoryRecorder(&GetHistoryRecorder());
+    document->SetHistoryRecorder(&mainFrame_.LibrarianState().History().Recorder());
     document->SetTitle(document->GetTitle() + QString::number(untitledCount_ + 1));
     if (!document->OnNewDocument())
         return nullptr;
@@ -86,7 +85,7 @@ CFileDoc* CFileDocTemplate::OpenExchangeFile(const QString& path) {
     opened->SetModifiedFlag(true);
     opened->UpdateAllViews(nullptr, kHintContents);
     mainFrame_.StatusBarPane().showMessage(QString::fromStdString(found.Summary(*area)));
-    GetHistoryRecorder().FileImported(QFile::encodeName(path).toStdString(), found.image);
+    mainFrame_.LibrarianState().History().Recorder().FileImported(QFile::encodeName(path).toStdString(), found.image);
     return opened;
 }
 

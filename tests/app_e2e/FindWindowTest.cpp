@@ -5,7 +5,7 @@
 #include "tests/app_e2e/AppFixture.h"
 
 #include "app/commands/WindowCommands.h"
-#include "app/core/HistoryAccess.h"
+#include "app/core/LibrarianState.h"
 #include "app/core/LibrarianState.h"
 #include "app/docs/FileDoc.h"
 #include "app/ui/CommandIds.h"
@@ -44,7 +44,7 @@ std::vector<int> SelectedIndexes(CParameterListCtrl& list) { return list.GetSele
 
 TEST_F(AppTest, FindListsEveryPatchHoldingTheTextWithItsPlacesAndShowsOrPreviewsIt) {
     ASSERT_TRUE(StartWithSimulator());
-    ASSERT_NE(GetHistoryLibrary(), nullptr);
+    ASSERT_NE(App().GetLibrarianState()->History().Library(), nullptr);
     Answer answer;
     Frame().SetConfirmation(&answer);
 
@@ -145,7 +145,9 @@ TEST_F(AppTest, FindListsEveryPatchHoldingTheTextWithItsPlacesAndShowsOrPreviews
             static_cast<CPatch&>(*patch).SetName(name);
             document.Patches().Append(std::move(patch));
         }
-        ASSERT_NE(GetHistoryLibrary()->RecordFile(path.toStdString(), EFileEvent::kImported, document.Patches()), 0);
+        ASSERT_NE(App().GetLibrarianState()->History().Library()->RecordFile(path.toStdString(), EFileEvent::kImported,
+                                                                             document.Patches()),
+                  0);
     }
     ASSERT_TRUE(WriteLibrarianFileOf(moved, "QWERTY RHYTHM"));
     ASSERT_TRUE(WriteLibrarianFileOf(gone, "OTHER"));

@@ -5,7 +5,7 @@
 #include "tests/app_e2e/AppFixture.h"
 
 #include "app/commands/WindowCommands.h"
-#include "app/core/HistoryAccess.h"
+#include "app/core/LibrarianState.h"
 #include "app/core/LibrarianState.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/HistoryWindow.h"
@@ -23,7 +23,7 @@ namespace {
 
 // The newest state of MEMORY that was a read.
 LibraryId NewestMemoryRead() {
-    for (const CStateInfo& info : GetHistoryLibrary()->History(1))
+    for (const CStateInfo& info : App().GetLibrarianState()->History().Library()->History(1))
         if (info.event == EUnitEvent::kRead)
             return info.id;
     return 0;
@@ -31,7 +31,7 @@ LibraryId NewestMemoryRead() {
 
 TEST_F(AppTest, AStateOfTheHistoryShowsWhatDiffersAndRestoringItWritesTheOldPatchesBack) {
     ASSERT_TRUE(StartWithSimulator());
-    ASSERT_NE(GetHistoryLibrary(), nullptr);
+    ASSERT_NE(App().GetLibrarianState()->History().Library(), nullptr);
     const LibraryId startUpRead = NewestMemoryRead();
     ASSERT_NE(startUpRead, 0);
     const std::string original = MainPatchName(1, 3);
@@ -98,7 +98,7 @@ TEST_F(AppTest, AStateOfTheHistoryShowsWhatDiffersAndRestoringItWritesTheOldPatc
     EXPECT_NE(App().GetSimulator()->Unit().Patch(1, 5)->Data()[10], AsPatch(MainData().GetArray(1).At(5))->Data()[10])
         << "only the selected slot was written";
     // The restore is the newest written state.
-    EXPECT_EQ(GetHistoryLibrary()->History(1, 1).at(0).event, EUnitEvent::kWritten);
+    EXPECT_EQ(App().GetLibrarianState()->History().Library()->History(1, 1).at(0).event, EUnitEvent::kWritten);
     window->close();
 }
 

@@ -51,7 +51,7 @@ TEST_F(CommandsTest, SetUpFontTakesFaceStyleAndSizeKeepsTheRestAndUpdatesEveryWi
     TestWindow& file = OpenFile(2);
 
     FakeFontChooser chooser;
-    CAppCommands commands(windows, State().GetListFont(), State().MidiSetup());
+    CAppCommands commands(windows, State());
     commands.SetFontChooser(&chooser);
 
     // Cancel changes nothing.
@@ -83,7 +83,7 @@ TEST_F(CommandsTest, SetUpFontTakesFaceStyleAndSizeKeepsTheRestAndUpdatesEveryWi
 TEST_F(CommandsTest, ManualOpensTheFileOfTheLanguageOrShowsMessage10) {
     QTemporaryDir program;
     FakeOpener opener;
-    CAppCommands commands(windows, State().GetListFont(), State().MidiSetup());
+    CAppCommands commands(windows, State());
     commands.SetProgramDirectory(program.path());
     commands.SetDesktopOpener(&opener);
 
@@ -123,7 +123,7 @@ TEST_F(CommandsTest, ManualOpensTheFileOfTheLanguageOrShowsMessage10) {
 }
 
 TEST_F(CommandsTest, AskAgainBringsBackEveryQuestionTurnedOffAndIsGreyedWithoutOne) {
-    CAppCommands commands(windows, State().GetListFont(), State().MidiSetup());
+    CAppCommands commands(windows, State());
     commands.SetProfile(&main->profile);
     ASSERT_TRUE(commands.HandlesCommand(kCmdAskAgain));
     EXPECT_FALSE(commands.IsCommandEnabled(kCmdAskAgain)) << "no question is turned off";

@@ -2,7 +2,6 @@
 // history library, against the simulated unit.
 #include "tests/commands/CommandsTestSupport.h"
 
-#include "app/core/HistoryAccess.h"
 #include "app/docs/FileDoc.h"
 #include "app/commands/AppCommands.h"
 #include "app/ui/CommandIds.h"
@@ -24,15 +23,15 @@ protected:
         library = CLibrary::Open(QFile::encodeName(folder.filePath("library.sqlite")).toStdString());
         ASSERT_TRUE(library);
         recorder = std::make_unique<CHistoryRecorder>(library.get());
-        SetHistory(library.get(), recorder.get());
+        State().History().Set(library.get(), recorder.get());
         ASSERT_TRUE(main->profile.WriteInt("Option/ReadUser", 1));
         ASSERT_TRUE(main->profile.WriteInt("Option/WriteUser", 1));
     }
+    // The windows and the state that point to the recorder go first.
     void TearDown() override {
-        SetHistory(nullptr, nullptr);
+        CommandsTest::TearDown();
         recorder.reset();
         library.reset();
-        CommandsTest::TearDown();
     }
 
     QTemporaryDir folder;
@@ -127,7 +126,7 @@ protected:
 };
 
 TEST_F(HistoryTest, KeepHistoryTurnsTheRecordingOffAtOnceAndForgetDeletesOnlyWhatIsOlderAfterAsking) {
-    ForgetCommands commands(windows, State().GetListFont(), State().MidiSetup());
+    ForgetCommands commands(windows, State());
     commands.SetProfile(&main->profile);
     EXPECT_TRUE(commands.IsCommandEnabled(kCmdKeepHistory));
     EXPECT_TRUE(commands.IsCommandChecked(kCmdKeepHistory)) << "on by default";
@@ -166,7 +165,7 @@ TEST_F(HistoryTest, KeepHistoryTurnsTheRecordingOffAtOnceAndForgetDeletesOnlyWha
     EXPECT_EQ(commands.asked, 3);
 
     // Without a library neither command is offered.
-    SetHistory(nullptr, nullptr);
+    State().History().Set(nullptr, nullptr);
     EXPECT_FALSE(commands.IsCommandEnabled(kCmdForgetHistory));
     EXPECT_FALSE(commands.IsCommandEnabled(kCmdKeepHistory));
 }

@@ -123,7 +123,7 @@ TEST_F(RealWindows, AFontChangeReachesTheMainWindowAndEveryFileWindow) {
 
     CDocManWindows windows(*docMan);
     ChooseNewFace chooser;
-    CAppCommands commands(windows, session->State().GetListFont(), session->State().MidiSetup(), frame.get());
+    CAppCommands commands(windows, session->State(), frame.get());
     commands.SetFontChooser(&chooser);
     frame->SetApplicationTarget(&commands);
     ASSERT_TRUE(frame->OnCommand(kCmdSetUpFont));

@@ -47,7 +47,7 @@ TEST_F(CommandsTest, SysExExportAndImportRoundTripAndAFileWithoutUnitDataChanges
 }
 
 TEST_F(CommandsTest, WriteBacksUpAndVerifiesUntilTheSettingsTurnThemOff) {
-    CAppCommands app(windows, State().GetListFont(), State().MidiSetup());
+    CAppCommands app(windows, State());
     app.SetProfile(&main->profile);
     EXPECT_TRUE(app.IsCommandChecked(kCmdVerifyWrites)) << "on by default";
     EXPECT_TRUE(app.IsCommandChecked(kCmdBackUpBeforeWriting)) << "on by default";
