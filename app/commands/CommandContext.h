@@ -6,6 +6,7 @@
 #include <QString>
 
 class CLibrarianState;
+class IAreaChooser;
 class IFileDialogRunner;
 class IMidiConfirmation;
 namespace GT {
@@ -28,6 +29,9 @@ struct CCommandContext {
     // program's own when null.
     GT::IProfile* profile = nullptr;
     IFileDialogRunner* fileDialogs = nullptr;
+    // Which area of the unit a file's patches are for; the program's dialog
+    // when null.
+    IAreaChooser* areaChooser = nullptr;
     // Where the backups made before writes go; the user's data folder's
     // "backups" (BackupFolder) when empty.
     QString backupFolder;

@@ -18,13 +18,13 @@ struct CViewCommandParts {
     std::unique_ptr<IWindowDirectory> windows;
 };
 
-CCommandContext MakeContext(const CViewCommandParts& parts, bool mainWindow, CLibrarianState& state,
-                            IMidiConfirmation* confirmation) {
+CCommandContext MakeContext(const CViewCommandParts& parts, bool mainWindow, CMainFrame& frame) {
     CCommandContext context;
     context.window = parts.window.get();
     context.mainWindow = mainWindow;
-    context.state = &state;
-    context.confirmation = confirmation;
+    context.state = &frame.LibrarianState();
+    context.confirmation = frame.GetConfirmation();
+    context.areaChooser = frame.GetAreaChooser();
     context.windows = parts.windows.get();
     return context;
 }
@@ -33,7 +33,7 @@ class CViewCommands : private CViewCommandParts, public CWindowCommands {
 public:
     CViewCommands(std::unique_ptr<ICommandWindow> window, bool mainWindow, CDocMan& manager, CMainFrame& frame)
         : CViewCommandParts{std::move(window), std::make_unique<CDocManWindows>(manager)},
-          CWindowCommands(MakeContext(*this, mainWindow, frame.LibrarianState(), frame.GetConfirmation())) {}
+          CWindowCommands(MakeContext(*this, mainWindow, frame)) {}
 };
 
 } // namespace

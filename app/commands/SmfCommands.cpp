@@ -159,7 +159,7 @@ bool CWindowCommands::ImportIntoFile(ExchangeFile file) {
         return false;
     }
     QWidget* parent = context_.window ? context_.window->GetDialogParent() : nullptr;
-    const std::optional<int> area = ChooseImportArea(found, *path, parent);
+    const std::optional<int> area = ChooseImportArea(found, *path, context_.areaChooser, parent);
     if (!area) {
         ReportEnd(command, true);
         return false;
@@ -203,8 +203,8 @@ bool CWindowCommands::ExportFile(ExchangeFile file, bool selectedOnly) {
     int areaCode = AreaCode();
     if (!context_.mainWindow) {
         // A file's rows are no slots: the user says whose slots they fill.
-        const std::optional<int> area =
-            ChooseExportArea(indexes, context_.window ? context_.window->GetDialogParent() : nullptr);
+        const std::optional<int> area = ChooseExportArea(
+            indexes, context_.areaChooser, context_.window ? context_.window->GetDialogParent() : nullptr);
         if (!area) {
             ReportEnd(command, true);
             return false;

@@ -69,7 +69,7 @@ CFileDoc* CFileDocTemplate::OpenExchangeFile(const QString& path) {
         if (!ReadExchangeFile(*reader, path, IsSysExFileName(path), found))
             return nullptr;
     }
-    const std::optional<int> area = ChooseImportArea(found, path, &mainFrame_);
+    const std::optional<int> area = ChooseImportArea(found, path, mainFrame_.GetAreaChooser(), &mainFrame_);
     if (!area)
         return nullptr;
     auto document = std::make_unique<CFileDoc>();

@@ -40,9 +40,11 @@ public:
     }
 };
 
-IAreaChooser*& InstalledChooser() {
-    static IAreaChooser* chooser = nullptr;
-    return chooser;
+// The chooser given, else the program's.
+std::optional<int> Choose(IAreaChooser* chooser, const QString& question,
+                          const std::vector<std::pair<int, QString>>& choices, QWidget* parent) {
+    CDialogAreaChooser program;
+    return (chooser ? *chooser : program).ChooseArea(question, choices, parent);
 }
 
 } // namespace
@@ -100,14 +102,8 @@ bool ReadExchangeFile(AReader& reader, const QString& path, bool sysEx, CExchang
     return true;
 }
 
-IAreaChooser& GetAreaChooser() {
-    static CDialogAreaChooser program;
-    return InstalledChooser() ? *InstalledChooser() : program;
-}
-
-void SetAreaChooser(IAreaChooser* chooser) { InstalledChooser() = chooser; }
-
-std::optional<int> ChooseImportArea(const CExchangePatches& found, const QString& fileName, QWidget* parent) {
+std::optional<int> ChooseImportArea(const CExchangePatches& found, const QString& fileName, IAreaChooser* chooser,
+                                    QWidget* parent) {
     const std::vector<std::pair<int, std::size_t>> areas = found.Areas();
     if (areas.empty())
         return std::nullopt;
@@ -121,14 +117,14 @@ std::optional<int> ChooseImportArea(const CExchangePatches& found, const QString
             area, count == 1
                       ? QCoreApplication::translate("ExchangeFile", "%1 (1 patch)").arg(AreaName(area))
                       : QCoreApplication::translate("ExchangeFile", "%1 (%2 patches)").arg(AreaName(area)).arg(count));
-    return GetAreaChooser().ChooseArea(
-        QCoreApplication::translate("ExchangeFile",
-                                    "%1 holds patches of several areas of the ZM-47. Which do you want?")
-            .arg(QFileInfo(fileName).fileName()),
-        choices, parent);
+    return Choose(chooser,
+                  QCoreApplication::translate("ExchangeFile",
+                                              "%1 holds patches of several areas of the ZM-47. Which do you want?")
+                      .arg(QFileInfo(fileName).fileName()),
+                  choices, parent);
 }
 
-std::optional<int> ChooseExportArea(const std::vector<int>& rows, QWidget* parent) {
+std::optional<int> ChooseExportArea(const std::vector<int>& rows, IAreaChooser* chooser, QWidget* parent) {
     if (rows.empty())
         return std::nullopt;
     const int highest = *std::max_element(rows.begin(), rows.end());
@@ -145,9 +141,9 @@ std::optional<int> ChooseExportArea(const std::vector<int>& rows, QWidget* paren
     }
     if (choices.size() == 1)
         return choices.front().first;
-    return GetAreaChooser().ChooseArea(
-        QCoreApplication::translate("ExchangeFile",
-                                    "Which area of the ZM-47 are these patches for? The patch in row 1 "
-                                    "becomes patch 1 of that area, and so on."),
-        choices, parent);
+    return Choose(chooser,
+                  QCoreApplication::translate("ExchangeFile",
+                                              "Which area of the ZM-47 are these patches for? The patch in row 1 "
+                                              "becomes patch 1 of that area, and so on."),
+                  choices, parent);
 }

@@ -50,7 +50,8 @@ struct CExchangePatches {
 // damaged, or holds no data for the unit.
 bool ReadExchangeFile(AReader& reader, const QString& path, bool sysEx, CExchangePatches& found);
 
-// Asks the user to choose among areas. Tests install their own.
+// Asks the user to choose among areas. The program asks with a list in a
+// small dialog; tests give one of their own.
 class IAreaChooser {
 public:
     virtual ~IAreaChooser() = default;
@@ -59,17 +60,14 @@ public:
     virtual std::optional<int> ChooseArea(const QString& question, const std::vector<std::pair<int, QString>>& choices,
                                           QWidget* parent) = 0;
 };
-// The program's chooser (a list in a small dialog), or the one installed.
-IAreaChooser& GetAreaChooser();
-// Installs a chooser (not owned); null puts the program's own back.
-void SetAreaChooser(IAreaChooser* chooser);
 
 // Which of the file's areas to take: the only one without asking, else the
-// user's choice among every area (0) and each area with its count. Nothing
-// when cancelled.
-std::optional<int> ChooseImportArea(const CExchangePatches& found, const QString& fileName, QWidget* parent);
+// user's choice among every area (0) and each area with its count, asked
+// through chooser (the program's dialog when null). Nothing when cancelled.
+std::optional<int> ChooseImportArea(const CExchangePatches& found, const QString& fileName, IAreaChooser* chooser,
+                                    QWidget* parent);
 // The area a file window's patches are exported as (row n becomes patch n
 // of that area): the areas that have a slot for the highest row; MEMORY
 // without asking when it alone has, else the user's choice. Nothing when
 // cancelled or when no area has (message 168 says so).
-std::optional<int> ChooseExportArea(const std::vector<int>& rows, QWidget* parent);
+std::optional<int> ChooseExportArea(const std::vector<int>& rows, IAreaChooser* chooser, QWidget* parent);

@@ -31,6 +31,7 @@ class CImageView;
 class CDocMan;
 class CLibrarianState;
 struct CCommandRow;
+class IAreaChooser;
 class IMidiConfirmation;
 namespace GP {
 class CEditListCtrl;
@@ -87,12 +88,15 @@ public:
     CLibrarianState& LibrarianState() const { return state_; }
 
     // What every new window gets: its view's command handlers, the
-    // confirmation before transfers (not owned) and the document manager
-    // (not owned).
+    // confirmation before transfers (not owned), the chooser of a file's
+    // area (not owned; the program's dialog when null) and the document
+    // manager (not owned).
     void SetImageViewCommands(ImageViewCommandsFactory factory) { imageCommands_ = std::move(factory); }
     void SetFileViewCommands(FileViewCommandsFactory factory) { fileCommands_ = std::move(factory); }
     void SetConfirmation(IMidiConfirmation* confirmation) { confirmation_ = confirmation; }
     IMidiConfirmation* GetConfirmation() const { return confirmation_; }
+    void SetAreaChooser(IAreaChooser* chooser) { areaChooser_ = chooser; }
+    IAreaChooser* GetAreaChooser() const { return areaChooser_; }
     void SetDocMan(CDocMan* manager) { manager_ = manager; }
     CDocMan* GetDocMan() const { return manager_; }
 
@@ -150,6 +154,7 @@ private:
     QTimer idleTimer_;
     ICommandTarget* appTarget_ = nullptr;       // not owned
     IMidiConfirmation* confirmation_ = nullptr; // not owned
+    IAreaChooser* areaChooser_ = nullptr;       // not owned
     CDocMan* manager_ = nullptr;                // not owned
     ImageViewCommandsFactory imageCommands_;
     FileViewCommandsFactory fileCommands_;

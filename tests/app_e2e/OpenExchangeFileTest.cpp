@@ -35,8 +35,12 @@ private:
 
 class AreaAnswer : public IAreaChooser {
 public:
-    explicit AreaAnswer(std::optional<int> area) : area_(area) { SetAreaChooser(this); }
-    ~AreaAnswer() override { SetAreaChooser(nullptr); }
+    // Answers for the running program's main frame while it lives.
+    explicit AreaAnswer(std::optional<int> area) : area_(area) { App().GetMainFrame()->SetAreaChooser(this); }
+    ~AreaAnswer() override {
+        if (CMainFrame* frame = App().GetMainFrame())
+            frame->SetAreaChooser(nullptr);
+    }
     std::optional<int> ChooseArea(const QString&, const std::vector<std::pair<int, QString>>& choices,
                                   QWidget*) override {
         offered = choices.size();

@@ -8,6 +8,7 @@
 #include "app/core/LibrarianState.h"
 #include "app/ui/CommandIds.h"
 #include "app/docman/FileDialogRunner.h"
+#include "app/ui/ExchangeFile.h"
 #include "cli/EngineSession.h"
 #include "data/FileDocument.h"
 #include "data/ImageDocument.h"
@@ -76,6 +77,20 @@ inline std::vector<std::string> NamesOf(const CParameterArray& array) {
 
 // A window as the views make it: a list over one array of the document.
 // The main window's list follows the current area on update hint 1.
+// Answers the area question with a preset area and records what it offered.
+class FakeAreaChooser : public IAreaChooser {
+public:
+    std::optional<int> ChooseArea(const QString& question, const std::vector<std::pair<int, QString>>& choices,
+                                  QWidget*) override {
+        questions.push_back(question);
+        offered.push_back(choices);
+        return answer;
+    }
+    std::optional<int> answer;
+    std::vector<QString> questions;
+    std::vector<std::vector<std::pair<int, QString>>> offered;
+};
+
 class TestWindow : public ICommandWindow {
 public:
     TestWindow(bool mainWindow, std::unique_ptr<CDocumentBase> data, CLibrarianState& state)
@@ -186,6 +201,7 @@ protected:
         context.windows = &windows;
         context.profile = &main->profile;
         context.fileDialogs = &fileDialogs;
+        context.areaChooser = &areaChooser;
         context.backupFolder = backups.path();
         return context;
     }
@@ -222,6 +238,7 @@ protected:
     // The backups the writes make, never the user's own folder.
     QTemporaryDir backups;
     FakeConfirmation confirmation;
+    FakeAreaChooser areaChooser;
     FakeFileDialogs fileDialogs;
     TestWindows windows;
     std::unique_ptr<cli::CEngineSession> session;

@@ -17,22 +17,6 @@
 namespace commandstest {
 namespace {
 
-// Answers the area question with a preset area and records what it offered.
-class FakeAreaChooser : public IAreaChooser {
-public:
-    FakeAreaChooser() { SetAreaChooser(this); }
-    ~FakeAreaChooser() override { SetAreaChooser(nullptr); }
-    std::optional<int> ChooseArea(const QString& question, const std::vector<std::pair<int, QString>>& choices,
-                                  QWidget*) override {
-        questions.push_back(question);
-        offered.push_back(choices);
-        return answer;
-    }
-    std::optional<int> answer;
-    std::vector<QString> questions;
-    std::vector<std::vector<std::pair<int, QString>>> offered;
-};
-
 std::string Hex(const std::vector<std::uint8_t>& bytes) {
     std::string text;
     char part[3];
@@ -76,7 +60,6 @@ for track in f.tracks:
 TEST_F(CommandsTest, AFileWindowExportsItsPatchesAsAnAreasAndMidoReadsThemBack) {
     TestWindow& file = OpenFile(12);
     CWindowCommands& commands = *fileCommands.back();
-    FakeAreaChooser chooser;
     QTemporaryDir folder;
     ASSERT_TRUE(commands.HandlesCommand(kCmdExportSmfAll));
     ASSERT_TRUE(commands.IsCommandEnabled(kCmdExportSmfAll));
@@ -84,7 +67,7 @@ TEST_F(CommandsTest, AFileWindowExportsItsPatchesAsAnAreasAndMidoReadsThemBack) 
     // Twelve rows fit only MEMORY: nothing to choose, nothing asked.
     fileDialogs.answer = folder.filePath("twelve.mid");
     ASSERT_TRUE(commands.ExportSmf(false));
-    EXPECT_TRUE(chooser.questions.empty());
+    EXPECT_TRUE(areaChooser.questions.empty());
     EXPECT_TRUE(confirmation.kinds.empty());
 
     const std::optional<QStringList> read = ReadWithMido(fileDialogs.answer);
@@ -108,19 +91,18 @@ TEST_F(CommandsTest, AFileWindowExportsItsPatchesAsAnAreasAndMidoReadsThemBack) 
 TEST_F(CommandsTest, AFileWindowAsksTheAreaWhenSeveralFitAndRefusesRowsBeyondEvery) {
     OpenFile(3);
     CWindowCommands& commands = *fileCommands.back();
-    FakeAreaChooser chooser;
     QTemporaryDir folder;
 
     // Three rows fit every area: the user chooses. Cancel writes nothing.
     fileDialogs.answer = folder.filePath("three.syx");
     EXPECT_FALSE(commands.ExportSysEx(false));
-    ASSERT_EQ(chooser.offered.size(), 1u);
-    ASSERT_EQ(chooser.offered[0].size(), 7u);
-    EXPECT_EQ(chooser.offered[0][2].second, QString::fromUtf8("SOUND LIBRARY: CRUNCH (patches 1\xE2\x80\x93"
-                                                              "10)"));
+    ASSERT_EQ(areaChooser.offered.size(), 1u);
+    ASSERT_EQ(areaChooser.offered[0].size(), 7u);
+    EXPECT_EQ(areaChooser.offered[0][2].second, QString::fromUtf8("SOUND LIBRARY: CRUNCH (patches 1\xE2\x80\x93"
+                                                                  "10)"));
     EXPECT_TRUE(fileDialogs.requests.empty()) << "no file is asked for after a cancel";
 
-    chooser.answer = 3;
+    areaChooser.answer = 3;
     ASSERT_TRUE(commands.ExportSysEx(false));
     // Imported into the main window, they land in CRUNCH 1 to 3.
     ASSERT_TRUE(mainCommands->ImportSysEx());
@@ -159,14 +141,13 @@ TEST_F(CommandsTest, AFileWindowImportsAFilesPatchesBeforeTheSelectionAsOneUndoS
     CWindowCommands& commands = *fileCommands.back();
     ASSERT_TRUE(commands.HandlesCommand(kCmdImportSysEx));
     ASSERT_TRUE(commands.IsCommandEnabled(kCmdImportSysEx));
-    FakeAreaChooser chooser;
-    chooser.answer = 0;
+    areaChooser.answer = 0;
     file.Select({1});
     fileDialogs.answer = both;
     ASSERT_TRUE(commands.ImportSysEx());
     EXPECT_TRUE(confirmation.kinds.empty()) << "nothing of the window is overwritten";
-    ASSERT_EQ(chooser.offered.size(), 1u);
-    EXPECT_EQ(chooser.offered[0].size(), 3u) << "every area, MEMORY, CLEAN";
+    ASSERT_EQ(areaChooser.offered.size(), 1u);
+    EXPECT_EQ(areaChooser.offered[0].size(), 3u) << "every area, MEMORY, CLEAN";
     EXPECT_EQ(NamesOf(file.data->GetArray(1)), (std::vector<std::string>{"F0", "M0", "M1", "CLEAN FIVE", "F1", "F2"}));
     EXPECT_EQ(file.SelectedRows(), (std::vector<int>{1, 2, 3}));
     EXPECT_GT(file.modified, 0);
@@ -174,7 +155,7 @@ TEST_F(CommandsTest, AFileWindowImportsAFilesPatchesBeforeTheSelectionAsOneUndoS
                                     "2, SOUND LIBRARY: CLEAN 5)");
 
     // One area chosen, nothing selected: appended.
-    chooser.answer = 2;
+    areaChooser.answer = 2;
     file.Select({});
     ASSERT_TRUE(commands.ImportSysEx());
     EXPECT_EQ(NameOf(file.data->GetArray(1), 6), "CLEAN FIVE");
