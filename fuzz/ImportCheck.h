@@ -10,7 +10,7 @@
 #include "data/ParameterAddress.h"
 #include "engine/MidiEngine.h"
 #include "engine/Reader.h"
-#include "toolkit/core/TextDialog.h"
+#include "fuzz/FuzzSupport.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -25,17 +25,7 @@ namespace fuzzcheck {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline void Require(bool condition, const char* what) {
-    if (condition)
-        return;
-    std::fprintf(stderr, "import check: %s\n", what);
-    std::abort();
-}
-
-class SilentDialog : public UL::ATextDialog {
-public:
-    int Show(const std::string&, int, int) override { return UL::kResultOk; }
-};
+inline void Require(bool condition, const char* what) { fuzzsupport::Require(condition, "import check", what); }
 
 // The address and data of a message that is a whole data set of this unit.
 inline bool WholeDataSet(const Bytes& message, DeviceAddress& address, Bytes& data) {
@@ -59,7 +49,7 @@ inline bool WholeDataSet(const Bytes& message, DeviceAddress& address, Bytes& da
 class ImportHarness {
 public:
     ImportHarness() {
-        previousDialog_ = UL::SetTextDialog(std::make_unique<SilentDialog>());
+        previousDialog_ = UL::SetTextDialog(std::make_unique<fuzzsupport::SilentDialog>());
         engine_.transientText.SetSink([](std::string_view) {});
         Require(engine_.ConfigurePorts(), "ports");
         reader_.SetInput(&engine_.ports.inputs[0]);

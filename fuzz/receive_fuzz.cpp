@@ -20,7 +20,7 @@
 #include "ml/TickClock.h"
 #include "platform/mm/virtual/VirtualDevices.h"
 #include "platform/msgwin/MessageQueue.h"
-#include "toolkit/core/TextDialog.h"
+#include "fuzz/FuzzSupport.h"
 
 #include <algorithm>
 #include <chrono>
@@ -41,17 +41,7 @@ constexpr char kUnitName[] = "Receive Fuzz Unit";
 constexpr std::uint8_t kMarkerStatus = 0x9F;
 constexpr int kMemory = 0x21;
 
-void Require(bool condition, const char* what) {
-    if (condition)
-        return;
-    std::fprintf(stderr, "receive fuzz: %s\n", what);
-    std::abort();
-}
-
-class SilentDialog : public UL::ATextDialog {
-public:
-    int Show(const std::string&, int, int) override { return UL::kResultOk; }
-};
+void Require(bool condition, const char* what) { fuzzsupport::Require(condition, "receive fuzz", what); }
 
 // Moves only when asked to sleep, so a wait that sees nothing ends after a
 // short grace of real time instead of its full timeout.
@@ -125,7 +115,7 @@ Bytes PatchBytes(const CImageData& image, int area, int index) {
 class Harness {
 public:
     Harness() : unit_(kUnitName, [this](std::span<const std::uint8_t> bytes) { Answer(bytes); }), reader_(clock_) {
-        previousDialog_ = UL::SetTextDialog(std::make_unique<SilentDialog>());
+        previousDialog_ = UL::SetTextDialog(std::make_unique<fuzzsupport::SilentDialog>());
         engine_.transientText.SetSink([](std::string_view) {});
         Require(engine_.ConfigurePorts(), "ports");
         COruMidiSetup& setup = engine_.setup;

@@ -3,7 +3,7 @@
 // written out again and must read back to the same patches.
 #include "data/LibrarianFile.h"
 #include "data/Patch.h"
-#include "toolkit/core/TextDialog.h"
+#include "fuzz/FuzzSupport.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,14 +21,9 @@ void Require(bool condition) {
 }
 
 // Rejected inputs show a message box each; while fuzzing they go nowhere.
-class CSilentTextDialog : public UL::ATextDialog {
-public:
-    int Show(const std::string&, int, int) override { return UL::kResultOk; }
-};
-
 void InstallSilentDialog() {
     static const bool installed = [] {
-        UL::SetTextDialog(std::make_unique<CSilentTextDialog>());
+        UL::SetTextDialog(std::make_unique<fuzzsupport::SilentDialog>());
         return true;
     }();
     (void)installed;

@@ -22,11 +22,11 @@ class SettingsTest : public testing::Test {
 protected:
     std::string Path() const { return (folder_.path() + "/profile.ini").toStdString(); }
     QTemporaryDir folder_;
+    CMidiEngine engine;
 };
 
 TEST_F(SettingsTest, FirstRunUsesTheSystemFontInBlackNoGridAndMemory) {
     GT::CIniProfile profile(Path());
-    CMidiEngine engine;
     CLibrarianState state(engine.setup);
     state.SetArea(4);
     state.SetGridSwitch(1);
@@ -44,7 +44,6 @@ TEST_F(SettingsTest, FirstRunUsesTheSystemFontInBlackNoGridAndMemory) {
 TEST_F(SettingsTest, SavedValuesComeBackOnTheNextRun) {
     {
         GT::CIniProfile profile(Path());
-        CMidiEngine engine;
         CLibrarianState state(engine.setup);
         state.SetArea(5);
         state.SetGridSwitch(1);
@@ -60,7 +59,6 @@ TEST_F(SettingsTest, SavedValuesComeBackOnTheNextRun) {
         EXPECT_EQ(profile.GetInt("Option/Mode", 0), 5);
     }
     GT::CIniProfile profile(Path());
-    CMidiEngine engine;
     CLibrarianState state(engine.setup);
     CFontEx font;
     LoadSettings(profile, state, font);
@@ -115,7 +113,6 @@ TEST_F(SettingsTest, AFaceWithoutAttributesGivesTheSystemFont) {
 
 TEST_F(SettingsTest, StoredAreaOutsideTheUnitFallsBackToMemory) {
     GT::CIniProfile profile(Path());
-    CMidiEngine engine;
     CLibrarianState state(engine.setup);
     CFontEx font;
     for (int stored : {0, 8, -3}) {

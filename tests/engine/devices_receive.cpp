@@ -62,9 +62,7 @@ using ReceiveTest = EngineTest;
 TEST_F(ReceiveTest, MessagesLeftQueuedKeepTheirBytes) {
     mm::VirtualDevicePair unit("Engine Receive Queued");
     RecordingReceiver receiver;
-    Input(0).receiver = &receiver;
-    engine.setup.BindInput(Input(0), "Engine Receive Queued");
-    ASSERT_TRUE(engine.setup.OpenAll());
+    ASSERT_TRUE(ListenOnInput0(receiver, "Engine Receive Queued"));
     auto* device = dynamic_cast<CMidiInDevice*>(engine.setup.DeviceOf(Input(0)));
     ASSERT_NE(device, nullptr);
     msgwin::MessageQueue& queue = msgwin::MessageQueue::ForCurrentThread();

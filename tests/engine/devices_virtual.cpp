@@ -154,9 +154,7 @@ TEST_F(DeviceTest, TheConnectionStateReportsChangesOnly) {
 TEST_F(DeviceTest, TheWaitEndsOnAReplyAndRunsOutOnATestClockWithoutSleeping) {
     mm::VirtualDevicePair unit("Engine Devices Wait");
     RecordingReceiver receiver;
-    Input(0).receiver = &receiver;
-    engine.setup.BindInput(Input(0), "Engine Devices Wait");
-    ASSERT_TRUE(engine.setup.OpenAll());
+    ASSERT_TRUE(ListenOnInput0(receiver, "Engine Devices Wait"));
     ManualClock clock;
 
     std::thread replier([&] { unit.input.Send(kIdentityReply); });
@@ -178,9 +176,7 @@ TEST_F(DeviceTest, TheWaitEndsOnAReplyAndRunsOutOnATestClockWithoutSleeping) {
 TEST_F(DeviceTest, DataQueuedBeforeAnInputIsReopenedIsDroppedNotReadFromTheOldBuffers) {
     auto unit = std::make_unique<mm::VirtualInputDevice>("Engine Devices Replug");
     RecordingReceiver receiver;
-    Input(0).receiver = &receiver;
-    engine.setup.BindInput(Input(0), "Engine Devices Replug");
-    ASSERT_TRUE(engine.setup.OpenAll());
+    ASSERT_TRUE(ListenOnInput0(receiver, "Engine Devices Replug"));
     unit->Send(kIdentityReply);
     ASSERT_TRUE(engine.setup.WaitForInput(ML::SystemTickClock(), ML::SystemTickClock().GetTickCount() + 5000));
 

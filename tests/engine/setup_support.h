@@ -70,6 +70,14 @@ protected:
     COruMidiIn& Input(std::size_t i) { return engine.ports.inputs.at(i); }
     COruMidiOut& Output(std::size_t i) { return engine.ports.outputs.at(i); }
 
+    // Input 0 hands what arrives on the named device to receiver; true when
+    // every bound device opened.
+    bool ListenOnInput0(IOruMidiReceiver& receiver, const std::string& device) {
+        Input(0).receiver = &receiver;
+        engine.setup.BindInput(Input(0), device);
+        return engine.setup.OpenAll();
+    }
+
     // A recording device, owned by the output device list, bound to output i.
     RecordingOutDevice& BindRecorder(std::size_t i, const std::string& name = "recorder") {
         auto* device = static_cast<RecordingOutDevice*>(

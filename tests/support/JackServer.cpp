@@ -90,6 +90,8 @@ int ChildProcess::Wait(std::chrono::milliseconds limit) {
         return -1;
     }
     pid_ = -1;
+    if (WIFSIGNALED(status))
+        return 128 + WTERMSIG(status);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 

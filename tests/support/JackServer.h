@@ -33,8 +33,9 @@ public:
     // Sends signal and waits up to limit for the end; the exit status, or
     // -1 when it had to be killed or was not running.
     int Stop(int signal, std::chrono::milliseconds limit);
-    // Waits up to limit for the end; the exit status, or -1 (killed) when
-    // the limit passed.
+    // Waits up to limit for the end; the exit status, 128 + the signal's
+    // number when a signal ended it (as a shell says it), or -1 (killed)
+    // when the limit passed.
     int Wait(std::chrono::milliseconds limit);
 
 private:
