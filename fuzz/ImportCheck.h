@@ -27,23 +27,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 inline void Require(bool condition, const char* what) { fuzzsupport::Require(condition, "import check", what); }
 
-// The address and data of a message that is a whole data set of this unit.
-inline bool WholeDataSet(const Bytes& message, DeviceAddress& address, Bytes& data) {
-    const Bytes head{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x12};
-    if (message.size() != 141 || !std::equal(head.begin(), head.end(), message.begin()) || message.back() != 0xF7)
-        return false;
-    unsigned sum = 0;
-    for (std::size_t i = 7; i < 140; ++i)
-        sum += message[i];
-    if (sum % 128 != 0)
-        return false;
-    address = 0;
-    for (std::size_t i = 7; i < 11; ++i)
-        address = address << 7 | (message[i] & 0x7F);
-    data.assign(message.begin() + 11, message.begin() + 139);
-    return true;
-}
-
 // The reader with the unit's ports configured (no devices opened: an
 // import needs only the identifiers the ports carry).
 class ImportHarness {
@@ -77,7 +60,7 @@ public:
                 const bool carried = std::any_of(messages.begin(), messages.end(), [&](const Bytes& message) {
                     DeviceAddress address = 0;
                     Bytes data;
-                    return WholeDataSet(message, address, data) && address == wanted && data == now;
+                    return fuzzsupport::WholeDataSet(message, address, data) && address == wanted && data == now;
                 });
                 Require(carried, "a patch changed to data no whole data set for it carried");
             }

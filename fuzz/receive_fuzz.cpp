@@ -92,19 +92,8 @@ std::vector<Bytes> CompleteSysEx(std::span<const std::uint8_t> stream) {
 
 // The 128 data bytes, if the message is a correct data set for address.
 bool DataSetFor(const Bytes& message, DeviceAddress address, Bytes& data) {
-    const Bytes head{0xF0, 0x41, 0x10, 0x00, 0x00, 0x45, 0x12};
-    if (message.size() != 141 || !std::equal(head.begin(), head.end(), message.begin()))
-        return false;
-    const Bytes addressBytes = AddressToBytes(address, 4);
-    if (!std::equal(addressBytes.begin(), addressBytes.end(), message.begin() + 7))
-        return false;
-    unsigned sum = 0;
-    for (std::size_t i = 7; i < 140; ++i)
-        sum += message[i];
-    if (sum % 128 != 0)
-        return false;
-    data.assign(message.begin() + 11, message.begin() + 139);
-    return true;
+    DeviceAddress found = 0;
+    return fuzzsupport::WholeDataSet(message, found, data) && found == address;
 }
 
 Bytes PatchBytes(const CImageData& image, int area, int index) {
