@@ -2,6 +2,8 @@
 // The initial data file: a librarian file whose first patch is what every new
 // patch becomes. One instance for the whole program, created on first use and
 // loaded once at start-up; until a load succeeds new patches are "INIT PATCH".
+// Process-wide because a new patch is made deep in the data model (an area
+// growing, a paste), where nothing else of the program is at hand.
 #include "data/FileDocument.h"
 
 #include <filesystem>

@@ -84,10 +84,10 @@ public:
 
     // Restores the bindings and device ids, opens the devices and sets the
     // connection state quietly.
-    void Load(GT::IProfile& profile = GT::GetProfile());
+    void Load(GT::IProfile& profile);
     // Writes the twelve values of the two inputs and two outputs (as many as
     // exist). False when the profile did not take every value.
-    bool Save(GT::IProfile& profile = GT::GetProfile()) const;
+    bool Save(GT::IProfile& profile) const;
 
     // The requester's pump: the Pump of the input's device (nothing without
     // one).

@@ -27,5 +27,6 @@ private:
     std::string buffer_;
 };
 
-// The process-wide buffered error output, created on first use.
+// The process-wide buffered error output, created on first use: like the
+// message table, it is where any layer says what failed.
 COruBufferedErrorOut& GetBufferedErrorOut();

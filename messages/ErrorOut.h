@@ -8,5 +8,6 @@ public:
     void Output(std::string_view text) override;
 };
 
-// The process-wide error output, created on first use.
+// The process-wide error output, created on first use: like the message
+// table, it is where any layer says what failed.
 COruErrorOut& GetErrorOut();

@@ -54,8 +54,6 @@ bool RememberDocumentFolder(GT::IProfile& profile, const QString& path) {
     return profile.WriteString(kDocumentFolder, QFileInfo(AbsoluteClean(path)).absolutePath().toStdString());
 }
 
-bool RememberDocumentFolder(const QString& path) { return RememberDocumentFolder(GT::GetProfile(), path); }
-
 CDocMan::CDocMan() : CDocMan(GT::GetProfile(), CurrentFileDialogRunner()) {}
 
 CDocMan::CDocMan(GT::IProfile& profile, IFileDialogRunner& runner) : profile_(profile), runner_(runner) {}

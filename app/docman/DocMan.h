@@ -136,4 +136,3 @@ bool IsSameDocumentPath(const QString& a, const QString& b);
 // "Document"/"InitialDirectory" = the folder of path; the documents call it
 // after a librarian file was opened or saved.
 bool RememberDocumentFolder(GT::IProfile& profile, const QString& path);
-bool RememberDocumentFolder(const QString& path);

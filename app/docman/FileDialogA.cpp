@@ -35,11 +35,6 @@ CFileDialogA::CFileDialogA(bool open, const QString& defaultExt, const QString& 
     request_.parent = parent;
 }
 
-CFileDialogA::CFileDialogA(bool open, const QString& defaultExt, const QString& initialFileName, int flags,
-                           const CFilterList& filters, const QString& title, QWidget* parent)
-    : CFileDialogA(open, defaultExt, initialFileName, flags, filters, title, parent, GT::GetProfile(),
-                   GetFileDialogRunner()) {}
-
 void CFileDialogA::SetFileName(const QString& fileName) { request_.fileName = fileName.left(kMaxFileName); }
 
 void CFileDialogA::SetFolderProfile(const QString& section, const QString& entry) {

@@ -23,9 +23,6 @@ public:
     CFileDialogA(bool open, const QString& defaultExt, const QString& initialFileName, int flags,
                  const CFilterList& filters, const QString& title, QWidget* parent, GT::IProfile& profile,
                  IFileDialogRunner& runner);
-    // With the process-wide profile and runner.
-    CFileDialogA(bool open, const QString& defaultExt, const QString& initialFileName, int flags,
-                 const CFilterList& filters, const QString& title = {}, QWidget* parent = nullptr);
 
     void SetInitialFolder(const QString& folder) { request_.folder = folder; }
     void SetFileName(const QString& fileName);

@@ -50,6 +50,10 @@ public:
 };
 
 // The process-wide runner, a CQtFileDialogRunner until another is installed.
+// Process-wide because the window program shows its file dialogs one way
+// from many places; whatever can take a runner as a parameter does (the
+// document manager, the commands' context), and the program's own tests
+// install one that answers.
 IFileDialogRunner& GetFileDialogRunner();
 // Installs a replacement (tests) and hands back the previous one.
 std::unique_ptr<IFileDialogRunner> SetFileDialogRunner(std::unique_ptr<IFileDialogRunner> runner);

@@ -62,10 +62,4 @@ std::optional<QString> PromptSysExFileName(bool openFileDialog, QWidget* parent,
 
 bool RememberSysExFile(GT::IProfile& profile, const QString& path) { return RememberFile(kSysEx, profile, path); }
 
-std::optional<QString> PromptSmfFileName(bool openFileDialog, QWidget* parent) {
-    return PromptSmfFileName(openFileDialog, parent, GT::GetProfile(), GetFileDialogRunner());
-}
-
 bool RememberSmfFile(GT::IProfile& profile, const QString& path) { return RememberFile(kSmf, profile, path); }
-
-bool RememberSmfFile(const QString& path) { return RememberSmfFile(GT::GetProfile(), path); }

@@ -17,13 +17,10 @@ class IProfile;
 // remembered also on cancel.
 std::optional<QString> PromptSmfFileName(bool openFileDialog, QWidget* parent, GT::IProfile& profile,
                                          IFileDialogRunner& runner);
-// With the process-wide profile and runner.
-std::optional<QString> PromptSmfFileName(bool openFileDialog, QWidget* parent = nullptr);
 
 // After a successful import or export: "SMF"/"InitialDirectory" = the file's
 // folder and "SMF"/"InitialFileName" = its name.
 bool RememberSmfFile(GT::IProfile& profile, const QString& path);
-bool RememberSmfFile(const QString& path);
 
 // The same for raw SysEx files (.syx), remembered in section "SysEx".
 std::optional<QString> PromptSysExFileName(bool openFileDialog, QWidget* parent, GT::IProfile& profile,

@@ -41,8 +41,6 @@ QString TableText(int id) { return QString::fromStdString(GetMessageTable().Get(
 
 } // namespace
 
-CMidiWarningDlg::CMidiWarningDlg(QWidget* parent) : CMidiWarningDlg(GT::GetProfile(), parent) {}
-
 CMidiWarningDlg::CMidiWarningDlg(GT::IProfile& profile, QWidget* parent)
     : QDialog(parent), profile_(profile), buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel) {
     BuildControls();

@@ -39,7 +39,6 @@ public:
     static constexpr int kCheckBoxId = 4275;
 
     // profile: where the answer is kept (not owned).
-    explicit CMidiWarningDlg(QWidget* parent = nullptr);
     explicit CMidiWarningDlg(GT::IProfile& profile, QWidget* parent = nullptr);
 
     // "Option" entry of a kind ("ReadUser", ...), or nullptr for another

@@ -22,6 +22,4 @@ bool IsProfileVersionChanged(GT::IProfile& profile) {
     return profile.GetString("Version/FileVersion", "") != GetVersionString("FileVersion");
 }
 
-bool IsProfileVersionChanged() { return IsProfileVersionChanged(GT::GetProfile()); }
-
 } // namespace UL

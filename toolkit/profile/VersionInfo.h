@@ -15,6 +15,5 @@ std::string GetVersionString(std::string_view name);
 // True when the profile's "Version/FileVersion" (empty when missing) differs
 // from GetVersionString("FileVersion").
 bool IsProfileVersionChanged(GT::IProfile& profile);
-bool IsProfileVersionChanged();
 
 } // namespace UL
