@@ -24,6 +24,10 @@ chroot_create() {
   local suite=$1
   chroot_dir=$2
   local mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
+  if ! command -v debootstrap >/dev/null; then
+    echo "chroot-lib.sh: debootstrap is needed (apt-get install debootstrap)" >&2
+    return 1
+  fi
   rm -rf "$chroot_dir"
   mkdir -p "$chroot_dir"
   trap chroot_umount EXIT
