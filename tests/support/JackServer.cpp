@@ -6,11 +6,14 @@
 #include <sys/file.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -150,43 +153,77 @@ bool PrivateJackServer::StartJackd(const std::string& folder, std::string& why) 
         why = "no jackd on PATH (Debian: apt-get install jackd2)";
         return false;
     }
-    if (!TakeNameSlot(why))
-        return false;
-    setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
-    // No real-time scheduling: test machines rarely allow it.
-    const std::vector<std::string> argv = {
-        jackd, "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p", std::to_string(periodFrames_)};
-    if (!jackd_.Start(argv, folder + "/" + name_ + ".out", folder + "/" + name_ + ".err")) {
-        why = "cannot start " + jackd;
-        ReleaseNameSlot();
-        return false;
-    }
-    if (!PollUntil([] { return mm::JackSystem::Instance().Running(); }, std::chrono::seconds(10))) {
-        why = "jackd -n " + name_ + " did not answer within 10 s: " + ReadWholeFile(folder + "/" + name_ + ".err");
+    // A slot whose lock is free can still have a server of its name: one
+    // whose test was killed (its lock went with it) and that has not ended,
+    // or has ended without being reaped, which jackd counts as running. Such
+    // a slot is passed over, and so is one whose jackd says its name is taken.
+    for (int from = 0; TakeNameSlot(from, why); from = slot_ + 1) {
+        if (ServerSocketAnswers(name_)) {
+            ReleaseNameSlot();
+            continue;
+        }
+        setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
+        // No real-time scheduling: test machines rarely allow it.
+        const std::vector<std::string> argv = {
+            jackd, "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p", std::to_string(periodFrames_)};
+        const std::string errPath = folder + "/" + name_ + ".err";
+        if (!jackd_.Start(argv, folder + "/" + name_ + ".out", errPath)) {
+            why = "cannot start " + jackd;
+            ReleaseNameSlot();
+            return false;
+        }
+        const bool answered = PollUntil([this] { return jackd_.Ended() || mm::JackSystem::Instance().Running(); },
+                                        std::chrono::seconds(10));
+        if (answered && jackd_.Running())
+            return true;
+        const std::string said = ReadWholeFile(errPath);
+        if (!jackd_.Running() && said.find("already active") != std::string::npos) {
+            ReleaseNameSlot();
+            continue;
+        }
+        why = "jackd -n " + name_ + " did not answer within 10 s: " + said;
         Stop();
         return false;
     }
-    return true;
+    return false;
 }
 
-bool PrivateJackServer::TakeNameSlot(std::string& why) {
+bool PrivateJackServer::ServerSocketAnswers(const std::string& name) {
+    // Where JACK 2 listens for the clients of a server of this name.
+    const std::string path = "/dev/shm/jack_" + name + "_" + std::to_string(getuid()) + "_0";
+    sockaddr_un address{};
+    if (path.size() >= sizeof(address.sun_path))
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool answers = connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    close(fd);
+    return answers;
+}
+
+bool PrivateJackServer::TakeNameSlot(int from, std::string& why) {
     // Six slots leave two entries of JACK's table to servers of other users.
     constexpr int kSlots = 6;
     // Always /tmp, never TMPDIR: tests give their programs private TMPDIRs,
     // and the locks must be seen by every test on the machine.
-    for (int slot = 0; slot < kSlots; ++slot) {
+    for (int slot = from; slot < kSlots; ++slot) {
         const std::string lockPath = "/tmp/zm47-jack-slot-" + std::to_string(slot) + ".lock";
         const int fd = open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
         if (fd < 0)
             continue;
         if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
             slotLock_ = fd;
+            slot_ = slot;
             name_ = "zm47-test-" + std::to_string(slot);
             return true;
         }
         close(fd);
     }
-    why = "every JACK server slot of the tests is in use (" + std::to_string(kSlots) + " servers at once)";
+    why = "every JACK server slot of the tests is in use or has a server left running (" + std::to_string(kSlots) +
+          " slots)";
     return false;
 }
 

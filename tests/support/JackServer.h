@@ -80,6 +80,8 @@ public:
     static std::string Missing();
     // The jackd program on PATH; empty when there is none.
     static std::string FindJackd();
+    // True when a JACK 2 server of this name takes connections now.
+    static bool ServerSocketAnswers(const std::string& name);
 
     // Starts the server at 48 kHz with periods of periodFrames and waits
     // until it answers. jackd runs with the dummy driver under a name of
@@ -104,12 +106,13 @@ private:
     // each held by a file lock for as long as this object runs one (the
     // kernel lets the lock go when the process dies), rather than by
     // process id, which would fill the table for good.
-    bool TakeNameSlot(std::string& why);
+    bool TakeNameSlot(int from, std::string& why);
     void ReleaseNameSlot();
 
     ChildProcess jackd_; // or pipewire
     std::string name_;
     int slotLock_ = -1;
+    int slot_ = -1;
     unsigned periodFrames_ = 0;
     bool fixedPeriod_ = true;
 };
