@@ -112,7 +112,7 @@ TEST_F(CliOverJack, DetectFindsTheUnitsJackPortsAndDeviceIdWithoutAPortName) {
 // is written, and the unit's process ends too, saying why. Once a server
 // runs again with the unit on it, a read goes through.
 TEST_F(CliOverJack, AServerThatEndsMidReadFailsItAndTheNextServerIsUsed) {
-    unit->Stop(SIGINT, std::chrono::seconds(10));
+    StopUnit(SIGINT);
     unitAtWireSpeed = true;
     StartUnit();
     const std::string cut = folder + "/cut.z4l";

@@ -3,6 +3,7 @@
 // libjack: see PrivateJackServer) with the simulated unit running as
 // zm47-cli sim, a process of its own, on JACK ports. Skipped, saying why,
 // where that server is not installed.
+#include "tests/support/HangReport.h"
 #include "tests/support/JackServer.h"
 #include "tests/support/TempFolder.h"
 
@@ -34,6 +35,7 @@ protected:
         scratch = std::make_unique<test::TempFolder>("zm47-jack");
         folder = scratch->str();
         ASSERT_FALSE(folder.empty());
+        hangReport = std::make_unique<test::HangReport>(kHangLimit, [this] { return ErrorOutputs(); });
         std::string why;
         ASSERT_TRUE(server.Start(folder, why)) << why;
         memory = folder + "/sim-memory.z4l";
@@ -49,7 +51,22 @@ protected:
             StopUnit(SIGINT);
         unit.reset();
         server.Stop();
+        hangReport.reset();
         scratch.reset();
+    }
+
+    // What the server and the programs of the test said on standard error,
+    // the end of each.
+    std::string ErrorOutputs() const {
+        std::string text;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            if (entry.path().extension() != ".err")
+                continue;
+            const std::string said = test::ReadWholeFile(entry.path().string());
+            text += "--- " + entry.path().filename().string() + ":\n" +
+                    said.substr(said.size() > 2000 ? said.size() - 2000 : 0) + "\n";
+        }
+        return text;
     }
 
     // Starts the simulated unit's process and waits until its ports exist.
@@ -90,7 +107,11 @@ protected:
         return test::RunProgram(arguments, folder);
     }
 
+    // Below CTest's limit of 120 s for these tests, far above what one takes.
+    static constexpr std::chrono::seconds kHangLimit{100};
+
     std::unique_ptr<test::TempFolder> scratch;
+    std::unique_ptr<test::HangReport> hangReport;
     std::string folder;
     std::string memory;
     test::PrivateJackServer server;
