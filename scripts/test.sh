@@ -18,4 +18,14 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DZM47_SANITIZE=ON -DZM47_WERROR=ON
 cmake --build "$build" -j2
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure -j2
+# The tests on a real MIDI system (a private JACK 2 or PipeWire server per
+# test, without real-time scheduling) run after the others and may run a
+# second time: on a build server one has hung once in a few full runs, with
+# no cause found in this program. A failed first run still prints its
+# output (past 100 s a report of where each thread and program waits), and
+# a test that fails twice fails the run.
+on_servers='^(jack|pipewire)\.'
+status=0
+ctest --test-dir "$build" --output-on-failure -j2 -E "$on_servers" || status=$?
+ctest --test-dir "$build" --output-on-failure --repeat until-pass:2 -R "$on_servers" || status=$?
+exit "$status"

@@ -6,6 +6,7 @@
 #include <execinfo.h>
 #include <signal.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -133,8 +134,12 @@ void HangReport::Report(std::chrono::seconds limit) {
     }
     if (extra_)
         Say(extra_());
+    // Killed and reaped here: a server that died unreaped would keep its
+    // name taken for the next test.
     for (int pid : children)
         kill(pid, SIGKILL);
+    for (int pid : children)
+        PollUntil([pid] { return waitpid(pid, nullptr, WNOHANG) != 0; }, std::chrono::seconds(2));
     Say("The test is ended as failed.\n");
     _exit(1);
 }
