@@ -12,7 +12,22 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-using CliOverJack = JackFixture;
+class CliOverJack : public JackFixture {
+protected:
+    // Starts a Read All into path from the unit answering at wire speed,
+    // which takes seconds, and waits until it is under way.
+    void StartReadAllAtWireSpeed(test::ChildProcess& reader, const std::string& path, const std::string& errPath) {
+        StopUnit(SIGINT);
+        unitAtWireSpeed = true;
+        StartUnit();
+        ASSERT_TRUE(reader.Start({kCli, "read", path, "--area", "all", "--in", kUnitInput, "--out", kUnitOutput},
+                                 folder + "/read.out", errPath));
+        ASSERT_TRUE(test::PollUntil(
+            [&] { return test::ReadWholeFile(errPath).find("MEMORY  3: reading") != std::string::npos; },
+            std::chrono::seconds(30)))
+            << test::ReadWholeFile(errPath);
+    }
+};
 
 int Count(const std::string& text, const std::string& part) {
     int n = 0;
@@ -112,18 +127,11 @@ TEST_F(CliOverJack, DetectFindsTheUnitsJackPortsAndDeviceIdWithoutAPortName) {
 // is written, and the unit's process ends too, saying why. Once a server
 // runs again with the unit on it, a read goes through.
 TEST_F(CliOverJack, AServerThatEndsMidReadFailsItAndTheNextServerIsUsed) {
-    StopUnit(SIGINT);
-    unitAtWireSpeed = true;
-    StartUnit();
     const std::string cut = folder + "/cut.z4l";
     const std::string readErr = folder + "/cut.err";
     test::ChildProcess reader;
-    ASSERT_TRUE(reader.Start({kCli, "read", cut, "--area", "all", "--in", kUnitInput, "--out", kUnitOutput},
-                             folder + "/cut.out", readErr));
-    ASSERT_TRUE(
-        test::PollUntil([&] { return test::ReadWholeFile(readErr).find("MEMORY  3: reading") != std::string::npos; },
-                        std::chrono::seconds(30)))
-        << test::ReadWholeFile(readErr);
+    StartReadAllAtWireSpeed(reader, cut, readErr);
+    ASSERT_FALSE(HasFatalFailure());
     server.Stop();
 
     const int status = reader.Wait(std::chrono::seconds(60));
@@ -145,6 +153,34 @@ TEST_F(CliOverJack, AServerThatEndsMidReadFailsItAndTheNextServerIsUsed) {
     const std::string reference = folder + "/reference.z4l";
     ASSERT_EQ(Cli({"read", reference, "--area", "all", "--simulator"}).status, 0);
     EXPECT_EQ(test::ReadWholeFile(all), test::ReadWholeFile(reference));
+}
+
+// The server stops answering in the middle of a Read All (its process is
+// stopped, as a hung server stands): the read fails within seconds, says
+// why and writes nothing, instead of waiting on the server for ever. Once
+// the server goes on, a read goes through.
+TEST_F(CliOverJack, AServerThatStopsAnsweringFailsTheReadWithinSecondsAndTheNextReadGoesThrough) {
+    const std::string cut = folder + "/cut.z4l";
+    const std::string readErr = folder + "/cut.err";
+    test::ChildProcess reader;
+    StartReadAllAtWireSpeed(reader, cut, readErr);
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(server.Pause(true));
+    const auto stopped = std::chrono::steady_clock::now();
+    const int status = reader.Wait(std::chrono::seconds(60));
+    const auto took = std::chrono::steady_clock::now() - stopped;
+    ASSERT_TRUE(server.Pause(false));
+
+    const std::string said = test::ReadWholeFile(readErr);
+    EXPECT_EQ(status, 1) << said;
+    EXPECT_LT(took, std::chrono::seconds(30));
+    EXPECT_THAT(said, HasSubstr("No file was written."));
+    EXPECT_THAT(said, Not(HasSubstr("Sanitizer")));
+    EXPECT_FALSE(std::filesystem::exists(cut));
+
+    const std::string bank = folder + "/bank.z4l";
+    const test::RunResult read = Cli({"read", bank, "--area", "2", "--in", kUnitInput, "--out", kUnitOutput});
+    EXPECT_EQ(read.status, 0) << read.err;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/mm/MMSystem.h"
 #include "platform/mm/rtmidi/AlsaDevices.h"
 #include "platform/mm/rtmidi/PortName.h"
+#include "platform/mm/rtmidi/ReturnedWithin.h"
 #include "platform/mm/rtmidi/RtMidiBackend.h"
 #include "platform/mm/virtual/VirtualDevices.h"
 
@@ -12,7 +13,35 @@
 
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <thread>
+
 namespace {
+
+// A call that returns gives its result; one that waits without end (a
+// server that stopped answering) leaves its caller at the limit, and the
+// call still ends, on its own thread, once it can.
+TEST(ReturnedWithin, GivesTheResultOrLeavesACallThatOutlastsTheLimit) {
+    EXPECT_EQ(mm::ReturnedWithin<int>(std::chrono::seconds(10), [] { return 7; }), 7);
+
+    std::promise<void> answer;
+    std::shared_future<void> answered = answer.get_future().share();
+    auto ended = std::make_shared<std::atomic<bool>>(false);
+    const auto start = std::chrono::steady_clock::now();
+    const std::optional<int> result = mm::ReturnedWithin<int>(std::chrono::milliseconds(50), [answered, ended] {
+        answered.wait();
+        *ended = true;
+        return 1;
+    });
+    EXPECT_FALSE(result.has_value());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    answer.set_value();
+    for (int i = 0; i < 500 && !*ended; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(*ended);
+}
 
 TEST(PortName, DropsTheSequencerNumbers) {
     EXPECT_EQ(mm::CleanPortName("USB MIDI:USB MIDI MIDI 1 20:0"), "USB MIDI:USB MIDI MIDI 1");

@@ -98,6 +98,8 @@ int ChildProcess::Wait(std::chrono::milliseconds limit) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+bool ChildProcess::Signal(int signal) const { return Running() && kill(pid_, signal) == 0; }
+
 int ChildProcess::Stop(int signal, std::chrono::milliseconds limit) {
     if (!Running())
         return -1;

@@ -7,6 +7,7 @@
 // sets in this process's environment, so every process this one starts
 // afterwards talks to the same private server and parallel test runs never
 // share one. Waiting is polling with a bounded deadline.
+#include <signal.h>
 #include <sys/types.h>
 
 #include <chrono>
@@ -28,6 +29,8 @@ public:
 
     bool Start(const std::vector<std::string>& argv, const std::string& outPath, const std::string& errPath);
     bool Running() const { return pid_ > 0; }
+    // Sends signal to the running process; false when it is not running.
+    bool Signal(int signal) const;
     // True (and no longer Running) once the process has ended.
     bool Ended();
     // Sends signal and waits up to limit for the end; the exit status, or
@@ -90,6 +93,9 @@ public:
     // period fixed on that server alone. False with the reason in why.
     bool Start(const std::string& folder, std::string& why, unsigned periodFrames = 128);
     void Stop();
+    // Stops the server's process (SIGSTOP), as a hung server stands, or
+    // lets it go on (SIGCONT).
+    bool Pause(bool paused) const { return jackd_.Signal(paused ? SIGSTOP : SIGCONT); }
     const std::string& Name() const { return name_; }
     unsigned PeriodFrames() const { return periodFrames_; }
     // PipeWire: a quantum fixed on the server (true), or left to what its

@@ -31,6 +31,7 @@ MMRESULT OpenJackPort(const std::string& fullName, RtMidiHandle<Api>& handle, st
     if (server == 0)
         return MMSYSERR_NODRIVER;
     handle.system = [server](bool confirm) { return JackSystem::Instance().Alive(server, confirm); };
+    handle.closeTimedOut = [server] { JackSystem::Instance().GiveUp(server); };
     std::unique_ptr<Api>& api = handle.api;
     std::atomic<bool>& failed = *handle.failed;
     api = MakeRtMidi<Api>(RtMidi::UNIX_JACK, failed);

@@ -2,6 +2,7 @@
 
 #include "platform/mm/rtmidi/Abandoned.h"
 #include "platform/mm/rtmidi/PortName.h"
+#include "platform/mm/rtmidi/ReturnedWithin.h"
 
 #include <jack/jack.h>
 #include <jack/midiport.h>
@@ -36,6 +37,12 @@ bool OnPipeWire() {
 }
 
 } // namespace
+
+std::atomic<int> JackSystem::answerWithinMs_{kAnswerWithinMs};
+
+void JackSystem::SetAnswerLimit(std::chrono::milliseconds limit) { answerWithinMs_ = static_cast<int>(limit.count()); }
+
+std::chrono::milliseconds JackSystem::AnswerLimit() { return std::chrono::milliseconds(answerWithinMs_.load()); }
 
 JackSystem& JackSystem::Instance() {
     static JackSystem* system = new JackSystem;
@@ -83,14 +90,16 @@ bool JackSystem::EnsureClient() {
         return true;
     Quiet();
     const std::string name(kOwnClientName);
-    jack_client_t* opened = jack_client_open(name.c_str(), JackNoStartServer, nullptr);
+    const std::optional<jack_client_t*> opened = ReturnedWithin<jack_client_t*>(
+        AnswerLimit(), [name] { return jack_client_open(name.c_str(), JackNoStartServer, nullptr); });
     // Opening has deleted any client left of a server that went; and
-    // without a server now, whatever server there was is gone.
-    if (clientsDeleted_.exchange(false) || opened == nullptr)
+    // without a server now, or one that does not answer, whatever server
+    // there was is gone.
+    if (clientsDeleted_.exchange(false) || !opened || *opened == nullptr)
         ++server_;
-    if (opened == nullptr)
+    if (!opened || *opened == nullptr)
         return false;
-    client_ = opened;
+    client_ = *opened;
     watch_ = new Watch;
     jack_on_shutdown(client_, &JackSystem::OnShutdown, watch_);
     // PipeWire's libjack tells only active clients that the server went.
@@ -103,12 +112,24 @@ bool JackSystem::EnsureClient() {
 
 bool JackSystem::RoundTrip() {
     // A question only the server can answer: JACK 2 asks it over its socket
-    // and fails at once when the server has gone.
-    char* uuid = jack_get_uuid_for_client_name(client_, jack_get_client_name(client_));
-    if (uuid == nullptr)
-        return false;
-    jack_free(uuid);
-    return true;
+    // and fails at once when the server has gone, but waits as long as a
+    // server that stopped does not answer.
+    jack_client_t* client = client_;
+    const std::optional<bool> answered = ReturnedWithin<bool>(AnswerLimit(), [client] {
+        char* uuid = jack_get_uuid_for_client_name(client, jack_get_client_name(client));
+        if (uuid == nullptr)
+            return false;
+        jack_free(uuid);
+        return true;
+    });
+    return answered.value_or(false);
+}
+
+void JackSystem::GiveUp(Server server) {
+    std::lock_guard lock(mutex_);
+    Settle();
+    if (server == server_)
+        ServerGone();
 }
 
 JackSystem::Server JackSystem::Answering() {
@@ -170,8 +191,17 @@ void JackSystem::Close() {
     Settle();
     if (client_ == nullptr)
         return;
-    // No word comes from a closed client: its watch goes with it.
-    jack_client_close(client_);
+    // No word comes from a closed client: its watch goes with it. A server
+    // that does not answer the close is taken as gone.
+    jack_client_t* client = client_;
+    const bool closed = ReturnedWithin<bool>(AnswerLimit(), [client] {
+                            jack_client_close(client);
+                            return true;
+                        }).has_value();
+    if (!closed) {
+        ServerGone();
+        return;
+    }
     delete watch_;
     client_ = nullptr;
     watch_ = nullptr;

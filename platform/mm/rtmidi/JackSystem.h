@@ -15,6 +15,7 @@
 // their owners' backs as soon as the next client is opened, and a client
 // whose server is gone crashes when its ports are unregistered.
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -46,6 +47,9 @@ public:
 
     // True when a JACK server answers now.
     bool Running() { return Answering() != 0; }
+    // Takes server as gone (when it has not ended already): one of its
+    // objects found it not answering.
+    void GiveUp(Server server);
     // Full names ("client:port") of the MIDI ports that send (sources true)
     // or receive; empty without a server. physical: only the ports that
     // stand for hardware (a cable behind them).
@@ -59,6 +63,15 @@ public:
     // Closes the client while its server runs; the next call opens one
     // again. A server that is being stopped waits for its clients to go.
     void Close();
+
+    // A call that needs the server to answer (opening or closing this
+    // client, a round trip) waits at most this long; a server that stopped
+    // answering (a stopped or hung process) would otherwise hold its
+    // caller, the window's thread among them, for ever. Past it the server
+    // is taken as gone, its objects left alone. Tests shorten it.
+    static constexpr int kAnswerWithinMs = 5000;
+    static void SetAnswerLimit(std::chrono::milliseconds limit);
+    static std::chrono::milliseconds AnswerLimit();
 
     // The server's period in frames now; 0 without a server.
     unsigned Period();
@@ -103,6 +116,7 @@ private:
     // Set when libjack says it has deleted the clients of a server that
     // went: this one's client among them.
     static std::atomic<bool> clientsDeleted_;
+    static std::atomic<int> answerWithinMs_;
 };
 
 } // namespace mm

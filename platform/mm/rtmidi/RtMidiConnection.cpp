@@ -2,7 +2,9 @@
 
 #include "platform/mm/MidiIn.h"
 #include "platform/mm/rtmidi/Abandoned.h"
+#include "platform/mm/rtmidi/JackSystem.h"
 #include "platform/mm/rtmidi/PortName.h"
+#include "platform/mm/rtmidi/ReturnedWithin.h"
 
 namespace mm {
 
@@ -65,7 +67,20 @@ RtMidiHandle<Api>::~RtMidiHandle() {
     if (!api)
         return;
     if (system(true)) {
-        api->closePort();
+        if (!closeTimedOut) {
+            api->closePort();
+            return;
+        }
+        // The object goes before the flag and the relay it reports to.
+        const bool closed =
+            ReturnedWithin<bool>(JackSystem::AnswerLimit(), [api = std::move(api), failed = std::move(failed),
+                                                             relay = std::move(relay)]() mutable {
+                api->closePort();
+                api.reset();
+                return true;
+            }).has_value();
+        if (!closed)
+            closeTimedOut();
         return;
     }
     Abandon(std::move(api));

@@ -61,7 +61,8 @@ struct RtMidiHandle {
     RtMidiHandle() = default;
     RtMidiHandle(RtMidiHandle&&) noexcept = default;
     RtMidiHandle& operator=(RtMidiHandle&&) = delete;
-    // Closes the port and destroys the object while its system is there.
+    // Closes the port and destroys the object while its system is there
+    // (within a time limit where closeTimedOut is set).
     // An object whose system has gone (a JACK server that ended) is left
     // alone, never destroyed: closing it would call into a client that
     // libjack has given up, or already deleted, and crash. The object, its
@@ -73,6 +74,11 @@ struct RtMidiHandle {
     std::unique_ptr<std::atomic<bool>> failed = std::make_unique<std::atomic<bool>>(false);
     std::unique_ptr<InputRelay> relay;
     SystemCheck system = &AlwaysThere;
+    // Set for an object whose close waits on a server that may have stopped
+    // answering (JACK): the close then runs on a thread of its own for at
+    // most JackSystem::AnswerLimit(); past it this is called, and the object
+    // is left to that thread.
+    std::function<void()> closeTimedOut;
 };
 
 class RtMidiInputConnection final : public InputConnection {
