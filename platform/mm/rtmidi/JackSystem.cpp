@@ -38,12 +38,6 @@ bool OnPipeWire() {
 
 } // namespace
 
-std::atomic<int> JackSystem::answerWithinMs_{kAnswerWithinMs};
-
-void JackSystem::SetAnswerLimit(std::chrono::milliseconds limit) { answerWithinMs_ = static_cast<int>(limit.count()); }
-
-std::chrono::milliseconds JackSystem::AnswerLimit() { return std::chrono::milliseconds(answerWithinMs_.load()); }
-
 JackSystem& JackSystem::Instance() {
     static JackSystem* system = new JackSystem;
     return *system;
@@ -91,7 +85,7 @@ bool JackSystem::EnsureClient() {
     Quiet();
     const std::string name(kOwnClientName);
     const std::optional<jack_client_t*> opened = ReturnedWithin<jack_client_t*>(
-        AnswerLimit(), [name] { return jack_client_open(name.c_str(), JackNoStartServer, nullptr); });
+        kAnswerWithin, [name] { return jack_client_open(name.c_str(), JackNoStartServer, nullptr); });
     // Opening has deleted any client left of a server that went; and
     // without a server now, or one that does not answer, whatever server
     // there was is gone.
@@ -115,7 +109,7 @@ bool JackSystem::RoundTrip() {
     // and fails at once when the server has gone, but waits as long as a
     // server that stopped does not answer.
     jack_client_t* client = client_;
-    const std::optional<bool> answered = ReturnedWithin<bool>(AnswerLimit(), [client] {
+    const std::optional<bool> answered = ReturnedWithin<bool>(kAnswerWithin, [client] {
         char* uuid = jack_get_uuid_for_client_name(client, jack_get_client_name(client));
         if (uuid == nullptr)
             return false;
@@ -194,7 +188,7 @@ void JackSystem::Close() {
     // No word comes from a closed client: its watch goes with it. A server
     // that does not answer the close is taken as gone.
     jack_client_t* client = client_;
-    const bool closed = ReturnedWithin<bool>(AnswerLimit(), [client] {
+    const bool closed = ReturnedWithin<bool>(kAnswerWithin, [client] {
                             jack_client_close(client);
                             return true;
                         }).has_value();

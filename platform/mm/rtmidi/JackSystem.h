@@ -68,10 +68,8 @@ public:
     // client, a round trip) waits at most this long; a server that stopped
     // answering (a stopped or hung process) would otherwise hold its
     // caller, the window's thread among them, for ever. Past it the server
-    // is taken as gone, its objects left alone. Tests shorten it.
-    static constexpr int kAnswerWithinMs = 5000;
-    static void SetAnswerLimit(std::chrono::milliseconds limit);
-    static std::chrono::milliseconds AnswerLimit();
+    // is taken as gone, its objects left alone.
+    static constexpr std::chrono::milliseconds kAnswerWithin{5000};
 
     // The server's period in frames now; 0 without a server.
     unsigned Period();
@@ -116,7 +114,6 @@ private:
     // Set when libjack says it has deleted the clients of a server that
     // went: this one's client among them.
     static std::atomic<bool> clientsDeleted_;
-    static std::atomic<int> answerWithinMs_;
 };
 
 } // namespace mm

@@ -73,7 +73,7 @@ RtMidiHandle<Api>::~RtMidiHandle() {
         }
         // The object goes before the flag and the relay it reports to.
         const bool closed =
-            ReturnedWithin<bool>(JackSystem::AnswerLimit(), [api = std::move(api), failed = std::move(failed),
+            ReturnedWithin<bool>(JackSystem::kAnswerWithin, [api = std::move(api), failed = std::move(failed),
                                                              relay = std::move(relay)]() mutable {
                 api->closePort();
                 api.reset();

@@ -76,7 +76,7 @@ struct RtMidiHandle {
     SystemCheck system = &AlwaysThere;
     // Set for an object whose close waits on a server that may have stopped
     // answering (JACK): the close then runs on a thread of its own for at
-    // most JackSystem::AnswerLimit(); past it this is called, and the object
+    // most JackSystem::kAnswerWithin; past it this is called, and the object
     // is left to that thread.
     std::function<void()> closeTimedOut;
 };
