@@ -29,10 +29,15 @@ void WriteOwnStack(int) {
     stackWritten = true;
 }
 
+// Straight to the descriptor: a thread that hangs may hold the lock of a
+// stdio stream.
 void Say(const std::string& text) {
-    std::fflush(stdout);
-    std::fputs(text.c_str(), stderr);
-    std::fflush(stderr);
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t written = write(STDERR_FILENO, text.data() + done, text.size() - done);
+        if (written <= 0)
+            return;
+        done += static_cast<std::size_t>(written);
+    }
 }
 
 std::string FirstLine(const std::string& path) {
