@@ -83,8 +83,6 @@ public:
     static std::string Missing();
     // The jackd program on PATH; empty when there is none.
     static std::string FindJackd();
-    // True when a JACK 2 server of this name takes connections now.
-    static bool ServerSocketAnswers(const std::string& name);
 
     // Starts the server at 48 kHz with periods of periodFrames and waits
     // until it answers. jackd runs with the dummy driver under a name of
@@ -105,6 +103,8 @@ public:
 private:
     bool StartJackd(const std::string& folder, std::string& why);
     bool StartPipeWire(const std::string& folder, std::string& why);
+    // True when a JACK 2 server of this name takes connections now.
+    static bool ServerSocketAnswers(const std::string& name);
 
     // JACK keeps one system-wide table of eight servers, and a server that
     // is killed leaves its entry behind; only a later server of the same
